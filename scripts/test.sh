@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the test build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs every test, then runs the data file fuzzer
+# for a bounded time (FUZZ_SECONDS, default 60; 0 skips it).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+jobs=$(nproc)
+
+build="$root/build/test"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLANOVA_SANITIZE=ON >/dev/null
+cmake --build "$build" -j "$jobs"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions="$root/tests/lsan.supp"
+ctest --test-dir "$build" --output-on-failure -j "$jobs"
+
+if [[ -x "$root/scripts/fuzz.sh" && "${FUZZ_SECONDS:-60}" != 0 ]]; then
+  "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-60}"
+fi

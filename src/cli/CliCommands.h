@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace planova::cli {
+
+/// Exit statuses of planova-cli.
+enum ExitStatus { ExitOk = 0, ExitBadInput = 1, ExitUsage = 2 };
+
+/// Each command receives the arguments after its name and returns the exit status.
+using CommandArgs = std::vector<std::string>;
+
+int RunDump(const CommandArgs& args);
+int RunImport(const CommandArgs& args);
+int RunSky(const CommandArgs& args);
+int RunMakeYear(const CommandArgs& args);
+int RunRender(const CommandArgs& args);
+
+} // namespace planova::cli

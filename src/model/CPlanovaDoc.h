@@ -1,0 +1,188 @@
+#pragma once
+
+#include "model/CDayData.h"
+#include "model/CToDo.h"
+#include "model/DateTime.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace planova {
+
+/// Where FindDayPosition puts a date.
+enum class DayPositionOutcome {
+    EmptyList = 0,    ///< the list is empty
+    Found = 1,        ///< a record with an equal date is at the position
+    InsertBefore = 2, ///< the first record later than the date is at the position
+    Append = 3,       ///< no record matched
+};
+
+struct DayPosition
+{
+    DayPositionOutcome Outcome;
+    std::size_t Position;
+};
+
+/// Position of the last find hit.
+struct FindHitState
+{
+    bool Found = false;
+    DateTime Date = DateTime::FromDayNumber(0.0);
+    int Field = 0;
+    int Column = -1;
+    int Line = -1;
+    std::string Text;
+};
+
+/// Kinds of undo entries.
+enum UndoKind : std::uint16_t { UndoEmpty = 0, UndoDay = 1, UndoToDo = 2 };
+
+/**
+ * The planner document: every stored day, the ToDo list, all settings and the undo history.
+ *
+ * Nobody else holds stored records: load a day or an item into WorkDay / WorkToDo, change the
+ * copy and store it back. Settings are plain members named by their data-file tags.
+ * The constructor reads the program clock (Now()) for the dates that default to "today".
+ */
+class CPlanovaDoc
+{
+public:
+    static constexpr int ClassCount = 10;
+    static constexpr int FontPointCount = 24;
+    static constexpr int JikannwariCount = 36;
+    static constexpr int DefaultUndoCapacity = 10;
+
+    CPlanovaDoc();
+
+    // ---- Days -------------------------------------------------------------------------------
+    CDayData WorkDay;
+
+    /// WorkDay := a copy of the stored record of the date, or an empty day of that date.
+    void LoadDay(const DateTime& date);
+    /// Stores a copy of WorkDay under its date (replacing an equal date) and sets the modified flag.
+    void StoreDay();
+    DayPosition FindDayPosition(const DateTime& date) const;
+    const std::vector<CDayData>& DayList() const { return Days; }
+    /// Appends a record as it stands, in file order (the data file reader's use; the list is not sorted).
+    void AppendDayUnsorted(CDayData day);
+
+    // ---- ToDo -------------------------------------------------------------------------------
+    CToDo WorkToDo;
+    int ToDoCount = 0;
+
+    const std::vector<CToDo>& ToDoList() const { return ToDos; }
+    /// WorkToDo := a copy of item i; InvalidArgument when i is not an item index.
+    void LoadToDo(int index);
+    /// Overwrites item i with WorkToDo, or appends when i is past the end (or the list is empty).
+    void StoreToDo(int index);
+    /// Removes item i; InvalidArgument when i is not an item index.
+    void DeleteToDo(int index);
+
+    // ---- Undo history -----------------------------------------------------------------------
+    using UndoSnapshot = std::variant<std::monostate, CDayData, CToDo>;
+    std::vector<UndoSnapshot> UndoSnapshots;
+    std::vector<std::uint16_t> UndoKinds;
+    int UndoTop = -1;
+    int UndoCapacity = 0;
+
+    /// Sizes the history to the capacity with every slot empty (what a view does when it starts).
+    void InitUndoHistory(int capacity = DefaultUndoCapacity);
+    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo), dropping the oldest when full.
+    void RecordUndo(UndoKind kind);
+
+    // ---- Find -------------------------------------------------------------------------------
+    FindHitState FindHit;
+
+    // ---- Modified flag ----------------------------------------------------------------------
+    bool IsModified() const { return Modified; }
+    void SetModified(bool modified = true) { Modified = modified; }
+
+    // ---- Display settings (Birthday, Property, ToDoSort) ------------------------------------
+    int BirthdayYear = 0;
+    int BirthdayMonth = 0;
+    int BirthdayDay = 0;
+    int DspType = 0;
+    int StartWeekday = 0;
+    bool ToDoView = true;
+    bool Biorhythm = false;
+    std::string Shiyousya;
+    int ToDoSort = 0;
+
+    // ---- ToDo print flags -------------------------------------------------------------------
+    bool ToDoGyouji = false;
+    bool ToDoKigenn = false;
+    bool ToDoHanni = false;
+
+    // ---- Print settings ---------------------------------------------------------------------
+    int PrintType = 0;
+    int P_VL_Type = 0;
+    int PYearType = 0;
+    int PYoushiType = 0;
+    int PPaperType = 0;
+    int PPageType = 0;
+    int PFontSize = 9;
+    int PKeisenFutosa = 1;
+    std::uint32_t PKeisenIro = 0;
+    bool PDayTodo = false;
+    bool PDayKiroku = true;
+    bool PKirokuDate = true;
+    bool PKirokuTodo = true;
+    bool PKirokuTomorrow = true;
+    bool PKirokuCenterline = true;
+    /// Off: the centre line of the record sheet is drawn at the middle unless the user asks for a third.
+    bool PKirokuCenterline1by3 = false;
+    bool PRoutineWork = false;
+    bool PKirokuBunnrui = false;
+    bool PPageYohakuhidari = false;
+    bool PPageYohakumigi = false;
+    bool PPageYohakuue = false;
+    bool PPageYohakushita = false;
+    int PIdouMigi = 0;
+    int PIdouSita = 0;
+    bool PWaku = false;
+    bool PDialog = false;
+    bool PSennyoushi = false;
+    int PStartWeekday = 0;
+    bool PKatagawa = false;
+    int PDateType = 0;
+    bool PKenin = false;
+    bool PZerotoru = false;
+    bool WakunaiNuritubushi = false;
+
+    /// Print font sizes in points, index = print type × 4 + paper.
+    std::array<int, FontPointCount> FontPoint{};
+
+    // ---- Weekly timetable -------------------------------------------------------------------
+    /// Monday to Saturday by periods ① to ⑥: index (weekday − 1) × 6 + (period − 1).
+    std::array<std::string, JikannwariCount> Jikannwari;
+    bool JUwagaki = false;
+
+    // ---- Class-hour count -------------------------------------------------------------------
+    std::array<std::string, ClassCount> Class;
+    std::array<int, ClassCount> Offset{};
+    int HajimeYear = 0;
+    int HajimeMonth = 0;
+    int HajimeDay = 0;
+    int OwariYear = 0;
+    int OwariMonth = 0;
+    int OwariDay = 0;
+    bool Keisannsuru = false;
+
+private:
+    /// Binary search is exact only while the valid dates are strictly ascending and no invalid
+    /// record is in the list; a file read in another order falls back to the linear walk.
+    bool DayListOrdered() const { return DaysOrdered; }
+
+    std::vector<CDayData> Days;
+    bool DaysOrdered = true;
+    std::vector<CToDo> ToDos;
+    bool Modified = false;
+};
+
+/// The default print font sizes: print type × 4 + paper (A4, Bible, Mini, A5).
+extern const std::array<int, CPlanovaDoc::FontPointCount> DefaultFontPoints;
+
+} // namespace planova

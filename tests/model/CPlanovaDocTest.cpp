@@ -1,0 +1,208 @@
+#include "model/CPlanovaDoc.h"
+#include "model/Clock.h"
+#include "model/InvalidArgument.h"
+
+#include <gtest/gtest.h>
+
+using namespace planova;
+
+namespace {
+
+void StoreDate(CPlanovaDoc& doc, int y, int m, int d, const std::string& memo = {})
+{
+    doc.LoadDay(DateTime::FromDate(y, m, d));
+    doc.WorkDay.SetMemo(memo);
+    doc.StoreDay();
+}
+
+std::vector<int> Days(const CPlanovaDoc& doc)
+{
+    std::vector<int> days;
+    for (const CDayData& day : doc.DayList())
+        days.push_back(day.GetDate().IsValid() ? day.GetDate().Day() : -1);
+    return days;
+}
+
+} // namespace
+
+TEST(CPlanovaDocTest, DayListStaysOrderedAndUnique)
+{
+    CPlanovaDoc doc;
+    StoreDate(doc, 2012, 4, 3);
+    StoreDate(doc, 2012, 4, 1);
+    StoreDate(doc, 2012, 4, 2);
+    EXPECT_EQ(Days(doc), (std::vector<int>{1, 2, 3}));
+    StoreDate(doc, 2012, 4, 2, "again");
+    EXPECT_EQ(Days(doc), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(doc.DayList()[1].GetMemo(), "again");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(CPlanovaDocTest, FindDayPositionOutcomes)
+{
+    CPlanovaDoc doc;
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 1)).Outcome, DayPositionOutcome::EmptyList);
+    StoreDate(doc, 2012, 4, 2);
+    StoreDate(doc, 2012, 4, 4);
+    struct Case { int Day; DayPositionOutcome Outcome; std::size_t Position; };
+    for (const Case c : {Case{1, DayPositionOutcome::InsertBefore, 0}, Case{2, DayPositionOutcome::Found, 0},
+                         Case{3, DayPositionOutcome::InsertBefore, 1}, Case{4, DayPositionOutcome::Found, 1},
+                         Case{5, DayPositionOutcome::Append, 2}}) {
+        const DayPosition position = doc.FindDayPosition(DateTime::FromDate(2012, 4, c.Day));
+        EXPECT_EQ(position.Outcome, c.Outcome) << c.Day;
+        EXPECT_EQ(position.Position, c.Position) << c.Day;
+    }
+    EXPECT_EQ(doc.FindDayPosition(DateTime::Invalid()).Outcome, DayPositionOutcome::Append);
+    // Equal within half a second, found from either side of the stored midnight.
+    const double midnight = DateTime::FromDate(2012, 4, 4).DayNumber();
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDayNumber(midnight - 0.3 / 86400)).Outcome, DayPositionOutcome::Found);
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDayNumber(midnight + 0.3 / 86400)).Outcome, DayPositionOutcome::Found);
+}
+
+TEST(CPlanovaDocTest, UnorderedListFromAFileIsWalkedInListOrder)
+{
+    CPlanovaDoc doc;
+    for (int d : {5, 3, 9}) {
+        CDayData day;
+        day.SetDate(2012, 4, d);
+        doc.AppendDayUnsorted(day);
+    }
+    // The first record later than 4 April is the one of 5 April at position 0.
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 4)).Outcome, DayPositionOutcome::InsertBefore);
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 4)).Position, 0u);
+    // 3 April is stored at position 1, but the walk meets the later 5 April first.
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 3)).Outcome, DayPositionOutcome::InsertBefore);
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 3)).Position, 0u);
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 9)).Outcome, DayPositionOutcome::Found);
+}
+
+TEST(CPlanovaDocTest, LoadDayOfAnUnstoredDateGivesAnEmptyDayAndStoresNothing)
+{
+    CPlanovaDoc doc;
+    StoreDate(doc, 2012, 4, 1, "stored");
+    doc.SetModified(false);
+    doc.LoadDay(DateTime::FromDate(2012, 4, 2));
+    EXPECT_EQ(doc.WorkDay.GetDate(), DateTime::FromDate(2012, 4, 2));
+    EXPECT_TRUE(doc.WorkDay.GetMemo().empty());
+    for (int row = 0; row < CDayData::RowCount; ++row)
+        EXPECT_EQ(doc.WorkDay.GetIro(row), 0);
+    EXPECT_EQ(doc.DayList().size(), 1u);
+    EXPECT_FALSE(doc.IsModified());
+    doc.LoadDay(DateTime::FromDate(2012, 4, 1));
+    EXPECT_EQ(doc.WorkDay.GetMemo(), "stored");
+}
+
+TEST(CPlanovaDocTest, StoreDayDropsTheTimeOfDayAndReplacesThatDate)
+{
+    CPlanovaDoc doc;
+    StoreDate(doc, 2012, 4, 1, "first");
+    doc.WorkDay.SetDate(DateTime::FromDate(2012, 4, 1));
+    doc.WorkDay = doc.DayList()[0];
+    // A working day that carries a time of day still replaces the record of its date.
+    CDayData withTime = doc.WorkDay;
+    doc.WorkDay.ClearDay(DateTime::FromDate(2012, 4, 1));
+    doc.WorkDay.SetMemo("second");
+    doc.StoreDay();
+    ASSERT_EQ(doc.DayList().size(), 1u);
+    EXPECT_EQ(doc.DayList()[0].GetMemo(), "second");
+    EXPECT_EQ(doc.DayList()[0].GetDate().Hour(), 0);
+}
+
+TEST(CPlanovaDocTest, StoringAnInvalidDateAppendsEachTime)
+{
+    CPlanovaDoc doc;
+    StoreDate(doc, 2012, 4, 1);
+    doc.WorkDay.SetDate(2012, 2, 30);
+    doc.StoreDay();
+    doc.StoreDay();
+    EXPECT_EQ(Days(doc), (std::vector<int>{1, -1, -1}));
+    // The list still finds its valid dates.
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 1)).Outcome, DayPositionOutcome::Found);
+    StoreDate(doc, 2012, 3, 1);
+    EXPECT_EQ(Days(doc), (std::vector<int>{1, 1, -1, -1}));
+}
+
+TEST(CPlanovaDocTest, ToDoOperations)
+{
+    CPlanovaDoc doc;
+    doc.WorkToDo.SetKennmei("a");
+    doc.StoreToDo(0);
+    doc.WorkToDo.SetKennmei("b");
+    doc.StoreToDo(1);
+    EXPECT_EQ(doc.ToDoCount, 2);
+    doc.WorkToDo.SetKennmei("c");
+    doc.StoreToDo(5);
+    EXPECT_EQ(doc.ToDoCount, 3);
+    EXPECT_EQ(doc.ToDoList()[2].GetKennmei(), "c");
+    doc.WorkToDo.SetKennmei("B");
+    doc.StoreToDo(1);
+    EXPECT_EQ(doc.ToDoCount, 3);
+    EXPECT_EQ(doc.ToDoList()[1].GetKennmei(), "B");
+    doc.LoadToDo(0);
+    EXPECT_EQ(doc.WorkToDo.GetKennmei(), "a");
+    doc.DeleteToDo(0);
+    EXPECT_EQ(doc.ToDoCount, 2);
+    EXPECT_EQ(doc.ToDoList()[0].GetKennmei(), "B");
+    for (int bad : {-1, 2, 100}) {
+        EXPECT_THROW(doc.LoadToDo(bad), InvalidArgument);
+        EXPECT_THROW(doc.DeleteToDo(bad), InvalidArgument);
+    }
+    EXPECT_EQ(doc.ToDoCount, 2);
+}
+
+TEST(CPlanovaDocTest, UndoHistoryKeepsTheTenNewestSnapshots)
+{
+    CPlanovaDoc doc;
+    doc.RecordUndo(UndoDay); // before a view initialised the history: nothing recorded, no crash
+    EXPECT_EQ(doc.UndoTop, -1);
+    doc.InitUndoHistory();
+    ASSERT_EQ(doc.UndoCapacity, 10);
+    for (int call = 1; call <= 11; ++call) {
+        doc.WorkDay.SetMemo("snapshot " + std::to_string(call));
+        doc.RecordUndo(UndoDay);
+    }
+    EXPECT_EQ(doc.UndoTop, 9);
+    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[0]).GetMemo(), "snapshot 2");
+    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[9]).GetMemo(), "snapshot 11");
+    doc.WorkToDo.SetKennmei("task");
+    doc.RecordUndo(UndoToDo);
+    EXPECT_EQ(doc.UndoKinds[9], UndoToDo);
+    EXPECT_EQ(std::get<CToDo>(doc.UndoSnapshots[9]).GetKennmei(), "task");
+    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[0]).GetMemo(), "snapshot 3");
+    doc.InitUndoHistory();
+    EXPECT_EQ(doc.UndoTop, -1);
+    EXPECT_EQ(doc.UndoKinds[0], UndoEmpty);
+}
+
+TEST(CPlanovaDocTest, DefaultsDependOnTheCreationDate)
+{
+    struct Case { int Month; int HajimeYear; };
+    for (const Case c : {Case{2, 2011}, Case{3, 2011}, Case{4, 2012}, Case{12, 2012}}) {
+        FixedNowScope clock(DateTime::FromDateTime(2012, c.Month, 15, 9, 0, 0));
+        const CPlanovaDoc doc;
+        EXPECT_EQ(doc.HajimeYear, c.HajimeYear) << c.Month;
+        EXPECT_EQ(doc.HajimeMonth, 4);
+        EXPECT_EQ(doc.HajimeDay, 1);
+        EXPECT_EQ(doc.OwariYear, c.HajimeYear + 1);
+        EXPECT_EQ(doc.OwariMonth, 3);
+        EXPECT_EQ(doc.OwariDay, 31);
+        EXPECT_EQ(doc.BirthdayYear, 2012);
+        EXPECT_EQ(doc.BirthdayMonth, c.Month);
+        EXPECT_EQ(doc.BirthdayDay, 15);
+    }
+    const CPlanovaDoc doc;
+    EXPECT_TRUE(doc.ToDoView);
+    EXPECT_FALSE(doc.Biorhythm);
+    EXPECT_EQ(doc.DspType, 0);
+    EXPECT_EQ(doc.FontPoint[0], 9);
+    EXPECT_EQ(doc.FontPoint[4 * 4 + 0], 16);
+    EXPECT_EQ(doc.FontPoint[5 * 4 + 2], 4);
+    EXPECT_EQ(doc.PFontSize, 9);
+    EXPECT_EQ(doc.PKeisenFutosa, 1);
+    EXPECT_TRUE(doc.PDayKiroku);
+    EXPECT_FALSE(doc.PKirokuCenterline1by3);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.FindHit.Found);
+    EXPECT_EQ(doc.FindHit.Date.DayNumber(), 0.0);
+    EXPECT_EQ(doc.FindHit.Column, -1);
+}
