@@ -72,7 +72,7 @@ TEST(CBiorhythmTest, OtherRhythmsHaveTheCircleMarkerAndColoursAreFixed)
     rhythm.SetDates(Birthday, Birthday);
     EXPECT_EQ(rhythm.RhythmMarker(3), Sj("○"));
     EXPECT_EQ(rhythm.RhythmMarker(-1), Sj("○"));
-    EXPECT_EQ(CBiorhythm::RhythmColour[0], (planova::RhythmRgb{0, 0, 255}));
-    EXPECT_EQ(CBiorhythm::RhythmColour[1], (planova::RhythmRgb{255, 0, 0}));
-    EXPECT_EQ(CBiorhythm::RhythmColour[2], (planova::RhythmRgb{0, 255, 0}));
+    EXPECT_EQ(CBiorhythm::RhythmColour[0], (planova::Rgb{0, 0, 255}));
+    EXPECT_EQ(CBiorhythm::RhythmColour[1], (planova::Rgb{255, 0, 0}));
+    EXPECT_EQ(CBiorhythm::RhythmColour[2], (planova::Rgb{0, 255, 0}));
 }
