@@ -16,6 +16,10 @@ enum class FixedText {
     WeekdayLetters,       ///< "日月火水木金土日"
     DefaultSubject,       ///< "件名"
     DefaultImportance,    ///< "A1"
+    SubstituteHoliday,    ///< "振替休日"
+    CitizensHoliday,      ///< "国民の休日"
+    FoundationDay,        ///< "開校記念日"
+    TominNoHi,            ///< "都民の日"
     Count
 };
 
