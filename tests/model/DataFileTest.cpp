@@ -6,8 +6,11 @@
 #include "support/Cp932Literals.h"
 #include "support/DataFileExamples.h"
 #include "support/DataFileReference.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace planova;
 using namespace planova::test;
@@ -52,6 +55,15 @@ TEST_F(DataFileTest, ReadsTheExampleFileBackToAnEqualDocument)
     const CPlanovaDoc read = ReadDataFile(TestDataFile("example-2014.dat"));
     EXPECT_EQ(DocumentDifference(ExampleDocument2014(), read), "");
     EXPECT_FALSE(read.IsModified());
+}
+
+TEST_F(DataFileTest, WritesTheEveryFieldFileByteForByte)
+{
+    // A regression file of this writer; PLANOVA_UPDATE_GOLDEN=1 rewrites it after a deliberate change.
+    const std::string bytes = WriteDataFile(FullDocument());
+    if (std::getenv("PLANOVA_UPDATE_GOLDEN") != nullptr)
+        WriteBytes(std::string(PLANOVA_TEST_DATA_DIR) + "/every-field.dat", bytes);
+    EXPECT_EQ(bytes, TestDataFile("every-field.dat"));
 }
 
 TEST_F(DataFileTest, AFullDocumentRoundTripsExactly)
