@@ -12,7 +12,7 @@ namespace planova {
 enum class HolidayRuleSet {
     /// The national holiday law year by year from 1948 on (the default for new runs).
     CurrentLaw,
-    /// The fixed table of the older planner: the same dates every year.
+    /// One fixed table: the same dates every year.
     Classic,
 };
 
