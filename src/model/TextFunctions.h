@@ -11,6 +11,11 @@ namespace planova {
 /// Position of the first occurrence of the pattern at or after from, or npos.
 std::size_t FindBytes(std::string_view source, std::string_view pattern, std::size_t from = 0);
 
+/// "<name>".
+std::string OpeningTag(std::string_view name);
+/// "</name>".
+std::string ClosingTag(std::string_view name);
+
 /// "<name>" + value + "</name>".
 std::string MakeElement(std::string_view name, std::string_view value);
 
