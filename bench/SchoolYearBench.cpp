@@ -23,7 +23,8 @@ constexpr double Budget = 5.0;
 
 SchoolYearParameters SchoolYear(int startYear)
 {
-    SchoolYearParameters parameters = SchoolYearParameters::Defaults(DateTime::FromDate(startYear, 4, 1), false);
+    SchoolYearParameters parameters =
+        SchoolYearParameters::Defaults(DateTime::FromDate(startYear, 4, 1), false);
     parameters.Days.FoundationDayOn = true;
     parameters.Days.FoundationDay = {6, 1};
     return parameters;
@@ -51,8 +52,7 @@ int TargetYear(const benchmark::State& state)
 
 /// Runs the work on a fresh copy of the held document in every iteration; copying it and
 /// freeing it afterwards are not timed.
-template <typename Work>
-void OnHeldDocument(benchmark::State& state, Work work)
+template <typename Work> void OnHeldDocument(benchmark::State& state, Work work)
 {
     for (auto _ : state) {
         state.PauseTiming();
@@ -61,7 +61,9 @@ void OnHeldDocument(benchmark::State& state, Work work)
         work(document);
         benchmark::DoNotOptimize(document.DayList().size());
         state.PauseTiming();
-        { CPlanovaDoc discard = std::move(document); }
+        {
+            CPlanovaDoc discard = std::move(document);
+        }
         state.ResumeTiming();
     }
 }

@@ -17,12 +17,14 @@ struct DatedName
 };
 
 /// The same dates every year; the equinox days are fixed to 20 March and 23 September.
+// clang-format off
 constexpr DatedName FixedDateTable[] = {
     {1, 1, "元日"},           {2, 11, "建国記念の日"}, {3, 20, "春分の日"},     {4, 29, "昭和の日"},
     {5, 3, "憲法記念日"},     {5, 4, "みどりの日"},    {5, 5, "こどもの日"},    {8, 11, "山の日"},
     {9, 23, "秋分の日"},      {10, 1, "都民の日"},     {11, 3, "文化の日"},     {11, 23, "勤労感謝の日"},
     {12, 23, "天皇誕生日"},
 };
+// clang-format on
 
 /// (month, ordinal of the Monday in the month).
 constexpr DatedName MondayTable[] = {
@@ -39,8 +41,7 @@ struct ConvertedName
     std::string Name;
 };
 
-template <std::size_t N>
-std::vector<ConvertedName> Convert(const DatedName (&table)[N])
+template <std::size_t N> std::vector<ConvertedName> Convert(const DatedName (&table)[N])
 {
     std::vector<ConvertedName> converted;
     for (const DatedName& entry : table)

@@ -8,7 +8,8 @@
 
 namespace planova {
 
-enum class ShiftDirection {
+enum class ShiftDirection
+{
     /// "繰り上げ（前倒し）": every content moves to the class's previous lesson; the first is dropped.
     Earlier = 0,
     /// "繰り下げ（先送り）": every content moves to the class's next lesson; the last is dropped.

@@ -41,6 +41,7 @@ struct Period
 
 // One table per holiday. The law came into force on 20 July 1948, so that year only has the
 // holidays from autumn on. docs/holidays.md gives the law behind every row.
+// clang-format off
 constexpr Period Ganjitsu[] = {{1949, Open, OnDate{1, 1}}};
 constexpr Period SeijinNoHi[] = {{1949, 1999, OnDate{1, 15}}, {2000, Open, OnMonday{1, 2}}};
 constexpr Period KenkokuKinenNoHi[] = {{1967, Open, OnDate{2, 11}}};
@@ -78,6 +79,7 @@ constexpr Period SupootsuNoHi[] = {
 };
 constexpr Period BunkaNoHi[] = {{1948, Open, OnDate{11, 3}}};
 constexpr Period KinrouKanshaNoHi[] = {{1948, Open, OnDate{11, 23}}};
+// clang-format on
 
 struct HolidayTable
 {
@@ -115,6 +117,7 @@ struct OneOffDay
     const char* Utf8Name;
 };
 
+// clang-format off
 constexpr OneOffDay OneOffDays[] = {
     {1959, 4, 10, "結婚の儀"},        // 皇太子明仁親王の結婚の儀
     {1989, 2, 24, "大喪の礼"},        // 昭和天皇の大喪の礼
@@ -123,6 +126,7 @@ constexpr OneOffDay OneOffDays[] = {
     {2019, 5, 1, "天皇の即位の日"},
     {2019, 10, 22, "即位礼正殿の儀"},
 };
+// clang-format on
 
 /// The substitute holiday (振替休日), by the date of the Sunday holiday that owes it.
 struct SubstituteRule
@@ -170,8 +174,7 @@ constexpr EquinoxFormula EquinoxFormulas[] = {
 constexpr int FirstLawYear = 1948;
 
 /// The rule of the table in force on the date, or nullptr before the first.
-template <typename Rule, std::size_t N>
-const Rule* RuleInForce(const Rule (&rules)[N], sys_days date)
+template <typename Rule, std::size_t N> const Rule* RuleInForce(const Rule (&rules)[N], sys_days date)
 {
     const Rule* found = nullptr;
     for (const Rule& rule : rules) {
@@ -193,7 +196,8 @@ std::optional<sys_days> DateIn(int y, const DateRule& rule)
     const int dayOfMonth = EquinoxDay(which, y);
     if (dayOfMonth == 0)
         return std::nullopt;
-    return sys_days{year{y} / month{which == Equinox::Vernal ? 3u : 9u} / day{static_cast<unsigned>(dayOfMonth)}};
+    return sys_days{year{y} / month{which == Equinox::Vernal ? 3u : 9u} /
+                    day{static_cast<unsigned>(dayOfMonth)}};
 }
 
 struct ConvertedNames
@@ -264,7 +268,8 @@ std::vector<LawHoliday> SubstitutesFor(const std::vector<LawHoliday>& national)
         } else if (Contains(national, date)) {
             continue;
         }
-        substitutes.push_back({date, LawHolidayKind::Substitute, &Text(FixedText::SubstituteHoliday), holiday.Date});
+        substitutes.push_back(
+            {date, LawHolidayKind::Substitute, &Text(FixedText::SubstituteHoliday), holiday.Date});
     }
     return substitutes;
 }
@@ -280,10 +285,12 @@ std::vector<LawHoliday> CitizensHolidaysFor(const std::vector<LawHoliday>& natio
         const CitizensRule* rule = RuleInForce(CitizensRules, between);
         if (rule == nullptr || (rule->ExcludesSundays && IsSunday(between)))
             continue;
-        const bool isSubstitute = std::any_of(substitutes.begin(), substitutes.end(),
-                                              [&](const LawHoliday& substitute) { return substitute.Date == between; });
+        const bool isSubstitute =
+            std::any_of(substitutes.begin(), substitutes.end(),
+                        [&](const LawHoliday& substitute) { return substitute.Date == between; });
         if (!isSubstitute)
-            citizens.push_back({between, LawHolidayKind::Citizens, &Text(FixedText::CitizensHoliday), between});
+            citizens.push_back(
+                {between, LawHolidayKind::Citizens, &Text(FixedText::CitizensHoliday), between});
     }
     return citizens;
 }
@@ -305,7 +312,8 @@ std::vector<std::pair<sys_days, const std::string*>> DaysToMark(int y, bool tomi
     for (const LawHoliday& holiday : CurrentLawHolidays(y))
         marks.emplace_back(holiday.Date, holiday.Name);
     const sys_days tomin{year{y} / October / 1};
-    const bool tominFree = std::none_of(marks.begin(), marks.end(), [&](const auto& mark) { return mark.first == tomin; });
+    const bool tominFree =
+        std::none_of(marks.begin(), marks.end(), [&](const auto& mark) { return mark.first == tomin; });
     if (tominNoHi && y >= FirstTominNoHiYear && tominFree) {
         marks.emplace_back(tomin, &Text(FixedText::TominNoHi));
         std::sort(marks.begin(), marks.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -366,7 +374,8 @@ std::vector<LawHoliday> CurrentLawHolidays(int y)
     return holidays;
 }
 
-void MarkCurrentLawHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last, bool tominNoHi)
+void MarkCurrentLawHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
+                            bool tominNoHi)
 {
     if (!first.IsValid() || !last.IsValid())
         return;

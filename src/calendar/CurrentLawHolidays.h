@@ -14,7 +14,8 @@ namespace planova {
 // special laws, the substitute holiday and the citizens' holiday. docs/holidays.md names the
 // source of each rule.
 
-enum class LawHolidayKind {
+enum class LawHolidayKind
+{
     /// A national holiday (国民の祝日), or a day a special law made a holiday.
     National,
     /// "振替休日", owed by a national holiday on a Sunday.
@@ -36,7 +37,11 @@ struct LawHoliday
 /// The holidays of the year in date order; none before 1948.
 std::vector<LawHoliday> CurrentLawHolidays(int year);
 
-enum class Equinox { Vernal, Autumnal };
+enum class Equinox
+{
+    Vernal,
+    Autumnal
+};
 
 /**
  * The day of the month of the vernal (March) or autumnal (September) equinox day in Japan by
@@ -58,6 +63,7 @@ inline constexpr int FirstTominNoHiYear = 1952;
  * holiday in the range owes a substitute holiday after `last`, that substitute and the holidays
  * between are marked as well. The result depends on the dates only, never on what the days held.
  */
-void MarkCurrentLawHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last, bool tominNoHi);
+void MarkCurrentLawHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
+                            bool tominNoHi);
 
 } // namespace planova

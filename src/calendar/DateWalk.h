@@ -11,8 +11,7 @@ namespace planova {
  * both included, in ascending order; each date is passed at 00:00. The time of day of the
  * two ends is ignored. Nothing is visited when either end is invalid or `last` is before `first`.
  */
-template <typename Visit>
-void ForEachDate(const DateTime& first, const DateTime& last, Visit visit)
+template <typename Visit> void ForEachDate(const DateTime& first, const DateTime& last, Visit visit)
 {
     if (!first.IsValid() || !last.IsValid())
         return;
@@ -22,8 +21,7 @@ void ForEachDate(const DateTime& first, const DateTime& last, Visit visit)
 }
 
 /// Like ForEachDate, from the date of `last` down to the date of `first`.
-template <typename Visit>
-void ForEachDateDescending(const DateTime& first, const DateTime& last, Visit visit)
+template <typename Visit> void ForEachDateDescending(const DateTime& first, const DateTime& last, Visit visit)
 {
     if (!first.IsValid() || !last.IsValid())
         return;

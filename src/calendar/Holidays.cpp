@@ -6,7 +6,8 @@
 
 namespace planova {
 
-void MarkHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last, const HolidayOptions& options)
+void MarkHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
+                  const HolidayOptions& options)
 {
     switch (options.RuleSet) {
     case HolidayRuleSet::CurrentLaw:

@@ -9,7 +9,8 @@
 namespace planova {
 
 /// Which rules decide the holidays.
-enum class HolidayRuleSet {
+enum class HolidayRuleSet
+{
     /// The national holiday law year by year from 1948 on (the default for new runs).
     CurrentLaw,
     /// One fixed table: the same dates every year.

@@ -39,8 +39,8 @@ bool InWinterVacation(const VacationPeriod& winter, const DateTime& date)
 
 bool InAnyVacation(const SchoolDayRules& rules, const DateTime& date)
 {
-    return InVacation(rules.Spring, date) || InVacation(rules.Summer, date) || InVacation(rules.Autumn, date) ||
-           InWinterVacation(rules.Winter, date);
+    return InVacation(rules.Spring, date) || InVacation(rules.Summer, date) ||
+           InVacation(rules.Autumn, date) || InWinterVacation(rules.Winter, date);
 }
 
 /// The kind (and for the foundation day the event) of a day that is not "休日".
@@ -106,7 +106,8 @@ std::string SchoolYearRefusal(const SchoolYearParameters& parameters)
     return {};
 }
 
-void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end, const SchoolDayRules& rules)
+void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end,
+                    const SchoolDayRules& rules)
 {
     ForEachDate(start, end, [&](const DateTime& date) {
         document.LoadDay(date);

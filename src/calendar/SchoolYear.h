@@ -66,7 +66,8 @@ std::string SchoolYearRefusal(const SchoolYearParameters& parameters);
  * not exist in a year (29 February) match nothing in that year. The working day is left on the
  * last date stored.
  */
-void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end, const SchoolDayRules& rules);
+void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end,
+                    const SchoolDayRules& rules);
 
 /**
  * Generates the school year: marks the holidays of the range, then fills the school days.

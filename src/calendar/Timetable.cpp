@@ -30,7 +30,8 @@ void InsertTimetable(CDayData& day, const std::array<std::string, CPlanovaDoc::J
         for (int period = 0; period < PeriodsPerDay; ++period) {
             if (day.GetJigenn(row) != labels[static_cast<std::size_t>(period)])
                 continue;
-            const std::string& text = timetable[static_cast<std::size_t>((weekday - 1) * PeriodsPerDay + period)];
+            const std::string& text =
+                timetable[static_cast<std::size_t>((weekday - 1) * PeriodsPerDay + period)];
             day.SetYotei(row, overwrite ? text : day.GetYotei(row) + text);
             break;
         }

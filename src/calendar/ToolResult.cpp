@@ -6,7 +6,8 @@ std::string JapaneseDate(const DateTime& date)
 {
     if (!date.IsValid())
         return "（日付なし）";
-    return std::to_string(date.Year()) + "年" + std::to_string(date.Month()) + "月" + std::to_string(date.Day()) + "日";
+    return std::to_string(date.Year()) + "年" + std::to_string(date.Month()) + "月" +
+           std::to_string(date.Day()) + "日";
 }
 
 std::string DateRangeRefusal(const DateTime& start, const DateTime& end)

@@ -27,7 +27,9 @@ constexpr const char* UsageText =
 class CommandError : public std::runtime_error
 {
 public:
-    CommandError(ExitStatus status, const std::string& message) : std::runtime_error(message), Status(status) {}
+    CommandError(ExitStatus status, const std::string& message) : std::runtime_error(message), Status(status)
+    {
+    }
     ExitStatus Status;
 };
 
@@ -74,8 +76,8 @@ DateTime ParseDate(const std::string& option, const std::string& text)
                                                       DigitsValue(std::string_view(text).substr(8, 2)))
                                  : DateTime::Invalid();
     if (!date.IsValid())
-        throw CommandError(ExitBadInput,
-                            option + " の日付 \"" + text + "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
+        throw CommandError(ExitBadInput, option + " の日付 \"" + text +
+                                             "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
     return date;
 }
 
@@ -116,7 +118,8 @@ HolidayRuleSet ParseRuleSet(const std::string& option, const std::string& text)
         return HolidayRuleSet::CurrentLaw;
     if (text == "classic")
         return HolidayRuleSet::Classic;
-    throw CommandError(ExitBadInput, option + " には current か classic を指定してください (\"" + text + "\")。");
+    throw CommandError(ExitBadInput,
+                       option + " には current か classic を指定してください (\"" + text + "\")。");
 }
 
 /// Options that set the same thing share a key, so giving both (or one twice) is noticed.
@@ -210,7 +213,8 @@ Request ParseArguments(const CommandArgs& args)
             throw CommandError(ExitUsage, "不明なオプションです: " + arg);
     }
     if (request.Input.empty() || request.Output.empty() || !from || !to)
-        throw CommandError(ExitUsage, "IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");
+        throw CommandError(ExitUsage,
+                           "IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");
     request.Parameters.Start = *from;
     request.Parameters.End = *to;
     return request;
@@ -247,8 +251,8 @@ int RunMakeYear(const CommandArgs& args)
             throw CommandError(ExitBadInput, request.Output + ": " + saved.Error);
 
         std::cout << JapaneseDate(parameters.Start) << "〜" << JapaneseDate(parameters.End) << " の "
-                  << (parameters.End.ToSysDays() - parameters.Start.ToSysDays()).count() + 1 << " 日を作成しました: "
-                  << request.Output << "\n";
+                  << (parameters.End.ToSysDays() - parameters.Start.ToSysDays()).count() + 1
+                  << " 日を作成しました: " << request.Output << "\n";
         return ExitOk;
     } catch (const CommandError& error) {
         std::cerr << "planova-cli: " << error.what() << "\n";

@@ -11,8 +11,8 @@ using namespace planova::test;
 
 namespace {
 
-void StorePlans(CPlanovaDoc& document, const DateTime& date, std::initializer_list<std::pair<int, const char*>> plans,
-                const char* kind = "50分時程")
+void StorePlans(CPlanovaDoc& document, const DateTime& date,
+                std::initializer_list<std::pair<int, const char*>> plans, const char* kind = "50分時程")
 {
     document.LoadDay(date);
     document.WorkDay.SetJitei(Sj(kind));
@@ -47,13 +47,19 @@ TEST(ClassHourCountTest, OnlyTheWholePlanMatches)
 
 TEST(ClassHourCountTest, RangeEndsAreIncluded)
 {
-    struct Case { DateTime First; DateTime Last; int Expected; };
+    struct Case
+    {
+        DateTime First;
+        DateTime Last;
+        int Expected;
+    };
     CPlanovaDoc document;
     for (DateTime day = Date(2011, 4, 1); !Date(2013, 3, 31).IsEarlierThan(day); day = day.AddDays(1))
         StorePlans(document, day, {{1, "1組"}});
-    for (const Case& c : {Case{Date(2011, 4, 1), Date(2012, 3, 31), 366}, Case{Date(2012, 4, 1), Date(2013, 3, 31), 365},
-                          Case{Date(2012, 4, 1), Date(2012, 4, 1), 1}, Case{Date(2012, 4, 2), Date(2012, 4, 1), 0},
-                          Case{DateTime::Invalid(), Date(2012, 4, 1), 0}}) {
+    for (const Case& c :
+         {Case{Date(2011, 4, 1), Date(2012, 3, 31), 366}, Case{Date(2012, 4, 1), Date(2013, 3, 31), 365},
+          Case{Date(2012, 4, 1), Date(2012, 4, 1), 1}, Case{Date(2012, 4, 2), Date(2012, 4, 1), 0},
+          Case{DateTime::Invalid(), Date(2012, 4, 1), 0}}) {
         const std::vector<std::string> names = Names({"1組"});
         EXPECT_EQ(CountClassHours(document, names, c.First, c.Last), std::vector<int>{c.Expected});
     }
@@ -71,7 +77,8 @@ TEST(ClassHourCountTest, TenNamesFromTheSettingsAndNothingChanges)
     document.WorkDay.SetMemo(Sj("編集中"));
     const CDayData workDay = document.WorkDay;
 
-    const std::vector<int> counts = CountClassHours(document, document.Class, Date(2012, 4, 1), Date(2012, 4, 30));
+    const std::vector<int> counts =
+        CountClassHours(document, document.Class, Date(2012, 4, 1), Date(2012, 4, 30));
     EXPECT_EQ(counts, (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(document.WorkDay, workDay);
     EXPECT_EQ(document.DayList().size(), 1u);

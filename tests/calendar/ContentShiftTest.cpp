@@ -56,15 +56,25 @@ const DateTime Thu = Date(2012, 4, 12);
 
 TEST_F(ContentShiftTest, BothDirections)
 {
-    struct Case { ShiftDirection Direction; std::vector<std::string> Contents; };
+    struct Case
+    {
+        ShiftDirection Direction;
+        std::vector<std::string> Contents;
+    };
     // Lessons of 数学 in time order: Mon row 3, Tue row 1, Tue row 5 (two on one day), Wed row 2.
     for (const Case& c : {Case{ShiftDirection::Earlier, {"B", "C", "D", ""}},
                           Case{ShiftDirection::Later, {"", "A", "B", "C"}}}) {
         document = CPlanovaDoc();
-        Store({{Mon, 3, "数学", "A"}, {Tue, 5, "数学", "C"}, {Tue, 1, "数学", "B"}, {Wed, 2, "数学", "D"},
-               {Tue, 2, "数", "x"}, {Tue, 3, "数学A", "y"}, {Thu, 1, "数学", "E"}});
+        Store({{Mon, 3, "数学", "A"},
+               {Tue, 5, "数学", "C"},
+               {Tue, 1, "数学", "B"},
+               {Wed, 2, "数学", "D"},
+               {Tue, 2, "数", "x"},
+               {Tue, 3, "数学A", "y"},
+               {Thu, 1, "数学", "E"}});
         Shift(c.Direction, Mon, Wed, "数学");
-        EXPECT_EQ((std::vector<std::string>{ContentAt(Mon, 3), ContentAt(Tue, 1), ContentAt(Tue, 5), ContentAt(Wed, 2)}),
+        EXPECT_EQ((std::vector<std::string>{ContentAt(Mon, 3), ContentAt(Tue, 1), ContentAt(Tue, 5),
+                                            ContentAt(Wed, 2)}),
                   c.Contents);
         // Other classes and lessons outside the range keep their contents.
         EXPECT_EQ(ContentAt(Tue, 2), "x");
@@ -97,7 +107,13 @@ TEST_F(ContentShiftTest, NoLessonStoresNothing)
 TEST_F(ContentShiftTest, RefusedRequestsChangeNothing)
 {
     Store({{Tue, 4, "", "空き時間のメモ"}, {Wed, 4, "", "別のメモ"}});
-    struct Case { const char* ClassName; DateTime Start; DateTime End; const char* Message; };
+    struct Case
+    {
+        const char* ClassName;
+        DateTime Start;
+        DateTime End;
+        const char* Message;
+    };
     const Case cases[] = {
         // An empty class name would match every row without a plan.
         {"", Mon, Thu, "学級名を入力してください。"},
@@ -105,7 +121,8 @@ TEST_F(ContentShiftTest, RefusedRequestsChangeNothing)
         {"1組", DateTime::Invalid(), Mon, "開始日と終了日には正しい日付を指定してください。"},
     };
     for (const Case& c : cases) {
-        const ToolResult result = ShiftContents(document, ShiftDirection::Later, c.Start, c.End, Sj(c.ClassName));
+        const ToolResult result =
+            ShiftContents(document, ShiftDirection::Later, c.Start, c.End, Sj(c.ClassName));
         EXPECT_FALSE(result.Ok);
         EXPECT_EQ(result.Error.substr(0, std::string(c.Message).size()), c.Message);
     }

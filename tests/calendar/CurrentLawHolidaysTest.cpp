@@ -34,6 +34,7 @@ struct Known
 };
 
 // Holidays around every year in which the law or its application changed.
+// clang-format off
 constexpr Known KnownDays[] = {
     // 1948: the law starts on 20 July; the first holidays are in autumn.
     {1948, 5, 3, ""}, {1948, 9, 23, "秋分の日"}, {1948, 11, 3, "文化の日"}, {1948, 11, 23, "勤労感謝の日"},
@@ -73,6 +74,7 @@ constexpr Known KnownDays[] = {
     {2021, 8, 9, "振替休日"}, {2021, 10, 11, ""},
     {2022, 7, 18, "海の日"}, {2022, 8, 11, "山の日"}, {2022, 10, 10, "スポーツの日"},
 };
+// clang-format on
 
 struct EquinoxDays
 {
@@ -82,6 +84,7 @@ struct EquinoxDays
 };
 
 // The announced equinox days (and, for the later years, those the formula gives).
+// clang-format off
 constexpr EquinoxDays KnownEquinoxes[] = {
     {1970, 21, 23}, {1971, 21, 24}, {1972, 20, 23}, {1973, 21, 23}, {1974, 21, 23},
     {1975, 21, 24}, {1976, 20, 23}, {1977, 21, 23}, {1978, 21, 23}, {1979, 21, 24},
@@ -97,6 +100,7 @@ constexpr EquinoxDays KnownEquinoxes[] = {
     {2025, 20, 23}, {2026, 20, 23}, {2027, 21, 23}, {2028, 20, 22}, {2029, 20, 23},
     {2030, 20, 23},
 };
+// clang-format on
 
 using KindEvent = std::pair<std::string, std::string>;
 
@@ -164,25 +168,39 @@ TEST(CurrentLawHolidaysTest, MarksOnlyTheHolidaysOfTheRange)
 
 TEST(CurrentLawHolidaysTest, TominNoHiIsAnOptionFrom1952AndNeverGivesASubstitute)
 {
-    struct Case { int Year; bool Tomin; KindEvent Expected; };
-    for (const Case& c : {Case{1951, true, {}}, Case{1952, true, Holiday("都民の日")}, Case{2017, true, Holiday("都民の日")},
-                         Case{2017, false, {}}}) {
+    struct Case
+    {
+        int Year;
+        bool Tomin;
+        KindEvent Expected;
+    };
+    for (const Case& c : {Case{1951, true, {}}, Case{1952, true, Holiday("都民の日")},
+                          Case{2017, true, Holiday("都民の日")}, Case{2017, false, {}}}) {
         CPlanovaDoc document;
-        MarkHolidays(document, Date(c.Year, 9, 30), Date(c.Year, 10, 3), HolidayOptions{HolidayRuleSet::CurrentLaw, c.Tomin});
+        MarkHolidays(document, Date(c.Year, 9, 30), Date(c.Year, 10, 3),
+                     HolidayOptions{HolidayRuleSet::CurrentLaw, c.Tomin});
         EXPECT_EQ(KindAndEvent(document, Date(c.Year, 10, 1)), c.Expected) << c.Year << " " << c.Tomin;
-        EXPECT_EQ(KindAndEvent(document, Date(c.Year, 10, 2)), KindEvent{}) << c.Year; // 2017-10-01 is a Sunday
+        EXPECT_EQ(KindAndEvent(document, Date(c.Year, 10, 2)), KindEvent{})
+            << c.Year; // 2017-10-01 is a Sunday
     }
 }
 
 TEST(CurrentLawHolidaysTest, SubstituteOwedByTheRangeIsMarkedAfterIt)
 {
-    struct Case { DateTime Last; std::vector<std::pair<DateTime, KindEvent>> After; };
+    struct Case
+    {
+        DateTime Last;
+        std::vector<std::pair<DateTime, KindEvent>> After;
+    };
     const Case cases[] = {
         // Sunday 3 May 2020 on the last day: 4, 5 and the substitute 6 May are marked.
         {Date(2020, 5, 3),
-         {{Date(2020, 5, 4), Holiday("みどりの日")}, {Date(2020, 5, 5), Holiday("こどもの日")},
-          {Date(2020, 5, 6), Holiday("振替休日")}, {Date(2020, 5, 7), {}}}},
-        {Date(2020, 5, 4), {{Date(2020, 5, 5), Holiday("こどもの日")}, {Date(2020, 5, 6), Holiday("振替休日")}}},
+         {{Date(2020, 5, 4), Holiday("みどりの日")},
+          {Date(2020, 5, 5), Holiday("こどもの日")},
+          {Date(2020, 5, 6), Holiday("振替休日")},
+          {Date(2020, 5, 7), {}}}},
+        {Date(2020, 5, 4),
+         {{Date(2020, 5, 5), Holiday("こどもの日")}, {Date(2020, 5, 6), Holiday("振替休日")}}},
         // Saturday 2 May owes nothing: the holidays after the range stay untouched.
         {Date(2020, 5, 2), {{Date(2020, 5, 3), {}}, {Date(2020, 5, 6), {}}}},
         // Sunday 31 December never holds a holiday, 1 January is not owed by it.
@@ -192,13 +210,19 @@ TEST(CurrentLawHolidaysTest, SubstituteOwedByTheRangeIsMarkedAfterIt)
         CPlanovaDoc document;
         MarkHolidays(document, c.Last.AddDays(-10), c.Last);
         for (const auto& [date, expected] : c.After)
-            EXPECT_EQ(KindAndEvent(document, date), expected) << JapaneseDate(c.Last) << " / " << JapaneseDate(date);
+            EXPECT_EQ(KindAndEvent(document, date), expected)
+                << JapaneseDate(c.Last) << " / " << JapaneseDate(date);
     }
 }
 
 TEST(CurrentLawHolidaysTest, RuleSetsDifferWhereTheClassicTableIsOutdated)
 {
-    struct Case { DateTime Day; KindEvent Classic; KindEvent Current; };
+    struct Case
+    {
+        DateTime Day;
+        KindEvent Classic;
+        KindEvent Current;
+    };
     const Case cases[] = {
         {Date(2024, 12, 23), Holiday("天皇誕生日"), {}},
         {Date(2024, 2, 23), {}, Holiday("天皇誕生日")},

@@ -19,15 +19,15 @@ struct DayOutcome
 {
     std::string Kind;
     std::string Event;
-    std::string Labels; ///< all ten labels joined
+    std::string Labels;      ///< all ten labels joined
     std::string FirstLesson; ///< plan of row 1
     std::string FifthLesson; ///< plan of row 6
 
     bool operator==(const DayOutcome&) const = default;
     friend std::ostream& operator<<(std::ostream& out, const DayOutcome& day)
     {
-        return out << "{" << day.Kind << ", " << day.Event << ", " << day.Labels << ", " << day.FirstLesson << ", "
-                   << day.FifthLesson << "}";
+        return out << "{" << day.Kind << ", " << day.Event << ", " << day.Labels << ", " << day.FirstLesson
+                   << ", " << day.FifthLesson << "}";
     }
 };
 
@@ -62,7 +62,8 @@ protected:
         const char* weekdays[] = {"月", "火", "水", "木", "金", "土"};
         for (int w = 0; w < 6; ++w) {
             for (int p = 0; p < 6; ++p)
-                document.Jikannwari[static_cast<std::size_t>(w * 6 + p)] = Sj((weekdays[w] + std::to_string(p + 1)).c_str());
+                document.Jikannwari[static_cast<std::size_t>(w * 6 + p)] =
+                    Sj((weekdays[w] + std::to_string(p + 1)).c_str());
         }
     }
 
@@ -97,12 +98,20 @@ protected:
 
 TEST_F(SchoolYearTest, DefaultsOfTheDialog)
 {
-    const SchoolYearParameters defaults = SchoolYearParameters::Defaults(DateTime::FromDateTime(2012, 2, 15, 10, 30, 0), true);
+    const SchoolYearParameters defaults =
+        SchoolYearParameters::Defaults(DateTime::FromDateTime(2012, 2, 15, 10, 30, 0), true);
     EXPECT_EQ(defaults.Start, Date(2012, 4, 1));
     EXPECT_EQ(defaults.End, Date(2013, 3, 31));
-    struct Expected { const VacationPeriod& Vacation; MonthDay First; MonthDay Last; };
-    for (const Expected& e : {Expected{defaults.Days.Spring, {3, 26}, {4, 5}}, Expected{defaults.Days.Summer, {7, 21}, {8, 31}},
-                              Expected{defaults.Days.Autumn, {10, 1}, {10, 1}}, Expected{defaults.Days.Winter, {12, 26}, {1, 7}}}) {
+    struct Expected
+    {
+        const VacationPeriod& Vacation;
+        MonthDay First;
+        MonthDay Last;
+    };
+    for (const Expected& e :
+         {Expected{defaults.Days.Spring, {3, 26}, {4, 5}}, Expected{defaults.Days.Summer, {7, 21}, {8, 31}},
+          Expected{defaults.Days.Autumn, {10, 1}, {10, 1}},
+          Expected{defaults.Days.Winter, {12, 26}, {1, 7}}}) {
         EXPECT_TRUE(e.Vacation.On);
         EXPECT_EQ(e.Vacation.First, e.First);
         EXPECT_EQ(e.Vacation.Last, e.Last);
@@ -116,10 +125,10 @@ TEST_F(SchoolYearTest, DefaultsOfTheDialog)
 
 TEST_F(SchoolYearTest, WhatEachKindOfDayBecomes)
 {
-    StorePlan(Date(2012, 4, 2), "50分時程", "春休み", "自習");      // vacation weekday
-    StorePlan(Date(2012, 4, 7), "50分時程", "土曜授業", "");        // Saturday
-    StorePlan(Date(2012, 4, 12), "休日", "創立記念行事", "式典");   // holiday set by the user
-    StorePlan(Date(2012, 5, 2), "50分時程", "遠足", "国語");        // school day with an event
+    StorePlan(Date(2012, 4, 2), "50分時程", "春休み", "自習");    // vacation weekday
+    StorePlan(Date(2012, 4, 7), "50分時程", "土曜授業", "");      // Saturday
+    StorePlan(Date(2012, 4, 12), "休日", "創立記念行事", "式典"); // holiday set by the user
+    StorePlan(Date(2012, 5, 2), "50分時程", "遠足", "国語");      // school day with an event
     StorePlan(Date(2012, 5, 7), "45分時程", "", "");
     StorePlan(Date(2012, 5, 8), "振替休業日", "", "");
     document.LoadDay(Date(2012, 5, 2));
@@ -133,7 +142,11 @@ TEST_F(SchoolYearTest, WhatEachKindOfDayBecomes)
     parameters.Days.FoundationDay = {4, 10};
     Make(parameters);
 
-    struct Case { DateTime Day; DayOutcome Expected; };
+    struct Case
+    {
+        DateTime Day;
+        DayOutcome Expected;
+    };
     const Case cases[] = {
         {Date(2012, 4, 2), DayOff("", "春休み", "自習")},
         {Date(2012, 4, 5), DayOff("", "")},
@@ -163,12 +176,16 @@ TEST_F(SchoolYearTest, WhatEachKindOfDayBecomes)
 
 TEST_F(SchoolYearTest, FoundationDayOnlyOnAnOrdinarySchoolDay)
 {
-    struct Case { MonthDay Foundation; DayOutcome Expected; };
+    struct Case
+    {
+        MonthDay Foundation;
+        DayOutcome Expected;
+    };
     const Case cases[] = {
         {{4, 11}, DayOff("休日", "開校記念日")},
-        {{4, 7}, DayOff("", "")},         // Saturday
+        {{4, 7}, DayOff("", "")},              // Saturday
         {{4, 30}, DayOff("休日", "振替休日")}, // holiday
-        {{4, 3}, DayOff("", "")},         // spring vacation
+        {{4, 3}, DayOff("", "")},              // spring vacation
     };
     for (const Case& c : cases) {
         CPlanovaDoc fresh;
@@ -191,22 +208,47 @@ TEST_F(SchoolYearTest, VacationDatesAndTheYearEnd)
     };
     const VacationPeriod defaultSpring{true, {3, 26}, {4, 5}};
     const Case cases[] = {
-        {"winter across the year end", {true, {12, 26}, {1, 7}}, defaultSpring,
-         {{Date(2012, 12, 25), false}, {Date(2012, 12, 26), true}, {Date(2012, 12, 28), true},
-          {Date(2013, 1, 7), true}, {Date(2013, 1, 8), false}, {Date(2013, 12, 27), true}}},
+        {"winter across the year end",
+         {true, {12, 26}, {1, 7}},
+         defaultSpring,
+         {{Date(2012, 12, 25), false},
+          {Date(2012, 12, 26), true},
+          {Date(2012, 12, 28), true},
+          {Date(2013, 1, 7), true},
+          {Date(2013, 1, 8), false},
+          {Date(2013, 12, 27), true}}},
         // A winter vacation inside one calendar year is just that stretch of days.
-        {"winter in December only", {true, {12, 20}, {12, 28}}, defaultSpring,
-         {{Date(2012, 12, 19), false}, {Date(2012, 12, 20), true}, {Date(2013, 1, 7), false}, {Date(2013, 6, 3), false}}},
-        {"winter in January only", {true, {1, 5}, {1, 7}}, defaultSpring,
-         {{Date(2012, 12, 27), false}, {Date(2013, 1, 7), true}, {Date(2013, 1, 8), false}, {Date(2013, 6, 3), false}}},
-        {"winter switched off", {false, {12, 26}, {1, 7}}, defaultSpring,
+        {"winter in December only",
+         {true, {12, 20}, {12, 28}},
+         defaultSpring,
+         {{Date(2012, 12, 19), false},
+          {Date(2012, 12, 20), true},
+          {Date(2013, 1, 7), false},
+          {Date(2013, 6, 3), false}}},
+        {"winter in January only",
+         {true, {1, 5}, {1, 7}},
+         defaultSpring,
+         {{Date(2012, 12, 27), false},
+          {Date(2013, 1, 7), true},
+          {Date(2013, 1, 8), false},
+          {Date(2013, 6, 3), false}}},
+        {"winter switched off",
+         {false, {12, 26}, {1, 7}},
+         defaultSpring,
          {{Date(2012, 12, 26), false}, {Date(2013, 1, 7), false}}},
         // A spring vacation whose first day is after its last never applies.
-        {"reversed spring", {true, {12, 26}, {1, 7}}, {true, {4, 5}, {3, 26}},
+        {"reversed spring",
+         {true, {12, 26}, {1, 7}},
+         {true, {4, 5}, {3, 26}},
          {{Date(2013, 3, 26), false}, {Date(2013, 4, 1), false}, {Date(2013, 4, 5), false}}},
         // 29 February exists only in leap years: the vacation has no last day in 2013.
-        {"vacation ending on 29 February", {true, {12, 26}, {1, 7}}, {true, {2, 27}, {2, 29}},
-         {{Date(2012, 2, 27), true}, {Date(2012, 2, 29), true}, {Date(2013, 2, 27), false}, {Date(2013, 2, 28), false}}},
+        {"vacation ending on 29 February",
+         {true, {12, 26}, {1, 7}},
+         {true, {2, 27}, {2, 29}},
+         {{Date(2012, 2, 27), true},
+          {Date(2012, 2, 29), true},
+          {Date(2013, 2, 27), false},
+          {Date(2013, 2, 28), false}}},
     };
     for (const Case& c : cases) {
         CPlanovaDoc fresh;
@@ -234,8 +276,14 @@ TEST_F(SchoolYearTest, FoundationDayOn29February)
 
 TEST_F(SchoolYearTest, TimetableAppendedOrOverwritten)
 {
-    struct Case { bool Overwrite; int Runs; const char* FirstLesson; };
-    for (const Case c : {Case{false, 1, "国語火1"}, Case{false, 2, "国語火1火1"}, Case{true, 1, "火1"}, Case{true, 2, "火1"}}) {
+    struct Case
+    {
+        bool Overwrite;
+        int Runs;
+        const char* FirstLesson;
+    };
+    for (const Case c : {Case{false, 1, "国語火1"}, Case{false, 2, "国語火1火1"}, Case{true, 1, "火1"},
+                         Case{true, 2, "火1"}}) {
         CPlanovaDoc fresh;
         fresh.Jikannwari = document.Jikannwari;
         fresh.LoadDay(Date(2012, 5, 1));
@@ -276,17 +324,29 @@ TEST_F(SchoolYearTest, WholeSchoolYear)
 
 TEST_F(SchoolYearTest, RefusedParametersChangeNothing)
 {
-    struct Case { const char* Name; void (*Change)(SchoolYearParameters&); const char* Message; };
+    struct Case
+    {
+        const char* Name;
+        void (*Change)(SchoolYearParameters&);
+        const char* Message;
+    };
     const Case cases[] = {
         {"start after end", [](SchoolYearParameters& p) { p.Start = Date(2013, 4, 1); },
          "作成期間の開始日（2013年4月1日）が終了日（2013年3月31日）より後になっています。"},
         {"invalid start", [](SchoolYearParameters& p) { p.Start = DateTime::Invalid(); },
          "作成期間の開始日と終了日には正しい日付を指定してください。"},
-        {"reversed summer", [](SchoolYearParameters& p) { p.Days.Summer = {true, {8, 31}, {7, 21}}; },
+        {"reversed summer",
+         [](SchoolYearParameters& p) {
+             p.Days.Summer = {true, {8, 31}, {7, 21}};
+         },
          "夏季休業日の最初の日（8月31日）が最後の日（7月21日）より後になっています。"},
-        {"spring ending on 31 April", [](SchoolYearParameters& p) { p.Days.Spring.Last = {4, 31}; },
+        {"spring ending on 31 April",
+         [](SchoolYearParameters& p) {
+             p.Days.Spring.Last = {4, 31};
+         },
          "春季休業日の最後の日（4月31日）は存在しない日付です。"},
-        {"foundation day 30 February", [](SchoolYearParameters& p) {
+        {"foundation day 30 February",
+         [](SchoolYearParameters& p) {
              p.Days.FoundationDayOn = true;
              p.Days.FoundationDay = {2, 30};
          },
@@ -306,12 +366,28 @@ TEST_F(SchoolYearTest, RefusedParametersChangeNothing)
 
 TEST_F(SchoolYearTest, AcceptedUnusualParameters)
 {
-    struct Case { const char* Name; void (*Change)(SchoolYearParameters&); };
+    struct Case
+    {
+        const char* Name;
+        void (*Change)(SchoolYearParameters&);
+    };
     const Case cases[] = {
-        {"winter running across the year end", [](SchoolYearParameters& p) { p.Days.Winter = {true, {12, 26}, {1, 7}}; }},
-        {"reversed vacation switched off", [](SchoolYearParameters& p) { p.Days.Autumn = {false, {10, 9}, {10, 1}}; }},
-        {"foundation day 30 February switched off", [](SchoolYearParameters& p) { p.Days.FoundationDay = {2, 30}; }},
-        {"29 February", [](SchoolYearParameters& p) { p.Days.Spring = {true, {2, 29}, {4, 5}}; }},
+        {"winter running across the year end",
+         [](SchoolYearParameters& p) {
+             p.Days.Winter = {true, {12, 26}, {1, 7}};
+         }},
+        {"reversed vacation switched off",
+         [](SchoolYearParameters& p) {
+             p.Days.Autumn = {false, {10, 9}, {10, 1}};
+         }},
+        {"foundation day 30 February switched off",
+         [](SchoolYearParameters& p) {
+             p.Days.FoundationDay = {2, 30};
+         }},
+        {"29 February",
+         [](SchoolYearParameters& p) {
+             p.Days.Spring = {true, {2, 29}, {4, 5}};
+         }},
     };
     for (const Case& c : cases) {
         SchoolYearParameters parameters = Parameters(Date(2012, 4, 1), Date(2012, 4, 1));
@@ -322,8 +398,13 @@ TEST_F(SchoolYearTest, AcceptedUnusualParameters)
 
 TEST_F(SchoolYearTest, TimetableInsertionUsesTheDaysOwnWeekday)
 {
-    struct Case { DateTime Day; const char* FirstLesson; };
-    for (const Case& c : {Case{Date(2012, 5, 5), "土1"}, Case{Date(2012, 5, 6), ""}, Case{Date(2012, 5, 4), "金1"}}) {
+    struct Case
+    {
+        DateTime Day;
+        const char* FirstLesson;
+    };
+    for (const Case& c :
+         {Case{Date(2012, 5, 5), "土1"}, Case{Date(2012, 5, 6), ""}, Case{Date(2012, 5, 4), "金1"}}) {
         CDayData day;
         day.ClearDay(c.Day);
         day.SetSchoolDayRows();

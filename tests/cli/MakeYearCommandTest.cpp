@@ -70,7 +70,11 @@ std::vector<std::string> Join(std::vector<std::string> first, const std::vector<
 
 TEST(MakeYearCommandTest, NewDocumentGetsTheWholeSchoolYear)
 {
-    struct Case { std::vector<std::string> Options; std::vector<std::pair<DateTime, KindEvent>> Days; };
+    struct Case
+    {
+        std::vector<std::string> Options;
+        std::vector<std::pair<DateTime, KindEvent>> Days;
+    };
     const Case cases[] = {
         {{},
          {{Date(2024, 4, 1), {"", ""}}, // spring vacation
@@ -87,30 +91,39 @@ TEST(MakeYearCommandTest, NewDocumentGetsTheWholeSchoolYear)
     };
     for (const Case& c : cases) {
         TempDir dir;
-        const RunResult run = MakeYear(dir, Join(Join({"-", "-o", dir.File("year.dat")}, SchoolYear2024), c.Options));
+        const RunResult run =
+            MakeYear(dir, Join(Join({"-", "-o", dir.File("year.dat")}, SchoolYear2024), c.Options));
         ASSERT_EQ(run.Status, 0) << run.Err;
         EXPECT_NE(run.Out.find("365 日"), std::string::npos) << run.Out;
         const CPlanovaDoc document = ReadBack(dir.File("year.dat"));
         EXPECT_EQ(document.DayList().size(), 365u);
         for (const auto& [date, expected] : c.Days)
-            EXPECT_EQ(KindAndEvent(document, date), expected) << c.Options.size() << " options, " << date.Day();
+            EXPECT_EQ(KindAndEvent(document, date), expected)
+                << c.Options.size() << " options, " << date.Day();
     }
 }
 
 TEST(MakeYearCommandTest, VacationAndFoundationOptions)
 {
     TempDir dir;
-    const RunResult run = MakeYear(dir, Join({"-", "-o", dir.File("year.dat"), "--no-spring", "--summer", "07-25:08-25",
-                                              "--winter", "12-21:01-10", "--foundation", "06-05"},
-                                             SchoolYear2024));
+    const RunResult run =
+        MakeYear(dir, Join({"-", "-o", dir.File("year.dat"), "--no-spring", "--summer", "07-25:08-25",
+                            "--winter", "12-21:01-10", "--foundation", "06-05"},
+                           SchoolYear2024));
     ASSERT_EQ(run.Status, 0) << run.Err;
     const CPlanovaDoc document = ReadBack(dir.File("year.dat"));
     const KindEvent school{"50分時程", ""};
     const KindEvent vacation{"", ""};
     const std::pair<DateTime, KindEvent> days[] = {
-        {Date(2024, 4, 1), school},       {Date(2024, 7, 24), school},  {Date(2024, 7, 25), vacation},
-        {Date(2024, 8, 26), school},      {Date(2024, 12, 20), school}, {Date(2024, 12, 23), vacation},
-        {Date(2025, 1, 8), vacation},     {Date(2025, 1, 14), school},  {Date(2024, 6, 5), {"休日", "開校記念日"}},
+        {Date(2024, 4, 1), school},
+        {Date(2024, 7, 24), school},
+        {Date(2024, 7, 25), vacation},
+        {Date(2024, 8, 26), school},
+        {Date(2024, 12, 20), school},
+        {Date(2024, 12, 23), vacation},
+        {Date(2025, 1, 8), vacation},
+        {Date(2025, 1, 14), school},
+        {Date(2024, 6, 5), {"休日", "開校記念日"}},
     };
     for (const auto& [date, expected] : days)
         EXPECT_EQ(KindAndEvent(document, date), expected) << date.Month() << "/" << date.Day();
@@ -118,9 +131,14 @@ TEST(MakeYearCommandTest, VacationAndFoundationOptions)
 
 TEST(MakeYearCommandTest, TimetableModeComesFromTheDocumentUnlessGiven)
 {
-    struct Case { bool JUwagaki; const char* Option; const char* FirstLesson; };
-    for (const Case& c : {Case{true, nullptr, "数学"}, Case{false, nullptr, "国語数学"}, Case{true, "--append", "国語数学"},
-                          Case{false, "--overwrite", "数学"}}) {
+    struct Case
+    {
+        bool JUwagaki;
+        const char* Option;
+        const char* FirstLesson;
+    };
+    for (const Case& c : {Case{true, nullptr, "数学"}, Case{false, nullptr, "国語数学"},
+                          Case{true, "--append", "国語数学"}, Case{false, "--overwrite", "数学"}}) {
         TempDir dir;
         CPlanovaDoc input;
         input.JUwagaki = c.JUwagaki;
@@ -151,19 +169,34 @@ TEST(MakeYearCommandTest, TimetableModeComesFromTheDocumentUnlessGiven)
 
 TEST(MakeYearCommandTest, RefusedRunsLeaveTheOutputAlone)
 {
-    struct Case { std::vector<std::string> Args; int Status; const char* Message; };
+    struct Case
+    {
+        std::vector<std::string> Args;
+        int Status;
+        const char* Message;
+    };
     const std::string range = "2024-04-01";
     const Case cases[] = {
-        {{"--from", "2024-04-02", "--to", "2024-04-01"}, 1,
+        {{"--from", "2024-04-02", "--to", "2024-04-01"},
+         1,
          "作成期間の開始日（2024年4月2日）が終了日（2024年4月1日）より後になっています。"},
-        {{"--from", range, "--to", range, "--spring", "04-05:03-26"}, 1,
+        {{"--from", range, "--to", range, "--spring", "04-05:03-26"},
+         1,
          "春季休業日の最初の日（4月5日）が最後の日（3月26日）より後になっています。"},
         {{"--from", "2024-02-30", "--to", range}, 1, "--from の日付 \"2024-02-30\" が正しくありません"},
-        {{"--from", range, "--to", range, "--summer", "7-21:8-31"}, 1, "--summer の期間 \"7-21:8-31\" が正しくありません"},
-        {{"--from", range, "--to", range, "--foundation", "02-30"}, 1, "開校記念日（2月30日）は存在しない日付です。"},
-        {{"--from", range, "--to", range, "--holidays", "new"}, 1, "--holidays には current か classic を指定してください"},
+        {{"--from", range, "--to", range, "--summer", "7-21:8-31"},
+         1,
+         "--summer の期間 \"7-21:8-31\" が正しくありません"},
+        {{"--from", range, "--to", range, "--foundation", "02-30"},
+         1,
+         "開校記念日（2月30日）は存在しない日付です。"},
+        {{"--from", range, "--to", range, "--holidays", "new"},
+         1,
+         "--holidays には current か classic を指定してください"},
         {{"--from", range, "--to", range, "--bogus"}, 2, "不明なオプションです: --bogus"},
-        {{"--from", range, "--to", range, "--overwrite", "--append"}, 2, "--append は --overwrite と同時に指定できません。"},
+        {{"--from", range, "--to", range, "--overwrite", "--append"},
+         2,
+         "--append は --overwrite と同時に指定できません。"},
         {{"--from", range}, 2, "--from と --to は必ず指定してください"},
         {{"--from", range, "--to"}, 2, "--to には値が必要です。"},
     };
@@ -183,8 +216,8 @@ TEST(MakeYearCommandTest, UnreadableInputIsReported)
     TempDir dir;
     WriteBytes(dir.File("broken.dat"), "\x40<Planova>"); // announces 64 bytes, holds 9
     for (const char* input : {"missing.dat", "broken.dat"}) {
-        const RunResult run =
-            MakeYear(dir, {dir.File(input), "-o", dir.File("out.dat"), "--from", "2024-04-01", "--to", "2024-04-01"});
+        const RunResult run = MakeYear(
+            dir, {dir.File(input), "-o", dir.File("out.dat"), "--from", "2024-04-01", "--to", "2024-04-01"});
         EXPECT_EQ(run.Status, 1) << input;
         EXPECT_NE(run.Err.find("ファイルを開けませんでした。"), std::string::npos) << run.Err;
         EXPECT_FALSE(std::filesystem::exists(dir.File("out.dat"))) << input;

@@ -31,7 +31,8 @@ inline std::pair<std::string, std::string> KindAndEvent(const CPlanovaDoc& docum
 }
 
 /// Stores the date with the kind and event given in UTF-8 (the rest of the day as it was).
-inline void StoreKindAndEvent(CPlanovaDoc& document, const DateTime& date, const char* kind, const char* event)
+inline void StoreKindAndEvent(CPlanovaDoc& document, const DateTime& date, const char* kind,
+                              const char* event)
 {
     document.LoadDay(date);
     document.WorkDay.SetJitei(Utf8ToCp932(kind));
