@@ -16,6 +16,13 @@ enum class FixedText {
     WeekdayLetters,       ///< "日月火水木金土日"
     DefaultSubject,       ///< "件名"
     DefaultImportance,    ///< "A1"
+    YearMark,             ///< "年" of the date form 2
+    MonthMark,            ///< "月" of the date form 2
+    DayMark,              ///< "日" of the date form 2
+    SubstituteHoliday,    ///< "振替休日"
+    CitizensHoliday,      ///< "国民の休日"
+    FoundationDay,        ///< "開校記念日"
+    TominNoHi,            ///< "都民の日"
     Count
 };
 
