@@ -162,15 +162,18 @@ std::size_t AllocatedBytes()
     return info.uordblks + info.hblkhd;
 }
 
-/// Keeps each benchmark's time per iteration for the summary.
+/// Keeps each benchmark's time per iteration (the median with repetitions) for the summary.
 class RecordingReporter : public benchmark::ConsoleReporter
 {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
+        // With repetitions the median stands for the benchmark.
         for (const Run& run : runs) {
-            RealTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
-            CpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            if (!run.aggregate_name.empty() && run.aggregate_name != "median")
+                continue;
+            RealTimes[run.run_name.function_name] = run.GetAdjustedRealTime();
+            CpuTimes[run.run_name.function_name] = run.GetAdjustedCPUTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
