@@ -108,8 +108,7 @@ ordered_json SettingJson(const CPlanovaDoc& document, const SettingEntry& entry,
         entry.Member);
 }
 
-template <typename Array, typename Convert>
-ordered_json ArrayJson(const Array& values, Convert convert)
+template <typename Array, typename Convert> ordered_json ArrayJson(const Array& values, Convert convert)
 {
     ordered_json array = ordered_json::array();
     for (std::size_t i = 0; i < values.size(); ++i)
@@ -134,9 +133,10 @@ ordered_json SettingsJson(const CPlanovaDoc& document)
         return Utf8(value, Index(Member(where, key), i));
     };
     settings[FontPointKey] = ArrayJson(document.FontPoint, number);
-    settings[JikannwariKey] =
-        ArrayJson(document.Jikannwari, [&](const std::string& v, std::size_t i) { return text(v, i, JikannwariKey); });
-    settings[ClassKey] = ArrayJson(document.Class, [&](const std::string& v, std::size_t i) { return text(v, i, ClassKey); });
+    settings[JikannwariKey] = ArrayJson(
+        document.Jikannwari, [&](const std::string& v, std::size_t i) { return text(v, i, JikannwariKey); });
+    settings[ClassKey] =
+        ArrayJson(document.Class, [&](const std::string& v, std::size_t i) { return text(v, i, ClassKey); });
     settings[OffsetKey] = ArrayJson(document.Offset, number);
     return settings;
 }
@@ -161,7 +161,8 @@ long long Integer(const json& value, const std::string& where, long long low, lo
     const bool isUnsigned = value.is_number_unsigned();
     if (isUnsigned && value.get<unsigned long long>() > static_cast<unsigned long long>(high))
         Fail(where, "値が範囲 " + std::to_string(low) + "〜" + std::to_string(high) + " の外です。");
-    const long long number = isUnsigned ? static_cast<long long>(value.get<unsigned long long>()) : value.get<long long>();
+    const long long number =
+        isUnsigned ? static_cast<long long>(value.get<unsigned long long>()) : value.get<long long>();
     if (number < low || number > high)
         Fail(where, "値が範囲 " + std::to_string(low) + "〜" + std::to_string(high) + " の外です。");
     return number;
@@ -216,8 +217,7 @@ const json& Array(const json& value, const std::string& where, std::size_t maxSi
 }
 
 /// Calls the handler for each key of the object; a key the handler does not know is refused.
-template <typename Handler>
-void ForEachKey(const json& object, const std::string& where, Handler handler)
+template <typename Handler> void ForEachKey(const json& object, const std::string& where, Handler handler)
 {
     for (const auto& [key, value] : Object(object, where).items()) {
         if (!handler(key, value, Member(where, key)))
@@ -248,19 +248,20 @@ CDayData DayFromJson(const json& value, const std::string& where)
         const json& rows = Array(value[RowsKey], rowsWhere, CDayData::RowCount);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const int row = static_cast<int>(i);
-            ForEachKey(rows[i], Index(rowsWhere, i), [&](const std::string& key, const json& field, const std::string& at) {
-                if (key == JigennKey)
-                    day.SetJigenn(row, Cp932(field, at));
-                else if (key == YoteiKey)
-                    day.SetYotei(row, Cp932(field, at));
-                else if (key == NaiyouKey)
-                    day.SetNaiyou(row, Cp932(field, at));
-                else if (key == IroKey)
-                    day.SetIro(row, static_cast<int>(Integer(field, at, 0, 7)));
-                else
-                    return false;
-                return true;
-            });
+            ForEachKey(rows[i], Index(rowsWhere, i),
+                       [&](const std::string& key, const json& field, const std::string& at) {
+                           if (key == JigennKey)
+                               day.SetJigenn(row, Cp932(field, at));
+                           else if (key == YoteiKey)
+                               day.SetYotei(row, Cp932(field, at));
+                           else if (key == NaiyouKey)
+                               day.SetNaiyou(row, Cp932(field, at));
+                           else if (key == IroKey)
+                               day.SetIro(row, static_cast<int>(Integer(field, at, 0, 7)));
+                           else
+                               return false;
+                           return true;
+                       });
         }
     }
     return day;
@@ -287,7 +288,8 @@ CToDo ToDoFromJson(const json& value, const std::string& where)
     return item;
 }
 
-void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const json& value, const std::string& where)
+void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const json& value,
+                     const std::string& where)
 {
     std::visit(
         [&](auto member) {
@@ -298,7 +300,8 @@ void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const jso
             else if constexpr (std::is_same_v<Value, std::string>)
                 target = Cp932(value, where);
             else if constexpr (std::is_same_v<Value, std::uint32_t>)
-                target = static_cast<std::uint32_t>(Integer(value, where, 0, std::numeric_limits<std::uint32_t>::max()));
+                target = static_cast<std::uint32_t>(
+                    Integer(value, where, 0, std::numeric_limits<std::uint32_t>::max()));
             else
                 target = Int32(value, where);
         },
@@ -338,15 +341,17 @@ void SettingsFromJson(CPlanovaDoc& document, const json& value, const std::strin
         } else if (const SettingEntry* entry = FindSetting(key, std::nullopt)) {
             SettingFromJson(document, *entry, field, at);
         } else {
-            for (const SettingGroup group : {SettingGroup::Birthday, SettingGroup::Hajime, SettingGroup::Owari}) {
+            for (const SettingGroup group :
+                 {SettingGroup::Birthday, SettingGroup::Hajime, SettingGroup::Owari}) {
                 if (key != GroupTag(group))
                     continue;
-                ForEachKey(field, at, [&](const std::string& part, const json& partValue, const std::string& partAt) {
-                    const SettingEntry* dateEntry = FindSetting(part, group);
-                    if (dateEntry != nullptr)
-                        SettingFromJson(document, *dateEntry, partValue, partAt);
-                    return dateEntry != nullptr;
-                });
+                ForEachKey(field, at,
+                           [&](const std::string& part, const json& partValue, const std::string& partAt) {
+                               const SettingEntry* dateEntry = FindSetting(part, group);
+                               if (dateEntry != nullptr)
+                                   SettingFromJson(document, *dateEntry, partValue, partAt);
+                               return dateEntry != nullptr;
+                           });
                 return true;
             }
             return false;

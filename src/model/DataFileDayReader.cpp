@@ -100,7 +100,8 @@ private:
             if (found == nullptr)
                 return std::string_view::npos;
             at = static_cast<const char*>(found) - Text.data();
-            if (Text.size() - at >= expected.size() && std::memcmp(Text.data() + at, expected.data(), expected.size()) == 0) {
+            if (Text.size() - at >= expected.size() &&
+                std::memcmp(Text.data() + at, expected.data(), expected.size()) == 0) {
                 Position = at + expected.size();
                 return at;
             }

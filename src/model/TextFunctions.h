@@ -47,7 +47,12 @@ std::uint32_t ParseUnsigned(std::string_view text);
 std::string PadLeft(std::size_t width, std::string_view text);
 
 /// The date forms: 0 "20140101", 1 "2014/01/01", 2 "2014年01月01日".
-enum class DateForm { Digits = 0, Slashes = 1, Kanji = 2 };
+enum class DateForm
+{
+    Digits = 0,
+    Slashes = 1,
+    Kanji = 2
+};
 
 /**
  * Year zero-filled to four digits, month and day to two, joined in the given form (an invalid date

@@ -28,7 +28,8 @@ RunResult Cli(const TempDir& dir, const std::vector<std::string>& args)
         command += " '" + arg + "'";
     command += " >'" + dir.File("stdout") + "' 2>'" + dir.File("stderr") + "'";
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("stdout")), ReadBytes(dir.File("stderr"))};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("stdout")),
+            ReadBytes(dir.File("stderr"))};
 }
 
 /// dump of the file, then import of that JSON; returns the imported file's bytes.
@@ -107,7 +108,8 @@ TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamed)
         {"unknown key", R"({"days": [{"date": null, "plan": "x"}]})", "days[0].plan"},
         {"impossible date", R"({"todos": [{"kigenn": "2014-02-30"}]})", "todos[0].kigenn"},
         {"colour out of range", R"({"days": [{"date": null, "rows": [{"iro": 8}]}]})", "days[0].rows[0].iro"},
-        {"eleven rows", R"({"days": [{"date": null, "rows": [{},{},{},{},{},{},{},{},{},{},{}]}]})", "days[0].rows"},
+        {"eleven rows", R"({"days": [{"date": null, "rows": [{},{},{},{},{},{},{},{},{},{},{}]}]})",
+         "days[0].rows"},
         {"flag not boolean", R"({"settings": {"PWaku": 1}})", "settings.PWaku"},
         {"short array", R"({"settings": {"FontPoint": [9]}})", "settings.FontPoint"},
         {"birthday part", R"({"settings": {"Birthday": {"Hour": 1}}})", "settings.Birthday.Hour"},
@@ -138,7 +140,10 @@ TEST(DumpImportTest, FileErrorsAndUsage)
     EXPECT_EQ(noFolder.Status, 1);
     EXPECT_NE(noFolder.Err.find("フォルダーが見つかりません"), std::string::npos) << noFolder.Err;
 
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"dump"}, {"dump", "a", "b"}, {"import", dir.File("in.json")}, {"import", "-o", dir.File("x.dat")}})
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"dump"},
+                                               {"dump", "a", "b"},
+                                               {"import", dir.File("in.json")},
+                                               {"import", "-o", dir.File("x.dat")}})
         EXPECT_EQ(Cli(dir, args).Status, 2) << args.size();
 }

@@ -21,12 +21,14 @@ namespace {
 /// Pieces that make texts interesting to both readers.
 const std::vector<std::string>& Pieces()
 {
+    // clang-format off
     static const std::vector<std::string> pieces = {
         "<Yotei>", "</Yotei>", "<YoteiSet>", "</YoteiSet>", "<No>", "</No>", "<Iro>", "</Iro>", "<Memo>", "</Memo>",
         "<DayData>", "</DayData>", "<Task>", "</Task>", "<Kennmei>", "</Kennmei>", "<Date>", "</Date>", "<ToDo>",
         "<Setting>", "<Set>", "</Set>", "<datasuu>", "</datasuu>", "<\x7F/Yotei>", "<\x7F\x7FMemo>", "<", ">", "/",
         "\x7F", "\r\n", "3", "12", "-", "20140230", Sj("予定"), Sj("①"), "a", "<Foo>", "</>", "<>",
     };
+    // clang-format on
     return pieces;
 }
 
@@ -35,7 +37,10 @@ class Mutator
 public:
     explicit Mutator(unsigned seed) : Random(seed) {}
 
-    std::size_t Below(std::size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(Random); }
+    std::size_t Below(std::size_t n)
+    {
+        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(Random);
+    }
 
     std::string Piece() { return Pieces()[Below(Pieces().size())]; }
 
@@ -173,12 +178,14 @@ TEST(DataFileLookupAgreementTest, OverlappingTasksAndUnusualDays)
         "<Kennmei>late</Kennmei></Task></ToDo>",
         // Fields in another order, a field twice, a row given twice, an unknown element.
         "<YoteiData><datasuu>1</datasuu><DayData><Jitei>j</Jitei><Date>20140102</Date><Jitei>second</Jitei>"
-        "<YoteiSet><Yotei>y</Yotei><No>3</No></YoteiSet><YoteiSet><No>3</No><Iro>5</Iro></YoteiSet><Foo>x</Foo>"
+        "<YoteiSet><Yotei>y</Yotei><No>3</No></YoteiSet><YoteiSet><No>3</No><Iro>5</Iro></YoteiSet><Foo>x</"
+        "Foo>"
         "<Memo>m</Memo></DayData></YoteiData>",
         // An empty day value: its closing tag is looked for one byte later, so it spans to the next day.
         "<YoteiData><datasuu>2</datasuu><DayData></DayData><DayData><Memo>b</Memo></DayData></YoteiData>",
         // A tag of another reader's bare text inside a value.
-        "<YoteiData><datasuu>1</datasuu><DayData><Date>20140101</Date><Jitei>a<Yotei>b</Jitei></DayData></YoteiData>",
+        "<YoteiData><datasuu>1</datasuu><DayData><Date>20140101</Date><Jitei>a<Yotei>b</Jitei></DayData></"
+        "YoteiData>",
     };
     for (const std::string& text : cases)
         ExpectAgreement(text);

@@ -16,7 +16,9 @@ TEST(DataFileValuesTest, TagLikeSequencesGetOneProtectingByte)
         {"plain", "予定 a<b c>d", "予定 a<b c>d"},
         {"closing tag", "a</Yotei>b", "a<\x7F/Yotei>b"},
         {"opening tag", "<Memo>", "<\x7FMemo>"},
-        {"any name", "<b>bold</b>", "<\x7F" "b>bold<\x7F/b>"},
+        {"any name", "<b>bold</b>",
+         "<\x7F"
+         "b>bold<\x7F/b>"},
         {"already protected", "<\x7F/Yotei>", "<\x7F\x7F/Yotei>"},
         {"protector without tag", "<\x7F x>", "<\x7F x>"},
         {"empty names are no tags", "<></>", "<></>"},
@@ -50,14 +52,10 @@ TEST(DataFileValuesTest, NumberForms)
         int ReadBack;
     };
     const Case cases[] = {
-        {0, ValueForm::Number, "0", 0},
-        {0, ValueForm::NumberZeroEmpty, "", 0},
-        {-4, ValueForm::Number, "0", 0},
-        {-4, ValueForm::NumberZeroEmpty, "", 0},
-        {12, ValueForm::Number, "12", 12},
-        {-10, ValueForm::SignedNumber, "-10", -10},
-        {0, ValueForm::SignedNumber, "0", 0},
-        {7, ValueForm::SignedNumber, "7", 7},
+        {0, ValueForm::Number, "0", 0},       {0, ValueForm::NumberZeroEmpty, "", 0},
+        {-4, ValueForm::Number, "0", 0},      {-4, ValueForm::NumberZeroEmpty, "", 0},
+        {12, ValueForm::Number, "12", 12},    {-10, ValueForm::SignedNumber, "-10", -10},
+        {0, ValueForm::SignedNumber, "0", 0}, {7, ValueForm::SignedNumber, "7", 7},
     };
     for (const Case& c : cases) {
         std::string written;
