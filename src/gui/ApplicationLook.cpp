@@ -112,6 +112,11 @@ void ApplyLook(int id)
     if (auto* style = QStyleFactory::create(QString::fromLatin1(look.StyleName)))
         QApplication::setStyle(style);
     QApplication::setPalette(look.Palette);
+    // Qt passes a new palette on to existing widgets only while its event loop runs; windows made
+    // before (the main window at start-up) are told here, so every window changes at once.
+    QEvent change(QEvent::ApplicationPaletteChange);
+    for (auto* widget : QApplication::allWidgets())
+        QApplication::sendEvent(widget, &change);
     for (auto* widget : QApplication::topLevelWidgets())
         widget->update();
     QApplication::restoreOverrideCursor();

@@ -7,10 +7,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// The resources live in a static library: they are registered by hand.
+static void InitPlanovaResources()
+{
+    Q_INIT_RESOURCE(planova);
+}
+
 namespace planova {
 
 QIcon ApplicationIcon()
 {
+    static const bool registered = (InitPlanovaResources(), true);
+    (void)registered;
     return QIcon(QStringLiteral(":/planova/planova.svg"));
 }
 

@@ -117,10 +117,10 @@ void CPlanovaApp::OfferRecovery()
                                        .arg(file.Name, error));
             continue;
         }
-        auto& recovered = Manager->Adopt(std::move(document), file.OriginalPath, file.DiskHash);
+        auto& recovered = Manager->Adopt(std::move(document), file.OriginalPath, file.DiskStamp);
         // The recovered state is safe in this instance's folder before the old copy goes.
         if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name,
-                        recovered.DiskHash, error))
+                        recovered.DiskStamp, error))
             Store->Discard(file);
     }
 }
@@ -134,7 +134,7 @@ void CPlanovaApp::Autosave()
         }
         QString error;
         Store->Save(document->Serial, *document->Doc, document->Path, document->Name,
-                    document->DiskHash, error);
+                    document->DiskStamp, error);
     }
 }
 

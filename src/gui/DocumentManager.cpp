@@ -7,7 +7,6 @@
 #include "model/SafeSave.h"
 #include "view/CommandTable.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,11 +44,6 @@ QString WithDataExtension(const QString& path)
 
 } // namespace
 
-QByteArray FileFingerprint(const QByteArray& bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
 DocumentManager::DocumentManager(QMdiArea& area, AppSettings& settings, QWidget* dialogParent)
     : Area(area), Settings(settings), DialogParent(dialogParent)
 {
@@ -82,6 +76,8 @@ OpenDocument* DocumentManager::Open(const QString& path)
         return open;
     }
 
+    // The stamp is taken first: a change made while reading is noticed at the next save.
+    const FileStamp stamp = StampOf(LocalPath(absolute));
     std::string bytes;
     const auto read = ReadWholeFile(LocalPath(absolute), bytes);
     if (!read.Ok) {
@@ -91,7 +87,7 @@ OpenDocument* DocumentManager::Open(const QString& path)
     }
     try {
         auto& document = AddDocument(ReadDataFile(bytes), absolute);
-        document.DiskHash = FileFingerprint(QByteArray::fromStdString(bytes));
+        document.DiskStamp = stamp;
         AddFrame(document);
         AddRecent(absolute);
         return &document;
@@ -103,10 +99,10 @@ OpenDocument* DocumentManager::Open(const QString& path)
 }
 
 OpenDocument& DocumentManager::Adopt(CPlanovaDoc document, const QString& path,
-                                     const QByteArray& diskHash)
+                                     const FileStamp& diskStamp)
 {
     auto& adopted = AddDocument(std::move(document), path);
-    adopted.DiskHash = diskHash;
+    adopted.DiskStamp = diskStamp;
     adopted.Doc->SetModified(true);
     AddFrame(adopted);
     return adopted;
@@ -227,9 +223,11 @@ bool DocumentManager::SaveAs(OpenDocument& document)
     return SaveTo(document, WithDataExtension(chosen));
 }
 
-bool DocumentManager::ConfirmOverwriteChanged(OpenDocument& document, const QByteArray& diskBytes)
+bool DocumentManager::ConfirmOverwriteChanged(OpenDocument& document)
 {
-    if (FileFingerprint(diskBytes) == document.DiskHash)
+    const FileStamp now = StampOf(LocalPath(document.Path));
+    // A file removed meanwhile is simply written again.
+    if (!now.Exists || !document.DiskStamp.Exists || now == document.DiskStamp)
         return true;
     const auto answer = UserDialogs::Current().Ask(
         DialogParent,
@@ -247,12 +245,8 @@ bool DocumentManager::SaveTo(OpenDocument& document, const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // Saving over the document's own file: someone else may have written it since it was read.
-    if (absolute == document.Path && !document.DiskHash.isEmpty()) {
-        std::string onDisk;
-        if (ReadWholeFile(LocalPath(absolute), onDisk).Ok &&
-            !ConfirmOverwriteChanged(document, QByteArray::fromStdString(onDisk)))
-            return false;
-    }
+    if (absolute == document.Path && !ConfirmOverwriteChanged(document))
+        return false;
 
     const std::string bytes = WriteDataFile(*document.Doc);
     const auto saved = SafeSave(LocalPath(absolute), bytes);
@@ -270,7 +264,7 @@ bool DocumentManager::SaveTo(OpenDocument& document, const QString& path)
 
     document.Path = absolute;
     document.Name = QFileInfo(absolute).fileName();
-    document.DiskHash = FileFingerprint(QByteArray::fromStdString(bytes));
+    document.DiskStamp = StampOf(LocalPath(absolute));
     document.Doc->SetModified(false);
     AddRecent(absolute);
     UpdateTitles(document);
@@ -288,7 +282,13 @@ OpenDocument* DocumentManager::FindByPath(const QString& path) const
 
 CChildFrame* DocumentManager::ActiveFrame() const
 {
-    return qobject_cast<CChildFrame*>(Area.currentSubWindow());
+    auto* frame = qobject_cast<CChildFrame*>(Area.currentSubWindow());
+    // A window being destroyed is still current in the area for a moment, but no longer listed.
+    for (const auto& document : Entries)
+        if (std::find(document->Frames.begin(), document->Frames.end(), frame) !=
+            document->Frames.end())
+            return frame;
+    return nullptr;
 }
 
 OpenDocument* DocumentManager::ActiveDocument() const
@@ -357,7 +357,7 @@ std::string DocumentManager::CommandText(int commandId) const
     const int recent = commandId - CommandId::RecentFile1;
     if (recent < 0 || recent >= CommandId::RecentFileCount)
         return {};
-    const auto& files = Settings.RecentFiles().Files();
+    const auto files = Settings.RecentFiles().Files();
     if (recent >= files.size())
         return {};
     return QStringLiteral("&%1 %2")

@@ -39,7 +39,7 @@ public:
      */
     OpenDocument* Open(const QString& path);
     /// Takes over a document read from elsewhere (a recovery file) as a modified document.
-    OpenDocument& Adopt(CPlanovaDoc document, const QString& path, const QByteArray& diskHash);
+    OpenDocument& Adopt(CPlanovaDoc document, const QString& path, const FileStamp& diskStamp);
 
     /// Saves to the document's file, or asks for a name when it has none. False when not saved.
     bool Save(OpenDocument& document);
@@ -85,7 +85,7 @@ private:
     CChildFrame& AddFrame(OpenDocument& document);
     void FrameDestroyed(OpenDocument& document, CChildFrame* frame);
     bool FrameMayClose(CChildFrame& frame);
-    bool ConfirmOverwriteChanged(OpenDocument& document, const QByteArray& diskBytes);
+    bool ConfirmOverwriteChanged(OpenDocument& document);
     OpenDocument* FindByPath(const QString& path) const;
     void AddRecent(const QString& path);
     void RemoveRecent(const QString& path);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/CPlanovaDoc.h"
+#include "model/SafeSave.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -20,8 +20,8 @@ struct OpenDocument
     QString Path;
     /// The name shown in titles: the file name, or "Planova1", "Planova2", … for new documents.
     QString Name;
-    /// Fingerprint of the file's bytes when last read or written here, to notice other writers.
-    QByteArray DiskHash;
+    /// The file as it was when last read or written here, to notice other writers.
+    FileStamp DiskStamp;
     /// Unique within the process; names the document's recovery file.
     int Serial = 0;
     /// Windows on the document, in the order they were opened.
@@ -29,8 +29,5 @@ struct OpenDocument
     /// Set while the document's windows are being closed after its save question was answered.
     bool Closing = false;
 };
-
-/// The fingerprint of file bytes used to notice that a file changed on disk.
-QByteArray FileFingerprint(const QByteArray& bytes);
 
 } // namespace planova

@@ -46,6 +46,26 @@ bool Abandoned(const QString& folder)
     return true;
 }
 
+void WriteStamp(QSettings& values, const FileStamp& stamp)
+{
+    values.setValue(QStringLiteral("Stamp/Exists"), stamp.Exists);
+    values.setValue(QStringLiteral("Stamp/Device"), QString::number(stamp.Device));
+    values.setValue(QStringLiteral("Stamp/Inode"), QString::number(stamp.Inode));
+    values.setValue(QStringLiteral("Stamp/Size"), QString::number(stamp.Size));
+    values.setValue(QStringLiteral("Stamp/Modified"), QString::number(stamp.ModifiedNanoseconds));
+}
+
+FileStamp ReadStamp(const QSettings& values)
+{
+    FileStamp stamp;
+    stamp.Exists = values.value(QStringLiteral("Stamp/Exists")).toBool();
+    stamp.Device = values.value(QStringLiteral("Stamp/Device")).toString().toULongLong();
+    stamp.Inode = values.value(QStringLiteral("Stamp/Inode")).toString().toULongLong();
+    stamp.Size = values.value(QStringLiteral("Stamp/Size")).toString().toLongLong();
+    stamp.ModifiedNanoseconds = values.value(QStringLiteral("Stamp/Modified")).toString().toLongLong();
+    return stamp;
+}
+
 } // namespace
 
 RecoveryStore::RecoveryStore(const QString& folder) : Root(folder) {}
@@ -102,7 +122,7 @@ std::vector<RecoverableFile> RecoveryStore::Orphans() const
             file.DataFile = dir.filePath(values.value(QStringLiteral("DataFile")).toString());
             file.OriginalPath = values.value(QStringLiteral("OriginalPath")).toString();
             file.Name = values.value(QStringLiteral("Name")).toString();
-            file.DiskHash = QByteArray::fromHex(values.value(QStringLiteral("DiskHash")).toByteArray());
+            file.DiskStamp = ReadStamp(values);
             file.SavedAt = QFileInfo(file.DataFile).lastModified();
             if (QFileInfo::exists(file.DataFile))
                 found.push_back(file);
@@ -142,7 +162,7 @@ void RecoveryStore::Discard(const RecoverableFile& file) const
 }
 
 bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString& originalPath,
-                         const QString& name, const QByteArray& diskHash, QString& error) const
+                         const QString& name, const FileStamp& diskStamp, QString& error) const
 {
     if (Folder.isEmpty()) {
         error = QStringLiteral("回復用フォルダーを作成できませんでした。");
@@ -158,7 +178,7 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
     values.setValue(QStringLiteral("DataFile"), DataName(serial));
     values.setValue(QStringLiteral("OriginalPath"), originalPath);
     values.setValue(QStringLiteral("Name"), name);
-    values.setValue(QStringLiteral("DiskHash"), diskHash.toHex());
+    WriteStamp(values, diskStamp);
     values.sync();
     return values.status() == QSettings::NoError;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/CPlanovaDoc.h"
+#include "model/SafeSave.h"
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -20,7 +20,7 @@ struct RecoverableFile
     QString InfoFile;     ///< what the autosave belongs to
     QString OriginalPath; ///< the user's file; empty for a document never saved
     QString Name;         ///< the title the document had
-    QByteArray DiskHash;  ///< fingerprint of the user's file when the document last read or wrote it
+    FileStamp DiskStamp;  ///< the user's file as the document last read or wrote it
     QDateTime SavedAt;
 };
 
@@ -55,7 +55,7 @@ public:
 
     /// Writes the document's recovery file (never the user's file). False with the reason.
     bool Save(int serial, const CPlanovaDoc& document, const QString& originalPath,
-              const QString& name, const QByteArray& diskHash, QString& error) const;
+              const QString& name, const FileStamp& diskStamp, QString& error) const;
     /// Removes the document's recovery file.
     void Remove(int serial) const;
     /// Whether the document has a recovery file now.

@@ -13,6 +13,7 @@
 #include "view/CommandTable.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -211,10 +212,12 @@ void ShellCommandsTest::DisabledCommandNeverRunsFromShortcut()
     QMainWindow window;
     CommandActions actions(window);
     actions.BuildMenuBar(*window.menuBar());
+    actions.ShowMenuBarFor(true);
     RecordingTarget view;
     actions.SetActiveView([&view]() -> CommandTarget* { return &view; });
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 
     actions.UpdateStates();
     QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);

@@ -122,7 +122,7 @@ void ShellStartupTest::UnreadableLastDataFileStillStarts()
 {
     ShellSandbox sandbox;
     DialogScript dialogs;
-    const QString broken = sandbox.WriteBytes(QStringLiteral("broken.dat"), "\x05<Plan");
+    const QString broken = sandbox.WriteBytes(QStringLiteral("broken.dat"), "\x40<Planova>");
     sandbox.SetRecentValues({{1, broken}});
 
     CPlanovaApp app(sandbox.Options());
