@@ -1,5 +1,6 @@
 #include "gui/CChildFrame.h"
 
+#include "gui/CAboutDlg.h"
 #include "gui/DocumentView.h"
 
 #include <QCloseEvent>
@@ -9,6 +10,7 @@ namespace planova {
 CChildFrame::CChildFrame(OpenDocument& document, QWidget* view) : Owner(document), ViewWidget(view)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ApplicationIcon());
     setWidget(view);
 }
 

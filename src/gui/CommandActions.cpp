@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -18,6 +19,13 @@ namespace {
 QString Utf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+/// The text of a toolbar button: the menu text without its accelerator and ellipsis.
+QString ButtonText(QString text)
+{
+    static const QRegularExpression accelerator(QStringLiteral("\\(&.\\)|\\.\\.\\.$"));
+    return text.remove(accelerator).remove(QLatin1Char('&'));
 }
 
 QList<QKeySequence> ShortcutsOf(const CommandInfo& command)
@@ -245,6 +253,7 @@ void CommandActions::UpdateStates()
                 text = target->CommandText(command.Id);
         const QString shown = text.empty() ? Utf8(command.Text) : QString::fromStdString(text);
         action->setText(shown);
+        action->setIconText(ButtonText(shown));
         // Rows without a text (unused recent-file places) are not shown.
         action->setVisible(!shown.isEmpty() && (command.MenuBars & bar) != 0);
     }
