@@ -80,6 +80,21 @@ QStringList Texts(QMenu* menu)
     return texts;
 }
 
+/// A bare window with the table's actions and a recording view, as with a document open.
+struct ActionsWithView
+{
+    QMainWindow Window;
+    CommandActions Actions{Window};
+    RecordingTarget View;
+
+    ActionsWithView()
+    {
+        Actions.BuildMenuBar(*Window.menuBar());
+        Actions.ShowMenuBarFor(true);
+        Actions.SetActiveView([this]() -> CommandTarget* { return &View; });
+    }
+};
+
 } // namespace
 
 class ShellCommandsTest : public QObject
@@ -131,9 +146,8 @@ void ShellCommandsTest::TableIsConsistent()
 
 void ShellCommandsTest::LookMenuHasExactTextsAndRadioMark()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto* view = TopMenu(app.MainFrame().menuBar(), QStringLiteral("表示(&V)"));
     QVERIFY(view);
@@ -160,9 +174,8 @@ void ShellCommandsTest::LookMenuHasExactTextsAndRadioMark()
 
 void ShellCommandsTest::MenusFollowDocuments()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto* bar = app.MainFrame().menuBar();
     auto visibleMenus = [bar] {
@@ -185,9 +198,8 @@ void ShellCommandsTest::MenusFollowDocuments()
 
 void ShellCommandsTest::EnableRulesComeFromHandlers()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& actions = app.MainFrame().Actions();
     actions.UpdateStates();
@@ -209,12 +221,8 @@ void ShellCommandsTest::EnableRulesComeFromHandlers()
 
 void ShellCommandsTest::DisabledCommandNeverRunsFromShortcut()
 {
-    QMainWindow window;
-    CommandActions actions(window);
-    actions.BuildMenuBar(*window.menuBar());
-    actions.ShowMenuBarFor(true);
-    RecordingTarget view;
-    actions.SetActiveView([&view]() -> CommandTarget* { return &view; });
+    ActionsWithView fixture;
+    auto& [window, actions, view] = fixture;
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -240,12 +248,8 @@ void ShellCommandsTest::DisabledCommandNeverRunsFromShortcut()
 
 void ShellCommandsTest::ViewTextAndMarkReplaceTable()
 {
-    QMainWindow window;
-    CommandActions actions(window);
-    actions.BuildMenuBar(*window.menuBar());
-    actions.ShowMenuBarFor(true);
-    RecordingTarget view;
-    actions.SetActiveView([&view]() -> CommandTarget* { return &view; });
+    ActionsWithView fixture;
+    auto& [window, actions, view] = fixture;
     view.Enabled = {32814, 32830, 32832};
     view.Checked = {32830};
     view.Texts[32814] = "表示を月曜始に変更する";
@@ -343,9 +347,8 @@ void ShellCommandsTest::AboutBoxAndWindowList()
     QCOMPARE(text->text(), QStringLiteral("Planova, Version 9.7.0.1"));
     QVERIFY(!ApplicationIcon().pixmap(32, 32).isNull());
 
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     app.Documents().NewDocument();
     auto& area = app.MainFrame().MdiArea();

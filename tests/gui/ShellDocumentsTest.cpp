@@ -109,9 +109,8 @@ void ShellDocumentsTest::FailingOpenShowsReasonAndNoWindow()
 
 void ShellDocumentsTest::SaveAsThenReopenGivesSameDocument()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& manager = app.Documents();
     auto& document = *manager.ActiveDocument();
@@ -141,9 +140,8 @@ void ShellDocumentsTest::SaveAsThenReopenGivesSameDocument()
 
 void ShellDocumentsTest::NewDocumentsAreNumbered()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& actions = app.MainFrame().Actions();
     QVERIFY(actions.Execute(57600));
@@ -192,9 +190,8 @@ void ShellDocumentsTest::CloseAsksToSaveModifiedDocument()
 
 void ShellDocumentsTest::ExitAsksForEveryModifiedDocument()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& manager = app.Documents();
     manager.NewDocument();
@@ -220,9 +217,8 @@ void ShellDocumentsTest::ExitAsksForEveryModifiedDocument()
 
 void ShellDocumentsTest::SecondWindowSharesDocument()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& manager = app.Documents();
     auto& actions = app.MainFrame().Actions();
@@ -291,9 +287,8 @@ void ShellDocumentsTest::ChangedOnDiskIsNoticedBeforeSaving()
 
 void ShellDocumentsTest::FailedSaveChangesNothing()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    CPlanovaApp app(sandbox.Options());
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& manager = app.Documents();
     auto& document = *manager.ActiveDocument();

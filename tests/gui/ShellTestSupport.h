@@ -122,6 +122,14 @@ private:
     QTemporaryDir Dir;
 };
 
+/// An application in its own sandbox, with scripted dialogs; started by the test.
+struct ShellUnderTest
+{
+    ShellSandbox Sandbox;
+    DialogScript Dialogs;
+    CPlanovaApp App{Sandbox.Options()};
+};
+
 inline QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
