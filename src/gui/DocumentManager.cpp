@@ -347,22 +347,26 @@ bool DocumentManager::IsCommandEnabled(int commandId) const
     default:
         break;
     }
-    const int recent = commandId - CommandId::RecentFile1;
-    return recent >= 0 && recent < CommandId::RecentFileCount &&
-           recent < Settings.RecentFiles().Files().size();
+    return !RecentFileOf(commandId).isEmpty();
 }
 
-std::string DocumentManager::CommandText(int commandId) const
+QString DocumentManager::RecentFileOf(int commandId) const
 {
     const int recent = commandId - CommandId::RecentFile1;
     if (recent < 0 || recent >= CommandId::RecentFileCount)
         return {};
     const auto files = Settings.RecentFiles().Files();
-    if (recent >= files.size())
+    return recent < files.size() ? files[recent] : QString();
+}
+
+std::string DocumentManager::CommandText(int commandId) const
+{
+    const QString file = RecentFileOf(commandId);
+    if (file.isEmpty())
         return {};
     return QStringLiteral("&%1 %2")
-        .arg(recent + 1)
-        .arg(QDir::toNativeSeparators(files[recent]))
+        .arg(commandId - CommandId::RecentFile1 + 1)
+        .arg(QDir::toNativeSeparators(file))
         .toStdString();
 }
 
@@ -398,11 +402,10 @@ bool DocumentManager::ExecuteCommand(int commandId)
     default:
         break;
     }
-    const int recent = commandId - CommandId::RecentFile1;
-    const auto files = Settings.RecentFiles().Files();
-    if (recent < 0 || recent >= CommandId::RecentFileCount || recent >= files.size())
+    const QString file = RecentFileOf(commandId);
+    if (file.isEmpty())
         return false;
-    Open(files[recent]);
+    Open(file);
     return true;
 }
 

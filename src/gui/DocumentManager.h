@@ -90,6 +90,8 @@ private:
     void AddRecent(const QString& path);
     void RemoveRecent(const QString& path);
     void UpdateTitles(OpenDocument& document);
+    /// The file of a recent-file command (empty: no such entry).
+    QString RecentFileOf(int commandId) const;
 
     QMdiArea& Area;
     AppSettings& Settings;
