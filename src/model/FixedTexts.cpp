@@ -17,6 +17,9 @@ constexpr std::array<const char*, static_cast<std::size_t>(FixedText::Count)> Ut
     "日月火水木金土日",
     "件名",
     "A1",
+    "年",
+    "月",
+    "日",
 };
 
 } // namespace

@@ -16,6 +16,9 @@ enum class FixedText {
     WeekdayLetters,       ///< "日月火水木金土日"
     DefaultSubject,       ///< "件名"
     DefaultImportance,    ///< "A1"
+    YearMark,             ///< "年" of the date form 2
+    MonthMark,            ///< "月" of the date form 2
+    DayMark,              ///< "日" of the date form 2
     Count
 };
 

@@ -23,4 +23,19 @@ FileResult SafeSave(const std::string& path, std::string_view bytes);
 /// Reads a whole file; Error names the reason (missing, no permission, ...).
 FileResult ReadWholeFile(const std::string& path, std::string& bytes);
 
+/// What tells one version of a file on disk from another: taken when a file is opened and
+/// compared before saving over it, to notice a change made by someone else in between.
+struct FileStamp
+{
+    bool Exists = false;
+    unsigned long long Device = 0;
+    unsigned long long Inode = 0;
+    long long Size = 0;
+    long long ModifiedNanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+/// The stamp of the file now (Exists false when there is none).
+FileStamp StampOf(const std::string& path);
+
 } // namespace planova

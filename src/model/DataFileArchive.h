@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace planova {
+
+/**
+ * The container of the data file: one length-prefixed string. The prefix is one byte N below 255,
+ * else 0xFF and N as 16 bits below 0xFFFE, else 0xFF 0xFF 0xFF and N as 32 bits (little-endian).
+ */
+std::string LengthPrefix(std::size_t length);
+
+/**
+ * The text of a container. Also accepts the UTF-16 form (0xFF 0xFE 0xFF, then a length prefix
+ * counting 16-bit characters), converted to code page 932. Bytes after the text are ignored.
+ * Throws DataFileError when the bytes end before the announced length, when the length needs the
+ * 64-bit form, or when a UTF-16 text is malformed or holds a character code page 932 cannot hold.
+ */
+std::string ReadArchiveString(std::string_view bytes);
+
+} // namespace planova

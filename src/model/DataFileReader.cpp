@@ -1,0 +1,182 @@
+#include "model/DataFile.h"
+
+#include "model/Clock.h"
+#include "model/DataFileArchive.h"
+#include "model/DataFileDayReader.h"
+#include "model/DataFileTags.h"
+#include "model/DataFileToDoReader.h"
+#include "model/DataFileValues.h"
+#include "model/InvalidArgument.h"
+#include "model/SettingsTable.h"
+#include "model/TextFunctions.h"
+
+namespace planova {
+namespace {
+
+namespace Tags = DataFileTags;
+
+// The shortest elements a count can stand for: "<DayData>x</DayData>" (a day value has at least
+// one byte) and "<Task></Task>". A count that the enclosing value could not hold is refused
+// rather than turned into millions of empty records.
+constexpr std::size_t ShortestDayElement = 20;
+constexpr std::size_t ShortestTaskElement = 13;
+
+std::size_t CountIn(std::string_view part, std::size_t shortestElement, const char* what)
+{
+    const int count = ReadNumberValue(FindElement(part, Tags::Count), ValueForm::Number);
+    if (static_cast<std::size_t>(count) > part.size() / shortestElement)
+        throw DataFileError(std::string(what) + "の数 (datasuu) " + std::to_string(count) +
+                            " が、ファイルに収まる数を超えています。");
+    return static_cast<std::size_t>(count);
+}
+
+/// The values of the day elements in one pass: after each opening tag the closing tag is looked
+/// for from one byte further on, and the scan resumes after it.
+std::vector<std::string_view> SplitDays(std::string_view daysText, std::size_t announced)
+{
+    const std::string open = "<" + std::string(Tags::Day) + ">";
+    const std::string close = "</" + std::string(Tags::Day) + ">";
+    std::vector<std::string_view> days(announced);
+    std::size_t found = 0;
+    std::size_t position = FindBytes(daysText, open);
+    while (position != std::string_view::npos) {
+        const std::size_t valueStart = position + open.size();
+        const std::size_t valueEnd = FindBytes(daysText, close, valueStart + 1);
+        if (valueEnd == std::string_view::npos)
+            break;
+        if (found == announced)
+            throw DataFileError("日データ (DayData) が、記録された数 (datasuu) " + std::to_string(announced) +
+                                " より多くあります。");
+        days[found++] = daysText.substr(valueStart, valueEnd - valueStart);
+        position = FindBytes(daysText, open, valueEnd + close.size());
+    }
+    return days;
+}
+
+void ReadDays(std::string_view text, CPlanovaDoc& document)
+{
+    const std::string_view daysText = FindElement(text, Tags::Days);
+    const std::size_t announced = CountIn(daysText, ShortestDayElement, "日データ");
+    if (announced == 0)
+        return; // day elements beyond a count of 0 are not looked at
+    const CDayData blank;
+    for (const std::string_view dayText : SplitDays(daysText, announced))
+        document.AppendDayUnsorted(ReadDayText(dayText, blank));
+}
+
+void ReadGroup(CPlanovaDoc& document, SettingGroup group, std::string_view source)
+{
+    for (const SettingEntry& entry : Settings()) {
+        if (entry.Group == group)
+            ReadSettingValue(document, entry, FindElement(source, entry.Tag));
+    }
+}
+
+void ReadToDo(std::string_view text, CPlanovaDoc& document)
+{
+    const std::string_view toDoText = FindElement(text, Tags::ToDo);
+    const std::size_t count = CountIn(toDoText, ShortestTaskElement, "ToDo");
+    const CToDo blank;
+    const CToDo workToDo = document.WorkToDo;
+    for (CToDo& item : ReadToDoItems(toDoText, count, blank)) {
+        document.WorkToDo = std::move(item);
+        document.StoreToDo(document.ToDoCount);
+    }
+    document.WorkToDo = workToDo;
+    ReadGroup(document, SettingGroup::ToDo, toDoText);
+}
+
+/// The set number of a Set element, which must lie in 0 … count − 1.
+int SetNumber(std::string_view set, int count, const char* what)
+{
+    const int number = ReadNumberValue(FindElement(set, Tags::No), ValueForm::Number);
+    if (number >= count)
+        throw DataFileError(std::string(what) + "の番号 (No) " + std::to_string(number) + " が 0〜" +
+                            std::to_string(count - 1) + " の範囲にありません。");
+    return number;
+}
+
+void ReadBirthday(std::string_view settings, CPlanovaDoc& document)
+{
+    ReadGroup(document, SettingGroup::Birthday, FindElement(settings, GroupTag(SettingGroup::Birthday)));
+    if (!DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay).IsValid()) {
+        const DateTime today = Now();
+        document.BirthdayYear = today.Year();
+        document.BirthdayMonth = today.Month();
+        document.BirthdayDay = today.Day();
+    }
+}
+
+void ReadFontPoints(std::string_view settings, CPlanovaDoc& document)
+{
+    const std::string_view fontPoints = FindElement(settings, Tags::FontPoint);
+    for (int i = 0; i < CPlanovaDoc::FontPointCount; ++i) {
+        const std::string_view set = FindElement(fontPoints, Tags::Set, static_cast<std::size_t>(i));
+        const int number = SetNumber(set, CPlanovaDoc::FontPointCount, "フォントサイズ");
+        document.FontPoint[number] = ReadNumberValue(FindElement(set, Tags::FP), ValueForm::NumberZeroEmpty);
+    }
+}
+
+void ReadTimetable(std::string_view settings, CPlanovaDoc& document)
+{
+    const std::string_view timetable = FindElement(settings, Tags::Jikannwari);
+    for (int i = 0; i < CPlanovaDoc::JikannwariCount; ++i) {
+        const std::string_view set = FindElement(timetable, Tags::Set, static_cast<std::size_t>(i));
+        const int number = SetNumber(set, CPlanovaDoc::JikannwariCount, "時間割");
+        document.Jikannwari[number] = ReadTextValue(FindElement(set, Tags::Data));
+    }
+    ReadGroup(document, SettingGroup::Jikannwari, timetable);
+}
+
+void ReadClassHourCount(std::string_view settings, CPlanovaDoc& document)
+{
+    const std::string_view classHours = FindElement(settings, Tags::JisuuKeisan);
+    for (int i = 0; i < CPlanovaDoc::ClassCount; ++i) {
+        // The set's No is not used: classes are placed by position.
+        const std::string_view set = FindElement(classHours, Tags::Set, static_cast<std::size_t>(i));
+        document.Class[i] = ReadTextValue(FindElement(set, Tags::Class));
+        document.Offset[i] = ReadNumberValue(FindElement(set, Tags::Offset), ValueForm::SignedNumber);
+    }
+    for (const SettingGroup group : {SettingGroup::Hajime, SettingGroup::Owari})
+        ReadGroup(document, group, FindElement(classHours, GroupTag(group)));
+    ReadGroup(document, SettingGroup::JisuuKeisan, classHours);
+}
+
+void ReadSettings(std::string_view text, CPlanovaDoc& document)
+{
+    const std::string_view settings = FindElement(text, Tags::Setting);
+    ReadBirthday(settings, document);
+    for (const SettingGroup group : {SettingGroup::Property, SettingGroup::Print})
+        ReadGroup(document, group, FindElement(settings, GroupTag(group)));
+    ReadFontPoints(settings, document);
+    ReadTimetable(settings, document);
+    ReadClassHourCount(settings, document);
+}
+
+} // namespace
+
+CPlanovaDoc ReadDataText(std::string_view text)
+{
+    try {
+        CPlanovaDoc document;
+        ReadDays(text, document);
+        ReadToDo(text, document);
+        ReadSettings(text, document);
+        document.SetModified(false);
+        return document;
+    } catch (const InvalidArgument& error) {
+        throw DataFileError(error.what());
+    }
+}
+
+CPlanovaDoc ReadDataFile(std::string_view fileBytes)
+{
+    return ReadDataText(ReadArchiveString(fileBytes));
+}
+
+std::string OpenFailureMessage(std::string_view reason)
+{
+    return "ファイルを開けませんでした。\n" + std::string(reason);
+}
+
+} // namespace planova

@@ -1,0 +1,298 @@
+#include "model/DataFile.h"
+
+#include "model/Clock.h"
+#include "model/DataFileArchive.h"
+#include "model/TextFunctions.h"
+#include "support/Cp932Literals.h"
+#include "support/DataFileExamples.h"
+#include "support/DataFileReference.h"
+
+#include <gtest/gtest.h>
+
+using namespace planova;
+using namespace planova::test;
+using namespace std::string_literals;
+
+namespace {
+
+/// Fixes the clock to the creation time of the example document (midnight, so that the new ToDo
+/// item's deadline, which the file holds as a date, reads back equal).
+class DataFileTest : public ::testing::Test
+{
+protected:
+    FixedNowScope Clock{DateTime::FromDate(2014, 1, 1)};
+};
+
+/// A whole file around a text in the short (one-byte or three-byte) form.
+std::string FileOf(const std::string& text)
+{
+    return LengthPrefix(text.size()) + text;
+}
+
+/// The example file's text with one piece replaced.
+std::string ExampleTextWith(const std::string& from, const std::string& to)
+{
+    std::string text = ReadArchiveString(TestDataFile("example-2014.dat"));
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+} // namespace
+
+TEST_F(DataFileTest, WritesTheExampleFileByteForByte)
+{
+    EXPECT_EQ(WriteDataFile(ExampleDocument2014()), TestDataFile("example-2014.dat"));
+}
+
+TEST_F(DataFileTest, ReadsTheExampleFileBackToAnEqualDocument)
+{
+    const CPlanovaDoc read = ReadDataFile(TestDataFile("example-2014.dat"));
+    EXPECT_EQ(DocumentDifference(ExampleDocument2014(), read), "");
+    EXPECT_FALSE(read.IsModified());
+}
+
+TEST_F(DataFileTest, AFullDocumentRoundTripsExactly)
+{
+    const CPlanovaDoc full = FullDocument();
+    const std::string bytes = WriteDataFile(full);
+    const CPlanovaDoc read = ReadDataFile(bytes);
+    EXPECT_EQ(DocumentDifference(full, read), "");
+    EXPECT_EQ(WriteDataFile(read), bytes);
+}
+
+TEST_F(DataFileTest, EmptyDocumentWritesEmptyCountsThatReadAsZero)
+{
+    CPlanovaDoc empty;
+    const std::string text = ReadArchiveString(WriteDataFile(empty));
+    EXPECT_EQ(FindElement(FindElement(text, "YoteiData"), "datasuu"), "");
+    EXPECT_EQ(FindElement(FindElement(text, "ToDo"), "datasuu"), "");
+    EXPECT_NE(text.find("<DspType>0</DspType>"), std::string::npos);
+    EXPECT_NE(text.find("<ToDoSort></ToDoSort>"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 12), "\r\n</Planova>");
+    const CPlanovaDoc read = ReadDataText(text);
+    EXPECT_TRUE(read.DayList().empty());
+    EXPECT_EQ(read.ToDoCount, 0);
+}
+
+TEST_F(DataFileTest, MissingSettingsReadAsZeroOffOrEmptyExceptTheBirthday)
+{
+    SetFixedNow(DateTime::FromDate(2020, 6, 15));
+    const CPlanovaDoc read = ReadDataText("<Planova></Planova>");
+    EXPECT_FALSE(read.ToDoView);
+    EXPECT_FALSE(read.PDayKiroku);
+    EXPECT_EQ(read.PFontSize, 0);
+    EXPECT_EQ(read.HajimeYear, 0);
+    EXPECT_EQ(read.FontPoint[0], 0); // every missing Set reads as No 0, FP 0
+    EXPECT_EQ(read.FontPoint[1], 6); // entries never named keep their construction value
+    EXPECT_EQ(read.BirthdayYear, 2020);
+    EXPECT_EQ(read.BirthdayMonth, 6);
+    EXPECT_EQ(read.BirthdayDay, 15);
+}
+
+TEST_F(DataFileTest, InvalidBirthdayBecomesTheCurrentDate)
+{
+    SetFixedNow(DateTime::FromDate(2021, 3, 4));
+    const CPlanovaDoc read = ReadDataText(
+        ExampleTextWith("<Month>1</Month><Day>1</Day></Birthday>", "<Month>2</Month><Day>30</Day></Birthday>"));
+    EXPECT_EQ(read.BirthdayYear, 2021);
+    EXPECT_EQ(read.BirthdayMonth, 3);
+    EXPECT_EQ(read.BirthdayDay, 4);
+}
+
+TEST_F(DataFileTest, CountsOfZeroAndMissingElements)
+{
+    // A count of 0 ignores the day elements that are there.
+    EXPECT_TRUE(ReadDataText(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu></datasuu>")).DayList().empty());
+
+    // More days and tasks announced than present: the missing ones are empty with invalid dates.
+    std::string text = ExampleTextWith("<YoteiData><datasuu>1</datasuu>", "<YoteiData><datasuu>3</datasuu>");
+    text.replace(text.find("<ToDo><datasuu>1"), 16, "<ToDo><datasuu>2");
+    const CPlanovaDoc read = ReadDataText(text);
+    ASSERT_EQ(read.DayList().size(), 3u);
+    EXPECT_TRUE(read.DayList()[0].GetDate().IsValid());
+    EXPECT_FALSE(read.DayList()[2].GetDate().IsValid());
+    EXPECT_EQ(read.DayList()[2].GetJitei(), "");
+    ASSERT_EQ(read.ToDoCount, 2);
+    EXPECT_EQ(read.ToDoList()[1].GetKennmei(), "");
+    EXPECT_FALSE(read.ToDoList()[1].GetKigenn().IsValid());
+}
+
+TEST_F(DataFileTest, DaysKeepTheFileOrder)
+{
+    std::string text = ReadArchiveString(TestDataFile("example-2014.dat"));
+    const std::size_t begin = text.find("<DayData>");
+    const std::size_t end = text.find("</YoteiData>");
+    std::string later = text.substr(begin, end - begin);
+    later.replace(later.find("20140101"), 8, "20131231");
+    text.insert(end, later);
+    text.replace(text.find("<datasuu>1</datasuu>"), 20, "<datasuu>2</datasuu>");
+    const CPlanovaDoc read = ReadDataText(text);
+    ASSERT_EQ(read.DayList().size(), 2u);
+    EXPECT_EQ(read.DayList()[1].GetDate(), DateTime::FromDate(2013, 12, 31));
+    EXPECT_EQ(WriteDataFile(read), FileOf(text));
+}
+
+TEST_F(DataFileTest, NegativeOffsetsAreWrittenWithASignAndReadBack)
+{
+    CPlanovaDoc document = ExampleDocument2014();
+    document.PIdouMigi = -10;
+    document.PIdouSita = -3;
+    document.Offset[4] = -7;
+    const std::string text = ReadArchiveString(WriteDataFile(document));
+    EXPECT_NE(text.find("<PIdouMigi>-10</PIdouMigi><PIdouSita>-3</PIdouSita>"), std::string::npos);
+    EXPECT_NE(text.find("<Offset>-7</Offset>"), std::string::npos);
+    const CPlanovaDoc read = ReadDataText(text);
+    EXPECT_EQ(read.PIdouMigi, -10);
+    EXPECT_EQ(read.PIdouSita, -3);
+    EXPECT_EQ(read.Offset[4], -7);
+
+    // Only these fields read a sign; elsewhere "-" is an ordinary non-digit byte as before.
+    const CPlanovaDoc other = ReadDataText(ExampleTextWith("<PFontSize>9</PFontSize>", "<PFontSize>-9</PFontSize>"));
+    EXPECT_EQ(other.PFontSize, 9);
+    const CPlanovaDoc unsigned_ = ReadDataText(ExampleTextWith("<PIdouMigi>0</PIdouMigi>", "<PIdouMigi>15</PIdouMigi>"));
+    EXPECT_EQ(unsigned_.PIdouMigi, 15);
+}
+
+TEST_F(DataFileTest, TextsHoldingTagsAreNotCut)
+{
+    CPlanovaDoc document = ExampleDocument2014();
+    document.LoadDay(DateTime::FromDate(2014, 1, 1));
+    document.WorkDay.SetYotei(2, Sj("予定</Yotei>続き"));
+    document.WorkDay.SetYotei(3, Sj("行</YoteiSet>続き"));
+    document.WorkDay.SetMemo(Sj("<Memo>x</DayData>y"));
+    document.StoreDay();
+    const std::string text = ReadArchiveString(WriteDataFile(document));
+    // The plain lookups of another reader find the whole text, with one DEL byte in each tag.
+    const std::string_view row2 = FindElement(FindElement(text, "DayData"), "YoteiSet", 2);
+    EXPECT_EQ(FindElement(row2, "Yotei"), Sj("予定<\x7F/Yotei>続き"));
+    const CPlanovaDoc read = ReadDataText(text);
+    EXPECT_EQ(read.DayList()[0].GetYotei(2), Sj("予定</Yotei>続き"));
+    EXPECT_EQ(read.DayList()[0].GetYotei(3), Sj("行</YoteiSet>続き"));
+    EXPECT_EQ(read.DayList()[0].GetNaiyou(3), "");
+    EXPECT_EQ(read.DayList()[0].GetMemo(), Sj("<Memo>x</DayData>y"));
+}
+
+TEST_F(DataFileTest, UnprotectedTagsInFilesFromElsewhereCutAsBefore)
+{
+    // A file whose plan holds a bare closing tag reads cut before it, exactly as the lookups say.
+    const CPlanovaDoc cut =
+        ReadDataText(ExampleTextWith(Sj("<Yotei>予定</Yotei>"), Sj("<Yotei>予</Yotei>定</Yotei>")));
+    EXPECT_EQ(cut.DayList()[0].GetYotei(1), Sj("予"));
+    // A bare closing tag of the row ends the row there: its plan, content and colour read empty.
+    const CPlanovaDoc row =
+        ReadDataText(ExampleTextWith(Sj("<Yotei>予定</Yotei>"), Sj("<Yotei>予</YoteiSet>定</Yotei>")));
+    EXPECT_EQ(row.DayList()[0].GetJigenn(1), Sj("①"));
+    EXPECT_EQ(row.DayList()[0].GetYotei(1), "");
+    EXPECT_EQ(row.DayList()[0].GetIro(1), 0);
+}
+
+TEST_F(DataFileTest, LineBreaksInTextsAreKept)
+{
+    CPlanovaDoc document = ExampleDocument2014();
+    document.LoadDay(DateTime::FromDate(2014, 1, 1));
+    document.WorkDay.SetYotei(0, Sj("一行目\r\n二行目"));
+    document.StoreDay();
+    const std::string bytes = WriteDataFile(document);
+    EXPECT_NE(bytes.find(Sj("<Yotei>一行目\r\n二行目</Yotei>")), std::string::npos);
+    EXPECT_EQ(ReadDataFile(bytes).DayList()[0].GetYotei(0), Sj("一行目\r\n二行目"));
+}
+
+TEST_F(DataFileTest, DamagedFilesFailWithOneError)
+{
+    const std::string example = ReadArchiveString(TestDataFile("example-2014.dat"));
+    struct Case
+    {
+        const char* Name;
+        std::string Bytes;
+    };
+    const std::string twoDays = ExampleTextWith("</DayData>", "</DayData><DayData>x</DayData>");
+    const Case cases[] = {
+        {"empty file", ""},
+        {"prefix longer than the file", TestDataFile("example-2014.dat").substr(0, 100)},
+        {"three-byte prefix cut", "\xFF\x10"},
+        {"seven-byte prefix longer than the file", std::string("\xFF\xFF\xFF\x00\x00\x01\x00", 7) + "abc"},
+        {"64-bit length", std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7) + std::string(8, '\0')},
+        {"row number 10", FileOf(ExampleTextWith("<No>1</No><Jigenn>", "<No>10</No><Jigenn>"))},
+        {"row number huge", FileOf(ExampleTextWith("<No>1</No><Jigenn>", "<No>99999999999999</No><Jigenn>"))},
+        {"font size number 24", FileOf(ExampleTextWith("<No>23</No><FP>", "<No>24</No><FP>"))},
+        {"timetable number 36", FileOf(ExampleTextWith("<No>35</No><Data>", "<No>36</No><Data>"))},
+        {"more days than announced", FileOf(twoDays)},
+        {"day count past the file", FileOf(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu>2000000000</datasuu>"))},
+        {"task count past the file", FileOf(ExampleTextWith("<ToDo><datasuu>1", "<ToDo><datasuu>99999999"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        try {
+            ReadDataFile(c.Bytes);
+            ADD_FAILURE() << "no error";
+        } catch (const DataFileError& error) {
+            EXPECT_GT(std::string(error.what()).size(), 10u);
+            EXPECT_EQ(OpenFailureMessage(error.what()).rfind("ファイルを開けませんでした。\n", 0), 0u);
+        }
+    }
+}
+
+TEST_F(DataFileTest, LengthPrefixInAllThreeSizes)
+{
+    struct Case
+    {
+        std::size_t Length;
+        std::string Prefix;
+    };
+    const Case cases[] = {
+        {0, std::string(1, '\0')},
+        {254, "\xFE"},
+        {255, "\xFF\xFF\x00"s},
+        {0xFFFD, "\xFF\xFD\xFF"},
+        {0xFFFE, "\xFF\xFF\xFF\xFE\xFF\x00\x00"s},
+        {0x123456, "\xFF\xFF\xFF\x56\x34\x12\x00"s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Length);
+        EXPECT_EQ(LengthPrefix(c.Length), c.Prefix);
+        const std::string text(c.Length, 'x');
+        EXPECT_EQ(ReadArchiveString(c.Prefix + text + "trailing"), text);
+    }
+}
+
+TEST_F(DataFileTest, ALargeDocumentUsesTheLongPrefixAndRoundTrips)
+{
+    CPlanovaDoc document = ExampleDocument2014();
+    for (int d = 2; d <= 80; ++d) {
+        document.LoadDay(DateTime::FromDate(2014, 1, d % 31 + 1).AddDays(d / 31 * 31));
+        document.WorkDay.SetMemo(std::string(1000, 'm'));
+        document.StoreDay();
+    }
+    const std::string bytes = WriteDataFile(document);
+    ASSERT_GT(bytes.size(), 0xFFFEu);
+    EXPECT_EQ(bytes.substr(0, 3), "\xFF\xFF\xFF");
+    EXPECT_EQ(WriteDataFile(ReadDataFile(bytes)), bytes);
+}
+
+TEST_F(DataFileTest, Utf16FormIsReadAsCodePage932)
+{
+    const auto utf16 = [](const std::u16string& text) {
+        std::string units;
+        for (const char16_t unit : text) {
+            units += static_cast<char>(unit & 0xFF);
+            units += static_cast<char>(unit >> 8);
+        }
+        return "\xFF\xFE\xFF"s + LengthPrefix(text.size()) + units;
+    };
+    EXPECT_EQ(ReadArchiveString(utf16(u"<Memo>予定①</Memo>")), Sj("<Memo>予定①</Memo>"));
+    std::string expected;
+    for (int i = 0; i < 300; ++i)
+        expected += Sj("あ");
+    EXPECT_EQ(ReadArchiveString(utf16(std::u16string(300, u'あ'))), expected);
+    EXPECT_EQ(ReadDataFile(utf16(u"<Planova><Setting><Property><Shiyousya>山田</Shiyousya></Property></Setting></Planova>"))
+                  .Shiyousya,
+              Sj("山田"));
+
+    // A character code page 932 cannot hold, and a broken surrogate pair, are refused.
+    EXPECT_THROW(ReadArchiveString(utf16(u"予定\U0001F600")), DataFileError);
+    EXPECT_THROW(ReadArchiveString(utf16(std::u16string(1, char16_t(0xD800)) + u"a")), DataFileError);
+    EXPECT_THROW(ReadArchiveString(utf16(u"予定").substr(0, 6)), DataFileError);
+}
