@@ -1,38 +1,50 @@
 #include "view/DayTexts.h"
 
 #include "model/FixedTexts.h"
+#include "model/TextFunctions.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace planova {
 
 namespace {
 
+/// Year, month and day digits of a date: "20140101".
+struct DateDigits
+{
+    std::string Year;
+    std::string Month;
+    std::string Day;
+};
+
+DateDigits DigitsOf(const DateTime& date)
+{
+    const std::string digits = FormatDate(date, static_cast<int>(DateForm::Digits));
+    return {digits.substr(0, 4), digits.substr(4, 2), digits.substr(6, 2)};
+}
+
 /// "2014年 1月 1日": year, month and day with the leading zeros of month and day blanked.
 std::string DateWithBlankedZeros(const DateTime& date)
 {
-    static const std::string Year = Cp932Literal("年");
-    static const std::string Month = Cp932Literal("月");
-    static const std::string Day = Cp932Literal("日");
-    char year[8];
-    char month[4];
-    char day[4];
-    std::snprintf(year, sizeof year, "%04d", date.IsValid() ? date.Year() : 0);
-    std::snprintf(month, sizeof month, "%2d", date.IsValid() ? date.Month() : 0);
-    std::snprintf(day, sizeof day, "%2d", date.IsValid() ? date.Day() : 0);
-    return year + Year + month + Month + day + Day;
+    const DateDigits digits = DigitsOf(date);
+    return digits.Year + Text(FixedText::YearMark) + BlankLeadingZero(digits.Month) + Text(FixedText::MonthMark) +
+           BlankLeadingZero(digits.Day) + Text(FixedText::DayMark);
 }
 
 std::string BracketedWeekday(const DateTime& date)
 {
     static const std::string Open = Cp932Literal("（");
     static const std::string Close = Cp932Literal("）");
-    CDayData day;
-    day.SetDate(date);
-    return Open + day.WeekdayLetter() + Close;
+    return Open + WeekdayLetterOf(std::max(0, date.DayOfWeek())) + Close; // an invalid date reads as Sunday
 }
 
 } // namespace
+
+std::string WeekdayLetterOf(int weekday)
+{
+    constexpr std::size_t LetterBytes = 2;
+    return Text(FixedText::WeekdayLetters).substr(static_cast<std::size_t>(weekday % 7) * LetterBytes, LetterBytes);
+}
 
 std::string DayViewDateText(const DateTime& date)
 {
@@ -48,17 +60,13 @@ std::string WeekViewDateText(const DateTime& date)
 
 std::string MonthViewDateText(const DateTime& date)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "%2d/%2d", date.IsValid() ? date.Month() : 0, date.IsValid() ? date.Day() : 0);
-    return text;
+    const DateDigits digits = DigitsOf(date);
+    return BlankLeadingZero(digits.Month) + "/" + BlankLeadingZero(digits.Day);
 }
 
 std::string SlashDateText(const DateTime& date)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.IsValid() ? date.Year() : 0,
-                  date.IsValid() ? date.Month() : 0, date.IsValid() ? date.Day() : 0);
-    return text;
+    return FormatDate(date, static_cast<int>(DateForm::Slashes));
 }
 
 bool IsHolidayKind(const std::string& jitei)

@@ -1,6 +1,6 @@
 #include "view/PlannerView.h"
 
-#include "model/FixedTexts.h"
+#include "view/DayTexts.h"
 #include "view/DayDrawing.h"
 #include "view/InfoPaneIcons.h"
 #include "view/ViewSky.h"
@@ -24,14 +24,6 @@ int NormalisedWeekday(int weekday)
 bool IsShortMonth(int month)
 {
     return month == 4 || month == 6 || month == 9 || month == 11;
-}
-
-/// The weekday name of header column k: the letters run 日 … 土 from the first weekday.
-std::string HeaderWeekdayLetter(int column, int startWeekday)
-{
-    constexpr std::size_t LetterBytes = 2;
-    const std::size_t weekday = static_cast<std::size_t>((column + startWeekday) % WeekDays);
-    return Text(FixedText::WeekdayLetters).substr(weekday * LetterBytes, LetterBytes);
 }
 
 Rgb HeaderColour(int column, int startWeekday)
@@ -247,7 +239,7 @@ void PlannerView::DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout)
         const Rect rect{ScreenOrigin::PlannerLeft + k * width + layout.H, top, ScreenOrigin::PlannerLeft + (k + 1) * width,
                         top + layout.L};
         canvas.SetTextColour(HeaderColour(k, State.StartWeekday));
-        canvas.DrawText(rect, HeaderWeekdayLetter(k, State.StartWeekday), TextSingleLine | TextCenter);
+        canvas.DrawText(rect, WeekdayLetterOf(k + State.StartWeekday), TextSingleLine | TextCenter);
     }
     canvas.SetTextColour(TextColours::Black);
 }

@@ -1,24 +1,43 @@
 #include "view/ViewSky.h"
 
-#include "model/FixedTexts.h"
+#include "sky/CBiorhythm.h"
+#include "sky/SkyReadout.h"
 
-// Provisional until the sky calculators are merged.
 namespace planova {
 
-RhythmMarkers RhythmMarkersOn(const CPlanovaDoc&, const DateTime&)
+namespace {
+
+CBiorhythm RhythmsOn(const CPlanovaDoc& document, const DateTime& date)
 {
-    return RhythmMarkers{{Cp932Literal("▲"), Cp932Literal("■"), Cp932Literal("▼")},
-                         {Rgb{0, 0, 255}, Rgb{255, 0, 0}, Rgb{0, 255, 0}}};
+    CBiorhythm rhythms;
+    rhythms.SetDates(DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay), date);
+    return rhythms;
 }
 
-std::array<int, 3> RhythmStatesOn(const CPlanovaDoc&, const DateTime&)
+} // namespace
+
+RhythmMarkers RhythmMarkersOn(const CPlanovaDoc& document, const DateTime& date)
 {
-    return {0, 0, 0};
+    const CBiorhythm rhythms = RhythmsOn(document, date);
+    RhythmMarkers markers;
+    for (int k = 0; k < RhythmMarkers::Count; ++k) {
+        const RhythmRgb& colour = CBiorhythm::RhythmColour[k];
+        markers.Text[k] = rhythms.RhythmMarker(k);
+        markers.Colour[k] = Rgb{static_cast<std::uint8_t>(colour.Red), static_cast<std::uint8_t>(colour.Green),
+                                static_cast<std::uint8_t>(colour.Blue)};
+    }
+    return markers;
 }
 
-double MoonAgeAt21On(const DateTime&)
+std::array<int, 3> RhythmStatesOn(const CPlanovaDoc& document, const DateTime& date)
 {
-    return 0.0;
+    const CBiorhythm rhythms = RhythmsOn(document, date);
+    return {rhythms.State(0), rhythms.State(1), rhythms.State(2)};
+}
+
+double MoonAgeAt21On(const DateTime& day)
+{
+    return sky::MoonAgeAt21(day);
 }
 
 } // namespace planova
