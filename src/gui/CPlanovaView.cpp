@@ -4,6 +4,7 @@
 #include "gui/QtCanvas.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
+#include "view/PlannerView.h"
 
 #include <QCalendarWidget>
 #include <QPaintEvent>
@@ -37,7 +38,7 @@ DateTime NowInWholeSeconds()
 
 } // namespace
 
-CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent) : QWidget(parent), View(document)
+CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent) : QWidget(parent), View(std::make_unique<PlannerView>(document))
 {
     InitialiseViewResources();
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -51,7 +52,7 @@ CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent) : QWidget(par
     ScrollBar->setTracking(false);
     ScrollBar->hide();
 
-    View.InitialUpdate(Now());
+    View->InitialUpdate(Now());
     WriteFormData();
 
     connect(Pane->Calendar(), &QCalendarWidget::selectionChanged, this, &CPlanovaView::OnCalendarSelection);
@@ -63,6 +64,8 @@ CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent) : QWidget(par
     connect(Timer, &QTimer::timeout, this, &CPlanovaView::RefreshSky);
     Timer->start();
 }
+
+CPlanovaView::~CPlanovaView() = default;
 
 bool CPlanovaView::IsCommandEnabled(int commandId) const
 {
@@ -83,13 +86,13 @@ bool CPlanovaView::IsCommandChecked(int commandId) const
 {
     switch (commandId) {
     case ViewCommand::DayView:
-        return View.Mode() == ViewMode::Day;
+        return View->Mode() == ViewMode::Day;
     case ViewCommand::WeekView:
-        return View.Mode() == ViewMode::Week;
+        return View->Mode() == ViewMode::Week;
     case ViewCommand::MonthView:
-        return View.Mode() == ViewMode::Month;
+        return View->Mode() == ViewMode::Month;
     case ViewCommand::ToDoView:
-        return View.State.ToDoView;
+        return View->State.ToDoView;
     default:
         return false;
     }
@@ -99,24 +102,24 @@ bool CPlanovaView::ExecuteCommand(int commandId)
 {
     switch (commandId) {
     case ViewCommand::Forward:
-        View.Step(+1);
+        View->Step(+1);
         WriteFormData();
         break;
     case ViewCommand::Back:
-        View.Step(-1);
+        View->Step(-1);
         WriteFormData();
         break;
     case ViewCommand::DayView:
-        View.ShowView(ViewMode::Day);
+        View->ShowView(ViewMode::Day);
         break;
     case ViewCommand::WeekView:
-        View.ShowView(ViewMode::Week);
+        View->ShowView(ViewMode::Week);
         break;
     case ViewCommand::MonthView:
-        View.ShowView(ViewMode::Month);
+        View->ShowView(ViewMode::Month);
         break;
     case ViewCommand::ToDoView:
-        View.ToggleToDoView();
+        View->ToggleToDoView();
         break;
     default:
         return false;
@@ -138,10 +141,10 @@ void CPlanovaView::Redraw()
 
 void CPlanovaView::WriteFormData()
 {
-    Pane->SetCalendarDate(View.State.CalendarDate);
-    Pane->ShowMoonAgeAt21(View.State.MoonAgeAt21);
+    Pane->SetCalendarDate(View->State.CalendarDate);
+    Pane->ShowMoonAgeAt21(View->State.MoonAgeAt21);
     const QSignalBlocker blocker(ScrollBar);
-    ScrollBar->setSliderPosition(View.State.ToDoScrollPos);
+    ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
 }
 
 void CPlanovaView::RefreshSky()
@@ -152,7 +155,12 @@ void CPlanovaView::RefreshSky()
 
 void CPlanovaView::OnCalendarSelection()
 {
-    View.SelectCalendarDate(Pane->CalendarDate());
+    ShowDate(Pane->CalendarDate());
+}
+
+void CPlanovaView::ShowDate(const DateTime& date)
+{
+    View->SelectCalendarDate(date);
     WriteFormData();
     Redraw();
 }
@@ -182,16 +190,16 @@ void CPlanovaView::OnScrollAction(int action)
     default:
         return; // dragging the thumb changes nothing until it is released
     }
-    View.ScrollToDo(request);
+    View->ScrollToDo(request);
     // The bar applies the action after this signal; the view's position is what it must show.
-    ScrollBar->setSliderPosition(View.State.ToDoScrollPos);
+    ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
     WriteFormData();
     Redraw();
 }
 
 void CPlanovaView::OnScrollReleased()
 {
-    View.ScrollToDo(ScrollRequest::ThumbPosition, ScrollBar->sliderPosition());
+    View->ScrollToDo(ScrollRequest::ThumbPosition, ScrollBar->sliderPosition());
     WriteFormData();
     Redraw();
 }
@@ -207,8 +215,8 @@ void CPlanovaView::PlaceScrollBar(const ScreenDrawResult& drawn)
     const Rect& area = drawn.ToDoPane.ScrollBar;
     const QSignalBlocker blocker(ScrollBar);
     ScrollBar->setRange(0, drawn.ToDoPane.ScrollRange);
-    ScrollBar->setPageStep(std::max(1, View.State.ToDoRowCount));
-    ScrollBar->setSliderPosition(View.State.ToDoScrollPos);
+    ScrollBar->setPageStep(std::max(1, View->State.ToDoRowCount));
+    ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
     const QRect geometry(area.Left, area.Top, area.Width(), area.Height());
     if (ScrollBar->geometry() != geometry)
         ScrollBar->setGeometry(geometry);
@@ -226,7 +234,7 @@ void CPlanovaView::paintEvent(QPaintEvent*)
     geometry.ClientHeight = height();
     geometry.CalendarWidth = Pane->Calendar()->width();
     geometry.ScrollBarWidth = ScrollBar->sizeHint().width();
-    const ScreenDrawResult drawn = View.DrawScreen(canvas, geometry, Now());
+    const ScreenDrawResult drawn = View->DrawScreen(canvas, geometry, Now());
     PlaceScrollBar(drawn);
 }
 

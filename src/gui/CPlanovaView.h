@@ -1,16 +1,20 @@
 #pragma once
 
 #include "gui/DocumentView.h"
-#include "view/PlannerView.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QScrollBar;
 class QTimer;
 
 namespace planova {
 
+class DateTime;
 class InfoPane;
+class PlannerView;
+struct ScreenDrawResult;
 
 /**
  * The planner view of a document window: the information pane on the left and the day, week or
@@ -23,6 +27,7 @@ class CPlanovaView : public QWidget, public DocumentView
 public:
     /// The document is owned elsewhere and outlives the view. Runs the view's initial update.
     CPlanovaView(CPlanovaDoc& document, QWidget* parent);
+    ~CPlanovaView() override;
 
     bool IsCommandEnabled(int commandId) const override;
     bool IsCommandChecked(int commandId) const override;
@@ -33,7 +38,10 @@ public:
     /// calendar and scroll bar positions); the planner is not redrawn.
     void RefreshSky();
 
-    PlannerView& Planner() { return View; }
+    /// Shows a date as if it had been chosen in the month calendar.
+    void ShowDate(const DateTime& date);
+
+    PlannerView& Planner() { return *View; }
     InfoPane* Information() const { return Pane; }
     QScrollBar* ToDoScrollBar() const { return ScrollBar; }
     QTimer* SkyTimer() const { return Timer; }
@@ -56,7 +64,7 @@ private:
     /// Ends a command that changed what the planner shows.
     void Redraw();
 
-    PlannerView View;
+    std::unique_ptr<PlannerView> View;
     InfoPane* Pane = nullptr;
     QScrollBar* ScrollBar = nullptr;
     QTimer* Timer = nullptr;

@@ -1,11 +1,15 @@
 #include "gui/InfoPane.h"
 
 #include "gui/QtCanvas.h"
+#include "model/DateTime.h"
+#include "sky/SkyReadout.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QTextCharFormat>
 #include <QSignalBlocker>
 
 #include <array>
@@ -93,6 +97,11 @@ InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
 
     MonthCalendar = new QCalendarWidget(this);
     MonthCalendar->setObjectName(QStringLiteral("MonthCalendar1000"));
+    MonthCalendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    MonthCalendar->setFirstDayOfWeek(Qt::Sunday);
+    QTextCharFormat saturday = MonthCalendar->weekdayTextFormat(Qt::Saturday);
+    saturday.setForeground(QColor(0, 0, 255)); // as the planner writes Saturdays
+    MonthCalendar->setWeekdayTextFormat(Qt::Saturday, saturday);
     MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthCalendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     MonthCalendar->setGeometry(X(7), Y(7), X(80), Y(100));

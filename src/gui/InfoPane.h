@@ -1,16 +1,19 @@
 #pragma once
 
-#include "model/DateTime.h"
-#include "sky/SkyReadout.h"
-
 #include <QWidget>
 
 #include <map>
 
 class QCalendarWidget;
+class QDate;
 class QLineEdit;
 
 namespace planova {
+
+class DateTime;
+namespace sky {
+struct SkyReadout;
+}
 
 /// Control identifiers of the information pane's fields.
 namespace InfoField {

@@ -91,11 +91,20 @@ int QtCanvas::DpiY() const
 
 void QtCanvas::SetFont(const std::string& faceUtf8, int pointSize)
 {
+    // The em height of the point size on this device; when the face's lines are taller than that
+    // (IPAPGothic rounds to one pixel more), a smaller size keeps every text line on the layout's
+    // grid of lines, as the face the planner was designed with does.
+    const int em = std::max(1, static_cast<int>(std::lround(pointSize * DpiY() / 72.0)));
     Font = QFont(QString::fromStdString(faceUtf8));
-    // The em height in device pixels, as a font requested by point size on this device.
-    Font.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * DpiY() / 72.0))));
+    int pixels = em;
+    for (;;) {
+        Font.setPixelSize(pixels);
+        Metrics.emplace(Font, Painter.device());
+        if (pixels == 1 || Metrics->height() <= em)
+            break;
+        --pixels;
+    }
     Painter.setFont(Font);
-    Metrics.emplace(Font, Painter.device());
 }
 
 LineMetrics QtCanvas::GetLineMetrics() const
@@ -141,7 +150,21 @@ void QtCanvas::DrawText(const Rect& rect, std::string_view cp932, unsigned flags
         return;
     if (!(flags & TextNoClip) && (rect.Width() <= 0 || rect.Height() <= 0))
         return;
-    Painter.drawText(ToQRect(rect), QtAlignment(flags), Converted(cp932));
+    const QString& text = Converted(cp932);
+    if (flags & TextFitWidth) {
+        const int width = Metrics ? Metrics->horizontalAdvance(text) : 0;
+        if (width > rect.Width()) {
+            // Condensed horizontally into the rectangle, drawn on one line.
+            const double factor = static_cast<double>(rect.Width()) / width;
+            Painter.save();
+            Painter.translate(rect.Left, 0);
+            Painter.scale(factor, 1.0);
+            Painter.drawText(QRect(0, rect.Top, width, rect.Height()), QtAlignment(flags) | Qt::TextSingleLine, text);
+            Painter.restore();
+            return;
+        }
+    }
+    Painter.drawText(ToQRect(rect), QtAlignment(flags), text);
 }
 
 void QtCanvas::DrawTextAt(Point topLeft, std::string_view cp932)

@@ -59,6 +59,7 @@ enum TextFlags : unsigned {
     TextRight = 1u << 3,      ///< aligned to the right edge
     TextVCenter = 1u << 4,    ///< centred vertically (with TextSingleLine)
     TextNoClip = 1u << 5,     ///< may paint outside the rectangle
+    TextFitWidth = 1u << 6,   ///< a text wider than the rectangle is condensed to its width, on one line
 };
 
 /**

@@ -57,7 +57,7 @@ void DrawItem(Canvas& canvas, const CToDo& item, const Rect& row, int l, const D
     };
     canvas.DrawText(column(0, row.Left + DeadlineLeftUnits * l), item.GetKennmei(), TextWordBreak);
     canvas.DrawText(column(DeadlineLeftUnits, row.Left + ImportanceLeftUnits * l),
-                    routine ? std::string() : SlashDateText(item.GetKigenn()), TextWordBreak);
+                    routine ? std::string() : SlashDateText(item.GetKigenn()), TextWordBreak | TextFitWidth);
     canvas.DrawText(column(ImportanceLeftUnits, row.Left + MemoLeftUnits * l), item.GetJyuuyoudo(), TextWordBreak);
     canvas.DrawText(column(MemoLeftUnits, row.Right), item.GetMemo(), TextWordBreak);
     canvas.SetTextColour(TextColours::Black);
