@@ -23,12 +23,6 @@ namespace planova {
 
 namespace {
 
-Rgb ToRgb(const QColor& colour)
-{
-    return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-               static_cast<std::uint8_t>(colour.blue())};
-}
-
 /// The current local time in whole seconds.
 DateTime NowInWholeSeconds()
 {
@@ -236,6 +230,7 @@ void CPlanovaView::paintEvent(QPaintEvent*)
     geometry.ScrollBarWidth = ScrollBar->sizeHint().width();
     const ScreenDrawResult drawn = View->DrawScreen(canvas, geometry, Now());
     PlaceScrollBar(drawn);
+    Pane->SetIcons({drawn.Icons.begin(), drawn.Icons.end()});
 }
 
 } // namespace planova

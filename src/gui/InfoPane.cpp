@@ -3,15 +3,18 @@
 #include "gui/QtCanvas.h"
 #include "model/DateTime.h"
 #include "sky/SkyReadout.h"
+#include "view/InfoPaneIcons.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QTextCharFormat>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <array>
 
 namespace planova {
@@ -91,6 +94,7 @@ QDate ToQDate(const DateTime& date)
 InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
 {
     InstallFontSubstitutions();
+    setAutoFillBackground(true);
     QFont paneFont(QStringLiteral("ＭＳ Ｐゴシック"));
     paneFont.setPixelSize(PaneFontPixels);
     setFont(paneFont);
@@ -118,6 +122,8 @@ InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
     ShowReadout(sky::SkyReadout{});
     ShowMoonAgeAt21(0.0);
 }
+
+InfoPane::~InfoPane() = default;
 
 void InfoPane::AddReadoutFields()
 {
@@ -199,6 +205,28 @@ void InfoPane::ShowReadout(const sky::SkyReadout& readout)
 void InfoPane::ShowMoonAgeAt21(double moonAge)
 {
     SetNumber(InfoField::MoonAgeAt21, moonAge);
+}
+
+void InfoPane::SetIcons(std::vector<IconPlacement> icons)
+{
+    const auto same = [](const IconPlacement& a, const IconPlacement& b) {
+        return a.Strip == b.Strip && a.Icon == b.Icon && a.TopLeft == b.TopLeft;
+    };
+    if (std::equal(icons.begin(), icons.end(), Icons.begin(), Icons.end(), same))
+        return;
+    Icons = std::move(icons);
+    update();
+}
+
+void InfoPane::paintEvent(QPaintEvent*)
+{
+    if (Icons.size() != 4)
+        return;
+    QPainter painter(this);
+    QtCanvas canvas(painter, ToRgb(palette().color(QPalette::Window)));
+    std::array<IconPlacement, 4> icons{};
+    std::copy(Icons.begin(), Icons.end(), icons.begin());
+    DrawInfoIcons(canvas, icons);
 }
 
 QLineEdit* InfoPane::Field(int controlId) const

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <map>
+#include <vector>
 
 class QCalendarWidget;
 class QDate;
@@ -11,6 +12,7 @@ class QLineEdit;
 namespace planova {
 
 class DateTime;
+struct IconPlacement;
 namespace sky {
 struct SkyReadout;
 }
@@ -32,14 +34,15 @@ constexpr int FirstPlanet = 1133; ///< 1133 … 1142: azimuth, altitude of 水�
 
 /**
  * The information pane on the left of a planner view: the month calendar, the moon age at 21:00
- * of the shown day and the group "現在の状況" of read-only sky read-outs. It paints no background,
- * so the view's icons drawn beneath it stay visible.
+ * of the shown day, the group "現在の状況" of read-only sky read-outs and the rhythm and moon-phase
+ * icons. The pane is opaque, so writing a read-out never repaints the planner beside it.
  */
 class InfoPane : public QWidget
 {
     Q_OBJECT
 public:
     explicit InfoPane(QWidget* parent);
+    ~InfoPane() override;
 
     QCalendarWidget* Calendar() const { return MonthCalendar; }
     /// Shows a date in the calendar without reporting it as the user's choice.
@@ -51,10 +54,16 @@ public:
     void ShowReadout(const sky::SkyReadout& readout);
     void ShowMoonAgeAt21(double moonAge);
 
+    /// The rhythm and moon-phase icons to show below the calendar (repaints the pane only).
+    void SetIcons(std::vector<IconPlacement> icons);
+
     /// The text of a field by its control identifier (empty for an unknown one).
     QString FieldText(int controlId) const;
     /// The field of a control identifier, or nullptr.
     QLineEdit* Field(int controlId) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void AddReadoutFields();
@@ -64,6 +73,7 @@ private:
 
     QCalendarWidget* MonthCalendar = nullptr;
     std::map<int, QLineEdit*> Fields;
+    std::vector<IconPlacement> Icons;
 };
 
 /// A model date of a calendar date (00:00), and back.

@@ -78,4 +78,11 @@ inline QColor ToQColor(Rgb colour)
     return QColor(colour.Red, colour.Green, colour.Blue);
 }
 
+/// The RGB value of a Qt colour.
+inline Rgb ToRgb(const QColor& colour)
+{
+    return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+               static_cast<std::uint8_t>(colour.blue())};
+}
+
 } // namespace planova

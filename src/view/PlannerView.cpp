@@ -325,8 +325,7 @@ ScreenDrawResult PlannerView::DrawScreen(Canvas& canvas, const ScreenGeometry& g
     }
 
     Doc.LoadDay(State.CurrentDate);
-    DrawInfoIcons(canvas, PlaceInfoIcons(geometry.CalendarWidth, RhythmStatesOn(Doc, State.CurrentDate),
-                                         State.MoonAgeAt21));
+    result.Icons = PlaceInfoIcons(geometry.CalendarWidth, RhythmStatesOn(Doc, State.CurrentDate), State.MoonAgeAt21);
     return result;
 }
 

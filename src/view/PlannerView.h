@@ -2,6 +2,7 @@
 
 #include "model/CPlanovaDoc.h"
 #include "view/Canvas.h"
+#include "view/InfoPaneIcons.h"
 #include "view/ScreenLayout.h"
 #include "view/ToDoPane.h"
 #include "view/ViewState.h"
@@ -34,6 +35,8 @@ struct ScreenGeometry
 struct ScreenDrawResult
 {
     ScreenLayout Layout;
+    /// The information pane's icons for the shown day: the three rhythm states and the moon phase.
+    std::array<IconPlacement, 4> Icons{};
     bool ToDoPaneShown = false;
     ToDoPaneLayout ToDoPane;
 };
@@ -75,9 +78,10 @@ public:
     void ScrollToDo(ScrollRequest request, int thumbPosition = 0);
 
     /**
-     * Redraws the whole planner for the window: frame, grid, selection, the shown days, the ToDo
-     * pane and the information pane's icons. Loads every shown day and item into the document's
-     * working copies and leaves the working day on CurrentDate. `now` colours overdue ToDo items.
+     * Redraws the whole planner for the window: frame, grid, selection, the shown days and the ToDo
+     * pane, and places the information pane's icons (drawn by the pane with DrawInfoIcons). Loads
+     * every shown day and item into the document's working copies and leaves the working day on
+     * CurrentDate. `now` colours overdue ToDo items.
      */
     ScreenDrawResult DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now);
 

@@ -356,16 +356,27 @@ TEST_F(PlannerViewTest, ScrollRequestsMoveTheFirstShownItem)
 
 TEST_F(PlannerViewTest, InformationPaneIconsFollowTheRhythmsAndTheMoon)
 {
+    Document.BirthdayYear = 2024;
+    Document.BirthdayMonth = 6;
+    Document.BirthdayDay = 1; // 11 days before: the physical rhythm is at its mid-point
     Start();
-    Draw();
+    const ScreenDrawResult result = Draw();
+    const int spacing = (140 - 128) / 3 + 32;
+    EXPECT_EQ(result.Icons[0].Icon, 1);
+    EXPECT_EQ(result.Icons[1].Icon, 4 + 2); // day 11 of 28: first half
+    EXPECT_EQ(result.Icons[2].Icon, 8 + 2); // day 11 of 33: first half
+    EXPECT_EQ(result.Icons[3].Icon, MoonPhaseIcon(View.State.MoonAgeAt21));
+    EXPECT_GT(View.State.MoonAgeAt21, 0.0);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(result.Icons[k].TopLeft, (Point{8 + k * spacing, 170}));
+        EXPECT_STREQ(result.Icons[k].Strip, k < 3 ? InfoIcons::BiorhythmStrip : InfoIcons::MoonPhaseStrip);
+    }
+
+    DrawInfoIcons(Canvas, result.Icons);
     const std::vector<CanvasOp> bitmaps = Canvas.OfKind(CanvasOp::Bitmap);
     ASSERT_EQ(bitmaps.size(), 4u);
-    const int spacing = (140 - 128) / 3 + 32;
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(bitmaps[k].Area, (Rect{8 + k * spacing, 170, 8 + k * spacing + 32, 202}));
-        EXPECT_EQ(bitmaps[k].Source.Width(), 32);
-        EXPECT_EQ(bitmaps[k].Bytes, k < 3 ? InfoIcons::BiorhythmStrip : InfoIcons::MoonPhaseStrip);
-    }
+    EXPECT_EQ(bitmaps[0].Source, (Rect{32, 0, 64, 32}));
+    EXPECT_EQ(bitmaps[0].Area, (Rect{8, 170, 40, 202}));
 }
 
 TEST(InfoPaneIconsTest, MoonPhaseAtTheBoundaries)
