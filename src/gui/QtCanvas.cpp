@@ -8,7 +8,10 @@
 #include <QPainter>
 
 #include <cmath>
+#include <map>
 #include <mutex>
+#include <tuple>
+#include <unordered_map>
 
 namespace planova {
 
@@ -24,6 +27,13 @@ const QImage& CachedImage(const std::string& name)
         found = images.insert(key, QImage(key));
     return *found;
 }
+
+/// Lets the text cache be searched with a string_view.
+struct TextHash
+{
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
 
 int QtAlignment(unsigned flags)
 {
@@ -47,6 +57,23 @@ int QtAlignment(unsigned flags)
 QRect ToQRect(const Rect& rect)
 {
     return QRect(rect.Left, rect.Top, rect.Width(), rect.Height());
+}
+
+/**
+ * The font of the face whose em height is the point size on the device; when the face's lines are
+ * taller than that (IPAPGothic rounds to one pixel more), a smaller size keeps every text line on
+ * the layout's grid of lines, as the face the planner was designed with does.
+ */
+QFont ResolveFont(const std::string& faceUtf8, int pointSize, QPaintDevice* device)
+{
+    const int em = std::max(1, static_cast<int>(std::lround(pointSize * device->logicalDpiY() / 72.0)));
+    QFont font(QString::fromStdString(faceUtf8));
+    for (int pixels = em; pixels >= 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (pixels == 1 || QFontMetrics(font, device).height() <= em)
+            break;
+    }
+    return font;
 }
 
 } // namespace
@@ -91,20 +118,25 @@ int QtCanvas::DpiY() const
 
 void QtCanvas::SetFont(const std::string& faceUtf8, int pointSize)
 {
-    // The em height of the point size on this device; when the face's lines are taller than that
-    // (IPAPGothic rounds to one pixel more), a smaller size keeps every text line on the layout's
-    // grid of lines, as the face the planner was designed with does.
-    const int em = std::max(1, static_cast<int>(std::lround(pointSize * DpiY() / 72.0)));
-    Font = QFont(QString::fromStdString(faceUtf8));
-    int pixels = em;
-    for (;;) {
-        Font.setPixelSize(pixels);
-        Metrics.emplace(Font, Painter.device());
-        if (pixels == 1 || Metrics->height() <= em)
-            break;
-        --pixels;
-    }
+    // Fonts are kept once resolved: the font engines behind them then live from redraw to redraw.
+    struct FontKey
+    {
+        std::string Face;
+        int PointSize;
+        int Dpi;
+        bool operator<(const FontKey& other) const
+        {
+            return std::tie(Face, PointSize, Dpi) < std::tie(other.Face, other.PointSize, other.Dpi);
+        }
+    };
+    static std::map<FontKey, QFont> fonts;
+    const FontKey key{faceUtf8, pointSize, DpiY()};
+    auto found = fonts.find(key);
+    if (found == fonts.end())
+        found = fonts.emplace(key, ResolveFont(faceUtf8, pointSize, Painter.device())).first;
+    Font = found->second;
     Painter.setFont(Font);
+    Metrics.emplace(Font, Painter.device());
 }
 
 LineMetrics QtCanvas::GetLineMetrics() const
@@ -136,11 +168,18 @@ void QtCanvas::SetOpaqueBackground(bool opaque)
     Painter.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
 }
 
-const QString& QtCanvas::Converted(std::string_view cp932) const
+const QString& QtCanvas::Converted(std::string_view cp932)
 {
-    auto found = Texts.find(std::string(cp932));
-    if (found == Texts.end())
-        found = Texts.emplace(std::string(cp932), DisplayText(cp932)).first;
+    // Every redraw shows mostly the texts of the previous one: their conversions are kept across
+    // canvases (the planner is drawn on the user-interface thread only), up to a bound.
+    constexpr std::size_t MaxKeptTexts = 8192;
+    static std::unordered_map<std::string, QString, TextHash, std::equal_to<>> texts;
+    auto found = texts.find(cp932);
+    if (found == texts.end()) {
+        if (texts.size() >= MaxKeptTexts)
+            texts.clear();
+        found = texts.emplace(std::string(cp932), DisplayText(cp932)).first;
+    }
     return found->second;
 }
 

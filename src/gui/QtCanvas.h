@@ -9,7 +9,6 @@
 
 #include <optional>
 #include <string>
-#include <unordered_map>
 
 class QPainter;
 
@@ -58,8 +57,8 @@ public:
     void DrawBitmap(const std::string& image, const Rect& source, const Rect& target) override;
 
 private:
-    /// The display text of model bytes, converted once per canvas.
-    const QString& Converted(std::string_view cp932) const;
+    /// The display text of model bytes (converted once and kept).
+    static const QString& Converted(std::string_view cp932);
 
     QPainter& Painter;
     Rgb Background;
@@ -69,7 +68,6 @@ private:
     QColor PenColour{Qt::black};
     int PenWidth = 1;
     std::optional<QColor> BrushColour{QColor(Qt::white)};
-    mutable std::unordered_map<std::string, QString> Texts;
 };
 
 /// A Qt colour of an RGB value.
