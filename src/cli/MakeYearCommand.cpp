@@ -1,13 +1,265 @@
 #include "cli/CliCommands.h"
 
+#include "calendar/SchoolYear.h"
+#include "model/Clock.h"
+#include "model/DataFile.h"
+#include "model/SafeSave.h"
+
 #include <iostream>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
 
 namespace planova::cli {
+namespace {
 
-int RunMakeYear(const CommandArgs&)
+constexpr const char* UsageText =
+    "usage: planova-cli make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "         [--spring MM-DD:MM-DD | --no-spring] [--summer MM-DD:MM-DD | --no-summer]\n"
+    "         [--autumn MM-DD:MM-DD | --no-autumn] [--winter MM-DD:MM-DD | --no-winter]\n"
+    "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic] [--no-tomin]\n"
+    "  IN.dat \"-\" starts from a new document. The vacations default to 03-26:04-05, 07-21:08-31,\n"
+    "  10-01:10-01 and 12-26:01-07 (a winter vacation whose first day comes later in the year than\n"
+    "  its last runs across the year end); the timetable mode defaults to the document's setting.\n";
+
+/// Why the command stops: a command line that cannot be used (ExitUsage) or bad input (ExitBadInput).
+class CommandError : public std::runtime_error
 {
-    std::cerr << "planova-cli: the make-year command is not available in this build\n";
-    return ExitUsage;
+public:
+    CommandError(ExitStatus status, const std::string& message) : std::runtime_error(message), Status(status)
+    {
+    }
+    ExitStatus Status;
+};
+
+struct VacationOption
+{
+    const char* Name;
+    VacationPeriod SchoolDayRules::*Period;
+};
+
+constexpr VacationOption VacationOptions[] = {
+    {"spring", &SchoolDayRules::Spring},
+    {"summer", &SchoolDayRules::Summer},
+    {"autumn", &SchoolDayRules::Autumn},
+    {"winter", &SchoolDayRules::Winter},
+};
+
+struct Request
+{
+    std::string Input;
+    std::string Output;
+    SchoolYearParameters Parameters;
+    std::optional<bool> OverwritePlans; ///< unset: the document's own setting
+};
+
+/// The number written with digits only, or -1.
+int DigitsValue(std::string_view text)
+{
+    if (text.empty())
+        return -1;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+DateTime ParseDate(const std::string& option, const std::string& text)
+{
+    const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-';
+    const DateTime date = shaped ? DateTime::FromDate(DigitsValue(std::string_view(text).substr(0, 4)),
+                                                      DigitsValue(std::string_view(text).substr(5, 2)),
+                                                      DigitsValue(std::string_view(text).substr(8, 2)))
+                                 : DateTime::Invalid();
+    if (!date.IsValid())
+        throw CommandError(ExitBadInput, option + " の日付 \"" + text +
+                                             "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
+    return date;
+}
+
+/// "MM-DD"; whether that month and day exist is the generator's check.
+std::optional<MonthDay> ParseMonthDay(std::string_view text)
+{
+    if (text.size() != 5 || text[2] != '-')
+        return std::nullopt;
+    const int month = DigitsValue(text.substr(0, 2));
+    const int day = DigitsValue(text.substr(3, 2));
+    if (month < 0 || day < 0)
+        return std::nullopt;
+    return MonthDay{month, day};
+}
+
+MonthDay ParseFoundation(const std::string& option, const std::string& text)
+{
+    if (const std::optional<MonthDay> day = ParseMonthDay(text))
+        return *day;
+    throw CommandError(ExitBadInput, option + " の月日 \"" + text + "\" が正しくありません (MM-DD)。");
+}
+
+VacationPeriod ParsePeriod(const std::string& option, const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    if (colon != std::string::npos) {
+        const std::optional<MonthDay> first = ParseMonthDay(std::string_view(text).substr(0, colon));
+        const std::optional<MonthDay> last = ParseMonthDay(std::string_view(text).substr(colon + 1));
+        if (first && last)
+            return {true, *first, *last};
+    }
+    throw CommandError(ExitBadInput, option + " の期間 \"" + text + "\" が正しくありません (MM-DD:MM-DD)。");
+}
+
+HolidayRuleSet ParseRuleSet(const std::string& option, const std::string& text)
+{
+    if (text == "current")
+        return HolidayRuleSet::CurrentLaw;
+    if (text == "classic")
+        return HolidayRuleSet::Classic;
+    throw CommandError(ExitBadInput,
+                       option + " には current か classic を指定してください (\"" + text + "\")。");
+}
+
+/// Options that set the same thing share a key, so giving both (or one twice) is noticed.
+std::string OptionKey(const std::string& option)
+{
+    if (option == "--overwrite" || option == "--append")
+        return "timetable";
+    if (option.rfind("--no-", 0) == 0)
+        return option.substr(5);
+    const std::size_t name = option.find_first_not_of('-');
+    return name == std::string::npos ? option : option.substr(name);
+}
+
+class ArgumentReader
+{
+public:
+    explicit ArgumentReader(const CommandArgs& args) : Args(args) {}
+
+    bool AtEnd() const { return Next >= Args.size(); }
+    const std::string& Take() { return Args[Next++]; }
+
+    const std::string& Value(const std::string& option)
+    {
+        if (AtEnd())
+            throw CommandError(ExitUsage, option + " には値が必要です。");
+        return Take();
+    }
+
+private:
+    const CommandArgs& Args;
+    std::size_t Next = 0;
+};
+
+bool ApplyVacationOption(const std::string& option, ArgumentReader& reader, SchoolDayRules& rules)
+{
+    for (const VacationOption& vacation : VacationOptions) {
+        if (option == std::string("--") + vacation.Name) {
+            rules.*vacation.Period = ParsePeriod(option, reader.Value(option));
+            return true;
+        }
+        if (option == std::string("--no-") + vacation.Name) {
+            (rules.*vacation.Period).On = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+Request ParseArguments(const CommandArgs& args)
+{
+    Request request;
+    request.Parameters = SchoolYearParameters::Defaults(Now(), false);
+    std::optional<DateTime> from;
+    std::optional<DateTime> to;
+    std::map<std::string, std::string> given;
+    ArgumentReader reader(args);
+    while (!reader.AtEnd()) {
+        const std::string& arg = reader.Take();
+        if (arg == "-" || arg.empty() || arg[0] != '-') {
+            if (!request.Input.empty())
+                throw CommandError(ExitUsage, "入力ファイルは1つだけ指定してください (\"" + arg + "\")。");
+            request.Input = arg;
+            continue;
+        }
+        const std::string key = OptionKey(arg);
+        if (const auto [earlier, fresh] = given.emplace(key, arg); !fresh) {
+            if (earlier->second == arg)
+                throw CommandError(ExitUsage, arg + " が2回指定されています。");
+            throw CommandError(ExitUsage, arg + " は " + earlier->second + " と同時に指定できません。");
+        }
+
+        SchoolYearParameters& parameters = request.Parameters;
+        if (ApplyVacationOption(arg, reader, parameters.Days))
+            continue;
+        if (arg == "-o")
+            request.Output = reader.Value(arg);
+        else if (arg == "--from")
+            from = ParseDate(arg, reader.Value(arg));
+        else if (arg == "--to")
+            to = ParseDate(arg, reader.Value(arg));
+        else if (arg == "--foundation") {
+            parameters.Days.FoundationDayOn = true;
+            parameters.Days.FoundationDay = ParseFoundation(arg, reader.Value(arg));
+        } else if (arg == "--overwrite" || arg == "--append")
+            request.OverwritePlans = arg == "--overwrite";
+        else if (arg == "--holidays")
+            parameters.Holidays.RuleSet = ParseRuleSet(arg, reader.Value(arg));
+        else if (arg == "--no-tomin")
+            parameters.Holidays.TominNoHi = false;
+        else
+            throw CommandError(ExitUsage, "不明なオプションです: " + arg);
+    }
+    if (request.Input.empty() || request.Output.empty() || !from || !to)
+        throw CommandError(ExitUsage,
+                           "IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");
+    request.Parameters.Start = *from;
+    request.Parameters.End = *to;
+    return request;
+}
+
+/// The input document: a new one for "-", else the data file read whole.
+CPlanovaDoc ReadInput(const std::string& input)
+{
+    if (input == "-")
+        return CPlanovaDoc();
+    std::string bytes;
+    if (const FileResult read = ReadWholeFile(input, bytes); !read.Ok)
+        throw CommandError(ExitBadInput, input + ": " + OpenFailureMessage(read.Error));
+    try {
+        return ReadDataFile(bytes);
+    } catch (const DataFileError& error) {
+        throw CommandError(ExitBadInput, input + ": " + OpenFailureMessage(error.what()));
+    }
+}
+
+} // namespace
+
+int RunMakeYear(const CommandArgs& args)
+{
+    try {
+        Request request = ParseArguments(args);
+        CPlanovaDoc document = ReadInput(request.Input);
+        SchoolYearParameters& parameters = request.Parameters;
+        parameters.Days.OverwritePlans = request.OverwritePlans.value_or(document.JUwagaki);
+
+        if (const ToolResult made = MakeSchoolYear(document, parameters); !made.Ok)
+            throw CommandError(ExitBadInput, made.Error);
+        if (const FileResult saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
+            throw CommandError(ExitBadInput, request.Output + ": " + saved.Error);
+
+        std::cout << JapaneseDate(parameters.Start) << "〜" << JapaneseDate(parameters.End) << " の "
+                  << (parameters.End.ToSysDays() - parameters.Start.ToSysDays()).count() + 1
+                  << " 日を作成しました: " << request.Output << "\n";
+        return ExitOk;
+    } catch (const CommandError& error) {
+        std::cerr << "planova-cli: " << error.what() << "\n";
+        if (error.Status == ExitUsage)
+            std::cerr << UsageText;
+        return error.Status;
+    }
 }
 
 } // namespace planova::cli

@@ -24,7 +24,8 @@ CPlanovaDoc ReadDataFile(std::string_view fileBytes);
 /// Reads the tagged text of a data file (without its length prefix); throws DataFileError like ReadDataFile.
 CPlanovaDoc ReadDataText(std::string_view text);
 
-/// What the user is shown when a file cannot be opened: "ファイルを開けませんでした。" and the reason (UTF-8).
+/// What the user is shown when a file cannot be opened: "ファイルを開けませんでした。" and the reason
+/// (UTF-8).
 std::string OpenFailureMessage(std::string_view reason);
 
 /// The whole data file of the document: length prefix and tagged text in code page 932.

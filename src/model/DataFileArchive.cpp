@@ -82,8 +82,8 @@ std::string Utf16ToUtf8(std::string_view units)
     const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
     iconv_close(converter);
     if (result == static_cast<std::size_t>(-1))
-        throw DataFileError("UTF-16 の文字列が壊れています (" + std::to_string((units.size() - inLeft) / 2 + 1) +
-                            " 文字目)。");
+        throw DataFileError("UTF-16 の文字列が壊れています (" +
+                            std::to_string((units.size() - inLeft) / 2 + 1) + " 文字目)。");
     utf8.resize(utf8.size() - outLeft);
     return utf8;
 }

@@ -5,7 +5,6 @@
 #include "model/DataFileValues.h"
 #include "model/TextFunctions.h"
 
-#include <array>
 #include <cstring>
 #include <optional>
 
@@ -31,6 +30,27 @@ struct FoundValue
     std::string Text() const { return Decode ? ReadTextValue(Bytes) : std::string(Bytes); }
 };
 
+/// The opening and closing tag of one element name, built once.
+struct TagPair
+{
+    explicit TagPair(std::string_view name) : Open(OpeningTag(name)), Close(ClosingTag(name)) {}
+    std::string Open;
+    std::string Close;
+};
+
+/// The tags of the day layout.
+struct DayTags
+{
+    TagPair Date{Tags::Date}, Jitei{Tags::Jitei}, Gyouji{Tags::Gyouji}, Row{Tags::Row}, No{Tags::No},
+        Jigenn{Tags::Jigenn}, Yotei{Tags::Yotei}, Naiyou{Tags::Naiyou}, Iro{Tags::Iro}, Memo{Tags::Memo};
+};
+
+const DayTags& LayoutTags()
+{
+    static const DayTags tags;
+    return tags;
+}
+
 /**
  * Walks the tags of a day value in order and checks them against the usual layout. When every tag
  * is the expected one and no other tag is present, each literal lookup would find exactly these
@@ -41,43 +61,38 @@ class UsualLayoutScanner
 public:
     explicit UsualLayoutScanner(std::string_view text) : Text(text) {}
 
-    /// The next tag must be the opening tag of the name.
-    bool Open(std::string_view name) { return NextTagIs(name, false); }
+    /// The next tag must be this one.
+    bool Expect(const std::string& tag)
+    {
+        bool ignored = false;
+        return NextTagIs(tag, ignored) != std::string_view::npos;
+    }
 
-    /// The value up to the next tag, which must be the closing tag of the name.
-    std::optional<FoundValue> ValueThenClose(std::string_view name)
+    /// The value up to the next tag, which must be this closing tag.
+    std::optional<FoundValue> ValueThenClose(const std::string& closingTag)
     {
         const std::size_t valueStart = Position;
         bool sawLessThan = false;
-        const std::size_t tag = NextTag(sawLessThan);
-        if (!TagIs(tag, name, true))
+        const std::size_t tag = NextTagIs(closingTag, sawLessThan);
+        if (tag == std::string_view::npos)
             return std::nullopt;
-        Position = tag + name.size() + 3;
         return FoundValue{Text.substr(valueStart, tag - valueStart), sawLessThan};
     }
-
-    bool Close(std::string_view name) { return NextTagIs(name, true); }
 
     /// No tag follows.
     bool AtEnd()
     {
-        bool ignored = false;
-        return NextTag(ignored) == std::string_view::npos;
-    }
-
-private:
-    bool NextTagIs(std::string_view name, bool closing)
-    {
-        bool ignored = false;
-        const std::size_t tag = NextTag(ignored);
-        if (!TagIs(tag, name, closing))
-            return false;
-        Position = tag + name.size() + (closing ? 3 : 2);
+        for (std::size_t at = Position; (at = Text.find('<', at)) != std::string_view::npos; ++at) {
+            if (TagLengthAt(Text, at) != 0)
+                return false;
+        }
         return true;
     }
 
-    /// Position of the next tag from the current position; notes any "<" passed that starts no tag.
-    std::size_t NextTag(bool& sawLessThan) const
+private:
+    /// Moves past the next tag if it is the expected one and returns where it started; npos when
+    /// another tag or none comes first. Notes any "<" passed that starts no tag.
+    std::size_t NextTagIs(const std::string& expected, bool& sawLessThan)
     {
         std::size_t at = Position;
         while (at < Text.size()) {
@@ -85,22 +100,17 @@ private:
             if (found == nullptr)
                 return std::string_view::npos;
             at = static_cast<const char*>(found) - Text.data();
-            if (TagLengthAt(Text, at) != 0)
+            if (Text.size() - at >= expected.size() &&
+                std::memcmp(Text.data() + at, expected.data(), expected.size()) == 0) {
+                Position = at + expected.size();
                 return at;
+            }
+            if (TagLengthAt(Text, at) != 0)
+                return std::string_view::npos;
             sawLessThan = true;
             ++at;
         }
         return std::string_view::npos;
-    }
-
-    bool TagIs(std::size_t tag, std::string_view name, bool closing) const
-    {
-        if (tag == std::string_view::npos)
-            return false;
-        const std::size_t nameStart = tag + (closing ? 2 : 1);
-        const std::size_t length = name.size() + (closing ? 3 : 2);
-        return tag + length <= Text.size() && (!closing || Text[tag + 1] == '/') &&
-               Text.compare(nameStart, name.size(), name) == 0 && Text[nameStart + name.size()] == '>';
     }
 
     std::string_view Text;
@@ -108,49 +118,50 @@ private:
 };
 
 /// A field of the usual layout: opening tag, value, closing tag.
-std::optional<FoundValue> Field(UsualLayoutScanner& scanner, std::string_view name)
+std::optional<FoundValue> Field(UsualLayoutScanner& scanner, const TagPair& tags)
 {
-    if (!scanner.Open(name))
+    if (!scanner.Expect(tags.Open))
         return std::nullopt;
-    return scanner.ValueThenClose(name);
+    return scanner.ValueThenClose(tags.Close);
 }
 
 /// The day read in one pass, or nullopt when the day is not in the usual layout (or its row numbers
 /// are out of range, which the literal lookups then report).
 std::optional<CDayData> ReadUsualLayout(std::string_view dayText, const CDayData& blank)
 {
+    const DayTags& tags = LayoutTags();
     UsualLayoutScanner scanner(dayText);
-    const auto date = Field(scanner, Tags::Date);
-    const auto jitei = date ? Field(scanner, Tags::Jitei) : std::nullopt;
-    const auto gyouji = jitei ? Field(scanner, Tags::Gyouji) : std::nullopt;
+    const auto date = Field(scanner, tags.Date);
+    const auto jitei = date ? Field(scanner, tags.Jitei) : std::nullopt;
+    const auto gyouji = jitei ? Field(scanner, tags.Gyouji) : std::nullopt;
     if (!gyouji)
         return std::nullopt;
-    CDayData day = blank;
-    day.SetDate(ReadDateValue(date->Bytes));
-    day.SetJitei(jitei->Text());
-    day.SetGyouji(gyouji->Text());
+    std::optional<CDayData> day(blank);
+    day->SetDate(ReadDateValue(date->Bytes));
+    day->SetJitei(jitei->Text());
+    day->SetGyouji(gyouji->Text());
     for (int j = 0; j < CDayData::RowCount; ++j) {
-        if (!scanner.Open(Tags::Row))
+        if (!scanner.Expect(tags.Row.Open))
             return std::nullopt;
-        const auto no = Field(scanner, Tags::No);
-        const auto jigenn = no ? Field(scanner, Tags::Jigenn) : std::nullopt;
-        const auto yotei = jigenn ? Field(scanner, Tags::Yotei) : std::nullopt;
-        const auto naiyou = yotei ? Field(scanner, Tags::Naiyou) : std::nullopt;
-        const auto iro = naiyou ? Field(scanner, Tags::Iro) : std::nullopt;
-        if (!iro || !scanner.Close(Tags::Row))
+        const auto no = Field(scanner, tags.No);
+        const auto jigenn = no ? Field(scanner, tags.Jigenn) : std::nullopt;
+        const auto yotei = jigenn ? Field(scanner, tags.Yotei) : std::nullopt;
+        const auto naiyou = yotei ? Field(scanner, tags.Naiyou) : std::nullopt;
+        const auto iro = naiyou ? Field(scanner, tags.Iro) : std::nullopt;
+        if (!iro || !scanner.Expect(tags.Row.Close))
             return std::nullopt;
         const int row = ReadNumberValue(no->Bytes, ValueForm::Number);
         if (row < 0 || row >= CDayData::RowCount)
             return std::nullopt;
-        day.SetJigenn(row, jigenn->Text());
-        day.SetYotei(row, yotei->Text());
-        day.SetNaiyou(row, naiyou->Text());
-        day.SetIro(row, ReadNumberValue(iro->Bytes, ValueForm::Number));
+        day->SetJigenn(row, jigenn->Text());
+        day->SetYotei(row, yotei->Text());
+        day->SetNaiyou(row, naiyou->Text());
+        day->SetIro(row, ReadNumberValue(iro->Bytes, ValueForm::Number));
     }
-    const auto memo = Field(scanner, Tags::Memo);
+    const auto memo = Field(scanner, tags.Memo);
     if (!memo || !scanner.AtEnd())
         return std::nullopt;
-    day.SetMemo(memo->Text());
+    day->SetMemo(memo->Text());
     return day;
 }
 

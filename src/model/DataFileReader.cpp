@@ -34,8 +34,8 @@ std::size_t CountIn(std::string_view part, std::size_t shortestElement, const ch
 /// for from one byte further on, and the scan resumes after it.
 std::vector<std::string_view> SplitDays(std::string_view daysText, std::size_t announced)
 {
-    const std::string open = "<" + std::string(Tags::Day) + ">";
-    const std::string close = "</" + std::string(Tags::Day) + ">";
+    const std::string open = OpeningTag(Tags::Day);
+    const std::string close = ClosingTag(Tags::Day);
     std::vector<std::string_view> days(announced);
     std::size_t found = 0;
     std::size_t position = FindBytes(daysText, open);

@@ -102,8 +102,16 @@ std::array<TagPositions, N> LocateTags(std::string_view text, const std::array<s
 
 std::vector<CToDo> ReadToDoItems(std::string_view toDoText, std::size_t count, const CToDo& blank)
 {
-    enum { Task, Kennmei, Kigenn, Jyuuyoudo, Memo };
-    const auto tags = LocateTags<5>(toDoText, {Tags::Task, Tags::Kennmei, Tags::Kigenn, Tags::Jyuuyoudo, Tags::Memo});
+    enum
+    {
+        Task,
+        Kennmei,
+        Kigenn,
+        Jyuuyoudo,
+        Memo
+    };
+    const auto tags =
+        LocateTags<5>(toDoText, {Tags::Task, Tags::Kennmei, Tags::Kigenn, Tags::Jyuuyoudo, Tags::Memo});
     ForwardCursor taskClosing(tags[Task].Closing);
     FirstElementFinder kennmei(tags[Kennmei]);
     FirstElementFinder kigenn(tags[Kigenn]);

@@ -8,7 +8,8 @@
 namespace planova {
 
 /// How a value is written between its tags in the data file.
-enum class ValueForm {
+enum class ValueForm
+{
     Number,          ///< digits; 0 and below written "0"
     NumberZeroEmpty, ///< digits; 0 and below written as the empty value
     SignedNumber,    ///< digits with a leading "-" for a negative value; 0 written "0"
@@ -21,7 +22,10 @@ void AppendNumberValue(std::string& out, long long value, ValueForm form);
 /// Reads a number value: ParseNumber truncated to 32 bits. SignedNumber also reads a leading "-".
 int ReadNumberValue(std::string_view value, ValueForm form);
 /// "1" for on, "0" for off.
-inline std::string_view FlagValue(bool on) { return on ? "1" : "0"; }
+inline std::string_view FlagValue(bool on)
+{
+    return on ? "1" : "0";
+}
 /// On exactly when the value reads as the number 1.
 bool ReadFlagValue(std::string_view value);
 
@@ -34,8 +38,6 @@ bool ReadFlagValue(std::string_view value);
 void AppendTextValue(std::string& out, std::string_view text);
 /// The text of a value: removes the one DEL byte AppendTextValue added to each protected tag.
 std::string ReadTextValue(std::string_view value);
-/// True when the value holds a "<" that ReadTextValue would have to look at.
-inline bool NeedsTextDecoding(std::string_view value) { return value.find('<') != std::string_view::npos; }
 
 /// Date form of day records: year (at least four digits), month, day: "20140101"; invalid "0000".
 std::string DayDateValue(const DateTime& date);
@@ -51,7 +53,7 @@ inline bool IsNameByte(char byte)
            byte == '_';
 }
 
-/// The length of the tag that starts at position (a "<" followed by an optional "/", name bytes and ">"), or 0.
+/// The length of the tag ("<", optional "/", name bytes, ">") that starts at position, or 0.
 std::size_t TagLengthAt(std::string_view text, std::size_t position);
 
 } // namespace planova

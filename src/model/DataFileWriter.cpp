@@ -116,7 +116,8 @@ void WriteDays(ElementWriter& writer, const CPlanovaDoc& document)
 void WriteToDo(ElementWriter& writer, const CPlanovaDoc& document)
 {
     writer.Open(Tags::ToDo);
-    writer.Number(Tags::Count, static_cast<long long>(document.ToDoList().size()), ValueForm::NumberZeroEmpty);
+    writer.Number(Tags::Count, static_cast<long long>(document.ToDoList().size()),
+                  ValueForm::NumberZeroEmpty);
     writer.LineBreak();
     for (const CToDo& item : document.ToDoList()) {
         writer.Open(Tags::Task);
@@ -131,27 +132,30 @@ void WriteToDo(ElementWriter& writer, const CPlanovaDoc& document)
     writer.Close(Tags::ToDo, true);
 }
 
+/// The count Set elements of a list, each its No and what writeEntry adds for that index.
+template <typename WriteEntry> void WriteSets(ElementWriter& writer, int count, WriteEntry writeEntry)
+{
+    for (int i = 0; i < count; ++i) {
+        writer.Open(Tags::Set);
+        writer.Number(Tags::No, i);
+        writeEntry(i);
+        writer.Close(Tags::Set);
+    }
+}
+
 void WriteFontPoints(ElementWriter& writer, const CPlanovaDoc& document)
 {
     writer.Open(Tags::FontPoint);
-    for (int i = 0; i < CPlanovaDoc::FontPointCount; ++i) {
-        writer.Open(Tags::Set);
-        writer.Number(Tags::No, i);
-        writer.Number(Tags::FP, document.FontPoint[i], ValueForm::NumberZeroEmpty);
-        writer.Close(Tags::Set);
-    }
+    WriteSets(writer, CPlanovaDoc::FontPointCount,
+              [&](int i) { writer.Number(Tags::FP, document.FontPoint[i], ValueForm::NumberZeroEmpty); });
     writer.Close(Tags::FontPoint, true);
 }
 
 void WriteTimetable(ElementWriter& writer, const CPlanovaDoc& document)
 {
     writer.Open(Tags::Jikannwari);
-    for (int i = 0; i < CPlanovaDoc::JikannwariCount; ++i) {
-        writer.Open(Tags::Set);
-        writer.Number(Tags::No, i);
-        writer.Text(Tags::Data, document.Jikannwari[i]);
-        writer.Close(Tags::Set);
-    }
+    WriteSets(writer, CPlanovaDoc::JikannwariCount,
+              [&](int i) { writer.Text(Tags::Data, document.Jikannwari[i]); });
     writer.Group(document, SettingGroup::Jikannwari);
     writer.Close(Tags::Jikannwari, true);
 }
@@ -159,13 +163,10 @@ void WriteTimetable(ElementWriter& writer, const CPlanovaDoc& document)
 void WriteClassHourCount(ElementWriter& writer, const CPlanovaDoc& document)
 {
     writer.Open(Tags::JisuuKeisan);
-    for (int i = 0; i < CPlanovaDoc::ClassCount; ++i) {
-        writer.Open(Tags::Set);
-        writer.Number(Tags::No, i);
+    WriteSets(writer, CPlanovaDoc::ClassCount, [&](int i) {
         writer.Text(Tags::Class, document.Class[i]);
         writer.Number(Tags::Offset, document.Offset[i], ValueForm::SignedNumber);
-        writer.Close(Tags::Set);
-    }
+    });
     writer.GroupElement(document, SettingGroup::Hajime, false);
     writer.GroupElement(document, SettingGroup::Owari, false);
     writer.Group(document, SettingGroup::JisuuKeisan);

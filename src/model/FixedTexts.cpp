@@ -20,6 +20,10 @@ constexpr std::array<const char*, static_cast<std::size_t>(FixedText::Count)> Ut
     "年",
     "月",
     "日",
+    "振替休日",
+    "国民の休日",
+    "開校記念日",
+    "都民の日",
 };
 
 } // namespace

@@ -19,6 +19,10 @@ enum class FixedText {
     YearMark,             ///< "年" of the date form 2
     MonthMark,            ///< "月" of the date form 2
     DayMark,              ///< "日" of the date form 2
+    SubstituteHoliday,    ///< "振替休日"
+    CitizensHoliday,      ///< "国民の休日"
+    FoundationDay,        ///< "開校記念日"
+    TominNoHi,            ///< "都民の日"
     Count
 };
 

@@ -60,7 +60,9 @@ std::string FolderOf(const std::string& path)
 /// A symbolic link is saved through: the file it points to is replaced, the link stays.
 std::string ResolvedTarget(const std::string& path)
 {
-    struct stat link{};
+    struct stat link
+    {
+    };
     if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
         return path;
     char resolved[PATH_MAX];
@@ -73,7 +75,8 @@ int CreateTemporary(const std::string& target, std::string& temporary)
     std::random_device seed;
     std::mt19937 random(seed());
     const std::string folder = FolderOf(target);
-    const std::string name = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+    const std::string name =
+        target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = folder + "/." + name + "." + std::to_string(random() % 1000000000) + ".tmp";
         // 0666 lets the umask decide the bits of a new file, as for any newly created file.
@@ -117,12 +120,16 @@ bool SyncFolder(const std::string& folder)
 FileResult SafeSave(const std::string& path, std::string_view bytes)
 {
     const std::string target = ResolvedTarget(path);
-    struct stat existing{};
+    struct stat existing
+    {
+    };
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         return Failure("保存できませんでした。" + Reason(EISDIR));
     if (!exists) {
-        struct stat folder{};
+        struct stat folder
+        {
+        };
         if (stat(FolderOf(target).c_str(), &folder) != 0)
             return Failure("保存先のフォルダーが見つかりません。");
     }
@@ -156,7 +163,9 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes)
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return Failure(Reason(errno));
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         close(fd);
         return Failure(Reason(EISDIR));
@@ -182,7 +191,9 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes)
 
 FileStamp StampOf(const std::string& path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (stat(path.c_str(), &info) != 0)
         return {};
     return {true, static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),

@@ -12,7 +12,8 @@
 namespace planova {
 
 /// The element of the data file that holds a setting.
-enum class SettingGroup {
+enum class SettingGroup
+{
     ToDo,        ///< after the tasks inside ToDo
     Birthday,    ///< Setting / Birthday
     Property,    ///< Setting / Property

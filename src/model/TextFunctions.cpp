@@ -22,6 +22,16 @@ std::string Tag(std::string_view name, bool closing)
 
 } // namespace
 
+std::string OpeningTag(std::string_view name)
+{
+    return Tag(name, false);
+}
+
+std::string ClosingTag(std::string_view name)
+{
+    return Tag(name, true);
+}
+
 std::size_t FindBytes(std::string_view source, std::string_view pattern, std::size_t from)
 {
     if (from > source.size() || source.size() - from < pattern.size())

@@ -11,6 +11,11 @@ namespace planova {
 /// Position of the first occurrence of the pattern at or after from, or npos.
 std::size_t FindBytes(std::string_view source, std::string_view pattern, std::size_t from = 0);
 
+/// "<name>".
+std::string OpeningTag(std::string_view name);
+/// "</name>".
+std::string ClosingTag(std::string_view name);
+
 /// "<name>" + value + "</name>".
 std::string MakeElement(std::string_view name, std::string_view value);
 
@@ -42,7 +47,12 @@ std::uint32_t ParseUnsigned(std::string_view text);
 std::string PadLeft(std::size_t width, std::string_view text);
 
 /// The date forms: 0 "20140101", 1 "2014/01/01", 2 "2014年01月01日".
-enum class DateForm { Digits = 0, Slashes = 1, Kanji = 2 };
+enum class DateForm
+{
+    Digits = 0,
+    Slashes = 1,
+    Kanji = 2
+};
 
 /**
  * Year zero-filled to four digits, month and day to two, joined in the given form (an invalid date

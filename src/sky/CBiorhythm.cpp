@@ -11,7 +11,7 @@ constexpr double HalfSecondInDays = 0.5 / 86400.0;
 /// Each marker is one double-byte character.
 constexpr std::size_t MarkerBytes = 2;
 
-/// The four markers of each rhythm in state order, then the marker of no rhythm.
+/// The four markers of each rhythm, in state order.
 const std::array<std::string, CBiorhythm::RhythmCount>& MarkerTexts()
 {
     static const std::array<std::string, CBiorhythm::RhythmCount> texts{

@@ -1,20 +1,12 @@
 #pragma once
 
+#include "model/CellColours.h"
 #include "model/DateTime.h"
 
 #include <array>
 #include <string>
 
 namespace planova {
-
-/// A text colour as red, green, blue.
-struct RhythmRgb
-{
-    int Red;
-    int Green;
-    int Blue;
-    bool operator==(const RhythmRgb&) const = default;
-};
 
 /**
  * The three classic body rhythms of a date counted from a birthday: physical (23 days),
@@ -29,8 +21,7 @@ public:
     static constexpr int RhythmCount = 3;
     static constexpr std::array<int, RhythmCount> Periods{23, 28, 33};
     /// Text colours of the rhythms' markers: physical blue, emotional red, intellectual green.
-    static constexpr std::array<RhythmRgb, RhythmCount> RhythmColour{
-        RhythmRgb{0, 0, 255}, RhythmRgb{255, 0, 0}, RhythmRgb{0, 255, 0}};
+    static constexpr std::array<Rgb, RhythmCount> RhythmColour{Rgb{0, 0, 255}, Rgb{255, 0, 0}, Rgb{0, 255, 0}};
 
     /// Stores both dates and classifies the target date in the three rhythms.
     void SetDates(const DateTime& birthday, const DateTime& target);

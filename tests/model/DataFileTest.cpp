@@ -6,8 +6,11 @@
 #include "support/Cp932Literals.h"
 #include "support/DataFileExamples.h"
 #include "support/DataFileReference.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace planova;
 using namespace planova::test;
@@ -54,6 +57,15 @@ TEST_F(DataFileTest, ReadsTheExampleFileBackToAnEqualDocument)
     EXPECT_FALSE(read.IsModified());
 }
 
+TEST_F(DataFileTest, WritesTheEveryFieldFileByteForByte)
+{
+    // A regression file of this writer; PLANOVA_UPDATE_GOLDEN=1 rewrites it after a deliberate change.
+    const std::string bytes = WriteDataFile(FullDocument());
+    if (std::getenv("PLANOVA_UPDATE_GOLDEN") != nullptr)
+        WriteBytes(std::string(PLANOVA_TEST_DATA_DIR) + "/every-field.dat", bytes);
+    EXPECT_EQ(bytes, TestDataFile("every-field.dat"));
+}
+
 TEST_F(DataFileTest, AFullDocumentRoundTripsExactly)
 {
     const CPlanovaDoc full = FullDocument();
@@ -95,8 +107,8 @@ TEST_F(DataFileTest, MissingSettingsReadAsZeroOffOrEmptyExceptTheBirthday)
 TEST_F(DataFileTest, InvalidBirthdayBecomesTheCurrentDate)
 {
     SetFixedNow(DateTime::FromDate(2021, 3, 4));
-    const CPlanovaDoc read = ReadDataText(
-        ExampleTextWith("<Month>1</Month><Day>1</Day></Birthday>", "<Month>2</Month><Day>30</Day></Birthday>"));
+    const CPlanovaDoc read = ReadDataText(ExampleTextWith("<Month>1</Month><Day>1</Day></Birthday>",
+                                                          "<Month>2</Month><Day>30</Day></Birthday>"));
     EXPECT_EQ(read.BirthdayYear, 2021);
     EXPECT_EQ(read.BirthdayMonth, 3);
     EXPECT_EQ(read.BirthdayDay, 4);
@@ -105,7 +117,8 @@ TEST_F(DataFileTest, InvalidBirthdayBecomesTheCurrentDate)
 TEST_F(DataFileTest, CountsOfZeroAndMissingElements)
 {
     // A count of 0 ignores the day elements that are there.
-    EXPECT_TRUE(ReadDataText(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu></datasuu>")).DayList().empty());
+    EXPECT_TRUE(
+        ReadDataText(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu></datasuu>")).DayList().empty());
 
     // More days and tasks announced than present: the missing ones are empty with invalid dates.
     std::string text = ExampleTextWith("<YoteiData><datasuu>1</datasuu>", "<YoteiData><datasuu>3</datasuu>");
@@ -150,9 +163,11 @@ TEST_F(DataFileTest, NegativeOffsetsAreWrittenWithASignAndReadBack)
     EXPECT_EQ(read.Offset[4], -7);
 
     // Only these fields read a sign; elsewhere "-" is an ordinary non-digit byte as before.
-    const CPlanovaDoc other = ReadDataText(ExampleTextWith("<PFontSize>9</PFontSize>", "<PFontSize>-9</PFontSize>"));
+    const CPlanovaDoc other =
+        ReadDataText(ExampleTextWith("<PFontSize>9</PFontSize>", "<PFontSize>-9</PFontSize>"));
     EXPECT_EQ(other.PFontSize, 9);
-    const CPlanovaDoc unsigned_ = ReadDataText(ExampleTextWith("<PIdouMigi>0</PIdouMigi>", "<PIdouMigi>15</PIdouMigi>"));
+    const CPlanovaDoc unsigned_ =
+        ReadDataText(ExampleTextWith("<PIdouMigi>0</PIdouMigi>", "<PIdouMigi>15</PIdouMigi>"));
     EXPECT_EQ(unsigned_.PIdouMigi, 15);
 }
 
@@ -220,7 +235,8 @@ TEST_F(DataFileTest, DamagedFilesFailWithOneError)
         {"font size number 24", FileOf(ExampleTextWith("<No>23</No><FP>", "<No>24</No><FP>"))},
         {"timetable number 36", FileOf(ExampleTextWith("<No>35</No><Data>", "<No>36</No><Data>"))},
         {"more days than announced", FileOf(twoDays)},
-        {"day count past the file", FileOf(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu>2000000000</datasuu>"))},
+        {"day count past the file",
+         FileOf(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu>2000000000</datasuu>"))},
         {"task count past the file", FileOf(ExampleTextWith("<ToDo><datasuu>1", "<ToDo><datasuu>99999999"))},
     };
     for (const Case& c : cases) {
@@ -287,9 +303,11 @@ TEST_F(DataFileTest, Utf16FormIsReadAsCodePage932)
     for (int i = 0; i < 300; ++i)
         expected += Sj("あ");
     EXPECT_EQ(ReadArchiveString(utf16(std::u16string(300, u'あ'))), expected);
-    EXPECT_EQ(ReadDataFile(utf16(u"<Planova><Setting><Property><Shiyousya>山田</Shiyousya></Property></Setting></Planova>"))
-                  .Shiyousya,
-              Sj("山田"));
+    EXPECT_EQ(
+        ReadDataFile(
+            utf16(u"<Planova><Setting><Property><Shiyousya>山田</Shiyousya></Property></Setting></Planova>"))
+            .Shiyousya,
+        Sj("山田"));
 
     // A character code page 932 cannot hold, and a broken surrogate pair, are refused.
     EXPECT_THROW(ReadArchiveString(utf16(u"予定\U0001F600")), DataFileError);

@@ -32,7 +32,9 @@ std::vector<std::string> Names(const fs::path& folder)
 
 mode_t Mode(const std::string& path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }

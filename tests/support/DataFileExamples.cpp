@@ -25,8 +25,16 @@ CPlanovaDoc ExampleDocument2014()
 CPlanovaDoc FullDocument()
 {
     CPlanovaDoc document;
-    const char* plans[] = {"国語", "数学 2年3組", "理科\r\n実験室", "</Yotei>を含む予定", "<YoteiSet>行",
-                           "a < b > c", "<\x7F/Memo> そのまま", "英語", "", "放課後"};
+    const char* plans[] = {"国語",
+                           "数学 2年3組",
+                           "理科\r\n実験室",
+                           "</Yotei>を含む予定",
+                           "<YoteiSet>行",
+                           "a < b > c",
+                           "<\x7F/Memo> そのまま",
+                           "英語",
+                           "",
+                           "放課後"};
     for (int d = 0; d < 3; ++d) {
         document.LoadDay(DateTime::FromDate(2013, 4, 8 + d));
         document.WorkDay.SetStandardDay();
@@ -47,7 +55,8 @@ CPlanovaDoc FullDocument()
         document.WorkToDo.SetMemo(Sj("メモ</Memo>"));
         document.StoreToDo(i);
     }
-    // Every plain setting away from its default: numbers 3 (negative where allowed), flags flipped, texts set.
+    // Every plain setting away from its default: numbers 3 (negative where allowed), flags flipped, texts
+    // set.
     for (const SettingEntry& entry : Settings()) {
         std::visit(
             [&](auto member) {

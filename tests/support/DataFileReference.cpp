@@ -162,8 +162,9 @@ std::string DocumentDifference(const CPlanovaDoc& expected, const CPlanovaDoc& a
     for (std::size_t i = 0; i < expected.ToDoList().size() && i < actual.ToDoList().size(); ++i)
         Compare(out, "ToDo item " + std::to_string(i), expected.ToDoList()[i], actual.ToDoList()[i]);
     for (const SettingEntry& entry : planova::Settings()) {
-        std::visit([&](auto member) { Compare(out, std::string(entry.Tag), expected.*member, actual.*member); },
-                   entry.Member);
+        std::visit(
+            [&](auto member) { Compare(out, std::string(entry.Tag), expected.*member, actual.*member); },
+            entry.Member);
     }
     Compare(out, "FontPoint", expected.FontPoint, actual.FontPoint);
     Compare(out, "Jikannwari", expected.Jikannwari, actual.Jikannwari);

@@ -1,0 +1,43 @@
+#include "calendar/ContentShift.h"
+
+#include "calendar/DateWalk.h"
+
+namespace planova {
+
+ToolResult ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
+                         const DateTime& end, const std::string& className)
+{
+    // An empty name would match every row without a plan.
+    if (className.empty())
+        return ToolResult::Refused("学級名を入力してください。");
+    if (std::string reason = DateRangeRefusal(start, end); !reason.empty())
+        return ToolResult::Refused(std::move(reason));
+
+    const DateTime workDate = document.WorkDay.GetDate().DateOnly();
+    const bool earlier = direction == ShiftDirection::Earlier;
+    std::string carry;
+    // Walking against the direction of the move hands each content on to its neighbour.
+    const auto shiftDay = [&](const DateTime& date) {
+        document.LoadDay(date);
+        bool changed = false;
+        for (int i = 0; i < CDayData::RowCount; ++i) {
+            const int row = earlier ? CDayData::RowCount - 1 - i : i;
+            if (document.WorkDay.GetYotei(row) != className)
+                continue;
+            std::string content = document.WorkDay.GetNaiyou(row);
+            document.WorkDay.SetNaiyou(row, std::move(carry));
+            carry = std::move(content);
+            changed = true;
+        }
+        if (changed)
+            document.StoreDay();
+    };
+    if (earlier)
+        ForEachDateDescending(start, end, shiftDay);
+    else
+        ForEachDate(start, end, shiftDay);
+    document.LoadDay(workDate);
+    return {};
+}
+
+} // namespace planova

@@ -1,0 +1,33 @@
+#include "calendar/Holidays.h"
+
+#include "calendar/ClassicHolidays.h"
+#include "calendar/CurrentLawHolidays.h"
+#include "model/FixedTexts.h"
+
+namespace planova {
+
+void MarkHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
+                  const HolidayOptions& options)
+{
+    switch (options.RuleSet) {
+    case HolidayRuleSet::CurrentLaw:
+        MarkCurrentLawHolidays(document, first, last, options.TominNoHi);
+        break;
+    case HolidayRuleSet::Classic:
+        MarkClassicHolidays(document, first, last, options.TominNoHi);
+        break;
+    }
+}
+
+void SetHoliday(CDayData& day, const std::string& name)
+{
+    day.SetJitei(Text(FixedText::Holiday));
+    day.SetGyouji(name);
+}
+
+bool IsHoliday(const CDayData& day)
+{
+    return day.GetJitei() == Text(FixedText::Holiday);
+}
+
+} // namespace planova

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/CDayData.h"
+#include "model/CPlanovaDoc.h"
+#include "model/DateTime.h"
+
+#include <string>
+
+namespace planova {
+
+/// Which rules decide the holidays.
+enum class HolidayRuleSet
+{
+    /// The national holiday law year by year from 1948 on (the default for new runs).
+    CurrentLaw,
+    /// One fixed table: the same dates every year.
+    Classic,
+};
+
+struct HolidayOptions
+{
+    HolidayRuleSet RuleSet = HolidayRuleSet::CurrentLaw;
+    /// 1 October "都民の日", a school holiday in Tokyo; never gives a substitute holiday.
+    bool TominNoHi = true;
+};
+
+/**
+ * Marks the holidays of every date from `first` to `last` (both included) in the document:
+ * time-table kind "休日" and the holiday's name as event, each changed day stored through the
+ * document (which sets its modified flag). A substitute holiday owed by a holiday of the range
+ * may be written on a day after `last`. Nothing happens when either date is invalid or `last`
+ * is before `first`. The working day is left on the last date loaded.
+ */
+void MarkHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
+                  const HolidayOptions& options = {});
+
+/// Time-table kind "休日" and the event `name`; the period rows and the memo stay.
+void SetHoliday(CDayData& day, const std::string& name);
+
+/// The day's time-table kind is "休日" (whoever wrote it).
+bool IsHoliday(const CDayData& day);
+
+} // namespace planova

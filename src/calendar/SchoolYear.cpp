@@ -1,0 +1,137 @@
+#include "calendar/SchoolYear.h"
+
+#include "calendar/DateWalk.h"
+#include "calendar/Timetable.h"
+#include "model/FixedTexts.h"
+
+namespace planova {
+namespace {
+
+/// a ≤ b for dates; false when either is invalid, so an invalid bound matches nothing.
+bool NotAfter(const DateTime& a, const DateTime& b)
+{
+    return a == b || a.IsEarlierThan(b);
+}
+
+bool Within(const DateTime& date, const DateTime& first, const DateTime& last)
+{
+    return NotAfter(first, date) && NotAfter(date, last);
+}
+
+bool InVacation(const VacationPeriod& vacation, const DateTime& date)
+{
+    const int year = date.Year();
+    return vacation.On && Within(date, vacation.First.InYear(year), vacation.Last.InYear(year));
+}
+
+/// The winter vacation of the date's year: first to last, or, when it runs across the year end,
+/// first to 31 December and 1 January to last.
+bool InWinterVacation(const VacationPeriod& winter, const DateTime& date)
+{
+    if (!winter.On)
+        return false;
+    if (winter.First <= winter.Last)
+        return InVacation(winter, date);
+    const int year = date.Year();
+    return Within(date, winter.First.InYear(year), DateTime::FromDate(year, 12, 31)) ||
+           Within(date, DateTime::FromDate(year, 1, 1), winter.Last.InYear(year));
+}
+
+bool InAnyVacation(const SchoolDayRules& rules, const DateTime& date)
+{
+    return InVacation(rules.Spring, date) || InVacation(rules.Summer, date) ||
+           InVacation(rules.Autumn, date) || InWinterVacation(rules.Winter, date);
+}
+
+/// The kind (and for the foundation day the event) of a day that is not "休日".
+void SetOrdinaryDayKind(CDayData& day, const DateTime& date, const SchoolDayRules& rules)
+{
+    const int weekday = date.DayOfWeek();
+    if (weekday == 0 || weekday == 6 || InAnyVacation(rules, date))
+        day.SetJitei({});
+    else if (rules.FoundationDayOn && rules.FoundationDay.InYear(date.Year()) == date)
+        SetHoliday(day, Text(FixedText::FoundationDay));
+    else
+        day.SetJitei(Text(FixedText::SchoolDay50));
+}
+
+struct NamedVacation
+{
+    const char* Name;
+    const VacationPeriod* Period;
+};
+
+std::string MonthDayRefusal(const char* name, const char* which, const MonthDay& monthDay)
+{
+    return std::string(name) + which + "（" + monthDay.JapaneseText() + "）は存在しない日付です。";
+}
+
+} // namespace
+
+SchoolYearParameters SchoolYearParameters::Defaults(const DateTime& now, bool overwritePlans)
+{
+    SchoolYearParameters parameters;
+    parameters.Start = DateTime::FromDate(now.Year(), 4, 1);
+    parameters.End = DateTime::FromDate(now.Year() + 1, 3, 31);
+    parameters.Days.FoundationDay = MonthDay::Of(now);
+    parameters.Days.OverwritePlans = overwritePlans;
+    return parameters;
+}
+
+std::string SchoolYearRefusal(const SchoolYearParameters& parameters)
+{
+    if (std::string range = DateRangeRefusal(parameters.Start, parameters.End); !range.empty())
+        return "作成期間の" + range;
+    const SchoolDayRules& days = parameters.Days;
+    const NamedVacation vacations[] = {
+        {"春季休業日", &days.Spring},
+        {"夏季休業日", &days.Summer},
+        {"秋季休業日", &days.Autumn},
+        {"冬季休業日", &days.Winter},
+    };
+    for (const NamedVacation& vacation : vacations) {
+        if (!vacation.Period->On)
+            continue;
+        if (!vacation.Period->First.Exists())
+            return MonthDayRefusal(vacation.Name, "の最初の日", vacation.Period->First);
+        if (!vacation.Period->Last.Exists())
+            return MonthDayRefusal(vacation.Name, "の最後の日", vacation.Period->Last);
+        // Only the winter vacation may run across the year end.
+        if (vacation.Period != &days.Winter && vacation.Period->Last < vacation.Period->First)
+            return std::string(vacation.Name) + "の最初の日（" + vacation.Period->First.JapaneseText() +
+                   "）が最後の日（" + vacation.Period->Last.JapaneseText() + "）より後になっています。";
+    }
+    if (days.FoundationDayOn && !days.FoundationDay.Exists())
+        return MonthDayRefusal("開校記念日", "", days.FoundationDay);
+    return {};
+}
+
+void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end,
+                    const SchoolDayRules& rules)
+{
+    ForEachDate(start, end, [&](const DateTime& date) {
+        document.LoadDay(date);
+        CDayData& day = document.WorkDay;
+        if (!IsHoliday(day))
+            SetOrdinaryDayKind(day, date, rules);
+        if (day.GetJitei() == Text(FixedText::SchoolDay50))
+            day.SetSchoolDayRows();
+        else
+            day.SetClockHourRows();
+        InsertTimetable(day, document.Jikannwari, rules.OverwritePlans);
+        document.StoreDay();
+    });
+}
+
+ToolResult MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters)
+{
+    if (std::string reason = SchoolYearRefusal(parameters); !reason.empty())
+        return ToolResult::Refused(std::move(reason));
+    const DateTime workDate = document.WorkDay.GetDate().DateOnly();
+    MarkHolidays(document, parameters.Start, parameters.End, parameters.Holidays);
+    FillSchoolDays(document, parameters.Start, parameters.End, parameters.Days);
+    document.LoadDay(workDate);
+    return {};
+}
+
+} // namespace planova

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "calendar/Holidays.h"
+#include "calendar/MonthDay.h"
+#include "calendar/ToolResult.h"
+#include "model/CPlanovaDoc.h"
+#include "model/DateTime.h"
+
+#include <string>
+
+namespace planova {
+
+/// A school vacation by month and day; the year of each processed day is put in.
+struct VacationPeriod
+{
+    bool On = true;
+    MonthDay First;
+    MonthDay Last;
+};
+
+/// How FillSchoolDays turns ordinary days into school days.
+struct SchoolDayRules
+{
+    VacationPeriod Spring{true, {3, 26}, {4, 5}};
+    VacationPeriod Summer{true, {7, 21}, {8, 31}};
+    VacationPeriod Autumn{true, {10, 1}, {10, 1}};
+    /// Runs across the year end when its first day comes after its last day in the calendar year.
+    VacationPeriod Winter{true, {12, 26}, {1, 7}};
+    bool FoundationDayOn = false;
+    MonthDay FoundationDay;
+    /// On: the timetable replaces the plans of ①–⑥; off: it is appended to them.
+    bool OverwritePlans = false;
+};
+
+/// Everything the school-year generator needs; a dialog or the command line only fills this in.
+struct SchoolYearParameters
+{
+    DateTime Start;
+    DateTime End;
+    SchoolDayRules Days;
+    HolidayOptions Holidays;
+
+    /**
+     * The values the generator's dialog shows when it opens at `now`: 1 April of now's year to
+     * 31 March of the next, every vacation on with its usual dates, the foundation day off and
+     * set to now's month and day, the current-law holidays with "都民の日", and the overwrite
+     * switch as given (the view's copy of the document's JUwagaki).
+     */
+    static SchoolYearParameters Defaults(const DateTime& now, bool overwritePlans);
+};
+
+/**
+ * The Japanese reason why the generator refuses the parameters, or empty when it accepts them:
+ * an invalid date or a start after the end of the range; a spring, summer or autumn vacation
+ * whose first day is after its last day (it could never apply); a month and day that exist in
+ * no year (30 February) for a vacation or foundation day that is switched on.
+ */
+std::string SchoolYearRefusal(const SchoolYearParameters& parameters);
+
+/**
+ * Second pass of the generator, after the holidays are marked: stores every day from `start` to
+ * `end` (both included). A day of kind "休日" keeps kind and event; a weekend or vacation weekday
+ * gets an empty kind; the foundation day on an ordinary weekday becomes "休日"/"開校記念日"; every
+ * other weekday becomes a "50分時程" school day (event emptied) whose ①–⑥ rows receive the
+ * timetable. Days that are no school day get the clock-hour labels. Month/day values that do
+ * not exist in a year (29 February) match nothing in that year. The working day is left on the
+ * last date stored.
+ */
+void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end,
+                    const SchoolDayRules& rules);
+
+/**
+ * Generates the school year: marks the holidays of the range, then fills the school days.
+ * Refused parameters (see SchoolYearRefusal) change nothing. Afterwards the working day is
+ * reloaded with its date, so it shows what was stored. Not undoable.
+ */
+ToolResult MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters);
+
+} // namespace planova

@@ -1,0 +1,403 @@
+#include "cli/DocumentJson.h"
+
+#include "model/Cp932Codec.h"
+#include "model/SettingsTable.h"
+
+#include <cstdio>
+#include <optional>
+#include <limits>
+
+namespace planova::cli {
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+
+// Keys of the JSON form.
+constexpr const char* DaysKey = "days";
+constexpr const char* ToDosKey = "todos";
+constexpr const char* SettingsKey = "settings";
+constexpr const char* DateKey = "date";
+constexpr const char* JiteiKey = "jitei";
+constexpr const char* GyoujiKey = "gyouji";
+constexpr const char* RowsKey = "rows";
+constexpr const char* JigennKey = "jigenn";
+constexpr const char* YoteiKey = "yotei";
+constexpr const char* NaiyouKey = "naiyou";
+constexpr const char* IroKey = "iro";
+constexpr const char* MemoKey = "memo";
+constexpr const char* KennmeiKey = "kennmei";
+constexpr const char* KigennKey = "kigenn";
+constexpr const char* JyuuyoudoKey = "jyuuyoudo";
+constexpr const char* FontPointKey = "FontPoint";
+constexpr const char* JikannwariKey = "Jikannwari";
+constexpr const char* ClassKey = "Class";
+constexpr const char* OffsetKey = "Offset";
+constexpr const char* DateParts[] = {"Year", "Month", "Day"};
+
+[[noreturn]] void Fail(const std::string& where, const std::string& problem)
+{
+    throw DocumentJsonError(where.empty() ? problem : where + ": " + problem);
+}
+
+std::string Member(const std::string& where, std::string_view key)
+{
+    return where.empty() ? std::string(key) : where + "." + std::string(key);
+}
+
+std::string Index(const std::string& where, std::size_t i)
+{
+    return where + "[" + std::to_string(i) + "]";
+}
+
+// ---- Document to JSON ---------------------------------------------------------------------------
+
+std::string Utf8(const std::string& cp932, const std::string& where)
+{
+    try {
+        return Cp932ToUtf8(cp932);
+    } catch (const EncodingError& error) {
+        Fail(where, error.what());
+    }
+}
+
+ordered_json DateJson(const DateTime& date)
+{
+    if (!date.IsValid())
+        return nullptr;
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year(), date.Month(), date.Day());
+    return text;
+}
+
+ordered_json DayJson(const CDayData& day, const std::string& where)
+{
+    ordered_json rows = ordered_json::array();
+    for (int row = 0; row < CDayData::RowCount; ++row) {
+        const std::string at = Index(Member(where, RowsKey), static_cast<std::size_t>(row));
+        rows.push_back({{JigennKey, Utf8(day.GetJigenn(row), Member(at, JigennKey))},
+                        {YoteiKey, Utf8(day.GetYotei(row), Member(at, YoteiKey))},
+                        {NaiyouKey, Utf8(day.GetNaiyou(row), Member(at, NaiyouKey))},
+                        {IroKey, day.GetIro(row)}});
+    }
+    return {{DateKey, DateJson(day.GetDate())},
+            {JiteiKey, Utf8(day.GetJitei(), Member(where, JiteiKey))},
+            {GyoujiKey, Utf8(day.GetGyouji(), Member(where, GyoujiKey))},
+            {RowsKey, std::move(rows)},
+            {MemoKey, Utf8(day.GetMemo(), Member(where, MemoKey))}};
+}
+
+ordered_json ToDoJson(const CToDo& item, const std::string& where)
+{
+    return {{KennmeiKey, Utf8(item.GetKennmei(), Member(where, KennmeiKey))},
+            {KigennKey, DateJson(item.GetKigenn())},
+            {JyuuyoudoKey, Utf8(item.GetJyuuyoudo(), Member(where, JyuuyoudoKey))},
+            {MemoKey, Utf8(item.GetMemo(), Member(where, MemoKey))}};
+}
+
+ordered_json SettingJson(const CPlanovaDoc& document, const SettingEntry& entry, const std::string& where)
+{
+    return std::visit(
+        [&](auto member) -> ordered_json {
+            const auto& value = document.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                return Utf8(value, where);
+            else
+                return value;
+        },
+        entry.Member);
+}
+
+template <typename Array, typename Convert> ordered_json ArrayJson(const Array& values, Convert convert)
+{
+    ordered_json array = ordered_json::array();
+    for (std::size_t i = 0; i < values.size(); ++i)
+        array.push_back(convert(values[i], i));
+    return array;
+}
+
+ordered_json SettingsJson(const CPlanovaDoc& document)
+{
+    const std::string where = SettingsKey;
+    ordered_json settings = ordered_json::object();
+    for (const SettingEntry& entry : Settings()) {
+        if (IsDateGroup(entry.Group)) {
+            const std::string group(GroupTag(entry.Group));
+            settings[group][std::string(entry.Tag)] = SettingJson(document, entry, where);
+        } else {
+            settings[std::string(entry.Tag)] = SettingJson(document, entry, Member(where, entry.Tag));
+        }
+    }
+    const auto number = [](int value, std::size_t) { return value; };
+    const auto text = [&](const std::string& value, std::size_t i, const char* key) {
+        return Utf8(value, Index(Member(where, key), i));
+    };
+    settings[FontPointKey] = ArrayJson(document.FontPoint, number);
+    settings[JikannwariKey] = ArrayJson(
+        document.Jikannwari, [&](const std::string& v, std::size_t i) { return text(v, i, JikannwariKey); });
+    settings[ClassKey] =
+        ArrayJson(document.Class, [&](const std::string& v, std::size_t i) { return text(v, i, ClassKey); });
+    settings[OffsetKey] = ArrayJson(document.Offset, number);
+    return settings;
+}
+
+// ---- JSON to document ---------------------------------------------------------------------------
+
+std::string Cp932(const json& value, const std::string& where)
+{
+    if (!value.is_string())
+        Fail(where, "文字列ではありません。");
+    try {
+        return Utf8ToCp932(value.get_ref<const std::string&>());
+    } catch (const EncodingError& error) {
+        Fail(where, error.what());
+    }
+}
+
+long long Integer(const json& value, const std::string& where, long long low, long long high)
+{
+    if (!value.is_number_integer())
+        Fail(where, "整数ではありません。");
+    const bool isUnsigned = value.is_number_unsigned();
+    if (isUnsigned && value.get<unsigned long long>() > static_cast<unsigned long long>(high))
+        Fail(where, "値が範囲 " + std::to_string(low) + "〜" + std::to_string(high) + " の外です。");
+    const long long number =
+        isUnsigned ? static_cast<long long>(value.get<unsigned long long>()) : value.get<long long>();
+    if (number < low || number > high)
+        Fail(where, "値が範囲 " + std::to_string(low) + "〜" + std::to_string(high) + " の外です。");
+    return number;
+}
+
+int Int32(const json& value, const std::string& where)
+{
+    return static_cast<int>(
+        Integer(value, where, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+bool Boolean(const json& value, const std::string& where)
+{
+    if (!value.is_boolean())
+        Fail(where, "true か false ではありません。");
+    return value.get<bool>();
+}
+
+DateTime Date(const json& value, const std::string& where)
+{
+    if (value.is_null())
+        return DateTime::Invalid();
+    if (!value.is_string())
+        Fail(where, "日付 (\"YYYY-MM-DD\" または null) ではありません。");
+    const std::string& text = value.get_ref<const std::string&>();
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    char end = 0;
+    const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+                        std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &end) == 3;
+    const DateTime date = DateTime::FromDate(year, month, day);
+    if (!shaped || !date.IsValid())
+        Fail(where, "日付 \"" + text + "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
+    return date;
+}
+
+const json& Object(const json& value, const std::string& where)
+{
+    if (!value.is_object())
+        Fail(where, "オブジェクトではありません。");
+    return value;
+}
+
+const json& Array(const json& value, const std::string& where, std::size_t maxSize)
+{
+    if (!value.is_array())
+        Fail(where, "配列ではありません。");
+    if (value.size() > maxSize)
+        Fail(where, "要素が多すぎます (最大 " + std::to_string(maxSize) + ")。");
+    return value;
+}
+
+/// Calls the handler for each key of the object; a key the handler does not know is refused.
+template <typename Handler> void ForEachKey(const json& object, const std::string& where, Handler handler)
+{
+    for (const auto& [key, value] : Object(object, where).items()) {
+        if (!handler(key, value, Member(where, key)))
+            Fail(Member(where, key), "知らない項目です。");
+    }
+}
+
+CDayData DayFromJson(const json& value, const std::string& where)
+{
+    CDayData day;
+    if (!Object(value, where).contains(DateKey))
+        Fail(Member(where, DateKey), "日付がありません。");
+    ForEachKey(value, where, [&](const std::string& key, const json& field, const std::string& at) {
+        if (key == DateKey)
+            day.SetDate(Date(field, at));
+        else if (key == JiteiKey)
+            day.SetJitei(Cp932(field, at));
+        else if (key == GyoujiKey)
+            day.SetGyouji(Cp932(field, at));
+        else if (key == MemoKey)
+            day.SetMemo(Cp932(field, at));
+        else if (key != RowsKey)
+            return false;
+        return true;
+    });
+    if (value.contains(RowsKey)) {
+        const std::string rowsWhere = Member(where, RowsKey);
+        const json& rows = Array(value[RowsKey], rowsWhere, CDayData::RowCount);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const int row = static_cast<int>(i);
+            ForEachKey(rows[i], Index(rowsWhere, i),
+                       [&](const std::string& key, const json& field, const std::string& at) {
+                           if (key == JigennKey)
+                               day.SetJigenn(row, Cp932(field, at));
+                           else if (key == YoteiKey)
+                               day.SetYotei(row, Cp932(field, at));
+                           else if (key == NaiyouKey)
+                               day.SetNaiyou(row, Cp932(field, at));
+                           else if (key == IroKey)
+                               day.SetIro(row, static_cast<int>(Integer(field, at, 0, 7)));
+                           else
+                               return false;
+                           return true;
+                       });
+        }
+    }
+    return day;
+}
+
+CToDo ToDoFromJson(const json& value, const std::string& where)
+{
+    CToDo item;
+    ForEachKey(value, where, [&](const std::string& key, const json& field, const std::string& at) {
+        if (key == KennmeiKey) {
+            item.SetKennmei(Cp932(field, at));
+        } else if (key == KigennKey) {
+            const DateTime deadline = Date(field, at);
+            item.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
+        } else if (key == JyuuyoudoKey) {
+            item.SetJyuuyoudo(Cp932(field, at));
+        } else if (key == MemoKey) {
+            item.SetMemo(Cp932(field, at));
+        } else {
+            return false;
+        }
+        return true;
+    });
+    return item;
+}
+
+void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const json& value,
+                     const std::string& where)
+{
+    std::visit(
+        [&](auto member) {
+            auto& target = document.*member;
+            using Value = std::decay_t<decltype(target)>;
+            if constexpr (std::is_same_v<Value, bool>)
+                target = Boolean(value, where);
+            else if constexpr (std::is_same_v<Value, std::string>)
+                target = Cp932(value, where);
+            else if constexpr (std::is_same_v<Value, std::uint32_t>)
+                target = static_cast<std::uint32_t>(
+                    Integer(value, where, 0, std::numeric_limits<std::uint32_t>::max()));
+            else
+                target = Int32(value, where);
+        },
+        entry.Member);
+}
+
+const SettingEntry* FindSetting(std::string_view tag, std::optional<SettingGroup> dateGroup)
+{
+    for (const SettingEntry& entry : Settings()) {
+        const bool inDateGroup = IsDateGroup(entry.Group);
+        if (entry.Tag == tag && (dateGroup ? inDateGroup && entry.Group == *dateGroup : !inDateGroup))
+            return &entry;
+    }
+    return nullptr;
+}
+
+template <typename Array, typename Convert>
+void ArrayFromJson(Array& target, const json& value, const std::string& where, Convert convert)
+{
+    if (!value.is_array() || value.size() != target.size())
+        Fail(where, std::to_string(target.size()) + " 個の要素の配列ではありません。");
+    for (std::size_t i = 0; i < target.size(); ++i)
+        target[i] = convert(value[i], Index(where, i));
+}
+
+void SettingsFromJson(CPlanovaDoc& document, const json& value, const std::string& where)
+{
+    ForEachKey(value, where, [&](const std::string& key, const json& field, const std::string& at) {
+        if (key == FontPointKey) {
+            ArrayFromJson(document.FontPoint, field, at, Int32);
+        } else if (key == JikannwariKey) {
+            ArrayFromJson(document.Jikannwari, field, at, Cp932);
+        } else if (key == ClassKey) {
+            ArrayFromJson(document.Class, field, at, Cp932);
+        } else if (key == OffsetKey) {
+            ArrayFromJson(document.Offset, field, at, Int32);
+        } else if (const SettingEntry* entry = FindSetting(key, std::nullopt)) {
+            SettingFromJson(document, *entry, field, at);
+        } else {
+            for (const SettingGroup group :
+                 {SettingGroup::Birthday, SettingGroup::Hajime, SettingGroup::Owari}) {
+                if (key != GroupTag(group))
+                    continue;
+                ForEachKey(field, at,
+                           [&](const std::string& part, const json& partValue, const std::string& partAt) {
+                               const SettingEntry* dateEntry = FindSetting(part, group);
+                               if (dateEntry != nullptr)
+                                   SettingFromJson(document, *dateEntry, partValue, partAt);
+                               return dateEntry != nullptr;
+                           });
+                return true;
+            }
+            return false;
+        }
+        return true;
+    });
+}
+
+} // namespace
+
+ordered_json DocumentToJson(const CPlanovaDoc& document)
+{
+    ordered_json days = ordered_json::array();
+    for (std::size_t i = 0; i < document.DayList().size(); ++i)
+        days.push_back(DayJson(document.DayList()[i], Index(DaysKey, i)));
+    ordered_json todos = ordered_json::array();
+    for (std::size_t i = 0; i < document.ToDoList().size(); ++i)
+        todos.push_back(ToDoJson(document.ToDoList()[i], Index(ToDosKey, i)));
+    return {{DaysKey, std::move(days)}, {ToDosKey, std::move(todos)}, {SettingsKey, SettingsJson(document)}};
+}
+
+CPlanovaDoc DocumentFromJson(const json& value)
+{
+    CPlanovaDoc document;
+    ForEachKey(value, "", [&](const std::string& key, const json& field, const std::string& at) {
+        if (key == DaysKey) {
+            const json& days = Array(field, at, std::numeric_limits<std::size_t>::max());
+            for (std::size_t i = 0; i < days.size(); ++i)
+                document.AppendDayUnsorted(DayFromJson(days[i], Index(at, i)));
+        } else if (key == ToDosKey) {
+            const json& todos = Array(field, at, std::numeric_limits<int>::max());
+            const CToDo workToDo = document.WorkToDo;
+            for (std::size_t i = 0; i < todos.size(); ++i) {
+                document.WorkToDo = ToDoFromJson(todos[i], Index(at, i));
+                document.StoreToDo(document.ToDoCount);
+            }
+            document.WorkToDo = workToDo;
+        } else if (key == SettingsKey) {
+            SettingsFromJson(document, field, at);
+        } else {
+            return false;
+        }
+        return true;
+    });
+    document.SetModified(false);
+    return document;
+}
+
+} // namespace planova::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/CPlanovaDoc.h"
+
+#include <nlohmann/json.hpp>
+
+#include <stdexcept>
+#include <string>
+
+namespace planova::cli {
+
+/// A document that cannot become JSON, or JSON that cannot become a document. The message starts
+/// with the place, e.g. "days[3].rows[2].yotei: ...".
+class DocumentJsonError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/**
+ * The whole document as JSON: "days" (date "YYYY-MM-DD" or null, jitei, gyouji, ten rows of jigenn,
+ * yotei, naiyou, iro, and memo), "todos" (kennmei, kigenn, jyuuyoudo, memo) and "settings" keyed by
+ * the data file's tag names. Texts are UTF-8; a text that is not code page 932 throws.
+ */
+nlohmann::ordered_json DocumentToJson(const CPlanovaDoc& document);
+
+/**
+ * A new document with the construction defaults, overwritten by what the JSON gives; days and items
+ * keep the JSON order. Unknown keys, wrong types, values out of range and texts that code page 932
+ * cannot hold are refused with the place named.
+ */
+CPlanovaDoc DocumentFromJson(const nlohmann::json& json);
+
+} // namespace planova::cli

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "gui/RecentFileList.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QSettings;
+
+namespace planova {
+
+/**
+ * The per-user settings of the application: organisation "KORVANE", application "Planova".
+ * Only the recent-file list, the look and the bar layout live here; everything else travels
+ * with the data file.
+ */
+class AppSettings
+{
+public:
+    /// The user's own settings store; `iniFile` names another file instead (tests).
+    explicit AppSettings(const QString& iniFile = {});
+    ~AppSettings();
+    AppSettings(const AppSettings&) = delete;
+    AppSettings& operator=(const AppSettings&) = delete;
+
+    RecentFileList RecentFiles() const;
+    /// Writes "File1" … "File4" (entries beyond the list are removed).
+    void SetRecentFiles(const RecentFileList& files);
+    /// The last data file by the start-up rule over "File0" … "File9".
+    QString LastDataFile() const;
+
+    /// "ApplicationLook" (210 when absent).
+    int Look() const;
+    void SetLook(int look);
+
+    /// The commands the toolbar "標準" shows, when the user chose them.
+    std::optional<std::vector<int>> ToolbarCommands() const;
+    void SetToolbarCommands(const std::vector<int>& commands);
+    void ResetToolbarCommands();
+
+    /// Visibility of the toolbar and the status bar.
+    bool BarVisible(const QString& bar) const;
+    void SetBarVisible(const QString& bar, bool visible);
+
+    /// Writes pending changes to the store.
+    void Sync();
+    /// Where the settings are kept.
+    QString FileName() const;
+
+private:
+    std::unique_ptr<QSettings> Store;
+};
+
+} // namespace planova

@@ -1,0 +1,47 @@
+#include "gui/CAboutDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The resources live in a static library: they are registered by hand.
+static void InitPlanovaResources()
+{
+    Q_INIT_RESOURCE(planova);
+}
+
+namespace planova {
+
+QIcon ApplicationIcon()
+{
+    static const bool registered = (InitPlanovaResources(), true);
+    (void)registered;
+    return QIcon(QStringLiteral(":/planova/planova.svg"));
+}
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("バージョン情報 Planova"));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(ApplicationIcon().pixmap(48, 48));
+    auto* text = new QLabel(QStringLiteral("Planova, Version 9.7.0.1"), this);
+    text->setObjectName(QStringLiteral("VersionText"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addSpacing(12);
+    row->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint());
+}
+
+} // namespace planova

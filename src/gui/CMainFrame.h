@@ -1,0 +1,81 @@
+#pragma once
+
+#include "gui/DocumentView.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QMdiArea;
+class QMimeData;
+class QToolBar;
+
+namespace planova {
+
+class AppSettings;
+class CommandActions;
+class DocumentManager;
+class KeyIndicators;
+
+/**
+ * The main window: document windows as tabs, the menu bar, the toolbar "標準" and the status
+ * bar, all built from the command table. Handles the looks, the bars, the window list, the
+ * About box and the exit.
+ */
+class CMainFrame : public QMainWindow, public CommandTarget
+{
+    Q_OBJECT
+public:
+    /// Applies the stored look before anything is shown.
+    explicit CMainFrame(AppSettings& settings);
+    ~CMainFrame() override;
+
+    /// Connects the documents: their commands, the active view and the titles.
+    void AttachDocuments(DocumentManager& documents);
+
+    QMdiArea& MdiArea() const { return *Area; }
+    CommandActions& Actions() const { return *Commands; }
+    QToolBar& StandardToolbar() const { return *Toolbar; }
+    KeyIndicators& Indicators() const { return *Keys; }
+
+    /// The current look (a command 205–219, or the stored value as it was).
+    int Look() const { return CurrentLook; }
+    /// Makes the look current, applies it to every window and stores it at once.
+    void SetLook(int look);
+    /// Shows and remembers the commands of the toolbar "標準".
+    void SetToolbarCommands(const std::vector<int>& commands);
+    std::vector<int> ToolbarCommands() const;
+
+    // CommandTarget: looks, bars, window list, About, exit.
+    bool IsCommandEnabled(int commandId) const override;
+    bool IsCommandChecked(int commandId) const override;
+    bool ExecuteCommand(int commandId) override;
+
+signals:
+    /// Files were dropped on the window.
+    void FilesDropped(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void UpdateTitle();
+    void CustomiseToolbar();
+    void ShowWindowList();
+    void LoadUserImages();
+
+    AppSettings& Settings;
+    DocumentManager* Documents = nullptr;
+    QMdiArea* Area;
+    CommandActions* Commands;
+    QToolBar* Toolbar;
+    KeyIndicators* Keys;
+    int CurrentLook;
+};
+
+/// The local files among dropped URLs.
+QStringList DroppedFiles(const QMimeData& data);
+
+} // namespace planova

@@ -1,0 +1,149 @@
+#include "gui/CPlanovaApp.h"
+
+#include "gui/AppSettings.h"
+#include "gui/CMainFrame.h"
+#include "gui/DocumentManager.h"
+#include "gui/RecoveryStore.h"
+#include "gui/SingleInstance.h"
+#include "gui/UserDialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTimer>
+
+namespace planova {
+namespace {
+
+QString RecoveryQuestion(const RecoverableFile& file)
+{
+    const QString what = file.OriginalPath.isEmpty() ? file.Name
+                                                     : QDir::toNativeSeparators(file.OriginalPath);
+    return QStringLiteral("Planova は前回正しく終了しませんでした。\n"
+                          "次の文書の自動保存データが残っています。\n\n%1\n（%2 に自動保存）\n\n"
+                          "自動保存データから文書を回復しますか?")
+        .arg(what, QLocale(QLocale::Japanese).toString(file.SavedAt, QLocale::ShortFormat));
+}
+
+} // namespace
+
+StartOptions StartOptions::FromEnvironment()
+{
+    StartOptions options;
+    bool ok = false;
+    const int interval = qEnvironmentVariableIntValue("PLANOVA_AUTOSAVE_MS", &ok);
+    if (ok && interval > 0)
+        options.AutosaveIntervalMs = interval;
+    options.InstanceName = SingleInstance::ServerName();
+    return options;
+}
+
+CPlanovaApp::CPlanovaApp(StartOptions options)
+    : Options(std::move(options)),
+      UserSettings(std::make_unique<AppSettings>(Options.SettingsFile)),
+      Store(std::make_unique<RecoveryStore>(Options.RecoveryFolder.isEmpty()
+                                                ? RecoveryStore::DefaultFolder()
+                                                : Options.RecoveryFolder)),
+      AutosaveTimer(new QTimer(this))
+{
+}
+
+CPlanovaApp::~CPlanovaApp()
+{
+    // The manager takes the document windows with it before the main window goes.
+    Manager.reset();
+    Frame.reset();
+}
+
+bool CPlanovaApp::Start(const QStringList& files)
+{
+    const QString lastDataFile = UserSettings->LastDataFile();
+
+    Frame = std::make_unique<CMainFrame>(*UserSettings);
+    Manager = std::make_unique<DocumentManager>(Frame->MdiArea(), *UserSettings, Frame.get());
+    Frame->AttachDocuments(*Manager);
+    connect(Frame.get(), &CMainFrame::FilesDropped, this, &CPlanovaApp::OpenFiles);
+    connect(Manager.get(), &DocumentManager::DocumentSaved, this,
+            [this](int serial) { Store->Remove(serial); });
+    connect(Manager.get(), &DocumentManager::DocumentClosed, this,
+            [this](int serial) { Store->Remove(serial); });
+
+    Store->Start();
+    OfferRecovery();
+
+    // The last data file comes first; files named on the command line open after it, so the
+    // one the user asked for is the active window.
+    if (!lastDataFile.isEmpty() && QFileInfo(lastDataFile).isFile())
+        Manager->Open(lastDataFile);
+    for (const auto& file : files)
+        Manager->Open(file);
+    if (Manager->Documents().empty())
+        Manager->NewDocument();
+
+    AutosaveTimer->setInterval(Options.AutosaveIntervalMs);
+    connect(AutosaveTimer, &QTimer::timeout, this, &CPlanovaApp::Autosave);
+    AutosaveTimer->start();
+
+    if (!Options.InstanceName.isEmpty()) {
+        Instance = new SingleInstance(this);
+        connect(Instance, &SingleInstance::FilesReceived, this, &CPlanovaApp::OpenFiles);
+        Instance->Listen(Options.InstanceName);
+    }
+
+    if (Options.ShowWindow)
+        Frame->showMaximized();
+    return true;
+}
+
+void CPlanovaApp::OfferRecovery()
+{
+    for (const auto& file : Store->Orphans()) {
+        const auto answer = UserDialogs::Current().Ask(
+            Frame.get(), {QMessageBox::Question,
+                          RecoveryQuestion(file),
+                          {{QMessageBox::Yes, QStringLiteral("回復する(&R)")},
+                           {QMessageBox::No, QStringLiteral("破棄する(&D)")}},
+                          QMessageBox::Yes});
+        if (answer == QMessageBox::No) {
+            Store->Discard(file);
+            continue;
+        }
+        if (answer != QMessageBox::Yes)
+            continue; // closed without an answer: ask again at the next start
+        CPlanovaDoc document;
+        QString error;
+        if (!Store->Read(file, document, error)) {
+            ShowError(Frame.get(), QStringLiteral("自動保存データを読み込めませんでした。\n%1\n\n%2")
+                                       .arg(file.Name, error));
+            continue;
+        }
+        auto& recovered = Manager->Adopt(std::move(document), file.OriginalPath, file.DiskStamp);
+        // The recovered state is safe in this instance's folder before the old copy goes.
+        if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name,
+                        recovered.DiskStamp, error))
+            Store->Discard(file);
+    }
+}
+
+void CPlanovaApp::Autosave()
+{
+    for (const auto& document : Manager->Documents()) {
+        if (!document->Doc->IsModified()) {
+            Store->Remove(document->Serial);
+            continue;
+        }
+        QString error;
+        Store->Save(document->Serial, *document->Doc, document->Path, document->Name,
+                    document->DiskStamp, error);
+    }
+}
+
+void CPlanovaApp::OpenFiles(const QStringList& files)
+{
+    for (const auto& file : files)
+        Manager->Open(file);
+    Frame->raise();
+    Frame->activateWindow();
+}
+
+} // namespace planova

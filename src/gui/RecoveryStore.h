@@ -1,0 +1,70 @@
+#pragma once
+
+#include "model/CPlanovaDoc.h"
+#include "model/SafeSave.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QLockFile;
+
+namespace planova {
+
+/// A document autosaved by an instance that did not end cleanly.
+struct RecoverableFile
+{
+    QString DataFile;     ///< the autosaved bytes
+    QString InfoFile;     ///< what the autosave belongs to
+    QString OriginalPath; ///< the user's file; empty for a document never saved
+    QString Name;         ///< the title the document had
+    FileStamp DiskStamp;  ///< the user's file as the document last read or wrote it
+    QDateTime SavedAt;
+};
+
+/**
+ * Recovery files of open documents, one folder per running instance under the user's data
+ * folder. The folder holds a lock file while its instance lives; folders whose lock is no longer
+ * held belong to instances that ended without closing their documents. The user's own files are
+ * never written here.
+ */
+class RecoveryStore
+{
+public:
+    /// `folder` holds the instance folders (created when missing).
+    explicit RecoveryStore(const QString& folder);
+    ~RecoveryStore();
+    RecoveryStore(const RecoveryStore&) = delete;
+    RecoveryStore& operator=(const RecoveryStore&) = delete;
+
+    /// The recovery folder of the user: "recovery" in the application's data location.
+    static QString DefaultFolder();
+
+    /// Creates and locks this instance's folder; false when the folder cannot be made.
+    bool Start();
+    const QString& InstanceFolder() const { return Folder; }
+
+    /// Autosaved documents of instances that are gone, oldest first.
+    std::vector<RecoverableFile> Orphans() const;
+    /// Reads an orphan's document; throws DataFileError or returns the reason in `error`.
+    bool Read(const RecoverableFile& file, CPlanovaDoc& document, QString& error) const;
+    /// Removes an orphan's files, and its instance folder when nothing else is left in it.
+    void Discard(const RecoverableFile& file) const;
+
+    /// Writes the document's recovery file (never the user's file). False with the reason.
+    bool Save(int serial, const CPlanovaDoc& document, const QString& originalPath,
+              const QString& name, const FileStamp& diskStamp, QString& error) const;
+    /// Removes the document's recovery file.
+    void Remove(int serial) const;
+    /// Whether the document has a recovery file now.
+    bool Has(int serial) const;
+
+private:
+    QString Root;
+    QString Folder;
+    std::unique_ptr<QLockFile> Lock;
+};
+
+} // namespace planova

@@ -1,0 +1,76 @@
+#include "gui/UserDialogs.h"
+
+#include <QFileDialog>
+#include <QPushButton>
+
+namespace planova {
+namespace {
+
+std::unique_ptr<UserDialogs>& Installed()
+{
+    static std::unique_ptr<UserDialogs> dialogs = std::make_unique<UserDialogs>();
+    return dialogs;
+}
+
+} // namespace
+
+QMessageBox::StandardButton UserDialogs::Ask(QWidget* parent, const MessageRequest& request)
+{
+    QMessageBox box(request.Icon, QStringLiteral("Planova"), request.Text, QMessageBox::NoButton,
+                    parent);
+    for (const auto& [button, text] : request.Buttons)
+        box.addButton(button)->setText(text);
+    if (request.Default != QMessageBox::NoButton)
+        box.setDefaultButton(request.Default);
+    box.exec();
+    auto* clicked = box.clickedButton();
+    return clicked ? box.standardButton(clicked) : QMessageBox::Cancel;
+}
+
+QString UserDialogs::OpenFileName(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("開く"), QString(),
+                                        DataFileFilter() + QStringLiteral(";;すべてのファイル (*)"));
+}
+
+QString UserDialogs::SaveFileName(QWidget* parent, const QString& suggested)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("名前を付けて保存"), suggested,
+                                        DataFileFilter());
+}
+
+UserDialogs& UserDialogs::Current()
+{
+    return *Installed();
+}
+
+std::unique_ptr<UserDialogs> UserDialogs::Install(std::unique_ptr<UserDialogs> dialogs)
+{
+    auto previous = std::move(Installed());
+    Installed() = dialogs ? std::move(dialogs) : std::make_unique<UserDialogs>();
+    return previous;
+}
+
+void ShowError(QWidget* parent, const QString& text)
+{
+    UserDialogs::Current().Ask(parent, {QMessageBox::Warning, text, {{QMessageBox::Ok, "OK"}},
+                                        QMessageBox::Ok});
+}
+
+QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text)
+{
+    return UserDialogs::Current().Ask(
+        parent, {QMessageBox::Question,
+                 text,
+                 {{QMessageBox::Yes, QStringLiteral("はい(&Y)")},
+                  {QMessageBox::No, QStringLiteral("いいえ(&N)")},
+                  {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
+                 QMessageBox::Yes});
+}
+
+QString DataFileFilter()
+{
+    return QStringLiteral("Planova Files (*.dat)");
+}
+
+} // namespace planova

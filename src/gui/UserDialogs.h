@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace planova {
+
+/// A message box to show: its buttons carry their Japanese texts.
+struct MessageRequest
+{
+    QMessageBox::Icon Icon = QMessageBox::Information;
+    QString Text;
+    std::vector<std::pair<QMessageBox::StandardButton, QString>> Buttons;
+    QMessageBox::StandardButton Default = QMessageBox::NoButton;
+};
+
+/**
+ * Every question and message the application puts to the user goes through here, so that tests
+ * can answer them without a modal loop. The default implementation shows Qt dialogs.
+ */
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+    /// Shows the message and returns the button chosen (the Escape button when closed).
+    virtual QMessageBox::StandardButton Ask(QWidget* parent, const MessageRequest& request);
+    /// The file to open, empty when cancelled.
+    virtual QString OpenFileName(QWidget* parent);
+    /// The file to save to, empty when cancelled; `suggested` is the proposed name.
+    virtual QString SaveFileName(QWidget* parent, const QString& suggested);
+
+    /// The implementation in use.
+    static UserDialogs& Current();
+    /// Replaces the implementation (nullptr: the Qt dialogs again); returns the previous one.
+    static std::unique_ptr<UserDialogs> Install(std::unique_ptr<UserDialogs> dialogs);
+};
+
+/// Shows an error with an OK button.
+void ShowError(QWidget* parent, const QString& text);
+
+/// Asks a yes / no / cancel question with Japanese button texts.
+QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
+
+/// The file filter of data files.
+QString DataFileFilter();
+
+} // namespace planova

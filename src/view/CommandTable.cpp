@@ -1,0 +1,232 @@
+#include "view/CommandTable.h"
+
+#include <algorithm>
+#include <array>
+
+namespace planova {
+namespace {
+
+using enum CommandHandler;
+
+constexpr std::string_view FileMenu = "ファイル(&F)";
+constexpr std::string_view EditMenu = "編集(&E)";
+constexpr std::string_view CopyOptionsMenu = "編集(&E)/コピー・オプション";
+constexpr std::string_view ViewMenu = "表示(&V)";
+constexpr std::string_view LookMenu = "表示(&V)/アプリケーションの外観(&A)";
+constexpr std::string_view Office2007Menu = "表示(&V)/アプリケーションの外観(&A)/Office 2007(&7)";
+constexpr std::string_view PlannerMenu = "予定表";
+constexpr std::string_view SettingsMenu = "設定";
+constexpr std::string_view WindowMenu = "ウィンドウ(&W)";
+constexpr std::string_view HelpMenu = "ヘルプ(&H)";
+
+constexpr CommandInfo Look(int id, std::string_view text, std::string_view menu)
+{
+    return {.Id = id, .Text = text, .MenuPath = menu, .Handler = Application,
+            .Prompt = "アプリケーションの外観を切り替えます", .MenuBars = BothBars,
+            .Mark = CommandMark::Radio};
+}
+
+constexpr CommandInfo RecentFile(int n, std::string_view text)
+{
+    return {.Id = CommandId::RecentFile1 + n, .Text = text, .MenuPath = FileMenu,
+            .Handler = Application, .Prompt = "このファイルを開きます", .MenuBars = BothBars,
+            .SeparatorBefore = n == 0};
+}
+
+constexpr CommandInfo CopyOption(int id, std::string_view text)
+{
+    return {.Id = id, .Text = text, .MenuPath = CopyOptionsMenu, .Handler = View,
+            .Prompt = "コピーと貼り付けの対象にする項目を切り替えます", .Mark = CommandMark::Check};
+}
+
+// The order of the rows is the order of the menus. Recent-file rows show the file names instead
+// of their texts; the texts here are what the menus show while the list is empty.
+constexpr std::array CommandRows{
+    // ---- ファイル ---------------------------------------------------------------------------
+    CommandInfo{.Id = CommandId::FileNew, .Text = "新規作成(&N)", .MenuPath = FileMenu,
+                .Handler = Application, .Shortcuts = "Ctrl+N",
+                .Prompt = "新しい文書を作成します", .MenuBars = BothBars, .OnDefaultToolbar = true},
+    CommandInfo{.Id = CommandId::FileOpen, .Text = "開く(&O)...", .MenuPath = FileMenu,
+                .Handler = Application, .Shortcuts = "Ctrl+O",
+                .Prompt = "保存されている文書を開きます", .MenuBars = BothBars,
+                .OnDefaultToolbar = true},
+    CommandInfo{.Id = CommandId::FileClose, .Text = "閉じる(&C)", .MenuPath = FileMenu,
+                .Handler = Application, .Prompt = "作業中の文書を閉じます"},
+    CommandInfo{.Id = CommandId::FileSave, .Text = "上書き保存(&S)", .MenuPath = FileMenu,
+                .Handler = Application, .Shortcuts = "Ctrl+S",
+                .Prompt = "作業中の文書を上書きして保存します", .SeparatorBefore = true,
+                .OnDefaultToolbar = true},
+    CommandInfo{.Id = CommandId::FileSaveAs, .Text = "名前を付けて保存(&A)...", .MenuPath = FileMenu,
+                .Handler = Application, .Prompt = "作業中の文書に名前を付けて保存します"},
+    CommandInfo{.Id = CommandId::FilePrint, .Text = "印刷", .MenuPath = FileMenu, .Handler = View,
+                .Shortcuts = "Ctrl+P", .Prompt = "予定表を印刷します", .SeparatorBefore = true,
+                .OnDefaultToolbar = true},
+    CommandInfo{.Id = CommandId::FilePrintPreview, .Text = "プレビュー", .MenuPath = FileMenu,
+                .Handler = View, .Prompt = "印刷される予定表を画面で確認します"},
+    RecentFile(0, "最近使ったファイル"),
+    RecentFile(1, ""),
+    RecentFile(2, ""),
+    RecentFile(3, ""),
+    CommandInfo{.Id = CommandId::AppExit, .Text = "アプリケーションの終了(&X)", .MenuPath = FileMenu,
+                .Handler = Application, .Prompt = "文書の保存を確かめてから Planova を終了します",
+                .MenuBars = BothBars, .SeparatorBefore = true},
+
+    // ---- 編集 -------------------------------------------------------------------------------
+    CommandInfo{.Id = CommandId::EditUndo, .Text = "元に戻す(&U)", .MenuPath = EditMenu,
+                .Handler = View, .Shortcuts = "Ctrl+Z;Alt+Backspace",
+                .Prompt = "直前の変更を元に戻します"},
+    CommandInfo{.Id = CommandId::EditRedo, .Text = "やり直し", .MenuPath = EditMenu,
+                .Handler = Nobody},
+    CommandInfo{.Id = CommandId::EditCut, .Text = "切り取り(&T)", .MenuPath = EditMenu,
+                .Handler = View, .Shortcuts = "Ctrl+X;Shift+Del",
+                .Prompt = "選択したセルの内容を切り取ります", .SeparatorBefore = true,
+                .OnDefaultToolbar = true},
+    CommandInfo{.Id = CommandId::EditCopy, .Text = "コピー(&C)", .MenuPath = EditMenu,
+                .Handler = View, .Shortcuts = "Ctrl+C;Ctrl+Ins",
+                .Prompt = "選択したセルの内容をコピーします", .OnDefaultToolbar = true},
+    CommandInfo{.Id = CommandId::EditPaste, .Text = "貼り付け(&P)", .MenuPath = EditMenu,
+                .Handler = View, .Shortcuts = "Ctrl+V;Shift+Ins",
+                .Prompt = "コピーした内容を選択したセルに貼り付けます", .OnDefaultToolbar = true},
+    CopyOption(32830, "時程"),
+    CopyOption(32831, "行事"),
+    CopyOption(32832, "時限"),
+    CopyOption(32833, "予定"),
+    CopyOption(32834, "内容"),
+    CopyOption(32840, "枠内の色"),
+    CommandInfo{.Id = CommandId::EditFind, .Text = "検索", .MenuPath = EditMenu, .Handler = View,
+                .Prompt = "文字列を検索します", .SeparatorBefore = true},
+    CommandInfo{.Id = CommandId::EditReplace, .Text = "置換", .MenuPath = EditMenu,
+                .Handler = View, .Prompt = "文字列を置き換えます"},
+
+    // ---- 表示 -------------------------------------------------------------------------------
+    CommandInfo{.Id = 32778, .Text = "日表示", .MenuPath = ViewMenu, .Handler = View,
+                .Prompt = "日予定表を表示します"},
+    CommandInfo{.Id = 32780, .Text = "週表示", .MenuPath = ViewMenu, .Handler = View,
+                .Prompt = "週予定表を表示します"},
+    CommandInfo{.Id = 32782, .Text = "月表示", .MenuPath = ViewMenu, .Handler = View,
+                .Prompt = "月予定表を表示します"},
+    CommandInfo{.Id = 32788, .Text = "ToDo表示", .MenuPath = ViewMenu, .Handler = View,
+                .Prompt = "ToDo の表示を切り替えます"},
+    CommandInfo{.Id = 32785, .Text = "進む（日・週・月）", .MenuPath = ViewMenu, .Handler = View,
+                .Prompt = "次の日・週・月を表示します", .SeparatorBefore = true},
+    CommandInfo{.Id = 32786, .Text = "戻る（日・週・月）", .MenuPath = ViewMenu, .Handler = View,
+                .Prompt = "前の日・週・月を表示します"},
+    CommandInfo{.Id = CommandId::ViewToolbar, .Text = "ツール バー(&T)", .MenuPath = ViewMenu,
+                .Handler = Application, .Prompt = "ツール バーの表示と非表示を切り替えます",
+                .MenuBars = BothBars, .SeparatorBefore = true, .Mark = CommandMark::Check},
+    CommandInfo{.Id = CommandId::ToolbarCustomise, .Text = "カスタマイズ...", .MenuPath = ViewMenu,
+                .Handler = Application, .Prompt = "ツール バーに表示するコマンドを選びます",
+                .MenuBars = BothBars},
+    CommandInfo{.Id = CommandId::ViewStatusBar, .Text = "ステータス バー(&S)", .MenuPath = ViewMenu,
+                .Handler = Application, .Prompt = "ステータス バーの表示と非表示を切り替えます",
+                .MenuBars = BothBars, .Mark = CommandMark::Check},
+    Look(205, "Windows 2000(&2)", LookMenu),
+    Look(206, "Office XP(&X)", LookMenu),
+    Look(207, "Windows XP(&W)", LookMenu),
+    Look(208, "Office 2003(&3)", LookMenu),
+    Look(209, "Visual Studio 200&5", LookMenu),
+    Look(210, "Visual Studio 200&8", LookMenu),
+    Look(215, "ブルー スタイル(&B)", Office2007Menu),
+    Look(216, "ブラック スタイル(&L)", Office2007Menu),
+    Look(217, "シルバー スタイル(&S)", Office2007Menu),
+    Look(218, "アクア スタイル(&A)", Office2007Menu),
+    Look(219, "Windows 7(&D)", LookMenu),
+
+    // ---- 予定表 -----------------------------------------------------------------------------
+    CommandInfo{.Id = 32797, .Text = "編集", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "選択したセルを編集します"},
+    CommandInfo{.Id = 32794, .Text = "挿入", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "選択した行の前に空の行を挿入します"},
+    CommandInfo{.Id = 32796, .Text = "上に移動", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "選択した行を一つ上に移動します"},
+    CommandInfo{.Id = 32798, .Text = "下に移動", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "選択した行を一つ下に移動します"},
+    CommandInfo{.Id = 32795, .Text = "削除", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "選択した行を削除します"},
+    CommandInfo{.Id = 32807, .Text = "標準データで上書き", .MenuPath = PlannerMenu,
+                .Handler = View, .Prompt = "この日を標準データで上書きします",
+                .SeparatorBefore = true},
+    CommandInfo{.Id = 32810, .Text = "学校時程に変更", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "この日の時限を学校時程にします"},
+    CommandInfo{.Id = 32808, .Text = "時刻表示に変更", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "この日の時限を時刻表示にします"},
+    CommandInfo{.Id = 32812, .Text = "この日の全データ消去", .MenuPath = PlannerMenu,
+                .Handler = View, .Prompt = "この日のデータをすべて消去します"},
+    CommandInfo{.Id = 32817, .Text = "時間割データの挿入", .MenuPath = PlannerMenu,
+                .Handler = View, .Prompt = "この日の曜日の時間割を「予定」に挿入します"},
+    CommandInfo{.Id = 32814, .Text = "表示始めの曜日の変更", .MenuPath = PlannerMenu,
+                .Handler = View, .Prompt = "週・月予定表の始まりの曜日を切り替えます",
+                .SeparatorBefore = true},
+    CommandInfo{.Id = 32820, .Text = "データの自動作成...", .MenuPath = PlannerMenu,
+                .Handler = View, .Prompt = "データの自動作成を行う", .SeparatorBefore = true},
+    CommandInfo{.Id = 32822, .Text = "時数の計算...", .MenuPath = PlannerMenu, .Handler = View,
+                .Prompt = "してした学級の授業時数を計算する"},
+    CommandInfo{.Id = 32823, .Text = "「内容」の繰り上げ・繰り下げ...", .MenuPath = PlannerMenu,
+                .Handler = View, .Prompt = "指定した学級の内容を繰り上げ・繰り下げる"},
+
+    // ---- 設定 -------------------------------------------------------------------------------
+    CommandInfo{.Id = 32815, .Text = "プロパティ...", .MenuPath = SettingsMenu, .Handler = View,
+                .Prompt = "表示・印刷・時間割の設定を変更します"},
+    CommandInfo{.Id = 32837, .Text = "ToDoソート", .MenuPath = SettingsMenu, .Handler = View,
+                .Prompt = "ToDo の並べ替えの基準を切り替えます"},
+
+    // ---- ウィンドウ -------------------------------------------------------------------------
+    CommandInfo{.Id = CommandId::WindowNew, .Text = "新しいウィンドウを開く", .MenuPath = WindowMenu,
+                .Handler = Application, .Prompt = "作業中の文書をもう一つのウィンドウに表示します"},
+    CommandInfo{.Id = CommandId::WindowList, .Text = "ウィンドウ(&W)...", .MenuPath = WindowMenu,
+                .Handler = Application, .Prompt = "開いているウィンドウの一覧を表示します",
+                .SeparatorBefore = true},
+
+    // ---- ヘルプ -----------------------------------------------------------------------------
+    CommandInfo{.Id = CommandId::AppAbout, .Text = "バージョン情報 Planova(&A)...",
+                .MenuPath = HelpMenu, .Handler = Application,
+                .Prompt = "Planova のバージョンを表示します", .MenuBars = BothBars,
+                .OnDefaultToolbar = true},
+};
+
+constexpr std::array MenuRows{
+    MenuInfo{FileMenu, BothBars},
+    MenuInfo{EditMenu, DocumentBar},
+    MenuInfo{ViewMenu, BothBars},
+    MenuInfo{PlannerMenu, DocumentBar},
+    MenuInfo{SettingsMenu, DocumentBar},
+    MenuInfo{WindowMenu, DocumentBar},
+    MenuInfo{HelpMenu, BothBars},
+};
+
+constexpr std::array CellContextRows{
+    PopupEntry{32797, "編集"},
+    PopupEntry{32794, "挿入"},
+    PopupEntry{32796, "上に移動"},
+    PopupEntry{32798, "下に移動"},
+    PopupEntry{32795, "削除"},
+    PopupEntry{0, ""},
+    PopupEntry{CommandId::EditCopy, "コピー"},
+    PopupEntry{CommandId::EditPaste, "貼り付け"},
+};
+
+} // namespace
+
+std::span<const CommandInfo> Commands()
+{
+    return CommandRows;
+}
+
+const CommandInfo* FindCommand(int id)
+{
+    const auto found = std::find_if(CommandRows.begin(), CommandRows.end(),
+                                    [id](const CommandInfo& command) { return command.Id == id; });
+    return found == CommandRows.end() ? nullptr : &*found;
+}
+
+std::span<const MenuInfo> Menus()
+{
+    return MenuRows;
+}
+
+std::span<const PopupEntry> CellContextMenu()
+{
+    return CellContextRows;
+}
+
+} // namespace planova

@@ -1,0 +1,149 @@
+#include "model/DataFile.h"
+#include "support/DataFileExamples.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+using namespace planova;
+using namespace planova::test;
+
+namespace {
+
+struct RunResult
+{
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+/// Runs planova-cli with the arguments (each quoted for the shell) and collects what it printed.
+RunResult Cli(const TempDir& dir, const std::vector<std::string>& args)
+{
+    std::string command = "'" + std::string(PLANOVA_CLI) + "'";
+    for (const std::string& arg : args)
+        command += " '" + arg + "'";
+    command += " >'" + dir.File("stdout") + "' 2>'" + dir.File("stderr") + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("stdout")),
+            ReadBytes(dir.File("stderr"))};
+}
+
+/// dump of the file, then import of that JSON; returns the imported file's bytes.
+std::string DumpThenImport(const TempDir& dir, const std::string& file)
+{
+    const RunResult dump = Cli(dir, {"dump", file});
+    EXPECT_EQ(dump.Status, 0) << dump.Err;
+    WriteBytes(dir.File("dump.json"), dump.Out);
+    const RunResult import = Cli(dir, {"import", dir.File("dump.json"), "-o", dir.File("imported.dat")});
+    EXPECT_EQ(import.Status, 0) << import.Err;
+    return ReadBytes(dir.File("imported.dat"));
+}
+
+} // namespace
+
+TEST(DumpImportTest, ImportOfADumpWritesTheSameBytes)
+{
+    TempDir dir;
+    for (const char* name : {"example-2014.dat", "every-field.dat"}) {
+        SCOPED_TRACE(name);
+        const std::string file = std::string(PLANOVA_TEST_DATA_DIR) + "/" + name;
+        EXPECT_EQ(DumpThenImport(dir, file), TestDataFile(name));
+    }
+}
+
+TEST(DumpImportTest, DumpShowsTheDocumentAsJson)
+{
+    TempDir dir;
+    const RunResult dump = Cli(dir, {"dump", std::string(PLANOVA_TEST_DATA_DIR) + "/every-field.dat"});
+    ASSERT_EQ(dump.Status, 0) << dump.Err;
+    const nlohmann::json json = nlohmann::json::parse(dump.Out);
+    EXPECT_EQ(json["days"].size(), 3u);
+    EXPECT_EQ(json["days"][0]["date"], "2013-04-08");
+    EXPECT_EQ(json["days"][0]["rows"].size(), 10u);
+    EXPECT_EQ(json["days"][0]["rows"][3]["yotei"], "</Yotei>を含む予定");
+    EXPECT_EQ(json["days"][1]["gyouji"], "始業式</Gyouji>");
+    EXPECT_EQ(json["todos"][1]["kennmei"], "</Task>会議");
+    EXPECT_EQ(json["todos"][1]["kigenn"], "2013-05-02");
+    EXPECT_EQ(json["settings"]["PIdouMigi"], -12);
+    EXPECT_EQ(json["settings"]["PKeisenIro"], 0x00FF8040);
+    EXPECT_EQ(json["settings"]["Birthday"]["Month"], 2);
+    EXPECT_EQ(json["settings"]["Offset"][0], -10);
+    EXPECT_EQ(json["settings"]["FontPoint"].size(), 24u);
+    EXPECT_EQ(json["settings"]["Jikannwari"][1], "1-2 数学");
+}
+
+TEST(DumpImportTest, InvalidDatesAreNull)
+{
+    TempDir dir;
+    const std::string json = R"({"days": [{"date": null, "memo": "日付なし"}], "todos": [{"kigenn": null}]})";
+    WriteBytes(dir.File("in.json"), json);
+    ASSERT_EQ(Cli(dir, {"import", dir.File("in.json"), "-o", dir.File("out.dat")}).Status, 0);
+    const RunResult dump = Cli(dir, {"dump", dir.File("out.dat")});
+    const nlohmann::json back = nlohmann::json::parse(dump.Out);
+    EXPECT_TRUE(back["days"][0]["date"].is_null());
+    EXPECT_EQ(back["days"][0]["memo"], "日付なし");
+    EXPECT_TRUE(back["todos"][0]["kigenn"].is_null());
+    EXPECT_EQ(back["todos"][0]["kennmei"], "件名"); // what the JSON leaves out keeps the construction value
+    EXPECT_EQ(back["settings"]["PFontSize"], 9);
+}
+
+TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamed)
+{
+    TempDir dir;
+    struct Case
+    {
+        const char* Name;
+        const char* Json;
+        const char* Expected;
+    };
+    const Case cases[] = {
+        {"malformed", R"({"days": [)", "JSON の形式が正しくありません"},
+        {"not code page 932", R"({"days": [{"date": "2014-01-01", "rows": [{}, {}, {"yotei": "𠮷"}]}]})",
+         "days[0].rows[2].yotei: 文字「𠮷」"},
+        {"emoji in a setting", R"({"settings": {"Shiyousya": "😀"}})", "settings.Shiyousya"},
+        {"unknown key", R"({"days": [{"date": null, "plan": "x"}]})", "days[0].plan"},
+        {"impossible date", R"({"todos": [{"kigenn": "2014-02-30"}]})", "todos[0].kigenn"},
+        {"colour out of range", R"({"days": [{"date": null, "rows": [{"iro": 8}]}]})", "days[0].rows[0].iro"},
+        {"eleven rows", R"({"days": [{"date": null, "rows": [{},{},{},{},{},{},{},{},{},{},{}]}]})",
+         "days[0].rows"},
+        {"flag not boolean", R"({"settings": {"PWaku": 1}})", "settings.PWaku"},
+        {"short array", R"({"settings": {"FontPoint": [9]}})", "settings.FontPoint"},
+        {"birthday part", R"({"settings": {"Birthday": {"Hour": 1}}})", "settings.Birthday.Hour"},
+        {"day without date", R"({"days": [{}]})", "days[0].date"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        WriteBytes(dir.File("in.json"), c.Json);
+        const RunResult result = Cli(dir, {"import", dir.File("in.json"), "-o", dir.File("out.dat")});
+        EXPECT_EQ(result.Status, 1);
+        EXPECT_NE(result.Err.find(c.Expected), std::string::npos) << result.Err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("out.dat")));
+    }
+}
+
+TEST(DumpImportTest, FileErrorsAndUsage)
+{
+    TempDir dir;
+    WriteBytes(dir.File("damaged.dat"), TestDataFile("example-2014.dat").substr(0, 200));
+    const RunResult damaged = Cli(dir, {"dump", dir.File("damaged.dat")});
+    EXPECT_EQ(damaged.Status, 1);
+    EXPECT_NE(damaged.Err.find("ファイルを開けませんでした"), std::string::npos) << damaged.Err;
+    EXPECT_EQ(damaged.Out, "");
+
+    EXPECT_EQ(Cli(dir, {"dump", dir.File("missing.dat")}).Status, 1);
+    WriteBytes(dir.File("in.json"), "{}");
+    const RunResult noFolder = Cli(dir, {"import", dir.File("in.json"), "-o", dir.File("gone/out.dat")});
+    EXPECT_EQ(noFolder.Status, 1);
+    EXPECT_NE(noFolder.Err.find("フォルダーが見つかりません"), std::string::npos) << noFolder.Err;
+
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"dump"},
+                                               {"dump", "a", "b"},
+                                               {"import", dir.File("in.json")},
+                                               {"import", "-o", dir.File("x.dat")}})
+        EXPECT_EQ(Cli(dir, args).Status, 2) << args.size();
+}

@@ -1,0 +1,315 @@
+// Documents and their windows: open, save, save as, close, drops, further windows.
+
+#include "ShellTestSupport.h"
+
+#include "gui/CChildFrame.h"
+#include "gui/CMainFrame.h"
+#include "gui/CommandActions.h"
+#include "gui/DocumentManager.h"
+#include "gui/PlaceholderView.h"
+#include "model/Cp932Codec.h"
+#include "model/FixedTexts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QUrl>
+
+using namespace planova;
+using namespace planova::test;
+
+class ShellDocumentsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void DroppedFileOpens();
+    void FailingOpenShowsReasonAndNoWindow_data();
+    void FailingOpenShowsReasonAndNoWindow();
+    void SaveAsThenReopenGivesSameDocument();
+    void NewDocumentsAreNumbered();
+    void CloseAsksToSaveModifiedDocument_data();
+    void CloseAsksToSaveModifiedDocument();
+    void ExitAsksForEveryModifiedDocument();
+    void SecondWindowSharesDocument();
+    void ChangedOnDiskIsNoticedBeforeSaving();
+    void FailedSaveChangesNothing();
+
+private:
+    static void Edit(OpenDocument& document, DocumentManager& manager)
+    {
+        document.Doc->LoadDay(DateTime::FromDate(2024, 5, 1));
+        document.Doc->WorkDay.SetGyouji(Cp932Literal("遠足"));
+        document.Doc->StoreDay();
+        manager.DocumentEdited(document);
+    }
+};
+
+void ShellDocumentsTest::DroppedFileOpens()
+{
+    ShellSandbox sandbox;
+    DialogScript dialogs;
+    const QString file = sandbox.WriteDocument(QStringLiteral("dropped.dat"),
+                                               DocumentWithEvent(2024, 4, 1, Cp932Literal("始業式")));
+    CPlanovaApp app(sandbox.Options());
+    QVERIFY(app.Start({}));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file), QUrl(QStringLiteral("https://example.invalid/x.dat"))});
+    auto& frame = app.MainFrame();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+
+    QCOMPARE(app.Documents().Documents().size(), std::size_t{2});
+    const auto* opened = app.Documents().ActiveDocument();
+    QCOMPARE(opened->Name, QStringLiteral("dropped.dat"));
+    QCOMPARE(opened->Doc->DayList().size(), std::size_t{1});
+    QCOMPARE(opened->Doc->DayList().front().GetGyouji(), Cp932Literal("始業式"));
+    QVERIFY(dialogs->Asked.empty());
+}
+
+void ShellDocumentsTest::FailingOpenShowsReasonAndNoWindow_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // null: no file at all
+    QTest::newRow("missing file") << QByteArray();
+    QTest::newRow("truncated file") << QByteArray("\x40<Planova><YoteiData>");
+    QTest::newRow("not a data file") << QByteArray("hello, world\n");
+}
+
+void ShellDocumentsTest::FailingOpenShowsReasonAndNoWindow()
+{
+    QFETCH(QByteArray, bytes);
+    ShellSandbox sandbox;
+    DialogScript dialogs;
+    const QString file = bytes.isNull() ? sandbox.Path(QStringLiteral("bad.dat"))
+                                        : sandbox.WriteBytes(QStringLiteral("bad.dat"), bytes);
+    CPlanovaApp app(sandbox.Options());
+    QVERIFY(app.Start({}));
+    dialogs->Asked.clear();
+
+    QCOMPARE(app.Documents().Open(file), nullptr);
+
+    QCOMPARE(dialogs->Asked.size(), std::size_t{1});
+    const auto& message = dialogs->Asked.front();
+    QVERIFY(message.Text.startsWith(QStringLiteral("ファイルを開けませんでした")));
+    QVERIFY(message.Text.contains(QDir::toNativeSeparators(file)));
+    // A reason follows the file name.
+    QVERIFY(message.Text.section(QDir::toNativeSeparators(file), 1).trimmed().size() > 0);
+    QCOMPARE(app.MainFrame().MdiArea().subWindowList().size(), 1);
+    QCOMPARE(app.Documents().ActiveDocument()->Name, QStringLiteral("Planova1"));
+    if (!bytes.isNull())
+        QCOMPARE(ReadAll(file), bytes);
+}
+
+void ShellDocumentsTest::SaveAsThenReopenGivesSameDocument()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& manager = app.Documents();
+    auto& document = *manager.ActiveDocument();
+    Edit(document, manager);
+    document.Doc->WorkToDo.SetKennmei(Cp932Literal("通知表"));
+    document.Doc->StoreToDo(0);
+    const std::string expected = WriteDataFile(*document.Doc);
+
+    // The name without an extension gets ".dat".
+    dialogs->SaveName = sandbox.Path(QStringLiteral("saved"));
+    QVERIFY(app.MainFrame().Actions().Execute(57604));
+    const QString path = sandbox.Path(QStringLiteral("saved.dat"));
+    QCOMPARE(document.Path, path);
+    QCOMPARE(document.Name, QStringLiteral("saved.dat"));
+    QVERIFY(!document.Doc->IsModified());
+    QCOMPARE(ReadAll(path).toStdString(), expected);
+    QCOMPARE(sandbox.RecentValue(1), path);
+
+    QVERIFY(manager.Close(document));
+    QVERIFY(manager.Documents().empty());
+    auto* reopened = manager.Open(path);
+    QVERIFY(reopened);
+    QCOMPARE(WriteDataFile(*reopened->Doc), expected);
+    QCOMPARE(reopened->Doc->ToDoList().front().GetKennmei(), Cp932Literal("通知表"));
+    QVERIFY(dialogs->Asked.empty());
+}
+
+void ShellDocumentsTest::NewDocumentsAreNumbered()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& actions = app.MainFrame().Actions();
+    QVERIFY(actions.Execute(57600));
+    QVERIFY(actions.Execute(57600));
+    QStringList titles;
+    for (auto* window : app.MainFrame().MdiArea().subWindowList())
+        titles.append(window->windowTitle());
+    QCOMPARE(titles, (QStringList{"Planova1[*]", "Planova2[*]", "Planova3[*]"}));
+    QCOMPARE(app.MainFrame().windowTitle(), QStringLiteral("Planova3[*] - Planova"));
+}
+
+void ShellDocumentsTest::CloseAsksToSaveModifiedDocument_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("yes saves and closes") << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("no closes without saving") << int(QMessageBox::No) << true << false;
+    QTest::newRow("cancel keeps the window") << int(QMessageBox::Cancel) << false << false;
+}
+
+void ShellDocumentsTest::CloseAsksToSaveModifiedDocument()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    ShellSandbox sandbox;
+    DialogScript dialogs;
+    const QString file = sandbox.WriteDocument(QStringLiteral("plan.dat"));
+    const QByteArray before = ReadAll(file);
+    CPlanovaApp app(sandbox.Options());
+    QVERIFY(app.Start({file}));
+    auto& manager = app.Documents();
+    Edit(*manager.ActiveDocument(), manager);
+    QVERIFY(manager.ActiveFrame()->isWindowModified());
+
+    dialogs->Answers = {QMessageBox::StandardButton(answer)};
+    manager.ActiveFrame()->close(); // the window's close button
+    QCOMPARE(dialogs->Asked.size(), std::size_t{1});
+    QCOMPARE(dialogs->Asked.front().Text, QStringLiteral("plan.dat への変更を保存しますか?"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(manager.Documents().empty(), closed);
+    QCOMPARE(ReadAll(file) != before, saved);
+}
+
+void ShellDocumentsTest::ExitAsksForEveryModifiedDocument()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& manager = app.Documents();
+    manager.NewDocument();
+    manager.NewDocument();
+    for (const auto& document : manager.Documents())
+        if (document->Name != QStringLiteral("Planova2"))
+            document->Doc->SetModified(true);
+
+    // The second question is cancelled: nothing closes.
+    dialogs->Answers = {QMessageBox::No, QMessageBox::Cancel};
+    QVERIFY(!app.MainFrame().close());
+    QCOMPARE(dialogs->Asked.size(), std::size_t{2});
+    QCOMPARE(manager.Documents().size(), std::size_t{3});
+
+    dialogs->Asked.clear();
+    dialogs->Answers = {QMessageBox::No, QMessageBox::No};
+    QVERIFY(app.MainFrame().Actions().Execute(57665));
+    QCOMPARE(dialogs->Asked.size(), std::size_t{2});
+    QVERIFY(dialogs->WasAsked(QStringLiteral("Planova1 への変更を保存しますか?")));
+    QVERIFY(dialogs->WasAsked(QStringLiteral("Planova3 への変更を保存しますか?")));
+    QVERIFY(manager.Documents().empty());
+}
+
+void ShellDocumentsTest::SecondWindowSharesDocument()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& manager = app.Documents();
+    auto& actions = app.MainFrame().Actions();
+    actions.UpdateStates();
+    QCOMPARE(actions.Action(57648)->text(), QStringLiteral("新しいウィンドウを開く"));
+    QVERIFY(actions.Execute(57648));
+
+    auto& document = *manager.ActiveDocument();
+    QCOMPARE(document.Frames.size(), std::size_t{2});
+    QCOMPARE(document.Frames[0]->windowTitle(), QStringLiteral("Planova1:1[*]"));
+    QCOMPARE(document.Frames[1]->windowTitle(), QStringLiteral("Planova1:2[*]"));
+
+    // An edit through one view refreshes both and marks every title.
+    auto* first = static_cast<PlaceholderView*>(document.Frames[0]->widget());
+    auto* second = static_cast<PlaceholderView*>(document.Frames[1]->widget());
+    document.Doc->SetModified(true);
+    first->OnDocumentEdited();
+    QCOMPARE(first->RefreshCount(), 1);
+    QCOMPARE(second->RefreshCount(), 1);
+    QVERIFY(document.Frames[0]->isWindowModified());
+    QVERIFY(document.Frames[1]->isWindowModified());
+    QVERIFY(app.MainFrame().isWindowModified());
+
+    // Closing one of two windows asks nothing; the last one asks.
+    document.Frames[1]->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(dialogs->Asked.empty());
+    QCOMPARE(document.Frames.size(), std::size_t{1});
+    QCOMPARE(document.Frames[0]->windowTitle(), QStringLiteral("Planova1[*]"));
+    dialogs->Answers = {QMessageBox::No};
+    QVERIFY(actions.Execute(57602));
+    QCOMPARE(dialogs->Asked.size(), std::size_t{1});
+    QVERIFY(manager.Documents().empty());
+}
+
+void ShellDocumentsTest::ChangedOnDiskIsNoticedBeforeSaving()
+{
+    ShellSandbox sandbox;
+    DialogScript dialogs;
+    const QString file = sandbox.WriteDocument(QStringLiteral("shared.dat"));
+    CPlanovaApp app(sandbox.Options());
+    QVERIFY(app.Start({file}));
+    auto& manager = app.Documents();
+    auto& document = *manager.ActiveDocument();
+    Edit(document, manager);
+
+    // Saving over an unchanged file asks nothing.
+    QVERIFY(manager.Save(document));
+    QVERIFY(dialogs->Asked.empty());
+
+    Edit(document, manager);
+    const QByteArray theirs =
+        QByteArray::fromStdString(WriteDataFile(DocumentWithEvent(2024, 6, 1, Cp932Literal("他人"))));
+    sandbox.WriteBytes(QStringLiteral("shared.dat"), theirs);
+
+    dialogs->Answers = {QMessageBox::Cancel};
+    QVERIFY(!manager.Save(document));
+    QVERIFY(dialogs->WasAsked(QStringLiteral("ほかのプログラムによって変更されています")));
+    QCOMPARE(ReadAll(file), theirs);
+    QVERIFY(document.Doc->IsModified());
+
+    dialogs->Answers = {QMessageBox::Yes};
+    QVERIFY(manager.Save(document));
+    QCOMPARE(ReadAll(file).toStdString(), WriteDataFile(*document.Doc));
+}
+
+void ShellDocumentsTest::FailedSaveChangesNothing()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& manager = app.Documents();
+    auto& document = *manager.ActiveDocument();
+    Edit(document, manager);
+
+    const QString unreachable = sandbox.Path(QStringLiteral("no-such-folder/plan.dat"));
+    dialogs->Answers = {QMessageBox::Cancel};
+    QVERIFY(!manager.SaveTo(document, unreachable));
+    QVERIFY(dialogs->WasAsked(QStringLiteral("ファイルを保存できませんでした")));
+    QVERIFY(document.Path.isEmpty());
+    QCOMPARE(document.Name, QStringLiteral("Planova1"));
+    QVERIFY(document.Doc->IsModified());
+    QVERIFY(sandbox.RecentValue(1).isEmpty());
+
+    // The message offers "名前を付けて保存", which then saves elsewhere.
+    dialogs->Answers = {QMessageBox::Save};
+    dialogs->SaveName = sandbox.Path(QStringLiteral("elsewhere.dat"));
+    QVERIFY(manager.SaveTo(document, unreachable));
+    QCOMPARE(document.Name, QStringLiteral("elsewhere.dat"));
+    QVERIFY(!document.Doc->IsModified());
+}
+
+QTEST_MAIN(ShellDocumentsTest)
+#include "ShellDocumentsTest.moc"

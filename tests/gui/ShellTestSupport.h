@@ -1,0 +1,149 @@
+#pragma once
+
+// Shared pieces of the application shell tests: scripted answers to the user's questions and a
+// sandbox folder for settings, recovery files and data files.
+
+#include "gui/CPlanovaApp.h"
+#include "gui/UserDialogs.h"
+#include "model/CPlanovaDoc.h"
+#include "model/DataFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace planova::test {
+
+/// Answers questions from a script and records every question asked.
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    std::vector<MessageRequest> Asked;
+    std::deque<QMessageBox::StandardButton> Answers;
+    QString SaveName;
+    QString OpenName;
+
+    QMessageBox::StandardButton Ask(QWidget*, const MessageRequest& request) override
+    {
+        Asked.push_back(request);
+        if (Answers.empty())
+            return request.Buttons.size() == 1 ? request.Buttons.front().first : QMessageBox::Cancel;
+        const auto answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    QString OpenFileName(QWidget*) override { return OpenName; }
+    QString SaveFileName(QWidget*, const QString&) override { return SaveName; }
+
+    /// Whether a question or message containing the text was shown.
+    bool WasAsked(const QString& text) const
+    {
+        for (const auto& request : Asked)
+            if (request.Text.contains(text))
+                return true;
+        return false;
+    }
+};
+
+/// Installs scripted dialogs for the life of the object.
+class DialogScript
+{
+public:
+    DialogScript()
+    {
+        // Tests close main windows without an event loop that should end with them.
+        QApplication::setQuitOnLastWindowClosed(false);
+        auto dialogs = std::make_unique<ScriptedDialogs>();
+        Script = dialogs.get();
+        UserDialogs::Install(std::move(dialogs));
+    }
+    ~DialogScript() { UserDialogs::Install(nullptr); }
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    ScriptedDialogs* operator->() const { return Script; }
+    ScriptedDialogs& operator*() const { return *Script; }
+
+private:
+    ScriptedDialogs* Script;
+};
+
+/// A temporary folder holding the settings, the recovery files and data files of one test.
+class ShellSandbox
+{
+public:
+    QString Path(const QString& name) const { return Dir.filePath(name); }
+    QString SettingsFile() const { return Path(QStringLiteral("settings.ini")); }
+
+    StartOptions Options() const
+    {
+        StartOptions options;
+        options.SettingsFile = SettingsFile();
+        options.RecoveryFolder = Path(QStringLiteral("recovery"));
+        options.ShowWindow = true;
+        return options;
+    }
+
+    /// Writes the document as a data file in the sandbox and returns its path.
+    QString WriteDocument(const QString& name, const CPlanovaDoc& document = CPlanovaDoc()) const
+    {
+        return WriteBytes(name, QByteArray::fromStdString(WriteDataFile(document)));
+    }
+
+    QString WriteBytes(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(Path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
+
+    /// Sets the values "File<n>" of the recent-file section.
+    void SetRecentValues(const std::vector<std::pair<int, QString>>& values) const
+    {
+        QSettings settings(SettingsFile(), QSettings::IniFormat);
+        for (const auto& [n, value] : values)
+            settings.setValue(QStringLiteral("Recent File List/File%1").arg(n), value);
+    }
+
+    QString RecentValue(int n) const
+    {
+        QSettings settings(SettingsFile(), QSettings::IniFormat);
+        return settings.value(QStringLiteral("Recent File List/File%1").arg(n)).toString();
+    }
+
+private:
+    QTemporaryDir Dir;
+};
+
+/// An application in its own sandbox, with scripted dialogs; started by the test.
+struct ShellUnderTest
+{
+    ShellSandbox Sandbox;
+    DialogScript Dialogs;
+    CPlanovaApp App{Sandbox.Options()};
+};
+
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// A document with one stored day whose event is the text (code page 932 bytes).
+inline CPlanovaDoc DocumentWithEvent(int year, int month, int day, const std::string& event)
+{
+    CPlanovaDoc document;
+    document.LoadDay(DateTime::FromDate(year, month, day));
+    document.WorkDay.SetGyouji(event);
+    document.StoreDay();
+    return document;
+}
+
+} // namespace planova::test

@@ -1,0 +1,77 @@
+#include "sky/SkyReadout.h"
+
+#include "sky/CAstronomy.h"
+
+#include <gtest/gtest.h>
+
+using planova::DateTime;
+using namespace planova::sky;
+
+namespace {
+
+const DateTime WorkedInstant = DateTime::FromDateTime(2024, 3, 1, 21, 0, 0);
+
+} // namespace
+
+TEST(SkyReadoutTest, WorkedInstantAsThePaneShowsIt)
+{
+    const SkyReadout r = ComputeSkyReadout(WorkedInstant);
+    EXPECT_EQ(r.SolarTimeText, "21:00:00");
+    EXPECT_EQ(r.SiderealTimeText, "7:57:17");
+    EXPECT_EQ(FormatReadoutNumber(r.JulianDayNow), "2460371");
+    EXPECT_NEAR(r.SunLongitudeNow, 341.39, 0.005);
+    EXPECT_NEAR(r.SunDistanceNow, 0.99095, 0.000005);
+    EXPECT_NEAR(r.MoonLongitudeNow, 226.58, 0.005);
+    EXPECT_NEAR(r.MoonAgeNow, 20.54, 0.005);
+    // At 21:00 in March the sun is well below the horizon, with its sign.
+    EXPECT_NEAR(r.SunAltitudeNow, -41.18, 0.01);
+    EXPECT_EQ(FormatReadoutNumber(r.SunAltitudeNow).substr(0, 8), "-41.1773");
+
+    const double longitudes[] = {343.3, 317.1, 313.3, 41.4, 340.0};
+    const auto azAlt = r.PlanetAzAlt();
+    for (std::size_t k = 0; k < PlanetCount; ++k) {
+        EXPECT_NEAR(planova::CAstronomy::Normalize360(r.Planets[k].GeocentricLongitude), longitudes[k], 0.05) << k;
+        EXPECT_EQ(azAlt[2 * k], r.Planets[k].Azimuth);
+        EXPECT_EQ(azAlt[2 * k + 1], r.Planets[k].Altitude);
+        EXPECT_GE(r.Planets[k].Azimuth, 0.0);
+        EXPECT_LT(r.Planets[k].Azimuth, 360.0);
+    }
+    // Jupiter is the one planet above the western horizon that evening.
+    EXPECT_GT(r.Planets[static_cast<std::size_t>(Planet::Jupiter)].Altitude, 0.0);
+}
+
+TEST(SkyReadoutTest, SameInstantSameReadout)
+{
+    const SkyReadout a = ComputeSkyReadout(WorkedInstant);
+    const SkyReadout b = ComputeSkyReadout(WorkedInstant);
+    EXPECT_EQ(a.SiderealTimeText, b.SiderealTimeText);
+    EXPECT_EQ(a.MoonAgeNow, b.MoonAgeNow);
+    EXPECT_EQ(a.PlanetAzAlt(), b.PlanetAzAlt());
+}
+
+TEST(SkyReadoutTest, MoonAgeAt21FollowsTheDayNotTheClock)
+{
+    EXPECT_NEAR(MoonAgeAt21(DateTime::FromDate(2024, 3, 1)), 20.54, 0.005);
+    EXPECT_EQ(MoonAgeAt21(DateTime::FromDateTime(2024, 3, 1, 7, 30, 0)), MoonAgeAt21(DateTime::FromDate(2024, 3, 1)));
+    EXPECT_NEAR(MoonAgeAt21(DateTime::FromDate(2024, 3, 10)), 0.12, 0.005); // new moon at 18:00 that day
+    EXPECT_EQ(MoonAgeAt21(DateTime::Invalid()), 0.0);
+}
+
+TEST(SkyReadoutTest, ClockTextsHaveNoLeadingZeroInTheHour)
+{
+    struct Case { DateTime instant; const char* expected; };
+    for (const Case& c : {Case{DateTime::FromDateTime(2024, 3, 1, 9, 5, 3), "9:05:03"},
+                          Case{DateTime::FromDateTime(2024, 3, 1, 0, 0, 0), "0:00:00"},
+                          Case{DateTime::FromDateTime(2024, 3, 1, 23, 59, 59), "23:59:59"},
+                          Case{DateTime::Invalid(), ""}})
+        EXPECT_EQ(FormatTimeOfDay(c.instant), c.expected);
+}
+
+TEST(SkyReadoutTest, NumbersWithFifteenSignificantDigits)
+{
+    struct Case { double value; const char* expected; };
+    for (const Case& c : {Case{2460371.0, "2460371"}, Case{2460371.0416666665, "2460371.04166667"},
+                          Case{341.3907330619586, "341.390733061959"}, Case{-41.177385081872224, "-41.1773850818722"},
+                          Case{0.0, "0"}})
+        EXPECT_EQ(FormatReadoutNumber(c.value), c.expected);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/CPlanovaDoc.h"
+#include "model/Cp932Codec.h"
+#include "model/DateTime.h"
+
+#include <string>
+#include <utility>
+
+namespace planova::test {
+
+inline DateTime Date(int year, int month, int day)
+{
+    return DateTime::FromDate(year, month, day);
+}
+
+/// The stored record of the date, or nullptr when it has none; the working day is not touched.
+inline const CDayData* StoredDay(const CPlanovaDoc& document, const DateTime& date)
+{
+    const DayPosition position = document.FindDayPosition(date);
+    return position.Outcome == DayPositionOutcome::Found ? &document.DayList()[position.Position] : nullptr;
+}
+
+/// Time-table kind and event of the stored record in UTF-8; two empty texts when nothing is stored.
+inline std::pair<std::string, std::string> KindAndEvent(const CPlanovaDoc& document, const DateTime& date)
+{
+    const CDayData* day = StoredDay(document, date);
+    if (day == nullptr)
+        return {};
+    return {Cp932ToUtf8(day->GetJitei()), Cp932ToUtf8(day->GetGyouji())};
+}
+
+/// Stores the date with the kind and event given in UTF-8 (the rest of the day as it was).
+inline void StoreKindAndEvent(CPlanovaDoc& document, const DateTime& date, const char* kind,
+                              const char* event)
+{
+    document.LoadDay(date);
+    document.WorkDay.SetJitei(Utf8ToCp932(kind));
+    document.WorkDay.SetGyouji(Utf8ToCp932(event));
+    document.StoreDay();
+}
+
+} // namespace planova::test
