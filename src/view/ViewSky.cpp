@@ -21,10 +21,8 @@ RhythmMarkers RhythmMarkersOn(const CPlanovaDoc& document, const DateTime& date)
     const CBiorhythm rhythms = RhythmsOn(document, date);
     RhythmMarkers markers;
     for (int k = 0; k < RhythmMarkers::Count; ++k) {
-        const RhythmRgb& colour = CBiorhythm::RhythmColour[k];
         markers.Text[k] = rhythms.RhythmMarker(k);
-        markers.Colour[k] = Rgb{static_cast<std::uint8_t>(colour.Red), static_cast<std::uint8_t>(colour.Green),
-                                static_cast<std::uint8_t>(colour.Blue)};
+        markers.Colour[k] = CBiorhythm::RhythmColour[k];
     }
     return markers;
 }
