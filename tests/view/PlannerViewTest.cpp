@@ -379,6 +379,27 @@ TEST_F(PlannerViewTest, InformationPaneIconsFollowTheRhythmsAndTheMoon)
     EXPECT_EQ(bitmaps[0].Area, (Rect{8, 170, 40, 202}));
 }
 
+TEST_F(PlannerViewTest, EachDayCarriesItsBiorhythmMarkersUnlessSwitchedOff)
+{
+    Document.BirthdayYear = 2024;
+    Document.BirthdayMonth = 6;
+    Document.BirthdayDay = 9; // the Sunday that starts the shown week: every cycle starts
+    Document.DspType = 1;
+    Start();
+    const ScreenDrawResult result = Draw();
+    const CanvasOp date = Canvas.TextOp(WeekViewDateText(D(2024, 6, 9)));
+    const CanvasOp physical = Canvas.TextOp(Sj("▲"));
+    EXPECT_EQ(physical.Area.Left, date.Area.Right);
+    EXPECT_EQ(physical.TextColour, (Rgb{0, 0, 255}));
+    EXPECT_EQ(Canvas.TextOp(Sj("■")).TextColour, (Rgb{255, 0, 0}));
+    EXPECT_EQ(Canvas.TextOp(Sj("▼")).Area.Left, date.Area.Right + 2 * result.Layout.L);
+
+    View.Print.Biorhythm = true;
+    Draw();
+    EXPECT_FALSE(Canvas.HasText(Sj("▲")));
+    EXPECT_FALSE(Canvas.HasText(Sj("＋")));
+}
+
 TEST(InfoPaneIconsTest, MoonPhaseAtTheBoundaries)
 {
     struct Case
