@@ -1,13 +1,216 @@
 #include "cli/CliCommands.h"
 
+#include "gui/CPlanovaView.h"
+#include "model/Clock.h"
+#include "model/DataFile.h"
+#include "model/DateTime.h"
+#include "model/SafeSave.h"
+#include "view/PlannerView.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <regex>
 
 namespace planova::cli {
+namespace {
 
-int RunRender(const CommandArgs&)
+constexpr const char* Usage =
+    "usage: planova-cli render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WIDTHxHEIGHT\n"
+    "                          [--todo|--no-todo] [--start-weekday 0|1] [--now \"YYYY-MM-DD HH:MM:SS\"] -o OUT.png\n";
+
+constexpr int MaxSide = 16384;
+
+struct RenderOptions
 {
-    std::cerr << "planova-cli: the render command is not available in this build\n";
-    return ExitUsage;
+    std::optional<std::string> File;
+    std::optional<int> ViewCommandId;
+    std::optional<DateTime> Date;
+    int Width = 0;
+    int Height = 0;
+    std::optional<bool> ToDo;
+    std::optional<int> StartWeekday;
+    std::optional<DateTime> At;
+    std::string Output;
+};
+
+/// A usage error: what was wrong, for standard error.
+struct UsageError
+{
+    std::string Message;
+};
+
+std::optional<DateTime> ParseDate(const std::string& text)
+{
+    static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}))");
+    std::smatch parts;
+    if (!std::regex_match(text, parts, form))
+        return std::nullopt;
+    const DateTime date = DateTime::FromDate(std::stoi(parts[1]), std::stoi(parts[2]), std::stoi(parts[3]));
+    return date.IsValid() ? std::optional(date) : std::nullopt;
+}
+
+std::optional<DateTime> ParseDateTime(const std::string& text)
+{
+    static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}) (\d{2}):(\d{2}):(\d{2}))");
+    std::smatch parts;
+    if (!std::regex_match(text, parts, form))
+        return std::nullopt;
+    const auto number = [&parts](int i) { return std::stoi(parts[i].str()); };
+    const DateTime value = DateTime::FromDateTime(number(1), number(2), number(3), number(4), number(5), number(6));
+    return value.IsValid() ? std::optional(value) : std::nullopt;
+}
+
+int ViewCommandOf(const std::string& name)
+{
+    if (name == "day")
+        return ViewCommand::DayView;
+    if (name == "week")
+        return ViewCommand::WeekView;
+    if (name == "month")
+        return ViewCommand::MonthView;
+    throw UsageError{"--view は day、week、month のいずれかです: " + name};
+}
+
+void ParseSize(const std::string& text, RenderOptions& options)
+{
+    static const std::regex form(R"((\d{1,5})x(\d{1,5}))");
+    std::smatch parts;
+    if (!std::regex_match(text, parts, form))
+        throw UsageError{"--size は WIDTHxHEIGHT の形です（例 1920x1080）: " + text};
+    options.Width = std::stoi(parts[1]);
+    options.Height = std::stoi(parts[2]);
+    if (options.Width < 1 || options.Height < 1 || options.Width > MaxSide || options.Height > MaxSide)
+        throw UsageError{"--size の幅と高さは 1 から 16384 までです: " + text};
+}
+
+RenderOptions ParseOptions(const CommandArgs& args)
+{
+    RenderOptions options;
+    const auto value = [&](std::size_t& i) -> const std::string& {
+        if (i + 1 >= args.size())
+            throw UsageError{args[i] + " に値がありません"};
+        return args[++i];
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--view") {
+            options.ViewCommandId = ViewCommandOf(value(i));
+        } else if (arg == "--date") {
+            options.Date = ParseDate(value(i));
+            if (!options.Date)
+                throw UsageError{"--date は YYYY-MM-DD の形の実在する日付です: " + args[i]};
+        } else if (arg == "--size") {
+            ParseSize(value(i), options);
+        } else if (arg == "--todo" || arg == "--no-todo") {
+            options.ToDo = arg == "--todo";
+        } else if (arg == "--start-weekday") {
+            const std::string& text = value(i);
+            if (text != "0" && text != "1")
+                throw UsageError{"--start-weekday は 0（日曜）か 1（月曜）です: " + text};
+            options.StartWeekday = text == "1" ? 1 : 0;
+        } else if (arg == "--now") {
+            options.At = ParseDateTime(value(i));
+            if (!options.At)
+                throw UsageError{"--now は \"YYYY-MM-DD HH:MM:SS\" の形の実在する日時です: " + args[i]};
+        } else if (arg == "-o") {
+            options.Output = value(i);
+        } else if (!arg.empty() && arg[0] != '-' && !options.File) {
+            options.File = arg;
+        } else {
+            throw UsageError{"不明な引数です: " + arg};
+        }
+    }
+    if (!options.ViewCommandId || !options.Date || options.Width == 0 || options.Output.empty())
+        throw UsageError{"--view、--date、--size と -o は必須です"};
+    return options;
+}
+
+/// A Qt application for drawing; without a display the offscreen platform is used.
+std::unique_ptr<QApplication> StartQt()
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "planova-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+/// The whole view as the window shows it: information pane, planner and ToDo pane.
+QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
+{
+    CPlanovaView view(document, nullptr);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.resize(options.Width, options.Height);
+    view.SkyTimer()->stop(); // the read-outs are written once below, for the fixed moment
+    view.ExecuteCommand(*options.ViewCommandId);
+    if (options.ToDo && *options.ToDo != view.Planner().State.ToDoView)
+        view.ExecuteCommand(ViewCommand::ToDoView);
+    view.ShowDate(*options.Date);
+    view.show();
+    QApplication::processEvents();
+    view.grab();       // the first drawing lays out the ToDo scroll bar and computes the 21:00 moon age
+    view.RefreshSky(); // which the read-outs then show
+    QApplication::processEvents();
+    return view.grab().toImage();
+}
+
+} // namespace
+
+int RunRender(const CommandArgs& args)
+{
+    RenderOptions options;
+    try {
+        options = ParseOptions(args);
+    } catch (const UsageError& error) {
+        std::cerr << "planova-cli: " << error.Message << "\n" << Usage;
+        return ExitUsage;
+    }
+
+    CPlanovaDoc document;
+    if (options.File) {
+        std::string bytes;
+        const FileResult read = ReadWholeFile(*options.File, bytes);
+        if (!read.Ok) {
+            std::cerr << "planova-cli: " << *options.File << ": " << read.Error << "\n";
+            return ExitBadInput;
+        }
+        try {
+            document = ReadDataFile(bytes);
+        } catch (const DataFileError& error) {
+            std::cerr << "planova-cli: " << *options.File << ": " << OpenFailureMessage(error.what()) << "\n";
+            return ExitBadInput;
+        }
+    }
+    if (options.StartWeekday)
+        document.StartWeekday = *options.StartWeekday;
+
+    const FixedNowScope clock(options.At.value_or(Now()));
+    const std::unique_ptr<QApplication> application = StartQt();
+    const QImage image = RenderView(document, options);
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG")) {
+        std::cerr << "planova-cli: 画像を作れませんでした。\n";
+        return ExitBadInput;
+    }
+    const FileResult written = SafeSave(options.Output, std::string_view(png.constData(), png.size()));
+    if (!written.Ok) {
+        std::cerr << "planova-cli: " << options.Output << ": " << written.Error << "\n";
+        return ExitBadInput;
+    }
+    return ExitOk;
 }
 
 } // namespace planova::cli

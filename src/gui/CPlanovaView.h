@@ -1,0 +1,74 @@
+#pragma once
+
+#include "gui/DocumentView.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QScrollBar;
+class QTimer;
+
+namespace planova {
+
+class DateTime;
+class InfoPane;
+class PlannerView;
+struct ScreenDrawResult;
+
+/**
+ * The planner view of a document window: the information pane on the left and the day, week or
+ * month planner with the optional ToDo pane to its right, drawn through the Qt-free PlannerView.
+ * Timer 1 refreshes the pane's sky read-outs twice a second without redrawing the planner.
+ */
+class CPlanovaView : public QWidget, public DocumentView
+{
+    Q_OBJECT
+public:
+    /// The document is owned elsewhere and outlives the view. Runs the view's initial update.
+    CPlanovaView(CPlanovaDoc& document, QWidget* parent);
+    ~CPlanovaView() override;
+
+    bool IsCommandEnabled(int commandId) const override;
+    bool IsCommandChecked(int commandId) const override;
+    bool ExecuteCommand(int commandId) override;
+    void RefreshFromDocument() override;
+
+    /// The timer's work: computes the read-outs for now and writes the pane's fields (and the
+    /// calendar and scroll bar positions); the planner is not redrawn.
+    void RefreshSky();
+
+    /// Shows a date as if it had been chosen in the month calendar.
+    void ShowDate(const DateTime& date);
+
+    PlannerView& Planner() { return *View; }
+    InfoPane* Information() const { return Pane; }
+    QScrollBar* ToDoScrollBar() const { return ScrollBar; }
+    QTimer* SkyTimer() const { return Timer; }
+    /// How many times the planner has been painted (the timer must not add to it).
+    int PaintCount() const { return Paints; }
+
+    /// The refresh period of the read-outs in milliseconds.
+    static constexpr int SkyRefreshMilliseconds = 500;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void OnCalendarSelection();
+    void OnScrollAction(int action);
+    void OnScrollReleased();
+    /// Writes the view's values into its controls: the calendar date, the scroll position, the 21:00 moon age.
+    void WriteFormData();
+    void PlaceScrollBar(const ScreenDrawResult& drawn);
+    /// Ends a command that changed what the planner shows.
+    void Redraw();
+
+    std::unique_ptr<PlannerView> View;
+    InfoPane* Pane = nullptr;
+    QScrollBar* ScrollBar = nullptr;
+    QTimer* Timer = nullptr;
+    int Paints = 0;
+};
+
+} // namespace planova

@@ -1,0 +1,244 @@
+#include "gui/InfoPane.h"
+
+#include "gui/QtCanvas.h"
+#include "model/DateTime.h"
+#include "sky/SkyReadout.h"
+#include "view/InfoPaneIcons.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QTextCharFormat>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <array>
+
+namespace planova {
+
+namespace {
+
+// The pane is laid out in dialog units: 7/4 pixel across and 3/2 pixel down each, which fits the pane
+// into the 160 pixels left of the planner and leaves the icon row at y = 170 free below the calendar.
+int X(int units)
+{
+    return units * 7 / 4;
+}
+
+int Y(int units)
+{
+    return units * 3 / 2;
+}
+
+constexpr int PaneFontPixels = 10;
+constexpr int FieldHeight = 12;
+constexpr int NameColumn = 13;     // body names and time labels
+constexpr int QuantityColumn = 31; // quantity labels
+constexpr int TimeFieldLeft = 42;
+constexpr int TimeFieldWidth = 42;
+constexpr int ValueFieldLeft = 56;
+constexpr int ValueFieldWidth = 28;
+
+struct ReadoutRow
+{
+    int ControlId;
+    int Top;
+    const char* Name;     ///< at the name column, or nullptr
+    const char* Quantity; ///< at the quantity column, or nullptr
+};
+
+constexpr const char* Azimuth = "方位角：";
+constexpr const char* Altitude = "高　 度：";
+
+/// The rows of the group "現在の状況" above the planets.
+constexpr std::array<ReadoutRow, 9> FixedRows{{
+    {InfoField::SolarTime, 171, "太陽時：", nullptr},
+    {InfoField::SiderealTime, 183, "恒星時：", nullptr},
+    {InfoField::JulianDay, 195, "ﾕﾘｳｽ日：", nullptr},
+    {InfoField::SunLongitude, 212, "太陽", "黄　 経："},
+    {InfoField::SunAzimuth, 225, nullptr, Azimuth},
+    {InfoField::SunAltitude, 238, nullptr, Altitude},
+    {InfoField::MoonAzimuth, 251, "月", Azimuth},
+    {InfoField::MoonAltitude, 264, nullptr, Altitude},
+    {InfoField::MoonAge, 277, nullptr, "月 　齢："},
+}};
+
+constexpr std::array<const char*, 5> PlanetNames{"水星", "金星", "火星", "木星", "土星"};
+constexpr int FirstPlanetTop = 290;
+constexpr int PlanetRowStep = 13;
+
+QLabel* AddLabel(QWidget* parent, const char* text, int x, int y, int height)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->move(X(x), Y(y));
+    label->resize(label->sizeHint().width(), Y(height));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+DateTime FromQDate(const QDate& date)
+{
+    return date.isValid() ? DateTime::FromDate(date.year(), date.month(), date.day()) : DateTime::Invalid();
+}
+
+QDate ToQDate(const DateTime& date)
+{
+    return date.IsValid() ? QDate(date.Year(), date.Month(), date.Day()) : QDate();
+}
+
+InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
+{
+    InstallFontSubstitutions();
+    setAutoFillBackground(true);
+    QFont paneFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    paneFont.setPixelSize(PaneFontPixels);
+    setFont(paneFont);
+
+    MonthCalendar = new QCalendarWidget(this);
+    MonthCalendar->setObjectName(QStringLiteral("MonthCalendar1000"));
+    MonthCalendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    MonthCalendar->setFirstDayOfWeek(Qt::Sunday);
+    QTextCharFormat saturday = MonthCalendar->weekdayTextFormat(Qt::Saturday);
+    saturday.setForeground(QColor(0, 0, 255)); // as the planner writes Saturdays
+    MonthCalendar->setWeekdayTextFormat(Qt::Saturday, saturday);
+    MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthCalendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    MonthCalendar->setGeometry(X(7), Y(7), X(80), Y(100));
+
+    AddLabel(this, "指定日21時の月齢", 7, 143, 8);
+    AddField(InfoField::MoonAgeAt21, 64, 143, 23);
+
+    auto* group = new QGroupBox(QStringLiteral("現在の状況"), this);
+    group->setGeometry(X(9), Y(158), X(79), Y(267));
+    group->lower();
+    AddReadoutFields();
+    resize(X(9 + 79) + 4, Y(158 + 267) + 4);
+
+    ShowReadout(sky::SkyReadout{});
+    ShowMoonAgeAt21(0.0);
+}
+
+InfoPane::~InfoPane() = default;
+
+void InfoPane::AddReadoutFields()
+{
+    for (const ReadoutRow& row : FixedRows) {
+        const bool timeRow = row.Quantity == nullptr;
+        if (row.Name != nullptr)
+            AddLabel(this, row.Name, NameColumn, row.Top, FieldHeight);
+        if (row.Quantity != nullptr)
+            AddLabel(this, row.Quantity, QuantityColumn, row.Top, FieldHeight);
+        AddField(row.ControlId, timeRow ? TimeFieldLeft : ValueFieldLeft, row.Top,
+                 timeRow ? TimeFieldWidth : ValueFieldWidth);
+    }
+    for (std::size_t planet = 0; planet < PlanetNames.size(); ++planet) {
+        const int azimuthTop = FirstPlanetTop + static_cast<int>(planet) * 2 * PlanetRowStep;
+        const int altitudeTop = azimuthTop + PlanetRowStep;
+        const int azimuthId = InfoField::FirstPlanet + static_cast<int>(planet) * 2;
+        AddLabel(this, PlanetNames[planet], NameColumn, azimuthTop, FieldHeight);
+        AddLabel(this, Azimuth, QuantityColumn, azimuthTop, FieldHeight);
+        AddField(azimuthId, ValueFieldLeft, azimuthTop, ValueFieldWidth);
+        AddLabel(this, Altitude, QuantityColumn, altitudeTop, FieldHeight);
+        AddField(azimuthId + 1, ValueFieldLeft, altitudeTop, ValueFieldWidth);
+    }
+}
+
+QLineEdit* InfoPane::AddField(int controlId, int x, int y, int width)
+{
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QStringLiteral("Field%1").arg(controlId));
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setGeometry(X(x), Y(y), X(width), Y(FieldHeight));
+    field->setTextMargins(0, 0, 0, 0);
+    Fields[controlId] = field;
+    return field;
+}
+
+void InfoPane::SetCalendarDate(const DateTime& date)
+{
+    const QSignalBlocker blocker(MonthCalendar);
+    MonthCalendar->setSelectedDate(ToQDate(date));
+}
+
+DateTime InfoPane::CalendarDate() const
+{
+    return FromQDate(MonthCalendar->selectedDate());
+}
+
+void InfoPane::SetText(int controlId, const std::string& text)
+{
+    QLineEdit* field = Field(controlId);
+    const QString shown = QString::fromStdString(text);
+    if (field->text() != shown) {
+        field->setText(shown);
+        field->setCursorPosition(0); // a narrow field shows the leading digits
+    }
+}
+
+void InfoPane::SetNumber(int controlId, double value)
+{
+    SetText(controlId, sky::FormatReadoutNumber(value));
+}
+
+void InfoPane::ShowReadout(const sky::SkyReadout& readout)
+{
+    SetText(InfoField::SolarTime, readout.SolarTimeText);
+    SetText(InfoField::SiderealTime, readout.SiderealTimeText);
+    SetNumber(InfoField::JulianDay, readout.JulianDayNow);
+    SetNumber(InfoField::SunLongitude, readout.SunLongitudeNow);
+    SetNumber(InfoField::SunAzimuth, readout.SunAzimuthNow);
+    SetNumber(InfoField::SunAltitude, readout.SunAltitudeNow);
+    SetNumber(InfoField::MoonAzimuth, readout.MoonAzimuthNow);
+    SetNumber(InfoField::MoonAltitude, readout.MoonAltitudeNow);
+    SetNumber(InfoField::MoonAge, readout.MoonAgeNow);
+    const auto planets = readout.PlanetAzAlt();
+    for (std::size_t k = 0; k < planets.size(); ++k)
+        SetNumber(InfoField::FirstPlanet + static_cast<int>(k), planets[k]);
+}
+
+void InfoPane::ShowMoonAgeAt21(double moonAge)
+{
+    SetNumber(InfoField::MoonAgeAt21, moonAge);
+}
+
+void InfoPane::SetIcons(std::vector<IconPlacement> icons)
+{
+    const auto same = [](const IconPlacement& a, const IconPlacement& b) {
+        return a.Strip == b.Strip && a.Icon == b.Icon && a.TopLeft == b.TopLeft;
+    };
+    if (std::equal(icons.begin(), icons.end(), Icons.begin(), Icons.end(), same))
+        return;
+    Icons = std::move(icons);
+    update();
+}
+
+void InfoPane::paintEvent(QPaintEvent*)
+{
+    if (Icons.size() != 4)
+        return;
+    QPainter painter(this);
+    QtCanvas canvas(painter, ToRgb(palette().color(QPalette::Window)));
+    std::array<IconPlacement, 4> icons{};
+    std::copy(Icons.begin(), Icons.end(), icons.begin());
+    DrawInfoIcons(canvas, icons);
+}
+
+QLineEdit* InfoPane::Field(int controlId) const
+{
+    const auto found = Fields.find(controlId);
+    return found == Fields.end() ? nullptr : found->second;
+}
+
+QString InfoPane::FieldText(int controlId) const
+{
+    const QLineEdit* field = Field(controlId);
+    return field != nullptr ? field->text() : QString();
+}
+
+} // namespace planova

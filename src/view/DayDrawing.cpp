@@ -1,0 +1,185 @@
+#include "view/DayDrawing.h"
+
+#include "model/CellColours.h"
+#include "view/DayTexts.h"
+#include "view/ScreenLayout.h"
+
+namespace planova {
+
+namespace {
+
+constexpr Rgb White{255, 255, 255};
+constexpr int RowFillInset = 2;        // a coloured period row leaves 2 pixels of its cell white
+constexpr int PeriodLabelUnits = 2;    // width of the period label column
+constexpr int PlanUnits = 10;          // width of the plan column of the day view
+constexpr int WeekTextIndentUnits = 3; // plan and content of the week view start here
+
+const Rect& PeriodCell(const Rect* cells, int row)
+{
+    return cells[DayRow::FirstPeriod + row];
+}
+
+} // namespace
+
+DayPainter::DayPainter(Canvas& canvas, int lineHeight, const FindHitState& findHit)
+    : Surface(canvas), L(lineHeight), H(lineHeight / 2), Hit(findHit)
+{
+}
+
+bool DayPainter::IsHitDay(const CDayData& day) const
+{
+    if (!Hit.Found)
+        return false;
+    const DateTime& date = day.GetDate();
+    return date == Hit.Date || (!date.IsValid() && !Hit.Date.IsValid());
+}
+
+Rect DayPainter::DrawDateHeader(const CDayData& day, const std::string& dateText, const RhythmMarkers* markers,
+                                const Rect& inset)
+{
+    const int width = Surface.TextExtent(dateText).Width;
+    const Rect dateBox{inset.Left, inset.Top, inset.Left + width + L, inset.Bottom};
+    Surface.SetTextColour(DateColour(day));
+    Surface.DrawText(dateBox, dateText, TextWordBreak);
+    Surface.SetTextColour(TextColours::Black);
+    if (markers == nullptr)
+        return dateBox;
+    Rect box{dateBox.Right, inset.Top, dateBox.Right + L, inset.Bottom};
+    for (int k = 0; k < RhythmMarkers::Count; ++k) {
+        Surface.SetTextColour(markers->Colour[k]);
+        Surface.DrawText(box, markers->Text[k], TextWordBreak);
+        box.Left = box.Right;
+        box.Right = box.Left + L;
+    }
+    Surface.SetTextColour(TextColours::Black);
+    return dateBox;
+}
+
+void DayPainter::DrawKind(const CDayData& day, const Rect& rect)
+{
+    const bool holiday = IsHolidayKind(day.GetJitei());
+    if (holiday)
+        Surface.SetTextColour(TextColours::Red);
+    DrawField(rect, day.GetJitei(), FindField::Jitei);
+    if (holiday)
+        Surface.SetTextColour(TextColours::Black);
+}
+
+void DayPainter::DrawField(const Rect& rect, const std::string& text, int field)
+{
+    Surface.DrawText(rect, text, TextWordBreak);
+    MarkFindHit(rect, field);
+}
+
+void DayPainter::MarkFindHit(const Rect& textRect, int field)
+{
+    if (!HitDay || Hit.Field != field)
+        return;
+    const int left = textRect.Left + H * Hit.Column;
+    const int top = textRect.Top + L * Hit.Line;
+    Surface.SetBackgroundColour(TextColours::FindHitBackground);
+    Surface.DrawText(Rect{left, top, left + H * static_cast<int>(Hit.Text.size()), top + L}, Hit.Text,
+                     TextWordBreak);
+    // Back to the colour of the row being drawn, so the texts after the hit keep the row's colour.
+    Surface.SetBackgroundColour(Background);
+}
+
+void DayPainter::BeginPeriodRow(int colourIndex, const Rect& fillArea)
+{
+    Background = CellColourAt(colourIndex).Colour;
+    Surface.SetBackgroundColour(Background);
+    if (Background != White)
+        Surface.FillRectangle(fillArea, Background);
+}
+
+void DayPainter::EndPeriodRow()
+{
+    Background = White;
+    Surface.SetBackgroundColour(Background);
+}
+
+void DayPainter::DrawDayColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells)
+{
+    HitDay = IsHitDay(day);
+    DrawDateHeader(day, DayViewDateText(day.GetDate()), markers, cells[DayRow::Date].Shrunk(H));
+
+    const Rect kindInset = cells[DayRow::KindAndEvent].Shrunk(H);
+    const int kindLeft = kindInset.Left + PeriodLabelUnits * L;
+    const Rect kind{kindLeft, kindInset.Top, kindLeft + PlanUnits * L, kindInset.Bottom};
+    DrawKind(day, kind);
+    DrawField(Rect{kind.Right, kindInset.Top, kindInset.Right, kindInset.Bottom}, day.GetGyouji(), FindField::Gyouji);
+
+    for (int m = 0; m < CDayData::RowCount; ++m) {
+        const Rect& cell = PeriodCell(cells, m);
+        const Rect inset = cell.Shrunk(H);
+        BeginPeriodRow(day.GetIro(m), cell.Shrunk(RowFillInset));
+        const Rect label{inset.Left, inset.Top, inset.Left + PeriodLabelUnits * L, inset.Bottom};
+        const Rect plan{label.Right, inset.Top, label.Right + PlanUnits * L, inset.Bottom};
+        DrawField(label, day.GetJigenn(m), FindField::Jigenn(m));
+        DrawField(plan, day.GetYotei(m), FindField::Yotei(m));
+        DrawField(Rect{plan.Right, inset.Top, inset.Right, inset.Bottom}, day.GetNaiyou(m), FindField::Naiyou(m));
+        EndPeriodRow();
+    }
+
+    DrawField(cells[DayRow::Memo].Shrunk(H), day.GetMemo(), FindField::Memo);
+}
+
+void DayPainter::DrawWeekColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells,
+                                int rowAllocation)
+{
+    HitDay = IsHitDay(day);
+    DrawDateHeader(day, WeekViewDateText(day.GetDate()), markers, cells[DayRow::Date].Shrunk(H));
+
+    const Rect kindInset = cells[DayRow::KindAndEvent].Shrunk(H);
+    const Rect kind{kindInset.Left, kindInset.Top, kindInset.Right, kindInset.Top + (rowAllocation - 1) * L};
+    DrawKind(day, kind);
+    DrawField(Rect{kindInset.Left, kind.Bottom, kindInset.Right, kindInset.Bottom}, day.GetGyouji(),
+              FindField::Gyouji);
+
+    for (int m = 0; m < CDayData::RowCount; ++m) {
+        const Rect& cell = PeriodCell(cells, m);
+        const Rect inset = cell.Shrunk(H);
+        BeginPeriodRow(day.GetIro(m), cell.Shrunk(RowFillInset));
+        const int textLeft = inset.Left + WeekTextIndentUnits * L;
+        DrawField(Rect{inset.Left, inset.Top, inset.Left + PeriodLabelUnits * L, inset.Bottom}, day.GetJigenn(m),
+                  FindField::Jigenn(m));
+        DrawField(Rect{textLeft, inset.Top, inset.Right, inset.Top + L}, day.GetYotei(m), FindField::Yotei(m));
+        DrawField(Rect{textLeft, inset.Top + L, inset.Right, inset.Bottom}, day.GetNaiyou(m), FindField::Naiyou(m));
+        EndPeriodRow();
+    }
+
+    DrawField(cells[DayRow::Memo].Shrunk(H), day.GetMemo(), FindField::Memo);
+}
+
+void DayPainter::DrawMonthCell(const CDayData& day, const RhythmMarkers* markers, const Rect& cell)
+{
+    constexpr int KindLine = 0;
+    constexpr int EventLine = 1;
+    constexpr int FirstPeriodLine = 2;
+    constexpr int MemoLine = FirstPeriodLine + CDayData::RowCount;
+
+    HitDay = IsHitDay(day);
+    const Rect inset = cell.Shrunk(H);
+    const auto line = [&](int n, int left) {
+        return Rect{left, inset.Top + n * L, inset.Right, inset.Top + (n + 1) * L};
+    };
+
+    const Rect dateBox = DrawDateHeader(day, MonthViewDateText(day.GetDate()), markers, inset);
+    const int lastBoxRight = markers == nullptr ? dateBox.Right : dateBox.Right + RhythmMarkers::Count * L;
+    DrawKind(day, line(KindLine, lastBoxRight + L));
+    DrawField(line(EventLine, dateBox.Right), day.GetGyouji(), FindField::Gyouji);
+
+    for (int m = 0; m < CDayData::RowCount; ++m) {
+        const Rect rowLine = line(FirstPeriodLine + m, inset.Left);
+        BeginPeriodRow(day.GetIro(m), rowLine);
+        Surface.DrawText(rowLine, day.GetJigenn(m) + day.GetYotei(m) + day.GetNaiyou(m), TextWordBreak);
+        MarkFindHit(rowLine, FindField::Naiyou(m));
+        EndPeriodRow();
+    }
+
+    const Rect memo{inset.Left, inset.Top + MemoLine * L, inset.Right, inset.Bottom};
+    if (memo.Top < memo.Bottom)
+        DrawField(memo, day.GetMemo(), FindField::Memo);
+}
+
+} // namespace planova

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "model/CDayData.h"
+#include "model/CPlanovaDoc.h"
+#include "view/Canvas.h"
+
+#include <array>
+#include <string>
+
+namespace planova {
+
+/// The three biorhythm markers drawn after a date: physical, emotional, intellectual.
+struct RhythmMarkers
+{
+    static constexpr int Count = 3;
+    std::array<std::string, Count> Text; ///< one double-byte character each, code page 932
+    std::array<Rgb, Count> Colour;
+};
+
+/// Field numbers of a find hit: the time-table kind, the event, the texts of period row m, the memo.
+namespace FindField {
+constexpr int Jitei = 1;
+constexpr int Gyouji = 2;
+constexpr int Jigenn(int row) { return 3 * row + 3; }
+constexpr int Yotei(int row) { return 3 * row + 4; }
+constexpr int Naiyou(int row) { return 3 * row + 5; }
+constexpr int Memo = 33;
+} // namespace FindField
+
+/**
+ * Draws the days of the planner into the cells that a layout gives: the date with its colour and
+ * the biorhythm markers, the time-table kind and event, the ten period rows on their colours, the
+ * memo, and the yellow marking of the document's find hit. The same painter serves the screen and
+ * the printed pages.
+ *
+ * The canvas must hold the planner font, opaque background mode, black text on white; the painter
+ * leaves it so. Drawing never changes the day record.
+ */
+class DayPainter
+{
+public:
+    /// lineHeight is L; markers of nullptr below mean the biorhythm is switched off.
+    DayPainter(Canvas& canvas, int lineHeight, const FindHitState& findHit);
+
+    /// A day of the day view: 13 cells (date, kind and event, ten period rows, memo).
+    void DrawDayColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells);
+    /// A day of the week view: 13 cells; rowAllocation is i (rows 1–11 are i + 1 lines high).
+    void DrawWeekColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells, int rowAllocation);
+    /// A day of the month view, compressed into one cell, one line per text.
+    void DrawMonthCell(const CDayData& day, const RhythmMarkers* markers, const Rect& cell);
+
+private:
+    /// Draws the date box from the left of the inset and the markers after it; returns the date box.
+    Rect DrawDateHeader(const CDayData& day, const std::string& dateText, const RhythmMarkers* markers,
+                        const Rect& inset);
+    void DrawKind(const CDayData& day, const Rect& rect);
+    /// Draws a text word-wrapped in its rectangle, then the find marking when the hit is in that field.
+    void DrawField(const Rect& rect, const std::string& text, int field);
+    void MarkFindHit(const Rect& textRect, int field);
+    /// Sets the background to the row colour and fills the area when the colour is not white.
+    void BeginPeriodRow(int colourIndex, const Rect& fillArea);
+    void EndPeriodRow();
+    bool IsHitDay(const CDayData& day) const;
+
+    Canvas& Surface;
+    int L;
+    int H;
+    const FindHitState& Hit;
+    bool HitDay = false;
+    Rgb Background{255, 255, 255};
+};
+
+} // namespace planova

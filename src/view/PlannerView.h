@@ -1,0 +1,108 @@
+#pragma once
+
+#include "model/CPlanovaDoc.h"
+#include "view/Canvas.h"
+#include "view/InfoPaneIcons.h"
+#include "view/ScreenLayout.h"
+#include "view/ToDoPane.h"
+#include "view/ViewState.h"
+
+namespace planova {
+
+/// Identifiers of the view commands of the "表示" menu.
+namespace ViewCommand {
+constexpr int Forward = 32785;    ///< "進む（日・週・月）"
+constexpr int Back = 32786;       ///< "戻る（日・週・月）"
+constexpr int DayView = 32778;    ///< "日表示"
+constexpr int WeekView = 32780;   ///< "週表示"
+constexpr int MonthView = 32782;  ///< "月表示"
+constexpr int ToDoView = 32788;   ///< "ToDo表示"
+} // namespace ViewCommand
+
+/// Requests of the ToDo scroll bar.
+enum class ScrollRequest { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom };
+
+/// What the screen drawing needs to know about the window.
+struct ScreenGeometry
+{
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    int CalendarWidth = 0;  ///< width of the month calendar control (spaces the pane's icons)
+    int ScrollBarWidth = 0; ///< width of the ToDo scroll bar control
+};
+
+/// What a screen redraw leaves for the window: the layout and, with the ToDo pane shown, its geometry.
+struct ScreenDrawResult
+{
+    ScreenLayout Layout;
+    /// The information pane's icons for the shown day: the three rhythm states and the moon phase.
+    std::array<IconPlacement, 4> Icons{};
+    bool ToDoPaneShown = false;
+    ToDoPaneLayout ToDoPane;
+};
+
+/**
+ * The planner view without its widget: the view state, the view commands, the month calendar
+ * and ToDo scroll bar operations, and the screen drawing onto a Canvas.
+ *
+ * The document is owned elsewhere and outlives the view. Operations that the planner shows
+ * differently afterwards return nothing; the caller redraws every view of the document.
+ */
+class PlannerView
+{
+public:
+    explicit PlannerView(CPlanovaDoc& document);
+
+    ViewState State;
+    ViewPrintState Print;
+
+    CPlanovaDoc& Document() { return Doc; }
+    const CPlanovaDoc& Document() const { return Doc; }
+    ViewMode Mode() const { return ViewModeOf(State.DspType); }
+
+    /**
+     * The first update of a new view: today becomes the working day and the shown date, the
+     * settings are copied from the document and the document's undo history is reset to ten slots.
+     */
+    void InitialUpdate(const DateTime& today);
+
+    /// "日表示", "週表示", "月表示": mode, print type and ToDo pane; the selection is cleared.
+    void ShowView(ViewMode mode);
+    /// "ToDo表示": shows or hides the ToDo pane; the selection is cleared.
+    void ToggleToDoView();
+    /// "進む" (+1) / "戻る" (−1): one day, week or month from the working day; the cell selection is cleared.
+    void Step(int direction);
+    /// The month calendar chose a date: it becomes the working day and the shown date.
+    void SelectCalendarDate(const DateTime& date);
+    /// A request of the ToDo scroll bar; thumbPosition is used by ThumbPosition only.
+    void ScrollToDo(ScrollRequest request, int thumbPosition = 0);
+
+    /**
+     * Redraws the whole planner for the window: frame, grid, selection, the shown days and the ToDo
+     * pane, and places the information pane's icons (drawn by the pane with DrawInfoIcons). Loads
+     * every shown day and item into the document's working copies and leaves the working day on
+     * CurrentDate. `now` colours overdue ToDo items.
+     */
+    ScreenDrawResult DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now);
+
+private:
+    void GoToDate(const DateTime& date);
+    /// The first date of the grid for the working day: its week or month, starting on StartWeekday.
+    DateTime FirstDateOfGrid() const;
+    void DrawFrameAndGrid(Canvas& canvas, const ScreenLayout& layout);
+    void DrawSelectedCell(Canvas& canvas, const ScreenLayout& layout);
+    void DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout);
+    void DrawDays(Canvas& canvas, const ScreenLayout& layout);
+    ToDoPaneLayout DrawToDo(Canvas& canvas, const ScreenLayout& layout, const ScreenGeometry& geometry,
+                            const DateTime& now);
+
+    CPlanovaDoc& Doc;
+};
+
+/// The date one month later (+1) or earlier (−1); the day is kept but limited to 28 in February and 30 in short months.
+DateTime StepMonth(const DateTime& date, int direction);
+
+/// Days back from a weekday (0 Sunday … 6 Saturday) to the start of its week beginning on startWeekday.
+int DaysBackToWeekStart(int weekday, int startWeekday);
+
+} // namespace planova

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/CPlanovaDoc.h"
+#include "model/DateTime.h"
+#include "view/Canvas.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace planova {
+
+/// The view's mode, shown dates, selection and the layout of its last redraw.
+struct ViewState
+{
+    int DspType = 0;          ///< 0 day, 1 week, 2 month
+    int StartWeekday = 0;     ///< first weekday of the week and month views, 0 Sunday … 6 Saturday
+    bool ToDoView = false;    ///< the ToDo pane is shown beside the planner
+    DateTime CalendarDate;    ///< the date of the month calendar
+    DateTime CurrentDate;     ///< the day of the day view, a day inside the shown week or month
+    DateTime FirstShownDate;  ///< first date of the shown grid, written while drawing
+    std::vector<Rect> CellRects;
+    int CellCount = 0;        ///< 13 (day), 91 (week), 42 (month)
+    int SelectedCell = -1;
+    std::vector<Rect> ToDoRowRects;
+    int ToDoRowCount = 0;     ///< ToDo pane rows that fit, header included
+    int ToDoVisibleRows = 0;  ///< ToDo pane rows in use, header included
+    int SelectedToDoRow = -1; ///< 0 is the header row
+    int ToDoCount = 0;        ///< copied from the document at every redraw
+    int ToDoScrollTop = 0;    ///< index of the first ToDo item shown
+    int ToDoScrollPos = 0;    ///< position of the ToDo scroll bar
+    double MoonAgeAt21 = 0.0; ///< moon age at 21:00 of the document's working day
+    int ToDoSort = 0;         ///< 0 importance, 1 deadline
+    bool JUwagaki = false;    ///< inserting the timetable overwrites the plans
+};
+
+/// The view's working copies of the print settings (what the print options dialog edits).
+struct ViewPrintState
+{
+    int PrintType = 0;
+    int P_VL_Type = 0;
+    int PYearType = 0;
+    int PYoushiType = 0;
+    int PPaperType = 0;
+    int PPageType = 0;
+    int PFontSize = 9;
+    int PKeisenFutosa = 1;
+    std::uint32_t PKeisenIro = 0;
+    bool PDayTodo = false;
+    bool PDayKiroku = true;
+    bool PKirokuDate = true;
+    bool PKirokuTodo = true;
+    bool PKirokuTomorrow = true;
+    bool PKirokuCenterline = true;
+    bool PKirokuCenterline1by3 = false;
+    bool PRoutineWork = false;
+    bool PKirokuBunnrui = false;
+    bool PPageYohakuhidari = false;
+    bool PPageYohakumigi = false;
+    bool PPageYohakuue = false;
+    bool PPageYohakushita = false;
+    int PIdouMigi = 0;
+    int PIdouSita = 0;
+    bool PWaku = false;
+    bool PDialog = false;
+    bool PSennyoushi = false;
+    int PStartWeekday = 0;
+    bool PKatagawa = false;
+    int PDateType = 0;
+    bool PKenin = false;
+    bool PZerotoru = false;
+    bool WakunaiNuritubushi = false;
+    bool Keisannsuru = false;
+    bool ToDoGyouji = false;
+    bool ToDoKigenn = false;
+    bool ToDoHanni = false;
+    bool Biorhythm = false; ///< set: no biorhythm is shown or printed
+    std::string Shiyousya;
+    std::array<int, CPlanovaDoc::FontPointCount> PrintFontSizes{};
+    DateTime PrintStartDate;
+    DateTime PrintEndDate;
+};
+
+/// The print settings of the document, as the view copies them when it starts.
+ViewPrintState CopyPrintSettings(const CPlanovaDoc& document);
+
+} // namespace planova

@@ -1,0 +1,207 @@
+#include "gui/CPlanovaView.h"
+#include "gui/InfoPane.h"
+#include "model/Clock.h"
+#include "model/Cp932Codec.h"
+#include "view/PlannerView.h"
+
+#include <QCalendarWidget>
+#include <QImage>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace planova;
+
+namespace {
+
+DateTime D(int year, int month, int day)
+{
+    return DateTime::FromDate(year, month, day);
+}
+
+bool SameDay(const DateTime& a, const DateTime& b)
+{
+    return a.IsIdenticalTo(b);
+}
+
+/// Whether some pixel of the area is (close to) the colour.
+bool HasColour(const QImage& image, const QRect& area, QColor colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) < 40 && std::abs(pixel.green() - colour.green()) < 40 &&
+                std::abs(pixel.blue() - colour.blue()) < 40)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class ViewWidgetTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FixedNowScope> Clock;
+    std::unique_ptr<CPlanovaDoc> Document;
+    std::unique_ptr<CPlanovaView> View;
+
+    void Open(int width = 1200, int height = 800)
+    {
+        View = std::make_unique<CPlanovaView>(*Document, nullptr);
+        View->resize(width, height);
+        View->show();
+        QVERIFY(QTest::qWaitForWindowExposed(View.get()));
+    }
+
+    void AddToDos(int count)
+    {
+        for (int n = 0; n < count; ++n) {
+            Document->WorkToDo.SetKennmei(Utf8ToCp932("項目" + std::to_string(n)));
+            Document->StoreToDo(n);
+        }
+        Document->SetModified(false);
+    }
+
+private slots:
+    void init()
+    {
+        Clock = std::make_unique<FixedNowScope>(DateTime::FromDateTime(2024, 3, 1, 21, 0, 0));
+        Document = std::make_unique<CPlanovaDoc>();
+    }
+
+    void cleanup()
+    {
+        View.reset();
+        Document.reset();
+        Clock.reset();
+    }
+
+    void TheInitialUpdateShowsTodayAndStartsTheTimer()
+    {
+        Document->DspType = 1;
+        Open();
+        QVERIFY(SameDay(Document->WorkDay.GetDate(), D(2024, 3, 1)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 3, 1)));
+        QCOMPARE(View->Planner().Mode(), ViewMode::Week);
+        QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 3, 1));
+        QCOMPARE(Document->UndoCapacity, 10);
+        QVERIFY(View->SkyTimer()->isActive());
+        QCOMPARE(View->SkyTimer()->interval(), 500);
+        QVERIFY(!View->ToDoScrollBar()->isVisible());
+        // Before the first refresh the read-outs show zero and empty texts.
+        QCOMPARE(View->Information()->FieldText(InfoField::JulianDay), QStringLiteral("0"));
+        QCOMPARE(View->Information()->FieldText(InfoField::SolarTime), QString());
+    }
+
+    void TheViewCommandsAreAlwaysAvailable()
+    {
+        Open();
+        for (const int id : {32778, 32780, 32782, 32788, 32785, 32786})
+            QVERIFY(View->IsCommandEnabled(id));
+        QVERIFY(!View->IsCommandEnabled(57634)); // copy belongs to another part of the view
+        QVERIFY(!View->ExecuteCommand(57634));
+
+        QVERIFY(View->ExecuteCommand(ViewCommand::MonthView));
+        QCOMPARE(View->Planner().Mode(), ViewMode::Month);
+        QVERIFY(View->IsCommandChecked(ViewCommand::MonthView));
+        QVERIFY(!View->IsCommandChecked(ViewCommand::DayView));
+        QVERIFY(!View->Planner().State.ToDoView);
+        QVERIFY(View->ExecuteCommand(ViewCommand::ToDoView));
+        QVERIFY(View->IsCommandChecked(ViewCommand::ToDoView));
+        QVERIFY(View->ExecuteCommand(ViewCommand::Forward));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 4, 1)));
+        QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 4, 1));
+        QVERIFY(View->ExecuteCommand(ViewCommand::Back));
+        QVERIFY(View->ExecuteCommand(ViewCommand::Back));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 2, 1)));
+        QVERIFY(!Document->IsModified());
+    }
+
+    void ChoosingADayInTheCalendarShowsIt()
+    {
+        Open();
+        View->Planner().State.SelectedCell = 3;
+        View->Information()->Calendar()->setSelectedDate(QDate(2024, 5, 20));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 5, 20)));
+        QVERIFY(SameDay(Document->WorkDay.GetDate(), D(2024, 5, 20)));
+        QCOMPARE(View->Planner().State.SelectedCell, -1);
+    }
+
+    void TheTimerWritesTheReadoutsWithoutRedrawingThePlanner()
+    {
+        Open();
+        QTRY_VERIFY(View->PaintCount() > 0);
+        QApplication::processEvents();
+        const int paints = View->PaintCount();
+        View->RefreshSky();
+        QApplication::processEvents();
+        QCOMPARE(View->PaintCount(), paints);
+        InfoPane* pane = View->Information();
+        QCOMPARE(pane->FieldText(InfoField::JulianDay), QStringLiteral("2460371"));
+        QCOMPARE(pane->FieldText(InfoField::SolarTime), QStringLiteral("21:00:00"));
+        QCOMPARE(pane->FieldText(InfoField::SiderealTime), QStringLiteral("7:57:17"));
+        QVERIFY(pane->FieldText(InfoField::SunLongitude).startsWith(QStringLiteral("341.39")));
+        QVERIFY(pane->FieldText(InfoField::MoonAge).startsWith(QStringLiteral("20.5")));
+        // The 21:00 moon age of the shown day was computed by the drawing and written by the refresh.
+        QCOMPARE(pane->FieldText(InfoField::MoonAgeAt21), pane->FieldText(InfoField::MoonAge));
+        for (int id = InfoField::FirstPlanet; id < InfoField::FirstPlanet + 10; ++id)
+            QVERIFY(!pane->FieldText(id).isEmpty());
+        QVERIFY(pane->FieldText(InfoField::JulianDay).size() <= 17); // at most 15 significant digits
+    }
+
+    void TheToDoScrollBarAppearsWhenTheItemsFillThePane()
+    {
+        AddToDos(60);
+        Open(1200, 800);
+        QTRY_VERIFY(View->ToDoScrollBar()->isVisible());
+        QScrollBar* bar = View->ToDoScrollBar();
+        QCOMPARE(bar->maximum(), 60);
+        // At the pane's right edge, below the header row.
+        QCOMPARE(bar->geometry().right() + 1, 1200 - 7);
+        QCOMPARE(bar->geometry().top(), 7 + 2 * 12);
+
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(View->Planner().State.ToDoScrollPos, 1);
+        QCOMPARE(View->Planner().State.ToDoScrollTop, 1);
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(View->Planner().State.ToDoScrollPos, 60);
+        QCOMPARE(bar->sliderPosition(), 60);
+        QCOMPARE(View->Planner().State.ToDoScrollTop, 60 - View->Planner().State.ToDoVisibleRows + 1);
+
+        View->ExecuteCommand(ViewCommand::WeekView); // the week view hides the pane and its bar
+        QTRY_VERIFY(!View->ToDoScrollBar()->isVisible());
+    }
+
+    void TheWindowShowsPlannerColoursAndIcons()
+    {
+        Document->WorkDay.ClearDay(D(2024, 3, 3)); // a Sunday
+        Document->WorkDay.SetIro(2, 4);            // a green period row
+        Document->WorkDay.SetYotei(2, Utf8ToCp932("理科"));
+        Document->StoreDay();
+        Document->DspType = 1;
+        Document->ToDoView = false;
+        Open(1280, 720);
+        View->ShowDate(D(2024, 3, 3));
+        const QImage image = View->grab().toImage();
+        const Rect sunday = View->Planner().State.CellRects[0];
+        QVERIFY(HasColour(image, QRect(sunday.Left, sunday.Top, sunday.Width(), sunday.Height()), QColor(255, 0, 0)));
+        const Rect saturday = View->Planner().State.CellRects[6 * 13];
+        QVERIFY(HasColour(image, QRect(saturday.Left, saturday.Top, saturday.Width(), saturday.Height()),
+                          QColor(0, 0, 255)));
+        const Rect row = View->Planner().State.CellRects[4];
+        QCOMPARE(image.pixelColor(row.Left + 3, row.Top + 3), QColor(200, 255, 200));
+        // The moon-phase icon sits at the end of the icon row, below the calendar.
+        QVERIFY(View->Information()->Calendar()->geometry().bottom() < 170);
+        const int spacing = (View->Information()->Calendar()->width() - 128) / 3 + 32;
+        QVERIFY(image.pixelColor(8 + 3 * spacing + 16, 170 + 16) != image.pixelColor(2, 2));
+    }
+};
+
+QTEST_MAIN(ViewWidgetTest)
+#include "ViewWidgetTest.moc"
