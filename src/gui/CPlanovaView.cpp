@@ -124,6 +124,7 @@ bool CPlanovaView::ExecuteCommand(int commandId)
 
 void CPlanovaView::RefreshFromDocument()
 {
+    ++Refreshes;
     WriteFormData();
     update();
 }

@@ -47,6 +47,8 @@ public:
     QTimer* SkyTimer() const { return Timer; }
     /// How many times the planner has been painted (the timer must not add to it).
     int PaintCount() const { return Paints; }
+    /// How many times the view was told to redraw from the document.
+    int RefreshCount() const { return Refreshes; }
 
     /// The refresh period of the read-outs in milliseconds.
     static constexpr int SkyRefreshMilliseconds = 500;
@@ -69,6 +71,7 @@ private:
     QScrollBar* ScrollBar = nullptr;
     QTimer* Timer = nullptr;
     int Paints = 0;
+    int Refreshes = 0;
 };
 
 } // namespace planova

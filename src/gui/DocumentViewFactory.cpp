@@ -1,12 +1,12 @@
 #include "gui/DocumentView.h"
 
-#include "gui/PlaceholderView.h"
+#include "gui/CPlanovaView.h"
 
 namespace planova {
 
 QWidget* CreateDocumentView(CPlanovaDoc& document, QWidget* parent)
 {
-    return new PlaceholderView(document, parent);
+    return new CPlanovaView(document, parent);
 }
 
 DocumentView* AsDocumentView(QWidget* widget)

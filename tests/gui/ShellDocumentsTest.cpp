@@ -6,7 +6,7 @@
 #include "gui/CMainFrame.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
-#include "gui/PlaceholderView.h"
+#include "gui/CPlanovaView.h"
 #include "model/Cp932Codec.h"
 #include "model/FixedTexts.h"
 
@@ -232,8 +232,8 @@ void ShellDocumentsTest::SecondWindowSharesDocument()
     QCOMPARE(document.Frames[1]->windowTitle(), QStringLiteral("Planova1:2[*]"));
 
     // An edit through one view refreshes both and marks every title.
-    auto* first = static_cast<PlaceholderView*>(document.Frames[0]->widget());
-    auto* second = static_cast<PlaceholderView*>(document.Frames[1]->widget());
+    auto* first = static_cast<CPlanovaView*>(document.Frames[0]->widget());
+    auto* second = static_cast<CPlanovaView*>(document.Frames[1]->widget());
     document.Doc->SetModified(true);
     first->OnDocumentEdited();
     QCOMPARE(first->RefreshCount(), 1);

@@ -42,7 +42,8 @@ void ShellScreenshotTest::MainWindowWithTwoDocuments()
     frame.resize(1000, 640);
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    QTest::qWait(50);
+    // Past the first tick of the views' timer, so the sky read-outs are filled in.
+    QTest::qWait(700);
 
     const QImage shot = frame.grab().toImage();
     QCOMPARE(shot.size(), QSize(1000, 640));
