@@ -6,6 +6,8 @@
 #include "gui/CDayDataIns.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
+#include "support/Cp932Literals.h"
+#include "view/UndoCommand.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -24,11 +26,6 @@ using namespace planova;
 using namespace planova::test;
 
 namespace {
-
-std::string Sj(const char* utf8)
-{
-    return Utf8ToCp932(utf8);
-}
 
 EntryDialogValues ValuesOf(int mode)
 {
@@ -82,6 +79,7 @@ private slots:
     void importanceIsTheTypedTextAsItStands();
     void datePickerChangesTheDateOnly();
     void runConfirmsAndCancels();
+    void editingADayThroughTheDialog();
     void savePictures();
 
 private:
@@ -417,6 +415,44 @@ void EditDialogTest::runConfirmsAndCancels()
     QVERIFY(confirmed);
     QCOMPARE(values.ComboText, Sj("休日"));
     QCOMPARE(values.Text1, Sj("文化の日・振替"));
+}
+
+void EditDialogTest::editingADayThroughTheDialog()
+{
+    CPlanovaDoc document;
+    document.InitUndoHistory();
+    const DateTime day = DateTime::FromDate(2012, 4, 1);
+    document.LoadDay(day);
+
+    QTimer::singleShot(0, Dialog.get(), [this] {
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        QCOMPARE(Dialog->windowTitle(), QStringLiteral("2012年 4月 1日のメモの変更"));
+        Commit(Dialog->Edit(1), QStringLiteral("職員会議"));
+        QTest::keyClick(&Dialog->Edit(1), Qt::Key_Return);
+        QTest::keyClicks(&Dialog->Edit(1), "16:00");
+        ClickOk(*Dialog);
+    });
+    QVERIFY(EditDayEntry(document, 12, *Dialog));
+    QCOMPARE(document.DayList().size(), size_t(1));
+    QCOMPARE(document.DayList()[0].GetMemo(), Sj("職員会議") + "\r\n16:00");
+    QVERIFY(document.IsModified());
+    QCOMPARE(document.UndoTop, 0);
+
+    document.SetModified(false);
+    const auto days = document.DayList();
+    QTimer::singleShot(0, Dialog.get(), [this] {
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        QTest::keyClicks(&Dialog->Edit(1), "more");
+        QTest::keyClick(&Dialog->Edit(1), Qt::Key_Escape);
+    });
+    document.LoadDay(day);
+    QVERIFY(!EditDayEntry(document, 12, *Dialog));
+    QCOMPARE(document.DayList(), days);
+    QVERIFY(!document.IsModified());
+    QCOMPARE(document.UndoTop, 0);
+
+    QVERIFY(UndoLast(document));
+    QCOMPARE(document.DayList()[0].GetMemo(), std::string());
 }
 
 void EditDialogTest::savePictures()
