@@ -93,6 +93,14 @@ TEST(DayTitlePrefixTest, MonthAndDayLoseTheirLeadingZeroYearKeepsIt)
 
 TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
 {
+    const auto periodRowEdited = [](int row) {
+        return [row](CDayData& day) {
+            day.SetJigenn(row, "new 1");
+            day.SetYotei(row, "new 2");
+            day.SetNaiyou(row, "new 3");
+            day.SetIro(row, 6);
+        };
+    };
     struct Shown
     {
         std::string ComboText, Text1, Text2, Text3;
@@ -114,26 +122,8 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
              day.SetJitei("new combo");
              day.SetGyouji("new 1");
          }},
-        {"first period row",
-         2,
-         EditPeriodRow,
-         {"", "L0", "P0", "C0", 0},
-         [](CDayData& day) {
-             day.SetJigenn(0, "new 1");
-             day.SetYotei(0, "new 2");
-             day.SetNaiyou(0, "new 3");
-             day.SetIro(0, 6);
-         }},
-        {"last period row",
-         11,
-         EditPeriodRow,
-         {"", "L9", "P9", "C9", 1},
-         [](CDayData& day) {
-             day.SetJigenn(9, "new 1");
-             day.SetYotei(9, "new 2");
-             day.SetNaiyou(9, "new 3");
-             day.SetIro(9, 6);
-         }},
+        {"first period row", 2, EditPeriodRow, {"", "L0", "P0", "C0", 0}, periodRowEdited(0)},
+        {"last period row", 11, EditPeriodRow, {"", "L9", "P9", "C9", 1}, periodRowEdited(9)},
         {"memo",
          12,
          EditMemo,
