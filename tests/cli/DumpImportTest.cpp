@@ -1,35 +1,23 @@
 #include "model/DataFile.h"
 #include "support/DataFileExamples.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
-#include <sys/wait.h>
 
 using namespace planova;
 using namespace planova::test;
 
 namespace {
 
-struct RunResult
-{
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using RunResult = CliResult;
 
-/// Runs planova-cli with the arguments (each quoted for the shell) and collects what it printed.
-RunResult Cli(const TempDir& dir, const std::vector<std::string>& args)
+/// Runs planova-cli with the arguments and collects what it printed.
+RunResult Cli(const TempDir&, const std::vector<std::string>& args)
 {
-    std::string command = "'" + std::string(PLANOVA_CLI) + "'";
-    for (const std::string& arg : args)
-        command += " '" + arg + "'";
-    command += " >'" + dir.File("stdout") + "' 2>'" + dir.File("stderr") + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("stdout")),
-            ReadBytes(dir.File("stderr"))};
+    return RunProgram(PLANOVA_CLI, args);
 }
 
 /// dump of the file, then import of that JSON; returns the imported file's bytes.

@@ -1,54 +1,26 @@
 #include "model/DataFile.h"
 #include "support/CalendarTestDays.h"
 #include "support/Cp932Literals.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <vector>
-
-extern char** environ;
 
 using namespace planova;
 using namespace planova::test;
 
 namespace {
 
-struct RunResult
-{
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using RunResult = CliResult;
 
-/// Runs "planova-cli make-year" with the arguments, without a shell, collecting what it printed.
-RunResult MakeYear(const TempDir& dir, const std::vector<std::string>& args)
+/// Runs "planova-cli make-year" with the arguments, collecting what it printed.
+RunResult MakeYear(const TempDir&, const std::vector<std::string>& args)
 {
-    std::vector<std::string> all{PLANOVA_CLI, "make-year"};
+    std::vector<std::string> all{"make-year"};
     all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& arg : all)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    const std::string out = dir.File("stdout");
-    const std::string err = dir.File("stderr");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, PLANOVA_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return {};
-    int status = 0;
-    waitpid(child, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
+    return RunProgram(PLANOVA_CLI, all);
 }
 
 CPlanovaDoc ReadBack(const std::string& path)

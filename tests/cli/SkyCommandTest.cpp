@@ -1,35 +1,22 @@
-#include "support/TempDir.h"
+#include "support/CliRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cmath>
-#include <cstdlib>
 #include <regex>
-#include <sys/wait.h>
 
-using planova::test::ReadBytes;
-using planova::test::TempDir;
 
 namespace {
 
-struct SkyRun
-{
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using SkyRun = planova::test::CliResult;
 
-/// Runs `planova-cli sky` with the arguments (each quoted for the shell).
+/// Runs `planova-cli sky` with the arguments.
 SkyRun RunSky(const std::vector<std::string>& args)
 {
-    const TempDir dir;
-    std::string command = "'" + std::string(PLANOVA_CLI) + "' sky";
-    for (const std::string& arg : args)
-        command += " '" + arg + "'";
-    command += " >'" + dir.File("out") + "' 2>'" + dir.File("err") + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("out")), ReadBytes(dir.File("err"))};
+    std::vector<std::string> all{"sky"};
+    all.insert(all.end(), args.begin(), args.end());
+    return planova::test::RunProgram(PLANOVA_CLI, all);
 }
 
 const char* const NumberKeys[] = {"julianDay",     "sunLongitude",  "sunDistance", "sunAzimuth",
