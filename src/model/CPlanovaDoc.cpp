@@ -149,7 +149,7 @@ void CPlanovaDoc::RecordUndo(UndoKind kind)
     UndoKinds[static_cast<std::size_t>(UndoTop)] = kind;
     if (kind == UndoDay)
         UndoSnapshots[static_cast<std::size_t>(UndoTop)] = WorkDay;
-    else if (kind == UndoToDo)
+    else if (kind == UndoToDo || kind == UndoAddedToDo)
         UndoSnapshots[static_cast<std::size_t>(UndoTop)] = WorkToDo;
     else
         UndoSnapshots[static_cast<std::size_t>(UndoTop)] = std::monostate{};

@@ -38,7 +38,12 @@ struct FindHitState
 };
 
 /// Kinds of undo entries.
-enum UndoKind : std::uint16_t { UndoEmpty = 0, UndoDay = 1, UndoToDo = 2 };
+enum UndoKind : std::uint16_t {
+    UndoEmpty = 0,
+    UndoDay = 1,       ///< a day as it was before a change
+    UndoToDo = 2,      ///< a ToDo item as it was before a change or a deletion
+    UndoAddedToDo = 3, ///< a ToDo item as it was entered new; undoing it removes the item
+};
 
 /**
  * The planner document: every stored day, the ToDo list, all settings and the undo history.
@@ -90,7 +95,7 @@ public:
 
     /// Sizes the history to the capacity with every slot empty (what a view does when it starts).
     void InitUndoHistory(int capacity = DefaultUndoCapacity);
-    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo), dropping the oldest when full.
+    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo, UndoAddedToDo), dropping the oldest when full.
     void RecordUndo(UndoKind kind);
 
     // ---- Find -------------------------------------------------------------------------------

@@ -7,14 +7,17 @@
 
 namespace planova {
 
+class CDayData;
 class CPlanovaDoc;
+class CToDo;
 
 /// What the cell edit dialog edits.
-enum EntryEditMode : int {
+enum EntryEditMode : int
+{
     EditKindAndEvent = 0, ///< time-table kind and event of a day
     EditPeriodRow = 1,    ///< one period row: label, plan, content, colour
     EditMemo = 2,         ///< the memo of a day
-    EditToDoItem = 3,     ///< one ToDo item: subject, deadline, importance, memo
+    EditToDo = 3,         ///< one ToDo item: subject, deadline, importance, memo
 };
 
 /// The members the caller exchanges with the cell edit dialog. Texts are code page 932 bytes.
@@ -42,8 +45,33 @@ public:
     virtual bool Run(EntryDialogValues& values) = 0;
 };
 
+/// What the dialog does with its values when it starts: a ToDo item without importance shows "A1".
+void ApplyStartRule(EntryDialogValues& values);
+
 /// "2012年 4月 1日": four-digit year, then month and day with a leading zero blanked (code page 932).
 std::string DayTitlePrefix(const DateTime& day);
+
+/// The cell row of a day that names period row 0 (rows 2–11 are period rows 0–9).
+constexpr int FirstPeriodCellRow = 2;
+
+/**
+ * Period row `row` (0–9) of the day := label Text1, plan Text2, content Text3 and colour
+ * ColorIndex (outside 0–7 stored as 0).
+ */
+void WritePeriodRow(const EntryDialogValues& values, CDayData& day, int row);
+
+/**
+ * Subject := Text1, deadline := the calendar date of DateValue (00:00, as the data file keeps it;
+ * an invalid value gives an invalid deadline), importance := ComboText, memo := Text2.
+ */
+void WriteToDoValues(const EntryDialogValues& values, CToDo& item);
+
+/**
+ * The deadline an importance code sets, counted from now: "R0" 1000 days before, "R1"–"R3" and
+ * "PJ" 1000 days after (calendar date, 00:00). Any other code, lower case included, leaves the
+ * deadline as it is.
+ */
+void ApplyImportanceDeadline(CToDo& item, const DateTime& now);
 
 /**
  * Edits an entry of the day already loaded into WorkDay: cell row 1 the kind and event,
@@ -54,9 +82,11 @@ std::string DayTitlePrefix(const DateTime& day);
 bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog);
 
 /**
- * Edits ToDo item n, or enters a new item appended at the end when n ≥ ToDoCount. On OK an undo
- * snapshot of WorkToDo is recorded, the values written (with the "R0" / "R1"–"R3" / "PJ"
- * deadline rule against now) and the item stored. Returns the item number edited, or −1 on cancel.
+ * Edits ToDo item n, or enters a new item appended at the end when n ≥ ToDoCount. On OK the
+ * item is loaded again and recorded for undo (UndoToDo: undo appends the former version), the
+ * values written (with the "R0" / "R1"–"R3" / "PJ" deadline rule against Now()) and the item
+ * stored. A new item is recorded as it was entered (UndoAddedToDo: undo removes it again).
+ * Returns the item number edited or appended, or −1 on cancel.
  */
 int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog);
 

@@ -1,0 +1,178 @@
+#include "view/EntryDialog.h"
+
+#include "model/CPlanovaDoc.h"
+#include "model/FixedTexts.h"
+#include "model/TextFunctions.h"
+
+#include <array>
+#include <string_view>
+
+namespace planova {
+
+namespace {
+
+/// Importance codes that stand for a task without a real deadline, and where they put it.
+struct ImportanceDeadline
+{
+    std::string_view Code; ///< ASCII, so the same bytes in code page 932
+    int DaysFromNow;
+};
+
+constexpr std::array<ImportanceDeadline, 5> ImportanceDeadlines{{
+    {"R0", -1000},
+    {"R1", 1000},
+    {"R2", 1000},
+    {"R3", 1000},
+    {"PJ", 1000},
+}};
+
+void SetDeadline(CToDo& item, const DateTime& value)
+{
+    item.SetKigenn(value.Year(), value.Month(), value.Day());
+}
+
+/// The dialog mode of a cell row of a day, or −1 for a row the dialog does not edit.
+int DayEntryMode(int cellRow)
+{
+    if (cellRow == 1)
+        return EditKindAndEvent;
+    if (cellRow >= FirstPeriodCellRow && cellRow < FirstPeriodCellRow + CDayData::RowCount)
+        return EditPeriodRow;
+    if (cellRow == FirstPeriodCellRow + CDayData::RowCount)
+        return EditMemo;
+    return -1;
+}
+
+void FillFromDay(const CDayData& day, int row, EntryDialogValues& values)
+{
+    switch (values.EditMode) {
+    case EditKindAndEvent:
+        values.ComboText = day.GetJitei();
+        values.Text1 = day.GetGyouji();
+        break;
+    case EditPeriodRow:
+        values.Text1 = day.GetJigenn(row);
+        values.Text2 = day.GetYotei(row);
+        values.Text3 = day.GetNaiyou(row);
+        values.ColorIndex = day.GetIro(row);
+        break;
+    case EditMemo:
+        values.Text1 = day.GetMemo();
+        break;
+    }
+}
+
+void WriteToDay(const EntryDialogValues& values, CDayData& day, int row)
+{
+    switch (values.EditMode) {
+    case EditKindAndEvent:
+        day.SetJitei(values.ComboText);
+        day.SetGyouji(values.Text1);
+        break;
+    case EditPeriodRow:
+        WritePeriodRow(values, day, row);
+        break;
+    case EditMemo:
+        day.SetMemo(values.Text1);
+        break;
+    }
+}
+
+} // namespace
+
+void ApplyStartRule(EntryDialogValues& values)
+{
+    if (values.EditMode == EditToDo && values.ComboText.empty())
+        values.ComboText = Text(FixedText::DefaultImportance);
+}
+
+std::string DayTitlePrefix(const DateTime& day)
+{
+    // An invalid date gives -1 for each part, whose number text is empty, so it zero-fills to zeros.
+    return PadLeft(4, NumberText(day.Year())) + Text(FixedText::YearMark) +
+           BlankLeadingZero(PadLeft(2, NumberText(day.Month()))) + Text(FixedText::MonthMark) +
+           BlankLeadingZero(PadLeft(2, NumberText(day.Day()))) + Text(FixedText::DayMark);
+}
+
+void WritePeriodRow(const EntryDialogValues& values, CDayData& day, int row)
+{
+    day.SetJigenn(row, values.Text1);
+    day.SetYotei(row, values.Text2);
+    day.SetNaiyou(row, values.Text3);
+    day.SetIro(row, values.ColorIndex);
+}
+
+void WriteToDoValues(const EntryDialogValues& values, CToDo& item)
+{
+    item.SetKennmei(values.Text1);
+    SetDeadline(item, values.DateValue);
+    item.SetJyuuyoudo(values.ComboText);
+    item.SetMemo(values.Text2);
+}
+
+void ApplyImportanceDeadline(CToDo& item, const DateTime& now)
+{
+    for (const ImportanceDeadline& rule : ImportanceDeadlines) {
+        if (item.GetJyuuyoudo() == rule.Code) {
+            SetDeadline(item, now.AddDays(rule.DaysFromNow));
+            return;
+        }
+    }
+}
+
+bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog)
+{
+    const int mode = DayEntryMode(cellRow);
+    if (mode < 0)
+        return false;
+    const int row = cellRow - FirstPeriodCellRow;
+    // Drawing while the dialog is open loads other days into WorkDay, so the date is kept here.
+    const DateTime date = document.WorkDay.GetDate();
+
+    EntryDialogValues values;
+    values.EditMode = mode;
+    values.TitlePrefix = DayTitlePrefix(date);
+    FillFromDay(document.WorkDay, row, values);
+    if (!dialog.Run(values))
+        return false;
+
+    document.LoadDay(date);
+    document.RecordUndo(UndoDay);
+    WriteToDay(values, document.WorkDay, row);
+    document.StoreDay();
+    return true;
+}
+
+int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog)
+{
+    const bool existing = n >= 0 && n < document.ToDoCount;
+    EntryDialogValues values;
+    values.EditMode = EditToDo;
+    if (existing) {
+        document.LoadToDo(n);
+        const CToDo& item = document.WorkToDo;
+        values.Text1 = item.GetKennmei();
+        values.DateValue = item.GetKigenn();
+        values.ComboText = item.GetJyuuyoudo();
+        values.Text2 = item.GetMemo();
+    } else {
+        n = document.ToDoCount;
+    }
+    if (!dialog.Run(values))
+        return -1;
+
+    if (existing) {
+        // Drawing while the dialog is open loads other items into WorkToDo: the snapshot must be
+        // the edited item as it was, so undo brings back its former version.
+        document.LoadToDo(n);
+        document.RecordUndo(UndoToDo);
+    }
+    WriteToDoValues(values, document.WorkToDo);
+    ApplyImportanceDeadline(document.WorkToDo, Now());
+    if (!existing)
+        document.RecordUndo(UndoAddedToDo);
+    document.StoreToDo(n);
+    return n;
+}
+
+} // namespace planova

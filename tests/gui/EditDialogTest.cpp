@@ -1,0 +1,485 @@
+// The cell edit dialog driven with real keys and mouse clicks: modes, colours, layout on resize,
+// line breaks, characters that code page 932 cannot hold, cancel.
+
+#include "ShellTestSupport.h"
+
+#include "gui/CDayDataIns.h"
+#include "model/Clock.h"
+#include "model/Cp932Codec.h"
+#include "support/Cp932Literals.h"
+#include "view/UndoCommand.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace planova;
+using namespace planova::test;
+
+namespace {
+
+EntryDialogValues ValuesOf(int mode)
+{
+    EntryDialogValues values;
+    values.EditMode = mode;
+    values.TitlePrefix = Sj("2012年 4月 1日");
+    values.DateValue = DateTime::FromDateTime(2014, 5, 6, 13, 45, 0);
+    return values;
+}
+
+QStringList ComboEntries(const QComboBox& combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo.count(); ++i)
+        entries << combo.itemText(i);
+    return entries;
+}
+
+/// Types text as an input method commits it (how Japanese text arrives).
+void Commit(QWidget& widget, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(&widget, &event);
+}
+
+void ClickOk(CDayDataIns& dialog)
+{
+    QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+}
+
+} // namespace
+
+class EditDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Dialog = std::make_unique<CDayDataIns>(); }
+    void cleanup() { Dialog.reset(); }
+
+    void modesShowTheirControls_data();
+    void modesShowTheirControls();
+    void colourRadioRoundTrip();
+    void resizeKeepsButtonsInTheCornerAndFieldsStretched();
+    void windowIsNoSmallerThanTheMinimum();
+    void enterInsertsALineBreakStoredAsCrLf();
+    void unchangedTextsKeepTheirBytes();
+    void characterOutsideTheCodePageIsRefusedAndKept();
+    void pastedEmojiIsRefusedToo();
+    void importanceIsTheTypedTextAsItStands();
+    void datePickerChangesTheDateOnly();
+    void runConfirmsAndCancels();
+    void editingADayThroughTheDialog();
+    void savePictures();
+
+private:
+    void Show(const EntryDialogValues& values)
+    {
+        Dialog->Start(values);
+        Dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+    }
+
+    std::unique_ptr<CDayDataIns> Dialog;
+};
+
+void EditDialogTest::modesShowTheirControls_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QString>("shown"); // c combo, 1–3 edits, d date picker, r radios
+    QTest::addColumn<QStringList>("combo");
+
+    const QStringList kinds{"50分時程", "45分時程", "休日", "振替休業日"};
+    const QStringList importance{"A1", "B1", "C1", "A2", "B2", "C2", "A3",
+                                 "B3", "C3", "R0", "R1", "R2", "R3", "PJ"};
+    QTest::newRow("kind and event") << int(EditKindAndEvent) << "2012年 4月 1日の時程・行事の変更"
+                                    << QStringList{"時程：", "行事："} << "c1" << kinds;
+    QTest::newRow("period row") << int(EditPeriodRow) << "2012年 4月 1日の時限・予定・内容の変更"
+                                << QStringList{"時限：", "予定：", "内容：", "枠内の色："} << "123r"
+                                << QStringList{};
+    QTest::newRow("memo") << int(EditMemo) << "2012年 4月 1日のメモの変更" << QStringList{"メモ："} << "1"
+                          << QStringList{};
+    QTest::newRow("ToDo") << int(EditToDo) << "ToDoの変更"
+                          << QStringList{"件名：", "期限：", "重要：", "メモ："} << "c12d" << importance;
+}
+
+void EditDialogTest::modesShowTheirControls()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, title);
+    QFETCH(QStringList, labels);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, combo);
+
+    Show(ValuesOf(mode));
+    QCOMPARE(Dialog->windowTitle(), title);
+    QStringList shownLabels;
+    for (int n = 1; n <= 4; ++n) {
+        if (Dialog->Label(n).isVisible())
+            shownLabels << Dialog->Label(n).text();
+    }
+    QCOMPARE(shownLabels, labels);
+    QCOMPARE(Dialog->Combo().isVisible(), shown.contains('c'));
+    QCOMPARE(Dialog->Edit(1).isVisible(), shown.contains('1'));
+    QCOMPARE(Dialog->Edit(2).isVisible(), shown.contains('2'));
+    QCOMPARE(Dialog->Edit(3).isVisible(), shown.contains('3'));
+    QCOMPARE(Dialog->DatePicker().isVisible(), shown.contains('d'));
+    for (int k = 0; k < CellColourCount; ++k)
+        QCOMPARE(Dialog->Radio(k).isVisible(), shown.contains('r'));
+    QCOMPARE(ComboEntries(Dialog->Combo()), combo);
+    QVERIFY(Dialog->OkButton().isVisible());
+    QCOMPARE(Dialog->CancelButton().text(), QStringLiteral("キャンセル"));
+    // A ToDo item starts with the importance "A1" when it has none.
+    if (mode == EditToDo)
+        QCOMPARE(Dialog->Combo().currentText(), QStringLiteral("A1"));
+
+    // The top field has the focus; Tab goes down the fields.
+    QWidget* first = mode == EditKindAndEvent ? static_cast<QWidget*>(&Dialog->Combo()) : &Dialog->Edit(1);
+    QTRY_VERIFY(first->hasFocus());
+    if (mode == EditToDo) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(Dialog->DatePicker().hasFocus());
+        // Tab steps through year, month and day of the date before it leaves the picker.
+        for (int section = 0; section < 3; ++section)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(Dialog->Combo().hasFocus());
+    }
+}
+
+void EditDialogTest::colourRadioRoundTrip()
+{
+    const QStringList names{"白", "青", "赤", "橙", "緑", "紫", "黄", "茶"};
+    for (int k = 0; k < CellColourCount; ++k)
+        QCOMPARE(Dialog->Radio(k).text(), names[k]);
+
+    for (const auto& [given, checked] :
+         {std::pair{3, 3}, std::pair{7, 7}, std::pair{9, 0}, std::pair{-2, 0}}) {
+        EntryDialogValues values = ValuesOf(EditPeriodRow);
+        values.ColorIndex = given;
+        Show(values);
+        for (int k = 0; k < CellColourCount; ++k)
+            QCOMPARE(Dialog->Radio(k).isChecked(), k == checked);
+        Dialog->hide();
+    }
+
+    EntryDialogValues values = ValuesOf(EditPeriodRow);
+    values.ColorIndex = 2;
+    Show(values);
+    QTest::mouseClick(&Dialog->Radio(7), Qt::LeftButton);
+    QVERIFY(Dialog->Radio(7).isChecked());
+    QVERIFY(!Dialog->Radio(2).isChecked());
+    ClickOk(*Dialog);
+    QCOMPARE(Dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(Dialog->Confirmed().ColorIndex, 7);
+
+    // Opened again with what was stored, "茶" is checked.
+    values.ColorIndex = Dialog->Confirmed().ColorIndex;
+    Show(values);
+    QVERIFY(Dialog->Radio(7).isChecked());
+}
+
+void EditDialogTest::resizeKeepsButtonsInTheCornerAndFieldsStretched()
+{
+    for (int mode : {EditKindAndEvent, EditPeriodRow, EditMemo, EditToDo}) {
+        Show(ValuesOf(mode));
+        QWidget* last = mode == EditPeriodRow ? static_cast<QWidget*>(&Dialog->Edit(3))
+                        : mode == EditToDo    ? static_cast<QWidget*>(&Dialog->Edit(2))
+                                              : &Dialog->Edit(1);
+        for (QSize size : {QSize(800, 600), QSize(310, 300), QSize(1000, 400), QSize(420, 340)}) {
+            Dialog->resize(size);
+            QCoreApplication::processEvents();
+            const QRect cancel = Dialog->CancelButton().geometry();
+            const QRect ok = Dialog->OkButton().geometry();
+            QCOMPARE(cancel.x() + cancel.width(), size.width() - 7);
+            QCOMPARE(cancel.y() + cancel.height(), size.height() - 7);
+            QCOMPARE(ok.y(), cancel.y());
+            QCOMPARE(ok.x(), cancel.x() - cancel.width() - cancel.width() / 2);
+            for (QWidget* field :
+                 {static_cast<QWidget*>(&Dialog->Combo()), static_cast<QWidget*>(&Dialog->Edit(1)),
+                  static_cast<QWidget*>(&Dialog->Edit(2)), static_cast<QWidget*>(&Dialog->Edit(3)),
+                  static_cast<QWidget*>(&Dialog->DatePicker())}) {
+                if (field->isVisible()) {
+                    QCOMPARE(field->x(), 45);
+                    QCOMPARE(field->x() + field->width(), size.width() - 7);
+                }
+            }
+            const int bottom = mode == EditPeriodRow ? Dialog->Radio(0).y() - 7 : cancel.y() - 7;
+            QCOMPARE(last->y() + last->height(), bottom);
+            if (mode == EditPeriodRow) {
+                QCOMPARE(Dialog->Radio(0).x(), 60);
+                QCOMPARE(Dialog->Radio(0).y() + Dialog->Radio(0).height(), cancel.y() - 7);
+                QCOMPARE(Dialog->Label(4).y(), bottom + 10);
+            }
+        }
+        const int entries = mode == EditKindAndEvent ? 4 : mode == EditToDo ? 14 : 0;
+        QCOMPARE(Dialog->Combo().count(), entries);
+        QCOMPARE(ComboEntries(Dialog->Combo()).removeDuplicates(), qsizetype(0));
+        Dialog->hide();
+    }
+}
+
+void EditDialogTest::windowIsNoSmallerThanTheMinimum()
+{
+    Show(ValuesOf(EditPeriodRow));
+    Dialog->resize(100, 80);
+    QCoreApplication::processEvents();
+    QVERIFY(Dialog->frameGeometry().width() >= 310);
+    QVERIFY(Dialog->frameGeometry().height() >= 300);
+    Dialog->resize(311, 301);
+    QCOMPARE(Dialog->size(), QSize(311, 301));
+}
+
+void EditDialogTest::enterInsertsALineBreakStoredAsCrLf()
+{
+    EntryDialogValues values = ValuesOf(EditMemo);
+    values.Text1 = "first\r\nsecond";
+    Show(values);
+    QPlainTextEdit& memo = Dialog->Edit(1);
+    QCOMPARE(memo.toPlainText(), QStringLiteral("first\nsecond"));
+    memo.setFocus();
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClick(&memo, Qt::Key_Return);
+    QTest::keyClicks(&memo, "third");
+    QTest::keyClick(&memo, Qt::Key_Enter);
+    Commit(memo, QStringLiteral("四番目"));
+    QVERIFY(Dialog->isVisible()); // Enter did not press OK
+    ClickOk(*Dialog);
+    QCOMPARE(Dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(Dialog->Confirmed().Text1, "first\r\nsecond\r\nthird\r\n" + Sj("四番目"));
+}
+
+void EditDialogTest::unchangedTextsKeepTheirBytes()
+{
+    EntryDialogValues values = ValuesOf(EditPeriodRow);
+    values.Text1 = "bad \x81";       // a lead byte without its trail byte
+    values.Text2 = "lone\rreturn";   // shown as a line break, given back as it was
+    values.Text3 = Sj("①～") + "\\"; // code page 932 only characters and a backslash
+    Show(values);
+    ClickOk(*Dialog);
+    QCOMPARE(Dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(Dialog->Confirmed().Text1, values.Text1);
+    QCOMPARE(Dialog->Confirmed().Text2, values.Text2);
+    QCOMPARE(Dialog->Confirmed().Text3, values.Text3);
+}
+
+void EditDialogTest::characterOutsideTheCodePageIsRefusedAndKept()
+{
+    DialogScript script;
+    Show(ValuesOf(EditPeriodRow));
+    QPlainTextEdit& plan = Dialog->Edit(2);
+    plan.setFocus();
+    QTest::keyClicks(&plan, "ab");
+    QTest::keyClick(&plan, Qt::Key_Return);
+    Commit(plan, QStringLiteral("吉𠮷田"));
+    ClickOk(*Dialog);
+
+    QCOMPARE(script->Asked.size(), size_t(1));
+    QVERIFY(script->WasAsked(QStringLiteral("「𠮷」")));
+    QVERIFY(script->WasAsked(QStringLiteral("U+20BB7")));
+    QVERIFY(Dialog->isVisible());
+    QCOMPARE(Dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(plan.toPlainText(), QStringLiteral("ab\n吉𠮷田"));
+    QCOMPARE(plan.textCursor().selectedText(), QStringLiteral("𠮷"));
+    QVERIFY(plan.hasFocus());
+
+    // Typing over the selected character replaces it, and OK goes through.
+    Commit(plan, QStringLiteral("吉"));
+    ClickOk(*Dialog);
+    QCOMPARE(Dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(Dialog->Confirmed().Text2, "ab\r\n" + Sj("吉吉田"));
+}
+
+void EditDialogTest::pastedEmojiIsRefusedToo()
+{
+    DialogScript script;
+    EntryDialogValues values = ValuesOf(EditToDo);
+    values.Text1 = Sj("件名");
+    Show(values);
+    QGuiApplication::clipboard()->setText(QStringLiteral("会議😀"));
+    QLineEdit& importance = *Dialog->Combo().lineEdit();
+    importance.setFocus();
+    importance.selectAll();
+    QTest::keyClick(&importance, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Dialog->Combo().currentText(), QStringLiteral("会議😀"));
+    ClickOk(*Dialog);
+    QVERIFY(script->WasAsked(QStringLiteral("「😀」")));
+    QVERIFY(Dialog->isVisible());
+    QCOMPARE(importance.selectedText(), QStringLiteral("😀"));
+    QCOMPARE(Dialog->Combo().currentText(), QStringLiteral("会議😀"));
+}
+
+void EditDialogTest::importanceIsTheTypedTextAsItStands()
+{
+    EntryDialogValues values = ValuesOf(EditToDo);
+    values.ComboText = "B2";
+    Show(values);
+    QComboBox& combo = Dialog->Combo();
+    QCOMPARE(combo.currentIndex(), 4);
+    combo.lineEdit()->setFocus();
+    combo.lineEdit()->selectAll();
+    QTest::keyClicks(combo.lineEdit(), "r2");
+    ClickOk(*Dialog);
+    QCOMPARE(Dialog->Confirmed().ComboText, std::string("r2"));
+    QCOMPARE(combo.count(), 14);
+
+    // "R" alone is not completed to a list entry.
+    Show(values);
+    combo.lineEdit()->selectAll();
+    QTest::keyClicks(combo.lineEdit(), "R");
+    ClickOk(*Dialog);
+    QCOMPARE(Dialog->Confirmed().ComboText, std::string("R"));
+}
+
+void EditDialogTest::datePickerChangesTheDateOnly()
+{
+    const DateTime given = DateTime::FromDateTime(2014, 5, 6, 13, 45, 0);
+    EntryDialogValues values = ValuesOf(EditToDo);
+    values.DateValue = given;
+    Show(values);
+    QDateEdit& picker = Dialog->DatePicker();
+    QCOMPARE(picker.date(), QDate(2014, 5, 6));
+    QVERIFY(picker.calendarPopup());
+    ClickOk(*Dialog);
+    QVERIFY(Dialog->Confirmed().DateValue.IsIdenticalTo(given));
+
+    Show(values);
+    picker.setFocus();
+    picker.setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(&picker, Qt::Key_Up);
+    QCOMPARE(picker.date(), QDate(2014, 5, 7));
+    ClickOk(*Dialog);
+    QVERIFY(Dialog->Confirmed().DateValue.IsIdenticalTo(DateTime::FromDateTime(2014, 5, 7, 13, 45, 0)));
+
+    // An invalid deadline shows today and stays invalid unless another date is picked.
+    FixedNowScope now(DateTime::FromDateTime(2020, 2, 3, 8, 0, 0));
+    values.DateValue = DateTime::Invalid();
+    Show(values);
+    QCOMPARE(picker.date(), QDate(2020, 2, 3));
+    ClickOk(*Dialog);
+    QVERIFY(!Dialog->Confirmed().DateValue.IsValid());
+}
+
+void EditDialogTest::runConfirmsAndCancels()
+{
+    const auto runWith = [this](EntryDialogValues& values, std::function<void()> user) {
+        QTimer::singleShot(0, Dialog.get(), [this, user] {
+            QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+            user();
+        });
+        return Dialog->Run(values);
+    };
+    EntryDialogValues values = ValuesOf(EditKindAndEvent);
+    values.ComboText = Sj("休日");
+    values.Text1 = Sj("文化の日");
+    const EntryDialogValues original = values;
+
+    // Escape, the cancel button and closing the window each cancel and leave the values alone.
+    const std::vector<std::function<void()>> cancels{
+        [this] { QTest::keyClick(&Dialog->Edit(1), Qt::Key_Escape); },
+        [this] { QTest::mouseClick(&Dialog->CancelButton(), Qt::LeftButton); },
+        [this] { Dialog->close(); },
+    };
+    for (const auto& cancel : cancels) {
+        const bool confirmed = runWith(values, [this, cancel] {
+            Dialog->Edit(1).setFocus();
+            QTest::keyClicks(&Dialog->Edit(1), "typed");
+            QTest::mouseClick(&Dialog->Radio(3), Qt::LeftButton);
+            cancel();
+        });
+        QVERIFY(!confirmed);
+        QCOMPARE(values.ComboText, original.ComboText);
+        QCOMPARE(values.Text1, original.Text1);
+        QCOMPARE(values.ColorIndex, original.ColorIndex);
+    }
+
+    const bool confirmed = runWith(values, [this] {
+        QCOMPARE(Dialog->Combo().currentText(), QStringLiteral("休日"));
+        QCOMPARE(Dialog->Combo().currentIndex(), 2);
+        Dialog->Edit(1).setFocus();
+        Dialog->Edit(1).moveCursor(QTextCursor::End);
+        Commit(Dialog->Edit(1), QStringLiteral("・振替"));
+        ClickOk(*Dialog);
+    });
+    QVERIFY(confirmed);
+    QCOMPARE(values.ComboText, Sj("休日"));
+    QCOMPARE(values.Text1, Sj("文化の日・振替"));
+}
+
+void EditDialogTest::editingADayThroughTheDialog()
+{
+    CPlanovaDoc document;
+    document.InitUndoHistory();
+    const DateTime day = DateTime::FromDate(2012, 4, 1);
+    document.LoadDay(day);
+
+    QTimer::singleShot(0, Dialog.get(), [this] {
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        QCOMPARE(Dialog->windowTitle(), QStringLiteral("2012年 4月 1日のメモの変更"));
+        Commit(Dialog->Edit(1), QStringLiteral("職員会議"));
+        QTest::keyClick(&Dialog->Edit(1), Qt::Key_Return);
+        QTest::keyClicks(&Dialog->Edit(1), "16:00");
+        ClickOk(*Dialog);
+    });
+    QVERIFY(EditDayEntry(document, 12, *Dialog));
+    QCOMPARE(document.DayList().size(), size_t(1));
+    QCOMPARE(document.DayList()[0].GetMemo(), Sj("職員会議") + "\r\n16:00");
+    QVERIFY(document.IsModified());
+    QCOMPARE(document.UndoTop, 0);
+
+    document.SetModified(false);
+    const auto days = document.DayList();
+    QTimer::singleShot(0, Dialog.get(), [this] {
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        QTest::keyClicks(&Dialog->Edit(1), "more");
+        QTest::keyClick(&Dialog->Edit(1), Qt::Key_Escape);
+    });
+    document.LoadDay(day);
+    QVERIFY(!EditDayEntry(document, 12, *Dialog));
+    QCOMPARE(document.DayList(), days);
+    QVERIFY(!document.IsModified());
+    QCOMPARE(document.UndoTop, 0);
+
+    QVERIFY(UndoLast(document));
+    QCOMPARE(document.DayList()[0].GetMemo(), std::string());
+}
+
+void EditDialogTest::savePictures()
+{
+    const struct
+    {
+        int Mode;
+        const char* Name;
+    } modes[] = {
+        {EditKindAndEvent, "kind"}, {EditPeriodRow, "period-row"}, {EditMemo, "memo"}, {EditToDo, "todo"}};
+    for (const auto& mode : modes) {
+        EntryDialogValues values = ValuesOf(mode.Mode);
+        values.ComboText = mode.Mode == EditKindAndEvent ? Sj("50分時程") : "";
+        values.Text1 = Sj(mode.Mode == EditPeriodRow ? "③"
+                          : mode.Mode == EditToDo    ? "通知表の所見"
+                                                     : "避難訓練");
+        values.Text2 = Sj(mode.Mode == EditToDo ? "学年会で確認" : "2年1組 国語");
+        values.Text3 = Sj("「走れメロス」\r\n音読と感想");
+        values.ColorIndex = 4;
+        Show(values);
+        QCoreApplication::processEvents();
+        const QImage shot = Dialog->grab().toImage();
+        QVERIFY(!shot.isNull());
+        QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/edit-dialog-%1.png").arg(mode.Name)));
+        Dialog->hide();
+    }
+}
+
+QTEST_MAIN(EditDialogTest)
+#include "EditDialogTest.moc"

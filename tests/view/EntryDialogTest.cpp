@@ -1,0 +1,415 @@
+#include "view/EntryDialog.h"
+
+#include "model/CPlanovaDoc.h"
+#include "model/Clock.h"
+#include "support/Cp932Literals.h"
+#include "support/EntryDialogScript.h"
+#include "view/UndoCommand.h"
+
+#include <gtest/gtest.h>
+
+using namespace planova;
+using planova::test::Cancelling;
+using planova::test::Confirming;
+using planova::test::ScriptedEntryDialog;
+using planova::test::Sj;
+
+namespace {
+
+const DateTime April1 = DateTime::FromDate(2012, 4, 1);
+const DateTime ConfirmedAt = DateTime::FromDateTime(2014, 5, 6, 13, 45, 0);
+
+/// A day with something different in every field, so a write to the wrong field shows.
+CDayData FilledDay(const DateTime& date)
+{
+    CDayData day;
+    day.ClearDay(date);
+    day.SetJitei(Sj("45分時程"));
+    day.SetGyouji(Sj("遠足"));
+    for (int row = 0; row < CDayData::RowCount; ++row) {
+        day.SetJigenn(row, "L" + std::to_string(row));
+        day.SetYotei(row, "P" + std::to_string(row));
+        day.SetNaiyou(row, "C" + std::to_string(row));
+        day.SetIro(row, row % 8);
+    }
+    day.SetMemo("memo\r\nline 2");
+    return day;
+}
+
+CToDo Item(const std::string& subject, int month = 6, int day = 1)
+{
+    CToDo item;
+    item.SetKennmei(subject);
+    item.SetKigenn(2014, month, day);
+    item.SetJyuuyoudo("B2");
+    item.SetMemo(subject + " memo");
+    return item;
+}
+
+class EntryDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { Reset(); }
+
+    /// Day 1 April 2012 filled and loaded, items "first", "second", "third", nothing modified or recorded.
+    void Reset()
+    {
+        Document = CPlanovaDoc();
+        Document.InitUndoHistory();
+        Document.WorkDay = FilledDay(April1);
+        Document.StoreDay();
+        for (const char* subject : {"first", "second", "third"}) {
+            Document.WorkToDo = Item(subject);
+            Document.StoreToDo(Document.ToDoCount);
+        }
+        Document.SetModified(false);
+        Document.LoadDay(April1);
+    }
+
+    const CDayData& StoredDay() const { return Document.DayList().front(); }
+
+    FixedNowScope Clock{ConfirmedAt};
+    CPlanovaDoc Document;
+};
+
+} // namespace
+
+TEST(DayTitlePrefixTest, MonthAndDayLoseTheirLeadingZeroYearKeepsIt)
+{
+    const struct
+    {
+        DateTime Day;
+        const char* Expected;
+    } cases[] = {
+        {April1, "2012年 4月 1日"},
+        {DateTime::FromDate(2012, 12, 10), "2012年12月10日"},
+        {DateTime::FromDate(2012, 10, 1), "2012年10月 1日"},
+        {DateTime::FromDate(999, 1, 20), "0999年 1月20日"},
+        {DateTime::FromDateTime(2012, 4, 1, 18, 30, 0), "2012年 4月 1日"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DayTitlePrefix(c.Day), Sj(c.Expected)) << c.Expected;
+}
+
+TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
+{
+    const auto periodRowEdited = [](int row) {
+        return [row](CDayData& day) {
+            day.SetJigenn(row, "new 1");
+            day.SetYotei(row, "new 2");
+            day.SetNaiyou(row, "new 3");
+            day.SetIro(row, 6);
+        };
+    };
+    struct Shown
+    {
+        std::string ComboText, Text1, Text2, Text3;
+        int ColorIndex;
+    };
+    const struct
+    {
+        const char* Name;
+        int CellRow;
+        int Mode;
+        Shown Start; ///< the value members the dialog must start with
+        std::function<void(CDayData&)> Expected;
+    } cases[] = {
+        {"kind and event",
+         1,
+         EditKindAndEvent,
+         {Sj("45分時程"), Sj("遠足"), "", "", 0},
+         [](CDayData& day) {
+             day.SetJitei("new combo");
+             day.SetGyouji("new 1");
+         }},
+        {"first period row", 2, EditPeriodRow, {"", "L0", "P0", "C0", 0}, periodRowEdited(0)},
+        {"last period row", 11, EditPeriodRow, {"", "L9", "P9", "C9", 1}, periodRowEdited(9)},
+        {"memo",
+         12,
+         EditMemo,
+         {"", "memo\r\nline 2", "", "", 0},
+         [](CDayData& day) { day.SetMemo("new 1"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Reset();
+        ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) {
+            values.ComboText = "new combo";
+            values.Text1 = "new 1";
+            values.Text2 = "new 2";
+            values.Text3 = "new 3";
+            values.ColorIndex = 6;
+        });
+        ASSERT_TRUE(EditDayEntry(Document, c.CellRow, dialog));
+
+        ASSERT_EQ(dialog.Started.size(), 1u);
+        const EntryDialogValues& shown = dialog.Started[0];
+        EXPECT_EQ(shown.EditMode, c.Mode);
+        EXPECT_EQ(shown.TitlePrefix, Sj("2012年 4月 1日"));
+        EXPECT_EQ(shown.ComboText, c.Start.ComboText);
+        EXPECT_EQ(shown.Text1, c.Start.Text1);
+        EXPECT_EQ(shown.Text2, c.Start.Text2);
+        EXPECT_EQ(shown.Text3, c.Start.Text3);
+        EXPECT_EQ(shown.ColorIndex, c.Start.ColorIndex);
+
+        CDayData expected = FilledDay(April1);
+        c.Expected(expected);
+        ASSERT_EQ(Document.DayList().size(), 1u);
+        EXPECT_EQ(StoredDay(), expected);
+        EXPECT_TRUE(Document.IsModified());
+        ASSERT_EQ(Document.UndoTop, 0);
+        EXPECT_EQ(std::get<CDayData>(Document.UndoSnapshots[0]), FilledDay(April1));
+    }
+}
+
+TEST_F(EntryDialogTest, RowsOutsideTheEntriesOpenNothing)
+{
+    for (int cellRow : {-1, 0, 13, 14}) {
+        ScriptedEntryDialog dialog = Confirming();
+        EXPECT_FALSE(EditDayEntry(Document, cellRow, dialog)) << cellRow;
+        EXPECT_TRUE(dialog.Started.empty()) << cellRow;
+    }
+    EXPECT_FALSE(Document.IsModified());
+    EXPECT_EQ(Document.UndoTop, -1);
+}
+
+TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
+{
+    const DateTime may5 = DateTime::FromDate(2012, 5, 5);
+    Document.LoadDay(may5);
+    ScriptedEntryDialog dialog =
+        Confirming([](EntryDialogValues& values) { values.Text1 = Sj("こどもの日"); });
+    ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
+    EXPECT_EQ(dialog.Started[0].TitlePrefix, Sj("2012年 5月 5日"));
+    ASSERT_EQ(Document.DayList().size(), 2u);
+    EXPECT_EQ(Document.DayList()[1].GetMemo(), Sj("こどもの日"));
+    EXPECT_EQ(Document.DayList()[0], FilledDay(April1));
+}
+
+TEST_F(EntryDialogTest, CancelLeavesDocumentHistoryAndModifiedFlag)
+{
+    const CPlanovaDoc before = Document;
+    ScriptedEntryDialog dayDialog = Cancelling();
+    EXPECT_FALSE(EditDayEntry(Document, 5, dayDialog));
+    ScriptedEntryDialog itemDialog = Cancelling();
+    EXPECT_EQ(EditToDoItem(Document, 1, itemDialog), -1);
+    ScriptedEntryDialog newItemDialog = Cancelling();
+    EXPECT_EQ(EditToDoItem(Document, 3, newItemDialog), -1);
+
+    EXPECT_EQ(Document.DayList(), before.DayList());
+    EXPECT_EQ(Document.ToDoList(), before.ToDoList());
+    EXPECT_EQ(Document.ToDoCount, 3);
+    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_FALSE(Document.IsModified());
+}
+
+TEST_F(EntryDialogTest, ConfirmingWithoutChangeRecordsUndoAndMarksModified)
+{
+    ScriptedEntryDialog dayDialog = Confirming();
+    ASSERT_TRUE(EditDayEntry(Document, 4, dayDialog));
+    EXPECT_EQ(StoredDay(), FilledDay(April1));
+    EXPECT_TRUE(Document.IsModified());
+    EXPECT_EQ(Document.UndoTop, 0);
+
+    Document.SetModified(false);
+    ScriptedEntryDialog itemDialog = Confirming();
+    ASSERT_EQ(EditToDoItem(Document, 1, itemDialog), 1);
+    EXPECT_EQ(Document.ToDoList()[1], Item("second"));
+    EXPECT_TRUE(Document.IsModified());
+    EXPECT_EQ(Document.UndoTop, 1);
+}
+
+TEST_F(EntryDialogTest, TheEditedDayIsTheOneOpenedEvenWhenDrawingMovedWorkDay)
+{
+    // A redraw while the dialog is open loads the shown days one by one into WorkDay.
+    const DateTime april2 = DateTime::FromDate(2012, 4, 2);
+    ScriptedEntryDialog dialog([&](EntryDialogValues& values) {
+        Document.LoadDay(april2);
+        Document.WorkDay.SetMemo("drawn");
+        values.Text1 = "edited";
+        return true;
+    });
+    ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
+    ASSERT_EQ(Document.DayList().size(), 1u);
+    EXPECT_EQ(StoredDay().GetMemo(), "edited");
+    EXPECT_EQ(std::get<CDayData>(Document.UndoSnapshots[0]), FilledDay(April1));
+}
+
+TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
+{
+    const struct
+    {
+        int Chosen;
+        int Stored;
+    } cases[] = {{7, 7}, {3, 3}, {0, 0}, {8, 0}, {-1, 0}, {1000, 0}};
+    for (const auto& c : cases) {
+        Document.LoadDay(April1);
+        ScriptedEntryDialog dialog =
+            Confirming([&](EntryDialogValues& values) { values.ColorIndex = c.Chosen; });
+        ASSERT_TRUE(EditDayEntry(Document, 5, dialog));
+        EXPECT_EQ(StoredDay().GetIro(3), c.Stored) << c.Chosen;
+
+        Document.LoadDay(April1);
+        ScriptedEntryDialog reopened;
+        EditDayEntry(Document, 5, reopened);
+        EXPECT_EQ(reopened.Started[0].ColorIndex, c.Stored) << c.Chosen;
+    }
+}
+
+TEST_F(EntryDialogTest, ToDoItemOpensWithItsFieldsAndIsReplacedInPlace)
+{
+    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) {
+        values.Text1 = Sj("成績処理");
+        values.DateValue = DateTime::FromDateTime(2014, 7, 1, 9, 30, 0);
+        values.ComboText = "A3";
+        values.Text2 = "line 1\r\nline 2";
+    });
+    ASSERT_EQ(EditToDoItem(Document, 1, dialog), 1);
+
+    const EntryDialogValues& shown = dialog.Started[0];
+    EXPECT_EQ(shown.EditMode, EditToDo);
+    EXPECT_EQ(shown.TitlePrefix, "");
+    EXPECT_EQ(shown.Text1, "second");
+    EXPECT_TRUE(shown.DateValue.IsIdenticalTo(DateTime::FromDate(2014, 6, 1)));
+    EXPECT_EQ(shown.ComboText, "B2");
+    EXPECT_EQ(shown.Text2, "second memo");
+
+    ASSERT_EQ(Document.ToDoCount, 3);
+    const CToDo& edited = Document.ToDoList()[1];
+    EXPECT_EQ(edited.GetKennmei(), Sj("成績処理"));
+    // The deadline keeps the calendar date only, as the data file does.
+    EXPECT_TRUE(edited.GetKigenn().IsIdenticalTo(DateTime::FromDate(2014, 7, 1)));
+    EXPECT_EQ(edited.GetJyuuyoudo(), "A3");
+    EXPECT_EQ(edited.GetMemo(), "line 1\r\nline 2");
+    EXPECT_EQ(Document.ToDoList()[0], Item("first"));
+    EXPECT_EQ(Document.ToDoList()[2], Item("third"));
+}
+
+TEST_F(EntryDialogTest, ImportanceCodesSetTheDeadlineFromTheMomentOfConfirmation)
+{
+    const DateTime picked = DateTime::FromDate(2014, 7, 1);
+    const struct
+    {
+        const char* Importance;
+        DateTime Deadline;
+    } cases[] = {
+        {"R0", ConfirmedAt.AddDays(-1000).DateOnly()},
+        {"R1", ConfirmedAt.AddDays(1000).DateOnly()},
+        {"R2", ConfirmedAt.AddDays(1000).DateOnly()},
+        {"R3", ConfirmedAt.AddDays(1000).DateOnly()},
+        {"PJ", ConfirmedAt.AddDays(1000).DateOnly()},
+        {"r2", picked},
+        {"R2 ", picked},
+        {"R", picked},
+        {"A1", picked},
+        {"", picked},
+    };
+    for (const auto& c : cases) {
+        ScriptedEntryDialog dialog = Confirming([&](EntryDialogValues& values) {
+            values.ComboText = c.Importance;
+            values.DateValue = picked;
+        });
+        ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
+        EXPECT_TRUE(Document.ToDoList()[0].GetKigenn().IsIdenticalTo(c.Deadline)) << c.Importance;
+        EXPECT_EQ(Document.ToDoList()[0].GetJyuuyoudo(), c.Importance);
+    }
+    EXPECT_EQ(DateTime::FromDate(2017, 1, 30), ConfirmedAt.AddDays(1000).DateOnly());
+}
+
+TEST_F(EntryDialogTest, ANewItemStartsEmptyAndIsAppended)
+{
+    for (int n : {3, 7}) {
+        ScriptedEntryDialog dialog = Confirming();
+        const int count = Document.ToDoCount;
+        ASSERT_EQ(EditToDoItem(Document, n, dialog), count) << n;
+
+        const EntryDialogValues& shown = dialog.Started[0];
+        EXPECT_EQ(shown.Text1, "");
+        EXPECT_EQ(shown.Text2, "");
+        EXPECT_EQ(shown.ComboText, "A1");
+        EXPECT_TRUE(shown.DateValue.IsIdenticalTo(ConfirmedAt));
+
+        ASSERT_EQ(Document.ToDoCount, count + 1);
+        const CToDo& added = Document.ToDoList().back();
+        EXPECT_EQ(added.GetKennmei(), "");
+        EXPECT_EQ(added.GetJyuuyoudo(), "A1");
+        EXPECT_TRUE(added.GetKigenn().IsIdenticalTo(ConfirmedAt.DateOnly()));
+        EXPECT_EQ(Document.ToDoList()[1], Item("second"));
+    }
+}
+
+TEST_F(EntryDialogTest, AnInvalidDeadlineLeftAloneStaysInvalid)
+{
+    CToDo undated = Item("undated");
+    undated.SetKigenn(2014, 2, 30);
+    Document.WorkToDo = undated;
+    Document.StoreToDo(0);
+    ScriptedEntryDialog dialog = Confirming();
+    EditToDoItem(Document, 0, dialog);
+    EXPECT_FALSE(Document.ToDoList()[0].GetKigenn().IsValid());
+}
+
+TEST_F(EntryDialogTest, UndoAfterEditingAnItemAppendsItsFormerVersion)
+{
+    // Drawing while the dialog is open leaves the last drawn item in WorkToDo.
+    ScriptedEntryDialog dialog([&](EntryDialogValues& values) {
+        Document.LoadToDo(2);
+        values.Text1 = "edited";
+        return true;
+    });
+    ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
+    ASSERT_TRUE(UndoLast(Document));
+    ASSERT_EQ(Document.ToDoCount, 4);
+    EXPECT_EQ(Document.ToDoList()[0].GetKennmei(), "edited");
+    EXPECT_EQ(Document.ToDoList()[3], Item("first"));
+}
+
+TEST_F(EntryDialogTest, UndoAfterAddingAnItemRemovesIt)
+{
+    const std::vector<CToDo> before = Document.ToDoList();
+    Document.LoadToDo(0); // what the ToDo pane drew last
+    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ASSERT_EQ(EditToDoItem(Document, 3, dialog), 3);
+    ASSERT_EQ(Document.UndoKinds[0], UndoAddedToDo);
+
+    Document.SetModified(false);
+    ASSERT_TRUE(UndoLast(Document));
+    EXPECT_EQ(Document.ToDoList(), before);
+    EXPECT_EQ(Document.ToDoCount, 3);
+    EXPECT_TRUE(Document.IsModified());
+    EXPECT_FALSE(CanUndo(Document));
+}
+
+TEST_F(EntryDialogTest, UndoOfAnAddedItemFollowsItAndRemovesOnlyIt)
+{
+    ScriptedEntryDialog addA = Confirming([](EntryDialogValues& values) { values.Text1 = "A"; });
+    ScriptedEntryDialog addB = Confirming([](EntryDialogValues& values) { values.Text1 = "B"; });
+    EditToDoItem(Document, 3, addA);
+    EditToDoItem(Document, 4, addB);
+    // Moved to the top by exchanging contents without an undo entry, as the move commands do.
+    const CToDo first = Document.ToDoList()[0];
+    Document.WorkToDo = Document.ToDoList()[3];
+    Document.StoreToDo(0);
+    Document.WorkToDo = first;
+    Document.StoreToDo(3);
+
+    ASSERT_TRUE(UndoLast(Document)); // B
+    ASSERT_TRUE(UndoLast(Document)); // A, now first
+    std::vector<std::string> subjects;
+    for (const CToDo& item : Document.ToDoList())
+        subjects.push_back(item.GetKennmei());
+    EXPECT_EQ(subjects, (std::vector<std::string>{"second", "third", "first"}));
+}
+
+TEST_F(EntryDialogTest, UndoOfAnAddedItemChangedSinceRemovesNothing)
+{
+    ScriptedEntryDialog add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    EditToDoItem(Document, 3, add);
+    // Changed without an undo entry of its own (a paste over it would do this).
+    Document.WorkToDo = Item("pasted");
+    Document.StoreToDo(3);
+    const std::vector<CToDo> before = Document.ToDoList();
+
+    ASSERT_TRUE(UndoLast(Document));
+    EXPECT_EQ(Document.ToDoList(), before);
+}
