@@ -165,6 +165,8 @@ bool CPlanovaView::ExecuteCommand(int commandId)
         View->ToggleToDoView();
         break;
     default: {
+        if (!IsEditCommand(commandId))
+            return false;
         const EditOutcome outcome = ExecuteEditCommand(*View, commandId, Dialog());
         if (outcome == EditOutcome::NotRun)
             return false;
