@@ -68,6 +68,11 @@ bool CPlanovaApp::Start(const QStringList& files)
     connect(Manager.get(), &DocumentManager::DocumentClosed, this,
             [this](int serial) { Store->Remove(serial); });
 
+    // The main window is shown before any document window is added: a window added to the hidden
+    // tabbed area is never activated nor maximised in its tab when the area is shown later.
+    if (Options.ShowWindow)
+        Frame->showMaximized();
+
     Store->Start();
     OfferRecovery();
 
@@ -90,8 +95,6 @@ bool CPlanovaApp::Start(const QStringList& files)
         Instance->Listen(Options.InstanceName);
     }
 
-    if (Options.ShowWindow)
-        Frame->showMaximized();
     return true;
 }
 

@@ -1,17 +1,28 @@
 #include "gui/CPlanovaView.h"
 
+#include "gui/CDayDataIns.h"
 #include "gui/InfoPane.h"
 #include "gui/QtCanvas.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
+#include "view/CommandTable.h"
+#include "view/EditCommands.h"
 #include "view/PlannerView.h"
+#include "view/Selection.h"
 
 #include <QCalendarWidget>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleHints>
 #include <QTimer>
+
+#include <optional>
 
 // Resources of a static library must be registered by name from outside any namespace.
 static void InitialiseViewResources()
@@ -28,6 +39,39 @@ DateTime NowInWholeSeconds()
 {
     const DateTime now = Now();
     return DateTime::FromDateTime(now.Year(), now.Month(), now.Day(), now.Hour(), now.Minute(), now.Second());
+}
+
+Point PointOf(const QMouseEvent& event)
+{
+    const QPoint at = event.position().toPoint();
+    return {at.x(), at.y()};
+}
+
+/// The navigation key of a key event; keys held with Ctrl, Alt or Meta stay shortcuts.
+std::optional<NavigationKey> NavigationKeyOf(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return NavigationKey::Enter;
+    case Qt::Key_Left:
+        return NavigationKey::Left;
+    case Qt::Key_Right:
+        return NavigationKey::Right;
+    case Qt::Key_Up:
+        return NavigationKey::Up;
+    case Qt::Key_Down:
+        return NavigationKey::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
+QString Utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -72,8 +116,13 @@ bool CPlanovaView::IsCommandEnabled(int commandId) const
     case ViewCommand::ToDoView:
         return true;
     default:
-        return false;
+        return IsEditCommandEnabled(*View, commandId);
     }
+}
+
+std::string CPlanovaView::CommandText(int commandId) const
+{
+    return EditCommandText(*View, commandId);
 }
 
 bool CPlanovaView::IsCommandChecked(int commandId) const
@@ -115,11 +164,134 @@ bool CPlanovaView::ExecuteCommand(int commandId)
     case ViewCommand::ToDoView:
         View->ToggleToDoView();
         break;
-    default:
-        return false;
+    default: {
+        if (!IsEditCommand(commandId))
+            return false;
+        const EditOutcome outcome = ExecuteEditCommand(*View, commandId, Dialog());
+        if (outcome == EditOutcome::NotRun)
+            return false;
+        Finish(outcome == EditOutcome::DocumentChanged);
+        return true;
+    }
     }
     Redraw();
     return true;
+}
+
+void CPlanovaView::SetEntryDialog(EntryDialog* dialog)
+{
+    ExternalDialog = dialog;
+}
+
+void CPlanovaView::SetPopupRunner(PopupRunner runner)
+{
+    Popup = std::move(runner);
+}
+
+EntryDialog& CPlanovaView::Dialog()
+{
+    if (ExternalDialog)
+        return *ExternalDialog;
+    if (!OwnDialog)
+        OwnDialog = new CDayDataIns(this);
+    return *OwnDialog;
+}
+
+void CPlanovaView::Finish(bool documentChanged)
+{
+    WriteFormData();
+    if (documentChanged && OnDocumentEdited)
+        OnDocumentEdited();
+    Redraw();
+}
+
+bool CPlanovaView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (NavigationKeyOf(*key) && TakesKey(View->State)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void CPlanovaView::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<NavigationKey> key = NavigationKeyOf(*event);
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const KeyOutcome outcome = PressKey(*View, *key, Dialog());
+    if (!outcome.Taken) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Finish(outcome.DocumentChanged);
+}
+
+void CPlanovaView::mousePressEvent(QMouseEvent* event)
+{
+    switch (event->button()) {
+    case Qt::LeftButton:
+        PressLeft(*View, PointOf(*event), static_cast<std::int64_t>(event->timestamp()));
+        Finish(false);
+        break;
+    case Qt::RightButton: {
+        const bool menu = PressRight(*View, PointOf(*event));
+        Finish(false);
+        if (menu)
+            ShowCellMenu(event->globalPosition().toPoint());
+        break;
+    }
+    default:
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CPlanovaView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept(); // the press before it did the work
+        return;
+    }
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const bool changed =
+        DoubleClickLeft(*View, PointOf(*event), static_cast<std::int64_t>(event->timestamp()), interval, Dialog());
+    event->accept();
+    Finish(changed);
+}
+
+void CPlanovaView::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+}
+
+void CPlanovaView::ShowCellMenu(const QPoint& screenPosition)
+{
+    QMenu menu(this);
+    menu.setTitle(QStringLiteral("セルの操作"));
+    for (const PopupEntry& entry : CellContextMenu()) {
+        if (entry.Id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* item = menu.addAction(Utf8(entry.Text));
+        item->setData(entry.Id);
+        item->setEnabled(IsCommandEnabled(entry.Id));
+    }
+    QAction* chosen = Popup ? Popup(menu, screenPosition) : menu.exec(screenPosition);
+    if (!chosen)
+        return;
+    const int id = chosen->data().toInt();
+    // The menu may have stayed open while something else changed the selection.
+    if (IsCommandEnabled(id))
+        ExecuteCommand(id);
 }
 
 void CPlanovaView::RefreshFromDocument()

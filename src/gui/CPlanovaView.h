@@ -4,14 +4,19 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class QAction;
+class QMenu;
 class QScrollBar;
 class QTimer;
 
 namespace planova {
 
+class CDayDataIns;
 class DateTime;
+class EntryDialog;
 class InfoPane;
 class PlannerView;
 struct ScreenDrawResult;
@@ -20,6 +25,10 @@ struct ScreenDrawResult;
  * The planner view of a document window: the information pane on the left and the day, week or
  * month planner with the optional ToDo pane to its right, drawn through the Qt-free PlannerView.
  * Timer 1 refreshes the pane's sky read-outs twice a second without redrawing the planner.
+ *
+ * Mouse buttons and the keys Enter and ←↑→↓ select and open cells and ToDo rows; the editing
+ * commands run on the selection. The view only translates Qt's events: what they do is decided by
+ * the Qt-free selection and editing operations of src/view.
  */
 class CPlanovaView : public QWidget, public DocumentView
 {
@@ -31,6 +40,7 @@ public:
 
     bool IsCommandEnabled(int commandId) const override;
     bool IsCommandChecked(int commandId) const override;
+    std::string CommandText(int commandId) const override;
     bool ExecuteCommand(int commandId) override;
     void RefreshFromDocument() override;
 
@@ -50,11 +60,26 @@ public:
     /// How many times the view was told to redraw from the document.
     int RefreshCount() const { return Refreshes; }
 
+    /// The edit dialog the view runs (not owned; it must outlive its use); nullptr: the view's own CDayDataIns.
+    void SetEntryDialog(EntryDialog* dialog);
+
+    /// Shows the cell context menu at a screen position and returns the chosen item (nullptr: none).
+    using PopupRunner = std::function<QAction*(QMenu& menu, const QPoint& screenPosition)>;
+    /// Replaces how the cell context menu is shown (tests look at the menu instead); empty: QMenu::exec.
+    void SetPopupRunner(PopupRunner runner);
+
     /// The refresh period of the read-outs in milliseconds.
     static constexpr int SkyRefreshMilliseconds = 500;
 
 protected:
+    /// Enter and the arrow keys reach the view before the main window's shortcuts while it takes them.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    /// The platform's context-menu request after a right click is ignored: the press opened the menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnCalendarSelection();
@@ -65,11 +90,18 @@ private:
     void PlaceScrollBar(const ScreenDrawResult& drawn);
     /// Ends a command that changed what the planner shows.
     void Redraw();
+    /// Ends input or a command: the form data are written and the view (every view of a changed document) redrawn.
+    void Finish(bool documentChanged);
+    EntryDialog& Dialog();
+    void ShowCellMenu(const QPoint& screenPosition);
 
     std::unique_ptr<PlannerView> View;
     InfoPane* Pane = nullptr;
     QScrollBar* ScrollBar = nullptr;
     QTimer* Timer = nullptr;
+    EntryDialog* ExternalDialog = nullptr;
+    CDayDataIns* OwnDialog = nullptr;
+    PopupRunner Popup;
     int Paints = 0;
     int Refreshes = 0;
 };

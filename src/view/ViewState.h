@@ -5,10 +5,19 @@
 #include "view/Canvas.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace planova {
+
+/// A left press that hit a planner cell: the cell, the first date of the grid it was made on, and when.
+struct CellPress
+{
+    int Cell = -1;
+    DateTime GridStart;
+    std::int64_t Time = 0; ///< milliseconds, on the clock of the input events
+};
 
 /// The view's mode, shown dates, selection and the layout of its last redraw.
 struct ViewState
@@ -32,6 +41,8 @@ struct ViewState
     double MoonAgeAt21 = 0.0; ///< moon age at 21:00 of the document's working day
     int ToDoSort = 0;         ///< 0 importance, 1 deadline
     bool JUwagaki = false;    ///< inserting the timetable overwrites the plans
+    /// The last two left presses on cells, oldest first: a double-click opens the day its first click chose.
+    std::array<CellPress, 2> RecentCellPresses{};
 };
 
 /// The view's working copies of the print settings (what the print options dialog edits).

@@ -1,0 +1,209 @@
+#include "view/Selection.h"
+
+#include "view/OpenEntry.h"
+#include "view/PlannerView.h"
+#include "view/ToDoSort.h"
+
+#include <algorithm>
+
+namespace planova {
+
+namespace {
+
+constexpr int LastDayRow = DayRow::Count - 1;
+constexpr int LastWeekRow = MonthWeekRows - 1;
+constexpr int LastColumn = WeekDays - 1;
+
+int FirstHit(const std::vector<Rect>& rects, int count, Point point)
+{
+    const int tested = std::min(count, static_cast<int>(rects.size()));
+    for (int k = 0; k < tested; ++k)
+        if (rects[static_cast<std::size_t>(k)].Contains(point))
+            return k;
+    return -1;
+}
+
+/// Clears the selection and selects what the point hits; returns the hit.
+HitResult SelectAt(ViewState& state, Point point)
+{
+    state.SelectedCell = -1;
+    state.SelectedToDoRow = -1;
+    const HitResult hit = HitTest(state, point);
+    state.SelectedCell = hit.Cell;
+    state.SelectedToDoRow = hit.ToDoRow;
+    return hit;
+}
+
+void RememberCellPress(ViewState& state, int cell, std::int64_t time)
+{
+    state.RecentCellPresses[0] = state.RecentCellPresses[1];
+    state.RecentCellPresses[1] = CellPress{cell, state.FirstShownDate, time};
+}
+
+/**
+ * The grid the first click of a double-click on the cell was made on: the earliest of the recent
+ * presses on that cell within the interval. Some platforms deliver the second press of a
+ * double-click as a press of its own; when the first click chose a day of another month, the grid
+ * has moved between the two presses, and the double-click is about the day the user first clicked.
+ */
+const CellPress* FirstClickOf(const ViewState& state, int cell, std::int64_t time, int interval)
+{
+    for (const CellPress& press : state.RecentCellPresses)
+        if (press.Cell == cell && press.Time <= time && time - press.Time < interval)
+            return &press;
+    return nullptr;
+}
+
+void MoveCell(PlannerView& view, NavigationKey key)
+{
+    ViewState& state = view.State;
+    const ViewMode mode = view.Mode();
+    CellPlace place = SplitCell(mode, state.SelectedCell);
+    const int lastRow = mode == ViewMode::Month ? LastWeekRow : LastDayRow;
+    const bool columns = mode != ViewMode::Day;
+    switch (key) {
+    case NavigationKey::Up:
+        if (place.Row > 0)
+            --place.Row;
+        break;
+    case NavigationKey::Down:
+        if (place.Row < lastRow)
+            ++place.Row;
+        break;
+    case NavigationKey::Left:
+        if (columns && place.Column > 0)
+            --place.Column;
+        break;
+    case NavigationKey::Right:
+        if (columns && place.Column < LastColumn)
+            ++place.Column;
+        break;
+    case NavigationKey::Enter:
+        break;
+    }
+    state.SelectedCell = CellIndexOf(mode, place.Column, place.Row);
+}
+
+void MoveToDoRow(ViewState& state, NavigationKey key, int count)
+{
+    int& row = state.SelectedToDoRow;
+    int& top = state.ToDoScrollTop;
+    if (key == NavigationKey::Down) {
+        const int limit = std::min(count, state.ToDoRowCount - 1);
+        if (row <= limit)
+            ++row;
+        if (row > limit) {
+            ++top;
+            --row;
+            if (row + top > count)
+                --top;
+        }
+    } else if (key == NavigationKey::Up) {
+        if (row > 0)
+            --row;
+        if (row < 1) {
+            ++row;
+            top = std::max(0, top - 1);
+        }
+    }
+    state.ToDoScrollPos = top;
+}
+
+} // namespace
+
+CellPlace SplitCell(ViewMode mode, int cell)
+{
+    switch (mode) {
+    case ViewMode::Week:
+        return {cell / DayRow::Count, cell % DayRow::Count};
+    case ViewMode::Month:
+        return {cell / MonthWeekRows, cell % MonthWeekRows};
+    case ViewMode::Day:
+        break;
+    }
+    return {0, cell};
+}
+
+DateTime DayOfCell(ViewMode mode, const DateTime& firstShown, int cell)
+{
+    const CellPlace place = SplitCell(mode, cell);
+    const int weeks = mode == ViewMode::Month ? place.Row : 0;
+    return firstShown.AddDays(place.Column + WeekDays * weeks);
+}
+
+HitResult HitTest(const ViewState& state, Point point)
+{
+    HitResult hit;
+    hit.Cell = FirstHit(state.CellRects, state.CellCount, point);
+    if (state.ToDoView)
+        hit.ToDoRow = FirstHit(state.ToDoRowRects, state.ToDoRowCount, point);
+    return hit;
+}
+
+void SelectCellDay(PlannerView& view)
+{
+    ViewState& state = view.State;
+    if (state.SelectedCell < 0)
+        return;
+    const DateTime day = DayOfCell(view.Mode(), state.FirstShownDate, state.SelectedCell);
+    CPlanovaDoc& document = view.Document();
+    document.WorkDay.SetDate(day);
+    document.LoadDay(day);
+    state.CurrentDate = day;
+    state.CalendarDate = day;
+}
+
+void PressLeft(PlannerView& view, Point point, std::int64_t time)
+{
+    const HitResult hit = SelectAt(view.State, point);
+    if (hit.Cell >= 0) {
+        RememberCellPress(view.State, hit.Cell, time);
+        SelectCellDay(view);
+    }
+}
+
+bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, EntryDialog& dialog)
+{
+    ViewState& state = view.State;
+    const HitResult hit = SelectAt(state, point);
+    if (hit.Cell >= 0) {
+        if (const CellPress* first = FirstClickOf(state, hit.Cell, time, interval))
+            state.FirstShownDate = first->GridStart; // the next redraw writes it again
+        state.RecentCellPresses = {};
+        SelectCellDay(view);
+        return OpenEntry(view, dialog);
+    }
+    if (hit.ToDoRow == 0)
+        return SortToDo(view.Document(), state.ToDoSort);
+    if (hit.ToDoRow > 0)
+        return OpenEntry(view, dialog);
+    return false;
+}
+
+bool PressRight(PlannerView& view, Point point)
+{
+    const HitResult hit = SelectAt(view.State, point);
+    return hit.Cell >= 0 || hit.ToDoRow >= 1;
+}
+
+bool TakesKey(const ViewState& state)
+{
+    return state.SelectedCell >= 0 || state.SelectedToDoRow >= 0;
+}
+
+KeyOutcome PressKey(PlannerView& view, NavigationKey key, EntryDialog& dialog)
+{
+    KeyOutcome outcome;
+    if (!TakesKey(view.State))
+        return outcome;
+    outcome.Taken = true;
+    if (key == NavigationKey::Enter)
+        outcome.DocumentChanged = OpenEntry(view, dialog);
+    else if (view.State.SelectedCell >= 0)
+        MoveCell(view, key);
+    else
+        MoveToDoRow(view.State, key, view.Document().ToDoCount);
+    return outcome;
+}
+
+} // namespace planova

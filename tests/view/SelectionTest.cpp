@@ -1,0 +1,446 @@
+#include "view/Selection.h"
+
+#include "support/Cp932Literals.h"
+#include "support/EditingViewFixture.h"
+#include "view/OpenEntry.h"
+#include "view/ToDoSort.h"
+
+#include <gtest/gtest.h>
+
+namespace planova {
+namespace {
+
+using test::Cancelling;
+using test::Confirming;
+using test::Day;
+using test::ScriptedEntryDialog;
+using test::Sj;
+
+class SelectionTest : public test::EditingViewFixture
+{
+protected:
+    void ExpectShown(const DateTime& day)
+    {
+        EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(day));
+        EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(day));
+        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(day));
+    }
+
+    ScriptedEntryDialog Dialog; // cancels
+};
+
+TEST(SplitCellTest, CellIndexToColumnAndRowAndDay)
+{
+    struct Case
+    {
+        ViewMode Mode;
+        int Cell;
+        CellPlace Place;
+        int DaysAfterFirst;
+    };
+    const Case cases[] = {
+        {ViewMode::Day, 0, {0, 0}, 0},    {ViewMode::Day, 12, {0, 12}, 0},
+        {ViewMode::Week, 39, {3, 0}, 3},  {ViewMode::Week, 90, {6, 12}, 6},
+        {ViewMode::Month, 0, {0, 0}, 0},  {ViewMode::Month, 41, {6, 5}, 41},
+        {ViewMode::Month, 7, {1, 1}, 8},
+    };
+    const DateTime first = Day(2024, 5, 26);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Cell);
+        EXPECT_EQ(SplitCell(c.Mode, c.Cell), c.Place);
+        EXPECT_EQ(CellIndexOf(c.Mode, c.Place.Column, c.Place.Row), c.Cell);
+        EXPECT_TRUE(DayOfCell(c.Mode, first, c.Cell).IsIdenticalTo(first.AddDays(c.DaysAfterFirst)));
+    }
+}
+
+TEST_F(SelectionTest, HitTestingCountsLeftAndTopEdgesAndSeesToDoRowsOnlyWhileThePaneIsShown)
+{
+    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    const Rect cell = View.State.CellRects[4];
+    EXPECT_EQ(HitTest(View.State, {cell.Left, cell.Top}).Cell, 4);
+    EXPECT_EQ(HitTest(View.State, {cell.Right - 1, cell.Bottom - 1}).Cell, 4);
+    EXPECT_EQ(HitTest(View.State, {cell.Left, cell.Bottom}).Cell, 5);
+    EXPECT_EQ(HitTest(View.State, {cell.Right, cell.Top}).Cell, -1);
+
+    const Point row = ToDoRowPoint(2);
+    EXPECT_EQ(HitTest(View.State, row).ToDoRow, 2);
+    EXPECT_EQ(HitTest(View.State, row).Cell, -1);
+    View.State.ToDoView = false; // the rectangles of the last redraw are still there
+    EXPECT_EQ(HitTest(View.State, row).ToDoRow, -1);
+    EXPECT_EQ(HitTest(View.State, {5, 5}).Cell, -1);
+}
+
+TEST_F(SelectionTest, MonthViewClickSelectsTheDayOfTheCell)
+{
+    struct Case
+    {
+        const char* Name;
+        int Column;
+        int Row;
+        DateTime Day;
+    };
+    // June 2024 begins on a Saturday: the grid runs from Sunday 26 May to Saturday 6 July.
+    const Case cases[] = {
+        {"first cell", 0, 0, Day(2024, 5, 26)},
+        {"a day of the month", 3, 2, Day(2024, 6, 12)},
+        {"row 5, column 6", 6, 5, Day(2024, 7, 6)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Start(ViewMode::Month, Day(2024, 6, 20));
+        ASSERT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Day(2024, 5, 26)));
+        const int cell = CellIndexOf(ViewMode::Month, c.Column, c.Row);
+        PressLeft(View, CellPoint(cell), 1000);
+        EXPECT_EQ(View.State.SelectedCell, cell);
+        EXPECT_EQ(View.State.SelectedToDoRow, -1);
+        ExpectShown(c.Day);
+        EXPECT_FALSE(Document.IsModified());
+    }
+    // The next redraw shows the month of a day chosen outside the shown month: July 2024.
+    Draw();
+    EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Day(2024, 6, 30)));
+}
+
+TEST_F(SelectionTest, APressOutsideEveryCellClearsTheSelectionAndKeepsTheDay)
+{
+    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    View.State.SelectedCell = 20;
+    PressLeft(View, {20, 400}, 1000);
+    EXPECT_EQ(View.State.SelectedCell, -1);
+    EXPECT_EQ(View.State.SelectedToDoRow, -1);
+    ExpectShown(Day(2024, 6, 12));
+
+    PressLeft(View, ToDoRowPoint(3), 2000);
+    EXPECT_EQ(View.State.SelectedToDoRow, 3);
+    EXPECT_EQ(View.State.SelectedCell, -1);
+}
+
+TEST_F(SelectionTest, DoubleClickOnAWeekDateHeaderShowsThatDayWithTheToDoPaneAsItWas)
+{
+    for (const bool toDoView : {false, true}) {
+        SCOPED_TRACE(toDoView);
+        Start(ViewMode::Week, Day(2024, 6, 10), toDoView); // Monday; the week starts on Sunday 9 June
+        View.Print.PrintType = 1;
+        const int wednesdayHeader = CellIndexOf(ViewMode::Week, 3, DayRow::Date);
+        PressLeft(View, CellPoint(wednesdayHeader), 1000);
+        EXPECT_FALSE(DoubleClickLeft(View, CellPoint(wednesdayHeader), 1001, 500, Dialog));
+        EXPECT_EQ(View.Mode(), ViewMode::Day);
+        EXPECT_EQ(View.State.ToDoView, toDoView);
+        EXPECT_EQ(View.Print.PrintType, 1);
+        EXPECT_EQ(View.State.SelectedCell, -1);
+        ExpectShown(Day(2024, 6, 12));
+        EXPECT_TRUE(Dialog.Started.empty());
+    }
+}
+
+TEST_F(SelectionTest, DoubleClickOnTheDayViewsDateHeaderOpensNothing)
+{
+    Start(ViewMode::Day, Day(2024, 6, 12));
+    EXPECT_FALSE(DoubleClickLeft(View, CellPoint(DayRow::Date), 1000, 500, Dialog));
+    EXPECT_TRUE(Dialog.Started.empty());
+    EXPECT_EQ(View.Mode(), ViewMode::Day);
+    EXPECT_EQ(View.State.SelectedCell, DayRow::Date);
+    ExpectShown(Day(2024, 6, 12));
+    EXPECT_FALSE(Document.IsModified());
+}
+
+TEST_F(SelectionTest, DoubleClickOnAPeriodRowEditsItWithTheDialog)
+{
+    Start(ViewMode::Week, Day(2024, 4, 3));
+    StoreNumberedDay(Day(2024, 4, 2));
+    const int cell = CellIndexOf(ViewMode::Week, 2, DayRow::FirstPeriod + 3);
+    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text2 = "new plan"; });
+    PressLeft(View, CellPoint(cell), 1000);
+    EXPECT_TRUE(DoubleClickLeft(View, CellPoint(cell), 1001, 500, dialog));
+
+    ASSERT_EQ(dialog.Started.size(), 1u);
+    EXPECT_EQ(dialog.Started[0].EditMode, EditPeriodRow);
+    EXPECT_EQ(dialog.Started[0].Text1, "L3");
+    EXPECT_EQ(dialog.Started[0].TitlePrefix, Sj("2024年 4月 2日"));
+    EXPECT_EQ(StoredDay(Day(2024, 4, 2)).GetYotei(3), "new plan");
+    EXPECT_EQ(View.State.SelectedCell, cell);
+    ExpectShown(Day(2024, 4, 2));
+    EXPECT_EQ(Document.UndoTop, 0);
+}
+
+TEST_F(SelectionTest, DoubleClickInTheMonthViewOpensTheDayOfItsFirstClick)
+{
+    // A click on a day of another month moves the grid at the next redraw, which may come before
+    // the double-click arrives; some platforms also deliver the second click as a press.
+    struct Case
+    {
+        const char* Name;
+        std::vector<std::int64_t> Presses; // a redraw follows each press
+        std::int64_t DoubleClick;
+        DateTime Opened;
+    };
+    const Case cases[] = {
+        {"press, redraw, double-click", {1000}, 1200, Day(2024, 5, 26)},
+        {"press, redraw, second press, double-click", {1000, 1200}, 1200, Day(2024, 5, 26)},
+        {"a press long before is no first click", {1000}, 5000, Day(2024, 4, 28)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        View.State.RecentCellPresses = {};
+        Start(ViewMode::Month, Day(2024, 6, 20));
+        for (const std::int64_t time : c.Presses) {
+            PressLeft(View, CellPoint(0), time);
+            Draw();
+        }
+        DoubleClickLeft(View, CellPoint(0), c.DoubleClick, 500, Dialog);
+        EXPECT_EQ(View.Mode(), ViewMode::Day);
+        ExpectShown(c.Opened);
+    }
+}
+
+TEST_F(SelectionTest, RightPressSelectsWithoutChangingTheDayAndTellsWhetherTheMenuOpens)
+{
+    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    AddItems(2);
+    Draw();
+    struct Case
+    {
+        const char* Name;
+        Point At;
+        int Cell;
+        int ToDoRow;
+        bool Menu;
+    };
+    const Case cases[] = {
+        {"a cell of another day", CellPoint(CellIndexOf(ViewMode::Week, 5, 4)), 5 * 13 + 4, -1, true},
+        {"the ToDo header", ToDoRowPoint(0), -1, 0, false},
+        {"an item", ToDoRowPoint(1), -1, 1, true},
+        {"an empty ToDo row", ToDoRowPoint(6), -1, 6, true},
+        {"nothing", {20, 400}, -1, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(PressRight(View, c.At), c.Menu);
+        EXPECT_EQ(View.State.SelectedCell, c.Cell);
+        EXPECT_EQ(View.State.SelectedToDoRow, c.ToDoRow);
+        ExpectShown(Day(2024, 6, 12));
+    }
+}
+
+TEST_F(SelectionTest, ArrowKeysMoveTheCellWithinTheGridAndStopAtItsEdges)
+{
+    struct Case
+    {
+        const char* Name;
+        ViewMode Mode;
+        CellPlace From;
+        NavigationKey Key;
+        CellPlace To;
+    };
+    using enum NavigationKey;
+    const Case cases[] = {
+        {"week: down", ViewMode::Week, {2, 4}, Down, {2, 5}},
+        {"week: down on the memo row", ViewMode::Week, {2, 12}, Down, {2, 12}},
+        {"week: up", ViewMode::Week, {2, 4}, Up, {2, 3}},
+        {"week: up on the date header", ViewMode::Week, {2, 0}, Up, {2, 0}},
+        {"week: right", ViewMode::Week, {2, 4}, Right, {3, 4}},
+        {"week: right on the last column", ViewMode::Week, {6, 4}, Right, {6, 4}},
+        {"week: left", ViewMode::Week, {2, 4}, Left, {1, 4}},
+        {"week: left on the first column", ViewMode::Week, {0, 4}, Left, {0, 4}},
+        {"month: down on the last week row", ViewMode::Month, {3, 5}, Down, {3, 5}},
+        {"month: down", ViewMode::Month, {3, 4}, Down, {3, 5}},
+        {"month: right on the last column", ViewMode::Month, {6, 2}, Right, {6, 2}},
+        {"day: down on the memo row", ViewMode::Day, {0, 12}, Down, {0, 12}},
+        {"day: up", ViewMode::Day, {0, 5}, Up, {0, 4}},
+        {"day: left does nothing", ViewMode::Day, {0, 5}, Left, {0, 5}},
+        {"day: right does nothing", ViewMode::Day, {0, 5}, Right, {0, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Start(c.Mode, Day(2024, 6, 12));
+        View.State.SelectedCell = CellIndexOf(c.Mode, c.From.Column, c.From.Row);
+        const KeyOutcome outcome = PressKey(View, c.Key, Dialog);
+        EXPECT_TRUE(outcome.Taken);
+        EXPECT_FALSE(outcome.DocumentChanged);
+        EXPECT_EQ(View.State.SelectedCell, CellIndexOf(c.Mode, c.To.Column, c.To.Row));
+        ExpectShown(Day(2024, 6, 12));
+    }
+}
+
+TEST_F(SelectionTest, ToDoArrowKeysMoveTheRowAndScrollThePaneAtItsEnds)
+{
+    struct Case
+    {
+        const char* Name;
+        int Items;
+        int Row;
+        int Top;
+        NavigationKey Key;
+        int ExpectedRow;
+        int ExpectedTop;
+    };
+    using enum NavigationKey;
+    // The window holds ten pane rows: the header and nine items.
+    const Case cases[] = {
+        {"down from the last of three items stays", 3, 3, 0, Down, 3, 0},
+        {"down to the next item", 3, 1, 0, Down, 2, 0},
+        {"down from the header", 3, 0, 0, Down, 1, 0},
+        {"up from the first row at the top stays", 3, 1, 0, Up, 1, 0},
+        {"up", 3, 3, 0, Up, 2, 0},
+        {"down on the last row scrolls", 20, 9, 0, Down, 9, 1},
+        {"down on the last row of the last page stays", 20, 9, 11, Down, 9, 11},
+        {"up on the first row scrolls back", 20, 1, 4, Up, 1, 3},
+        {"up from the header selects the first row", 20, 0, 4, Up, 1, 3},
+    };
+    WindowSize = TenToDoRows;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Document = CPlanovaDoc();
+        AddItems(c.Items);
+        Start(ViewMode::Week, Day(2024, 6, 12), true);
+        ASSERT_EQ(View.State.ToDoRowCount, 10);
+        View.State.SelectedToDoRow = c.Row;
+        View.State.ToDoScrollTop = c.Top;
+        EXPECT_TRUE(PressKey(View, c.Key, Dialog).Taken);
+        EXPECT_EQ(View.State.SelectedToDoRow, c.ExpectedRow);
+        EXPECT_EQ(View.State.ToDoScrollTop, c.ExpectedTop);
+        EXPECT_EQ(View.State.ToDoScrollPos, c.ExpectedTop);
+    }
+}
+
+TEST_F(SelectionTest, KeysPassWithoutASelection)
+{
+    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    for (const NavigationKey key : {NavigationKey::Enter, NavigationKey::Down, NavigationKey::Left}) {
+        EXPECT_FALSE(TakesKey(View.State));
+        EXPECT_FALSE(PressKey(View, key, Dialog).Taken);
+    }
+    EXPECT_TRUE(Dialog.Started.empty());
+}
+
+TEST_F(SelectionTest, EnterOpensTheSelectedCellOnTheDayOfItsColumn)
+{
+    Start(ViewMode::Week, Day(2024, 6, 12));
+    StoreNumberedDay(Day(2024, 6, 14));
+    // Selected with the keys: the shown day is still 12 June.
+    View.State.SelectedCell = CellIndexOf(ViewMode::Week, 5, DayRow::Memo);
+    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new memo"; });
+    const KeyOutcome outcome = PressKey(View, NavigationKey::Enter, dialog);
+    EXPECT_TRUE(outcome.Taken);
+    EXPECT_TRUE(outcome.DocumentChanged);
+    ASSERT_EQ(dialog.Started.size(), 1u);
+    EXPECT_EQ(dialog.Started[0].EditMode, EditMemo);
+    EXPECT_EQ(dialog.Started[0].Text1, "memo");
+    EXPECT_EQ(StoredDay(Day(2024, 6, 14)).GetMemo(), "new memo");
+    ExpectShown(Day(2024, 6, 14));
+}
+
+TEST_F(SelectionTest, OpeningACellShowsItsDayAlsoWhenTheDialogIsCancelled)
+{
+    Start(ViewMode::Week, Day(2024, 6, 12));
+    View.State.SelectedCell = CellIndexOf(ViewMode::Week, 1, DayRow::KindAndEvent);
+    ScriptedEntryDialog dialog = Cancelling();
+    EXPECT_FALSE(OpenEntry(View, dialog));
+    ASSERT_EQ(dialog.Started.size(), 1u);
+    EXPECT_EQ(dialog.Started[0].EditMode, EditKindAndEvent);
+    ExpectShown(Day(2024, 6, 10));
+    EXPECT_FALSE(Document.IsModified());
+    EXPECT_EQ(Document.UndoTop, -1);
+}
+
+TEST_F(SelectionTest, DoubleClickOnAnEmptyToDoRowAppendsANewItem)
+{
+    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    AddItems(3);
+    Draw();
+    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new"; });
+    EXPECT_TRUE(DoubleClickLeft(View, ToDoRowPoint(6), 1000, 500, dialog));
+    ASSERT_EQ(dialog.Started.size(), 1u);
+    EXPECT_EQ(dialog.Started[0].EditMode, EditToDo);
+    EXPECT_EQ(dialog.Started[0].Text1, "");
+    EXPECT_EQ(dialog.Started[0].ComboText, "A1");
+    EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "item 2", "new"}));
+    EXPECT_EQ(View.State.SelectedToDoRow, 4); // the new item
+    ExpectShown(Day(2024, 6, 12));
+
+    // Cancelled, nothing is added and the selection goes to the first empty row.
+    ScriptedEntryDialog cancelled = Cancelling();
+    Document.SetModified(false);
+    EXPECT_FALSE(DoubleClickLeft(View, ToDoRowPoint(8), 2000, 500, cancelled));
+    EXPECT_EQ(Document.ToDoCount, 4);
+    EXPECT_EQ(View.State.SelectedToDoRow, 5);
+    EXPECT_FALSE(Document.IsModified());
+}
+
+TEST_F(SelectionTest, OpeningAnItemOfAScrolledPaneEditsTheItemShownThere)
+{
+    WindowSize = TenToDoRows;
+    AddItems(20);
+    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    View.State.ToDoScrollTop = 5;
+    View.State.SelectedToDoRow = 2;
+    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    EXPECT_TRUE(OpenEntry(View, dialog));
+    ASSERT_EQ(dialog.Started.size(), 1u);
+    EXPECT_EQ(dialog.Started[0].Text1, "item 6");
+    EXPECT_EQ(Document.ToDoList()[6].GetKennmei(), "edited");
+    EXPECT_EQ(View.State.SelectedToDoRow, 2);
+}
+
+TEST_F(SelectionTest, DoubleClickOnTheToDoHeaderSortsTheList)
+{
+    struct Item
+    {
+        const char* Subject;
+        DateTime Deadline;
+        std::string Importance;
+    };
+    const Item items[] = {
+        {"b", Day(2024, 5, 3), Sj("Ａ")}, // a code page 932 text sorts after every ASCII text
+        {"c", Day(2023, 12, 1), "B1"},
+        {"a", Day(2024, 5, 2), "A1"},
+        {"d", DateTime::Invalid(), "A1"},
+    };
+    struct Case
+    {
+        int Sort;
+        std::vector<std::string> Order;
+    };
+    // Equal keys ("A1" twice) end in the order the exchange sort leaves them.
+    const Case cases[] = {
+        {SortByImportance, {"d", "a", "c", "b"}},
+        {SortByDeadline, {"d", "c", "a", "b"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Sort);
+        Document = CPlanovaDoc();
+        for (const Item& item : items) {
+            Document.WorkToDo.SetKennmei(item.Subject);
+            Document.WorkToDo.SetKigenn(item.Deadline.Year(), item.Deadline.Month(), item.Deadline.Day());
+            Document.WorkToDo.SetJyuuyoudo(item.Importance);
+            Document.StoreToDo(Document.ToDoCount);
+        }
+        Document.SetModified(false);
+        Start(ViewMode::Day, Day(2024, 6, 12), true);
+        View.State.ToDoSort = c.Sort;
+        EXPECT_TRUE(DoubleClickLeft(View, ToDoRowPoint(0), 1000, 500, Dialog));
+        EXPECT_EQ(Subjects(), c.Order);
+        EXPECT_EQ(View.State.SelectedToDoRow, 0);
+        EXPECT_TRUE(Document.IsModified());
+        EXPECT_EQ(Document.UndoTop, -1);
+        EXPECT_TRUE(Dialog.Started.empty());
+    }
+}
+
+TEST(ToDoSortTest, KeysAreTheImportanceOrTheDeadlineWithSlashes)
+{
+    CToDo item;
+    item.SetJyuuyoudo("C3");
+    item.SetKigenn(2024, 4, 5);
+    EXPECT_EQ(ToDoSortKey(item, SortByImportance), "C3");
+    EXPECT_EQ(ToDoSortKey(item, SortByDeadline), "2024/04/05");
+    item.SetKigenn(2023, 2, 30);
+    EXPECT_EQ(ToDoSortKey(item, SortByDeadline), "0000/00/00");
+
+    CPlanovaDoc empty;
+    EXPECT_FALSE(SortToDo(empty, SortByDeadline));
+    EXPECT_FALSE(empty.IsModified());
+}
+
+} // namespace
+} // namespace planova
