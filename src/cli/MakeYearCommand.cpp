@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliDates.h"
+
 #include "calendar/SchoolYear.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
@@ -70,15 +72,11 @@ int DigitsValue(std::string_view text)
 
 DateTime ParseDate(const std::string& option, const std::string& text)
 {
-    const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-';
-    const DateTime date = shaped ? DateTime::FromDate(DigitsValue(std::string_view(text).substr(0, 4)),
-                                                      DigitsValue(std::string_view(text).substr(5, 2)),
-                                                      DigitsValue(std::string_view(text).substr(8, 2)))
-                                 : DateTime::Invalid();
-    if (!date.IsValid())
+    const std::optional<DateTime> date = ParseIsoDate(text);
+    if (!date)
         throw CommandError(ExitBadInput, option + " の日付 \"" + text +
                                              "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
-    return date;
+    return *date;
 }
 
 /// "MM-DD"; whether that month and day exist is the generator's check.

@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliDates.h"
+
 #include "gui/CPlanovaView.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
@@ -47,27 +49,6 @@ struct UsageError
     std::string Message;
 };
 
-std::optional<DateTime> ParseDate(const std::string& text)
-{
-    static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}))");
-    std::smatch parts;
-    if (!std::regex_match(text, parts, form))
-        return std::nullopt;
-    const DateTime date = DateTime::FromDate(std::stoi(parts[1]), std::stoi(parts[2]), std::stoi(parts[3]));
-    return date.IsValid() ? std::optional(date) : std::nullopt;
-}
-
-std::optional<DateTime> ParseDateTime(const std::string& text)
-{
-    static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}) (\d{2}):(\d{2}):(\d{2}))");
-    std::smatch parts;
-    if (!std::regex_match(text, parts, form))
-        return std::nullopt;
-    const auto number = [&parts](int i) { return std::stoi(parts[i].str()); };
-    const DateTime value = DateTime::FromDateTime(number(1), number(2), number(3), number(4), number(5), number(6));
-    return value.IsValid() ? std::optional(value) : std::nullopt;
-}
-
 int ViewCommandOf(const std::string& name)
 {
     if (name == "day")
@@ -104,7 +85,7 @@ RenderOptions ParseOptions(const CommandArgs& args)
         if (arg == "--view") {
             options.ViewCommandId = ViewCommandOf(value(i));
         } else if (arg == "--date") {
-            options.Date = ParseDate(value(i));
+            options.Date = ParseIsoDate(value(i));
             if (!options.Date)
                 throw UsageError{"--date は YYYY-MM-DD の形の実在する日付です: " + args[i]};
         } else if (arg == "--size") {
@@ -117,7 +98,7 @@ RenderOptions ParseOptions(const CommandArgs& args)
                 throw UsageError{"--start-weekday は 0（日曜）か 1（月曜）です: " + text};
             options.StartWeekday = text == "1" ? 1 : 0;
         } else if (arg == "--now") {
-            options.At = ParseDateTime(value(i));
+            options.At = ParseIsoDateTime(value(i));
             if (!options.At)
                 throw UsageError{"--now は \"YYYY-MM-DD HH:MM:SS\" の形の実在する日時です: " + args[i]};
         } else if (arg == "-o") {

@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliDates.h"
+
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
 #include "model/DateTime.h"
@@ -9,24 +11,10 @@
 
 #include <iostream>
 #include <optional>
-#include <regex>
 
 namespace planova::cli {
 namespace {
 
-/// "YYYY-MM-DD HH:MM:SS" as a valid date-time, or nothing.
-std::optional<DateTime> ParseLocalTime(const std::string& text)
-{
-    static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}) (\d{2}):(\d{2}):(\d{2}))");
-    std::smatch parts;
-    if (!std::regex_match(text, parts, form))
-        return std::nullopt;
-    const auto number = [&parts](int i) { return std::stoi(parts[i].str()); };
-    const DateTime value = DateTime::FromDateTime(number(1), number(2), number(3), number(4), number(5), number(6));
-    if (!value.IsValid())
-        return std::nullopt;
-    return value;
-}
 
 nlohmann::ordered_json ToJson(const sky::SkyReadout& r, double moonAgeAt21)
 {
@@ -65,7 +53,7 @@ int RunSky(const CommandArgs& args)
             std::cerr << "usage: planova-cli sky [--at \"YYYY-MM-DD HH:MM:SS\"]\n";
             return ExitUsage;
         }
-        const std::optional<DateTime> parsed = ParseLocalTime(args[1]);
+        const std::optional<DateTime> parsed = ParseIsoDateTime(args[1]);
         if (!parsed) {
             std::cerr << "planova-cli: 日時「" << args[1]
                       << "」が正しくありません。\"YYYY-MM-DD HH:MM:SS\" の形で実在する日時を指定してください。\n";
