@@ -3,6 +3,7 @@
 #include "model/CDayData.h"
 #include "model/CToDo.h"
 #include "model/DateTime.h"
+#include "model/PrintSettings.h"
 
 #include <array>
 #include <cstdint>
@@ -49,10 +50,11 @@ enum UndoKind : std::uint16_t {
  * The planner document: every stored day, the ToDo list, all settings and the undo history.
  *
  * Nobody else holds stored records: load a day or an item into WorkDay / WorkToDo, change the
- * copy and store it back. Settings are plain members named by their data-file tags.
+ * copy and store it back. Settings are plain members named by their data-file tags (the print
+ * settings through the PrintSettings base).
  * The constructor reads the program clock (Now()) for the dates that default to "today".
  */
-class CPlanovaDoc
+class CPlanovaDoc : public PrintSettings
 {
 public:
     static constexpr int ClassCount = 10;
@@ -120,42 +122,6 @@ public:
     bool ToDoGyouji = false;
     bool ToDoKigenn = false;
     bool ToDoHanni = false;
-
-    // ---- Print settings ---------------------------------------------------------------------
-    int PrintType = 0;
-    int P_VL_Type = 0;
-    int PYearType = 0;
-    int PYoushiType = 0;
-    int PPaperType = 0;
-    int PPageType = 0;
-    int PFontSize = 9;
-    int PKeisenFutosa = 1;
-    std::uint32_t PKeisenIro = 0;
-    bool PDayTodo = false;
-    bool PDayKiroku = true;
-    bool PKirokuDate = true;
-    bool PKirokuTodo = true;
-    bool PKirokuTomorrow = true;
-    bool PKirokuCenterline = true;
-    /// Off: the centre line of the record sheet is drawn at the middle unless the user asks for a third.
-    bool PKirokuCenterline1by3 = false;
-    bool PRoutineWork = false;
-    bool PKirokuBunnrui = false;
-    bool PPageYohakuhidari = false;
-    bool PPageYohakumigi = false;
-    bool PPageYohakuue = false;
-    bool PPageYohakushita = false;
-    int PIdouMigi = 0;
-    int PIdouSita = 0;
-    bool PWaku = false;
-    bool PDialog = false;
-    bool PSennyoushi = false;
-    int PStartWeekday = 0;
-    bool PKatagawa = false;
-    int PDateType = 0;
-    bool PKenin = false;
-    bool PZerotoru = false;
-    bool WakunaiNuritubushi = false;
 
     /// Print font sizes in points, index = print type × 4 + paper.
     std::array<int, FontPointCount> FontPoint{};

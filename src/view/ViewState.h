@@ -46,41 +46,8 @@ struct ViewState
 };
 
 /// The view's working copies of the print settings (what the print options dialog edits).
-struct ViewPrintState
+struct ViewPrintState : PrintSettings
 {
-    int PrintType = 0;
-    int P_VL_Type = 0;
-    int PYearType = 0;
-    int PYoushiType = 0;
-    int PPaperType = 0;
-    int PPageType = 0;
-    int PFontSize = 9;
-    int PKeisenFutosa = 1;
-    std::uint32_t PKeisenIro = 0;
-    bool PDayTodo = false;
-    bool PDayKiroku = true;
-    bool PKirokuDate = true;
-    bool PKirokuTodo = true;
-    bool PKirokuTomorrow = true;
-    bool PKirokuCenterline = true;
-    bool PKirokuCenterline1by3 = false;
-    bool PRoutineWork = false;
-    bool PKirokuBunnrui = false;
-    bool PPageYohakuhidari = false;
-    bool PPageYohakumigi = false;
-    bool PPageYohakuue = false;
-    bool PPageYohakushita = false;
-    int PIdouMigi = 0;
-    int PIdouSita = 0;
-    bool PWaku = false;
-    bool PDialog = false;
-    bool PSennyoushi = false;
-    int PStartWeekday = 0;
-    bool PKatagawa = false;
-    int PDateType = 0;
-    bool PKenin = false;
-    bool PZerotoru = false;
-    bool WakunaiNuritubushi = false;
     bool Keisannsuru = false;
     bool ToDoGyouji = false;
     bool ToDoKigenn = false;
