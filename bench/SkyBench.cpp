@@ -20,7 +20,8 @@ void RefreshSky(benchmark::State& state)
     for (auto _ : state) {
         // A new instant every refresh (whole seconds, as the clock gives them), walking 37 days in
         // steps of 1 h 17 min so the phases of the moon all come round.
-        const DateTime now = DateTime::FromDayNumber(start + static_cast<double>(refresh % 700) * 4620.0 / 86400.0);
+        const DateTime now =
+            DateTime::FromDayNumber(start + static_cast<double>(refresh % 700) * 4620.0 / 86400.0);
         benchmark::DoNotOptimize(planova::sky::ComputeSkyReadout(now));
         ++refresh;
     }

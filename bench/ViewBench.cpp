@@ -53,14 +53,16 @@ public:
             const int qtFlags = (flags & TextWordBreak ? Qt::TextWordWrap : 0) |
                                 (flags & TextSingleLine ? Qt::TextSingleLine : 0) |
                                 (flags & TextCenter ? Qt::AlignHCenter : 0);
-            Texts.push_back({static_cast<int>(Fonts.size()) - 1, QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), qtFlags,
+            Texts.push_back({static_cast<int>(Fonts.size()) - 1,
+                             QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), qtFlags,
                              DisplayText(cp932), false});
         }
         QtCanvas::DrawText(rect, cp932, flags);
     }
     void DrawTextAt(Point topLeft, std::string_view cp932) override
     {
-        Texts.push_back({static_cast<int>(Fonts.size()) - 1, QRect(topLeft.X, topLeft.Y, 0, 0), 0, DisplayText(cp932), true});
+        Texts.push_back({static_cast<int>(Fonts.size()) - 1, QRect(topLeft.X, topLeft.Y, 0, 0), 0,
+                         DisplayText(cp932), true});
         QtCanvas::DrawTextAt(topLeft, cp932);
     }
 
@@ -129,10 +131,22 @@ void BareText(benchmark::State& state, ViewMode mode)
     }
 }
 
-void WeekRedraw(benchmark::State& state) { Redraw(state, ViewMode::Week); }
-void WeekBareText(benchmark::State& state) { BareText(state, ViewMode::Week); }
-void MonthRedraw(benchmark::State& state) { Redraw(state, ViewMode::Month); }
-void MonthBareText(benchmark::State& state) { BareText(state, ViewMode::Month); }
+void WeekRedraw(benchmark::State& state)
+{
+    Redraw(state, ViewMode::Week);
+}
+void WeekBareText(benchmark::State& state)
+{
+    BareText(state, ViewMode::Week);
+}
+void MonthRedraw(benchmark::State& state)
+{
+    Redraw(state, ViewMode::Month);
+}
+void MonthBareText(benchmark::State& state)
+{
+    BareText(state, ViewMode::Month);
+}
 
 BENCHMARK(WeekRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(WeekBareText)->Unit(benchmark::kMillisecond);

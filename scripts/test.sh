@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the test build with AddressSanitizer and
+# Installs what is missing, checks the formatting of every C++ file, builds the test build with AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs every test, then runs the data file fuzzer
 # for a bounded time (FUZZ_SECONDS, default 60; 0 skips it).
 set -euo pipefail
@@ -7,8 +7,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 jobs=$(nproc)
 
+"$root/scripts/check-format.sh"
+
 build="$root/build/test"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLANOVA_SANITIZE=ON >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLANOVA_SANITIZE=ON -DPLANOVA_WERROR=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

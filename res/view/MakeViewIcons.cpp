@@ -1,8 +1,8 @@
 // Draws the icon strips of the information pane: res/view/biorhythm.png (12 icons, the four states
 // of the physical, emotional and intellectual rhythm) and res/view/moonphase.png (8 phases, new moon
 // first). Each icon is 32 × 32. Build and run (see docs/views.md):
-//   g++ -std=c++20 -fPIC res/view/MakeViewIcons.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make-view-icons
-//   QT_QPA_PLATFORM=offscreen /tmp/make-view-icons res/view
+//   g++ -std=c++20 -fPIC res/view/MakeViewIcons.cpp $(pkg-config --cflags --libs Qt6Gui) -o
+//   /tmp/make-view-icons QT_QPA_PLATFORM=offscreen /tmp/make-view-icons res/view
 
 #include <QColor>
 #include <QFont>
@@ -34,7 +34,8 @@ const std::array<Rhythm, 3> Rhythms{{
     {"知", QColor(0, 160, 0)},
 }};
 
-// Phase on the sine wave of each state: 0 the cycle starts, 1 its mid-point, 2 the first half, 3 the second half.
+// Phase on the sine wave of each state: 0 the cycle starts, 1 its mid-point, 2 the first half, 3 the second
+// half.
 constexpr std::array<double, 4> StatePhase{0.0, Pi, Pi / 2, 3 * Pi / 2};
 
 QImage DrawBiorhythm(const Rhythm& rhythm, int state)
@@ -84,7 +85,8 @@ QImage DrawBiorhythm(const Rhythm& rhythm, int state)
     font.setBold(true);
     p.setFont(font);
     p.setPen(rhythm.Colour.darker(120));
-    p.drawText(QRectF(2 * Scale, 2 * Scale, 12 * Scale, 11 * Scale), Qt::AlignCenter, QString::fromUtf8(rhythm.Letter));
+    p.drawText(QRectF(2 * Scale, 2 * Scale, 12 * Scale, 11 * Scale), Qt::AlignCenter,
+               QString::fromUtf8(rhythm.Letter));
     p.end();
     return image.scaled(Icon, Icon, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
@@ -148,7 +150,8 @@ int main(int argc, char* argv[])
         for (int phase = 0; phase < 8; ++phase)
             p.drawImage(Icon * phase, 0, DrawMoon(phase));
     }
-    if (!biorhythm.save(folder + QStringLiteral("/biorhythm.png")) || !moon.save(folder + QStringLiteral("/moonphase.png"))) {
+    if (!biorhythm.save(folder + QStringLiteral("/biorhythm.png")) ||
+        !moon.save(folder + QStringLiteral("/moonphase.png"))) {
         std::fprintf(stderr, "cannot write the icon strips into %s\n", qPrintable(folder));
         return 1;
     }

@@ -6,7 +6,12 @@
 namespace planova::cli {
 
 /// Exit statuses of planova-cli.
-enum ExitStatus { ExitOk = 0, ExitBadInput = 1, ExitUsage = 2 };
+enum ExitStatus
+{
+    ExitOk = 0,
+    ExitBadInput = 1,
+    ExitUsage = 2
+};
 
 /// Each command receives the arguments after its name and returns the exit status.
 using CommandArgs = std::vector<std::string>;

@@ -36,7 +36,8 @@ std::optional<DateTime> ParseIsoDateTime(const std::string& text)
 {
     static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}) (\d{2}):(\d{2}):(\d{2}))");
     const std::vector<int> n = DigitGroups(text, form);
-    return n.empty() ? std::nullopt : ValidOrNothing(DateTime::FromDateTime(n[0], n[1], n[2], n[3], n[4], n[5]));
+    return n.empty() ? std::nullopt
+                     : ValidOrNothing(DateTime::FromDateTime(n[0], n[1], n[2], n[3], n[4], n[5]));
 }
 
 } // namespace planova::cli

@@ -26,7 +26,8 @@ namespace {
 
 constexpr const char* Usage =
     "usage: planova-cli render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WIDTHxHEIGHT\n"
-    "                          [--todo|--no-todo] [--start-weekday 0|1] [--now \"YYYY-MM-DD HH:MM:SS\"] -o OUT.png\n";
+    "                          [--todo|--no-todo] [--start-weekday 0|1] [--now \"YYYY-MM-DD HH:MM:SS\"] -o "
+    "OUT.png\n";
 
 constexpr int MaxSide = 16384;
 

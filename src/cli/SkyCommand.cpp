@@ -15,7 +15,6 @@
 namespace planova::cli {
 namespace {
 
-
 nlohmann::ordered_json ToJson(const sky::SkyReadout& r, double moonAgeAt21)
 {
     nlohmann::ordered_json planets = nlohmann::ordered_json::array();
@@ -27,20 +26,13 @@ nlohmann::ordered_json ToJson(const sky::SkyReadout& r, double moonAgeAt21)
                            {"azimuth", p.Azimuth},
                            {"altitude", p.Altitude}});
     }
-    return {{"julianDay", r.JulianDayNow},
-            {"siderealTime", r.SiderealTimeText},
-            {"solarTime", r.SolarTimeText},
-            {"sunLongitude", r.SunLongitudeNow},
-            {"sunDistance", r.SunDistanceNow},
-            {"sunAzimuth", r.SunAzimuthNow},
-            {"sunAltitude", r.SunAltitudeNow},
-            {"moonLongitude", r.MoonLongitudeNow},
-            {"moonLatitude", r.MoonLatitudeNow},
-            {"moonAzimuth", r.MoonAzimuthNow},
-            {"moonAltitude", r.MoonAltitudeNow},
-            {"moonAge", r.MoonAgeNow},
-            {"moonAgeAt21", moonAgeAt21},
-            {"planets", planets}};
+    return {{"julianDay", r.JulianDayNow},       {"siderealTime", r.SiderealTimeText},
+            {"solarTime", r.SolarTimeText},      {"sunLongitude", r.SunLongitudeNow},
+            {"sunDistance", r.SunDistanceNow},   {"sunAzimuth", r.SunAzimuthNow},
+            {"sunAltitude", r.SunAltitudeNow},   {"moonLongitude", r.MoonLongitudeNow},
+            {"moonLatitude", r.MoonLatitudeNow}, {"moonAzimuth", r.MoonAzimuthNow},
+            {"moonAltitude", r.MoonAltitudeNow}, {"moonAge", r.MoonAgeNow},
+            {"moonAgeAt21", moonAgeAt21},        {"planets", planets}};
 }
 
 } // namespace
@@ -55,8 +47,9 @@ int RunSky(const CommandArgs& args)
         }
         const std::optional<DateTime> parsed = ParseIsoDateTime(args[1]);
         if (!parsed) {
-            std::cerr << "planova-cli: 日時「" << args[1]
-                      << "」が正しくありません。\"YYYY-MM-DD HH:MM:SS\" の形で実在する日時を指定してください。\n";
+            std::cerr
+                << "planova-cli: 日時「" << args[1]
+                << "」が正しくありません。\"YYYY-MM-DD HH:MM:SS\" の形で実在する日時を指定してください。\n";
             return ExitBadInput;
         }
         at = *parsed;

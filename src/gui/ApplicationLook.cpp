@@ -46,8 +46,7 @@ constexpr int Office2007Blue = 215;
 QColor Mix(QRgb a, QRgb b)
 {
     const QColor x(a), y(b);
-    return QColor((x.red() + y.red()) / 2, (x.green() + y.green()) / 2,
-                  (x.blue() + y.blue()) / 2);
+    return QColor((x.red() + y.red()) / 2, (x.green() + y.green()) / 2, (x.blue() + y.blue()) / 2);
 }
 
 QPalette PaletteOf(const LookColours& look)

@@ -43,12 +43,8 @@ QStringList DroppedFiles(const QMimeData& data)
 }
 
 CMainFrame::CMainFrame(AppSettings& settings)
-    : Settings(settings),
-      Area(new QMdiArea(this)),
-      Commands(new CommandActions(*this)),
-      Toolbar(new QToolBar(QStringLiteral("標準"), this)),
-      Keys(nullptr),
-      CurrentLook(settings.Look())
+    : Settings(settings), Area(new QMdiArea(this)), Commands(new CommandActions(*this)),
+      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), CurrentLook(settings.Look())
 {
     ApplyLook(CurrentLook);
     setWindowTitle(ApplicationName);
@@ -91,10 +87,8 @@ void CMainFrame::AttachDocuments(DocumentManager& documents)
     connect(&documents, &DocumentManager::TitlesChanged, this, &CMainFrame::UpdateTitle);
     connect(&documents, &DocumentManager::DocumentsChanged, this,
             [this] { Commands->ShowMenuBarFor(!Documents->Documents().empty()); });
-    connect(&documents, &DocumentManager::RecentFilesChanged, Commands,
-            &CommandActions::UpdateStates);
-    connect(&documents, &DocumentManager::TitlesChanged, Commands,
-            &CommandActions::UpdateStatesSoon);
+    connect(&documents, &DocumentManager::RecentFilesChanged, Commands, &CommandActions::UpdateStates);
+    connect(&documents, &DocumentManager::TitlesChanged, Commands, &CommandActions::UpdateStatesSoon);
 }
 
 void CMainFrame::UpdateTitle()

@@ -17,8 +17,8 @@ namespace {
 
 QString RecoveryQuestion(const RecoverableFile& file)
 {
-    const QString what = file.OriginalPath.isEmpty() ? file.Name
-                                                     : QDir::toNativeSeparators(file.OriginalPath);
+    const QString what =
+        file.OriginalPath.isEmpty() ? file.Name : QDir::toNativeSeparators(file.OriginalPath);
     return QStringLiteral("Planova は前回正しく終了しませんでした。\n"
                           "次の文書の自動保存データが残っています。\n\n%1\n（%2 に自動保存）\n\n"
                           "自動保存データから文書を回復しますか?")
@@ -39,11 +39,9 @@ StartOptions StartOptions::FromEnvironment()
 }
 
 CPlanovaApp::CPlanovaApp(StartOptions options)
-    : Options(std::move(options)),
-      UserSettings(std::make_unique<AppSettings>(Options.SettingsFile)),
-      Store(std::make_unique<RecoveryStore>(Options.RecoveryFolder.isEmpty()
-                                                ? RecoveryStore::DefaultFolder()
-                                                : Options.RecoveryFolder)),
+    : Options(std::move(options)), UserSettings(std::make_unique<AppSettings>(Options.SettingsFile)),
+      Store(std::make_unique<RecoveryStore>(Options.RecoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder()
+                                                                             : Options.RecoveryFolder)),
       AutosaveTimer(new QTimer(this))
 {
 }
@@ -101,12 +99,12 @@ bool CPlanovaApp::Start(const QStringList& files)
 void CPlanovaApp::OfferRecovery()
 {
     for (const auto& file : Store->Orphans()) {
-        const auto answer = UserDialogs::Current().Ask(
-            Frame.get(), {QMessageBox::Question,
-                          RecoveryQuestion(file),
-                          {{QMessageBox::Yes, QStringLiteral("回復する(&R)")},
-                           {QMessageBox::No, QStringLiteral("破棄する(&D)")}},
-                          QMessageBox::Yes});
+        const auto answer =
+            UserDialogs::Current().Ask(Frame.get(), {QMessageBox::Question,
+                                                     RecoveryQuestion(file),
+                                                     {{QMessageBox::Yes, QStringLiteral("回復する(&R)")},
+                                                      {QMessageBox::No, QStringLiteral("破棄する(&D)")}},
+                                                     QMessageBox::Yes});
         if (answer == QMessageBox::No) {
             Store->Discard(file);
             continue;
@@ -116,14 +114,15 @@ void CPlanovaApp::OfferRecovery()
         CPlanovaDoc document;
         QString error;
         if (!Store->Read(file, document, error)) {
-            ShowError(Frame.get(), QStringLiteral("自動保存データを読み込めませんでした。\n%1\n\n%2")
-                                       .arg(file.Name, error));
+            ShowError(
+                Frame.get(),
+                QStringLiteral("自動保存データを読み込めませんでした。\n%1\n\n%2").arg(file.Name, error));
             continue;
         }
         auto& recovered = Manager->Adopt(std::move(document), file.OriginalPath, file.DiskStamp);
         // The recovered state is safe in this instance's folder before the old copy goes.
-        if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name,
-                        recovered.DiskStamp, error))
+        if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name, recovered.DiskStamp,
+                        error))
             Store->Discard(file);
     }
 }
@@ -136,8 +135,8 @@ void CPlanovaApp::Autosave()
             continue;
         }
         QString error;
-        Store->Save(document->Serial, *document->Doc, document->Path, document->Name,
-                    document->DiskStamp, error);
+        Store->Save(document->Serial, *document->Doc, document->Path, document->Name, document->DiskStamp,
+                    error);
     }
 }
 

@@ -76,7 +76,8 @@ QString Utf8(std::string_view text)
 
 } // namespace
 
-CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent) : QWidget(parent), View(std::make_unique<PlannerView>(document))
+CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent)
+    : QWidget(parent), View(std::make_unique<PlannerView>(document))
 {
     InitialiseViewResources();
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -261,8 +262,8 @@ void CPlanovaView::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    const bool changed =
-        DoubleClickLeft(*View, PointOf(*event), static_cast<std::int64_t>(event->timestamp()), interval, Dialog());
+    const bool changed = DoubleClickLeft(*View, PointOf(*event),
+                                         static_cast<std::int64_t>(event->timestamp()), interval, Dialog());
     event->accept();
     Finish(changed);
 }

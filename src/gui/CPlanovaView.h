@@ -60,7 +60,8 @@ public:
     /// How many times the view was told to redraw from the document.
     int RefreshCount() const { return Refreshes; }
 
-    /// The edit dialog the view runs (not owned; it must outlive its use); nullptr: the view's own CDayDataIns.
+    /// The edit dialog the view runs (not owned; it must outlive its use); nullptr: the view's own
+    /// CDayDataIns.
     void SetEntryDialog(EntryDialog* dialog);
 
     /// Shows the cell context menu at a screen position and returns the chosen item (nullptr: none).
@@ -85,12 +86,14 @@ private:
     void OnCalendarSelection();
     void OnScrollAction(int action);
     void OnScrollReleased();
-    /// Writes the view's values into its controls: the calendar date, the scroll position, the 21:00 moon age.
+    /// Writes the view's values into its controls: the calendar date, the scroll position, the 21:00 moon
+    /// age.
     void WriteFormData();
     void PlaceScrollBar(const ScreenDrawResult& drawn);
     /// Ends a command that changed what the planner shows.
     void Redraw();
-    /// Ends input or a command: the form data are written and the view (every view of a changed document) redrawn.
+    /// Ends input or a command: the form data are written and the view (every view of a changed document)
+    /// redrawn.
     void Finish(bool documentChanged);
     EntryDialog& Dialog();
     void ShowCellMenu(const QPoint& screenPosition);

@@ -42,8 +42,7 @@ QIcon IconOf(int id)
     auto* style = QApplication::style();
     switch (id) {
     case CommandId::FileNew:
-        return QIcon::fromTheme(QStringLiteral("document-new"),
-                                style->standardIcon(QStyle::SP_FileIcon));
+        return QIcon::fromTheme(QStringLiteral("document-new"), style->standardIcon(QStyle::SP_FileIcon));
     case CommandId::FileOpen:
         return QIcon::fromTheme(QStringLiteral("document-open"),
                                 style->standardIcon(QStyle::SP_DialogOpenButton));

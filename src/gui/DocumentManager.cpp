@@ -98,8 +98,7 @@ OpenDocument* DocumentManager::Open(const QString& path)
     }
 }
 
-OpenDocument& DocumentManager::Adopt(CPlanovaDoc document, const QString& path,
-                                     const FileStamp& diskStamp)
+OpenDocument& DocumentManager::Adopt(CPlanovaDoc document, const QString& path, const FileStamp& diskStamp)
 {
     auto& adopted = AddDocument(std::move(document), path);
     adopted.DiskStamp = diskStamp;
@@ -113,8 +112,8 @@ OpenDocument& DocumentManager::AddDocument(CPlanovaDoc document, const QString& 
     auto entry = std::make_unique<OpenDocument>();
     entry->Doc = std::make_unique<CPlanovaDoc>(std::move(document));
     entry->Path = path;
-    entry->Name = path.isEmpty() ? UntitledBase + QString::number(NextUntitled++)
-                                 : QFileInfo(path).fileName();
+    entry->Name =
+        path.isEmpty() ? UntitledBase + QString::number(NextUntitled++) : QFileInfo(path).fileName();
     entry->Serial = NextSerial++;
     Entries.push_back(std::move(entry));
     return *Entries.back();
@@ -168,8 +167,7 @@ bool DocumentManager::SaveModified(OpenDocument& document)
 {
     if (!document.Doc->IsModified())
         return true;
-    switch (AskYesNoCancel(DialogParent,
-                           QStringLiteral("%1 への変更を保存しますか?").arg(document.Name))) {
+    switch (AskYesNoCancel(DialogParent, QStringLiteral("%1 への変更を保存しますか?").arg(document.Name))) {
     case QMessageBox::Yes:
         return Save(document);
     case QMessageBox::No:
@@ -215,8 +213,8 @@ bool DocumentManager::Save(OpenDocument& document)
 
 bool DocumentManager::SaveAs(OpenDocument& document)
 {
-    const QString suggested = document.Path.isEmpty() ? document.Name + QStringLiteral(".dat")
-                                                      : document.Path;
+    const QString suggested =
+        document.Path.isEmpty() ? document.Name + QStringLiteral(".dat") : document.Path;
     const QString chosen = UserDialogs::Current().SaveFileName(DialogParent, suggested);
     if (chosen.isEmpty())
         return false;
@@ -230,14 +228,13 @@ bool DocumentManager::ConfirmOverwriteChanged(OpenDocument& document)
     if (!now.Exists || !document.DiskStamp.Exists || now == document.DiskStamp)
         return true;
     const auto answer = UserDialogs::Current().Ask(
-        DialogParent,
-        {QMessageBox::Warning,
-         QStringLiteral("%1 は開いた後にほかのプログラムによって変更されています。\n"
-                        "上書きすると、その変更は失われます。上書きしますか?")
-             .arg(QDir::toNativeSeparators(document.Path)),
-         {{QMessageBox::Yes, QStringLiteral("上書き保存(&O)")},
-          {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
-         QMessageBox::Cancel});
+        DialogParent, {QMessageBox::Warning,
+                       QStringLiteral("%1 は開いた後にほかのプログラムによって変更されています。\n"
+                                      "上書きすると、その変更は失われます。上書きしますか?")
+                           .arg(QDir::toNativeSeparators(document.Path)),
+                       {{QMessageBox::Yes, QStringLiteral("上書き保存(&O)")},
+                        {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
+                       QMessageBox::Cancel});
     return answer == QMessageBox::Yes;
 }
 
@@ -252,13 +249,12 @@ bool DocumentManager::SaveTo(OpenDocument& document, const QString& path)
     const auto saved = SafeSave(LocalPath(absolute), bytes);
     if (!saved.Ok) {
         const auto answer = UserDialogs::Current().Ask(
-            DialogParent,
-            {QMessageBox::Warning,
-             QStringLiteral("ファイルを保存できませんでした。\n%1\n\n%2")
-                 .arg(QDir::toNativeSeparators(absolute), Reason(saved.Error)),
-             {{QMessageBox::Save, QStringLiteral("名前を付けて保存(&A)...")},
-              {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
-             QMessageBox::Save});
+            DialogParent, {QMessageBox::Warning,
+                           QStringLiteral("ファイルを保存できませんでした。\n%1\n\n%2")
+                               .arg(QDir::toNativeSeparators(absolute), Reason(saved.Error)),
+                           {{QMessageBox::Save, QStringLiteral("名前を付けて保存(&A)...")},
+                            {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
+                           QMessageBox::Save});
         return answer == QMessageBox::Save && SaveAs(document);
     }
 
@@ -285,8 +281,7 @@ CChildFrame* DocumentManager::ActiveFrame() const
     auto* frame = qobject_cast<CChildFrame*>(Area.currentSubWindow());
     // A window being destroyed is still current in the area for a moment, but no longer listed.
     for (const auto& document : Entries)
-        if (std::find(document->Frames.begin(), document->Frames.end(), frame) !=
-            document->Frames.end())
+        if (std::find(document->Frames.begin(), document->Frames.end(), frame) != document->Frames.end())
             return frame;
     return nullptr;
 }

@@ -26,8 +26,7 @@ QLabel* Indicator(QStatusBar& bar, const QString& text)
 } // namespace
 
 KeyIndicators::KeyIndicators(QStatusBar& statusBar)
-    : QObject(&statusBar),
-      CapsLabel(Indicator(statusBar, QStringLiteral("CAP"))),
+    : QObject(&statusBar), CapsLabel(Indicator(statusBar, QStringLiteral("CAP"))),
       NumLabel(Indicator(statusBar, QStringLiteral("NUM"))),
       ScrollLabel(Indicator(statusBar, QStringLiteral("SCRL")))
 {
@@ -44,8 +43,8 @@ bool KeyIndicators::eventFilter(QObject* watched, QEvent* event)
     if (!watched->inherits("QWindow"))
         return false;
     const bool press = event->type() == QEvent::KeyPress && !key->isAutoRepeat();
-    const bool lockKey = key->key() == Qt::Key_CapsLock || key->key() == Qt::Key_NumLock ||
-                         key->key() == Qt::Key_ScrollLock;
+    const bool lockKey =
+        key->key() == Qt::Key_CapsLock || key->key() == Qt::Key_NumLock || key->key() == Qt::Key_ScrollLock;
     if (QGuiApplication::platformName() == QLatin1String("xcb") && !lockKey) {
         Caps = (key->nativeModifiers() & X11LockMask) != 0;
         Num = (key->nativeModifiers() & X11NumLockMask) != 0;

@@ -198,7 +198,8 @@ void QtCanvas::DrawText(const Rect& rect, std::string_view cp932, unsigned flags
             Painter.save();
             Painter.translate(rect.Left, 0);
             Painter.scale(factor, 1.0);
-            Painter.drawText(QRect(0, rect.Top, width, rect.Height()), QtAlignment(flags) | Qt::TextSingleLine, text);
+            Painter.drawText(QRect(0, rect.Top, width, rect.Height()),
+                             QtAlignment(flags) | Qt::TextSingleLine, text);
             Painter.restore();
             return;
         }
@@ -233,7 +234,8 @@ void QtCanvas::DrawRectangle(const Rect& rect)
         Painter.fillRect(area, *BrushColour);
     if (PenWidth == 0)
         return;
-    // The outline lies inside the rectangle, PenWidth pixels wide, so neighbouring cells share no pixels twice.
+    // The outline lies inside the rectangle, PenWidth pixels wide, so neighbouring cells share no pixels
+    // twice.
     const int w = std::min({PenWidth, rect.Width(), rect.Height()});
     Painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), w), PenColour);
     Painter.fillRect(QRect(rect.Left, rect.Bottom - w, rect.Width(), w), PenColour);
@@ -260,8 +262,8 @@ void QtCanvas::DrawLine(Point from, Point to)
         return;
     }
     if (from.Y == to.Y) {
-        Painter.fillRect(QRect(std::min(from.X, to.X) + (from.X > to.X ? 1 : 0), from.Y, std::abs(to.X - from.X),
-                               PenWidth),
+        Painter.fillRect(QRect(std::min(from.X, to.X) + (from.X > to.X ? 1 : 0), from.Y,
+                               std::abs(to.X - from.X), PenWidth),
                          PenColour);
         return;
     }

@@ -87,8 +87,7 @@ QString RecoveryStore::DefaultFolder()
 
 bool RecoveryStore::Start()
 {
-    const QString folder =
-        QDir(Root).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
+    const QString folder = QDir(Root).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
     if (!QDir().mkpath(folder))
         return false;
     Lock = std::make_unique<QLockFile>(QDir(folder).filePath(LockName));
@@ -130,8 +129,7 @@ std::vector<RecoverableFile> RecoveryStore::Orphans() const
                 QFile::remove(file.InfoFile);
         }
     }
-    std::sort(found.begin(), found.end(),
-              [](const auto& a, const auto& b) { return a.SavedAt < b.SavedAt; });
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.SavedAt < b.SavedAt; });
     return found;
 }
 

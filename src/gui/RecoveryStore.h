@@ -54,8 +54,8 @@ public:
     void Discard(const RecoverableFile& file) const;
 
     /// Writes the document's recovery file (never the user's file). False with the reason.
-    bool Save(int serial, const CPlanovaDoc& document, const QString& originalPath,
-              const QString& name, const FileStamp& diskStamp, QString& error) const;
+    bool Save(int serial, const CPlanovaDoc& document, const QString& originalPath, const QString& name,
+              const FileStamp& diskStamp, QString& error) const;
     /// Removes the document's recovery file.
     void Remove(int serial) const;
     /// Whether the document has a recovery file now.

@@ -89,8 +89,8 @@ void SingleInstance::Accept()
             out << Accepted;
             socket->flush();
             // Opening may ask the user questions: do it after answering, outside this handler.
-            QMetaObject::invokeMethod(this, [this, files] { emit FilesReceived(files); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, files] { emit FilesReceived(files); }, Qt::QueuedConnection);
         });
     }
 }

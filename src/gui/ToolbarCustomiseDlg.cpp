@@ -49,8 +49,7 @@ ToolbarCustomiseDlg::ToolbarCustomiseDlg(const std::vector<int>& shown, QWidget*
     auto* reset = buttons->addButton(QStringLiteral("既定に戻す(&R)"), QDialogButtonBox::ResetRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(reset, &QPushButton::clicked, this,
-            [this] { Tick(CommandActions::DefaultToolbarCommands()); });
+    connect(reset, &QPushButton::clicked, this, [this] { Tick(CommandActions::DefaultToolbarCommands()); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("ツール バー「標準」に表示するコマンド:"), this));
@@ -63,8 +62,8 @@ void ToolbarCustomiseDlg::Tick(const std::vector<int>& shown)
 {
     for (int row = 0; row < Commands->count(); ++row) {
         auto* item = Commands->item(row);
-        const bool on = std::find(shown.begin(), shown.end(), item->data(Qt::UserRole).toInt()) !=
-                        shown.end();
+        const bool on =
+            std::find(shown.begin(), shown.end(), item->data(Qt::UserRole).toInt()) != shown.end();
         item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
 }

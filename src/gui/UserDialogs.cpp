@@ -16,8 +16,7 @@ std::unique_ptr<UserDialogs>& Installed()
 
 QMessageBox::StandardButton UserDialogs::Ask(QWidget* parent, const MessageRequest& request)
 {
-    QMessageBox box(request.Icon, QStringLiteral("Planova"), request.Text, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(request.Icon, QStringLiteral("Planova"), request.Text, QMessageBox::NoButton, parent);
     for (const auto& [button, text] : request.Buttons)
         box.addButton(button)->setText(text);
     if (request.Default != QMessageBox::NoButton)
@@ -53,19 +52,18 @@ std::unique_ptr<UserDialogs> UserDialogs::Install(std::unique_ptr<UserDialogs> d
 
 void ShowError(QWidget* parent, const QString& text)
 {
-    UserDialogs::Current().Ask(parent, {QMessageBox::Warning, text, {{QMessageBox::Ok, "OK"}},
-                                        QMessageBox::Ok});
+    UserDialogs::Current().Ask(parent,
+                               {QMessageBox::Warning, text, {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok});
 }
 
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text)
 {
-    return UserDialogs::Current().Ask(
-        parent, {QMessageBox::Question,
-                 text,
-                 {{QMessageBox::Yes, QStringLiteral("はい(&Y)")},
-                  {QMessageBox::No, QStringLiteral("いいえ(&N)")},
-                  {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
-                 QMessageBox::Yes});
+    return UserDialogs::Current().Ask(parent, {QMessageBox::Question,
+                                               text,
+                                               {{QMessageBox::Yes, QStringLiteral("はい(&Y)")},
+                                                {QMessageBox::No, QStringLiteral("いいえ(&N)")},
+                                                {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
+                                               QMessageBox::Yes});
 }
 
 QString DataFileFilter()

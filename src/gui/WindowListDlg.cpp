@@ -9,8 +9,7 @@
 
 namespace planova {
 
-WindowListDlg::WindowListDlg(QMdiArea& area, std::function<void(QMdiSubWindow&)> save,
-                             QWidget* parent)
+WindowListDlg::WindowListDlg(QMdiArea& area, std::function<void(QMdiSubWindow&)> save, QWidget* parent)
     : QDialog(parent), Area(area), SaveWindow(std::move(save)), Windows(new QListWidget(this))
 {
     setWindowTitle(QStringLiteral("ウィンドウ"));

@@ -138,8 +138,9 @@ std::string CDayData::WeekdayLetter() const
 
 bool CDayData::operator==(const CDayData& other) const
 {
-    return Date.IsIdenticalTo(other.Date) && Jitei == other.Jitei && Gyouji == other.Gyouji && Jigenn == other.Jigenn &&
-           Yotei == other.Yotei && Naiyou == other.Naiyou && Iro == other.Iro && Memo == other.Memo;
+    return Date.IsIdenticalTo(other.Date) && Jitei == other.Jitei && Gyouji == other.Gyouji &&
+           Jigenn == other.Jigenn && Yotei == other.Yotei && Naiyou == other.Naiyou && Iro == other.Iro &&
+           Memo == other.Memo;
 }
 
 } // namespace planova

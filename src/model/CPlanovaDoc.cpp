@@ -39,9 +39,10 @@ DayPosition CPlanovaDoc::FindDayPosition(const DateTime& date) const
         if (!date.IsValid())
             return {DayPositionOutcome::Append, Days.size()};
         const double day = date.DayNumber();
-        const auto it = std::lower_bound(Days.begin(), Days.end(), day, [](const CDayData& record, double value) {
-            return record.GetDate().DayNumber() < value;
-        });
+        const auto it =
+            std::lower_bound(Days.begin(), Days.end(), day, [](const CDayData& record, double value) {
+                return record.GetDate().DayNumber() < value;
+            });
         // The equal record may lie just below the bound when the values differ by less than half a second.
         for (auto candidate : {it, it == Days.begin() ? it : std::prev(it)}) {
             if (candidate != Days.end() && candidate->GetDate() == date)

@@ -14,7 +14,8 @@
 namespace planova {
 
 /// Where FindDayPosition puts a date.
-enum class DayPositionOutcome {
+enum class DayPositionOutcome
+{
     EmptyList = 0,    ///< the list is empty
     Found = 1,        ///< a record with an equal date is at the position
     InsertBefore = 2, ///< the first record later than the date is at the position
@@ -39,7 +40,8 @@ struct FindHitState
 };
 
 /// Kinds of undo entries.
-enum UndoKind : std::uint16_t {
+enum UndoKind : std::uint16_t
+{
     UndoEmpty = 0,
     UndoDay = 1,       ///< a day as it was before a change
     UndoToDo = 2,      ///< a ToDo item as it was before a change or a deletion
@@ -97,7 +99,8 @@ public:
 
     /// Sizes the history to the capacity with every slot empty (what a view does when it starts).
     void InitUndoHistory(int capacity = DefaultUndoCapacity);
-    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo, UndoAddedToDo), dropping the oldest when full.
+    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo, UndoAddedToDo), dropping the oldest
+    /// when full.
     void RecordUndo(UndoKind kind);
 
     // ---- Find -------------------------------------------------------------------------------

@@ -12,7 +12,8 @@ CToDo::CToDo()
 
 bool CToDo::operator==(const CToDo& other) const
 {
-    return Kigenn.IsIdenticalTo(other.Kigenn) && Kennmei == other.Kennmei && Jyuuyoudo == other.Jyuuyoudo && Memo == other.Memo;
+    return Kigenn.IsIdenticalTo(other.Kigenn) && Kennmei == other.Kennmei && Jyuuyoudo == other.Jyuuyoudo &&
+           Memo == other.Memo;
 }
 
 } // namespace planova

@@ -83,7 +83,11 @@ std::pair<char32_t, std::size_t> NextCodePoint(std::string_view text, std::size_
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[offset + i]); };
     const unsigned char lead = byte(0);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    std::size_t length = lead < 0x80           ? 1
+                         : (lead >> 5) == 0x6  ? 2
+                         : (lead >> 4) == 0xE  ? 3
+                         : (lead >> 3) == 0x1E ? 4
+                                               : 0;
     if (length == 0 || offset + length > text.size())
         return {0, 0};
     char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
@@ -192,8 +196,8 @@ std::string Cp932ToUtf8(std::string_view cp932)
     if (!Decoder().Convert(cp932, result, bad)) {
         char hex[8];
         std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(cp932[bad]));
-        throw EncodingError(std::string("Shift_JIS (コードページ932) として読めないバイト ") + hex + " があります (" +
-                                std::to_string(bad) + " バイト目)。",
+        throw EncodingError(std::string("Shift_JIS (コードページ932) として読めないバイト ") + hex +
+                                " があります (" + std::to_string(bad) + " バイト目)。",
                             0, bad);
     }
     return result;

@@ -88,7 +88,8 @@ int DateTime::Hour() const
 
 int DateTime::Minute() const
 {
-    return Valid ? static_cast<int>((TotalSeconds() - (ToSysDays() - Epoch).count() * 86400LL) / 60 % 60) : -1;
+    return Valid ? static_cast<int>((TotalSeconds() - (ToSysDays() - Epoch).count() * 86400LL) / 60 % 60)
+                 : -1;
 }
 
 int DateTime::Second() const

@@ -6,23 +6,24 @@
 namespace planova {
 
 /// Texts the program writes itself, held once as code page 932 bytes.
-enum class FixedText {
-    SchoolDay50,          ///< "50分時程"
-    SchoolDay45,          ///< "45分時程"
-    Holiday,              ///< "休日"
-    SubstituteSchoolDay,  ///< "振替休業日"
-    SchoolPeriodLabels,   ///< "朝①②③④昼⑤⑥放", two bytes per row
-    ClockHourLabels,      ///< "08091011121314151617", two bytes per row
-    WeekdayLetters,       ///< "日月火水木金土日"
-    DefaultSubject,       ///< "件名"
-    DefaultImportance,    ///< "A1"
-    YearMark,             ///< "年" of the date form 2
-    MonthMark,            ///< "月" of the date form 2
-    DayMark,              ///< "日" of the date form 2
-    SubstituteHoliday,    ///< "振替休日"
-    CitizensHoliday,      ///< "国民の休日"
-    FoundationDay,        ///< "開校記念日"
-    TominNoHi,            ///< "都民の日"
+enum class FixedText
+{
+    SchoolDay50,         ///< "50分時程"
+    SchoolDay45,         ///< "45分時程"
+    Holiday,             ///< "休日"
+    SubstituteSchoolDay, ///< "振替休業日"
+    SchoolPeriodLabels,  ///< "朝①②③④昼⑤⑥放", two bytes per row
+    ClockHourLabels,     ///< "08091011121314151617", two bytes per row
+    WeekdayLetters,      ///< "日月火水木金土日"
+    DefaultSubject,      ///< "件名"
+    DefaultImportance,   ///< "A1"
+    YearMark,            ///< "年" of the date form 2
+    MonthMark,           ///< "月" of the date form 2
+    DayMark,             ///< "日" of the date form 2
+    SubstituteHoliday,   ///< "振替休日"
+    CitizensHoliday,     ///< "国民の休日"
+    FoundationDay,       ///< "開校記念日"
+    TominNoHi,           ///< "都民の日"
     Count
 };
 

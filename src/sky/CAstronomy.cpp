@@ -51,7 +51,8 @@ struct EarthToPlanet
     double X, Y, Z;
 };
 
-EarthToPlanet Sum(double sunLongitude, double sunLatitude, double sunDistance, const sky::HeliocentricPosition& p)
+EarthToPlanet Sum(double sunLongitude, double sunLatitude, double sunDistance,
+                  const sky::HeliocentricPosition& p)
 {
     return {sunDistance * Cos(sunLatitude) * Cos(sunLongitude) + p.R * Cos(p.B) * Cos(p.L),
             sunDistance * Cos(sunLatitude) * Sin(sunLongitude) + p.R * Cos(p.B) * Sin(p.L),
@@ -123,8 +124,8 @@ DateTime CAstronomy::LocalSiderealTime(const DateTime& instant) const
     const double rest = theta - hours * 360.0 / 24.0;
     const int minutes = std::min(59, static_cast<int>(rest * 60.0 / 15.0));
     const int seconds = std::min(59, static_cast<int>((rest - minutes * 15.0 / 60.0) * 60.0 * 60.0 / 15.0));
-    return DateTime::FromDateTime(Reference.Year(), Reference.Month(), Reference.Day(), std::min(23, hours), minutes,
-                                  seconds);
+    return DateTime::FromDateTime(Reference.Year(), Reference.Month(), Reference.Day(), std::min(23, hours),
+                                  minutes, seconds);
 }
 
 double CAstronomy::DayFraction(const DateTime& instant)
@@ -202,7 +203,8 @@ double CAstronomy::Altitude(double alpha, double delta) const
     return sky::ArcSineDegrees(Sin(delta) * Sin(phi) + Cos(delta) * Cos(phi) * Cos(h));
 }
 
-std::array<sky::HeliocentricPosition, sky::PlanetCount> CAstronomy::PlanetSeries(const DateTime& instant) const
+std::array<sky::HeliocentricPosition, sky::PlanetCount>
+CAstronomy::PlanetSeries(const DateTime& instant) const
 {
     const double t = JulianYears(instant) / 100.0;
     std::array<sky::HeliocentricPosition, sky::PlanetCount> positions;

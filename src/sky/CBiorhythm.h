@@ -21,7 +21,8 @@ public:
     static constexpr int RhythmCount = 3;
     static constexpr std::array<int, RhythmCount> Periods{23, 28, 33};
     /// Text colours of the rhythms' markers: physical blue, emotional red, intellectual green.
-    static constexpr std::array<Rgb, RhythmCount> RhythmColour{Rgb{0, 0, 255}, Rgb{255, 0, 0}, Rgb{0, 255, 0}};
+    static constexpr std::array<Rgb, RhythmCount> RhythmColour{Rgb{0, 0, 255}, Rgb{255, 0, 0},
+                                                               Rgb{0, 255, 0}};
 
     /// Stores both dates and classifies the target date in the three rhythms.
     void SetDates(const DateTime& birthday, const DateTime& target);

@@ -5,8 +5,7 @@
 namespace planova::sky {
 namespace {
 
-template <double (*Wave)(double)>
-double SumOf(std::span<const PeriodicTerm> terms, double x)
+template <double (*Wave)(double)> double SumOf(std::span<const PeriodicTerm> terms, double x)
 {
     double sum = 0.0;
     for (const PeriodicTerm& term : terms)

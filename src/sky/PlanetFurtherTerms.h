@@ -7,7 +7,12 @@
 
 namespace planova::sky {
 
-enum class PlanetQuantity { Longitude, Latitude, Radius };
+enum class PlanetQuantity
+{
+    Longitude,
+    Latitude,
+    Radius
+};
 
 /// The small periodic terms of a planet's series that follow its leading terms (cosine terms in t).
 std::span<const PeriodicTerm> PlanetFurtherTerms(Planet planet, PlanetQuantity quantity);

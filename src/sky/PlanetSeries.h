@@ -7,11 +7,18 @@
 namespace planova::sky {
 
 /// The five planets of the read-out, in the order they are shown.
-enum class Planet { Mercury, Venus, Mars, Jupiter, Saturn };
+enum class Planet
+{
+    Mercury,
+    Venus,
+    Mars,
+    Jupiter,
+    Saturn
+};
 
 inline constexpr std::size_t PlanetCount = 5;
 inline constexpr std::array<Planet, PlanetCount> AllPlanets{Planet::Mercury, Planet::Venus, Planet::Mars,
-                                                           Planet::Jupiter, Planet::Saturn};
+                                                            Planet::Jupiter, Planet::Saturn};
 
 /// Heliocentric ecliptic longitude L and latitude B in degrees, radius vector R in astronomical units.
 struct HeliocentricPosition

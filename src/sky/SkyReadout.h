@@ -51,7 +51,8 @@ SkyReadout ComputeSkyReadout(const DateTime& now);
 /// The moon's age in days at 21:00:00 local time of the day of `day` (0 when `day` is invalid).
 double MoonAgeAt21(const DateTime& day);
 
-/// The clock time of a date-time in the Japanese form: hours without a leading zero, "9:05:03"; "" when invalid.
+/// The clock time of a date-time in the Japanese form: hours without a leading zero, "9:05:03"; "" when
+/// invalid.
 std::string FormatTimeOfDay(const DateTime& instant);
 
 /// A read-out number as the pane shows it: up to 15 significant digits, shortest form ("%.15g").

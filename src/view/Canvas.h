@@ -51,9 +51,10 @@ struct LineMetrics
 };
 
 /// How DrawText places a text in its rectangle; combine with |.
-enum TextFlags : unsigned {
+enum TextFlags : unsigned
+{
     TextTopLeft = 0,          ///< from the top left, breaking only at line breaks, clipped
-    TextWordBreak = 1u << 0, ///< wrap at word boundaries (and between Japanese characters)
+    TextWordBreak = 1u << 0,  ///< wrap at word boundaries (and between Japanese characters)
     TextSingleLine = 1u << 1, ///< one line, line breaks ignored
     TextCenter = 1u << 2,     ///< centred horizontally
     TextRight = 1u << 3,      ///< aligned to the right edge

@@ -6,17 +6,28 @@
 namespace planova {
 
 /// Who runs a command.
-enum class CommandHandler {
+enum class CommandHandler
+{
     Application, ///< the application and its frames (files, windows, looks, help)
     View,        ///< the active document window's view
     Nobody,      ///< listed on the menus, never enabled
 };
 
 /// The mark a menu item can show.
-enum class CommandMark { None, Check, Radio };
+enum class CommandMark
+{
+    None,
+    Check,
+    Radio
+};
 
 /// Menu bars a menu item appears on: the one shown without documents, the one shown with them.
-enum CommandMenuBar : unsigned { NoDocumentBar = 1, DocumentBar = 2, BothBars = 3 };
+enum CommandMenuBar : unsigned
+{
+    NoDocumentBar = 1,
+    DocumentBar = 2,
+    BothBars = 3
+};
 
 /// Commands identifiers of the application and frame.
 namespace CommandId {

@@ -34,8 +34,8 @@ bool DayPainter::IsHitDay(const CDayData& day) const
     return date == Hit.Date || (!date.IsValid() && !Hit.Date.IsValid());
 }
 
-Rect DayPainter::DrawDateHeader(const CDayData& day, const std::string& dateText, const RhythmMarkers* markers,
-                                const Rect& inset)
+Rect DayPainter::DrawDateHeader(const CDayData& day, const std::string& dateText,
+                                const RhythmMarkers* markers, const Rect& inset)
 {
     const int width = Surface.TextExtent(dateText).Width;
     const Rect dateBox{inset.Left, inset.Top, inset.Left + width + L, inset.Bottom};
@@ -107,7 +107,8 @@ void DayPainter::DrawDayColumn(const CDayData& day, const RhythmMarkers* markers
     const int kindLeft = kindInset.Left + PeriodLabelUnits * L;
     const Rect kind{kindLeft, kindInset.Top, kindLeft + PlanUnits * L, kindInset.Bottom};
     DrawKind(day, kind);
-    DrawField(Rect{kind.Right, kindInset.Top, kindInset.Right, kindInset.Bottom}, day.GetGyouji(), FindField::Gyouji);
+    DrawField(Rect{kind.Right, kindInset.Top, kindInset.Right, kindInset.Bottom}, day.GetGyouji(),
+              FindField::Gyouji);
 
     for (int m = 0; m < CDayData::RowCount; ++m) {
         const Rect& cell = PeriodCell(cells, m);
@@ -117,7 +118,8 @@ void DayPainter::DrawDayColumn(const CDayData& day, const RhythmMarkers* markers
         const Rect plan{label.Right, inset.Top, label.Right + PlanUnits * L, inset.Bottom};
         DrawField(label, day.GetJigenn(m), FindField::Jigenn(m));
         DrawField(plan, day.GetYotei(m), FindField::Yotei(m));
-        DrawField(Rect{plan.Right, inset.Top, inset.Right, inset.Bottom}, day.GetNaiyou(m), FindField::Naiyou(m));
+        DrawField(Rect{plan.Right, inset.Top, inset.Right, inset.Bottom}, day.GetNaiyou(m),
+                  FindField::Naiyou(m));
         EndPeriodRow();
     }
 
@@ -141,10 +143,12 @@ void DayPainter::DrawWeekColumn(const CDayData& day, const RhythmMarkers* marker
         const Rect inset = cell.Shrunk(H);
         BeginPeriodRow(day.GetIro(m), cell.Shrunk(RowFillInset));
         const int textLeft = inset.Left + WeekTextIndentUnits * L;
-        DrawField(Rect{inset.Left, inset.Top, inset.Left + PeriodLabelUnits * L, inset.Bottom}, day.GetJigenn(m),
-                  FindField::Jigenn(m));
-        DrawField(Rect{textLeft, inset.Top, inset.Right, inset.Top + L}, day.GetYotei(m), FindField::Yotei(m));
-        DrawField(Rect{textLeft, inset.Top + L, inset.Right, inset.Bottom}, day.GetNaiyou(m), FindField::Naiyou(m));
+        DrawField(Rect{inset.Left, inset.Top, inset.Left + PeriodLabelUnits * L, inset.Bottom},
+                  day.GetJigenn(m), FindField::Jigenn(m));
+        DrawField(Rect{textLeft, inset.Top, inset.Right, inset.Top + L}, day.GetYotei(m),
+                  FindField::Yotei(m));
+        DrawField(Rect{textLeft, inset.Top + L, inset.Right, inset.Bottom}, day.GetNaiyou(m),
+                  FindField::Naiyou(m));
         EndPeriodRow();
     }
 

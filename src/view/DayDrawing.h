@@ -21,9 +21,18 @@ struct RhythmMarkers
 namespace FindField {
 constexpr int Jitei = 1;
 constexpr int Gyouji = 2;
-constexpr int Jigenn(int row) { return 3 * row + 3; }
-constexpr int Yotei(int row) { return 3 * row + 4; }
-constexpr int Naiyou(int row) { return 3 * row + 5; }
+constexpr int Jigenn(int row)
+{
+    return 3 * row + 3;
+}
+constexpr int Yotei(int row)
+{
+    return 3 * row + 4;
+}
+constexpr int Naiyou(int row)
+{
+    return 3 * row + 5;
+}
 constexpr int Memo = 33;
 } // namespace FindField
 
@@ -45,7 +54,8 @@ public:
     /// A day of the day view: 13 cells (date, kind and event, ten period rows, memo).
     void DrawDayColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells);
     /// A day of the week view: 13 cells; rowAllocation is i (rows 1–11 are i + 1 lines high).
-    void DrawWeekColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells, int rowAllocation);
+    void DrawWeekColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells,
+                        int rowAllocation);
     /// A day of the month view, compressed into one cell, one line per text.
     void DrawMonthCell(const CDayData& day, const RhythmMarkers* markers, const Rect& cell);
 

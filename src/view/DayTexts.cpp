@@ -27,8 +27,8 @@ DateDigits DigitsOf(const DateTime& date)
 std::string DateWithBlankedZeros(const DateTime& date)
 {
     const DateDigits digits = DigitsOf(date);
-    return digits.Year + Text(FixedText::YearMark) + BlankLeadingZero(digits.Month) + Text(FixedText::MonthMark) +
-           BlankLeadingZero(digits.Day) + Text(FixedText::DayMark);
+    return digits.Year + Text(FixedText::YearMark) + BlankLeadingZero(digits.Month) +
+           Text(FixedText::MonthMark) + BlankLeadingZero(digits.Day) + Text(FixedText::DayMark);
 }
 
 std::string BracketedWeekday(const DateTime& date)
@@ -43,7 +43,8 @@ std::string BracketedWeekday(const DateTime& date)
 std::string WeekdayLetterOf(int weekday)
 {
     constexpr std::size_t LetterBytes = 2;
-    return Text(FixedText::WeekdayLetters).substr(static_cast<std::size_t>(weekday % 7) * LetterBytes, LetterBytes);
+    return Text(FixedText::WeekdayLetters)
+        .substr(static_cast<std::size_t>(weekday % 7) * LetterBytes, LetterBytes);
 }
 
 std::string DayViewDateText(const DateTime& date)
@@ -79,7 +80,8 @@ Rgb DateColour(const CDayData& day)
     constexpr int Sunday = 0;
     constexpr int Saturday = 6;
     const int weekday = day.GetDate().DayOfWeek();
-    if (weekday == Sunday || IsHolidayKind(day.GetJitei()) || day.GetJitei() == Text(FixedText::SubstituteSchoolDay))
+    if (weekday == Sunday || IsHolidayKind(day.GetJitei()) ||
+        day.GetJitei() == Text(FixedText::SubstituteSchoolDay))
         return TextColours::Red;
     if (weekday == Saturday)
         return TextColours::Blue;

@@ -19,9 +19,9 @@ constexpr int LastPeriodRow = CDayData::RowCount - 1;
 /// What the enable rules look at.
 struct RuleInput
 {
-    int M = -1;          ///< SelectedCell mod 13, −1 when no cell is selected
+    int M = -1; ///< SelectedCell mod 13, −1 when no cell is selected
     bool NotMonth = false;
-    int P = -1;          ///< SelectedToDoRow
+    int P = -1; ///< SelectedToDoRow
     int ToDoCount = 0;
     int ToDoRowCount = 0;
     int DspType = 0;
@@ -62,7 +62,8 @@ bool CanInsert(const RuleInput& in)
 
 bool CanMoveUp(const RuleInput& in)
 {
-    return CellRowBetween(in, DayRow::FirstPeriod + 1, DayRow::Memo - 1) || (in.P >= 2 && in.P <= in.ToDoCount);
+    return CellRowBetween(in, DayRow::FirstPeriod + 1, DayRow::Memo - 1) ||
+           (in.P >= 2 && in.P <= in.ToDoCount);
 }
 
 bool CanMoveDown(const RuleInput& in)
@@ -115,8 +116,7 @@ DateTime LoadSelectedDay(PlannerView& view)
 }
 
 /// Records the day as it is for undo, changes it and stores it.
-template <typename Change>
-void ChangeDay(CPlanovaDoc& document, Change change)
+template <typename Change> void ChangeDay(CPlanovaDoc& document, Change change)
 {
     document.RecordUndo(UndoDay);
     change(document.WorkDay);
@@ -253,8 +253,7 @@ EditOutcome RunDelete(PlannerView& view, EntryDialog&)
 }
 
 /// Fills the day of the selected column (the shown day in the day view) with a pattern.
-template <void (*Fill)(CDayData&)>
-EditOutcome RunFillDay(PlannerView& view, EntryDialog&)
+template <void (*Fill)(CDayData&)> EditOutcome RunFillDay(PlannerView& view, EntryDialog&)
 {
     ViewState& state = view.State;
     const int column = view.Mode() == ViewMode::Week ? state.SelectedCell / DayRow::Count : 0;

@@ -11,8 +11,8 @@ namespace InfoIcons {
 constexpr int Size = 32;
 constexpr const char* BiorhythmStrip = ":/view/biorhythm.png"; ///< 12 icons: 4 states × 3 rhythms
 constexpr const char* MoonPhaseStrip = ":/view/moonphase.png"; ///< 8 phases, new moon first
-constexpr int Top = 170;  ///< client y of the icon row
-constexpr int Left = 8;   ///< client x of the first icon
+constexpr int Top = 170;                                       ///< client y of the icon row
+constexpr int Left = 8;                                        ///< client x of the first icon
 constexpr int MoonPhaseCount = 8;
 } // namespace InfoIcons
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr Rgb White{255, 255, 255};
 constexpr int SelectionPenWidth = 2;
-constexpr int LabelColumnUnits = 2;  // the period label column of the day and week views
+constexpr int LabelColumnUnits = 2;    // the period label column of the day and week views
 constexpr int PlanColumnEndUnits = 12; // the plan column of the day view ends here
 
 int NormalisedWeekday(int weekday)
@@ -66,9 +66,7 @@ int DaysBackToWeekStart(int weekday, int startWeekday)
     return d > s ? d - s - 1 : d + 6 - s;
 }
 
-PlannerView::PlannerView(CPlanovaDoc& document) : Doc(document)
-{
-}
+PlannerView::PlannerView(CPlanovaDoc& document) : Doc(document) {}
 
 void PlannerView::InitialUpdate(const DateTime& today)
 {
@@ -236,8 +234,8 @@ void PlannerView::DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout)
     const int width = layout.ColumnUnits * layout.L;
     const int top = ScreenOrigin::Top + layout.H;
     for (int k = 0; k < WeekDays; ++k) {
-        const Rect rect{ScreenOrigin::PlannerLeft + k * width + layout.H, top, ScreenOrigin::PlannerLeft + (k + 1) * width,
-                        top + layout.L};
+        const Rect rect{ScreenOrigin::PlannerLeft + k * width + layout.H, top,
+                        ScreenOrigin::PlannerLeft + (k + 1) * width, top + layout.L};
         canvas.SetTextColour(HeaderColour(k, State.StartWeekday));
         canvas.DrawText(rect, WeekdayLetterOf(k + State.StartWeekday), TextSingleLine | TextCenter);
     }
@@ -270,8 +268,8 @@ void PlannerView::DrawDays(Canvas& canvas, const ScreenLayout& layout)
     }
 }
 
-ToDoPaneLayout PlannerView::DrawToDo(Canvas& canvas, const ScreenLayout& layout, const ScreenGeometry& geometry,
-                                     const DateTime& now)
+ToDoPaneLayout PlannerView::DrawToDo(Canvas& canvas, const ScreenLayout& layout,
+                                     const ScreenGeometry& geometry, const DateTime& now)
 {
     ToDoPaneInput input;
     input.ClientWidth = geometry.ClientWidth;
@@ -325,7 +323,8 @@ ScreenDrawResult PlannerView::DrawScreen(Canvas& canvas, const ScreenGeometry& g
     }
 
     Doc.LoadDay(State.CurrentDate);
-    result.Icons = PlaceInfoIcons(geometry.CalendarWidth, RhythmStatesOn(Doc, State.CurrentDate), State.MoonAgeAt21);
+    result.Icons =
+        PlaceInfoIcons(geometry.CalendarWidth, RhythmStatesOn(Doc, State.CurrentDate), State.MoonAgeAt21);
     return result;
 }
 

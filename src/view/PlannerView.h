@@ -11,16 +11,26 @@ namespace planova {
 
 /// Identifiers of the view commands of the "表示" menu.
 namespace ViewCommand {
-constexpr int Forward = 32785;    ///< "進む（日・週・月）"
-constexpr int Back = 32786;       ///< "戻る（日・週・月）"
-constexpr int DayView = 32778;    ///< "日表示"
-constexpr int WeekView = 32780;   ///< "週表示"
-constexpr int MonthView = 32782;  ///< "月表示"
-constexpr int ToDoView = 32788;   ///< "ToDo表示"
+constexpr int Forward = 32785;   ///< "進む（日・週・月）"
+constexpr int Back = 32786;      ///< "戻る（日・週・月）"
+constexpr int DayView = 32778;   ///< "日表示"
+constexpr int WeekView = 32780;  ///< "週表示"
+constexpr int MonthView = 32782; ///< "月表示"
+constexpr int ToDoView = 32788;  ///< "ToDo表示"
 } // namespace ViewCommand
 
 /// Requests of the ToDo scroll bar.
-enum class ScrollRequest { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom };
+enum class ScrollRequest
+{
+    LineUp,
+    LineDown,
+    PageUp,
+    PageDown,
+    ThumbPosition,
+    ThumbTrack,
+    Top,
+    Bottom
+};
 
 /// What the screen drawing needs to know about the window.
 struct ScreenGeometry
@@ -99,7 +109,8 @@ private:
     CPlanovaDoc& Doc;
 };
 
-/// The date one month later (+1) or earlier (−1); the day is kept but limited to 28 in February and 30 in short months.
+/// The date one month later (+1) or earlier (−1); the day is kept but limited to 28 in February and 30 in
+/// short months.
 DateTime StepMonth(const DateTime& date, int direction);
 
 /// Days back from a weekday (0 Sunday … 6 Saturday) to the start of its week beginning on startWeekday.

@@ -120,7 +120,8 @@ DayRowAllocation AllocateDayRows(int lines)
 int MonthWeekRowLines(int clientHeight, int lineHeight)
 {
     int lines = ((clientHeight - ScreenOrigin::Top) / lineHeight - HeaderLines) / MonthWeekRows;
-    if (clientHeight - (MonthWeekRows * lines + HeaderLines) * lineHeight - ScreenOrigin::Top < ScreenOrigin::Margin)
+    if (clientHeight - (MonthWeekRows * lines + HeaderLines) * lineHeight - ScreenOrigin::Top <
+        ScreenOrigin::Margin)
         --lines;
     return lines;
 }
@@ -180,8 +181,8 @@ ScreenLayout ComputeScreenLayout(const ScreenLayoutInput& input)
                         ScreenOrigin::PlannerLeft + layout.PlannerUnits * layout.L,
                         ScreenOrigin::Top + frameLines * layout.L};
 
-    const int cellCount = input.Mode == ViewMode::Month ? WeekDays * MonthWeekRows
-                                                        : layout.Columns * DayRow::Count;
+    const int cellCount =
+        input.Mode == ViewMode::Month ? WeekDays * MonthWeekRows : layout.Columns * DayRow::Count;
     layout.Cells.assign(cellCount, Rect{});
     if (input.Mode == ViewMode::Month)
         AddMonthCells(layout);

@@ -7,7 +7,12 @@
 namespace planova {
 
 /// The three planner views.
-enum class ViewMode { Day = 0, Week = 1, Month = 2 };
+enum class ViewMode
+{
+    Day = 0,
+    Week = 1,
+    Month = 2
+};
 
 /// The view of a stored display type; a value other than 1 or 2 shows the day view.
 ViewMode ViewModeOf(int dspType);
@@ -58,7 +63,8 @@ DayRowAllocation AllocateDayRows(int lines);
 /// Lines of one week row of the month grid for a client height (the top two lines are the header).
 int MonthWeekRowLines(int clientHeight, int lineHeight);
 
-/// Cell index of a column and row: day view row, week view column × 13 + row, month view column × 6 + week row.
+/// Cell index of a column and row: day view row, week view column × 13 + row, month view column × 6 + week
+/// row.
 int CellIndexOf(ViewMode mode, int column, int row);
 
 /// What the screen layout depends on.
@@ -76,20 +82,20 @@ struct ScreenLayout
 {
     ViewMode Mode = ViewMode::Day;
     int PointSize = 9;
-    int L = 1;              ///< line height
-    int H = 0;              ///< half a line
-    int WidthUnits = 0;     ///< Wu
-    int HeightUnits = 0;    ///< Hu, also the lines D of a day column
-    int ToDoUnits = 0;      ///< X, width of the ToDo pane (0 when hidden)
-    int ColumnUnits = 0;    ///< Cw
-    int PlannerUnits = 0;   ///< Z = Cw × columns
-    int Columns = 1;        ///< C
-    int DayRows = 1;        ///< R: day rows of the grid (6 in the month view)
-    DayRowAllocation Rows;  ///< day and week views
-    int WeekRowLines = 0;   ///< Rm, month view
-    Rect Frame;             ///< the planner's outline
+    int L = 1;             ///< line height
+    int H = 0;             ///< half a line
+    int WidthUnits = 0;    ///< Wu
+    int HeightUnits = 0;   ///< Hu, also the lines D of a day column
+    int ToDoUnits = 0;     ///< X, width of the ToDo pane (0 when hidden)
+    int ColumnUnits = 0;   ///< Cw
+    int PlannerUnits = 0;  ///< Z = Cw × columns
+    int Columns = 1;       ///< C
+    int DayRows = 1;       ///< R: day rows of the grid (6 in the month view)
+    DayRowAllocation Rows; ///< day and week views
+    int WeekRowLines = 0;  ///< Rm, month view
+    Rect Frame;            ///< the planner's outline
     std::vector<Rect> Cells;
-    int ToDoRowCount = 0;   ///< rows of the ToDo pane: Hu ÷ 2
+    int ToDoRowCount = 0; ///< rows of the ToDo pane: Hu ÷ 2
 
     int CellCount() const { return static_cast<int>(Cells.size()); }
     int ColumnLeft(int column) const;

@@ -23,7 +23,8 @@ struct CellPlace
 /// The day column and row of a cell index (the reverse of CellIndexOf).
 CellPlace SplitCell(ViewMode mode, int cell);
 
-/// The day a cell shows on the grid that starts at firstShown: + column days, + 7 × week row in the month view.
+/// The day a cell shows on the grid that starts at firstShown: + column days, + 7 × week row in the month
+/// view.
 DateTime DayOfCell(ViewMode mode, const DateTime& firstShown, int cell);
 
 /// What a point hits among the rectangles of the last redraw (−1: nothing).
@@ -63,7 +64,14 @@ bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int inte
 bool PressRight(PlannerView& view, Point point);
 
 /// The keys the view takes for itself while a cell or a ToDo row is selected.
-enum class NavigationKey { Enter, Left, Right, Up, Down };
+enum class NavigationKey
+{
+    Enter,
+    Left,
+    Right,
+    Up,
+    Down
+};
 
 /// Whether the view takes the key now (a cell or a ToDo row is selected); otherwise it goes on unchanged.
 bool TakesKey(const ViewState& state);

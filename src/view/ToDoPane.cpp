@@ -27,8 +27,8 @@ constexpr std::array<int, 4> ColumnLeftUnits{0, DeadlineLeftUnits, ImportanceLef
 
 const std::array<std::string, 4>& HeaderTexts()
 {
-    static const std::array<std::string, 4> texts{Cp932Literal("件名"), Cp932Literal("期限"), Cp932Literal("重要"),
-                                                  Cp932Literal("メモ")};
+    static const std::array<std::string, 4> texts{Cp932Literal("件名"), Cp932Literal("期限"),
+                                                  Cp932Literal("重要"), Cp932Literal("メモ")};
     return texts;
 }
 
@@ -58,7 +58,8 @@ void DrawItem(Canvas& canvas, const CToDo& item, const Rect& row, int l, const D
     canvas.DrawText(column(0, row.Left + DeadlineLeftUnits * l), item.GetKennmei(), TextWordBreak);
     canvas.DrawText(column(DeadlineLeftUnits, row.Left + ImportanceLeftUnits * l),
                     routine ? std::string() : SlashDateText(item.GetKigenn()), TextWordBreak | TextFitWidth);
-    canvas.DrawText(column(ImportanceLeftUnits, row.Left + MemoLeftUnits * l), item.GetJyuuyoudo(), TextWordBreak);
+    canvas.DrawText(column(ImportanceLeftUnits, row.Left + MemoLeftUnits * l), item.GetJyuuyoudo(),
+                    TextWordBreak);
     canvas.DrawText(column(MemoLeftUnits, row.Right), item.GetMemo(), TextWordBreak);
     canvas.SetTextColour(TextColours::Black);
 }
@@ -94,7 +95,8 @@ ToDoPaneLayout ComputeToDoPane(const ToDoPaneInput& input)
     pane.Rows.resize(rows);
     for (int k = 0; k < rows; ++k) {
         const int barWidth = pane.ScrollBarShown && k > 0 ? input.ScrollBarWidth : 0;
-        pane.Rows[k] = Rect{pane.Pane.Left, top + RowLines * k * l, right - barWidth, top + RowLines * (k + 1) * l};
+        pane.Rows[k] =
+            Rect{pane.Pane.Left, top + RowLines * k * l, right - barWidth, top + RowLines * (k + 1) * l};
     }
 
     if (input.ToDoCount > pane.VisibleRows && input.ToDoCount - pane.ScrollTop < pane.VisibleRows)

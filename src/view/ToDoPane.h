@@ -12,9 +12,9 @@ namespace planova {
 struct ToDoPaneInput
 {
     int ClientWidth = 0;
-    int L = 1;              ///< line height
-    int PaneUnits = 0;      ///< X: the pane's width in units of L
-    int RowCount = 0;       ///< R: rows that fit, header included
+    int L = 1;         ///< line height
+    int PaneUnits = 0; ///< X: the pane's width in units of L
+    int RowCount = 0;  ///< R: rows that fit, header included
     int ToDoCount = 0;
     int ScrollTop = 0;      ///< index of the first item shown
     int ScrollBarWidth = 0; ///< width of the scroll bar control when it is shown
@@ -23,13 +23,13 @@ struct ToDoPaneInput
 /// The ToDo pane's geometry for one redraw.
 struct ToDoPaneLayout
 {
-    Rect Pane;                  ///< P, 7, Q, B
-    std::vector<Rect> Rows;     ///< R rows; row 0 is the header
-    int VisibleRows = 0;        ///< V: rows in use, header included
+    Rect Pane;              ///< P, 7, Q, B
+    std::vector<Rect> Rows; ///< R rows; row 0 is the header
+    int VisibleRows = 0;    ///< V: rows in use, header included
     bool ScrollBarShown = false;
-    Rect ScrollBar;             ///< where the scroll bar goes when it is shown
-    int ScrollRange = 0;        ///< the scroll bar runs from 0 to this
-    int ScrollTop = 0;          ///< the first item shown, after the clamp (0 when every item fits)
+    Rect ScrollBar;      ///< where the scroll bar goes when it is shown
+    int ScrollRange = 0; ///< the scroll bar runs from 0 to this
+    int ScrollTop = 0;   ///< the first item shown, after the clamp (0 when every item fits)
 };
 
 /**
@@ -38,7 +38,8 @@ struct ToDoPaneLayout
  */
 ToDoPaneLayout ComputeToDoPane(const ToDoPaneInput& input);
 
-/// Whether an importance code marks a routine or project item ("R0"–"R3", "PJ"): never red, no deadline shown.
+/// Whether an importance code marks a routine or project item ("R0"–"R3", "PJ"): never red, no deadline
+/// shown.
 bool IsRoutineImportance(const std::string& importance);
 
 /**

@@ -16,7 +16,9 @@ std::string ToDoSortKey(const CToDo& item, int sortKind)
 bool SortToDo(CPlanovaDoc& document, int sortKind)
 {
     const int count = document.ToDoCount;
-    const auto key = [&](int n) { return ToDoSortKey(document.ToDoList()[static_cast<std::size_t>(n)], sortKind); };
+    const auto key = [&](int n) {
+        return ToDoSortKey(document.ToDoList()[static_cast<std::size_t>(n)], sortKind);
+    };
     // std::string compares its bytes as unsigned values, so code page 932 lead bytes sort after ASCII.
     for (int i = 0; i < count; ++i)
         for (int j = i; j < count; ++j)

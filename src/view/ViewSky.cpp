@@ -10,7 +10,8 @@ namespace {
 CBiorhythm RhythmsOn(const CPlanovaDoc& document, const DateTime& date)
 {
     CBiorhythm rhythms;
-    rhythms.SetDates(DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay), date);
+    rhythms.SetDates(DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay),
+                     date);
     return rhythms;
 }
 

@@ -22,14 +22,14 @@ struct CellPress
 /// The view's mode, shown dates, selection and the layout of its last redraw.
 struct ViewState
 {
-    int DspType = 0;          ///< 0 day, 1 week, 2 month
-    int StartWeekday = 0;     ///< first weekday of the week and month views, 0 Sunday … 6 Saturday
-    bool ToDoView = false;    ///< the ToDo pane is shown beside the planner
-    DateTime CalendarDate;    ///< the date of the month calendar
-    DateTime CurrentDate;     ///< the day of the day view, a day inside the shown week or month
-    DateTime FirstShownDate;  ///< first date of the shown grid, written while drawing
+    int DspType = 0;         ///< 0 day, 1 week, 2 month
+    int StartWeekday = 0;    ///< first weekday of the week and month views, 0 Sunday … 6 Saturday
+    bool ToDoView = false;   ///< the ToDo pane is shown beside the planner
+    DateTime CalendarDate;   ///< the date of the month calendar
+    DateTime CurrentDate;    ///< the day of the day view, a day inside the shown week or month
+    DateTime FirstShownDate; ///< first date of the shown grid, written while drawing
     std::vector<Rect> CellRects;
-    int CellCount = 0;        ///< 13 (day), 91 (week), 42 (month)
+    int CellCount = 0; ///< 13 (day), 91 (week), 42 (month)
     int SelectedCell = -1;
     std::vector<Rect> ToDoRowRects;
     int ToDoRowCount = 0;     ///< ToDo pane rows that fit, header included

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-
 using namespace planova;
 using namespace planova::test;
 

@@ -63,10 +63,12 @@ TEST_F(RenderCommandTest, RendersEachViewAtTheRequestedSize)
         int Width;
         int Height;
     };
-    const Case cases[] = {{"day", "1280x720", 1280, 720}, {"week", "1920x1080", 1920, 1080}, {"month", "800x600", 800, 600}};
+    const Case cases[] = {
+        {"day", "1280x720", 1280, 720}, {"week", "1920x1080", 1920, 1080}, {"month", "800x600", 800, 600}};
     for (const Case& c : cases) {
         const std::string out = Out(std::string(c.View) + ".png");
-        ASSERT_EQ(Render(File + " --view " + c.View + " --date 2024-06-12 --size " + c.Size + " " + Now + " -o " + out),
+        ASSERT_EQ(Render(File + " --view " + c.View + " --date 2024-06-12 --size " + c.Size + " " + Now +
+                         " -o " + out),
                   0)
             << c.View;
         EXPECT_EQ(PngSize(ReadBytes(out)), std::make_pair(c.Width, c.Height)) << c.View;
@@ -92,12 +94,15 @@ TEST_F(RenderCommandTest, OptionsChangeWhatIsDrawn)
     ASSERT_EQ(Render(common + " --no-todo -o " + Out("no-todo.png")), 0);
     EXPECT_NE(ReadBytes(Out("plain.png")), ReadBytes(Out("todo.png")));
     EXPECT_NE(ReadBytes(Out("plain.png")), ReadBytes(Out("monday.png")));
-    EXPECT_EQ(ReadBytes(Out("plain.png")), ReadBytes(Out("no-todo.png"))); // the week view has no pane by default
+    EXPECT_EQ(ReadBytes(Out("plain.png")),
+              ReadBytes(Out("no-todo.png"))); // the week view has no pane by default
 }
 
 TEST_F(RenderCommandTest, WithoutAFileAnEmptyPlannerIsDrawn)
 {
-    ASSERT_EQ(Render("--view month --date 2024-02-29 --size 640x480 " + std::string(Now) + " -o " + Out("empty.png")), 0);
+    ASSERT_EQ(Render("--view month --date 2024-02-29 --size 640x480 " + std::string(Now) + " -o " +
+                     Out("empty.png")),
+              0);
     EXPECT_EQ(PngSize(ReadBytes(Out("empty.png"))), std::make_pair(640, 480));
 }
 
@@ -105,12 +110,12 @@ TEST_F(RenderCommandTest, BadArgumentsAreUsageErrorsAndWriteNothing)
 {
     const std::string out = " -o " + Out("never.png");
     const char* cases[] = {
-        "--date 2024-06-12 --size 800x600",                     // no view
-        "--view year --date 2024-06-12 --size 800x600",         // unknown view
-        "--view day --date 2024-02-30 --size 800x600",          // no such day
-        "--view day --date 2024-06-12 --size 800",              // no height
-        "--view day --date 2024-06-12 --size 0x600",            // no width
-        "--view day --date 2024-06-12 --size 99999x600",        // too large
+        "--date 2024-06-12 --size 800x600",              // no view
+        "--view year --date 2024-06-12 --size 800x600",  // unknown view
+        "--view day --date 2024-02-30 --size 800x600",   // no such day
+        "--view day --date 2024-06-12 --size 800",       // no height
+        "--view day --date 2024-06-12 --size 0x600",     // no width
+        "--view day --date 2024-06-12 --size 99999x600", // too large
         "--view day --date 2024-06-12 --size 800x600 --start-weekday 3",
         "--view day --date 2024-06-12 --size 800x600 --now 2024-06-12",
         "--view day --date 2024-06-12 --size 800x600 --frobnicate",
@@ -140,8 +145,10 @@ TEST_F(RenderCommandTest, DocumentationImages)
         GTEST_SKIP() << "set PLANOVA_VIEW_IMAGES to a folder to write the view screenshots";
     for (const char* view : {"day", "week", "month"}) {
         for (const char* size : {"1920x1080", "1280x720"}) {
-            const std::string name = std::string(folder) + "/view-" + view + "-" + std::string(size).substr(0, std::string(size).find('x')) + ".png";
-            EXPECT_EQ(Render(File + " --view " + view + " --date 2024-06-12 --size " + size + " " + Now + " -o " + name),
+            const std::string name = std::string(folder) + "/view-" + view + "-" +
+                                     std::string(size).substr(0, std::string(size).find('x')) + ".png";
+            EXPECT_EQ(Render(File + " --view " + view + " --date 2024-06-12 --size " + size + " " + Now +
+                             " -o " + name),
                       0);
         }
     }

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <regex>
 
-
 namespace {
 
 using SkyRun = planova::test::CliResult;
@@ -19,9 +18,9 @@ SkyRun RunSky(const std::vector<std::string>& args)
     return planova::test::RunProgram(PLANOVA_CLI, all);
 }
 
-const char* const NumberKeys[] = {"julianDay",     "sunLongitude",  "sunDistance", "sunAzimuth",
-                                  "sunAltitude",   "moonLongitude", "moonLatitude", "moonAzimuth",
-                                  "moonAltitude",  "moonAge",       "moonAgeAt21"};
+const char* const NumberKeys[] = {"julianDay",    "sunLongitude",  "sunDistance",  "sunAzimuth",
+                                  "sunAltitude",  "moonLongitude", "moonLatitude", "moonAzimuth",
+                                  "moonAltitude", "moonAge",       "moonAgeAt21"};
 
 } // namespace
 
@@ -64,7 +63,7 @@ TEST(SkyCommandTest, MoonAgeAt21IsThatOfTheGivenDay)
     const SkyRun run = RunSky({"--at", "2024-03-10 18:00:00"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const nlohmann::json sky = nlohmann::json::parse(run.Out);
-    EXPECT_NEAR(sky.at("moonAge").get<double>(), 29.42, 0.005); // minutes before the new moon
+    EXPECT_NEAR(sky.at("moonAge").get<double>(), 29.42, 0.005);    // minutes before the new moon
     EXPECT_NEAR(sky.at("moonAgeAt21").get<double>(), 0.12, 0.005); // three hours after it
 }
 
@@ -83,7 +82,11 @@ TEST(SkyCommandTest, WithoutATimeItReadsTheClock)
 
 TEST(SkyCommandTest, BadTimesAndUsageAreRefused)
 {
-    struct Case { std::vector<std::string> args; int status; };
+    struct Case
+    {
+        std::vector<std::string> args;
+        int status;
+    };
     const Case cases[] = {
         {{"--at", "2024-02-30 12:00:00"}, 1}, // no such day
         {{"--at", "2024-03-01 24:00:00"}, 1},

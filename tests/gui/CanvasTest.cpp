@@ -50,7 +50,8 @@ private slots:
     {
         InstallFontSubstitutions();
         const QFontInfo info(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
-        QVERIFY2(info.family() == QStringLiteral("IPAPGothic") || info.family().startsWith(QStringLiteral("Noto Sans CJK")),
+        QVERIFY2(info.family() == QStringLiteral("IPAPGothic") ||
+                     info.family().startsWith(QStringLiteral("Noto Sans CJK")),
                  qPrintable(info.family()));
         QCOMPARE(QFontInfo(QFont(QStringLiteral("MS PGothic"))).family(), info.family());
     }
@@ -83,8 +84,8 @@ private slots:
             canvas.DrawText(Rect{10, 10, 40, 22}, "ABCDEFGHIJKLMNOP", TextWordBreak);
         }
         QVERIFY(CountColour(image, QRect(10, 10, 30, 12), QColor(255, 255, 0)) > 50); // the yellow backing
-        QVERIFY(CountNonWhite(image, QRect(40, 0, 160, 100)) == 0);                  // nothing right of the box
-        QVERIFY(CountNonWhite(image, QRect(0, 22, 200, 78)) == 0);                   // nor below it
+        QVERIFY(CountNonWhite(image, QRect(40, 0, 160, 100)) == 0); // nothing right of the box
+        QVERIFY(CountNonWhite(image, QRect(0, 22, 200, 78)) == 0);  // nor below it
     }
 
     void WordBreakWrapsJapaneseText()

@@ -157,7 +157,8 @@ private slots:
 
         // Tuesday's date header, then down to period row 1.
         const auto at = [&](int column, int row) {
-            const Rect& cell = state.CellRects.at(static_cast<std::size_t>(CellIndexOf(ViewMode::Week, column, row)));
+            const Rect& cell =
+                state.CellRects.at(static_cast<std::size_t>(CellIndexOf(ViewMode::Week, column, row)));
             return view->mapTo(&frame, QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2));
         };
         QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, {}, at(1, DayRow::Date));
@@ -194,7 +195,8 @@ private slots:
         QVERIFY(dialogs->Asked.empty());
 
         const QJsonObject after = Dump(file);
-        const QJsonObject expected = WithPlan(before, QStringLiteral("2024-04-09"), 1, QStringLiteral("数学 小テスト"));
+        const QJsonObject expected =
+            WithPlan(before, QStringLiteral("2024-04-09"), 1, QStringLiteral("数学 小テスト"));
         if (after != expected) {
             qWarning("before: %s", QJsonDocument(before).toJson().constData());
             qWarning("after: %s", QJsonDocument(after).toJson().constData());

@@ -120,8 +120,8 @@ void ShellCommandsTest::TableIsConsistent()
         QVERIFY2(ids.insert(command.Id).second, qPrintable(QString::number(command.Id)));
         QVERIFY(FindCommand(command.Id) == &command);
         if (!command.MenuPath.empty()) {
-            const auto top = QString::fromUtf8(command.MenuPath.data(), command.MenuPath.size())
-                                 .section(u'/', 0, 0);
+            const auto top =
+                QString::fromUtf8(command.MenuPath.data(), command.MenuPath.size()).section(u'/', 0, 0);
             bool known = false;
             for (const auto& menu : Menus())
                 known = known || QString::fromUtf8(menu.Title.data(), menu.Title.size()) == top;
@@ -129,10 +129,10 @@ void ShellCommandsTest::TableIsConsistent()
         }
     }
     // Every command of the planner, the tools and the shell is registered.
-    for (int id : {32778, 32780, 32782, 32785, 32786, 32788, 32794, 32795, 32796, 32797, 32798,
-                   32807, 32808, 32810, 32812, 32814, 32815, 32817, 32820, 32822, 32823, 32830,
-                   32831, 32832, 32833, 32834, 32837, 32840, 57607, 57609, 57634, 57635, 57636,
-                   57637, 57641, 57643, 57644, 131, 310, 57648, 57664})
+    for (int id :
+         {32778, 32780, 32782, 32785, 32786, 32788, 32794, 32795, 32796, 32797, 32798, 32807, 32808, 32810,
+          32812, 32814, 32815, 32817, 32820, 32822, 32823, 32830, 32831, 32832, 32833, 32834, 32837, 32840,
+          57607, 57609, 57634, 57635, 57636, 57637, 57641, 57643, 57644, 131,   310,   57648, 57664})
         QVERIFY2(FindCommand(id), qPrintable(QString::number(id)));
     QCOMPARE(FindCommand(1), nullptr);
     QCOMPARE(std::string(FindCommand(32822)->Prompt), std::string("してした学級の授業時数を計算する"));
@@ -140,8 +140,10 @@ void ShellCommandsTest::TableIsConsistent()
 
     QStringList context;
     for (const auto& entry : CellContextMenu())
-        context.append(entry.Id == 0 ? QStringLiteral("-") : QString::fromUtf8(entry.Text.data(), entry.Text.size()));
-    QCOMPARE(context, (QStringList{"編集", "挿入", "上に移動", "下に移動", "削除", "-", "コピー", "貼り付け"}));
+        context.append(entry.Id == 0 ? QStringLiteral("-")
+                                     : QString::fromUtf8(entry.Text.data(), entry.Text.size()));
+    QCOMPARE(context,
+             (QStringList{"編集", "挿入", "上に移動", "下に移動", "削除", "-", "コピー", "貼り付け"}));
 }
 
 void ShellCommandsTest::LookMenuHasExactTextsAndRadioMark()
@@ -153,9 +155,9 @@ void ShellCommandsTest::LookMenuHasExactTextsAndRadioMark()
     QVERIFY(view);
     auto* looks = SubMenu(view, QStringLiteral("アプリケーションの外観(&A)"));
     QVERIFY(looks);
-    QCOMPARE(Texts(looks), (QStringList{"Windows 2000(&2)", "Office XP(&X)", "Windows XP(&W)",
-                                        "Office 2003(&3)", "Visual Studio 200&5",
-                                        "Visual Studio 200&8", "Office 2007(&7)", "Windows 7(&D)"}));
+    QCOMPARE(Texts(looks),
+             (QStringList{"Windows 2000(&2)", "Office XP(&X)", "Windows XP(&W)", "Office 2003(&3)",
+                          "Visual Studio 200&5", "Visual Studio 200&8", "Office 2007(&7)", "Windows 7(&D)"}));
     auto* office = SubMenu(looks, QStringLiteral("Office 2007(&7)"));
     QVERIFY(office);
     QCOMPARE(Texts(office), (QStringList{"ブルー スタイル(&B)", "ブラック スタイル(&L)",
@@ -336,7 +338,8 @@ void ShellCommandsTest::StatusBarHasMessageAndKeyIndicators()
     QTest::keyClick(frame.windowHandle(), Qt::Key_CapsLock);
     QVERIFY(!frame.Indicators().CapsLock());
 
-    QCOMPARE(frame.Actions().Action(57603)->statusTip(), QStringLiteral("作業中の文書を上書きして保存します"));
+    QCOMPARE(frame.Actions().Action(57603)->statusTip(),
+             QStringLiteral("作業中の文書を上書きして保存します"));
 }
 
 void ShellCommandsTest::AboutBoxAndWindowList()
@@ -353,7 +356,8 @@ void ShellCommandsTest::AboutBoxAndWindowList()
     QVERIFY(app.Start({}));
     app.Documents().NewDocument();
     auto& area = app.MainFrame().MdiArea();
-    WindowListDlg list(area, [](QMdiSubWindow&) {}, &app.MainFrame());
+    WindowListDlg list(
+        area, [](QMdiSubWindow&) {}, &app.MainFrame());
     QCOMPARE(list.windowTitle(), QStringLiteral("ウィンドウ"));
     QCOMPARE(list.List().count(), 2);
     QCOMPARE(list.List().currentItem()->text(), QStringLiteral("Planova2"));

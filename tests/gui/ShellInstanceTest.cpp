@@ -14,8 +14,7 @@ namespace {
 const QString Program = QStringLiteral(PLANOVA_BINARY_DIR "/planova");
 
 /// Waits until the predicate holds, handling events meanwhile.
-template <typename Predicate>
-bool WaitFor(Predicate predicate, int timeoutMs)
+template <typename Predicate> bool WaitFor(Predicate predicate, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
@@ -82,8 +81,7 @@ void ShellInstanceTest::SecondStartHandsFileToRunningInstance()
     QCOMPARE(later.exitCode(), 0);
 
     // The running instance opened the handed-over file next to its own and is still running.
-    QVERIFY2(WaitFor([&] { return recentValue(1) == second; }, 30000),
-             qPrintable(recentValue(1)));
+    QVERIFY2(WaitFor([&] { return recentValue(1) == second; }, 30000), qPrintable(recentValue(1)));
     QCOMPARE(recentValue(2), first);
     QCOMPARE(running.state(), QProcess::Running);
 

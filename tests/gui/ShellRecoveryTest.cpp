@@ -167,9 +167,9 @@ void ShellRecoveryTest::DiscardedRecoveryIsGone()
     QVERIFY(app.Start({}));
     QVERIFY(dialogs->Asked.empty());
     // Nothing is left behind by the clean ends either.
-    QVERIFY(QDir(sandbox.Path(QStringLiteral("recovery")))
-                .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
-                .size() == 1);
+    QVERIFY(
+        QDir(sandbox.Path(QStringLiteral("recovery"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() ==
+        1);
 }
 
 void ShellRecoveryTest::CleanSaveAndCloseRemoveRecoveryFiles()

@@ -63,11 +63,11 @@ void ShellStartupTest::StartUpOpensDocument_data()
     QTest::addColumn<QStringList>("recent");
     QTest::addColumn<QString>("expected");
     QTest::newRow("first entry exists") << QStringList{"1=first.dat", "2=second.dat"} << "first.dat";
-    QTest::newRow("DAT skipped for the next entry") << QStringList{"1=UPPER.DAT", "2=second.dat"}
-                                                    << "second.dat";
+    QTest::newRow("DAT skipped for the next entry")
+        << QStringList{"1=UPPER.DAT", "2=second.dat"} << "second.dat";
     QTest::newRow("empty list gives Planova1") << QStringList{} << "Planova1";
-    QTest::newRow("missing last file gives a new document") << QStringList{"1=missing:gone.dat"}
-                                                            << "Planova1";
+    QTest::newRow("missing last file gives a new document")
+        << QStringList{"1=missing:gone.dat"} << "Planova1";
     QTest::newRow("only the first dat entry is tried")
         << QStringList{"1=missing:gone.dat", "2=second.dat"} << "Planova1";
     QTest::newRow("File0 is read too") << QStringList{"0=second.dat"} << "second.dat";

@@ -190,7 +190,8 @@ private slots:
         View->ShowDate(D(2024, 3, 3));
         const QImage image = View->grab().toImage();
         const Rect sunday = View->Planner().State.CellRects[0];
-        QVERIFY(HasColour(image, QRect(sunday.Left, sunday.Top, sunday.Width(), sunday.Height()), QColor(255, 0, 0)));
+        QVERIFY(HasColour(image, QRect(sunday.Left, sunday.Top, sunday.Width(), sunday.Height()),
+                          QColor(255, 0, 0)));
         const Rect saturday = View->Planner().State.CellRects[6 * 13];
         QVERIFY(HasColour(image, QRect(saturday.Left, saturday.Top, saturday.Width(), saturday.Height()),
                           QColor(0, 0, 255)));

@@ -26,8 +26,13 @@ TEST(CDayDataTest, NewRecordIsEmptyWithColourZeroAndTodaysDate)
 TEST(CDayDataTest, ColoursOutsideTheTableAreStoredAsZero)
 {
     CDayData day;
-    struct Case { int Stored; int Read; };
-    for (const Case c : {Case{0, 0}, Case{7, 7}, Case{3, 3}, Case{8, 0}, Case{9, 0}, Case{-1, 0}, Case{65536 + 2, 0}}) {
+    struct Case
+    {
+        int Stored;
+        int Read;
+    };
+    for (const Case c :
+         {Case{0, 0}, Case{7, 7}, Case{3, 3}, Case{8, 0}, Case{9, 0}, Case{-1, 0}, Case{65536 + 2, 0}}) {
         day.SetIro(3, c.Stored);
         EXPECT_EQ(day.GetIro(3), c.Read) << c.Stored;
     }
@@ -114,7 +119,11 @@ TEST(CDayDataTest, SchoolDayRowsEmptyTheEventAndKeepThePlans)
 
 TEST(CDayDataTest, ClockHourRowsEmptyOnlyThe50MinuteKind)
 {
-    struct Case { const char* Kind; const char* After; };
+    struct Case
+    {
+        const char* Kind;
+        const char* After;
+    };
     for (const Case c : {Case{"50分時程", ""}, Case{"45分時程", "45分時程"}, Case{"休日", "休日"}}) {
         CDayData day = FilledDay(c.Kind);
         day.SetClockHourRows();

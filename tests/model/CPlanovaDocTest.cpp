@@ -44,7 +44,12 @@ TEST(CPlanovaDocTest, FindDayPositionOutcomes)
     EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 1)).Outcome, DayPositionOutcome::EmptyList);
     StoreDate(doc, 2012, 4, 2);
     StoreDate(doc, 2012, 4, 4);
-    struct Case { int Day; DayPositionOutcome Outcome; std::size_t Position; };
+    struct Case
+    {
+        int Day;
+        DayPositionOutcome Outcome;
+        std::size_t Position;
+    };
     for (const Case c : {Case{1, DayPositionOutcome::InsertBefore, 0}, Case{2, DayPositionOutcome::Found, 0},
                          Case{3, DayPositionOutcome::InsertBefore, 1}, Case{4, DayPositionOutcome::Found, 1},
                          Case{5, DayPositionOutcome::Append, 2}}) {
@@ -55,8 +60,10 @@ TEST(CPlanovaDocTest, FindDayPositionOutcomes)
     EXPECT_EQ(doc.FindDayPosition(DateTime::Invalid()).Outcome, DayPositionOutcome::Append);
     // Equal within half a second, found from either side of the stored midnight.
     const double midnight = DateTime::FromDate(2012, 4, 4).DayNumber();
-    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDayNumber(midnight - 0.3 / 86400)).Outcome, DayPositionOutcome::Found);
-    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDayNumber(midnight + 0.3 / 86400)).Outcome, DayPositionOutcome::Found);
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDayNumber(midnight - 0.3 / 86400)).Outcome,
+              DayPositionOutcome::Found);
+    EXPECT_EQ(doc.FindDayPosition(DateTime::FromDayNumber(midnight + 0.3 / 86400)).Outcome,
+              DayPositionOutcome::Found);
 }
 
 TEST(CPlanovaDocTest, UnorderedListFromAFileIsWalkedInListOrder)
@@ -176,7 +183,11 @@ TEST(CPlanovaDocTest, UndoHistoryKeepsTheTenNewestSnapshots)
 
 TEST(CPlanovaDocTest, DefaultsDependOnTheCreationDate)
 {
-    struct Case { int Month; int HajimeYear; };
+    struct Case
+    {
+        int Month;
+        int HajimeYear;
+    };
     for (const Case c : {Case{2, 2011}, Case{3, 2011}, Case{4, 2012}, Case{12, 2012}}) {
         FixedNowScope clock(DateTime::FromDateTime(2012, c.Month, 15, 9, 0, 0));
         const CPlanovaDoc doc;

@@ -18,9 +18,12 @@ struct RoundTripCase
 const RoundTripCase RoundTrips[] = {
     {"circled digits", "①②③④⑤⑥", "\x87\x40\x87\x41\x87\x42\x87\x43\x87\x44\x87\x45"},
     {"fullwidth tilde", "～", "\x81\x60"},
-    {"fullwidth digits", "０１２３４５６７８９", "\x82\x4f\x82\x50\x82\x51\x82\x52\x82\x53\x82\x54\x82\x55\x82\x56\x82\x57\x82\x58"},
-    {"fullwidth brackets", "（）［］「」【】", "\x81\x69\x81\x6a\x81\x6d\x81\x6e\x81\x75\x81\x76\x81\x79\x81\x7a"},
-    {"school labels", "朝①②③④昼⑤⑥放", "\x92\xa9\x87\x40\x87\x41\x87\x42\x87\x43\x92\x8b\x87\x44\x87\x45\x95\xfa"},
+    {"fullwidth digits", "０１２３４５６７８９",
+     "\x82\x4f\x82\x50\x82\x51\x82\x52\x82\x53\x82\x54\x82\x55\x82\x56\x82\x57\x82\x58"},
+    {"fullwidth brackets", "（）［］「」【】",
+     "\x81\x69\x81\x6a\x81\x6d\x81\x6e\x81\x75\x81\x76\x81\x79\x81\x7a"},
+    {"school labels", "朝①②③④昼⑤⑥放",
+     "\x92\xa9\x87\x40\x87\x41\x87\x42\x87\x43\x92\x8b\x87\x44\x87\x45\x95\xfa"},
     {"ascii backslash and tilde", "a\\b~", "a\\b~"},
     {"line break", "一\r\n二", "\x88\xea\r\n\x93\xf1"},
     {"fullwidth yen", "￥", "\x81\x8f"},
@@ -46,9 +49,10 @@ struct TwinCase
 
 // What Linux input methods produce, and the code page 932 twin it is stored as.
 const TwinCase Twins[] = {
-    {"wave dash", "〜", "～"},      {"minus sign", "−", "－"}, {"em dash", "—", "―"},
-    {"double vertical line", "‖", "∥"}, {"cent", "¢", "￠"},     {"pound", "£", "￡"},
-    {"not", "¬", "￢"},             {"yen", "¥", "￥"},
+    {"wave dash", "〜", "～"}, {"minus sign", "−", "－"},
+    {"em dash", "—", "―"},     {"double vertical line", "‖", "∥"},
+    {"cent", "¢", "￠"},       {"pound", "£", "￡"},
+    {"not", "¬", "￢"},        {"yen", "¥", "￥"},
 };
 
 TEST(Cp932CodecTest, JisStyleCodePointsAreStoredAsTheirTwins)
@@ -86,7 +90,7 @@ TEST(Cp932CodecTest, CharactersThatCannotBeHeldAreRefusedByName)
 TEST(Cp932CodecTest, MalformedInputIsAnError)
 {
     EXPECT_THROW(Utf8ToCp932("\xff\xfe"), EncodingError);
-    EXPECT_THROW(Cp932ToUtf8("\x82"), EncodingError);   // lead byte without trail byte
+    EXPECT_THROW(Cp932ToUtf8("\x82"), EncodingError); // lead byte without trail byte
     EXPECT_THROW(Cp932ToUtf8("a\xa0"), EncodingError);
     EXPECT_EQ(Cp932ToUtf8Lenient("a\x82"), "a\xEF\xBF\xBD");
     EXPECT_EQ(Cp932ToUtf8Lenient("\x82\xa0x"), "\xE3\x81\x82x");

@@ -34,7 +34,10 @@ TEST(DateTimeTest, CivilPartsRoundTrip)
 
 TEST(DateTimeTest, ImpossibleDatesAreInvalid)
 {
-    struct Case { int y, m, d; };
+    struct Case
+    {
+        int y, m, d;
+    };
     for (const Case c : {Case{2013, 2, 29}, Case{2012, 13, 1}, Case{2012, 0, 1}, Case{2012, 4, 31},
                          Case{2012, 4, 0}, Case{-1, -1, -1}, Case{99, 1, 1}, Case{10000, 1, 1}}) {
         const DateTime value = DateTime::FromDate(c.y, c.m, c.d);

@@ -25,7 +25,10 @@ const DateTime WorkedInstant = Local(2024, 3, 1, 21, 0, 0);
 
 TEST(CAstronomyTest, Normalize360ReducesIntoZeroToBelow360)
 {
-    struct Case { double x, expected; };
+    struct Case
+    {
+        double x, expected;
+    };
     const double inf = std::numeric_limits<double>::infinity();
     for (const Case c : {Case{-30, 330}, Case{725, 5}, Case{360, 0}, Case{0, 0}, Case{-360, 0}, Case{-720, 0},
                          Case{359.5, 359.5}, Case{-0.5, 359.5}, Case{116052.25, 132.25}, Case{-1e-20, 0}}) {
@@ -40,7 +43,11 @@ TEST(CAstronomyTest, Normalize360ReducesIntoZeroToBelow360)
 
 TEST(CAstronomyTest, JulianDayOfCivilDatesIncludingTheCalendarReform)
 {
-    struct Case { DateTime instant; double expected; };
+    struct Case
+    {
+        DateTime instant;
+        double expected;
+    };
     const Case cases[] = {
         {Local(2000, 1, 1, 12, 0, 0), 2451545.0},
         {Local(2024, 3, 1, 12, 0, 0), 2460371.0},
@@ -105,7 +112,13 @@ TEST(CAstronomyTest, WorkedValuesOfSunMoonAndPlanets)
 
 TEST(CAstronomyTest, MoonAgeCountsFromThePrecedingNewMoon)
 {
-    struct Case { const char* name; DateTime instant; double expected; double tolerance; };
+    struct Case
+    {
+        const char* name;
+        DateTime instant;
+        double expected;
+        double tolerance;
+    };
     const Case cases[] = {
         // A few minutes before the new moon of 2024-03-10 (the moon 0.015° behind the sun): the
         // cycle that is ending, not a negative age.
@@ -131,8 +144,8 @@ TEST(CAstronomyTest, MoonAgeStaysWithinOneLunationAndGrowsSteadily)
     // samples it grows by the six hours except where a new moon resets it.
     const double step = 0.25;
     double previous = -1.0;
-    for (double day = DateTime::FromDate(2024, 1, 1).DayNumber(); day < DateTime::FromDate(2029, 1, 1).DayNumber();
-         day += step) {
+    for (double day = DateTime::FromDate(2024, 1, 1).DayNumber();
+         day < DateTime::FromDate(2029, 1, 1).DayNumber(); day += step) {
         const DateTime instant = DateTime::FromDayNumber(day);
         const double age = CAstronomy(instant).MoonAge(instant);
         ASSERT_GE(age, 0.0) << day;
@@ -158,7 +171,10 @@ TEST(CAstronomyTest, EquatorialCoordinatesOfKnownEclipticPoints)
 {
     const CAstronomy sky(WorkedInstant);
     const double epsilon = 23.439291 - 0.000130042 * sky.JulianYears(WorkedInstant);
-    struct Case { double lambda, beta, alpha, delta; };
+    struct Case
+    {
+        double lambda, beta, alpha, delta;
+    };
     for (const Case c : {Case{0, 0, 0, 0}, Case{90, 0, 90, epsilon}, Case{180, 0, 180, 0},
                          Case{270, 0, 270, -epsilon}, Case{0, 90, 270, 90 - epsilon}}) {
         EXPECT_NEAR(sky.RightAscension(c.lambda, c.beta), c.alpha, 1e-9) << c.lambda << "," << c.beta;
@@ -169,7 +185,10 @@ TEST(CAstronomyTest, EquatorialCoordinatesOfKnownEclipticPoints)
 TEST(CAstronomyTest, ZeroDenominatorsGiveTheDirectionOfTheOtherComponent)
 {
     // The quadrant rule behind right ascension, azimuth and geocentric longitude.
-    struct Case { double y, x, expected; };
+    struct Case
+    {
+        double y, x, expected;
+    };
     for (const Case c : {Case{0, 0, 0}, Case{-0.0, 0, 0}, Case{1, 0, 90}, Case{-1, 0, -90}, Case{1, 1, 45},
                          Case{1, -1, 135}, Case{-1, -1, 225}, Case{-1, 1, -45}}) {
         const double angle = planova::sky::QuadrantAngle(c.y, c.x);

@@ -40,8 +40,7 @@ TEST_P(CBiorhythmCases, StatesAndMarkers)
 
 INSTANTIATE_TEST_SUITE_P(
     CBiorhythmTest, CBiorhythmCases,
-    testing::Values(RhythmCase{"Birthday", 0, 0, 0, 0, "▲■▼"},
-                    RhythmCase{"FirstHalf", 5, 2, 2, 2, "＋＋＋"},
+    testing::Values(RhythmCase{"Birthday", 0, 0, 0, 0, "▲■▼"}, RhythmCase{"FirstHalf", 5, 2, 2, 2, "＋＋＋"},
                     RhythmCase{"PhysicalMidpoint", 11, 1, 2, 2, "△＋＋"},
                     RhythmCase{"EmotionalMidpoint", 14, 3, 1, 2, "－□＋"},
                     RhythmCase{"IntellectualMidpoint", 16, 3, 3, 1, "－－▽"},

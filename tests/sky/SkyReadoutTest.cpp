@@ -30,7 +30,8 @@ TEST(SkyReadoutTest, WorkedInstantAsThePaneShowsIt)
     const double longitudes[] = {343.3, 317.1, 313.3, 41.4, 340.0};
     const auto azAlt = r.PlanetAzAlt();
     for (std::size_t k = 0; k < PlanetCount; ++k) {
-        EXPECT_NEAR(planova::CAstronomy::Normalize360(r.Planets[k].GeocentricLongitude), longitudes[k], 0.05) << k;
+        EXPECT_NEAR(planova::CAstronomy::Normalize360(r.Planets[k].GeocentricLongitude), longitudes[k], 0.05)
+            << k;
         EXPECT_EQ(azAlt[2 * k], r.Planets[k].Azimuth);
         EXPECT_EQ(azAlt[2 * k + 1], r.Planets[k].Altitude);
         EXPECT_GE(r.Planets[k].Azimuth, 0.0);
@@ -52,26 +53,35 @@ TEST(SkyReadoutTest, SameInstantSameReadout)
 TEST(SkyReadoutTest, MoonAgeAt21FollowsTheDayNotTheClock)
 {
     EXPECT_NEAR(MoonAgeAt21(DateTime::FromDate(2024, 3, 1)), 20.54, 0.005);
-    EXPECT_EQ(MoonAgeAt21(DateTime::FromDateTime(2024, 3, 1, 7, 30, 0)), MoonAgeAt21(DateTime::FromDate(2024, 3, 1)));
+    EXPECT_EQ(MoonAgeAt21(DateTime::FromDateTime(2024, 3, 1, 7, 30, 0)),
+              MoonAgeAt21(DateTime::FromDate(2024, 3, 1)));
     EXPECT_NEAR(MoonAgeAt21(DateTime::FromDate(2024, 3, 10)), 0.12, 0.005); // new moon at 18:00 that day
     EXPECT_EQ(MoonAgeAt21(DateTime::Invalid()), 0.0);
 }
 
 TEST(SkyReadoutTest, ClockTextsHaveNoLeadingZeroInTheHour)
 {
-    struct Case { DateTime instant; const char* expected; };
-    for (const Case& c : {Case{DateTime::FromDateTime(2024, 3, 1, 9, 5, 3), "9:05:03"},
-                          Case{DateTime::FromDateTime(2024, 3, 1, 0, 0, 0), "0:00:00"},
-                          Case{DateTime::FromDateTime(2024, 3, 1, 23, 59, 59), "23:59:59"},
-                          Case{DateTime::Invalid(), ""}})
+    struct Case
+    {
+        DateTime instant;
+        const char* expected;
+    };
+    for (const Case& c :
+         {Case{DateTime::FromDateTime(2024, 3, 1, 9, 5, 3), "9:05:03"},
+          Case{DateTime::FromDateTime(2024, 3, 1, 0, 0, 0), "0:00:00"},
+          Case{DateTime::FromDateTime(2024, 3, 1, 23, 59, 59), "23:59:59"}, Case{DateTime::Invalid(), ""}})
         EXPECT_EQ(FormatTimeOfDay(c.instant), c.expected);
 }
 
 TEST(SkyReadoutTest, NumbersWithFifteenSignificantDigits)
 {
-    struct Case { double value; const char* expected; };
+    struct Case
+    {
+        double value;
+        const char* expected;
+    };
     for (const Case& c : {Case{2460371.0, "2460371"}, Case{2460371.0416666665, "2460371.04166667"},
-                          Case{341.3907330619586, "341.390733061959"}, Case{-41.177385081872224, "-41.1773850818722"},
-                          Case{0.0, "0"}})
+                          Case{341.3907330619586, "341.390733061959"},
+                          Case{-41.177385081872224, "-41.1773850818722"}, Case{0.0, "0"}})
         EXPECT_EQ(FormatReadoutNumber(c.value), c.expected);
 }

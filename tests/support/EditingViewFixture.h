@@ -41,14 +41,21 @@ protected:
     void Draw()
     {
         Canvas.Ops.clear();
-        View.DrawScreen(Canvas, ScreenGeometry{WindowSize.Width, WindowSize.Height, 140, 16}, Day(2024, 6, 12));
+        View.DrawScreen(Canvas, ScreenGeometry{WindowSize.Width, WindowSize.Height, 140, 16},
+                        Day(2024, 6, 12));
     }
 
     /// A window low enough for ten ToDo pane rows (the header and nine items).
     static constexpr Size TenToDoRows{1920, 254};
 
-    Point CellPoint(int cell) const { return Centre(View.State.CellRects.at(static_cast<std::size_t>(cell))); }
-    Point ToDoRowPoint(int row) const { return Centre(View.State.ToDoRowRects.at(static_cast<std::size_t>(row))); }
+    Point CellPoint(int cell) const
+    {
+        return Centre(View.State.CellRects.at(static_cast<std::size_t>(cell)));
+    }
+    Point ToDoRowPoint(int row) const
+    {
+        return Centre(View.State.ToDoRowRects.at(static_cast<std::size_t>(row)));
+    }
 
     /// A stored day whose period row r has the label "L<r>", plan "P<r>", content "C<r>" and colour r % 8.
     void StoreNumberedDay(const DateTime& date, const std::string& memo = "memo")

@@ -122,7 +122,8 @@ void RecordingCanvas::DrawBitmap(const std::string& image, const Rect& source, c
 std::vector<CanvasOp> RecordingCanvas::OfKind(CanvasOp::Kind kind) const
 {
     std::vector<CanvasOp> found;
-    std::copy_if(Ops.begin(), Ops.end(), std::back_inserter(found), [&](const CanvasOp& op) { return op.What == kind; });
+    std::copy_if(Ops.begin(), Ops.end(), std::back_inserter(found),
+                 [&](const CanvasOp& op) { return op.What == kind; });
     return found;
 }
 

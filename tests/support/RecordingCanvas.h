@@ -18,10 +18,18 @@ namespace planova::test {
 /// One call made on a RecordingCanvas, with the state it was made in.
 struct CanvasOp
 {
-    enum Kind { Text, TextAt, Rectangle, Fill, Line, Bitmap };
+    enum Kind
+    {
+        Text,
+        TextAt,
+        Rectangle,
+        Fill,
+        Line,
+        Bitmap
+    };
     Kind What = Text;
-    Rect Area;               ///< text rectangle, rectangle, fill, bitmap target
-    std::string Bytes;       ///< the text (code page 932) or the image name
+    Rect Area;         ///< text rectangle, rectangle, fill, bitmap target
+    std::string Bytes; ///< the text (code page 932) or the image name
     unsigned Flags = 0;
     Rgb TextColour{};
     Rgb Background{};
@@ -30,9 +38,9 @@ struct CanvasOp
     int PenWidth = 0;
     bool Hollow = false;
     Rgb Brush{};
-    Point From;              ///< line start, text position
-    Point To;                ///< line end
-    Rect Source;             ///< bitmap source
+    Point From;  ///< line start, text position
+    Point To;    ///< line end
+    Rect Source; ///< bitmap source
     int PointSize = 0;
 };
 

@@ -12,7 +12,8 @@ namespace planova::test {
  */
 void AddSchoolYear(CPlanovaDoc& document, int startYear);
 
-/// A handful of ToDo items around the given school year: overdue, due later, routine ("R1") and project ("PJ") items.
+/// A handful of ToDo items around the given school year: overdue, due later, routine ("R1") and project
+/// ("PJ") items.
 void AddSchoolToDos(CPlanovaDoc& document, int startYear);
 
 /// A document with `years` school years from startYear on, the ToDo list of the last one and a birthday.

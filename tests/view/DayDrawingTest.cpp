@@ -134,10 +134,12 @@ TEST_F(DayDrawingTest, DayColumnTextRectangles)
 
     const Rect c1 = DayLayout.Cells[1].Shrunk(H);
     const Rect c2 = DayLayout.Cells[2].Shrunk(H);
-    EXPECT_EQ(Canvas.TextOp(Sj("50分時程")).Area, (Rect{c1.Left + 2 * L, c1.Top, c1.Left + 12 * L, c1.Bottom}));
+    EXPECT_EQ(Canvas.TextOp(Sj("50分時程")).Area,
+              (Rect{c1.Left + 2 * L, c1.Top, c1.Left + 12 * L, c1.Bottom}));
     EXPECT_EQ(Canvas.TextOp(Sj("始業式")).Area, (Rect{c1.Left + 12 * L, c1.Top, c1.Right, c1.Bottom}));
     EXPECT_EQ(Canvas.TextOp(Sj("朝")).Area, (Rect{c2.Left, c2.Top, c2.Left + 2 * L, c2.Bottom}));
-    EXPECT_EQ(Canvas.TextOp(Sj("職員朝会")).Area, (Rect{c2.Left + 2 * L, c2.Top, c2.Left + 12 * L, c2.Bottom}));
+    EXPECT_EQ(Canvas.TextOp(Sj("職員朝会")).Area,
+              (Rect{c2.Left + 2 * L, c2.Top, c2.Left + 12 * L, c2.Bottom}));
     EXPECT_EQ(Canvas.TextOp(Sj("連絡事項")).Area, (Rect{c2.Left + 12 * L, c2.Top, c2.Right, c2.Bottom}));
     EXPECT_EQ(Canvas.TextOp(Sj("メモ")).Area, DayLayout.Cells[12].Shrunk(H));
     for (const CanvasOp& op : Canvas.Texts()) {
@@ -202,7 +204,8 @@ TEST_F(DayDrawingTest, FindHitIsMarkedFromColumnAndLineOnTheHitDayOnly)
 
     const Rect plan = Canvas.TextOp(Sj("国語\r\n漢字テスト")).Area;
     const CanvasOp mark = Canvas.TextOp(Sj("テスト"));
-    EXPECT_EQ(mark.Area, (Rect{plan.Left + 4 * H, plan.Top + L, plan.Left + 4 * H + 6 * H, plan.Top + 2 * L}));
+    EXPECT_EQ(mark.Area,
+              (Rect{plan.Left + 4 * H, plan.Top + L, plan.Left + 4 * H + 6 * H, plan.Top + 2 * L}));
     EXPECT_EQ(mark.Background, TextColours::FindHitBackground);
     // The content drawn after the mark is still on the row's colour.
     EXPECT_EQ(Canvas.TextOp(Sj("後の文")).Background, CellColourAt(1).Colour);
@@ -287,8 +290,10 @@ TEST_F(MonthCellTest, EachTextHasItsLine)
     EXPECT_EQ(date.Area, (Rect{inset.Left, inset.Top, inset.Left + w + M, inset.Bottom}));
     EXPECT_EQ(date.TextColour, TextColours::Blue);
     const int afterMarkers = date.Area.Right + 3 * M;
-    EXPECT_EQ(Canvas.TextOp(Sj("50分時程")).Area, (Rect{afterMarkers + M, inset.Top, inset.Right, inset.Top + M}));
-    EXPECT_EQ(Canvas.TextOp(Sj("学年会")).Area, (Rect{date.Area.Right, inset.Top + M, inset.Right, inset.Top + 2 * M}));
+    EXPECT_EQ(Canvas.TextOp(Sj("50分時程")).Area,
+              (Rect{afterMarkers + M, inset.Top, inset.Right, inset.Top + M}));
+    EXPECT_EQ(Canvas.TextOp(Sj("学年会")).Area,
+              (Rect{date.Area.Right, inset.Top + M, inset.Right, inset.Top + 2 * M}));
     const Rect line4{inset.Left, inset.Top + 4 * M, inset.Right, inset.Top + 5 * M};
     const CanvasOp joined = Canvas.TextOp(Sj("②数学関数"));
     EXPECT_EQ(joined.Area, line4);
@@ -297,7 +302,8 @@ TEST_F(MonthCellTest, EachTextHasItsLine)
     EXPECT_EQ(Canvas.OfKind(CanvasOp::Fill)[0].Area, line4);
     // A row with only its label still shows the label.
     EXPECT_EQ(Canvas.TextOp(Sj("③")).Area.Top, inset.Top + 5 * M);
-    EXPECT_EQ(Canvas.TextOp(Sj("備考")).Area, (Rect{inset.Left, inset.Top + 12 * M, inset.Right, inset.Bottom}));
+    EXPECT_EQ(Canvas.TextOp(Sj("備考")).Area,
+              (Rect{inset.Left, inset.Top + 12 * M, inset.Right, inset.Bottom}));
 }
 
 TEST_F(MonthCellTest, ShortCellsKeepFixedLinesAndDropTheMemo)
@@ -309,7 +315,8 @@ TEST_F(MonthCellTest, ShortCellsKeepFixedLinesAndDropTheMemo)
     day.SetMemo(Sj("備考"));
     DayPainter painter(Canvas, M, Hit);
     painter.DrawMonthCell(day, nullptr, cell);
-    EXPECT_EQ(Canvas.TextOp(Sj("放")).Area, (Rect{inset.Left, inset.Top + 11 * M, inset.Right, inset.Top + 12 * M}));
+    EXPECT_EQ(Canvas.TextOp(Sj("放")).Area,
+              (Rect{inset.Left, inset.Top + 11 * M, inset.Right, inset.Top + 12 * M}));
     EXPECT_FALSE(Canvas.HasText(Sj("備考")));
 }
 

@@ -101,7 +101,8 @@ TEST_F(EditCommandsTest, EnableRulesFollowTheSelectedRowAndPaneRow)
         {'D', {EditCommand::MoveDown}},
         {'X', {EditCommand::Delete}},
         {'F',
-         {EditCommand::StandardDay, EditCommand::SchoolDayRows, EditCommand::ClockHourRows, EditCommand::ClearDay}},
+         {EditCommand::StandardDay, EditCommand::SchoolDayRows, EditCommand::ClockHourRows,
+          EditCommand::ClearDay}},
     };
     WindowSize = TenToDoRows;
     AddItems(3);
@@ -112,7 +113,8 @@ TEST_F(EditCommandsTest, EnableRulesFollowTheSelectedRowAndPaneRow)
         View.State.SelectedToDoRow = c.PaneRow;
         for (const auto& [letter, ids] : letters)
             for (const int id : ids)
-                EXPECT_EQ(IsEditCommandEnabled(View, id), std::string_view(c.Enabled).find(letter) != std::string_view::npos)
+                EXPECT_EQ(IsEditCommandEnabled(View, id),
+                          std::string_view(c.Enabled).find(letter) != std::string_view::npos)
                     << letter << " " << id;
         EXPECT_TRUE(IsEditCommandEnabled(View, EditCommand::FirstWeekday));
     }
@@ -247,7 +249,8 @@ TEST_F(EditCommandsTest, MovesExchangeRowsAndTheSelectionFollows)
         SelectFridayRow(DayRow::FirstPeriod + c.PeriodRow);
         EXPECT_EQ(Run(c.Id), EditOutcome::DocumentChanged);
         EXPECT_EQ(Labels(Friday), c.Labels);
-        EXPECT_EQ(StoredDay(Friday).GetIro(c.SelectedPeriodRow), c.PeriodRow % 8); // colours move with the rows
+        EXPECT_EQ(StoredDay(Friday).GetIro(c.SelectedPeriodRow),
+                  c.PeriodRow % 8); // colours move with the rows
         EXPECT_EQ(View.State.SelectedCell,
                   CellIndexOf(ViewMode::Week, FridayColumn, DayRow::FirstPeriod + c.SelectedPeriodRow));
         EXPECT_EQ(Document.UndoTop, 0);
@@ -317,8 +320,22 @@ TEST_F(EditCommandsTest, ToDoMovesExchangeItemsWithoutUndoAndTheSelectionFollows
         {"down", 4, 1, 0, EditCommand::MoveDown, {1, 0, 2, 3}, 2, 0},
         {"down to the last item", 4, 3, 0, EditCommand::MoveDown, {0, 1, 3, 2}, 4, 0},
         // Below the last pane row the pane scrolls, so the moved item stays selected and shown.
-        {"down from the last pane row", 12, 9, 0, EditCommand::MoveDown, {0, 1, 2, 3, 4, 5, 6, 7, 9, 8, 10, 11}, 9, 1},
-        {"up in a scrolled pane", 12, 2, 3, EditCommand::MoveUp, {0, 1, 2, 4, 3, 5, 6, 7, 8, 9, 10, 11}, 1, 3},
+        {"down from the last pane row",
+         12,
+         9,
+         0,
+         EditCommand::MoveDown,
+         {0, 1, 2, 3, 4, 5, 6, 7, 9, 8, 10, 11},
+         9,
+         1},
+        {"up in a scrolled pane",
+         12,
+         2,
+         3,
+         EditCommand::MoveUp,
+         {0, 1, 2, 4, 3, 5, 6, 7, 8, 9, 10, 11},
+         1,
+         3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -430,16 +447,15 @@ TEST_F(EditCommandsTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
         int CellRow;
     };
     const Step steps[] = {
-        {EditCommand::Delete, 2},     {EditCommand::MoveDown, 3},      {EditCommand::Insert, 4},
-        {EditCommand::MoveUp, 11},    {EditCommand::Delete, 7},        {EditCommand::ClockHourRows, 0},
-        {EditCommand::Edit, 12},      {EditCommand::Insert, 2},        {EditCommand::SchoolDayRows, 5},
-        {EditCommand::MoveDown, 10},  {EditCommand::Edit, 1},
+        {EditCommand::Delete, 2},    {EditCommand::MoveDown, 3}, {EditCommand::Insert, 4},
+        {EditCommand::MoveUp, 11},   {EditCommand::Delete, 7},   {EditCommand::ClockHourRows, 0},
+        {EditCommand::Edit, 12},     {EditCommand::Insert, 2},   {EditCommand::SchoolDayRows, 5},
+        {EditCommand::MoveDown, 10}, {EditCommand::Edit, 1},
     };
     StartWeek();
     int count = 0;
-    ScriptedEntryDialog dialog = Confirming([&count](EntryDialogValues& values) {
-        values.Text1 = "typed " + std::to_string(++count);
-    });
+    ScriptedEntryDialog dialog = Confirming(
+        [&count](EntryDialogValues& values) { values.Text1 = "typed " + std::to_string(++count); });
     std::vector<CDayData> before;
     for (const Step& step : steps) {
         before.push_back(StoredDay(Friday));

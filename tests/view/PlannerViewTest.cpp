@@ -22,15 +22,13 @@ DateTime D(int year, int month, int day)
 class PlannerViewTest : public ::testing::Test
 {
 protected:
-    void Start(const DateTime& today = D(2024, 6, 12))
-    {
-        View.InitialUpdate(today);
-    }
+    void Start(const DateTime& today = D(2024, 6, 12)) { View.InitialUpdate(today); }
 
     ScreenDrawResult Draw(int width = 1920, int height = 1080)
     {
         Canvas.Ops.clear();
-        return View.DrawScreen(Canvas, ScreenGeometry{width, height, 140, 16}, DateTime::FromDate(2024, 6, 12));
+        return View.DrawScreen(Canvas, ScreenGeometry{width, height, 140, 16},
+                               DateTime::FromDate(2024, 6, 12));
     }
 
     CPlanovaDoc Document;
@@ -114,15 +112,13 @@ TEST_F(PlannerViewTest, StepMonthKeepsTheDayWithinTheMonth)
     };
     const Case cases[] = {
         {D(2024, 1, 31), +1, D(2024, 2, 28)}, // limited to 28 also in a leap year
-        {D(2024, 3, 31), +1, D(2024, 4, 30)},
-        {D(2024, 12, 15), +1, D(2025, 1, 15)},
-        {D(2024, 3, 31), -1, D(2024, 2, 28)},
-        {D(2024, 1, 10), -1, D(2023, 12, 10)},
-        {D(2024, 8, 31), +1, D(2024, 9, 30)},
-        {D(2024, 6, 30), +1, D(2024, 7, 30)},
+        {D(2024, 3, 31), +1, D(2024, 4, 30)}, {D(2024, 12, 15), +1, D(2025, 1, 15)},
+        {D(2024, 3, 31), -1, D(2024, 2, 28)}, {D(2024, 1, 10), -1, D(2023, 12, 10)},
+        {D(2024, 8, 31), +1, D(2024, 9, 30)}, {D(2024, 6, 30), +1, D(2024, 7, 30)},
     };
     for (const Case& c : cases)
-        EXPECT_TRUE(StepMonth(c.From, c.Direction).IsIdenticalTo(c.To)) << c.From.Month() << "/" << c.From.Day();
+        EXPECT_TRUE(StepMonth(c.From, c.Direction).IsIdenticalTo(c.To))
+            << c.From.Month() << "/" << c.From.Day();
 }
 
 TEST_F(PlannerViewTest, StepMovesTheWorkingDayByTheViewsPeriod)
@@ -134,10 +130,8 @@ TEST_F(PlannerViewTest, StepMovesTheWorkingDayByTheViewsPeriod)
         DateTime To;
     };
     const Case cases[] = {
-        {ViewMode::Day, +1, D(2024, 6, 13)},
-        {ViewMode::Day, -1, D(2024, 6, 11)},
-        {ViewMode::Week, +1, D(2024, 6, 19)},
-        {ViewMode::Week, -1, D(2024, 6, 5)},
+        {ViewMode::Day, +1, D(2024, 6, 13)},   {ViewMode::Day, -1, D(2024, 6, 11)},
+        {ViewMode::Week, +1, D(2024, 6, 19)},  {ViewMode::Week, -1, D(2024, 6, 5)},
         {ViewMode::Month, +1, D(2024, 7, 12)},
     };
     for (const Case& c : cases) {
@@ -248,7 +242,7 @@ TEST_F(PlannerViewTest, MonthHeaderFollowsTheFirstWeekday)
             EXPECT_EQ(header.Area, (Rect{160 + k * width + result.Layout.H, 7 + result.Layout.H,
                                          160 + (k + 1) * width, 7 + result.Layout.H + result.Layout.L}));
             EXPECT_EQ(header.Flags, unsigned(TextSingleLine | TextCenter));
-            const Rgb colour = name == Sj("日") ? TextColours::Red
+            const Rgb colour = name == Sj("日")   ? TextColours::Red
                                : name == Sj("土") ? TextColours::Blue
                                                   : TextColours::Black;
             EXPECT_EQ(header.TextColour, colour) << c.StartWeekday << " " << k;
@@ -408,8 +402,8 @@ TEST(InfoPaneIconsTest, MoonPhaseAtTheBoundaries)
         int Icon;
     };
     const Case cases[] = {
-        {0.0, 0},  {1.49, 0}, {1.5, 1},   {6.33, 1},  {6.34, 2},  {9.34, 3},  {13.27, 4}, {16.26, 4},
-        {16.27, 5}, {21.15, 6}, {24.14, 6}, {24.15, 7}, {28.99, 7}, {29.0, 0}, {29.5, 0}, {-1.0, 0},
+        {0.0, 0},   {1.49, 0},  {1.5, 1},   {6.33, 1},  {6.34, 2},  {9.34, 3}, {13.27, 4}, {16.26, 4},
+        {16.27, 5}, {21.15, 6}, {24.14, 6}, {24.15, 7}, {28.99, 7}, {29.0, 0}, {29.5, 0},  {-1.0, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MoonPhaseIcon(c.Age), c.Icon) << c.Age;

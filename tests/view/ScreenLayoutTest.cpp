@@ -22,11 +22,10 @@ TEST(ScreenLayoutTest, UnitsGiveUpOneWhenTheRemainderIsBelowSeven)
         int Units;
     };
     const Case cases[] = {
-        {127, 12, 10}, // remainder 7 counts
-        {126, 12, 9},  // remainder 6 does not
-        {120, 12, 9},  // remainder 0 does not
-        {1040, 12, 86},
-        {-10, 12, -1}, // narrower than the pane: no units
+        {127, 12, 10},                 // remainder 7 counts
+        {126, 12, 9},                  // remainder 6 does not
+        {120, 12, 9},                  // remainder 0 does not
+        {1040, 12, 86}, {-10, 12, -1}, // narrower than the pane: no units
     };
     for (const Case& c : cases)
         EXPECT_EQ(UnitsOf(c.Pixels, c.L), c.Units) << c.Pixels << " px";
@@ -102,7 +101,7 @@ TEST(ScreenLayoutTest, WeekAndMonthToDoPaneTakesAQuarter)
     const ScreenLayout month = ComputeScreenLayout({ViewMode::Month, true, 1920, 1080, 96});
     EXPECT_EQ(month.L, 9);
     EXPECT_EQ(month.WidthUnits, 194); // 1760 = 195 × 9 + 5: the remainder is below 7
-    EXPECT_EQ(month.ColumnUnits, 20);  // (194 − 47 − 1) ÷ 7
+    EXPECT_EQ(month.ColumnUnits, 20); // (194 − 47 − 1) ÷ 7
 }
 
 TEST(ScreenLayoutTest, MonthGridIsSixWeekRowsBelowTheHeader)
@@ -113,8 +112,8 @@ TEST(ScreenLayoutTest, MonthGridIsSixWeekRowsBelowTheHeader)
         int WeekRowLines;
     };
     const Case cases[] = {
-        {720, 12},              // 713 ÷ 9 = 79 lines, (79 − 2) ÷ 6 = 12, 47 pixels spare
-        {7 + 74 * 9 + 3, 11},   // only 3 pixels spare below 12-line rows: one line less
+        {720, 12},            // 713 ÷ 9 = 79 lines, (79 − 2) ÷ 6 = 12, 47 pixels spare
+        {7 + 74 * 9 + 3, 11}, // only 3 pixels spare below 12-line rows: one line less
         {7 + 74 * 9 + 7, 12},
     };
     for (const Case& c : cases) {

@@ -39,9 +39,8 @@ TEST(SplitCellTest, CellIndexToColumnAndRowAndDay)
         int DaysAfterFirst;
     };
     const Case cases[] = {
-        {ViewMode::Day, 0, {0, 0}, 0},    {ViewMode::Day, 12, {0, 12}, 0},
-        {ViewMode::Week, 39, {3, 0}, 3},  {ViewMode::Week, 90, {6, 12}, 6},
-        {ViewMode::Month, 0, {0, 0}, 0},  {ViewMode::Month, 41, {6, 5}, 41},
+        {ViewMode::Day, 0, {0, 0}, 0},    {ViewMode::Day, 12, {0, 12}, 0}, {ViewMode::Week, 39, {3, 0}, 3},
+        {ViewMode::Week, 90, {6, 12}, 6}, {ViewMode::Month, 0, {0, 0}, 0}, {ViewMode::Month, 41, {6, 5}, 41},
         {ViewMode::Month, 7, {1, 1}, 8},
     };
     const DateTime first = Day(2024, 5, 26);

@@ -62,7 +62,8 @@ TEST(ToDoPaneLayoutTest, TheScrollBarAppearsWhenTheItemsFillEveryRow)
         EXPECT_EQ(pane.VisibleRows, c.Visible) << c.Name;
         EXPECT_EQ(pane.ScrollTop, c.ExpectedTop) << c.Name;
         if (c.Bar) {
-            EXPECT_EQ(pane.ScrollBar, (Rect{Width - 7 - BarWidth, 7 + 2 * L, Width - 7, 7 + 20 * L})) << c.Name;
+            EXPECT_EQ(pane.ScrollBar, (Rect{Width - 7 - BarWidth, 7 + 2 * L, Width - 7, 7 + 20 * L}))
+                << c.Name;
             EXPECT_EQ(pane.ScrollRange, c.Items) << c.Name;
             EXPECT_EQ(pane.Rows[0].Right, Width - 7) << c.Name;            // the header keeps its width
             EXPECT_EQ(pane.Rows[1].Right, Width - 7 - BarWidth) << c.Name; // item rows leave room for the bar
@@ -173,7 +174,7 @@ TEST_F(ToDoPaneDrawingTest, OverdueItemsAreRedUnlessRoutine)
         EXPECT_EQ(subject.TextColour, c.Colour) << c.Subject;
     }
     EXPECT_EQ(Canvas.TextOps("2024/06/03").size(), 1u); // only "先週まで" shows its date
-    int emptyDeadlines = 0; // the routine items show an empty deadline
+    int emptyDeadlines = 0;                             // the routine items show an empty deadline
     for (const CanvasOp& op : Canvas.TextOps(""))
         emptyDeadlines += op.Area.Left == Pane.Pane.Left + 16 * L + H ? 1 : 0;
     EXPECT_EQ(emptyDeadlines, 2);
