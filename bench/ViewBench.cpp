@@ -2,7 +2,7 @@
 // school years, side by side with drawing the same strings into the same rectangles with bare
 // QPainter::drawText calls (the cost of the glyphs alone). Budget: redraw ≤ 1.5 × bare text.
 
-#include "gui/QtCanvas.h"
+#include "canvas/QtCanvas.h"
 #include "model/CPlanovaDoc.h"
 #include "support/ViewSchoolYear.h"
 #include "view/PlannerView.h"

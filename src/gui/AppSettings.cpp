@@ -1,6 +1,6 @@
 #include "gui/AppSettings.h"
 
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #include "gui/ApplicationLook.h"
 
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 
 #include <QApplication>
 #include <QStyle>

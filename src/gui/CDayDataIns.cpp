@@ -2,7 +2,7 @@
 
 #include "gui/UserDialogs.h"
 #include "model/Cp932Codec.h"
-#include "view/EntryDialogLayout.h"
+#include "dialogs/EntryDialogLayout.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>

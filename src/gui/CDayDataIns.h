@@ -4,7 +4,7 @@
 // moc cannot parse the standard library's concepts that the date header pulls in, and it needs
 // nothing from these headers.
 #ifndef Q_MOC_RUN
-#include "view/EntryDialog.h"
+#include "dialogs/EntryDialog.h"
 #endif
 
 #include <QDate>

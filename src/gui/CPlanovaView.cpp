@@ -2,13 +2,13 @@
 
 #include "gui/CDayDataIns.h"
 #include "gui/InfoPane.h"
-#include "gui/QtCanvas.h"
+#include "canvas/QtCanvas.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
-#include "view/CommandTable.h"
-#include "view/EditCommands.h"
+#include "edit/CommandTable.h"
+#include "edit/EditCommands.h"
 #include "view/PlannerView.h"
-#include "view/Selection.h"
+#include "edit/Selection.h"
 
 #include <QCalendarWidget>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "gui/CommandActions.h"
 
 #include "gui/DocumentView.h"
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -5,7 +5,7 @@
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
 #include "model/SafeSave.h"
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "gui/InfoPane.h"
 
-#include "gui/QtCanvas.h"
+#include "canvas/QtCanvas.h"
 #include "model/DateTime.h"
 #include "sky/SkyReadout.h"
 #include "view/InfoPaneIcons.h"

@@ -1,7 +1,7 @@
 #include "gui/ToolbarCustomiseDlg.h"
 
 #include "gui/CommandActions.h"
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
 #include "support/Cp932Literals.h"
-#include "view/UndoCommand.h"
+#include "edit/UndoCommand.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

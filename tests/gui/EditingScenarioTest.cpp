@@ -13,7 +13,7 @@
 #include "gui/DocumentManager.h"
 #include "model/Clock.h"
 #include "support/Cp932Literals.h"
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 #include "view/PlannerView.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 #include "gui/KeyIndicators.h"
 #include "gui/ToolbarCustomiseDlg.h"
 #include "gui/WindowListDlg.h"
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 
 #include <QAction>
 #include <QActionGroup>

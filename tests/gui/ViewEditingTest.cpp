@@ -6,7 +6,7 @@
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
 #include "support/EntryDialogScript.h"
-#include "view/EditCommands.h"
+#include "edit/EditCommands.h"
 #include "view/PlannerView.h"
 
 #include <QAction>

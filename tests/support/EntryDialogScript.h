@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/EntryDialog.h"
+#include "dialogs/EntryDialog.h"
 
 #include <functional>
 #include <vector>

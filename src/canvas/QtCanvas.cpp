@@ -1,4 +1,4 @@
-#include "gui/QtCanvas.h"
+#include "canvas/QtCanvas.h"
 
 #include "model/Cp932Codec.h"
 

@@ -1,9 +1,9 @@
-#include "view/EditCommands.h"
+#include "edit/EditCommands.h"
 
 #include "model/FixedTexts.h"
 #include "support/EditingViewFixture.h"
-#include "view/CommandTable.h"
-#include "view/Selection.h"
+#include "edit/CommandTable.h"
+#include "edit/Selection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "view/Selection.h"
+#include "edit/Selection.h"
 
 #include "support/Cp932Literals.h"
 #include "support/EditingViewFixture.h"
-#include "view/OpenEntry.h"
-#include "view/ToDoSort.h"
+#include "edit/OpenEntry.h"
+#include "edit/ToDoSort.h"
 
 #include <gtest/gtest.h>
 

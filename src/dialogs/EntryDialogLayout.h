@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/CellColours.h"
-#include "view/EntryDialog.h"
+#include "dialogs/EntryDialog.h"
 
 #include <array>
 #include <span>

@@ -1,4 +1,4 @@
-#include "view/EntryDialogLayout.h"
+#include "dialogs/EntryDialogLayout.h"
 
 #include "support/Cp932Literals.h"
 

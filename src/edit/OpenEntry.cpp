@@ -1,8 +1,8 @@
-#include "view/OpenEntry.h"
+#include "edit/OpenEntry.h"
 
-#include "view/EntryDialog.h"
+#include "dialogs/EntryDialog.h"
 #include "view/PlannerView.h"
-#include "view/Selection.h"
+#include "edit/Selection.h"
 
 namespace planova {
 

@@ -1,11 +1,11 @@
-#include "view/EditCommands.h"
+#include "edit/EditCommands.h"
 
-#include "view/EntryDialog.h"
-#include "view/OpenEntry.h"
+#include "dialogs/EntryDialog.h"
+#include "edit/OpenEntry.h"
 #include "view/PlannerView.h"
-#include "view/RowOperations.h"
-#include "view/Selection.h"
-#include "view/UndoCommand.h"
+#include "edit/RowOperations.h"
+#include "edit/Selection.h"
+#include "edit/UndoCommand.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "view/ToDoSort.h"
+#include "edit/ToDoSort.h"
 
 #include "model/CPlanovaDoc.h"
 #include "model/TextFunctions.h"
-#include "view/RowOperations.h"
+#include "edit/RowOperations.h"
 
 namespace planova {
 

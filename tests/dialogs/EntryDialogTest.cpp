@@ -1,10 +1,10 @@
-#include "view/EntryDialog.h"
+#include "dialogs/EntryDialog.h"
 
 #include "model/CPlanovaDoc.h"
 #include "model/Clock.h"
 #include "support/Cp932Literals.h"
 #include "support/EntryDialogScript.h"
-#include "view/UndoCommand.h"
+#include "edit/UndoCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "view/EntryDialog.h"
+#include "dialogs/EntryDialog.h"
 
 #include "model/CPlanovaDoc.h"
 #include "model/FixedTexts.h"

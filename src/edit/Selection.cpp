@@ -1,8 +1,8 @@
-#include "view/Selection.h"
+#include "edit/Selection.h"
 
-#include "view/OpenEntry.h"
+#include "edit/OpenEntry.h"
 #include "view/PlannerView.h"
-#include "view/ToDoSort.h"
+#include "edit/ToDoSort.h"
 
 #include <algorithm>
 

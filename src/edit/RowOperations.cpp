@@ -1,4 +1,4 @@
-#include "view/RowOperations.h"
+#include "edit/RowOperations.h"
 
 #include "model/CDayData.h"
 #include "model/CPlanovaDoc.h"

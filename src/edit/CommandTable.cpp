@@ -1,4 +1,4 @@
-#include "view/CommandTable.h"
+#include "edit/CommandTable.h"
 
 #include <algorithm>
 #include <array>

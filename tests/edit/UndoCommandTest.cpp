@@ -1,4 +1,4 @@
-#include "view/UndoCommand.h"
+#include "edit/UndoCommand.h"
 
 #include "model/CPlanovaDoc.h"
 #include "support/EntryDialogScript.h"
