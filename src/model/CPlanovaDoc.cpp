@@ -74,6 +74,12 @@ void CPlanovaDoc::LoadDay(const DateTime& date)
         WorkDay.ClearDay(date);
 }
 
+const CDayData* CPlanovaDoc::FindStoredDay(const DateTime& date) const
+{
+    const DayPosition position = FindDayPosition(date);
+    return position.Outcome == DayPositionOutcome::Found ? &Days[position.Position] : nullptr;
+}
+
 void CPlanovaDoc::StoreDay()
 {
     // Looked up by the calendar date alone: a working day that carries a time of day must still

@@ -74,6 +74,9 @@ public:
     /// Stores a copy of WorkDay under its date (replacing an equal date) and sets the modified flag.
     void StoreDay();
     DayPosition FindDayPosition(const DateTime& date) const;
+    /// The stored record of the date, or nullptr when none is stored (what painters read; never moves
+    /// WorkDay).
+    const CDayData* FindStoredDay(const DateTime& date) const;
     const std::vector<CDayData>& DayList() const { return Days; }
     /// Appends a record as it stands, in file order (the data file reader's use; the list is not sorted).
     void AppendDayUnsorted(CDayData day);

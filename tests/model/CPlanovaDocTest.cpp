@@ -99,6 +99,19 @@ TEST(CPlanovaDocTest, LoadDayOfAnUnstoredDateGivesAnEmptyDayAndStoresNothing)
     EXPECT_EQ(doc.WorkDay.GetMemo(), "stored");
 }
 
+TEST(CPlanovaDocTest, FindStoredDayReadsWithoutMovingTheWorkingDay)
+{
+    CPlanovaDoc doc;
+    StoreDate(doc, 2012, 4, 1, "stored");
+    doc.LoadDay(DateTime::FromDate(2012, 5, 5));
+    const CPlanovaDoc& readOnly = doc;
+    const CDayData* stored = readOnly.FindStoredDay(DateTime::FromDate(2012, 4, 1));
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->GetMemo(), "stored");
+    EXPECT_EQ(readOnly.FindStoredDay(DateTime::FromDate(2012, 4, 2)), nullptr);
+    EXPECT_EQ(doc.WorkDay.GetDate(), DateTime::FromDate(2012, 5, 5));
+}
+
 TEST(CPlanovaDocTest, StoreDayDropsTheTimeOfDayAndReplacesThatDate)
 {
     CPlanovaDoc doc;
