@@ -4,14 +4,14 @@
 
 namespace planova {
 
-ToolResult ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
-                         const DateTime& end, const std::string& className)
+Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
+                      const DateTime& end, const std::string& className)
 {
     // An empty name would match every row without a plan.
     if (className.empty())
-        return ToolResult::Refused("学級名を入力してください。");
+        return Outcome::Refused("学級名を入力してください。");
     if (std::string reason = DateRangeRefusal(start, end); !reason.empty())
-        return ToolResult::Refused(std::move(reason));
+        return Outcome::Refused(std::move(reason));
 
     const DateTime workDate = document.WorkDay.GetDate().DateOnly();
     const bool earlier = direction == ShiftDirection::Earlier;

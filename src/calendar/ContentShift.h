@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/ToolResult.h"
+#include "calendar/ToolDates.h"
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 
@@ -24,7 +24,7 @@ enum class ShiftDirection
  * date is invalid or `start` is after `end`. Afterwards the working day is reloaded with its
  * date. Not undoable.
  */
-ToolResult ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
-                         const DateTime& end, const std::string& className);
+Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
+                      const DateTime& end, const std::string& className);
 
 } // namespace planova

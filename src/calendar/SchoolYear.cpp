@@ -123,10 +123,10 @@ void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime
     });
 }
 
-ToolResult MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters)
+Outcome MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters)
 {
     if (std::string reason = SchoolYearRefusal(parameters); !reason.empty())
-        return ToolResult::Refused(std::move(reason));
+        return Outcome::Refused(std::move(reason));
     const DateTime workDate = document.WorkDay.GetDate().DateOnly();
     MarkHolidays(document, parameters.Start, parameters.End, parameters.Holidays);
     FillSchoolDays(document, parameters.Start, parameters.End, parameters.Days);

@@ -2,7 +2,7 @@
 
 #include "calendar/Holidays.h"
 #include "calendar/MonthDay.h"
-#include "calendar/ToolResult.h"
+#include "calendar/ToolDates.h"
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 
@@ -74,6 +74,6 @@ void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime
  * Refused parameters (see SchoolYearRefusal) change nothing. Afterwards the working day is
  * reloaded with its date, so it shows what was stored. Not undoable.
  */
-ToolResult MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters);
+Outcome MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters);
 
 } // namespace planova

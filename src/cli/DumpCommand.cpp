@@ -16,7 +16,7 @@ int RunDump(const CommandArgs& args)
     }
     const std::string& path = args[0];
     std::string bytes;
-    if (const FileResult read = ReadWholeFile(path, bytes); !read.Ok) {
+    if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok) {
         std::cerr << "planova-cli: " << path << ": " << OpenFailureMessage(read.Error) << "\n";
         return ExitBadInput;
     }

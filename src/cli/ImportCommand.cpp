@@ -36,7 +36,7 @@ int RunImport(const CommandArgs& args)
     std::string text;
     if (input == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else if (const FileResult read = ReadWholeFile(input, text); !read.Ok) {
+    } else if (const Outcome read = ReadWholeFile(input, text); !read.Ok) {
         std::cerr << "planova-cli: " << input << ": " << read.Error << "\n";
         return ExitBadInput;
     }
@@ -51,7 +51,7 @@ int RunImport(const CommandArgs& args)
         std::cerr << "planova-cli: " << input << ": " << error.what() << "\n";
         return ExitBadInput;
     }
-    if (const FileResult saved = SafeSave(output, bytes); !saved.Ok) {
+    if (const Outcome saved = SafeSave(output, bytes); !saved.Ok) {
         std::cerr << "planova-cli: " << output << ": " << saved.Error << "\n";
         return ExitBadInput;
     }

@@ -224,7 +224,7 @@ CPlanovaDoc ReadInput(const std::string& input)
     if (input == "-")
         return CPlanovaDoc();
     std::string bytes;
-    if (const FileResult read = ReadWholeFile(input, bytes); !read.Ok)
+    if (const Outcome read = ReadWholeFile(input, bytes); !read.Ok)
         throw CommandError(ExitBadInput, input + ": " + OpenFailureMessage(read.Error));
     try {
         return ReadDataFile(bytes);
@@ -243,9 +243,9 @@ int RunMakeYear(const CommandArgs& args)
         SchoolYearParameters& parameters = request.Parameters;
         parameters.Days.OverwritePlans = request.OverwritePlans.value_or(document.JUwagaki);
 
-        if (const ToolResult made = MakeSchoolYear(document, parameters); !made.Ok)
+        if (const Outcome made = MakeSchoolYear(document, parameters); !made.Ok)
             throw CommandError(ExitBadInput, made.Error);
-        if (const FileResult saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
+        if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
             throw CommandError(ExitBadInput, request.Output + ": " + saved.Error);
 
         std::cout << JapaneseDate(parameters.Start) << "〜" << JapaneseDate(parameters.End) << " の "

@@ -161,7 +161,7 @@ int RunRender(const CommandArgs& args)
     CPlanovaDoc document;
     if (options.File) {
         std::string bytes;
-        const FileResult read = ReadWholeFile(*options.File, bytes);
+        const Outcome read = ReadWholeFile(*options.File, bytes);
         if (!read.Ok) {
             std::cerr << "planova-cli: " << *options.File << ": " << read.Error << "\n";
             return ExitBadInput;
@@ -187,7 +187,7 @@ int RunRender(const CommandArgs& args)
         std::cerr << "planova-cli: 画像を作れませんでした。\n";
         return ExitBadInput;
     }
-    const FileResult written = SafeSave(options.Output, std::string_view(png.constData(), png.size()));
+    const Outcome written = SafeSave(options.Output, std::string_view(png.constData(), png.size()));
     if (!written.Ok) {
         std::cerr << "planova-cli: " << options.Output << ": " << written.Error << "\n";
         return ExitBadInput;

@@ -44,7 +44,7 @@ std::string Reason(int errorNumber)
     return std::string("システムエラー: ") + std::strerror(errorNumber);
 }
 
-FileResult Failure(const std::string& reason)
+Outcome Failure(const std::string& reason)
 {
     return {false, reason};
 }
@@ -117,7 +117,7 @@ bool SyncFolder(const std::string& folder)
 
 } // namespace
 
-FileResult SafeSave(const std::string& path, std::string_view bytes)
+Outcome SafeSave(const std::string& path, std::string_view bytes)
 {
     const std::string target = ResolvedTarget(path);
     struct stat existing
@@ -157,7 +157,7 @@ FileResult SafeSave(const std::string& path, std::string_view bytes)
     return {};
 }
 
-FileResult ReadWholeFile(const std::string& path, std::string& bytes)
+Outcome ReadWholeFile(const std::string& path, std::string& bytes)
 {
     bytes.clear();
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);

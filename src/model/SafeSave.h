@@ -1,16 +1,11 @@
 #pragma once
 
+#include "model/Outcome.h"
+
 #include <string>
 #include <string_view>
 
 namespace planova {
-
-/// Outcome of a file operation; Error is a Japanese reason when Ok is false.
-struct FileResult
-{
-    bool Ok = true;
-    std::string Error;
-};
 
 /**
  * Writes the bytes to the path without ever leaving a half-written file: a temporary file in
@@ -18,10 +13,10 @@ struct FileResult
  * fsync'ed. The target's permission bits are kept. On failure the temporary file is removed and
  * the previous file is untouched.
  */
-FileResult SafeSave(const std::string& path, std::string_view bytes);
+Outcome SafeSave(const std::string& path, std::string_view bytes);
 
 /// Reads a whole file; Error names the reason (missing, no permission, ...).
-FileResult ReadWholeFile(const std::string& path, std::string& bytes);
+Outcome ReadWholeFile(const std::string& path, std::string& bytes);
 
 /// What tells one version of a file on disk from another: taken when a file is opened and
 /// compared before saving over it, to notice a change made by someone else in between.

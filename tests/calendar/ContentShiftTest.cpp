@@ -40,7 +40,7 @@ protected:
 
     void Shift(ShiftDirection direction, const DateTime& start, const DateTime& end, const char* className)
     {
-        const ToolResult result = ShiftContents(document, direction, start, end, Sj(className));
+        const Outcome result = ShiftContents(document, direction, start, end, Sj(className));
         ASSERT_TRUE(result.Ok) << result.Error;
     }
 
@@ -121,7 +121,7 @@ TEST_F(ContentShiftTest, RefusedRequestsChangeNothing)
         {"1組", DateTime::Invalid(), Mon, "開始日と終了日には正しい日付を指定してください。"},
     };
     for (const Case& c : cases) {
-        const ToolResult result =
+        const Outcome result =
             ShiftContents(document, ShiftDirection::Later, c.Start, c.End, Sj(c.ClassName));
         EXPECT_FALSE(result.Ok);
         EXPECT_EQ(result.Error.substr(0, std::string(c.Message).size()), c.Message);

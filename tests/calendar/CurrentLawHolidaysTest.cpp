@@ -1,6 +1,6 @@
 #include "calendar/CurrentLawHolidays.h"
 #include "calendar/Holidays.h"
-#include "calendar/ToolResult.h"
+#include "calendar/ToolDates.h"
 #include "model/Cp932Codec.h"
 #include "support/CalendarTestDays.h"
 #include "support/Cp932Literals.h"

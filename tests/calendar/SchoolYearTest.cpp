@@ -31,7 +31,7 @@ struct DayOutcome
     }
 };
 
-DayOutcome Outcome(const CPlanovaDoc& document, const DateTime& date)
+DayOutcome DayOutcomeOf(const CPlanovaDoc& document, const DateTime& date)
 {
     const CDayData* day = StoredDay(document, date);
     if (day == nullptr)
@@ -87,7 +87,7 @@ protected:
 
     void Make(const SchoolYearParameters& parameters)
     {
-        const ToolResult result = MakeSchoolYear(document, parameters);
+        const Outcome result = MakeSchoolYear(document, parameters);
         ASSERT_TRUE(result.Ok) << result.Error;
     }
 
@@ -164,7 +164,7 @@ TEST_F(SchoolYearTest, WhatEachKindOfDayBecomes)
         {Date(2012, 5, 8), SchoolDay("火1", "火5")},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Outcome(document, c.Day), c.Expected) << JapaneseDate(c.Day);
+        EXPECT_EQ(DayOutcomeOf(document, c.Day), c.Expected) << JapaneseDate(c.Day);
 
     const CDayData& kept = *StoredDay(document, Date(2012, 5, 2));
     EXPECT_EQ(kept.GetNaiyou(1), Sj("漢字"));
@@ -193,7 +193,7 @@ TEST_F(SchoolYearTest, FoundationDayOnlyOnAnOrdinarySchoolDay)
         parameters.Days.FoundationDayOn = true;
         parameters.Days.FoundationDay = c.Foundation;
         ASSERT_TRUE(MakeSchoolYear(fresh, parameters).Ok);
-        EXPECT_EQ(Outcome(fresh, c.Foundation.InYear(2012)), c.Expected) << c.Foundation.JapaneseText();
+        EXPECT_EQ(DayOutcomeOf(fresh, c.Foundation.InYear(2012)), c.Expected) << c.Foundation.JapaneseText();
     }
 }
 
@@ -258,7 +258,7 @@ TEST_F(SchoolYearTest, VacationDatesAndTheYearEnd)
         FillSchoolDays(fresh, Date(2012, 1, 1), Date(2013, 12, 31), rules);
         for (const auto& [date, vacation] : c.VacationWeekdays) {
             const std::string expectedKind = vacation ? "" : "50分時程";
-            EXPECT_EQ(Outcome(fresh, date).Kind, expectedKind) << c.Name << ": " << JapaneseDate(date);
+            EXPECT_EQ(DayOutcomeOf(fresh, date).Kind, expectedKind) << c.Name << ": " << JapaneseDate(date);
         }
     }
 }
@@ -269,9 +269,9 @@ TEST_F(SchoolYearTest, FoundationDayOn29February)
     parameters.Days.FoundationDayOn = true;
     parameters.Days.FoundationDay = {2, 29};
     Make(parameters);
-    EXPECT_EQ(Outcome(document, Date(2012, 2, 29)).Event, "開校記念日");
-    EXPECT_EQ(Outcome(document, Date(2013, 2, 28)).Kind, "50分時程");
-    EXPECT_EQ(Outcome(document, Date(2013, 3, 1)).Kind, "50分時程");
+    EXPECT_EQ(DayOutcomeOf(document, Date(2012, 2, 29)).Event, "開校記念日");
+    EXPECT_EQ(DayOutcomeOf(document, Date(2013, 2, 28)).Kind, "50分時程");
+    EXPECT_EQ(DayOutcomeOf(document, Date(2013, 3, 1)).Kind, "50分時程");
 }
 
 TEST_F(SchoolYearTest, TimetableAppendedOrOverwritten)
@@ -304,7 +304,7 @@ TEST_F(SchoolYearTest, StartEqualToEndProcessesThatDay)
 {
     Make(Parameters(Date(2012, 5, 1), Date(2012, 5, 1)));
     ASSERT_EQ(document.DayList().size(), 1u);
-    EXPECT_EQ(Outcome(document, Date(2012, 5, 1)), SchoolDay("火1", "火5"));
+    EXPECT_EQ(DayOutcomeOf(document, Date(2012, 5, 1)), SchoolDay("火1", "火5"));
 }
 
 TEST_F(SchoolYearTest, WholeSchoolYear)
@@ -315,8 +315,8 @@ TEST_F(SchoolYearTest, WholeSchoolYear)
     for (std::size_t i = 0; i < document.DayList().size(); ++i)
         EXPECT_EQ(document.DayList()[i].GetDate(), Date(2012, 4, 1).AddDays(static_cast<int>(i)));
     // 1 October is 都民の日 before the (default) autumn vacation of the same day is looked at.
-    EXPECT_EQ(Outcome(document, Date(2012, 10, 1)), DayOff("休日", "都民の日"));
-    EXPECT_EQ(Outcome(document, Date(2012, 12, 24)), DayOff("休日", "振替休日"));
+    EXPECT_EQ(DayOutcomeOf(document, Date(2012, 10, 1)), DayOff("休日", "都民の日"));
+    EXPECT_EQ(DayOutcomeOf(document, Date(2012, 12, 24)), DayOff("休日", "振替休日"));
     // The working day shows what was stored for its date.
     EXPECT_EQ(document.WorkDay, *StoredDay(document, Date(2012, 10, 2)));
     EXPECT_TRUE(document.IsModified());
@@ -356,7 +356,7 @@ TEST_F(SchoolYearTest, RefusedParametersChangeNothing)
         CPlanovaDoc fresh;
         SchoolYearParameters parameters = Parameters(Date(2012, 4, 1), Date(2013, 3, 31));
         c.Change(parameters);
-        const ToolResult result = MakeSchoolYear(fresh, parameters);
+        const Outcome result = MakeSchoolYear(fresh, parameters);
         EXPECT_FALSE(result.Ok) << c.Name;
         EXPECT_EQ(result.Error.substr(0, std::string(c.Message).size()), c.Message) << c.Name;
         EXPECT_TRUE(fresh.DayList().empty()) << c.Name;

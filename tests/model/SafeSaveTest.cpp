@@ -64,7 +64,7 @@ TEST(SafeSaveTest, WritesANewFileWithTheUsualPermissions)
 {
     TempDir dir;
     const std::string path = dir.File("new.dat");
-    const FileResult result = SafeSave(path, "bytes");
+    const Outcome result = SafeSave(path, "bytes");
     ASSERT_TRUE(result.Ok) << result.Error;
     EXPECT_EQ(ReadBytes(path), "bytes");
     EXPECT_EQ(Mode(path), 0666 & ~CurrentUmask());
@@ -99,11 +99,11 @@ TEST(SafeSaveTest, FailuresNameTheReasonAndChangeNothing)
 {
     TempDir dir;
     fs::create_directory(dir.Path() / "folder");
-    const FileResult missing = SafeSave(dir.File("gone/plan.dat"), "x");
+    const Outcome missing = SafeSave(dir.File("gone/plan.dat"), "x");
     EXPECT_FALSE(missing.Ok);
     EXPECT_NE(missing.Error.find("フォルダーが見つかりません"), std::string::npos) << missing.Error;
 
-    const FileResult directory = SafeSave(dir.File("folder"), "x");
+    const Outcome directory = SafeSave(dir.File("folder"), "x");
     EXPECT_FALSE(directory.Ok);
     EXPECT_NE(directory.Error.find("フォルダーがあります"), std::string::npos) << directory.Error;
     EXPECT_TRUE(fs::is_directory(dir.Path() / "folder"));
@@ -122,7 +122,7 @@ TEST(SafeSaveTest, ReadOnlyFolderIsRefused)
         chmod(folder.c_str(), 0755);
         GTEST_SKIP() << "this process ignores permission bits (running as root)";
     }
-    const FileResult result = SafeSave(path, "new");
+    const Outcome result = SafeSave(path, "new");
     chmod(folder.c_str(), 0755);
     EXPECT_FALSE(result.Ok);
     EXPECT_NE(result.Error.find("権限がありません"), std::string::npos) << result.Error;
@@ -144,7 +144,7 @@ TEST(SafeSaveTest, AWriteThatFailsHalfwayLeavesThePreviousFile)
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const FileResult result = SafeSave(path, std::string(100000, 'x'));
+        const Outcome result = SafeSave(path, std::string(100000, 'x'));
         (void)!write(pipeEnds[1], result.Error.data(), result.Error.size());
         _exit(result.Ok ? 0 : 1);
     }
@@ -172,7 +172,7 @@ TEST(SafeSaveTest, ReadWholeFile)
     ASSERT_TRUE(ReadWholeFile(dir.File("big.dat"), bytes).Ok);
     EXPECT_EQ(bytes, content);
 
-    const FileResult missing = ReadWholeFile(dir.File("none.dat"), bytes);
+    const Outcome missing = ReadWholeFile(dir.File("none.dat"), bytes);
     EXPECT_FALSE(missing.Ok);
     EXPECT_NE(missing.Error.find("見つかりません"), std::string::npos);
     EXPECT_FALSE(ReadWholeFile(dir.Path().string(), bytes).Ok);

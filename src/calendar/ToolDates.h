@@ -1,19 +1,11 @@
 #pragma once
 
 #include "model/DateTime.h"
+#include "model/Outcome.h"
 
 #include <string>
 
 namespace planova {
-
-/// Outcome of a school tool: done, or refused with a Japanese reason, in which case nothing was changed.
-struct ToolResult
-{
-    bool Ok = true;
-    std::string Error;
-
-    static ToolResult Refused(std::string reason) { return {false, std::move(reason)}; }
-};
 
 /// "2025年4月1日"; "（日付なし）" for an invalid date.
 std::string JapaneseDate(const DateTime& date);

@@ -1,4 +1,4 @@
-#include "calendar/ToolResult.h"
+#include "calendar/ToolDates.h"
 
 namespace planova {
 
