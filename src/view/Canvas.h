@@ -48,6 +48,7 @@ struct LineMetrics
     int Ascent = 0;
     int Descent = 0;
     int ExternalLeading = 0;
+    int InternalLeading = 0; ///< the part of Height above the em square (accents), 0 for most faces
 };
 
 /// How DrawText places a text in its rectangle; combine with |.

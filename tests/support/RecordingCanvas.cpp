@@ -35,7 +35,7 @@ LineMetrics RecordingCanvas::GetLineMetrics() const
 {
     const int em = Em();
     const int descent = em / 8;
-    return {em, em - descent, descent, 0};
+    return {em + InternalLeading, em - descent + InternalLeading, descent, 0, InternalLeading};
 }
 
 Size RecordingCanvas::TextExtent(std::string_view cp932) const

@@ -79,6 +79,8 @@ public:
 
     std::string Face;
     int PointSize = 0;
+    /// What GetLineMetrics reports as the font's internal leading (added to its height).
+    int InternalLeading = 0;
 
     // ---- Queries -------------------------------------------------------------------------------
     /// The text operations (DrawText and DrawTextAt) in drawing order.
