@@ -4,15 +4,16 @@
 
 namespace planova {
 
-std::vector<int> CountClassHours(CPlanovaDoc& document, std::span<const std::string> classNames,
+std::vector<int> CountClassHours(const CPlanovaDoc& document, std::span<const std::string> classNames,
                                  const DateTime& first, const DateTime& last)
 {
     std::vector<int> counts(classNames.size(), 0);
-    const CDayData workDay = document.WorkDay;
     ForEachDate(first, last, [&](const DateTime& date) {
-        document.LoadDay(date);
+        const CDayData* day = document.FindStoredDay(date);
+        if (day == nullptr)
+            return;
         for (int row = 0; row < CDayData::RowCount; ++row) {
-            const std::string& plan = document.WorkDay.GetYotei(row);
+            const std::string& plan = day->GetYotei(row);
             if (plan.empty())
                 continue;
             for (std::size_t i = 0; i < classNames.size(); ++i) {
@@ -21,7 +22,6 @@ std::vector<int> CountClassHours(CPlanovaDoc& document, std::span<const std::str
             }
         }
     });
-    document.WorkDay = workDay;
     return counts;
 }
 

@@ -281,4 +281,10 @@ void QtCanvas::DrawBitmap(const std::string& image, const Rect& source, const Re
     Painter.drawImage(ToQRect(target), loaded, ToQRect(source));
 }
 
+Size QtCanvas::ImageSize(const std::string& image) const
+{
+    const QImage& loaded = CachedImage(image);
+    return {loaded.width(), loaded.height()};
+}
+
 } // namespace planova

@@ -55,6 +55,7 @@ public:
     void DrawLine(Point from, Point to) override;
 
     void DrawBitmap(const std::string& image, const Rect& source, const Rect& target) override;
+    Size ImageSize(const std::string& image) const override;
 
 private:
     /// The display text of model bytes (converted once and kept).

@@ -78,9 +78,12 @@ PageGeometry ComputePageGeometry(const PrintSettings& settings, const PrintDevic
         g.W *= 2;
     g.W2 = g.W / 2;
 
+    g.X0 = device.Origin.X;
+    g.Y0 = device.Origin.Y;
     if (settings.PSennyoushi) {
-        g.X0 = g.MmAcross(IsSmallRefill(settings.PPaperType) ? SpecialPaperLeftSmallMm : SpecialPaperLeftLargeMm);
-        g.Y0 = g.MmDown(SpecialPaperTopMm);
+        g.X0 += g.MmAcross(IsSmallRefill(settings.PPaperType) ? SpecialPaperLeftSmallMm
+                                                              : SpecialPaperLeftLargeMm);
+        g.Y0 += g.MmDown(SpecialPaperTopMm);
     }
     g.X0 += g.MmAcross(settings.PIdouMigi);
     g.Y0 += g.MmDown(settings.PIdouSita);

@@ -18,9 +18,10 @@ enum class PageSide
 /// The device a page is laid out for.
 struct PrintDevice
 {
-    int DpiX = 300; ///< printer pixels per inch across
-    int DpiY = 300; ///< printer pixels per inch down
+    int DpiX = 300;     ///< printer pixels per inch across
+    int DpiY = 300;     ///< printer pixels per inch down
     int LineHeight = 1; ///< LH: the body font's height plus its internal leading, in printer pixels
+    Point Origin{};     ///< the paper's top left corner in device pixels (minus the printable area's offset)
 };
 
 /**
@@ -40,14 +41,14 @@ struct PageGeometry
     int MarginRight = 0;
     int MarginTop = 0;
     int MarginBottom = 0;
-    int Gap = 0;          ///< g: the centre gap between the pages of a spread (0 for one page)
-    int UsableWidth = 0;  ///< of one page
+    int Gap = 0;         ///< g: the centre gap between the pages of a spread (0 for one page)
+    int UsableWidth = 0; ///< of one page
     int UsableHeight = 0;
     int LH = 1;          ///< line height of the body font
     int HL = 0;          ///< half a line
     int UnitsAcross = 0; ///< whole LH in the usable width
     int LinesDown = 0;   ///< whole LH in the usable height
-    Rect Frame;          ///< "印刷範囲枠を描く": the layout's outline (one page of the left and right types)
+    Rect Frame; ///< "印刷範囲枠を描く": the layout's outline (one page of the left and right types)
     std::vector<PageSide> Sides; ///< the pages drawn, left to right
     Rect LeftArea;               ///< usable area of the left page (or of the one page)
     Rect RightArea;              ///< usable area of the right page

@@ -18,7 +18,7 @@ int PaperCode(PrinterPaper paper);
 /// A refill page size and how it is printed.
 struct RefillPaper
 {
-    int WidthMm;          ///< of the page standing upright
+    int WidthMm; ///< of the page standing upright
     int HeightMm;
     PrinterPaper Printer; ///< the sheet requested from the printer
     int MarginBaseMm;     ///< m: the margins are m ÷ 2 and m ÷ 4, the centre gap m

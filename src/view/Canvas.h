@@ -122,6 +122,8 @@ public:
      * by a resource path (":/view/…") or a file path; a missing image draws nothing.
      */
     virtual void DrawBitmap(const std::string& image, const Rect& source, const Rect& target) = 0;
+    /// The size in pixels of an image named as for DrawBitmap; 0 × 0 when it cannot be read.
+    virtual Size ImageSize(const std::string& image) const = 0;
 };
 
 } // namespace planova

@@ -34,25 +34,31 @@ bool DayPainter::IsHitDay(const CDayData& day) const
     return date == Hit.Date || (!date.IsValid() && !Hit.Date.IsValid());
 }
 
+Rect DrawDateWithMarkers(Canvas& canvas, int lineHeight, const Rect& inset, const std::string& dateText,
+                         Rgb colour, const RhythmMarkers* markers)
+{
+    const int width = canvas.TextExtent(dateText).Width;
+    const Rect dateBox{inset.Left, inset.Top, inset.Left + width + lineHeight, inset.Bottom};
+    canvas.SetTextColour(colour);
+    canvas.DrawText(dateBox, dateText, TextWordBreak);
+    canvas.SetTextColour(TextColours::Black);
+    if (markers == nullptr)
+        return dateBox;
+    Rect box{dateBox.Right, inset.Top, dateBox.Right + lineHeight, inset.Bottom};
+    for (int k = 0; k < RhythmMarkers::Count; ++k) {
+        canvas.SetTextColour(markers->Colour[k]);
+        canvas.DrawText(box, markers->Text[k], TextWordBreak);
+        box.Left = box.Right;
+        box.Right = box.Left + lineHeight;
+    }
+    canvas.SetTextColour(TextColours::Black);
+    return dateBox;
+}
+
 Rect DayPainter::DrawDateHeader(const CDayData& day, const std::string& dateText,
                                 const RhythmMarkers* markers, const Rect& inset)
 {
-    const int width = Surface.TextExtent(dateText).Width;
-    const Rect dateBox{inset.Left, inset.Top, inset.Left + width + L, inset.Bottom};
-    Surface.SetTextColour(DateColour(day));
-    Surface.DrawText(dateBox, dateText, TextWordBreak);
-    Surface.SetTextColour(TextColours::Black);
-    if (markers == nullptr)
-        return dateBox;
-    Rect box{dateBox.Right, inset.Top, dateBox.Right + L, inset.Bottom};
-    for (int k = 0; k < RhythmMarkers::Count; ++k) {
-        Surface.SetTextColour(markers->Colour[k]);
-        Surface.DrawText(box, markers->Text[k], TextWordBreak);
-        box.Left = box.Right;
-        box.Right = box.Left + L;
-    }
-    Surface.SetTextColour(TextColours::Black);
-    return dateBox;
+    return DrawDateWithMarkers(Surface, L, inset, dateText, DateColour(day), markers);
 }
 
 void DayPainter::DrawKind(const CDayData& day, const Rect& rect)

@@ -17,6 +17,14 @@ struct RhythmMarkers
     std::array<Rgb, Count> Colour;
 };
 
+/**
+ * Draws a date text from the left of the inset in a box as wide as the text plus one line height,
+ * in the colour given, and the biorhythm markers (when given) in boxes of one line height after it.
+ * The text colour is black afterwards. Returns the date box.
+ */
+Rect DrawDateWithMarkers(Canvas& canvas, int lineHeight, const Rect& inset, const std::string& dateText,
+                         Rgb colour, const RhythmMarkers* markers);
+
 /// Field numbers of a find hit: the time-table kind, the event, the texts of period row m, the memo.
 namespace FindField {
 constexpr int Jitei = 1;

@@ -17,21 +17,21 @@ struct PaperPixels
     const char* Name;
     int Paper;
     int Dpi;
-    int Width;  ///< of the upright page
+    int Width; ///< of the upright page
     int Height;
-    int Large;  ///< margin m ÷ 2 mm
-    int Small;  ///< margin m ÷ 4 mm
-    int Gap;    ///< m mm
+    int Large;       ///< margin m ÷ 2 mm
+    int Small;       ///< margin m ÷ 4 mm
+    int Gap;         ///< m mm
     int SpecialLeft; ///< the special paper's left offset: 10 mm (A4, A5) or 15 mm (Bible, Mini)
     int SpecialTop;  ///< 15 mm
 };
 
 // 300 dpi: 11.811 pixels per mm; 600 dpi: 23.622.
 const PaperPixels Papers[] = {
-    {"A4 300", PaperType::A4, 300, 2480, 3507, 177, 82, 354, 118, 177},    // 210 × 297, m 30: 15, 7
+    {"A4 300", PaperType::A4, 300, 2480, 3507, 177, 82, 354, 118, 177},      // 210 × 297, m 30: 15, 7
     {"Bible 300", PaperType::Bible, 300, 1122, 2007, 94, 47, 188, 177, 177}, // 95 × 170, m 16: 8, 4
-    {"Mini 300", PaperType::Mini, 300, 897, 1488, 94, 47, 188, 177, 177},  // 76 × 126
-    {"A5 300", PaperType::A5, 300, 1748, 2480, 177, 82, 354, 118, 177},    // 148 × 210
+    {"Mini 300", PaperType::Mini, 300, 897, 1488, 94, 47, 188, 177, 177},    // 76 × 126
+    {"A5 300", PaperType::A5, 300, 1748, 2480, 177, 82, 354, 118, 177},      // 148 × 210
     {"A4 600", PaperType::A4, 600, 4960, 7015, 354, 165, 708, 236, 354},
     {"Bible 600", PaperType::Bible, 600, 2244, 4015, 188, 94, 377, 354, 354},
     {"Mini 600", PaperType::Mini, 600, 1795, 2976, 188, 94, 377, 354, 354},
@@ -61,10 +61,10 @@ TEST(PageGeometryTest, EveryPaperOrientationPageTypeSpecialPaperAndNudge)
                         s.PPageYohakuhidari = true; // large left margin, small right, top and bottom
                         constexpr int Lh = 40;
                         const PageGeometry g = ComputePageGeometry(s, {p.Dpi, p.Dpi, Lh});
-                        const std::string where = std::string(p.Name) + (orientation ? " portrait" : " landscape") +
-                                                  " page type " + std::to_string(pageType) +
-                                                  (special ? " special" : "") + " nudge " +
-                                                  std::to_string(nudgeSign);
+                        const std::string where = std::string(p.Name) +
+                                                  (orientation ? " portrait" : " landscape") + " page type " +
+                                                  std::to_string(pageType) + (special ? " special" : "") +
+                                                  " nudge " + std::to_string(nudgeSign);
 
                         const bool portrait = orientation == Orientation::Portrait;
                         const bool single = pageType == PageType::Left || pageType == PageType::Right;
@@ -80,7 +80,7 @@ TEST(PageGeometryTest, EveryPaperOrientationPageTypeSpecialPaperAndNudge)
                         EXPECT_EQ(g.MarginTop, p.Small) << where;
                         EXPECT_EQ(g.MarginBottom, p.Small) << where;
 
-                        const int usableWidth = pageType == PageType::One    ? w - p.Large - p.Small
+                        const int usableWidth = pageType == PageType::One     ? w - p.Large - p.Small
                                                 : pageType == PageType::Right ? w / 2 - p.Gap / 2 - p.Small
                                                                               : w / 2 - p.Gap / 2 - p.Large;
                         EXPECT_EQ(g.Gap, pageType == PageType::One ? 0 : p.Gap) << where;
@@ -112,7 +112,8 @@ TEST(PageGeometryTest, A4LandscapeSpreadAt300DpiWrittenOut)
     EXPECT_EQ(g.RightArea, (Rect{1753 + 177, 82, 1753 + 177 + 1494, 82 + 2316}));
     EXPECT_EQ(g.Frame, (Rect{0, 0, 3507, 2480}));
     EXPECT_EQ(g.Sides, (std::vector<PageSide>{PageSide::Left, PageSide::Right}));
-    EXPECT_EQ(g.UnitRect(PageSide::Right, 3, 4, 9, 8), (Rect{1930 + 3 * 37, 82 + 4 * 37, 1930 + 9 * 37, 82 + 8 * 37}));
+    EXPECT_EQ(g.UnitRect(PageSide::Right, 3, 4, 9, 8),
+              (Rect{1930 + 3 * 37, 82 + 4 * 37, 1930 + 9 * 37, 82 + 8 * 37}));
 }
 
 TEST(PageGeometryTest, VerticalLengthsFollowTheVerticalResolution)
@@ -126,13 +127,13 @@ TEST(PageGeometryTest, VerticalLengthsFollowTheVerticalResolution)
     s.PPageYohakuue = true;
     s.PSennyoushi = true;
     const PageGeometry g = ComputePageGeometry(s, {300, 600, 50});
-    EXPECT_EQ(g.W, 2480);             // 210 mm at 300 dpi
-    EXPECT_EQ(g.H, 7015);             // 297 mm at 600 dpi
-    EXPECT_EQ(g.X0, 118 + 82);        // 10 + 7 mm across
-    EXPECT_EQ(g.Y0, 354 + 165);       // 15 + 7 mm down
-    EXPECT_EQ(g.MarginLeft, 82);      // 7 mm across
-    EXPECT_EQ(g.MarginTop, 354);      // 15 mm down
-    EXPECT_EQ(g.MarginBottom, 165);   // 7 mm down
+    EXPECT_EQ(g.W, 2480);           // 210 mm at 300 dpi
+    EXPECT_EQ(g.H, 7015);           // 297 mm at 600 dpi
+    EXPECT_EQ(g.X0, 118 + 82);      // 10 + 7 mm across
+    EXPECT_EQ(g.Y0, 354 + 165);     // 15 + 7 mm down
+    EXPECT_EQ(g.MarginLeft, 82);    // 7 mm across
+    EXPECT_EQ(g.MarginTop, 354);    // 15 mm down
+    EXPECT_EQ(g.MarginBottom, 165); // 7 mm down
     EXPECT_EQ(g.MmDown(5), 118);
     EXPECT_EQ(g.MmAcross(17), 200);
     // Landscape: the 297 mm side runs across at the horizontal scale.

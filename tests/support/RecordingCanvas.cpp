@@ -119,6 +119,12 @@ void RecordingCanvas::DrawBitmap(const std::string& image, const Rect& source, c
     Ops.push_back(op);
 }
 
+Size RecordingCanvas::ImageSize(const std::string& image) const
+{
+    const auto found = Images.find(image);
+    return found == Images.end() ? Size{} : found->second;
+}
+
 std::vector<CanvasOp> RecordingCanvas::OfKind(CanvasOp::Kind kind) const
 {
     std::vector<CanvasOp> found;

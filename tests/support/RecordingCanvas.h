@@ -2,6 +2,7 @@
 
 #include "view/Canvas.h"
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -76,6 +77,10 @@ public:
     void FillRectangle(const Rect& rect, Rgb colour) override;
     void DrawLine(Point from, Point to) override;
     void DrawBitmap(const std::string& image, const Rect& source, const Rect& target) override;
+    Size ImageSize(const std::string& image) const override;
+
+    /// The images ImageSize knows, with their sizes; any other image cannot be read.
+    std::map<std::string, Size> Images;
 
     std::string Face;
     int PointSize = 0;

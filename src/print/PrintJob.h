@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/CPlanovaDoc.h"
+#include "print/PrintedPage.h"
+#include "view/Canvas.h"
+#include "view/ViewState.h"
+
+#include <vector>
+
+namespace planova {
+
+/// Whether the print type of the settings has a page layout.
+bool CanPrint(const ViewPrintState& print);
+
+/// The pages of the job from PrintStartDate to PrintEndDate (0: nothing to print).
+int PrintPageCount(const ViewPrintState& print);
+
+/// The first date of page n (1-based), whatever the order the pages are drawn in.
+DateTime PrintPageDate(const ViewPrintState& print, int page);
+
+/**
+ * Draws page n of the job onto the canvas (a printer page, a PDF page, a recording canvas): the frame,
+ * the refill pages of the print type, and the footer. The document is only read; pages may be drawn in
+ * any order. The biorhythm markers follow print.Biorhythm on every page of the job. Returns the cells of
+ * the page (empty when the print type cannot be printed).
+ */
+std::vector<Rect> DrawPrintPage(const CPlanovaDoc& document, const ViewPrintState& print, int page, Canvas& canvas,
+                                const PrintEnvironment& environment);
+
+/// The footer: the date and the time joined by two spaces (the date's leading zeros blanked when asked).
+std::string FooterText(const PrintEnvironment& environment, bool stripZeros);
+
+} // namespace planova
