@@ -20,6 +20,9 @@ constexpr Command Commands[] = {
     {"sky", RunSky, "sky [--at \"YYYY-MM-DD HH:MM:SS\"]"},
     {"make-year", RunMakeYear, "make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD [options]"},
     {"render", RunRender, "render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WxH -o OUT.png"},
+    {"print", RunPrint,
+     "print FILE.dat --type day|memo [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini] "
+     "[--orientation portrait|landscape] [--page spread|left|right|one] [--set TAG=VALUE ...] -o OUT.pdf"},
 };
 
 int PrintUsage()

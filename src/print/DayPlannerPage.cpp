@@ -28,7 +28,7 @@ struct CellSpan
 constexpr int DateLines = 3;
 constexpr int PeriodLines = 4;
 constexpr int MemoTop = DateLines + CDayData::RowCount * PeriodLines; // line 43
-constexpr int GridUnits = 20;                                          // where the period rows end
+constexpr int GridUnits = 20;                                         // where the period rows end
 
 /// Row 0 by column: the date over the full width, the event and the time-table kind right of the rows.
 constexpr std::array<CellSpan, DayPlannerCell::Columns> DateRow{{
@@ -38,7 +38,8 @@ constexpr std::array<CellSpan, DayPlannerCell::Columns> DateRow{{
 }};
 
 /// Units across of the period rows by column: label, plan, content.
-constexpr std::array<std::array<int, 2>, DayPlannerCell::Columns> PeriodColumns{{{0, 3}, {3, 9}, {9, GridUnits}}};
+constexpr std::array<std::array<int, 2>, DayPlannerCell::Columns> PeriodColumns{
+    {{0, 3}, {3, 9}, {9, GridUnits}}};
 
 constexpr CellSpan MemoRow{0, MemoTop, ToEnd, ToEnd};
 
@@ -104,7 +105,9 @@ void DrawTexts(const PrintedPage& page, const CDayData& day, const std::vector<R
 {
     const PageGeometry& g = page.Geometry;
     Canvas& canvas = page.Surface;
-    const auto inset = [&](int column, int row) { return cells[DayPlannerCell::Index(column, row)].Shrunk(g.HL); };
+    const auto inset = [&](int column, int row) {
+        return cells[DayPlannerCell::Index(column, row)].Shrunk(g.HL);
+    };
 
     const RhythmMarkers markers = RhythmMarkersOn(page.Document, day.GetDate());
     DrawDateWithMarkers(canvas, g.LH, inset(0, 0),
@@ -160,7 +163,8 @@ std::vector<Rect> DayPlannerCells(const PageGeometry& geometry, PageSide side)
 int DrawDayPlannerSide(const PrintedPage& page, PageSide side)
 {
     if (side == PageSide::Right)
-        return page.Print.PDayKiroku ? DrawRecordSheet(page, side) : page.Geometry.LineY(side, page.Geometry.LinesDown);
+        return page.Print.PDayKiroku ? DrawRecordSheet(page, side)
+                                     : page.Geometry.LineY(side, page.Geometry.LinesDown);
     return DrawPlanner(page, side);
 }
 

@@ -1,8 +1,11 @@
 #include "print/PrintJob.h"
 
 #include "print/PageLayouts.h"
+#include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
 #include "view/ScreenLayout.h"
+
+#include <algorithm>
 
 namespace planova {
 
@@ -24,6 +27,13 @@ void DrawFooter(const PrintedPage& page, PageSide side, int bottom, bool rightAl
 
 } // namespace
 
+int TableFontSize(const ViewPrintState& print, int printType)
+{
+    const int type = std::clamp(printType, 0, PrintType::Count - 1);
+    const int paper = std::clamp(print.PPaperType, 0, PaperType::Count - 1);
+    return print.PrintFontSizes[static_cast<std::size_t>(type * PaperType::Count + paper)];
+}
+
 bool CanPrint(const ViewPrintState& print)
 {
     return PageLayoutOf(print.PrintType) != nullptr;
@@ -43,12 +53,13 @@ DateTime PrintPageDate(const ViewPrintState& print, int page)
 
 std::string FooterText(const PrintEnvironment& environment, bool stripZeros)
 {
-    const std::string date = stripZeros ? BlankLeadingZerosOfNumbers(environment.FooterDate) : environment.FooterDate;
+    const std::string date =
+        stripZeros ? BlankLeadingZerosOfNumbers(environment.FooterDate) : environment.FooterDate;
     return date + "  " + environment.FooterTime;
 }
 
-std::vector<Rect> DrawPrintPage(const CPlanovaDoc& document, const ViewPrintState& print, int page, Canvas& canvas,
-                                const PrintEnvironment& environment)
+std::vector<Rect> DrawPrintPage(const CPlanovaDoc& document, const ViewPrintState& print, int page,
+                                Canvas& canvas, const PrintEnvironment& environment)
 {
     const PageLayout* layout = PageLayoutOf(print.PrintType);
     if (layout == nullptr)
@@ -59,7 +70,8 @@ std::vector<Rect> DrawPrintPage(const CPlanovaDoc& document, const ViewPrintStat
     const PageGeometry geometry = ComputePageGeometry(print, device);
 
     std::vector<Rect> cells(static_cast<std::size_t>(layout->CellCount(print)));
-    const PrintedPage printed{document, print, geometry, environment, PrintPageDate(print, page), canvas, cells};
+    const PrintedPage printed{document, print, geometry, environment, PrintPageDate(print, page),
+                              canvas,   cells};
     canvas.SetBackgroundColour(White);
     canvas.SetOpaqueBackground(false);
     canvas.SetTextColour(TextColours::Black);

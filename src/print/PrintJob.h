@@ -9,6 +9,9 @@
 
 namespace planova {
 
+/// The print font size the table PrintFontSizes gives for a print type (its row) and the settings' paper.
+int TableFontSize(const ViewPrintState& print, int printType);
+
 /// Whether the print type of the settings has a page layout.
 bool CanPrint(const ViewPrintState& print);
 
@@ -24,8 +27,8 @@ DateTime PrintPageDate(const ViewPrintState& print, int page);
  * any order. The biorhythm markers follow print.Biorhythm on every page of the job. Returns the cells of
  * the page (empty when the print type cannot be printed).
  */
-std::vector<Rect> DrawPrintPage(const CPlanovaDoc& document, const ViewPrintState& print, int page, Canvas& canvas,
-                                const PrintEnvironment& environment);
+std::vector<Rect> DrawPrintPage(const CPlanovaDoc& document, const ViewPrintState& print, int page,
+                                Canvas& canvas, const PrintEnvironment& environment);
 
 /// The footer: the date and the time joined by two spaces (the date's leading zeros blanked when asked).
 std::string FooterText(const PrintEnvironment& environment, bool stripZeros);

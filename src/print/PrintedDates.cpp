@@ -27,9 +27,10 @@ bool EndsWith(std::string_view text, std::string_view suffix)
 
 std::string PrintedDateText(const DateTime& date, int dateType, bool stripZeros)
 {
-    const int form = dateType == static_cast<int>(DateForm::Slashes) || dateType == static_cast<int>(DateForm::Kanji)
-                         ? dateType
-                         : static_cast<int>(DateForm::Digits);
+    const int form =
+        dateType == static_cast<int>(DateForm::Slashes) || dateType == static_cast<int>(DateForm::Kanji)
+            ? dateType
+            : static_cast<int>(DateForm::Digits);
     const std::string text = FormatDate(date, form);
     if (!stripZeros || form == static_cast<int>(DateForm::Digits))
         return text;
@@ -40,8 +41,8 @@ std::string PrintedDateWithWeekday(const DateTime& date, int dateType, bool stri
 {
     static const std::string Open = Cp932Literal("（");
     static const std::string Close = Cp932Literal("）");
-    return PrintedDateText(date, dateType, stripZeros) + Open + WeekdayLetterOf(std::max(0, date.DayOfWeek())) +
-           Close;
+    return PrintedDateText(date, dateType, stripZeros) + Open +
+           WeekdayLetterOf(std::max(0, date.DayOfWeek())) + Close;
 }
 
 Rgb PrintedDateColour(const CDayData& day)

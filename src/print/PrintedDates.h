@@ -26,7 +26,8 @@ std::string PrintedDateWithWeekday(const DateTime& date, int dateType, bool stri
  */
 Rgb PrintedDateColour(const CDayData& day);
 
-/// The text with the leading zero of every run of two or more digits made a space: "2024/04/01" → "2024/ 4/ 1".
+/// The text with the leading zero of every run of two or more digits made a space: "2024/04/01" → "2024/ 4/
+/// 1".
 std::string BlankLeadingZerosOfNumbers(std::string_view text);
 
 } // namespace planova

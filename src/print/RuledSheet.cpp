@@ -3,6 +3,7 @@
 #include "calendar/ClassHourCount.h"
 #include "model/FixedTexts.h"
 #include "model/TextFunctions.h"
+#include "print/PrintJob.h"
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
 #include "view/DayTexts.h"
@@ -27,8 +28,7 @@ int CeilDiv(int value, int divisor)
 
 int RecordSheetPointSize(const ViewPrintState& print)
 {
-    const int paper = std::clamp(print.PPaperType, 0, PaperType::Count - 1);
-    return std::clamp(print.PrintFontSizes[RecordSheetFontRow * PaperType::Count + paper], 1, 50);
+    return std::max(1, TableFontSize(print, RecordSheetFontRow));
 }
 
 /// Ruled lines every LH across the grid, from line `first` to line `last` (both drawn).
@@ -36,7 +36,8 @@ void DrawRuledLines(const PrintedPage& page, PageSide side, int first, int last)
 {
     const PageGeometry& g = page.Geometry;
     for (int n = first; n <= last; ++n)
-        page.Surface.DrawLine({g.UnitX(side, 0), g.LineY(side, n)}, {g.UnitX(side, g.UnitsAcross), g.LineY(side, n)});
+        page.Surface.DrawLine({g.UnitX(side, 0), g.LineY(side, n)},
+                              {g.UnitX(side, g.UnitsAcross), g.LineY(side, n)});
 }
 
 /// The centre line: at half the grid's width, or at two thirds of it.
@@ -96,7 +97,8 @@ int DrawRoutineWork(const PrintedPage& page, PageSide side, int firstLine, int e
     if (width <= 0 || height <= 0)
         return 0;
     const Point at{g.UnitX(side, 0), g.LineY(side, firstLine)};
-    canvas.DrawBitmap(image, Rect{0, 0, size.Width, size.Height}, Rect{at.X, at.Y, at.X + width, at.Y + height});
+    canvas.DrawBitmap(image, Rect{0, 0, size.Width, size.Height},
+                      Rect{at.X, at.Y, at.X + width, at.Y + height});
     return CeilDiv(height, g.LH);
 }
 
@@ -118,7 +120,8 @@ std::string NextDayMemoText(const PrintedPage& page)
     const DateTime next = page.Date.AddDays(1);
     const CDayData* stored = page.Document.FindStoredDay(next);
     return PrintedDateText(next, page.Print.PDateType, page.Print.PZerotoru) + "(" +
-           WeekdayLetterOf(std::max(0, next.DayOfWeek())) + ")\r\n" + (stored ? stored->GetMemo() : std::string());
+           WeekdayLetterOf(std::max(0, next.DayOfWeek())) + ")\r\n" +
+           (stored ? stored->GetMemo() : std::string());
 }
 
 void DrawDate(const PrintedPage& page, PageSide side, const RecordSheetPlan& plan)
@@ -153,8 +156,9 @@ RecordSheetPlan PlanRecordSheet(const PrintedPage& page)
     plan.NextDayMemo = print.PKirokuTomorrow;
     plan.ClassHourCount = print.Keisannsuru;
     if (plan.ClassHourCount)
-        plan.ClassLines = 1 + static_cast<int>(std::count_if(page.Document.Class.begin(), page.Document.Class.end(),
-                                                             [](const std::string& name) { return !name.empty(); }));
+        plan.ClassLines =
+            1 + static_cast<int>(std::count_if(page.Document.Class.begin(), page.Document.Class.end(),
+                                               [](const std::string& name) { return !name.empty(); }));
     const int lowerLines = std::max(plan.NextDayMemo ? NextDayMemoLines : 0, plan.ClassLines);
     plan.LowerTop = std::max(plan.HeaderLines, g.LinesDown - lowerLines);
     plan.CentreUnitsX = print.PKirokuCenterline ? CentreOffset(page) : 0;
@@ -188,28 +192,32 @@ int DrawRecordSheet(const PrintedPage& page, PageSide side)
     // The picture and the ToDo list share the ruled part: the list right of the centre line, or below the
     // picture when there is no centre line.
     const int leftColumnWidth = plan.CentreUnitsX > 0 ? plan.CentreUnitsX : g.UnitsAcross * g.LH;
-    const int pictureLines =
-        print.PRoutineWork
-            ? DrawRoutineWork(page, side, plan.HeaderLines, plan.LowerTop,
-                              std::min(RoutineWorkUnits * g.LH, leftColumnWidth))
-            : 0;
+    const int pictureLines = print.PRoutineWork
+                                 ? DrawRoutineWork(page, side, plan.HeaderLines, plan.LowerTop,
+                                                   std::min(RoutineWorkUnits * g.LH, leftColumnWidth))
+                                 : 0;
     if (print.PKirokuTodo && !print.PDayTodo) {
         const std::vector<std::string> lines = PrintedToDoLines(page.Document, print.PRoutineWork);
         if (plan.CentreUnitsX > 0)
-            DrawTextLines(page, side, CeilDiv(plan.CentreUnitsX, g.LH), g.UnitsAcross, plan.HeaderLines, plan.LowerTop,
-                          lines);
+            DrawTextLines(page, side, CeilDiv(plan.CentreUnitsX, g.LH), g.UnitsAcross, plan.HeaderLines,
+                          plan.LowerTop, lines);
         else
-            DrawTextLines(page, side, 0, g.UnitsAcross, plan.HeaderLines + pictureLines, plan.LowerTop, lines);
+            DrawTextLines(page, side, 0, g.UnitsAcross, plan.HeaderLines + pictureLines, plan.LowerTop,
+                          lines);
     }
 
     const int countUnits = plan.NextDayMemo ? g.UnitsAcross / 2 : 0;
     if (plan.NextDayMemo) {
         const int memoRight = plan.ClassHourCount ? countUnits : g.UnitsAcross;
-        canvas.DrawText(g.UnitRect(side, 0, plan.LowerTop, memoRight, g.LinesDown).Shrunk(g.HL),
-                        NextDayMemoText(page), TextWordBreak);
+        // Written on the ruled lines: inset across only, so each text line sits between two rules.
+        Rect memo = g.UnitRect(side, 0, plan.LowerTop, memoRight, g.LinesDown);
+        memo.Left += g.HL;
+        memo.Right -= g.HL;
+        canvas.DrawText(memo, NextDayMemoText(page), TextWordBreak);
     }
     if (plan.ClassHourCount)
-        DrawTextLines(page, side, countUnits, g.UnitsAcross, plan.LowerTop, g.LinesDown, ClassHourLines(page));
+        DrawTextLines(page, side, countUnits, g.UnitsAcross, plan.LowerTop, g.LinesDown,
+                      ClassHourLines(page));
     return g.LineY(side, g.LinesDown);
 }
 

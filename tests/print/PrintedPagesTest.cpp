@@ -168,13 +168,13 @@ TEST_F(PrintedPagesTest, DateTextForms)
         const char* Text;
     };
     const Case cases[] = {
-        {0, false, "20240408"}, {0, true, "20240408"}, // the digits stay as they are
-        {1, false, "2024/04/08"}, {1, true, "2024/ 4/ 8"},
-        {2, false, "2024年04月08日"}, {2, true, "2024年 4月 8日"},
-        {7, false, "20240408"}, // an unknown form prints digits
+        {0, false, "20240408"},      {0, true, "20240408"}, // the digits stay as they are
+        {1, false, "2024/04/08"},    {1, true, "2024/ 4/ 8"}, {2, false, "2024年04月08日"},
+        {2, true, "2024年 4月 8日"}, {7, false, "20240408"}, // an unknown form prints digits
     };
     for (const Case& c : cases)
-        EXPECT_EQ(PrintedDateText(Date(2024, 4, 8), c.DateType, c.Strip), Sj(c.Text)) << c.DateType << c.Strip;
+        EXPECT_EQ(PrintedDateText(Date(2024, 4, 8), c.DateType, c.Strip), Sj(c.Text))
+            << c.DateType << c.Strip;
     EXPECT_EQ(PrintedDateText(Date(2024, 11, 10), 1, true), "2024/11/10");
     EXPECT_EQ(PrintedDateWithWeekday(Date(2024, 4, 8), 1, false), Sj("2024/04/08（月）"));
 }
@@ -289,7 +289,8 @@ TEST_F(PrintedPagesTest, NoBiorhythmCoversEveryPageOfTheJob)
         const std::vector<CanvasOp> texts = Canvas.Texts();
         const auto at = std::find_if(texts.begin(), texts.end(),
                                      [&](const CanvasOp& op) { return op.Bytes == dateOp.Bytes; });
-        return at + 1 != texts.end() && (at + 1)->Bytes == markers.Text[0] && (at + 1)->Area.Left == dateOp.Area.Right;
+        return at + 1 != texts.end() && (at + 1)->Bytes == markers.Text[0] &&
+               (at + 1)->Area.Left == dateOp.Area.Right;
     };
     Draw(1);
     EXPECT_TRUE(markersOn(Date(2024, 4, 8)));
@@ -443,7 +444,7 @@ TEST_F(PrintedPagesTest, NextDayMemoAndClassHourCount)
 
     Draw();
     const CanvasOp memo = Canvas.TextOp(Sj("20240409(火)\r\n保護者会"));
-    EXPECT_EQ(memo.Area, (Rect{RightX + Hl, Y(56) + Hl, RightX + Units * Lh - Hl, Y(Lines) - Hl}));
+    EXPECT_EQ(memo.Area, (Rect{RightX + Hl, Y(56), RightX + Units * Lh - Hl, Y(Lines)}));
     EXPECT_TRUE(memo.Flags & TextWordBreak);
 
     Print.Keisannsuru = true;
@@ -464,7 +465,8 @@ TEST_F(PrintedPagesTest, ClassificationMarksOnA4AndA5Only)
         int Marks;
     };
     // Eight marks need 119 mm; a page of an A5 spread (83 mm usable) takes the five that fit on it.
-    const Case cases[] = {{PaperType::A4, 8}, {PaperType::A5, 5}, {PaperType::Bible, 0}, {PaperType::Mini, 0}};
+    const Case cases[] = {
+        {PaperType::A4, 8}, {PaperType::A5, 5}, {PaperType::Bible, 0}, {PaperType::Mini, 0}};
     for (const int type : {PrintType::Day, PrintType::Memo}) {
         for (const Case& c : cases) {
             Print.PrintType = type;
@@ -555,8 +557,10 @@ TEST_F(PrintedPagesTest, PageSidesByPageType)
         Print.PPageType = c.PageType;
         Draw();
         const std::vector<CanvasOp> dates = Canvas.TextOps(recordDate);
-        const bool planner = std::any_of(dates.begin(), dates.end(), [](const CanvasOp& op) { return op.PointSize == 9; });
-        const bool sheet = std::any_of(dates.begin(), dates.end(), [](const CanvasOp& op) { return op.PointSize == 16; });
+        const bool planner =
+            std::any_of(dates.begin(), dates.end(), [](const CanvasOp& op) { return op.PointSize == 9; });
+        const bool sheet =
+            std::any_of(dates.begin(), dates.end(), [](const CanvasOp& op) { return op.PointSize == 16; });
         EXPECT_EQ(planner, c.Planner) << c.Name;
         EXPECT_EQ(sheet, c.RecordSheet) << c.Name;
     }

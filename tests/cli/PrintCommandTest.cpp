@@ -1,0 +1,221 @@
+#include "model/Cp932Codec.h"
+#include "model/DataFile.h"
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+#include "support/ViewSchoolYear.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace planova {
+namespace {
+
+using test::CliResult;
+using test::RunProgram;
+using test::TempDir;
+using test::WriteBytes;
+
+CliResult Print(const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> args{"print"};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    return RunProgram(PLANOVA_CLI, args);
+}
+
+/// A poppler tool's output for a file.
+std::string Poppler(const std::string& tool, std::vector<std::string> args)
+{
+    const CliResult result = RunProgram("/usr/bin/" + tool, args);
+    EXPECT_EQ(result.Status, 0) << tool << ": " << result.Err;
+    return result.Out;
+}
+
+/// A field of pdfinfo's report ("Pages", "Title", ...).
+std::string InfoField(const std::string& pdf, const std::string& field)
+{
+    const std::string info = Poppler("pdfinfo", {pdf});
+    const std::regex line("(^|\n)" + field + ":\\s*([^\n]*)");
+    std::smatch match;
+    return std::regex_search(info, match, line) ? match[2].str() : std::string();
+}
+
+/// The first page's size in whole millimetres, from pdfinfo's points.
+std::pair<int, int> PageSizeMm(const std::string& pdf)
+{
+    const std::string size = InfoField(pdf, "Page size");
+    double width = 0;
+    double height = 0;
+    std::istringstream(size) >> width;
+    std::istringstream(size.substr(size.find('x') + 1)) >> height;
+    return {static_cast<int>(std::lround(width * 25.4 / 72)), static_cast<int>(std::lround(height * 25.4 / 72))};
+}
+
+class PrintCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        File = Folder.File("school-year.dat");
+        WriteBytes(File, WriteDataFile(test::SchoolYearDocument(2024)));
+    }
+
+    std::string Out(const std::string& name) const { return Folder.File(name); }
+
+    TempDir Folder;
+    std::string File;
+};
+
+TEST_F(PrintCommandTest, DayPagesOnThePrinterPaperOfEachRefill)
+{
+    struct Case
+    {
+        std::vector<std::string> Options;
+        int WidthMm;
+        int HeightMm;
+    };
+    const Case cases[] = {
+        {{"--paper", "a4", "--orientation", "landscape"}, 297, 210},
+        {{"--paper", "a4", "--orientation", "portrait"}, 210, 297},
+        {{"--paper", "a5", "--orientation", "portrait"}, 148, 210},
+        {{"--paper", "a5", "--orientation", "portrait", "--set", "PSennyoushi=1"}, 210, 297}, // on A4 sheets
+        {{"--paper", "bible", "--orientation", "landscape"}, 210, 148},                        // on A5
+        {{"--paper", "mini", "--orientation", "portrait"}, 100, 148}, // on the Japanese postcard
+    };
+    for (const Case& c : cases) {
+        const std::string out = Out("day.pdf");
+        std::vector<std::string> args{File, "--type", "day", "--from", "2024-06-10", "--to", "2024-06-14", "-o", out};
+        args.insert(args.end(), c.Options.begin(), c.Options.end());
+        const CliResult result = Print(args);
+        ASSERT_EQ(result.Status, 0) << result.Err;
+        EXPECT_EQ(InfoField(out, "Pages"), "5");
+        EXPECT_EQ(PageSizeMm(out), std::make_pair(c.WidthMm, c.HeightMm)) << c.Options[1];
+        EXPECT_EQ(InfoField(out, "Title"), "school-year.dat");
+    }
+}
+
+TEST_F(PrintCommandTest, FontsAreEmbeddedOnceAndTheTextIsSearchable)
+{
+    const std::string out = Out("week.pdf");
+    const CliResult result = Print({File, "--type", "day", "--from", "2024-06-10", "--to", "2024-06-14", "--set",
+                                    "PDateType=1", "--set", "PZerotoru=0", "-o", out});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+
+    // One line per font after the two header lines: one face for every page, embedded, with a ToUnicode map.
+    std::istringstream fonts(Poppler("pdffonts", {out}));
+    std::vector<std::string> rows;
+    for (std::string row; std::getline(fonts, row);)
+        rows.push_back(row);
+    ASSERT_EQ(rows.size(), 3u) << Poppler("pdffonts", {out});
+    EXPECT_NE(rows[2].find("IPAPGothic"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(rows[2], std::regex(R"(Identity-H\s+yes\s+\S+\s+yes)"))) << rows[2];
+    // Only the glyphs in use are embedded: a few kilobytes a page, not the 6 MB face.
+    EXPECT_LT(std::filesystem::file_size(out), 200u * 1024u);
+
+    // Page 3 is 12 June with its event; page 1 is 10 June.
+    const std::string page3 = Poppler("pdftotext", {"-f", "3", "-l", "3", out, "-"});
+    EXPECT_NE(page3.find("2024/06/12（水）"), std::string::npos) << page3;
+    EXPECT_NE(page3.find("避難訓練"), std::string::npos) << page3;
+    EXPECT_NE(page3.find("50分時程"), std::string::npos) << page3;
+    const std::string page1 = Poppler("pdftotext", {"-f", "1", "-l", "1", out, "-"});
+    EXPECT_NE(page1.find("2024/06/10（月）"), std::string::npos) << page1;
+}
+
+TEST_F(PrintCommandTest, MemoSheetIsOnePage)
+{
+    const std::string out = Out("memo.pdf");
+    const CliResult result = Print({File, "--type", "memo", "--paper", "a5", "--page", "one", "-o", out});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(InfoField(out, "Pages"), "1");
+}
+
+TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
+{
+    struct Case
+    {
+        std::vector<std::string> Args;
+        int Status;
+        const char* Message;
+    };
+    const std::string out = Out("never.pdf");
+    const Case cases[] = {
+        {{"--type", "week"}, 1, "--type は day、memo のいずれかです"},
+        {{"--type", "day", "--paper", "a3"}, 1, "--paper は a4、a5、bible、mini のいずれかです"},
+        {{"--type", "day", "--orientation", "up"}, 1, "--orientation"},
+        {{"--type", "day", "--page", "both"}, 1, "--page"},
+        {{"--type", "day", "--from", "2024-02-30", "--to", "2024-03-01"}, 1, "--from の日付"},
+        {{"--type", "day", "--from", "2024-06-12", "--to", "2024-06-11"}, 1, "--to の日付が --from より前です"},
+        {{"--type", "day", "--from", "2024-06-12"}, 1, "両方"},
+        {{"--type", "memo", "--from", "2024-06-12", "--to", "2024-06-12"}, 1, "メモ用紙には日付の範囲"},
+        {{"--type", "day", "--set", "PFontSize=0"}, 1, "1 から 50 までの整数を入力してください。"},
+        {{"--type", "day", "--set", "PIdouSita=-51"}, 1, "-50 から 50 までの整数を入力してください。"},
+        {{"--type", "day", "--set", "PFontSize=nine"}, 1, "整数を入力してください。"},
+        {{"--type", "day", "--set", "PWaku=2"}, 1, "0 か 1 です"},
+        {{"--type", "day", "--set", "Shiyousya=x"}, 1, "--set で設定できない項目です"},
+        {{"--type", "day", "--set", "DspType=1"}, 1, "--set で設定できない項目です"},
+        {{"--type", "day", "--set", "PPaperType=1"}, 1, "--paper を使ってください"},
+        {{"--type", "day", "--set", "PFontSize"}, 2, "TAG=VALUE"},
+        {{"--type", "day", "--frobnicate"}, 2, "不明な引数です"},
+        {{"--paper", "a4"}, 2, "必須"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{File, "-o", out};
+        args.insert(args.end(), c.Args.begin(), c.Args.end());
+        const CliResult result = Print(args);
+        EXPECT_EQ(result.Status, c.Status) << c.Message;
+        EXPECT_NE(result.Err.find(c.Message), std::string::npos) << result.Err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << c.Message;
+    }
+}
+
+TEST_F(PrintCommandTest, UnreadableInputAndUnwritableOutput)
+{
+    EXPECT_EQ(Print({Folder.File("missing.dat"), "--type", "day", "-o", Out("a.pdf")}).Status, 1);
+    WriteBytes(Folder.File("broken.dat"), "\x40<Planova>"); // the prefix promises 64 bytes
+    EXPECT_EQ(Print({Folder.File("broken.dat"), "--type", "day", "-o", Out("a.pdf")}).Status, 1);
+    EXPECT_FALSE(std::filesystem::exists(Out("a.pdf")));
+
+    const CliResult result = Print({File, "--type", "day", "-o", Folder.File("no-such-folder/a.pdf")});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_FALSE(std::filesystem::exists(Folder.File("no-such-folder")));
+    // No half-written or temporary file is left behind.
+    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "school-year.dat" || name == "broken.dat") << name;
+    }
+}
+
+// Writes the documentation's pictures of printed pages when PLANOVA_PRINT_IMAGES names a folder
+// (docs/images): the first day page of each refill, with its record sheet.
+TEST_F(PrintCommandTest, DocumentationImages)
+{
+    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
+    if (folder == nullptr)
+        GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the pictures of printed pages";
+    struct Case
+    {
+        const char* Paper;
+        const char* FontSize;   // small enough for the planner's 43 lines on the spread's pages
+        const char* Resolution; // of the picture, in pixels per inch
+    };
+    for (const Case& c :
+         {Case{"a4", "9", "110"}, Case{"a5", "8", "150"}, Case{"bible", "5", "150"}, Case{"mini", "4", "200"}}) {
+        const std::string pdf = Out(std::string(c.Paper) + ".pdf");
+        const CliResult result = Print({File, "--type", "day", "--from", "2024-06-12", "--to", "2024-06-12", "--paper",
+                                        c.Paper, "--orientation", "landscape", "--page", "spread", "--set",
+                                        std::string("PFontSize=") + c.FontSize, "--set", "WakunaiNuritubushi=1",
+                                        "--set", "PRoutineWork=1", "-o", pdf});
+        ASSERT_EQ(result.Status, 0) << result.Err;
+        const std::string image = std::string(folder) + "/print-day-" + c.Paper;
+        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf, image});
+    }
+}
+
+} // namespace
+} // namespace planova
