@@ -52,7 +52,8 @@ QPageSize PageSizeOf(PrinterPaper paper)
 QPageLayout PrintPageLayout(const PrintSettings& settings)
 {
     return QPageLayout(PageSizeOf(PrinterPaperFor(settings)),
-                       IsPortrait(settings) ? QPageLayout::Portrait : QPageLayout::Landscape, QMarginsF(0, 0, 0, 0));
+                       IsPortrait(settings) ? QPageLayout::Portrait : QPageLayout::Landscape,
+                       QMarginsF(0, 0, 0, 0));
 }
 
 PrintEnvironment PrintEnvironmentAt(const QDateTime& now, const QString& programFolder)
@@ -61,9 +62,10 @@ PrintEnvironment PrintEnvironmentAt(const QDateTime& now, const QString& program
     PrintEnvironment environment;
     environment.FooterDate = LocaleText(locale.toString(now.date(), QLocale::ShortFormat),
                                         now.date().toString(QStringLiteral("yyyy/MM/dd")));
-    environment.FooterTime =
-        LocaleText(locale.toString(now.time(), QLocale::ShortFormat), now.time().toString(QStringLiteral("H:mm")));
-    environment.RoutineWorkFile = QDir(programFolder).filePath(QStringLiteral("ルーチンワーク.bmp")).toStdString();
+    environment.FooterTime = LocaleText(locale.toString(now.time(), QLocale::ShortFormat),
+                                        now.time().toString(QStringLiteral("H:mm")));
+    environment.RoutineWorkFile =
+        QDir(programFolder).filePath(QStringLiteral("ルーチンワーク.bmp")).toStdString();
     return environment;
 }
 
@@ -80,8 +82,8 @@ void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaD
     }
 }
 
-QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print, const PrintEnvironment& environment,
-                    const QString& title)
+QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print,
+                    const PrintEnvironment& environment, const QString& title)
 {
     if (PrintPageCount(print) == 0)
         return {};

@@ -45,8 +45,8 @@ constexpr int PdfResolution = 600;
  * The job as a PDF document in memory: one page per printed page on the requested printer paper, the
  * fonts embedded as subsets, the title set, the text searchable. Empty when the job has no pages.
  */
-QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print, const PrintEnvironment& environment,
-                    const QString& title);
+QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print,
+                    const PrintEnvironment& environment, const QString& title);
 
 /// Writes the job as a PDF file with the safe save: a failed export leaves no file behind.
 Outcome ExportPdf(const std::string& path, const CPlanovaDoc& document, const ViewPrintState& print,

@@ -6,9 +6,8 @@
 #include "model/Clock.h"
 #include "model/DataFile.h"
 #include "model/SafeSave.h"
-#include "model/SettingsTable.h"
+#include "dialogs/PrintDialog.h"
 #include "print/PrintJob.h"
-#include "print/PrintOptionLimits.h"
 #include "print/PrintTypes.h"
 #include "view/ViewState.h"
 
@@ -33,7 +32,8 @@ constexpr const char* UsageText =
     "         [--paper a4|a5|bible|mini] [--orientation portrait|landscape] [--page spread|left|right|one]\n"
     "         [--set TAG=VALUE ...] -o OUT.pdf\n"
     "  Every other option comes from the print settings stored in FILE.dat; --set overrides one by its\n"
-    "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1). The dates default to today.\n";
+    "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
+    "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n";
 
 /// Why the command stops: a command line that cannot be used (ExitUsage) or bad input (ExitBadInput).
 class CommandError : public std::runtime_error
@@ -55,16 +55,18 @@ struct Choice
 constexpr Choice Types[] = {{"day", PrintType::Day}, {"memo", PrintType::Memo}};
 constexpr Choice Papers[] = {
     {"a4", PaperType::A4}, {"a5", PaperType::A5}, {"bible", PaperType::Bible}, {"mini", PaperType::Mini}};
-constexpr Choice Orientations[] = {{"portrait", Orientation::Portrait}, {"landscape", Orientation::Landscape}};
-constexpr Choice Pages[] = {
-    {"spread", PageType::Spread}, {"left", PageType::Left}, {"right", PageType::Right}, {"one", PageType::One}};
+constexpr Choice Orientations[] = {{"portrait", Orientation::Portrait},
+                                   {"landscape", Orientation::Landscape}};
+constexpr Choice Pages[] = {{"spread", PageType::Spread},
+                            {"left", PageType::Left},
+                            {"right", PageType::Right},
+                            {"one", PageType::One}};
 
-/// The tags --set accepts besides the print group: the options of the print dialog stored elsewhere.
-constexpr std::string_view OtherPrintTags[] = {"Keisannsuru", "ToDoGyouji", "ToDoKigenn", "ToDoHanni", "Biorhythm"};
-
-/// Tags that have their own option.
-constexpr std::pair<std::string_view, std::string_view> OwnOptions[] = {
-    {"PrintType", "--type"}, {"PPaperType", "--paper"}, {"PYoushiType", "--orientation"}, {"PPageType", "--page"}};
+/// The print settings that have an option of their own.
+constexpr std::pair<std::string_view, std::string_view> OwnOptions[] = {{"PrintType", "--type"},
+                                                                        {"PPaperType", "--paper"},
+                                                                        {"PYoushiType", "--orientation"},
+                                                                        {"PPageType", "--page"}};
 
 struct Request
 {
@@ -79,7 +81,8 @@ struct Request
     std::vector<std::pair<std::string, std::string>> Sets;
 };
 
-template <std::size_t N> int ChoiceOf(const std::string& option, const std::string& word, const Choice (&choices)[N])
+template <std::size_t N>
+int ChoiceOf(const std::string& option, const std::string& word, const Choice (&choices)[N])
 {
     std::string words;
     for (const Choice& choice : choices) {
@@ -94,7 +97,8 @@ DateTime DateOf(const std::string& option, const std::string& text)
 {
     const std::optional<DateTime> date = ParseIsoDate(text);
     if (!date)
-        throw CommandError(ExitBadInput, option + " の日付 \"" + text + "\" が正しくありません (YYYY-MM-DD)。");
+        throw CommandError(ExitBadInput,
+                           option + " の日付 \"" + text + "\" が正しくありません (YYYY-MM-DD)。");
     return *date;
 }
 
@@ -138,63 +142,103 @@ Request ParseRequest(const CommandArgs& args)
     return request;
 }
 
-/// The setting a --set tag names: a print setting of the document, or a print option stored elsewhere.
-const SettingEntry& SettingOf(const std::string& tag)
-{
-    for (const auto& [ownTag, option] : OwnOptions) {
-        if (tag == ownTag)
-            throw CommandError(ExitBadInput, "--set " + tag + " ではなく " + std::string(option) + " を使ってください。");
-    }
-    for (const SettingEntry& entry : Settings()) {
-        const bool printGroup = entry.Group == SettingGroup::Print;
-        const bool otherPrintTag = std::find(std::begin(OtherPrintTags), std::end(OtherPrintTags), entry.Tag) !=
-                                   std::end(OtherPrintTags);
-        if (entry.Tag == tag && (printGroup || otherPrintTag))
-            return entry;
-    }
-    throw CommandError(ExitBadInput, "--set で設定できない項目です: " + tag);
-}
-
 /// A whole number written with digits and an optional minus sign.
 std::optional<long long> WholeNumber(const std::string& text)
 {
-    std::size_t i = text.size() > 1 && text[0] == '-' ? 1 : 0;
-    if (i == text.size() || text.size() > 12)
+    const std::size_t first = text.size() > 1 && text[0] == '-' ? 1 : 0;
+    if (first == text.size() || text.size() > 12)
         return std::nullopt;
-    for (std::size_t k = i; k < text.size(); ++k) {
+    for (std::size_t k = first; k < text.size(); ++k) {
         if (text[k] < '0' || text[k] > '9')
             return std::nullopt;
     }
     return std::stoll(text);
 }
 
-/// Sets one document setting from a --set value, checked against the values the print dialog allows.
-void ApplySet(CPlanovaDoc& document, const std::string& tag, const std::string& text)
+/**
+ * The options of a print job are chosen as in the print dialog: each option is a click on its
+ * control, so the dialog's couplings and checks apply, and an option the dialog disables for the
+ * chosen print type and paper is refused.
+ */
+class DialogDriver
 {
-    const SettingEntry& entry = SettingOf(tag);
-    const std::optional<long long> number = WholeNumber(text);
-    std::visit(
-        [&](auto member) {
-            using Value = std::decay_t<decltype(document.*member)>;
-            if constexpr (std::is_same_v<Value, bool>) {
-                if (!number || (*number != 0 && *number != 1))
-                    throw CommandError(ExitBadInput, tag + " は 0 か 1 です: " + text);
-                document.*member = *number == 1;
-            } else if constexpr (std::is_same_v<Value, std::string>) {
-                throw CommandError(ExitBadInput, "--set で設定できない項目です: " + tag);
-            } else {
-                const std::optional<OptionRange> range = PrintOptionRange(tag);
-                if (!number)
-                    throw CommandError(ExitBadInput, tag + ": 整数を入力してください。");
-                if (range && (*number < range->Min || *number > range->Max))
-                    throw CommandError(ExitBadInput, tag + ": " + std::to_string(range->Min) + " から " +
-                                                         std::to_string(range->Max) +
-                                                         " までの整数を入力してください。");
-                document.*member = static_cast<Value>(*number);
+public:
+    DialogDriver(const ViewPrintState& view, const DateTime& today) : Dialog(view, today, false) {}
+
+    PrintDialogModel Dialog;
+
+    void Choose(std::string_view tag, int value)
+    {
+        for (const PrintRadio& radio : PrintRadios()) {
+            if (radio.Tag == tag && radio.Value == value)
+                return Click(tag, radio.Id, Dialog.Shown());
+        }
+        std::string values;
+        for (const PrintRadio& radio : PrintRadios()) {
+            if (radio.Tag == tag)
+                values += (values.empty() ? "" : "、") + std::to_string(radio.Value);
+        }
+        throw CommandError(ExitBadInput,
+                           std::string(tag) + " は " + values + " のいずれかです: " + std::to_string(value));
+    }
+
+    void Set(const std::string& tag, const std::string& text)
+    {
+        for (const auto& [ownTag, option] : OwnOptions) {
+            if (tag == ownTag)
+                throw CommandError(ExitBadInput, "--set " + tag + " ではなく " + std::string(option) +
+                                                     " を使ってください。");
+        }
+        PrintDialogReading reading = Dialog.Shown();
+        for (const PrintNumber& number : PrintNumbers()) {
+            if (tag == number.Tag) {
+                reading.Numbers[number.Id] = text;
+                return Click(tag, number.Id, reading);
             }
-        },
-        entry.Member);
-}
+        }
+        const std::optional<long long> value = WholeNumber(text);
+        for (const PrintCheck& check : PrintChecks()) {
+            if (check.Tag != nullptr && tag == check.Tag) {
+                if (!value || (*value != 0 && *value != 1))
+                    throw CommandError(ExitBadInput, tag + " は 0 か 1 です: " + text);
+                reading.Checks[check.Id] = *value == 1;
+                return Click(tag, check.Id, reading);
+            }
+        }
+        if (tag == "PKeisenIro") {
+            if (!value || *value < 0 || *value > 0xFFFFFF)
+                throw CommandError(ExitBadInput, tag + ": 0 から 16777215 までの整数を入力してください。");
+            reading.RuleColour = static_cast<std::uint32_t>(*value);
+            return Click(tag, PrintControl::RuleColour, reading);
+        }
+        for (const PrintRadio& radio : PrintRadios()) {
+            if (tag == radio.Tag) {
+                if (!value)
+                    throw CommandError(ExitBadInput, tag + ": 整数を入力してください。");
+                return Choose(tag, static_cast<int>(*value));
+            }
+        }
+        throw CommandError(ExitBadInput, "--set で設定できない項目です: " + tag);
+    }
+
+    void SetDates(const DateTime& start, const DateTime& end)
+    {
+        PrintDialogReading reading = Dialog.Shown();
+        reading.Start = start;
+        reading.End = end;
+        Click("--from", PrintControl::StartDate, reading);
+    }
+
+private:
+    void Click(std::string_view what, int control, const PrintDialogReading& reading)
+    {
+        if (!Dialog.IsEnabled(control))
+            throw CommandError(ExitBadInput,
+                               "この印刷タイプと用紙では使えない設定です: " + std::string(what));
+        if (const std::optional<FieldError> error = Dialog.OnControl(control, reading))
+            throw CommandError(ExitBadInput, std::string(what) + ": " + error->Message);
+    }
+};
 
 CPlanovaDoc ReadDocument(const std::string& path)
 {
@@ -212,31 +256,30 @@ CPlanovaDoc ReadDocument(const std::string& path)
 /// The print settings of the job: the document's, then the options of the command line.
 ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
 {
-    bool fontSizeSet = false;
-    for (const auto& [tag, text] : request.Sets) {
-        ApplySet(document, tag, text);
-        fontSizeSet = fontSizeSet || tag == "PFontSize";
-    }
-    ViewPrintState print = CopyPrintSettings(document);
-    print.PrintType = *request.Type;
-    print.PPaperType = request.Paper.value_or(print.PPaperType);
-    print.PYoushiType = request.Orientation.value_or(print.PYoushiType);
-    print.PPageType = request.Page.value_or(print.PPageType);
-    // As in the print dialog, the font size follows the print type and the paper.
-    if (!fontSizeSet)
-        print.PFontSize = TableFontSize(print, print.PrintType);
-
     const bool dated = *request.Type == PrintType::Day;
     if (!dated && (request.From || request.To))
         throw CommandError(ExitBadInput, "メモ用紙には日付の範囲を指定できません (--from、--to)。");
     if (request.From.has_value() != request.To.has_value())
         throw CommandError(ExitBadInput, "--from と --to は両方を指定してください。");
-    const DateTime today = Now().DateOnly();
-    print.PrintStartDate = request.From.value_or(today);
-    print.PrintEndDate = request.To.value_or(today);
-    if (print.PrintEndDate.IsEarlierThan(print.PrintStartDate))
+    if (request.From && request.To->IsEarlierThan(*request.From))
         throw CommandError(ExitBadInput, "--to の日付が --from より前です。");
-    return print;
+
+    ViewPrintState view = CopyPrintSettings(document);
+    DialogDriver driver(view, Now().DateOnly());
+    driver.Choose("PrintType", *request.Type);
+    if (request.Paper)
+        driver.Choose("PPaperType", *request.Paper);
+    if (request.Orientation)
+        driver.Choose("PYoushiType", *request.Orientation);
+    if (request.Page)
+        driver.Choose("PPageType", *request.Page);
+    for (const auto& [tag, text] : request.Sets)
+        driver.Set(tag, text);
+    if (request.From)
+        driver.SetDates(*request.From, *request.To);
+    if (const std::optional<FieldError> error = driver.Dialog.Confirm(driver.Dialog.Shown()))
+        throw CommandError(ExitBadInput, error->Message);
+    return AcceptPrintDialog(driver.Dialog, view, document);
 }
 
 /// Qt Gui for fonts and painting (no widgets); without a display the offscreen platform is used.

@@ -35,9 +35,12 @@ private slots:
         QTest::addColumn<QSizeF>("sizeMm");
         QTest::newRow("A4 landscape") << PaperType::A4 << false << Orientation::Landscape << QSizeF(297, 210);
         QTest::newRow("A5 upright") << PaperType::A5 << false << Orientation::Portrait << QSizeF(148, 210);
-        QTest::newRow("A5 on the special A4") << PaperType::A5 << true << Orientation::Portrait << QSizeF(210, 297);
-        QTest::newRow("Bible on A5") << PaperType::Bible << false << Orientation::Landscape << QSizeF(210, 148);
-        QTest::newRow("Mini on a postcard") << PaperType::Mini << false << Orientation::Portrait << QSizeF(100, 148);
+        QTest::newRow("A5 on the special A4")
+            << PaperType::A5 << true << Orientation::Portrait << QSizeF(210, 297);
+        QTest::newRow("Bible on A5") << PaperType::Bible << false << Orientation::Landscape
+                                     << QSizeF(210, 148);
+        QTest::newRow("Mini on a postcard")
+            << PaperType::Mini << false << Orientation::Portrait << QSizeF(100, 148);
     }
 
     void TheSheetIsThePrinterPaperOfTheRefill()
@@ -79,7 +82,8 @@ private slots:
         print.PrintType = PrintType::Week;
         Outcome outcome = ExportPdf(path, document, print, {}, QString());
         QVERIFY(!outcome.Ok);
-        QCOMPARE(QString::fromStdString(outcome.Error), QStringLiteral("この印刷タイプはまだ書き出せません。"));
+        QCOMPARE(QString::fromStdString(outcome.Error),
+                 QStringLiteral("この印刷タイプはまだ書き出せません。"));
         print.PrintType = PrintType::Day;
         print.PrintEndDate = DateTime::FromDate(2024, 6, 9);
         outcome = ExportPdf(path, document, print, {}, QString());

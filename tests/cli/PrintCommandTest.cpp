@@ -54,7 +54,8 @@ std::pair<int, int> PageSizeMm(const std::string& pdf)
     double height = 0;
     std::istringstream(size) >> width;
     std::istringstream(size.substr(size.find('x') + 1)) >> height;
-    return {static_cast<int>(std::lround(width * 25.4 / 72)), static_cast<int>(std::lround(height * 25.4 / 72))};
+    return {static_cast<int>(std::lround(width * 25.4 / 72)),
+            static_cast<int>(std::lround(height * 25.4 / 72))};
 }
 
 class PrintCommandTest : public ::testing::Test
@@ -85,12 +86,13 @@ TEST_F(PrintCommandTest, DayPagesOnThePrinterPaperOfEachRefill)
         {{"--paper", "a4", "--orientation", "portrait"}, 210, 297},
         {{"--paper", "a5", "--orientation", "portrait"}, 148, 210},
         {{"--paper", "a5", "--orientation", "portrait", "--set", "PSennyoushi=1"}, 210, 297}, // on A4 sheets
-        {{"--paper", "bible", "--orientation", "landscape"}, 210, 148},                        // on A5
+        {{"--paper", "bible", "--orientation", "landscape"}, 210, 148},                       // on A5
         {{"--paper", "mini", "--orientation", "portrait"}, 100, 148}, // on the Japanese postcard
     };
     for (const Case& c : cases) {
         const std::string out = Out("day.pdf");
-        std::vector<std::string> args{File, "--type", "day", "--from", "2024-06-10", "--to", "2024-06-14", "-o", out};
+        std::vector<std::string> args{File,   "--type",     "day", "--from", "2024-06-10",
+                                      "--to", "2024-06-14", "-o",  out};
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;
@@ -103,8 +105,8 @@ TEST_F(PrintCommandTest, DayPagesOnThePrinterPaperOfEachRefill)
 TEST_F(PrintCommandTest, FontsAreEmbeddedOnceAndTheTextIsSearchable)
 {
     const std::string out = Out("week.pdf");
-    const CliResult result = Print({File, "--type", "day", "--from", "2024-06-10", "--to", "2024-06-14", "--set",
-                                    "PDateType=1", "--set", "PZerotoru=0", "-o", out});
+    const CliResult result = Print({File, "--type", "day", "--from", "2024-06-10", "--to", "2024-06-14",
+                                    "--set", "PDateType=1", "--set", "PZerotoru=0", "-o", out});
     ASSERT_EQ(result.Status, 0) << result.Err;
 
     // One line per font after the two header lines: one face for every page, embedded, with a ToUnicode map.
@@ -125,6 +127,16 @@ TEST_F(PrintCommandTest, FontsAreEmbeddedOnceAndTheTextIsSearchable)
     EXPECT_NE(page3.find("50分時程"), std::string::npos) << page3;
     const std::string page1 = Poppler("pdftotext", {"-f", "1", "-l", "1", out, "-"});
     EXPECT_NE(page1.find("2024/06/10（月）"), std::string::npos) << page1;
+}
+
+TEST_F(PrintCommandTest, OptionsAreChosenAsInThePrintDialog)
+{
+    // The special paper turns an A4 landscape spread into A5 upright left pages on A4 sheets.
+    const std::string out = Out("special.pdf");
+    const CliResult result = Print({File, "--type", "day", "--paper", "a4", "--orientation", "landscape",
+                                    "--page", "spread", "--set", "PSennyoushi=1", "-o", out});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(PageSizeMm(out), std::make_pair(210, 297));
 }
 
 TEST_F(PrintCommandTest, MemoSheetIsOnePage)
@@ -150,7 +162,9 @@ TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
         {{"--type", "day", "--orientation", "up"}, 1, "--orientation"},
         {{"--type", "day", "--page", "both"}, 1, "--page"},
         {{"--type", "day", "--from", "2024-02-30", "--to", "2024-03-01"}, 1, "--from の日付"},
-        {{"--type", "day", "--from", "2024-06-12", "--to", "2024-06-11"}, 1, "--to の日付が --from より前です"},
+        {{"--type", "day", "--from", "2024-06-12", "--to", "2024-06-11"},
+         1,
+         "--to の日付が --from より前です"},
         {{"--type", "day", "--from", "2024-06-12"}, 1, "両方"},
         {{"--type", "memo", "--from", "2024-06-12", "--to", "2024-06-12"}, 1, "メモ用紙には日付の範囲"},
         {{"--type", "day", "--set", "PFontSize=0"}, 1, "1 から 50 までの整数を入力してください。"},
@@ -160,6 +174,19 @@ TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
         {{"--type", "day", "--set", "Shiyousya=x"}, 1, "--set で設定できない項目です"},
         {{"--type", "day", "--set", "DspType=1"}, 1, "--set で設定できない項目です"},
         {{"--type", "day", "--set", "PPaperType=1"}, 1, "--paper を使ってください"},
+        {{"--type", "day", "--set", "PDateType=5"}, 1, "PDateType は 0、1、2 のいずれかです"},
+        {{"--type", "day", "--set", "PKeisenIro=-1"}, 1, "0 から 16777215 までの整数"},
+        // What the print dialog disables for the print type and paper.
+        {{"--type", "memo", "--set", "PDayKiroku=1"},
+         1,
+         "この印刷タイプと用紙では使えない設定です: PDayKiroku"},
+        {{"--type", "day", "--paper", "bible", "--set", "PKirokuBunnrui=1"},
+         1,
+         "使えない設定です: PKirokuBunnrui"},
+        {{"--type", "day", "--set", "PDayKiroku=0", "--set", "PKirokuCenterline1by3=1"},
+         1,
+         "使えない設定です"},
+        {{"--type", "day", "--set", "P_VL_Type=1"}, 1, "使えない設定です: P_VL_Type"},
         {{"--type", "day", "--set", "PFontSize"}, 2, "TAG=VALUE"},
         {{"--type", "day", "--frobnicate"}, 2, "不明な引数です"},
         {{"--paper", "a4"}, 2, "必須"},
@@ -204,13 +231,30 @@ TEST_F(PrintCommandTest, DocumentationImages)
         const char* FontSize;   // small enough for the planner's 43 lines on the spread's pages
         const char* Resolution; // of the picture, in pixels per inch
     };
-    for (const Case& c :
-         {Case{"a4", "9", "110"}, Case{"a5", "8", "150"}, Case{"bible", "5", "150"}, Case{"mini", "4", "200"}}) {
+    for (const Case& c : {Case{"a4", "9", "110"}, Case{"a5", "8", "150"}, Case{"bible", "5", "150"},
+                          Case{"mini", "4", "200"}}) {
         const std::string pdf = Out(std::string(c.Paper) + ".pdf");
-        const CliResult result = Print({File, "--type", "day", "--from", "2024-06-12", "--to", "2024-06-12", "--paper",
-                                        c.Paper, "--orientation", "landscape", "--page", "spread", "--set",
-                                        std::string("PFontSize=") + c.FontSize, "--set", "WakunaiNuritubushi=1",
-                                        "--set", "PRoutineWork=1", "-o", pdf});
+        const CliResult result = Print({File,
+                                        "--type",
+                                        "day",
+                                        "--from",
+                                        "2024-06-12",
+                                        "--to",
+                                        "2024-06-12",
+                                        "--paper",
+                                        c.Paper,
+                                        "--orientation",
+                                        "landscape",
+                                        "--page",
+                                        "spread",
+                                        "--set",
+                                        std::string("PFontSize=") + c.FontSize,
+                                        "--set",
+                                        "WakunaiNuritubushi=1",
+                                        "--set",
+                                        "PRoutineWork=1",
+                                        "-o",
+                                        pdf});
         ASSERT_EQ(result.Status, 0) << result.Err;
         const std::string image = std::string(folder) + "/print-day-" + c.Paper;
         Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf, image});

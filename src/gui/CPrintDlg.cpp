@@ -1,0 +1,360 @@
+#include "gui/CPrintDlg.h"
+
+#include "gui/InfoPane.h"
+#include "gui/UserDialogs.h"
+#include "print/PrintedPage.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace planova {
+
+namespace C = PrintControl;
+
+/// A number field with arrows: the text is free (the dialog model validates it), the arrows step as the model says.
+class NumberField : public QAbstractSpinBox
+{
+public:
+    NumberField(int spinControl, QWidget* parent) : QAbstractSpinBox(parent), Spin(spinControl)
+    {
+        setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+        setAccelerated(true);
+    }
+
+    QLineEdit* Edit() const { return lineEdit(); }
+
+    void stepBy(int steps) override
+    {
+        bool ok = false;
+        const int value = text().trimmed().toInt(&ok);
+        if (!ok)
+            return;
+        lineEdit()->setText(QString::number(PrintDialogModel::SpinStep(Spin, value, steps)));
+    }
+
+protected:
+    QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+
+private:
+    int Spin;
+};
+
+namespace {
+
+QString Label(const PrintDialogModel* model, int control)
+{
+    if (model != nullptr)
+        return QString::fromStdString(model->LabelOf(control));
+    for (const PrintRadio& radio : PrintRadios()) {
+        if (radio.Id == control)
+            return QString::fromUtf8(radio.Label);
+    }
+    for (const PrintCheck& check : PrintChecks()) {
+        if (check.Id == control)
+            return QString::fromUtf8(check.Label);
+    }
+    return {};
+}
+
+bool IsRadio(int control)
+{
+    const auto radios = PrintRadios();
+    return std::any_of(radios.begin(), radios.end(), [&](const PrintRadio& r) { return r.Id == control; });
+}
+
+QColor ColourOf(std::uint32_t value)
+{
+    const Rgb rgb = RgbOfColourValue(value);
+    return QColor(rgb.Red, rgb.Green, rgb.Blue);
+}
+
+} // namespace
+
+CPrintDlg::CPrintDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("印刷"));
+    setObjectName(QStringLiteral("CPrintDlg"));
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildPrintType());
+    left->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(BuildPaper());
+    middle->addWidget(BuildPageOptions());
+    middle->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildAdjustment());
+    right->addWidget(BuildDates());
+    right->addStretch();
+    columns->addLayout(left);
+    columns->addLayout(middle);
+    columns->addLayout(right);
+
+    auto* bottom = new QHBoxLayout;
+    auto* choices = new QVBoxLayout;
+    for (const int control : {C::CountHours, C::SaveSettings, C::PrinterDialog})
+        choices->addWidget(AddButton(control));
+    bottom->addLayout(choices);
+    bottom->addStretch();
+    Ok = new QPushButton(QStringLiteral("印刷"), this);
+    Ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    bottom->addWidget(Ok, 0, Qt::AlignBottom);
+    bottom->addWidget(cancel, 0, Qt::AlignBottom);
+    connect(Ok, &QPushButton::clicked, this, &CPrintDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CPrintDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(bottom);
+}
+
+QWidget* CPrintDlg::AddButton(int control)
+{
+    QAbstractButton* button = IsRadio(control) ? static_cast<QAbstractButton*>(new QRadioButton(Label(nullptr, control), this))
+                                               : new QCheckBox(Label(nullptr, control), this);
+    // Radios of one group are exclusive through the model, not through Qt: a refused change can be taken back.
+    button->setAutoExclusive(false);
+    button->setObjectName(QString::number(control));
+    connect(button, &QAbstractButton::clicked, this, [this, control] { Changed(control); });
+    Buttons[control] = button;
+    return button;
+}
+
+NumberField* CPrintDlg::AddNumber(int control)
+{
+    const auto numbers = PrintNumbers();
+    const auto number = std::find_if(numbers.begin(), numbers.end(), [&](const PrintNumber& n) { return n.Id == control; });
+    auto* field = new NumberField(number->SpinId, this);
+    field->setObjectName(QString::number(control));
+    field->setMinimumWidth(64);
+    Numbers[control] = field;
+    return field;
+}
+
+QGroupBox* CPrintDlg::BuildPrintType()
+{
+    auto* group = new QGroupBox(QStringLiteral("印刷タイプ"), this);
+    auto* layout = new QVBoxLayout(group);
+    const auto indented = [&](std::initializer_list<int> controls) {
+        auto* box = new QVBoxLayout;
+        box->setContentsMargins(20, 0, 0, 0);
+        for (const int control : controls)
+            box->addWidget(AddButton(control));
+        layout->addLayout(box);
+    };
+    layout->addWidget(AddButton(C::DayType));
+    indented({C::DayToDo, C::RecordSheet, C::RecordDate, C::RecordTomorrow, C::RecordToDo, C::CentreLine,
+              C::CentreThird, C::RoutineWork, C::Classification});
+    layout->addWidget(AddButton(C::WeekType));
+    layout->addWidget(AddButton(C::MonthType));
+    auto* weekGroup = new QGroupBox(QStringLiteral("週予定・月予定オプション"), group);
+    auto* week = new QHBoxLayout(weekGroup);
+    week->addWidget(AddButton(C::Vertical));
+    week->addWidget(AddButton(C::List));
+    layout->addWidget(weekGroup);
+    auto* startGroup = new QGroupBox(QStringLiteral("開始曜日オプション"), group);
+    auto* start = new QHBoxLayout(startGroup);
+    start->addWidget(AddButton(C::SundayStart));
+    start->addWidget(AddButton(C::MondayStart));
+    layout->addWidget(startGroup);
+    layout->addWidget(AddButton(C::YearType));
+    auto* yearGroup = new QGroupBox(QStringLiteral("年間予定表オプション"), group);
+    auto* year = new QHBoxLayout(yearGroup);
+    for (const int control : {C::OneMonth, C::TwoMonths, C::ThreeMonths, C::FourMonths, C::SixMonths})
+        year->addWidget(AddButton(control));
+    layout->addWidget(yearGroup);
+    layout->addWidget(AddButton(C::MemoType));
+    layout->addWidget(AddButton(C::ToDoType));
+    indented({C::ToDoEvents, C::ToDoOverdue, C::ToDoLater});
+    return group;
+}
+
+QGroupBox* CPrintDlg::BuildPaper()
+{
+    auto* group = new QGroupBox(QStringLiteral("用紙のオプション"), this);
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(AddButton(C::Portrait), 0, 0);
+    layout->addWidget(AddButton(C::Landscape), 0, 1);
+    layout->addWidget(AddButton(C::PaperA4), 1, 0);
+    layout->addWidget(AddButton(C::PaperA5), 1, 1);
+    layout->addWidget(AddButton(C::PaperBible), 2, 0);
+    layout->addWidget(AddButton(C::PaperMini), 2, 1);
+    layout->addWidget(AddButton(C::FillColours), 3, 0, 1, 2);
+    layout->addWidget(AddButton(C::NoBiorhythm), 4, 0, 1, 2);
+    return group;
+}
+
+QGroupBox* CPrintDlg::BuildPageOptions()
+{
+    auto* group = new QGroupBox(QStringLiteral("印刷オプション"), this);
+    auto* layout = new QVBoxLayout(group);
+    for (const int control : {C::Spread, C::LeftPage, C::RightPage, C::OnePage, C::OneSide})
+        layout->addWidget(AddButton(control));
+    layout->addWidget(new QLabel(QStringLiteral("余白を多く取る側"), group));
+    auto* margins = new QHBoxLayout;
+    for (const int control : {C::MarginLeft, C::MarginRight, C::MarginTop, C::MarginBottom})
+        margins->addWidget(AddButton(control));
+    layout->addLayout(margins);
+    layout->addWidget(AddButton(C::Approval));
+    return group;
+}
+
+QGroupBox* CPrintDlg::BuildAdjustment()
+{
+    auto* group = new QGroupBox(QStringLiteral("微調整"), this);
+    auto* layout = new QFormLayout(group);
+    layout->addRow(QStringLiteral("右に移動"), AddNumber(C::MoveRight));
+    layout->addRow(QStringLiteral("下に移動"), AddNumber(C::MoveDown));
+    layout->addRow(AddButton(C::Frame));
+    layout->addRow(AddButton(C::SpecialPaper));
+    layout->addRow(QStringLiteral("フォントサイズ"), AddNumber(C::FontSize));
+    Colour = new QPushButton(QStringLiteral("罫線の色"), this);
+    Colour->setObjectName(QString::number(C::RuleColour));
+    connect(Colour, &QPushButton::clicked, this, &CPrintDlg::ChooseColour);
+    layout->addRow(Colour);
+    layout->addRow(QStringLiteral("罫線の太さ"), AddNumber(C::RuleWidth));
+    return group;
+}
+
+QGroupBox* CPrintDlg::BuildDates()
+{
+    auto* group = new QGroupBox(QStringLiteral("日付表示のタイプ"), this);
+    auto* layout = new QVBoxLayout(group);
+    for (const int control : {C::DigitsDate, C::SlashDate, C::KanjiDate, C::StripZeros})
+        layout->addWidget(AddButton(control));
+    auto* range = new QFormLayout;
+    for (const auto& [control, label] : {std::pair{C::StartDate, "印刷の開始"}, std::pair{C::EndDate, "印刷の終了"}}) {
+        auto* date = new QDateEdit(this);
+        date->setCalendarPopup(true);
+        date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+        date->setObjectName(QString::number(control));
+        connect(date, &QDateEdit::dateChanged, this, [this, id = control] {
+            if (!Writing)
+                Changed(id);
+        });
+        Dates[control] = date;
+        range->addRow(QString::fromUtf8(label), date);
+    }
+    layout->addLayout(range);
+    return group;
+}
+
+QLineEdit& CPrintDlg::NumberEdit(int control) const
+{
+    return *Numbers.at(control)->Edit();
+}
+
+PrintDialogReading CPrintDlg::ReadControls() const
+{
+    PrintDialogReading reading;
+    for (const PrintCheck& check : PrintChecks())
+        reading.Checks[check.Id] = Buttons.at(check.Id)->isChecked();
+    for (const auto& [control, field] : Numbers)
+        reading.Numbers[control] = field->text().toStdString();
+    reading.RuleColour = ColourValue;
+    reading.Start = FromQDate(Dates.at(C::StartDate)->date());
+    reading.End = FromQDate(Dates.at(C::EndDate)->date());
+    return reading;
+}
+
+void CPrintDlg::Changed(int control)
+{
+    if (Model == nullptr || Writing)
+        return;
+    if (const std::optional<FieldError> error = Model->OnControl(control, ReadControls())) {
+        WriteButtons(); // the click is taken back; the texts stay as typed
+        ShowFieldError(*error);
+        return;
+    }
+    WriteControls();
+}
+
+void CPrintDlg::ShowFieldError(const FieldError& error)
+{
+    ShowError(this, QString::fromStdString(error.Message));
+    if (const auto field = Numbers.find(error.Control); field != Numbers.end()) {
+        field->second->setFocus();
+        field->second->selectAll();
+    } else if (const auto date = Dates.find(error.Control); date != Dates.end()) {
+        date->second->setFocus();
+    }
+}
+
+void CPrintDlg::WriteButtons()
+{
+    for (const auto& [control, button] : Buttons) {
+        button->setChecked(Model->IsChecked(control));
+        button->setEnabled(Model->IsEnabled(control));
+        button->setText(Label(Model, control));
+    }
+    Ok->setEnabled(Model->IsEnabled(C::Ok));
+}
+
+void CPrintDlg::WriteControls()
+{
+    Writing = true;
+    WriteButtons();
+    const PrintDialogReading shown = Model->Shown();
+    for (const auto& [control, field] : Numbers)
+        field->Edit()->setText(QString::fromStdString(shown.Numbers.at(control)));
+    Dates.at(C::StartDate)->setDate(ToQDate(shown.Start));
+    Dates.at(C::EndDate)->setDate(ToQDate(shown.End));
+    ColourValue = shown.RuleColour;
+    const QColor colour = ColourOf(ColourValue);
+    Colour->setStyleSheet(QStringLiteral("QPushButton { border: 3px solid %1; padding: 3px; }").arg(colour.name()));
+    Writing = false;
+}
+
+void CPrintDlg::ChooseColour()
+{
+    const QColor chosen = QColorDialog::getColor(ColourOf(ColourValue), this, QStringLiteral("罫線の色"));
+    if (!chosen.isValid())
+        return;
+    ColourValue = ColourValueOf(Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
+                                    static_cast<std::uint8_t>(chosen.blue())});
+    Changed(C::RuleColour);
+}
+
+void CPrintDlg::Start(PrintDialogModel& model)
+{
+    Model = &model;
+    WriteControls();
+}
+
+bool CPrintDlg::Run(PrintDialogModel& model)
+{
+    Start(model);
+    const bool confirmed = exec() == QDialog::Accepted;
+    Model = nullptr;
+    return confirmed;
+}
+
+void CPrintDlg::accept()
+{
+    if (Model == nullptr)
+        return;
+    if (const std::optional<FieldError> error = Model->Confirm(ReadControls())) {
+        ShowFieldError(*error);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace planova
