@@ -28,7 +28,8 @@ private slots:
         QFETCH(QByteArray, utf8OfBytes);
         const Cp932Text converted = ToCp932(typed);
         QVERIFY(converted.Ok);
-        QCOMPARE(QByteArray::fromStdString(converted.Bytes), QByteArray::fromStdString(Utf8ToCp932(utf8OfBytes.toStdString())));
+        QCOMPARE(QByteArray::fromStdString(converted.Bytes),
+                 QByteArray::fromStdString(Utf8ToCp932(utf8OfBytes.toStdString())));
     }
 
     void aCharacterCodePage932CannotHoldIsNamedWithItsPlace_data()
