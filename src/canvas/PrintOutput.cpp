@@ -1,7 +1,7 @@
 #include "canvas/PrintOutput.h"
 
 #include "canvas/QtCanvas.h"
-#include "model/Cp932Codec.h"
+#include "canvas/QtText.h"
 #include "model/SafeSave.h"
 #include "print/PrintJob.h"
 
@@ -27,11 +27,8 @@ constexpr Rgb Paper{255, 255, 255};
 /// Code page 932 bytes of a locale text; one the code page cannot hold is written with ASCII digits instead.
 std::string LocaleText(const QString& text, const QString& fallback)
 {
-    try {
-        return Utf8ToCp932(text.toStdString());
-    } catch (const EncodingError&) {
-        return fallback.toStdString();
-    }
+    const Cp932Text converted = ToCp932(text);
+    return converted.Ok ? converted.Bytes : fallback.toStdString();
 }
 
 } // namespace

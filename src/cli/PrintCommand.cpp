@@ -1,6 +1,6 @@
 #include "cli/CliCommands.h"
 
-#include "cli/CliDates.h"
+#include "cli/Arguments.h"
 
 #include "canvas/PrintOutput.h"
 #include "model/Clock.h"
@@ -34,16 +34,6 @@ constexpr const char* UsageText =
     "  Every other option comes from the print settings stored in FILE.dat; --set overrides one by its\n"
     "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
     "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n";
-
-/// Why the command stops: a command line that cannot be used (ExitUsage) or bad input (ExitBadInput).
-class CommandError : public std::runtime_error
-{
-public:
-    CommandError(ExitStatus status, const std::string& message) : std::runtime_error(message), Status(status)
-    {
-    }
-    ExitStatus Status;
-};
 
 /// A word of the command line and the setting value it stands for.
 struct Choice
@@ -90,55 +80,44 @@ int ChoiceOf(const std::string& option, const std::string& word, const Choice (&
             return choice.Value;
         words += (words.empty() ? "" : "、") + std::string(choice.Word);
     }
-    throw CommandError(ExitBadInput, option + " は " + words + " のいずれかです: " + word);
-}
-
-DateTime DateOf(const std::string& option, const std::string& text)
-{
-    const std::optional<DateTime> date = ParseIsoDate(text);
-    if (!date)
-        throw CommandError(ExitBadInput,
-                           option + " の日付 \"" + text + "\" が正しくありません (YYYY-MM-DD)。");
-    return *date;
+    throw CommandError::BadInput(option + " は " + words + " のいずれかです: " + word);
 }
 
 Request ParseRequest(const CommandArgs& args)
 {
     Request request;
-    const auto value = [&](std::size_t& i) -> const std::string& {
-        if (i + 1 >= args.size())
-            throw CommandError(ExitUsage, args[i] + " に値がありません。");
-        return args[++i];
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+    ArgumentReader reader(args);
+    while (!reader.AtEnd()) {
+        const std::string& arg = reader.Take();
+        if (arg != "--set" && ArgumentReader::IsOption(arg))
+            reader.Once(arg, arg);
         if (arg == "--type")
-            request.Type = ChoiceOf(arg, value(i), Types);
+            request.Type = ChoiceOf(arg, reader.Value(arg), Types);
         else if (arg == "--paper")
-            request.Paper = ChoiceOf(arg, value(i), Papers);
+            request.Paper = ChoiceOf(arg, reader.Value(arg), Papers);
         else if (arg == "--orientation")
-            request.Orientation = ChoiceOf(arg, value(i), Orientations);
+            request.Orientation = ChoiceOf(arg, reader.Value(arg), Orientations);
         else if (arg == "--page")
-            request.Page = ChoiceOf(arg, value(i), Pages);
+            request.Page = ChoiceOf(arg, reader.Value(arg), Pages);
         else if (arg == "--from")
-            request.From = DateOf(arg, value(i));
+            request.From = DateArgument(arg, reader.Value(arg));
         else if (arg == "--to")
-            request.To = DateOf(arg, value(i));
+            request.To = DateArgument(arg, reader.Value(arg));
         else if (arg == "--set") {
-            const std::string& assignment = value(i);
+            const std::string& assignment = reader.Value(arg);
             const std::size_t equals = assignment.find('=');
             if (equals == std::string::npos || equals == 0)
-                throw CommandError(ExitUsage, "--set は TAG=VALUE の形です: " + assignment);
+                throw CommandError::Usage("--set は TAG=VALUE の形です: " + assignment);
             request.Sets.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
         } else if (arg == "-o")
-            request.Output = value(i);
-        else if (!arg.empty() && arg[0] != '-' && request.Input.empty())
+            request.Output = reader.Value(arg);
+        else if (!ArgumentReader::IsOption(arg) && request.Input.empty())
             request.Input = arg;
         else
-            throw CommandError(ExitUsage, "不明な引数です: " + arg);
+            throw CommandError::Usage("不明な引数です: " + arg);
     }
     if (request.Input.empty() || !request.Type || request.Output.empty())
-        throw CommandError(ExitUsage, "FILE.dat、--type と -o は必須です。");
+        throw CommandError::Usage("FILE.dat、--type と -o は必須です。");
     return request;
 }
 
@@ -178,16 +157,16 @@ public:
             if (radio.Tag == tag)
                 values += (values.empty() ? "" : "、") + std::to_string(radio.Value);
         }
-        throw CommandError(ExitBadInput,
-                           std::string(tag) + " は " + values + " のいずれかです: " + std::to_string(value));
+        throw CommandError::BadInput(std::string(tag) + " は " + values +
+                                     " のいずれかです: " + std::to_string(value));
     }
 
     void Set(const std::string& tag, const std::string& text)
     {
         for (const auto& [ownTag, option] : OwnOptions) {
             if (tag == ownTag)
-                throw CommandError(ExitBadInput, "--set " + tag + " ではなく " + std::string(option) +
-                                                     " を使ってください。");
+                throw CommandError::BadInput("--set " + tag + " ではなく " + std::string(option) +
+                                             " を使ってください。");
         }
         PrintDialogReading reading = Dialog.Shown();
         for (const PrintNumber& number : PrintNumbers()) {
@@ -200,25 +179,25 @@ public:
         for (const PrintCheck& check : PrintChecks()) {
             if (check.Tag != nullptr && tag == check.Tag) {
                 if (!value || (*value != 0 && *value != 1))
-                    throw CommandError(ExitBadInput, tag + " は 0 か 1 です: " + text);
+                    throw CommandError::BadInput(tag + " は 0 か 1 です: " + text);
                 reading.Checks[check.Id] = *value == 1;
                 return Click(tag, check.Id, reading);
             }
         }
         if (tag == "PKeisenIro") {
             if (!value || *value < 0 || *value > 0xFFFFFF)
-                throw CommandError(ExitBadInput, tag + ": 0 から 16777215 までの整数を入力してください。");
+                throw CommandError::BadInput(tag + ": 0 から 16777215 までの整数を入力してください。");
             reading.RuleColour = static_cast<std::uint32_t>(*value);
             return Click(tag, PrintControl::RuleColour, reading);
         }
         for (const PrintRadio& radio : PrintRadios()) {
             if (tag == radio.Tag) {
                 if (!value)
-                    throw CommandError(ExitBadInput, tag + ": 整数を入力してください。");
+                    throw CommandError::BadInput(tag + ": 整数を入力してください。");
                 return Choose(tag, static_cast<int>(*value));
             }
         }
-        throw CommandError(ExitBadInput, "--set で設定できない項目です: " + tag);
+        throw CommandError::BadInput("--set で設定できない項目です: " + tag);
     }
 
     void SetDates(const DateTime& start, const DateTime& end)
@@ -233,10 +212,9 @@ private:
     void Click(std::string_view what, int control, const PrintDialogReading& reading)
     {
         if (!Dialog.IsEnabled(control))
-            throw CommandError(ExitBadInput,
-                               "この印刷タイプと用紙では使えない設定です: " + std::string(what));
+            throw CommandError::BadInput("この印刷タイプと用紙では使えない設定です: " + std::string(what));
         if (const std::optional<FieldError> error = Dialog.OnControl(control, reading))
-            throw CommandError(ExitBadInput, std::string(what) + ": " + error->Message);
+            throw CommandError::BadInput(std::string(what) + ": " + error->Message);
     }
 };
 
@@ -245,11 +223,11 @@ CPlanovaDoc ReadDocument(const std::string& path)
     std::string bytes;
     const Outcome read = ReadWholeFile(path, bytes);
     if (!read.Ok)
-        throw CommandError(ExitBadInput, path + ": " + read.Error);
+        throw CommandError::BadInput(path + ": " + read.Error);
     try {
         return ReadDataFile(bytes);
     } catch (const DataFileError& error) {
-        throw CommandError(ExitBadInput, path + ": " + OpenFailureMessage(error.what()));
+        throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
     }
 }
 
@@ -258,11 +236,11 @@ ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
 {
     const bool dated = *request.Type == PrintType::Day;
     if (!dated && (request.From || request.To))
-        throw CommandError(ExitBadInput, "メモ用紙には日付の範囲を指定できません (--from、--to)。");
+        throw CommandError::BadInput("メモ用紙には日付の範囲を指定できません (--from、--to)。");
     if (request.From.has_value() != request.To.has_value())
-        throw CommandError(ExitBadInput, "--from と --to は両方を指定してください。");
+        throw CommandError::BadInput("--from と --to は両方を指定してください。");
     if (request.From && request.To->IsEarlierThan(*request.From))
-        throw CommandError(ExitBadInput, "--to の日付が --from より前です。");
+        throw CommandError::BadInput("--to の日付が --from より前です。");
 
     ViewPrintState view = CopyPrintSettings(document);
     DialogDriver driver(view, Now().DateOnly());
@@ -278,7 +256,7 @@ ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
     if (request.From)
         driver.SetDates(*request.From, *request.To);
     if (const std::optional<FieldError> error = driver.Dialog.Confirm(driver.Dialog.Shown()))
-        throw CommandError(ExitBadInput, error->Message);
+        throw CommandError::BadInput(error->Message);
     return AcceptPrintDialog(driver.Dialog, view, document);
 }
 
@@ -298,7 +276,7 @@ std::unique_ptr<QGuiApplication> StartQtGui()
 
 int RunPrint(const CommandArgs& args)
 {
-    try {
+    return RunCommand(UsageText, [&] {
         const Request request = ParseRequest(args);
         CPlanovaDoc document = ReadDocument(request.Input);
         const ViewPrintState print = JobSettings(document, request);
@@ -308,14 +286,9 @@ int RunPrint(const CommandArgs& args)
         const QString title = QFileInfo(QString::fromStdString(request.Input)).fileName();
         const Outcome written = ExportPdf(request.Output, document, print, environment, title);
         if (!written.Ok)
-            throw CommandError(ExitBadInput, request.Output + ": " + written.Error);
-        return ExitOk;
-    } catch (const CommandError& error) {
-        std::cerr << "planova-cli: " << error.what() << "\n";
-        if (error.Status == ExitUsage)
-            std::cerr << UsageText;
-        return error.Status;
-    }
+            throw CommandError::BadInput(request.Output + ": " + written.Error);
+        return int(ExitOk);
+    });
 }
 
 } // namespace planova::cli

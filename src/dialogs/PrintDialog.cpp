@@ -101,10 +101,11 @@ const TypeRule TypeRules[] = {
 
 /// Disabled before the print type's rules enable them (step 1).
 constexpr int DisabledFirst[] = {
-    C::DayToDo,    C::RecordSheet, C::RecordDate,  C::RecordToDo, C::RecordTomorrow, C::CentreLine, C::CentreThird,
-    C::RoutineWork, C::Classification, C::Vertical, C::List,      C::SundayStart,    C::MondayStart, C::OneMonth,
-    C::TwoMonths,  C::ThreeMonths, C::FourMonths,  C::SixMonths,  C::CountHours,     C::OneSide,    C::Approval,
-    C::ToDoEvents, C::ToDoOverdue, C::ToDoLater,   C::FillColours,
+    C::DayToDo,     C::RecordSheet, C::RecordDate,  C::RecordToDo,     C::RecordTomorrow,
+    C::CentreLine,  C::CentreThird, C::RoutineWork, C::Classification, C::Vertical,
+    C::List,        C::SundayStart, C::MondayStart, C::OneMonth,       C::TwoMonths,
+    C::ThreeMonths, C::FourMonths,  C::SixMonths,   C::CountHours,     C::OneSide,
+    C::Approval,    C::ToDoEvents,  C::ToDoOverdue, C::ToDoLater,      C::FillColours,
 };
 
 /// Disabled on the special paper, enabled otherwise (step 9).
@@ -112,13 +113,15 @@ constexpr int SpecialPaperControls[] = {C::Spread, C::Landscape, C::PaperA4, C::
 
 const PrintRadio* RadioOf(int control)
 {
-    const auto found = std::find_if(std::begin(Radios), std::end(Radios), [&](const PrintRadio& r) { return r.Id == control; });
+    const auto found = std::find_if(std::begin(Radios), std::end(Radios),
+                                    [&](const PrintRadio& r) { return r.Id == control; });
     return found == std::end(Radios) ? nullptr : &*found;
 }
 
 const PrintCheck* CheckOf(int control)
 {
-    const auto found = std::find_if(std::begin(Checks), std::end(Checks), [&](const PrintCheck& c) { return c.Id == control; });
+    const auto found = std::find_if(std::begin(Checks), std::end(Checks),
+                                    [&](const PrintCheck& c) { return c.Id == control; });
     return found == std::end(Checks) ? nullptr : &*found;
 }
 
@@ -185,7 +188,8 @@ bool PrintDialogModel::IsChecked(int control) const
 {
     if (const PrintRadio* radio = RadioOf(control)) {
         // The layout radios carry a mark only for the week and month planners.
-        if (radio->Group == G::WeekLayout && Current.PrintType != PrintType::Week && Current.PrintType != PrintType::Month)
+        if (radio->Group == G::WeekLayout && Current.PrintType != PrintType::Week &&
+            Current.PrintType != PrintType::Month)
             return false;
         return Current.*(radio->Member) == radio->Value;
     }
@@ -338,12 +342,14 @@ void PrintDialogModel::Refresh()
         }
     }
     if (v.PrintType == PrintType::Day && v.PDayKiroku) {
-        for (const int control : {C::RecordDate, C::RecordToDo, C::RecordTomorrow, C::CentreLine, C::RoutineWork})
+        for (const int control :
+             {C::RecordDate, C::RecordToDo, C::RecordTomorrow, C::CentreLine, C::RoutineWork})
             enable(control);
         if (v.PKirokuCenterline)
             enable(C::CentreThird);
     }
-    if ((v.PrintType == PrintType::Memo || (v.PrintType == PrintType::Day && v.PDayKiroku)) && IsA4OrA5(v.PPaperType))
+    if ((v.PrintType == PrintType::Memo || (v.PrintType == PrintType::Day && v.PDayKiroku)) &&
+        IsA4OrA5(v.PPaperType))
         enable(C::Classification);
     if (v.PrintType == PrintType::Year) {
         for (const int control : {C::Spread, C::LeftPage, C::RightPage})
@@ -362,8 +368,9 @@ void PrintDialogModel::Refresh()
         disable(C::Ok);
 
     // 7. The approval line belongs to the A4 landscape one-page vertical week starting on Monday.
-    const bool approval = v.PrintType == PrintType::Week && v.P_VL_Type == 0 && v.PYoushiType == Orientation::Landscape &&
-                          v.PPaperType == PaperType::A4 && v.PPageType == PageType::One && v.PStartWeekday == 1;
+    const bool approval = v.PrintType == PrintType::Week && v.P_VL_Type == 0 &&
+                          v.PYoushiType == Orientation::Landscape && v.PPaperType == PaperType::A4 &&
+                          v.PPageType == PageType::One && v.PStartWeekday == 1;
     if (approval)
         enable(C::Approval);
 

@@ -1,5 +1,6 @@
 #include "gui/CPrintDlg.h"
 
+#include "canvas/QtText.h"
 #include "gui/InfoPane.h"
 #include "gui/UserDialogs.h"
 #include "print/PrintedPage.h"
@@ -25,7 +26,8 @@ namespace planova {
 
 namespace C = PrintControl;
 
-/// A number field with arrows: the text is free (the dialog model validates it), the arrows step as the model says.
+/// A number field with arrows: the text is free (the dialog model validates it), the arrows step as the model
+/// says.
 class NumberField : public QAbstractSpinBox
 {
 public:
@@ -59,14 +61,14 @@ namespace {
 QString Label(const PrintDialogModel* model, int control)
 {
     if (model != nullptr)
-        return QString::fromStdString(model->LabelOf(control));
+        return Utf8Text(model->LabelOf(control));
     for (const PrintRadio& radio : PrintRadios()) {
         if (radio.Id == control)
-            return QString::fromUtf8(radio.Label);
+            return Utf8Text(radio.Label);
     }
     for (const PrintCheck& check : PrintChecks()) {
         if (check.Id == control)
-            return QString::fromUtf8(check.Label);
+            return Utf8Text(check.Label);
     }
     return {};
 }
@@ -127,9 +129,11 @@ CPrintDlg::CPrintDlg(QWidget* parent) : QDialog(parent)
 
 QWidget* CPrintDlg::AddButton(int control)
 {
-    QAbstractButton* button = IsRadio(control) ? static_cast<QAbstractButton*>(new QRadioButton(Label(nullptr, control), this))
-                                               : new QCheckBox(Label(nullptr, control), this);
-    // Radios of one group are exclusive through the model, not through Qt: a refused change can be taken back.
+    QAbstractButton* button =
+        IsRadio(control) ? static_cast<QAbstractButton*>(new QRadioButton(Label(nullptr, control), this))
+                         : new QCheckBox(Label(nullptr, control), this);
+    // Radios of one group are exclusive through the model, not through Qt: a refused change can be taken
+    // back.
     button->setAutoExclusive(false);
     button->setObjectName(QString::number(control));
     connect(button, &QAbstractButton::clicked, this, [this, control] { Changed(control); });
@@ -140,7 +144,8 @@ QWidget* CPrintDlg::AddButton(int control)
 NumberField* CPrintDlg::AddNumber(int control)
 {
     const auto numbers = PrintNumbers();
-    const auto number = std::find_if(numbers.begin(), numbers.end(), [&](const PrintNumber& n) { return n.Id == control; });
+    const auto number =
+        std::find_if(numbers.begin(), numbers.end(), [&](const PrintNumber& n) { return n.Id == control; });
     auto* field = new NumberField(number->SpinId, this);
     field->setObjectName(QString::number(control));
     field->setMinimumWidth(64);
@@ -240,7 +245,8 @@ QGroupBox* CPrintDlg::BuildDates()
     for (const int control : {C::DigitsDate, C::SlashDate, C::KanjiDate, C::StripZeros})
         layout->addWidget(AddButton(control));
     auto* range = new QFormLayout;
-    for (const auto& [control, label] : {std::pair{C::StartDate, "印刷の開始"}, std::pair{C::EndDate, "印刷の終了"}}) {
+    for (const auto& [control, label] :
+         {std::pair{C::StartDate, "印刷の開始"}, std::pair{C::EndDate, "印刷の終了"}}) {
         auto* date = new QDateEdit(this);
         date->setCalendarPopup(true);
         date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
@@ -250,7 +256,7 @@ QGroupBox* CPrintDlg::BuildDates()
                 Changed(id);
         });
         Dates[control] = date;
-        range->addRow(QString::fromUtf8(label), date);
+        range->addRow(Utf8Text(label), date);
     }
     layout->addLayout(range);
     return group;
@@ -288,7 +294,7 @@ void CPrintDlg::Changed(int control)
 
 void CPrintDlg::ShowFieldError(const FieldError& error)
 {
-    ShowError(this, QString::fromStdString(error.Message));
+    ShowError(this, Utf8Text(error.Message));
     if (const auto field = Numbers.find(error.Control); field != Numbers.end()) {
         field->second->setFocus();
         field->second->selectAll();
@@ -313,12 +319,13 @@ void CPrintDlg::WriteControls()
     WriteButtons();
     const PrintDialogReading shown = Model->Shown();
     for (const auto& [control, field] : Numbers)
-        field->Edit()->setText(QString::fromStdString(shown.Numbers.at(control)));
+        field->Edit()->setText(Utf8Text(shown.Numbers.at(control)));
     Dates.at(C::StartDate)->setDate(ToQDate(shown.Start));
     Dates.at(C::EndDate)->setDate(ToQDate(shown.End));
     ColourValue = shown.RuleColour;
     const QColor colour = ColourOf(ColourValue);
-    Colour->setStyleSheet(QStringLiteral("QPushButton { border: 3px solid %1; padding: 3px; }").arg(colour.name()));
+    Colour->setStyleSheet(
+        QStringLiteral("QPushButton { border: 3px solid %1; padding: 3px; }").arg(colour.name()));
     Writing = false;
 }
 
@@ -327,8 +334,9 @@ void CPrintDlg::ChooseColour()
     const QColor chosen = QColorDialog::getColor(ColourOf(ColourValue), this, QStringLiteral("罫線の色"));
     if (!chosen.isValid())
         return;
-    ColourValue = ColourValueOf(Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
-                                    static_cast<std::uint8_t>(chosen.blue())});
+    ColourValue =
+        ColourValueOf(Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
+                          static_cast<std::uint8_t>(chosen.blue())});
     Changed(C::RuleColour);
 }
 

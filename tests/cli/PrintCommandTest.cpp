@@ -189,6 +189,7 @@ TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
         {{"--type", "day", "--set", "P_VL_Type=1"}, 1, "使えない設定です: P_VL_Type"},
         {{"--type", "day", "--set", "PFontSize"}, 2, "TAG=VALUE"},
         {{"--type", "day", "--frobnicate"}, 2, "不明な引数です"},
+        {{"--type", "day", "--paper", "a4", "--paper", "a5"}, 2, "--paper が2回指定されています"},
         {{"--paper", "a4"}, 2, "必須"},
     };
     for (const Case& c : cases) {

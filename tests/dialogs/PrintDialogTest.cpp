@@ -92,7 +92,8 @@ TEST(PrintDialogTest, EnableRules)
 
 TEST(PrintDialogTest, ApprovalLineOnlyForTheA4LandscapeOnePageMondayWeek)
 {
-    const std::vector<int> approval{C::WeekType, C::Vertical, C::Landscape, C::PaperA4, C::OnePage, C::MondayStart};
+    const std::vector<int> approval{C::WeekType, C::Vertical, C::Landscape,
+                                    C::PaperA4,  C::OnePage,  C::MondayStart};
     PrintDialogModel dialog(DefaultView(), Today, false);
     for (const int radio : approval)
         ASSERT_FALSE(Click(dialog, radio));
@@ -181,7 +182,8 @@ TEST(PrintDialogTest, CoupledOptions)
         ViewPrintState view = DefaultView();
         view.Keisannsuru = true;
         view.PKirokuTomorrow = true;
-        EXPECT_FALSE(PrintDialogModel(view, Today, false).Values().PKirokuTomorrow); // switched off on opening
+        EXPECT_FALSE(
+            PrintDialogModel(view, Today, false).Values().PKirokuTomorrow); // switched off on opening
     }
     {
         ViewPrintState view = DefaultView(); // A4, landscape, spread
@@ -276,9 +278,9 @@ TEST(PrintDialogTest, SpinControls)
         int Result;
     };
     const Case cases[] = {
-        {C::MoveRightSpin, 0, 1, 1},    {C::MoveRightSpin, 50, 1, 50},  {C::MoveRightSpin, -50, -1, -50},
-        {C::MoveDownSpin, 0, 1, -1},    // its upper arrow lowers the value
-        {C::MoveDownSpin, -50, 1, -50}, {C::MoveDownSpin, 50, -1, 50},  {C::FontSizeSpin, 1, -1, 1},
+        {C::MoveRightSpin, 0, 1, 1},    {C::MoveRightSpin, 50, 1, 50}, {C::MoveRightSpin, -50, -1, -50},
+        {C::MoveDownSpin, 0, 1, -1}, // its upper arrow lowers the value
+        {C::MoveDownSpin, -50, 1, -50}, {C::MoveDownSpin, 50, -1, 50}, {C::FontSizeSpin, 1, -1, 1},
         {C::FontSizeSpin, 9, 2, 11},    {C::RuleWidthSpin, 10, 1, 10},
     };
     for (const Case& c : cases)
