@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 // The built-in pictures of the printed pages live in the canvas library.
 static void InitPrintResources()
 {
@@ -67,13 +69,16 @@ PrintEnvironment PrintEnvironmentAt(const QDateTime& now, const QString& program
 }
 
 void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaDoc& document,
-                   const ViewPrintState& print, const PrintEnvironment& environment)
+                   const ViewPrintState& print, const PrintEnvironment& environment, int firstPage,
+                   int lastPage)
 {
     InitPrintResources();
     QtCanvas canvas(painter, Paper);
     const int pages = PrintPageCount(print);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
+    const int first = std::max(1, firstPage);
+    const int last = lastPage > 0 ? std::min(lastPage, pages) : pages;
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
             device.newPage();
         DrawPrintPage(document, print, page, canvas, environment);
     }

@@ -32,11 +32,13 @@ QPageLayout PrintPageLayout(const PrintSettings& settings);
 PrintEnvironment PrintEnvironmentAt(const QDateTime& now, const QString& programFolder);
 
 /**
- * Paints every page of the job onto a paged device (a printer or a PDF writer) with an active painter,
+ * Paints the pages of the job onto a paged device (a printer or a PDF writer) with an active painter,
  * starting a new page before each page after the first. The device's (0, 0) must be the paper's corner.
+ * firstPage and lastPage choose a range (0: from the first, to the last page).
  */
 void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaDoc& document,
-                   const ViewPrintState& print, const PrintEnvironment& environment);
+                   const ViewPrintState& print, const PrintEnvironment& environment, int firstPage = 0,
+                   int lastPage = 0);
 
 /// Pixels per inch of the PDF pages.
 constexpr int PdfResolution = 600;

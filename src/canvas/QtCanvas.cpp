@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -220,10 +221,10 @@ void QtCanvas::DrawRectangle(const Rect& rect)
     // The outline lies inside the rectangle, PenWidth pixels wide, so neighbouring cells share no pixels
     // twice.
     const int w = std::min({PenWidth, rect.Width(), rect.Height()});
-    Painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), w), PenColour);
-    Painter.fillRect(QRect(rect.Left, rect.Bottom - w, rect.Width(), w), PenColour);
-    Painter.fillRect(QRect(rect.Left, rect.Top, w, rect.Height()), PenColour);
-    Painter.fillRect(QRect(rect.Right - w, rect.Top, w, rect.Height()), PenColour);
+    FillRun(QRect(rect.Left, rect.Top, rect.Width(), w));
+    FillRun(QRect(rect.Left, rect.Bottom - w, rect.Width(), w));
+    FillRun(QRect(rect.Left, rect.Top, w, rect.Height()));
+    FillRun(QRect(rect.Right - w, rect.Top, w, rect.Height()));
 }
 
 void QtCanvas::FillRectangle(const Rect& rect, Rgb colour)
@@ -233,21 +234,40 @@ void QtCanvas::FillRectangle(const Rect& rect, Rgb colour)
     Painter.fillRect(ToQRect(rect), ToQColor(colour));
 }
 
+void QtCanvas::FillRun(const QRect& run)
+{
+    if (dynamic_cast<QPagedPaintDevice*>(Painter.device()) == nullptr) {
+        Painter.fillRect(run, PenColour);
+        return;
+    }
+    // A printed page may be shown scaled down (the print preview), where a run thinner than a screen
+    // pixel would vanish; stroked as a line along its middle it keeps at least one pixel.
+    const bool across = run.width() >= run.height();
+    const QPen saved = Painter.pen();
+    Painter.setPen(QPen(PenColour, across ? run.height() : run.width(), Qt::SolidLine, Qt::FlatCap));
+    if (across) {
+        const double y = run.top() + run.height() / 2.0;
+        Painter.drawLine(QPointF(run.left(), y), QPointF(run.left() + run.width(), y));
+    } else {
+        const double x = run.left() + run.width() / 2.0;
+        Painter.drawLine(QPointF(x, run.top()), QPointF(x, run.top() + run.height()));
+    }
+    Painter.setPen(saved);
+}
+
 void QtCanvas::DrawLine(Point from, Point to)
 {
     if (PenWidth == 0 || from == to)
         return;
     // Straight lines are filled pixel runs that stop before the end point.
     if (from.X == to.X) {
-        Painter.fillRect(QRect(from.X, std::min(from.Y, to.Y) + (from.Y > to.Y ? 1 : 0), PenWidth,
-                               std::abs(to.Y - from.Y)),
-                         PenColour);
+        FillRun(QRect(from.X, std::min(from.Y, to.Y) + (from.Y > to.Y ? 1 : 0), PenWidth,
+                      std::abs(to.Y - from.Y)));
         return;
     }
     if (from.Y == to.Y) {
-        Painter.fillRect(QRect(std::min(from.X, to.X) + (from.X > to.X ? 1 : 0), from.Y,
-                               std::abs(to.X - from.X), PenWidth),
-                         PenColour);
+        FillRun(QRect(std::min(from.X, to.X) + (from.X > to.X ? 1 : 0), from.Y, std::abs(to.X - from.X),
+                      PenWidth));
         return;
     }
     const QPen saved = Painter.pen();

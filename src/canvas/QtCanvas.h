@@ -51,6 +51,8 @@ public:
     Size ImageSize(const std::string& image) const override;
 
 private:
+    /// Fills the pixels of a straight line or an outline's edge with the pen colour.
+    void FillRun(const QRect& run);
     /// The display text of model bytes (converted once and kept).
     static const QString& Converted(std::string_view cp932);
 

@@ -38,6 +38,12 @@ QString UserDialogs::SaveFileName(QWidget* parent, const QString& suggested)
                                         DataFileFilter());
 }
 
+QString UserDialogs::SavePdfName(QWidget* parent, const QString& suggested)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDFに書き出し"), suggested,
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+
 UserDialogs& UserDialogs::Current()
 {
     return *Installed();

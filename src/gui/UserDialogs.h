@@ -35,6 +35,8 @@ public:
     virtual QString OpenFileName(QWidget* parent);
     /// The file to save to, empty when cancelled; `suggested` is the proposed name.
     virtual QString SaveFileName(QWidget* parent, const QString& suggested);
+    /// The PDF file to export to, empty when cancelled; `suggested` is the proposed name.
+    virtual QString SavePdfName(QWidget* parent, const QString& suggested);
 
     /// The implementation in use.
     static UserDialogs& Current();

@@ -136,7 +136,7 @@ void DrawDate(const PrintedPage& page, PageSide side, const RecordSheetPlan& pla
     canvas.SetTextColour(PrintedDateColour(day));
     canvas.DrawText(g.UnitRect(side, 0, 0, g.UnitsAcross, plan.HeaderLines),
                     PrintedDateWithWeekday(page.Date, page.Print.PDateType, page.Print.PZerotoru),
-                    TextSingleLine | TextCenter | TextVCenter);
+                    TextSingleLine | TextCenter | TextVCenter | TextFitWidth);
     canvas.SetTextColour(TextColours::Black);
     SelectBodyFont(canvas, page.Print.PFontSize);
 }

@@ -28,6 +28,7 @@ public:
     std::deque<QMessageBox::StandardButton> Answers;
     QString SaveName;
     QString OpenName;
+    QString PdfName;
 
     QMessageBox::StandardButton Ask(QWidget*, const MessageRequest& request) override
     {
@@ -40,6 +41,7 @@ public:
     }
     QString OpenFileName(QWidget*) override { return OpenName; }
     QString SaveFileName(QWidget*, const QString&) override { return SaveName; }
+    QString SavePdfName(QWidget*, const QString&) override { return PdfName; }
 
     /// Whether a question or message containing the text was shown.
     bool WasAsked(const QString& text) const

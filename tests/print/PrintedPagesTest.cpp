@@ -358,8 +358,9 @@ TEST_F(PrintedPagesTest, RecordSheetRuledLinesAndDate)
 
     const CanvasOp date = Canvas.TextOps(PrintedDateWithWeekday(Date(2024, 4, 8), 0, false)).back();
     EXPECT_EQ(date.Area, (Rect{RightX, Y(0), RightX + Units * Lh, Y(2)}));
-    EXPECT_EQ(date.Flags, unsigned(TextSingleLine | TextCenter | TextVCenter));
-    EXPECT_EQ(date.PointSize, 16); // the record-sheet size of A4
+    EXPECT_EQ(date.Flags, unsigned(TextSingleLine | TextCenter | TextVCenter |
+                                   TextFitWidth)); // condensed on a narrow page
+    EXPECT_EQ(date.PointSize, 16);                 // the record-sheet size of A4
 
     Print.PKirokuDate = false;
     Draw();
