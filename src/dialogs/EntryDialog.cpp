@@ -126,7 +126,8 @@ bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog)
     if (mode < 0)
         return false;
     const int row = cellRow - FirstPeriodCellRow;
-    // Drawing while the dialog is open loads other days into WorkDay, so the date is kept here.
+    // The day is loaded again after the dialog: the dialog runs an event loop, and what ran in it must
+    // not decide which day is stored.
     const DateTime date = document.WorkDay.GetDate();
 
     EntryDialogValues values;
@@ -162,8 +163,8 @@ int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog)
         return -1;
 
     if (existing) {
-        // Drawing while the dialog is open loads other items into WorkToDo: the snapshot must be
-        // the edited item as it was, so undo brings back its former version.
+        // Loaded again after the dialog (whose event loop may have run anything): the snapshot must
+        // be the edited item as it was, so undo brings back its former version.
         document.LoadToDo(n);
         document.RecordUndo(UndoToDo);
     }

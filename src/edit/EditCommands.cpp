@@ -106,13 +106,11 @@ int SelectedPeriodRow(const PlannerView& view)
     return row >= 0 && row <= LastPeriodRow ? row : -1;
 }
 
-/// Loads the day of the selected cell's column into WorkDay and returns it.
-DateTime LoadSelectedDay(PlannerView& view)
+/// Loads the day of the selected cell's column into WorkDay.
+void LoadSelectedDay(PlannerView& view)
 {
     const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
-    const DateTime day = view.State.FirstShownDate.AddDays(column);
-    view.Document().LoadDay(day);
-    return day;
+    view.Document().LoadDay(view.State.FirstShownDate.AddDays(column));
 }
 
 /// Records the day as it is for undo, changes it and stores it.
@@ -157,7 +155,7 @@ EditOutcome RunEdit(PlannerView& view, EntryDialog& dialog)
 
 EditOutcome InsertPeriodRow(PlannerView& view, EntryDialog& dialog)
 {
-    const DateTime day = LoadSelectedDay(view);
+    LoadSelectedDay(view);
     const int row = SelectedPeriodRow(view);
     if (row < 0)
         return EditOutcome::ViewChanged;
@@ -165,9 +163,7 @@ EditOutcome InsertPeriodRow(PlannerView& view, EntryDialog& dialog)
     values.EditMode = EditPeriodRow;
     if (!dialog.Run(values))
         return EditOutcome::ViewChanged;
-    CPlanovaDoc& document = view.Document();
-    document.LoadDay(day); // redraws while the dialog was open loaded other days
-    ChangeDay(document, [&](CDayData& work) {
+    ChangeDay(view.Document(), [&](CDayData& work) {
         ShiftPeriodRowsDown(work, row);
         WritePeriodRow(values, work, row);
     });

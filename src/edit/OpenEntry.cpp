@@ -8,23 +8,20 @@ namespace planova {
 
 namespace {
 
-/// Opens the selected cell; returns true when the document was changed. `opened` is the day loaded.
-bool OpenCell(PlannerView& view, EntryDialog& dialog, DateTime& opened)
+/// Opens the selected cell, whose day is loaded into WorkDay; returns true when the document was changed.
+bool OpenCell(PlannerView& view, EntryDialog& dialog)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     const ViewMode mode = view.Mode();
     const CellPlace place = SplitCell(mode, state.SelectedCell);
+    document.LoadDay(DayOfCell(mode, state.FirstShownDate, state.SelectedCell));
 
     if (mode == ViewMode::Month || (mode == ViewMode::Week && place.Row == DayRow::Date)) {
-        opened = DayOfCell(mode, state.FirstShownDate, state.SelectedCell);
-        document.LoadDay(opened);
         state.DspType = static_cast<int>(ViewMode::Day);
         state.SelectedCell = -1;
         return false;
     }
-    opened = DayOfCell(mode, state.FirstShownDate, state.SelectedCell);
-    document.LoadDay(opened);
     return EditDayEntry(document, place.Row, dialog);
 }
 
@@ -47,18 +44,14 @@ bool OpenToDoRow(PlannerView& view, EntryDialog& dialog)
 bool OpenEntry(PlannerView& view, EntryDialog& dialog)
 {
     ViewState& state = view.State;
-    CPlanovaDoc& document = view.Document();
-    // Redraws while the dialog is open load other days into WorkDay, so the day is kept here.
-    DateTime opened = document.WorkDay.GetDate();
     bool changed = false;
-    if (state.SelectedCell >= 0)
-        changed = OpenCell(view, dialog, opened);
-    else if (state.SelectedToDoRow >= 1)
+    if (state.SelectedCell >= 0) {
+        changed = OpenCell(view, dialog);
+        state.CurrentDate = view.Document().WorkDay.GetDate();
+    } else if (state.SelectedToDoRow >= 1) {
         changed = OpenToDoRow(view, dialog);
-
-    document.LoadDay(opened);
-    state.CurrentDate = opened;
-    state.CalendarDate = opened;
+    }
+    state.CalendarDate = state.CurrentDate;
     return changed;
 }
 

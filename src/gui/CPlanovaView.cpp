@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <utility>
 
 // Resources of a static library must be registered by name from outside any namespace.
 static void InitialiseViewResources()
@@ -299,11 +300,24 @@ void CPlanovaView::RefreshFromDocument()
 {
     ++Refreshes;
     WriteFormData();
-    update();
+    Redraw();
+}
+
+ScreenGeometry CPlanovaView::Geometry() const
+{
+    ScreenGeometry geometry;
+    geometry.ClientWidth = width();
+    geometry.ClientHeight = height();
+    geometry.CalendarWidth = Pane->Calendar()->width();
+    geometry.ScrollBarWidth = ScrollBar->sizeHint().width();
+    return geometry;
 }
 
 void CPlanovaView::Redraw()
 {
+    // The working records are set here, when the view is told to redraw, and not by painting: a
+    // repaint while a modal dialog is open then leaves the day or item the dialog edits in place.
+    View->SetWorkingRecordsAfterRedraw(View->LayoutScreen(Geometry(), logicalDpiX()));
     update();
 }
 
@@ -397,12 +411,8 @@ void CPlanovaView::paintEvent(QPaintEvent*)
     ++Paints;
     QPainter painter(this);
     QtCanvas canvas(painter, ToRgb(palette().color(QPalette::Window)));
-    ScreenGeometry geometry;
-    geometry.ClientWidth = width();
-    geometry.ClientHeight = height();
-    geometry.CalendarWidth = Pane->Calendar()->width();
-    geometry.ScrollBarWidth = ScrollBar->sizeHint().width();
-    const ScreenDrawResult drawn = View->DrawScreen(canvas, geometry, Now());
+    const ScreenDrawResult drawn = View->LayoutScreen(Geometry(), canvas.DpiX());
+    PaintScreen(canvas, std::as_const(View->Document()), View->State, View->Print, drawn, Now());
     PlaceScrollBar(drawn);
     Pane->SetIcons({drawn.Icons.begin(), drawn.Icons.end()});
 }

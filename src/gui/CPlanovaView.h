@@ -20,6 +20,7 @@ class EntryDialog;
 class InfoPane;
 class PlannerView;
 struct ScreenDrawResult;
+struct ScreenGeometry;
 
 /**
  * The planner view of a document window: the information pane on the left and the day, week or
@@ -90,7 +91,10 @@ private:
     /// age.
     void WriteFormData();
     void PlaceScrollBar(const ScreenDrawResult& drawn);
-    /// Ends a command that changed what the planner shows.
+    /// The window's sizes the planner is laid out for.
+    ScreenGeometry Geometry() const;
+    /// Ends a command that changed what the planner shows: the layout step and the working records as a
+    /// redraw leaves them now, the paint when the widget is next painted.
     void Redraw();
     /// Ends input or a command: the form data are written and the view (every view of a changed document)
     /// redrawn.

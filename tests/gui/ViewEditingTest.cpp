@@ -248,6 +248,31 @@ private slots:
         QVERIFY(!View->IsCommandEnabled(57644)); // "やり直し"
     }
 
+    void ARepaintWhileTheDialogIsOpenLeavesTheOpenedDayInPlace()
+    {
+        Open(1); // the week from Sunday 9 June
+        Click(CellPoint(CellIndexOf(ViewMode::Week, 1, DayRow::FirstPeriod + 2)));
+        Key(Qt::Key_Right); // Tuesday is selected, Monday still shown
+        QVERIFY(Shows(D(2024, 6, 10)));
+        int paints = 0;
+        DateTime during;
+        Dialog = ScriptedEntryDialog([&](EntryDialogValues& values) {
+            const int before = View->PaintCount();
+            View->repaint();
+            paints = View->PaintCount() - before;
+            during = Document->WorkDay.GetDate();
+            values.Text1 = "inserted";
+            return true;
+        });
+        QVERIFY(View->ExecuteCommand(EditCommand::Insert));
+        QCOMPARE(paints, 1);
+        QVERIFY(during.IsIdenticalTo(D(2024, 6, 11)));
+        Document->LoadDay(D(2024, 6, 11));
+        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string("inserted"));
+        Document->LoadDay(D(2024, 6, 10));
+        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string());
+    }
+
     void ArrowKeysStopAtTheGridEdges()
     {
         Open(1);
