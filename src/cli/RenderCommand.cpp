@@ -2,6 +2,7 @@
 
 #include "cli/CliDates.h"
 
+#include "edit/CommandIds.h"
 #include "gui/CPlanovaView.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
@@ -53,11 +54,11 @@ struct UsageError
 int ViewCommandOf(const std::string& name)
 {
     if (name == "day")
-        return ViewCommand::DayView;
+        return CommandId::DayView;
     if (name == "week")
-        return ViewCommand::WeekView;
+        return CommandId::WeekView;
     if (name == "month")
-        return ViewCommand::MonthView;
+        return CommandId::MonthView;
     throw UsageError{"--view は day、week、month のいずれかです: " + name};
 }
 
@@ -136,7 +137,7 @@ QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
     view.SkyTimer()->stop(); // the read-outs are written once below, for the fixed moment
     view.ExecuteCommand(*options.ViewCommandId);
     if (options.ToDo && *options.ToDo != view.Planner().State.ToDoView)
-        view.ExecuteCommand(ViewCommand::ToDoView);
+        view.ExecuteCommand(CommandId::ToDoView);
     view.ShowDate(*options.Date);
     view.show();
     QApplication::processEvents();

@@ -1,5 +1,6 @@
 #include "dialogs/EntryDialog.h"
 
+#include "dialogs/ViewDialogs.h"
 #include "model/CPlanovaDoc.h"
 #include "model/FixedTexts.h"
 #include "model/TextFunctions.h"
@@ -120,7 +121,7 @@ void ApplyImportanceDeadline(CToDo& item, const DateTime& now)
     }
 }
 
-bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog)
+bool EditDayEntry(CPlanovaDoc& document, int cellRow, ViewDialogs& dialogs)
 {
     const int mode = DayEntryMode(cellRow);
     if (mode < 0)
@@ -134,7 +135,7 @@ bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog)
     values.EditMode = mode;
     values.TitlePrefix = DayTitlePrefix(date);
     FillFromDay(document.WorkDay, row, values);
-    if (!dialog.Run(values))
+    if (!dialogs.EditEntry(values))
         return false;
 
     document.LoadDay(date);
@@ -144,7 +145,7 @@ bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog)
     return true;
 }
 
-int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog)
+int EditToDoItem(CPlanovaDoc& document, int n, ViewDialogs& dialogs)
 {
     const bool existing = n >= 0 && n < document.ToDoCount;
     EntryDialogValues values;
@@ -159,7 +160,7 @@ int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog)
     } else {
         n = document.ToDoCount;
     }
-    if (!dialog.Run(values))
+    if (!dialogs.EditEntry(values))
         return -1;
 
     if (existing) {

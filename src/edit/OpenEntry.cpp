@@ -1,6 +1,7 @@
 #include "edit/OpenEntry.h"
 
 #include "dialogs/EntryDialog.h"
+#include "dialogs/ViewDialogs.h"
 #include "view/PlannerView.h"
 #include "edit/Selection.h"
 
@@ -9,7 +10,7 @@ namespace planova {
 namespace {
 
 /// Opens the selected cell, whose day is loaded into WorkDay; returns true when the document was changed.
-bool OpenCell(PlannerView& view, EntryDialog& dialog)
+bool OpenCell(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -22,17 +23,17 @@ bool OpenCell(PlannerView& view, EntryDialog& dialog)
         state.SelectedCell = -1;
         return false;
     }
-    return EditDayEntry(document, place.Row, dialog);
+    return EditDayEntry(document, place.Row, dialogs);
 }
 
 /// Opens the item of the selected ToDo row, or enters a new one on an empty row.
-bool OpenToDoRow(PlannerView& view, EntryDialog& dialog)
+bool OpenToDoRow(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     const int count = document.ToDoCount;
     int n = state.SelectedToDoRow - 1 + state.ToDoScrollTop;
-    const bool changed = EditToDoItem(document, n, dialog) >= 0;
+    const bool changed = EditToDoItem(document, n, dialogs) >= 0;
     if (n >= count)
         n = count; // the new item's place, also when it was not entered
     state.SelectedToDoRow = n + 1 - state.ToDoScrollTop;
@@ -41,15 +42,15 @@ bool OpenToDoRow(PlannerView& view, EntryDialog& dialog)
 
 } // namespace
 
-bool OpenEntry(PlannerView& view, EntryDialog& dialog)
+bool OpenEntry(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     bool changed = false;
     if (state.SelectedCell >= 0) {
-        changed = OpenCell(view, dialog);
+        changed = OpenCell(view, dialogs);
         state.CurrentDate = view.Document().WorkDay.GetDate();
     } else if (state.SelectedToDoRow >= 1) {
-        changed = OpenToDoRow(view, dialog);
+        changed = OpenToDoRow(view, dialogs);
     }
     state.CalendarDate = state.CurrentDate;
     return changed;

@@ -1,12 +1,11 @@
 #include "gui/CPlanovaView.h"
 
-#include "gui/CDayDataIns.h"
 #include "gui/InfoPane.h"
+#include "gui/QtViewDialogs.h"
 #include "canvas/QtCanvas.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
 #include "edit/CommandTable.h"
-#include "edit/EditCommands.h"
 #include "view/PlannerView.h"
 #include "edit/Selection.h"
 
@@ -70,11 +69,6 @@ std::optional<NavigationKey> NavigationKeyOf(const QKeyEvent& event)
     }
 }
 
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent)
@@ -109,80 +103,31 @@ CPlanovaView::~CPlanovaView() = default;
 
 bool CPlanovaView::IsCommandEnabled(int commandId) const
 {
-    switch (commandId) {
-    case ViewCommand::Forward:
-    case ViewCommand::Back:
-    case ViewCommand::DayView:
-    case ViewCommand::WeekView:
-    case ViewCommand::MonthView:
-    case ViewCommand::ToDoView:
-        return true;
-    default:
-        return IsEditCommandEnabled(*View, commandId);
-    }
+    return IsViewCommandEnabled(*View, commandId);
 }
 
 std::string CPlanovaView::CommandText(int commandId) const
 {
-    return EditCommandText(*View, commandId);
+    return ViewCommandText(*View, commandId);
 }
 
 bool CPlanovaView::IsCommandChecked(int commandId) const
 {
-    switch (commandId) {
-    case ViewCommand::DayView:
-        return View->Mode() == ViewMode::Day;
-    case ViewCommand::WeekView:
-        return View->Mode() == ViewMode::Week;
-    case ViewCommand::MonthView:
-        return View->Mode() == ViewMode::Month;
-    case ViewCommand::ToDoView:
-        return View->State.ToDoView;
-    default:
-        return false;
-    }
+    return IsViewCommandChecked(*View, commandId);
 }
 
 bool CPlanovaView::ExecuteCommand(int commandId)
 {
-    switch (commandId) {
-    case ViewCommand::Forward:
-        View->Step(+1);
-        WriteFormData();
-        break;
-    case ViewCommand::Back:
-        View->Step(-1);
-        WriteFormData();
-        break;
-    case ViewCommand::DayView:
-        View->ShowView(ViewMode::Day);
-        break;
-    case ViewCommand::WeekView:
-        View->ShowView(ViewMode::Week);
-        break;
-    case ViewCommand::MonthView:
-        View->ShowView(ViewMode::Month);
-        break;
-    case ViewCommand::ToDoView:
-        View->ToggleToDoView();
-        break;
-    default: {
-        if (!IsEditCommand(commandId))
-            return false;
-        const EditOutcome outcome = ExecuteEditCommand(*View, commandId, Dialog());
-        if (outcome == EditOutcome::NotRun)
-            return false;
-        Finish(outcome == EditOutcome::DocumentChanged);
-        return true;
-    }
-    }
-    Redraw();
+    const CommandOutcome outcome = RunViewCommand(*View, commandId, Dialogs());
+    if (outcome == CommandOutcome::NotRun)
+        return false;
+    Finish(outcome == CommandOutcome::DocumentChanged);
     return true;
 }
 
-void CPlanovaView::SetEntryDialog(EntryDialog* dialog)
+void CPlanovaView::SetDialogs(ViewDialogs* dialogs)
 {
-    ExternalDialog = dialog;
+    ExternalDialogs = dialogs;
 }
 
 void CPlanovaView::SetPopupRunner(PopupRunner runner)
@@ -190,13 +135,13 @@ void CPlanovaView::SetPopupRunner(PopupRunner runner)
     Popup = std::move(runner);
 }
 
-EntryDialog& CPlanovaView::Dialog()
+ViewDialogs& CPlanovaView::Dialogs()
 {
-    if (ExternalDialog)
-        return *ExternalDialog;
-    if (!OwnDialog)
-        OwnDialog = new CDayDataIns(this);
-    return *OwnDialog;
+    if (ExternalDialogs)
+        return *ExternalDialogs;
+    if (!OwnDialogs)
+        OwnDialogs = std::make_unique<QtViewDialogs>(*this);
+    return *OwnDialogs;
 }
 
 void CPlanovaView::Finish(bool documentChanged)
@@ -226,7 +171,7 @@ void CPlanovaView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    const KeyOutcome outcome = PressKey(*View, *key, Dialog());
+    const KeyOutcome outcome = PressKey(*View, *key, Dialogs());
     if (!outcome.Taken) {
         QWidget::keyPressEvent(event);
         return;
@@ -264,7 +209,7 @@ void CPlanovaView::mouseDoubleClickEvent(QMouseEvent* event)
     }
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     const bool changed = DoubleClickLeft(*View, PointOf(*event),
-                                         static_cast<std::int64_t>(event->timestamp()), interval, Dialog());
+                                         static_cast<std::int64_t>(event->timestamp()), interval, Dialogs());
     event->accept();
     Finish(changed);
 }
@@ -278,22 +223,21 @@ void CPlanovaView::ShowCellMenu(const QPoint& screenPosition)
 {
     QMenu menu(this);
     menu.setTitle(QStringLiteral("セルの操作"));
-    for (const PopupEntry& entry : CellContextMenu()) {
-        if (entry.Id == 0) {
+    for (const PopupItem& item : CellContextMenuItems(*View)) {
+        if (item.Id == CommandId::Separator) {
             menu.addSeparator();
             continue;
         }
-        QAction* item = menu.addAction(Utf8(entry.Text));
-        item->setData(entry.Id);
-        item->setEnabled(IsCommandEnabled(entry.Id));
+        QAction* action = menu.addAction(QString::fromStdString(item.Text));
+        action->setData(item.Id);
+        action->setEnabled(item.Enabled);
     }
     QAction* chosen = Popup ? Popup(menu, screenPosition) : menu.exec(screenPosition);
     if (!chosen)
         return;
-    const int id = chosen->data().toInt();
-    // The menu may have stayed open while something else changed the selection.
-    if (IsCommandEnabled(id))
-        ExecuteCommand(id);
+    // The menu may have stayed open while something else changed the selection: ExecuteCommand runs
+    // only what is enabled now.
+    ExecuteCommand(chosen->data().toInt());
 }
 
 void CPlanovaView::RefreshFromDocument()

@@ -7,16 +7,6 @@
 
 namespace planova {
 
-/// Identifiers of the view commands of the "表示" menu.
-namespace ViewCommand {
-constexpr int Forward = 32785;   ///< "進む（日・週・月）"
-constexpr int Back = 32786;      ///< "戻る（日・週・月）"
-constexpr int DayView = 32778;   ///< "日表示"
-constexpr int WeekView = 32780;  ///< "週表示"
-constexpr int MonthView = 32782; ///< "月表示"
-constexpr int ToDoView = 32788;  ///< "ToDo表示"
-} // namespace ViewCommand
-
 /// Requests of the ToDo scroll bar.
 enum class ScrollRequest
 {
