@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/Arguments.h"
 #include "cli/DocumentJson.h"
 #include "model/DataFile.h"
 #include "model/SafeSave.h"
@@ -10,26 +11,22 @@ namespace planova::cli {
 
 int RunDump(const CommandArgs& args)
 {
-    if (args.size() != 1) {
-        std::cerr << "usage: planova-cli dump FILE.dat\n";
-        return ExitUsage;
-    }
-    const std::string& path = args[0];
-    std::string bytes;
-    if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok) {
-        std::cerr << "planova-cli: " << path << ": " << OpenFailureMessage(read.Error) << "\n";
-        return ExitBadInput;
-    }
-    try {
-        std::cout << DocumentToJson(ReadDataFile(bytes)).dump(2) << "\n";
-    } catch (const DataFileError& error) {
-        std::cerr << "planova-cli: " << path << ": " << OpenFailureMessage(error.what()) << "\n";
-        return ExitBadInput;
-    } catch (const DocumentJsonError& error) {
-        std::cerr << "planova-cli: " << path << ": " << error.what() << "\n";
-        return ExitBadInput;
-    }
-    return ExitOk;
+    return RunCommand("usage: planova-cli dump FILE.dat\n", [&] {
+        if (args.size() != 1 || ArgumentReader::IsOption(args[0]))
+            throw CommandError::Usage("データファイルを1つ指定してください。");
+        const std::string& path = args[0];
+        std::string bytes;
+        if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok)
+            throw CommandError::BadInput(path + ": " + OpenFailureMessage(read.Error));
+        try {
+            std::cout << DocumentToJson(ReadDataFile(bytes)).dump(2) << "\n";
+        } catch (const DataFileError& error) {
+            throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
+        } catch (const DocumentJsonError& error) {
+            throw CommandError::BadInput(path + ": " + error.what());
+        }
+        return static_cast<int>(ExitOk);
+    });
 }
 
 } // namespace planova::cli

@@ -3,6 +3,7 @@
 #include "gui/InfoPane.h"
 #include "gui/QtViewDialogs.h"
 #include "canvas/QtCanvas.h"
+#include "canvas/QtText.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
 #include "edit/CommandTable.h"
@@ -228,7 +229,7 @@ void CPlanovaView::ShowCellMenu(const QPoint& screenPosition)
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromStdString(item.Text));
+        QAction* action = menu.addAction(Utf8Text(item.Text));
         action->setData(item.Id);
         action->setEnabled(item.Enabled);
     }
