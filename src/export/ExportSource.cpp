@@ -60,7 +60,7 @@ std::string ToDoFieldName(std::size_t index, const char* field)
 void ReportProgress(const ExportProgress& progress, std::size_t done, std::size_t total)
 {
     if (progress && !progress(done, total))
-        throw ExportError("書き出しを中止しました。");
+        throw ExportError(ExportStoppedReason);
 }
 
 } // namespace planova

@@ -22,9 +22,12 @@ struct ExportRange
     bool Contains(const DateTime& date) const;
 };
 
+/// The reason of an export stopped through its progress.
+inline constexpr const char* ExportStoppedReason = "書き出しを中止しました。";
+
 /**
  * Told how far an export has come: `done` of `total` steps. Returning false stops the export,
- * which then changes nothing and reports "書き出しを中止しました。".
+ * which then changes nothing and reports ExportStoppedReason.
  */
 using ExportProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
