@@ -2,6 +2,7 @@
 
 #include "export/ICalendarFields.h"
 #include "model/FixedTexts.h"
+#include "model/InvalidArgument.h"
 
 #include <libical/ical.h>
 
@@ -58,21 +59,21 @@ icaltimetype CalendarDate(const DateTime& date)
     return time;
 }
 
-icaltimetype CalendarDateTime(const DateTime& date, int hour)
+icaltimetype CalendarDateTime(const DateTime& date, int hour, int minute = 0, int second = 0)
 {
-    icaltimetype time = icaltime_null_time();
-    time.year = date.Year();
-    time.month = date.Month();
-    time.day = date.Day();
+    icaltimetype time = CalendarDate(date);
+    time.is_date = 0;
     time.hour = hour;
+    time.minute = minute;
+    time.second = second;
     return time;
 }
 
 icaltimetype UtcStamp(const DateTime& stampUtc)
 {
-    icaltimetype time = CalendarDateTime(stampUtc, stampUtc.Hour());
-    time.minute = stampUtc.Minute();
-    time.second = stampUtc.Second();
+    if (!stampUtc.IsValid())
+        throw InvalidArgument("the time stamp of an iCalendar export must be a valid date-time");
+    icaltimetype time = CalendarDateTime(stampUtc, stampUtc.Hour(), stampUtc.Minute(), stampUtc.Second());
     time.zone = icaltimezone_get_utc_timezone();
     return time;
 }
@@ -90,11 +91,8 @@ Component TokyoTimeZone()
     Component zone(icalcomponent_new_vtimezone());
     icalcomponent_add_property(zone.get(), icalproperty_new_tzid(ICalendarTimeZone));
     icalcomponent* standard = icalcomponent_new_xstandard();
-    icaltimetype start = icaltime_null_time();
-    start.year = 1970;
-    start.month = 1;
-    start.day = 1;
-    icalcomponent_add_property(standard, icalproperty_new_dtstart(start));
+    icalcomponent_add_property(standard,
+                               icalproperty_new_dtstart(CalendarDateTime(DateTime::FromDate(1970, 1, 1), 0)));
     icalcomponent_add_property(standard, icalproperty_new_tzoffsetfrom(TokyoOffsetSeconds));
     icalcomponent_add_property(standard, icalproperty_new_tzoffsetto(TokyoOffsetSeconds));
     icalcomponent_add_property(standard, icalproperty_new_tzname("JST"));
@@ -120,8 +118,10 @@ public:
         const DateTime& date = day.GetDate();
         if (const std::optional<std::string> title = AllDayTitle(day)) {
             Component event = Entry(icalcomponent_new_vevent(), date, "day", *title);
+            icaltimetype end = CalendarDate(date);
+            icaltime_adjust(&end, 1, 0, 0, 0);
             icalcomponent_add_property(event.get(), icalproperty_new_dtstart(CalendarDate(date)));
-            icalcomponent_add_property(event.get(), icalproperty_new_dtend(CalendarDate(date.AddDays(1))));
+            icalcomponent_add_property(event.get(), icalproperty_new_dtend(end));
             AddText(event.get(), icalproperty_new_categories, day.GetJitei(), DayFieldName(date, "時程"));
             AddText(event.get(), icalproperty_new_description, day.GetMemo(), DayFieldName(date, "メモ"));
             icalcomponent_add_component(Calendar.get(), event.release());

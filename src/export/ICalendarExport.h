@@ -16,8 +16,8 @@ inline constexpr const char* ICalendarTimeZone = "Asia/Tokyo";
  * "振替休業日"), and a timed one-hour VEVENT for each row with a plan whose label is a clock hour
  * ("08" … "17"); a VTODO for every ToDo item, whatever its deadline. Timed entries are local times
  * of Asia/Tokyo, whose VTIMEZONE the text carries. `stampUtc` is the moment of the export in UTC
- * (every entry's DTSTAMP). Throws ExportError for a text that cannot be written (bytes that are
- * not code page 932, control characters) or when the progress asks to stop.
+ * (every entry's DTSTAMP; InvalidArgument when it is invalid). Throws ExportError for a text that cannot be
+ * written (bytes that are not code page 932, control characters) or when the progress asks to stop.
  */
 std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
                           const ExportProgress& progress = {});
