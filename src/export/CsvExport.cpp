@@ -11,12 +11,12 @@ namespace {
 
 std::string DayText(const CDayData& day, const std::string& text, const char* field)
 {
-    return ExportUtf8(text, DayFieldName(day.GetDate(), field));
+    return ExportUtf8(text, FieldName::OfDay(day.GetDate(), field));
 }
 
 std::string RowText(const CDayData& day, int row, const std::string& text, const char* field)
 {
-    return ExportUtf8(text, RowFieldName(day.GetDate(), row, field));
+    return ExportUtf8(text, FieldName::OfRow(day.GetDate(), row, field));
 }
 
 std::string DateText(const DateTime& date)
@@ -52,15 +52,17 @@ struct ToDoColumn
 };
 
 constexpr std::array<ToDoColumn, 4> ToDoColumns{{
-    {"件名", [](const CToDo& item,
-                std::size_t index) { return ExportUtf8(item.GetKennmei(), ToDoFieldName(index, "件名")); }},
+    {"件名",
+     [](const CToDo& item, std::size_t index) {
+         return ExportUtf8(item.GetKennmei(), FieldName::OfToDo(index, "件名"));
+     }},
     {"期限", [](const CToDo& item, std::size_t) { return DateText(item.GetKigenn()); }},
     {"重要度",
      [](const CToDo& item, std::size_t index) {
-         return ExportUtf8(item.GetJyuuyoudo(), ToDoFieldName(index, "重要度"));
+         return ExportUtf8(item.GetJyuuyoudo(), FieldName::OfToDo(index, "重要度"));
      }},
     {"メモ", [](const CToDo& item,
-                std::size_t index) { return ExportUtf8(item.GetMemo(), ToDoFieldName(index, "メモ")); }},
+                std::size_t index) { return ExportUtf8(item.GetMemo(), FieldName::OfToDo(index, "メモ")); }},
 }};
 
 template <typename Columns> std::vector<std::string> Headers(const Columns& columns)

@@ -33,28 +33,21 @@ std::vector<const CDayData*> StoredDaysInRange(const CPlanovaDoc& document, cons
     return days;
 }
 
-std::string ExportUtf8(std::string_view cp932, const std::string& where)
+std::string FieldName::Text() const
+{
+    if (ToDoItem > 0)
+        return "ToDo " + std::to_string(ToDoItem) + "件目の" + Field;
+    const std::string day = JapaneseDate(Date) + "の";
+    return Row < 0 ? day + Field : day + std::to_string(Row + 1) + "行目の" + Field;
+}
+
+std::string ExportUtf8(std::string_view cp932, const FieldName& where)
 {
     try {
         return Cp932ToUtf8(cp932);
     } catch (const EncodingError& error) {
-        throw ExportError(where + "を書き出せません: " + error.what());
+        throw ExportError(where.Text() + "を書き出せません: " + error.what());
     }
-}
-
-std::string DayFieldName(const DateTime& date, const char* field)
-{
-    return JapaneseDate(date) + "の" + field;
-}
-
-std::string RowFieldName(const DateTime& date, int row, const char* field)
-{
-    return JapaneseDate(date) + "の" + std::to_string(row + 1) + "行目の" + field;
-}
-
-std::string ToDoFieldName(std::size_t index, const char* field)
-{
-    return "ToDo " + std::to_string(index + 1) + "件目の" + field;
 }
 
 void ReportProgress(const ExportProgress& progress, std::size_t done, std::size_t total)

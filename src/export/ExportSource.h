@@ -46,16 +46,28 @@ public:
 std::vector<const CDayData*> StoredDaysInRange(const CPlanovaDoc& document, const ExportRange& range);
 
 /**
- * A model text (code page 932) as UTF-8; ExportError naming the field (`where`, e.g.
- * "2024年6月12日の行事") when its bytes are not code page 932.
+ * A field of a stored day or a ToDo item, as messages name it: "2024年6月12日の行事", "2024年6月12日の
+ * 3行目の予定" (rows 0–9 are counted from 1), "ToDo 2件目の件名". The text is made only when needed.
  */
-std::string ExportUtf8(std::string_view cp932, const std::string& where);
+struct FieldName
+{
+    static FieldName OfDay(const DateTime& date, const char* field) { return {date, -1, 0, field}; }
+    static FieldName OfRow(const DateTime& date, int row, const char* field) { return {date, row, 0, field}; }
+    static FieldName OfToDo(std::size_t index, const char* field)
+    {
+        return {DateTime(), -1, index + 1, field};
+    }
 
-/// Names of fields in messages: "2024年6月12日の行事", "2024年6月12日の3行目の予定" (row 0–9), "ToDo
-/// 2件目の件名".
-std::string DayFieldName(const DateTime& date, const char* field);
-std::string RowFieldName(const DateTime& date, int row, const char* field);
-std::string ToDoFieldName(std::size_t index, const char* field);
+    std::string Text() const;
+
+    DateTime Date;
+    int Row = -1;             ///< −1: a field of the day itself
+    std::size_t ToDoItem = 0; ///< 1 for the first item; 0: a field of a day
+    const char* Field = "";
+};
+
+/// A model text (code page 932) as UTF-8; ExportError naming the field when its bytes are not code page 932.
+std::string ExportUtf8(std::string_view cp932, const FieldName& where);
 
 /// Calls the progress, if any, and throws ExportError when it asks to stop.
 void ReportProgress(const ExportProgress& progress, std::size_t done, std::size_t total);

@@ -27,7 +27,7 @@ constexpr int TokyoOffsetSeconds = 9 * 3600;
  * A model text as the UTF-8 of an iCalendar TEXT value. CR LF and a lone CR become LF, the line
  * break iCalendar writes as "\n"; other control characters (but the tab) have no place in it.
  */
-std::string CalendarText(std::string_view cp932, const std::string& where)
+std::string CalendarText(std::string_view cp932, const FieldName& where)
 {
     const std::string utf8 = ExportUtf8(cp932, where);
     std::string text;
@@ -41,7 +41,7 @@ std::string CalendarText(std::string_view cp932, const std::string& where)
         } else if ((c < 0x20 && c != '\t' && c != '\n') || c == 0x7f) {
             char code[8];
             std::snprintf(code, sizeof code, "U+%04X", c);
-            throw ExportError(where + "に、iCalendar に書き出せない制御文字 (" + std::string(code) +
+            throw ExportError(where.Text() + "に、iCalendar に書き出せない制御文字 (" + std::string(code) +
                               ") があります。");
         } else {
             text += static_cast<char>(c);
@@ -122,15 +122,15 @@ public:
             icaltime_adjust(&end, 1, 0, 0, 0);
             icalcomponent_add_property(event.get(), icalproperty_new_dtstart(CalendarDate(date)));
             icalcomponent_add_property(event.get(), icalproperty_new_dtend(end));
-            AddText(event.get(), icalproperty_new_categories, day.GetJitei(), DayFieldName(date, "時程"));
-            AddText(event.get(), icalproperty_new_description, day.GetMemo(), DayFieldName(date, "メモ"));
+            AddText(event.get(), icalproperty_new_categories, day.GetJitei(), FieldName::OfDay(date, "時程"));
+            AddText(event.get(), icalproperty_new_description, day.GetMemo(), FieldName::OfDay(date, "メモ"));
             icalcomponent_add_component(Calendar.get(), event.release());
         }
         for (int row = 0; row < CDayData::RowCount; ++row) {
             const std::optional<int> hour = ClockHourOfLabel(day.GetJigenn(row));
             if (!hour || day.GetYotei(row).empty())
                 continue;
-            const std::string plan = CalendarText(day.GetYotei(row), RowFieldName(date, row, "予定"));
+            const std::string plan = CalendarText(day.GetYotei(row), FieldName::OfRow(date, row, "予定"));
             Component event = Entry(icalcomponent_new_vevent(), date, "row" + std::to_string(row), plan);
             icaltimetype start = CalendarDateTime(date, *hour);
             icaltimetype end = start;
@@ -138,7 +138,7 @@ public:
             icalcomponent_add_property(event.get(), WithTimeZone(icalproperty_new_dtstart(start)));
             icalcomponent_add_property(event.get(), WithTimeZone(icalproperty_new_dtend(end)));
             AddText(event.get(), icalproperty_new_description, day.GetNaiyou(row),
-                    RowFieldName(date, row, "内容"));
+                    FieldName::OfRow(date, row, "内容"));
             icalcomponent_add_component(Calendar.get(), event.release());
         }
     }
@@ -146,14 +146,15 @@ public:
     void AddToDo(const CToDo& item, std::size_t index)
     {
         const DateTime& deadline = item.GetKigenn();
-        const std::string subject = CalendarText(item.GetKennmei(), ToDoFieldName(index, "件名"));
+        const std::string subject = CalendarText(item.GetKennmei(), FieldName::OfToDo(index, "件名"));
         Component todo = Entry(icalcomponent_new_vtodo(), deadline, "todo", subject);
         if (deadline.IsValid())
             icalcomponent_add_property(todo.get(), icalproperty_new_due(CalendarDate(deadline)));
         if (const int priority = ICalendarPriority(item.GetJyuuyoudo()); priority != 0)
             icalcomponent_add_property(todo.get(), icalproperty_new_priority(priority));
-        AddText(todo.get(), icalproperty_new_categories, item.GetJyuuyoudo(), ToDoFieldName(index, "重要度"));
-        AddText(todo.get(), icalproperty_new_description, item.GetMemo(), ToDoFieldName(index, "メモ"));
+        AddText(todo.get(), icalproperty_new_categories, item.GetJyuuyoudo(),
+                FieldName::OfToDo(index, "重要度"));
+        AddText(todo.get(), icalproperty_new_description, item.GetMemo(), FieldName::OfToDo(index, "メモ"));
         icalcomponent_add_component(Calendar.get(), todo.release());
     }
 
@@ -171,11 +172,11 @@ private:
     {
         const DateTime& date = day.GetDate();
         if (!day.GetGyouji().empty())
-            return CalendarText(day.GetGyouji(), DayFieldName(date, "行事"));
+            return CalendarText(day.GetGyouji(), FieldName::OfDay(date, "行事"));
         const std::string& kind = day.GetJitei();
         if (kind == planova::Text(FixedText::Holiday) ||
             kind == planova::Text(FixedText::SubstituteSchoolDay))
-            return CalendarText(kind, DayFieldName(date, "時程"));
+            return CalendarText(kind, FieldName::OfDay(date, "時程"));
         return std::nullopt;
     }
 
@@ -195,7 +196,7 @@ private:
 
     /// A text property, left out when the model text is empty.
     static void AddText(icalcomponent* component, icalproperty* (*make)(const char*),
-                        const std::string& cp932, const std::string& where)
+                        const std::string& cp932, const FieldName& where)
     {
         if (!cp932.empty())
             icalcomponent_add_property(component, make(CalendarText(cp932, where).c_str()));

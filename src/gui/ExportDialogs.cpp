@@ -54,8 +54,6 @@ QString CommandTitle(ExportFormat format)
     return text;
 }
 
-constexpr int ProgressDelayMs = 500;
-
 } // namespace
 
 std::optional<ExportTarget> AskExportTarget(QWidget* parent, ExportFormat format, const QString& documentPath)
@@ -86,12 +84,13 @@ std::optional<ExportTarget> AskExportTarget(QWidget* parent, ExportFormat format
     return ExportTarget{path, offered[index].Format};
 }
 
-Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const ExportTarget& target)
+Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const ExportTarget& target,
+                           std::chrono::milliseconds showAfter)
 {
     QProgressDialog progress(Utf8Text("書き出しています..."), Utf8Text("中止"), 0, 1, parent);
     progress.setWindowTitle(CommandTitle(target.Format));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(ProgressDelayMs);
+    progress.setMinimumDuration(static_cast<int>(showAfter.count()));
     progress.setAutoReset(false);
     progress.setValue(0); // the half second counts from here
 
@@ -105,12 +104,12 @@ Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const E
 }
 
 bool ExportDocument(QWidget* parent, const CPlanovaDoc& document, ExportFormat format,
-                    const QString& documentPath)
+                    const QString& documentPath, std::chrono::milliseconds showProgressAfter)
 {
     const std::optional<ExportTarget> target = AskExportTarget(parent, format, documentPath);
     if (!target)
         return false;
-    const Outcome written = ExportWithProgress(parent, document, *target);
+    const Outcome written = ExportWithProgress(parent, document, *target, showProgressAfter);
     if (!written.Ok && written.Error != ExportStoppedReason)
         ShowError(parent, Utf8Text("書き出せませんでした: ") + target->Path + "\n" + Utf8Text(written.Error));
     return written.Ok;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <optional>
 
 class QWidget;
@@ -32,12 +33,16 @@ struct ExportTarget
 std::optional<ExportTarget> AskExportTarget(QWidget* parent, ExportFormat format,
                                             const QString& documentPath);
 
+/// How long an export runs, or is estimated to run, before its progress dialog appears.
+inline constexpr std::chrono::milliseconds ExportProgressDelay{500};
+
 /**
  * Writes the whole document (every stored day, the ToDo list) to the target with the safe save.
- * A window-modal progress dialog appears when the export takes longer than half a second; its
+ * A window-modal progress dialog appears when the export takes longer than `showAfter`; its
  * "中止" button stops the export, which then writes nothing.
  */
-Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const ExportTarget& target);
+Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const ExportTarget& target,
+                           std::chrono::milliseconds showAfter = ExportProgressDelay);
 
 /**
  * The menu commands "iCalendar形式で書き出し..." (`ICalendar`) and "CSV形式で書き出し..." (`DayCsv`):
@@ -45,6 +50,7 @@ Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const E
  * asked for is not an error). True when a file was written.
  */
 bool ExportDocument(QWidget* parent, const CPlanovaDoc& document, ExportFormat format,
-                    const QString& documentPath);
+                    const QString& documentPath,
+                    std::chrono::milliseconds showProgressAfter = ExportProgressDelay);
 
 } // namespace planova
