@@ -2,6 +2,7 @@
 
 #include "model/CPlanovaDoc.h"
 #include "model/Clock.h"
+#include "support/Numbered.h"
 #include "support/Cp932Literals.h"
 #include "support/EntryDialogScript.h"
 #include "edit/UndoCommand.h"
@@ -27,9 +28,9 @@ CDayData FilledDay(const DateTime& date)
     day.SetJitei(Sj("45分時程"));
     day.SetGyouji(Sj("遠足"));
     for (int row = 0; row < CDayData::RowCount; ++row) {
-        day.SetJigenn(row, "L" + std::to_string(row));
-        day.SetYotei(row, "P" + std::to_string(row));
-        day.SetNaiyou(row, "C" + std::to_string(row));
+        day.SetJigenn(row, test::Numbered("L", row));
+        day.SetYotei(row, test::Numbered("P", row));
+        day.SetNaiyou(row, test::Numbered("C", row));
         day.SetIro(row, row % 8);
     }
     day.SetMemo("memo\r\nline 2");

@@ -1,6 +1,7 @@
 #include "edit/UndoCommand.h"
 
 #include "model/CPlanovaDoc.h"
+#include "support/Numbered.h"
 #include "support/EntryDialogScript.h"
 
 #include <gtest/gtest.h>
@@ -67,11 +68,11 @@ TEST_F(UndoCommandTest, AnEmptyHistoryUndoesNothing)
 TEST_F(UndoCommandTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
 {
     for (int edit = 1; edit <= 11; ++edit)
-        EditMemo(April1, "v" + std::to_string(edit));
+        EditMemo(April1, test::Numbered("v", edit));
     for (int undo = 10; undo >= 1; --undo) {
         ASSERT_TRUE(CanUndo(Document));
         ASSERT_TRUE(UndoLast(Document));
-        EXPECT_EQ(StoredMemo(April1), "v" + std::to_string(undo));
+        EXPECT_EQ(StoredMemo(April1), test::Numbered("v", undo));
     }
     EXPECT_FALSE(CanUndo(Document));
     EXPECT_FALSE(UndoLast(Document));

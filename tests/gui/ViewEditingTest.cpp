@@ -5,6 +5,7 @@
 #include "gui/CPlanovaView.h"
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
+#include "support/Numbered.h"
 #include "support/EntryDialogScript.h"
 #include "edit/EditCommands.h"
 #include "view/PlannerView.h"
@@ -353,7 +354,7 @@ private slots:
         Open(1);
         Document->LoadDay(D(2024, 6, 12));
         for (int r = 0; r < CDayData::RowCount; ++r)
-            Document->WorkDay.SetJigenn(r, "L" + std::to_string(r));
+            Document->WorkDay.SetJigenn(r, test::Numbered("L", r));
         Document->StoreDay();
         MenuChoice = QStringLiteral("削除");
         const QPoint at = CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod + 1));
