@@ -4,8 +4,6 @@
 
 #include "calendar/ToolDates.h"
 #include "export/ExportFile.h"
-#include "model/DataFile.h"
-#include "model/SafeSave.h"
 
 #include <chrono>
 #include <optional>
@@ -75,25 +73,13 @@ Request ParseArguments(const CommandArgs& args)
     return request;
 }
 
-CPlanovaDoc ReadInput(const std::string& input)
-{
-    std::string bytes;
-    if (const Outcome read = ReadWholeFile(input, bytes); !read.Ok)
-        throw CommandError::BadInput(input + ": " + OpenFailureMessage(read.Error));
-    try {
-        return ReadDataFile(bytes);
-    } catch (const DataFileError& error) {
-        throw CommandError::BadInput(input + ": " + OpenFailureMessage(error.what()));
-    }
-}
-
 } // namespace
 
 int RunExport(const CommandArgs& args)
 {
     return RunCommand(UsageText, [&] {
         const Request request = ParseArguments(args);
-        const CPlanovaDoc document = ReadInput(request.Input);
+        const CPlanovaDoc document = DataFileArgument(request.Input);
         const ExportRequest what{*request.Format, request.Range,
                                  UtcDateTime(std::chrono::system_clock::now())};
         if (const Outcome written = ExportToFile(document, what, request.Output); !written.Ok)
