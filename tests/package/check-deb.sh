@@ -32,7 +32,7 @@ $expected"
 [[ $(dpkg-deb -f "$deb" Package) == planova ]] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for library in libqt6widgets6 libqt6printsupport6 libical3 libc6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libical3 libc6 qt6-qpa-plugins; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library"
 done
 
