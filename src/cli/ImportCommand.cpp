@@ -42,11 +42,7 @@ int RunImport(const CommandArgs& args)
     }
     std::string bytes;
     try {
-        bytes = WriteDataFile(DocumentFromJson(nlohmann::json::parse(text)));
-    } catch (const nlohmann::json::parse_error& error) {
-        std::cerr << "planova-cli: " << input << ": JSON の形式が正しくありません (" << error.byte
-                  << " バイト目): " << error.what() << "\n";
-        return ExitBadInput;
+        bytes = WriteDataFile(DocumentFromJson(ParseDocumentJson(text)));
     } catch (const DocumentJsonError& error) {
         std::cerr << "planova-cli: " << input << ": " << error.what() << "\n";
         return ExitBadInput;
