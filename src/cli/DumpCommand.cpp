@@ -2,7 +2,7 @@
 
 #include "cli/DocumentJson.h"
 #include "model/DataFile.h"
-#include "model/SafeSave.h"
+#include "model/DataFileLoad.h"
 
 #include <iostream>
 
@@ -15,16 +15,15 @@ int RunDump(const CommandArgs& args)
         return ExitUsage;
     }
     const std::string& path = args[0];
-    std::string bytes;
-    if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok) {
-        std::cerr << "planova-cli: " << path << ": " << OpenFailureMessage(read.Error) << "\n";
+    const LoadedDataFile loaded = LoadDataFile(path);
+    if (!loaded.Result.Ok) {
+        std::cerr << "planova-cli: " << path << ": " << OpenFailureMessage(loaded.Result.Error) << "\n";
         return ExitBadInput;
     }
+    if (!loaded.Warning.empty())
+        std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
     try {
-        std::cout << DocumentToJson(ReadDataFile(bytes)).dump(2) << "\n";
-    } catch (const DataFileError& error) {
-        std::cerr << "planova-cli: " << path << ": " << OpenFailureMessage(error.what()) << "\n";
-        return ExitBadInput;
+        std::cout << DocumentToJson(*loaded.Document).dump(2) << "\n";
     } catch (const DocumentJsonError& error) {
         std::cerr << "planova-cli: " << path << ": " << error.what() << "\n";
         return ExitBadInput;

@@ -5,6 +5,7 @@
 #include "calendar/SchoolYear.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
+#include "model/DataFileLoad.h"
 #include "model/SafeSave.h"
 
 #include <iostream>
@@ -223,14 +224,12 @@ CPlanovaDoc ReadInput(const std::string& input)
 {
     if (input == "-")
         return CPlanovaDoc();
-    std::string bytes;
-    if (const Outcome read = ReadWholeFile(input, bytes); !read.Ok)
-        throw CommandError(ExitBadInput, input + ": " + OpenFailureMessage(read.Error));
-    try {
-        return ReadDataFile(bytes);
-    } catch (const DataFileError& error) {
-        throw CommandError(ExitBadInput, input + ": " + OpenFailureMessage(error.what()));
-    }
+    LoadedDataFile loaded = LoadDataFile(input);
+    if (!loaded.Result.Ok)
+        throw CommandError(ExitBadInput, input + ": " + OpenFailureMessage(loaded.Result.Error));
+    if (!loaded.Warning.empty())
+        std::cerr << "planova-cli: " << input << ": " << loaded.Warning << "\n";
+    return std::move(*loaded.Document);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "gui/CPlanovaView.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
+#include "model/DataFileLoad.h"
 #include "model/DateTime.h"
 #include "model/SafeSave.h"
 #include "view/PlannerView.h"
@@ -160,18 +161,15 @@ int RunRender(const CommandArgs& args)
 
     CPlanovaDoc document;
     if (options.File) {
-        std::string bytes;
-        const Outcome read = ReadWholeFile(*options.File, bytes);
-        if (!read.Ok) {
-            std::cerr << "planova-cli: " << *options.File << ": " << read.Error << "\n";
+        LoadedDataFile loaded = LoadDataFile(*options.File);
+        if (!loaded.Result.Ok) {
+            std::cerr << "planova-cli: " << *options.File << ": " << OpenFailureMessage(loaded.Result.Error)
+                      << "\n";
             return ExitBadInput;
         }
-        try {
-            document = ReadDataFile(bytes);
-        } catch (const DataFileError& error) {
-            std::cerr << "planova-cli: " << *options.File << ": " << OpenFailureMessage(error.what()) << "\n";
-            return ExitBadInput;
-        }
+        if (!loaded.Warning.empty())
+            std::cerr << "planova-cli: " << *options.File << ": " << loaded.Warning << "\n";
+        document = std::move(*loaded.Document);
     }
     if (options.StartWeekday)
         document.StartWeekday = *options.StartWeekday;

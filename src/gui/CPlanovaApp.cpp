@@ -6,6 +6,7 @@
 #include "gui/RecoveryStore.h"
 #include "gui/SingleInstance.h"
 #include "gui/UserDialogs.h"
+#include "model/DataFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -111,15 +112,18 @@ void CPlanovaApp::OfferRecovery()
         }
         if (answer != QMessageBox::Yes)
             continue; // closed without an answer: ask again at the next start
-        CPlanovaDoc document;
-        QString error;
-        if (!Store->Read(file, document, error)) {
-            ShowError(
-                Frame.get(),
-                QStringLiteral("自動保存データを読み込めませんでした。\n%1\n\n%2").arg(file.Name, error));
+        LoadedDataFile loaded = Store->Read(file);
+        if (!loaded.Result.Ok) {
+            // The autosave stays where it is: it is offered again at the next start.
+            ShowError(Frame.get(),
+                      QString::fromStdString(OpenFailureMessage(
+                          loaded.Result.Error, QDir::toNativeSeparators(file.DataFile).toStdString())));
             continue;
         }
-        auto& recovered = Manager->Adopt(std::move(document), file.OriginalPath, file.DiskStamp);
+        if (!loaded.Warning.empty())
+            ShowError(Frame.get(), QString::fromStdString(loaded.Warning));
+        QString error;
+        auto& recovered = Manager->Adopt(std::move(*loaded.Document), file.OriginalPath, file.DiskStamp);
         // The recovered state is safe in this instance's folder before the old copy goes.
         if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name, recovered.DiskStamp,
                         error))

@@ -12,7 +12,6 @@
 #include <QUuid>
 
 #include <algorithm>
-#include <exception>
 
 namespace planova {
 namespace {
@@ -133,21 +132,9 @@ std::vector<RecoverableFile> RecoveryStore::Orphans() const
     return found;
 }
 
-bool RecoveryStore::Read(const RecoverableFile& file, CPlanovaDoc& document, QString& error) const
+LoadedDataFile RecoveryStore::Read(const RecoverableFile& file) const
 {
-    std::string bytes;
-    const auto read = ReadWholeFile(LocalPath(file.DataFile), bytes);
-    if (!read.Ok) {
-        error = QString::fromStdString(read.Error);
-        return false;
-    }
-    try {
-        document = ReadDataFile(bytes);
-        return true;
-    } catch (const std::exception& failure) {
-        error = QString::fromStdString(failure.what());
-        return false;
-    }
+    return LoadDataFile(LocalPath(file.DataFile));
 }
 
 void RecoveryStore::Discard(const RecoverableFile& file) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CPlanovaDoc.h"
+#include "model/DataFileLoad.h"
 #include "model/SafeSave.h"
 
 #include <QDateTime>
@@ -48,8 +49,8 @@ public:
 
     /// Autosaved documents of instances that are gone, oldest first.
     std::vector<RecoverableFile> Orphans() const;
-    /// Reads an orphan's document; throws DataFileError or returns the reason in `error`.
-    bool Read(const RecoverableFile& file, CPlanovaDoc& document, QString& error) const;
+    /// Reads an orphan's document, or the reason it cannot be read (the files are kept then).
+    LoadedDataFile Read(const RecoverableFile& file) const;
     /// Removes an orphan's files, and its instance folder when nothing else is left in it.
     void Discard(const RecoverableFile& file) const;
 

@@ -184,6 +184,25 @@ TEST(DumpImportTest, AFileSizeLimitIsAnErrorWithAMessage)
     EXPECT_EQ(names, (std::vector<std::string>{"in.json", "out.dat"}));
 }
 
+TEST(DumpImportTest, DumpWarnsAboutCharactersReplacedInAUtf16File)
+{
+    TempDir dir;
+    const std::u16string text =
+        u"<Planova><Setting><Property><Shiyousya>山田\U0001F600</Shiyousya></Property></Setting></Planova>";
+    std::string bytes = "\xFF\xFE\xFF";
+    bytes += static_cast<char>(text.size());
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    WriteBytes(dir.File("utf16.dat"), bytes);
+    const RunResult dump = Cli(dir, {"dump", dir.File("utf16.dat")});
+    EXPECT_EQ(dump.Status, 0) << dump.Err;
+    EXPECT_NE(dump.Err.find("「〓」に置き換えました"), std::string::npos) << dump.Err;
+    EXPECT_NE(dump.Err.find("U+1F600"), std::string::npos) << dump.Err;
+    EXPECT_EQ(nlohmann::json::parse(dump.Out)["settings"]["Shiyousya"], "山田〓");
+}
+
 TEST(DumpImportTest, FileErrorsAndUsage)
 {
     TempDir dir;
