@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace planova {
@@ -133,15 +134,22 @@ void CPlanovaApp::OfferRecovery()
 
 void CPlanovaApp::Autosave()
 {
+    QString failure;
     for (const auto& document : Manager->Documents()) {
         if (!document->Doc->IsModified()) {
             Store->Remove(document->Serial);
             continue;
         }
         QString error;
-        Store->Save(document->Serial, *document->Doc, document->Path, document->Name, document->DiskStamp,
-                    error);
+        if (!Store->Save(document->Serial, *document->Doc, document->Path, document->Name,
+                         document->DiskStamp, error) &&
+            failure.isEmpty())
+            failure = error;
     }
+    // Told once, not every few minutes; a later success makes a new failure worth telling again.
+    if (!failure.isEmpty() && !AutosaveFailureShown)
+        Frame->statusBar()->showMessage(QStringLiteral("自動保存できませんでした。%1").arg(failure));
+    AutosaveFailureShown = !failure.isEmpty();
 }
 
 void CPlanovaApp::OpenFiles(const QStringList& files)

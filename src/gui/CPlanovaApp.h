@@ -53,7 +53,8 @@ public:
     AppSettings& Settings() const { return *UserSettings; }
     RecoveryStore& Recovery() const { return *Store; }
 
-    /// Autosaves every modified document now (the timer's work).
+    /// Autosaves every modified document now (the timer's work). A failure is shown once in the
+    /// status bar.
     void Autosave();
     /// Opens files handed over by a later start, or dropped on the window.
     void OpenFiles(const QStringList& files);
@@ -68,6 +69,8 @@ private:
     std::unique_ptr<RecoveryStore> Store;
     SingleInstance* Instance = nullptr;
     QTimer* AutosaveTimer;
+    /// The last autosave failed and the status bar said so.
+    bool AutosaveFailureShown = false;
 };
 
 } // namespace planova
