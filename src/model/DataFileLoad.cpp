@@ -21,7 +21,8 @@ LoadedDataFile LoadDataFile(const std::string& path)
     } catch (const std::bad_alloc&) {
         loaded.Result = Outcome::Refused("メモリが足りないため、ファイルを読み込めませんでした。");
     } catch (const std::exception& error) {
-        loaded.Result = Outcome::Refused(std::string("ファイルを読み込めませんでした (") + error.what() + ")。");
+        loaded.Result =
+            Outcome::Refused(std::string("ファイルを読み込めませんでした (") + error.what() + ")。");
     }
     if (!loaded.Result.Ok) {
         loaded.Document.reset();

@@ -62,7 +62,8 @@ std::string MillionTasksFile()
     for (int i = 0; i < Tasks; ++i)
         tasks += task;
     const std::string count = "<ToDo><datasuu></datasuu>\r\n";
-    text.replace(text.find(count), count.size(), "<ToDo><datasuu>" + std::to_string(Tasks) + "</datasuu>\r\n" + tasks);
+    text.replace(text.find(count), count.size(),
+                 "<ToDo><datasuu>" + std::to_string(Tasks) + "</datasuu>\r\n" + tasks);
     return LengthPrefix(text.size()) + text;
 }
 
