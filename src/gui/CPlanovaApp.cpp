@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <utility>
+
 namespace planova {
 namespace {
 
@@ -36,7 +38,6 @@ StartOptions StartOptions::FromEnvironment()
     const int interval = qEnvironmentVariableIntValue("PLANOVA_AUTOSAVE_MS", &ok);
     if (ok && interval > 0)
         options.AutosaveIntervalMs = interval;
-    options.InstanceName = SingleInstance::ServerName();
     return options;
 }
 
@@ -57,6 +58,7 @@ CPlanovaApp::~CPlanovaApp()
 
 bool CPlanovaApp::Start(const QStringList& files)
 {
+    Starting = true;
     const QString lastDataFile = UserSettings->LastDataFile();
 
     Frame = std::make_unique<CMainFrame>(*UserSettings);
@@ -89,12 +91,9 @@ bool CPlanovaApp::Start(const QStringList& files)
     connect(AutosaveTimer, &QTimer::timeout, this, &CPlanovaApp::Autosave);
     AutosaveTimer->start();
 
-    if (!Options.InstanceName.isEmpty()) {
-        Instance = new SingleInstance(this);
-        connect(Instance, &SingleInstance::FilesReceived, this, &CPlanovaApp::OpenFiles);
-        Instance->Listen(Options.InstanceName);
-    }
-
+    Starting = false;
+    if (!PendingFiles.isEmpty())
+        OpenFiles(std::exchange(PendingFiles, {}));
     return true;
 }
 
@@ -152,8 +151,18 @@ void CPlanovaApp::Autosave()
     AutosaveFailureShown = !failure.isEmpty();
 }
 
+void CPlanovaApp::ReceiveFilesFrom(SingleInstance& instance)
+{
+    connect(&instance, &SingleInstance::FilesReceived, this, &CPlanovaApp::OpenFiles);
+}
+
 void CPlanovaApp::OpenFiles(const QStringList& files)
 {
+    // A question of the start (recovery, a file that cannot be read) runs events meanwhile.
+    if (Starting) {
+        PendingFiles += files;
+        return;
+    }
     for (const auto& file : files)
         Manager->Open(file);
     Frame->raise();
