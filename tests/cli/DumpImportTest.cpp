@@ -80,7 +80,7 @@ TEST(DumpImportTest, InvalidDatesAreNull)
     EXPECT_EQ(back["settings"]["PFontSize"], 9);
 }
 
-TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamed)
+TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamedAndNothingWritten)
 {
     TempDir dir;
     struct Case
@@ -103,29 +103,8 @@ TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamed)
         {"short array", R"({"settings": {"FontPoint": [9]}})", "settings.FontPoint"},
         {"birthday part", R"({"settings": {"Birthday": {"Hour": 1}}})", "settings.Birthday.Hour"},
         {"day without date", R"({"days": [{}]})", "days[0].date"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Name);
-        WriteBytes(dir.File("in.json"), c.Json);
-        const RunResult result = Cli(dir, {"import", dir.File("in.json"), "-o", dir.File("out.dat")});
-        EXPECT_EQ(result.Status, 1);
-        EXPECT_NE(result.Err.find(c.Expected), std::string::npos) << result.Err;
-        EXPECT_FALSE(std::filesystem::exists(dir.File("out.dat")));
-    }
-}
-
-TEST(DumpImportTest, ImportRefusesWhatTheDataFileCannotHold)
-{
-    // Each of these was stored as something else before: a negative number read back as 0 or
-    // -2147483647, an impossible birthday as the current date, a duplicate key as one of its values.
-    TempDir dir;
-    struct Case
-    {
-        const char* Name;
-        const char* Json;
-        const char* Expected;
-    };
-    const Case cases[] = {
+        // Each of these was stored as something else before: a negative number read back as 0 or
+        // -2147483647, an impossible birthday as the current date, a duplicate key as one of its values.
         {"negative font size", R"({"settings": {"PFontSize": -5}})", "settings.PFontSize: 値 -5"},
         {"negative view", R"({"settings": {"DspType": -1}})", "settings.DspType: 値 -1"},
         {"negative print font size",
@@ -149,13 +128,21 @@ TEST(DumpImportTest, ImportRefusesWhatTheDataFileCannotHold)
     const std::string output = dir.File("out.dat");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        WriteBytes(output, "the teacher's file");
         WriteBytes(dir.File("in.json"), c.Json);
-        const RunResult result = Cli(dir, {"import", dir.File("in.json"), "-o", output});
-        EXPECT_EQ(result.Status, 1);
-        EXPECT_NE(result.Err.find(c.Expected), std::string::npos) << result.Err;
-        EXPECT_EQ(ReadBytes(output), "the teacher's file");
+        for (const bool existing : {false, true}) {
+            std::filesystem::remove(output);
+            if (existing)
+                WriteBytes(output, "the teacher's file");
+            const RunResult result = Cli(dir, {"import", dir.File("in.json"), "-o", output});
+            EXPECT_EQ(result.Status, 1);
+            EXPECT_NE(result.Err.find(c.Expected), std::string::npos) << result.Err;
+            if (existing)
+                EXPECT_EQ(ReadBytes(output), "the teacher's file");
+            else
+                EXPECT_FALSE(std::filesystem::exists(output));
+        }
     }
+
     // The largest values the file holds are taken.
     WriteBytes(dir.File("in.json"), R"({"settings": {"PIdouMigi": -2147483647, "PFontSize": 2147483647}})");
     ASSERT_EQ(Cli(dir, {"import", dir.File("in.json"), "-o", output}).Status, 0);
