@@ -387,8 +387,7 @@ Outcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::stri
     // A file that grows while it is read stops at the limit all the same.
     Outcome read = ReadAll(fd.Get(), maxBytes, bytes);
     if (!read.Ok) {
-        bytes.clear();
-        std::string().swap(bytes);
+        std::string().swap(bytes); // gives the memory back too
         return read;
     }
     stamp = StampOfInfo(info);
