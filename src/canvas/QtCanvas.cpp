@@ -1,6 +1,7 @@
 #include "canvas/QtCanvas.h"
 
-#include "model/Cp932Codec.h"
+#include "canvas/FontSubstitution.h"
+#include "canvas/QtText.h"
 
 #include <QHash>
 #include <QImage>
@@ -9,7 +10,6 @@
 
 #include <cmath>
 #include <map>
-#include <mutex>
 #include <tuple>
 #include <unordered_map>
 
@@ -77,23 +77,6 @@ QFont ResolveFont(const std::string& faceUtf8, int pointSize, QPaintDevice* devi
 }
 
 } // namespace
-
-void InstallFontSubstitutions()
-{
-    static std::once_flag installed;
-    std::call_once(installed, [] {
-        const QStringList substitutes{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
-        QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), substitutes);
-        QFont::insertSubstitutions(QStringLiteral("MS PGothic"), substitutes);
-    });
-}
-
-QString DisplayText(std::string_view cp932)
-{
-    QString text = QString::fromUtf8(Cp932ToUtf8Lenient(cp932));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
 
 QtCanvas::QtCanvas(QPainter& painter, Rgb deviceBackground, Point physicalOffset)
     : Painter(painter), Background(deviceBackground), Offset(physicalOffset)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/FontSubstitution.h"
+#include "canvas/QtText.h"
 #include "view/Canvas.h"
 
 #include <QColor>
@@ -13,15 +15,6 @@
 class QPainter;
 
 namespace planova {
-
-/**
- * Makes the Windows face names the planner asks for ("ＭＳ Ｐゴシック", "MS PGothic") resolve to
- * IPAPGothic, then Noto Sans CJK JP. Safe to call more than once.
- */
-void InstallFontSubstitutions();
-
-/// Converts code page 932 bytes for display: undecodable bytes become U+FFFD, CR LF becomes a line break.
-QString DisplayText(std::string_view cp932);
 
 /**
  * The Canvas over a QPainter: a widget, a QImage, a printer or a PDF writer. The painter must be

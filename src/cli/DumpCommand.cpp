@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/Arguments.h"
 #include "cli/DocumentJson.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
@@ -10,25 +11,22 @@ namespace planova::cli {
 
 int RunDump(const CommandArgs& args)
 {
-    if (args.size() != 1) {
-        std::cerr << "usage: planova-cli dump FILE.dat\n";
-        return ExitUsage;
-    }
-    const std::string& path = args[0];
-    const LoadedDataFile loaded = LoadDataFile(path);
-    if (!loaded.Result.Ok) {
-        std::cerr << "planova-cli: " << path << ": " << OpenFailureMessage(loaded.Result.Error) << "\n";
-        return ExitBadInput;
-    }
-    if (!loaded.Warning.empty())
-        std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
-    try {
-        std::cout << DocumentToJson(*loaded.Document).dump(2) << "\n";
-    } catch (const DocumentJsonError& error) {
-        std::cerr << "planova-cli: " << path << ": " << error.what() << "\n";
-        return ExitBadInput;
-    }
-    return ExitOk;
+    return RunCommand("usage: planova-cli dump FILE.dat\n", [&] {
+        if (args.size() != 1 || ArgumentReader::IsOption(args[0]))
+            throw CommandError::Usage("データファイルを1つ指定してください。");
+        const std::string& path = args[0];
+        const LoadedDataFile loaded = LoadDataFile(path);
+        if (!loaded.Result.Ok)
+            throw CommandError::BadInput(path + ": " + OpenFailureMessage(loaded.Result.Error));
+        if (!loaded.Warning.empty())
+            std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
+        try {
+            std::cout << DocumentToJson(*loaded.Document).dump(2) << "\n";
+        } catch (const DocumentJsonError& error) {
+            throw CommandError::BadInput(path + ": " + error.what());
+        }
+        return static_cast<int>(ExitOk);
+    });
 }
 
 } // namespace planova::cli

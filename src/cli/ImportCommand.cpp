@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/Arguments.h"
 #include "cli/DocumentJson.h"
 #include "model/DataFile.h"
 #include "model/SafeSave.h"
@@ -10,48 +11,61 @@
 namespace planova::cli {
 namespace {
 
-int Usage()
+constexpr const char* Usage = "usage: planova-cli import FILE.json|- -o OUT.dat\n";
+
+struct ImportRequest
 {
-    std::cerr << "usage: planova-cli import FILE.json -o OUT.dat\n";
-    return ExitUsage;
+    std::string Input;
+    std::string Output;
+};
+
+ImportRequest ParseArguments(const CommandArgs& args)
+{
+    ImportRequest request;
+    ArgumentReader reader(args);
+    while (!reader.AtEnd()) {
+        const std::string& arg = reader.Take();
+        if (arg == "-o") {
+            reader.Once(arg, arg);
+            request.Output = reader.Value(arg);
+        } else if (!ArgumentReader::IsOption(arg) && request.Input.empty()) {
+            request.Input = arg;
+        } else {
+            throw CommandError::Usage("不明な引数です: " + arg);
+        }
+    }
+    if (request.Input.empty() || request.Output.empty())
+        throw CommandError::Usage("FILE.json と -o OUT.dat は必ず指定してください。");
+    return request;
+}
+
+std::string ReadJsonText(const std::string& input)
+{
+    std::string text;
+    if (input == "-")
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    else if (const Outcome read = ReadWholeFile(input, text); !read.Ok)
+        throw CommandError::BadInput(input + ": " + read.Error);
+    return text;
 }
 
 } // namespace
 
 int RunImport(const CommandArgs& args)
 {
-    std::string input;
-    std::string output;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size() && output.empty())
-            output = args[++i];
-        else if (input.empty() && args[i] != "-o")
-            input = args[i];
-        else
-            return Usage();
-    }
-    if (input.empty() || output.empty())
-        return Usage();
-
-    std::string text;
-    if (input == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else if (const Outcome read = ReadWholeFile(input, text); !read.Ok) {
-        std::cerr << "planova-cli: " << input << ": " << read.Error << "\n";
-        return ExitBadInput;
-    }
-    std::string bytes;
-    try {
-        bytes = WriteDataFile(DocumentFromJson(ParseDocumentJson(text)));
-    } catch (const DocumentJsonError& error) {
-        std::cerr << "planova-cli: " << input << ": " << error.what() << "\n";
-        return ExitBadInput;
-    }
-    if (const Outcome saved = SafeSave(output, bytes); !saved.Ok) {
-        std::cerr << "planova-cli: " << output << ": " << saved.Error << "\n";
-        return ExitBadInput;
-    }
-    return ExitOk;
+    return RunCommand(Usage, [&] {
+        const ImportRequest request = ParseArguments(args);
+        const std::string text = ReadJsonText(request.Input);
+        std::string bytes;
+        try {
+            bytes = WriteDataFile(DocumentFromJson(ParseDocumentJson(text)));
+        } catch (const DocumentJsonError& error) {
+            throw CommandError::BadInput(request.Input + ": " + error.what());
+        }
+        if (const Outcome saved = SafeSave(request.Output, bytes); !saved.Ok)
+            throw CommandError::BadInput(request.Output + ": " + saved.Error);
+        return static_cast<int>(ExitOk);
+    });
 }
 
 } // namespace planova::cli

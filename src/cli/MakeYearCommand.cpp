@@ -1,6 +1,6 @@
 #include "cli/CliCommands.h"
 
-#include "cli/CliDates.h"
+#include "cli/Arguments.h"
 
 #include "calendar/SchoolYear.h"
 #include "model/Clock.h"
@@ -9,9 +9,7 @@
 #include "model/SafeSave.h"
 
 #include <iostream>
-#include <map>
 #include <optional>
-#include <stdexcept>
 #include <string_view>
 
 namespace planova::cli {
@@ -25,16 +23,6 @@ constexpr const char* UsageText =
     "  IN.dat \"-\" starts from a new document. The vacations default to 03-26:04-05, 07-21:08-31,\n"
     "  10-01:10-01 and 12-26:01-07 (a winter vacation whose first day comes later in the year than\n"
     "  its last runs across the year end); the timetable mode defaults to the document's setting.\n";
-
-/// Why the command stops: a command line that cannot be used (ExitUsage) or bad input (ExitBadInput).
-class CommandError : public std::runtime_error
-{
-public:
-    CommandError(ExitStatus status, const std::string& message) : std::runtime_error(message), Status(status)
-    {
-    }
-    ExitStatus Status;
-};
 
 struct VacationOption
 {
@@ -71,15 +59,6 @@ int DigitsValue(std::string_view text)
     return value;
 }
 
-DateTime ParseDate(const std::string& option, const std::string& text)
-{
-    const std::optional<DateTime> date = ParseIsoDate(text);
-    if (!date)
-        throw CommandError(ExitBadInput, option + " の日付 \"" + text +
-                                             "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
-    return *date;
-}
-
 /// "MM-DD"; whether that month and day exist is the generator's check.
 std::optional<MonthDay> ParseMonthDay(std::string_view text)
 {
@@ -96,7 +75,7 @@ MonthDay ParseFoundation(const std::string& option, const std::string& text)
 {
     if (const std::optional<MonthDay> day = ParseMonthDay(text))
         return *day;
-    throw CommandError(ExitBadInput, option + " の月日 \"" + text + "\" が正しくありません (MM-DD)。");
+    throw CommandError::BadInput(option + " の月日 \"" + text + "\" が正しくありません (MM-DD)。");
 }
 
 VacationPeriod ParsePeriod(const std::string& option, const std::string& text)
@@ -108,7 +87,7 @@ VacationPeriod ParsePeriod(const std::string& option, const std::string& text)
         if (first && last)
             return {true, *first, *last};
     }
-    throw CommandError(ExitBadInput, option + " の期間 \"" + text + "\" が正しくありません (MM-DD:MM-DD)。");
+    throw CommandError::BadInput(option + " の期間 \"" + text + "\" が正しくありません (MM-DD:MM-DD)。");
 }
 
 HolidayRuleSet ParseRuleSet(const std::string& option, const std::string& text)
@@ -117,8 +96,7 @@ HolidayRuleSet ParseRuleSet(const std::string& option, const std::string& text)
         return HolidayRuleSet::CurrentLaw;
     if (text == "classic")
         return HolidayRuleSet::Classic;
-    throw CommandError(ExitBadInput,
-                       option + " には current か classic を指定してください (\"" + text + "\")。");
+    throw CommandError::BadInput(option + " には current か classic を指定してください (\"" + text + "\")。");
 }
 
 /// Options that set the same thing share a key, so giving both (or one twice) is noticed.
@@ -131,26 +109,6 @@ std::string OptionKey(const std::string& option)
     const std::size_t name = option.find_first_not_of('-');
     return name == std::string::npos ? option : option.substr(name);
 }
-
-class ArgumentReader
-{
-public:
-    explicit ArgumentReader(const CommandArgs& args) : Args(args) {}
-
-    bool AtEnd() const { return Next >= Args.size(); }
-    const std::string& Take() { return Args[Next++]; }
-
-    const std::string& Value(const std::string& option)
-    {
-        if (AtEnd())
-            throw CommandError(ExitUsage, option + " には値が必要です。");
-        return Take();
-    }
-
-private:
-    const CommandArgs& Args;
-    std::size_t Next = 0;
-};
 
 bool ApplyVacationOption(const std::string& option, ArgumentReader& reader, SchoolDayRules& rules)
 {
@@ -173,22 +131,16 @@ Request ParseArguments(const CommandArgs& args)
     request.Parameters = SchoolYearParameters::Defaults(Now(), false);
     std::optional<DateTime> from;
     std::optional<DateTime> to;
-    std::map<std::string, std::string> given;
     ArgumentReader reader(args);
     while (!reader.AtEnd()) {
         const std::string& arg = reader.Take();
-        if (arg == "-" || arg.empty() || arg[0] != '-') {
+        if (!ArgumentReader::IsOption(arg)) {
             if (!request.Input.empty())
-                throw CommandError(ExitUsage, "入力ファイルは1つだけ指定してください (\"" + arg + "\")。");
+                throw CommandError::Usage("入力ファイルは1つだけ指定してください (\"" + arg + "\")。");
             request.Input = arg;
             continue;
         }
-        const std::string key = OptionKey(arg);
-        if (const auto [earlier, fresh] = given.emplace(key, arg); !fresh) {
-            if (earlier->second == arg)
-                throw CommandError(ExitUsage, arg + " が2回指定されています。");
-            throw CommandError(ExitUsage, arg + " は " + earlier->second + " と同時に指定できません。");
-        }
+        reader.Once(OptionKey(arg), arg);
 
         SchoolYearParameters& parameters = request.Parameters;
         if (ApplyVacationOption(arg, reader, parameters.Days))
@@ -196,9 +148,9 @@ Request ParseArguments(const CommandArgs& args)
         if (arg == "-o")
             request.Output = reader.Value(arg);
         else if (arg == "--from")
-            from = ParseDate(arg, reader.Value(arg));
+            from = DateArgument(arg, reader.Value(arg));
         else if (arg == "--to")
-            to = ParseDate(arg, reader.Value(arg));
+            to = DateArgument(arg, reader.Value(arg));
         else if (arg == "--foundation") {
             parameters.Days.FoundationDayOn = true;
             parameters.Days.FoundationDay = ParseFoundation(arg, reader.Value(arg));
@@ -209,11 +161,10 @@ Request ParseArguments(const CommandArgs& args)
         else if (arg == "--no-tomin")
             parameters.Holidays.TominNoHi = false;
         else
-            throw CommandError(ExitUsage, "不明なオプションです: " + arg);
+            throw CommandError::Usage("不明なオプションです: " + arg);
     }
     if (request.Input.empty() || request.Output.empty() || !from || !to)
-        throw CommandError(ExitUsage,
-                           "IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");
+        throw CommandError::Usage("IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");
     request.Parameters.Start = *from;
     request.Parameters.End = *to;
     return request;
@@ -226,7 +177,7 @@ CPlanovaDoc ReadInput(const std::string& input)
         return CPlanovaDoc();
     LoadedDataFile loaded = LoadDataFile(input);
     if (!loaded.Result.Ok)
-        throw CommandError(ExitBadInput, input + ": " + OpenFailureMessage(loaded.Result.Error));
+        throw CommandError::BadInput(input + ": " + OpenFailureMessage(loaded.Result.Error));
     if (!loaded.Warning.empty())
         std::cerr << "planova-cli: " << input << ": " << loaded.Warning << "\n";
     return std::move(*loaded.Document);
@@ -236,27 +187,22 @@ CPlanovaDoc ReadInput(const std::string& input)
 
 int RunMakeYear(const CommandArgs& args)
 {
-    try {
+    return RunCommand(UsageText, [&] {
         Request request = ParseArguments(args);
         CPlanovaDoc document = ReadInput(request.Input);
         SchoolYearParameters& parameters = request.Parameters;
         parameters.Days.OverwritePlans = request.OverwritePlans.value_or(document.JUwagaki);
 
         if (const Outcome made = MakeSchoolYear(document, parameters); !made.Ok)
-            throw CommandError(ExitBadInput, made.Error);
+            throw CommandError::BadInput(made.Error);
         if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
-            throw CommandError(ExitBadInput, request.Output + ": " + saved.Error);
+            throw CommandError::BadInput(request.Output + ": " + saved.Error);
 
         std::cout << JapaneseDate(parameters.Start) << "〜" << JapaneseDate(parameters.End) << " の "
                   << (parameters.End.ToSysDays() - parameters.Start.ToSysDays()).count() + 1
                   << " 日を作成しました: " << request.Output << "\n";
-        return ExitOk;
-    } catch (const CommandError& error) {
-        std::cerr << "planova-cli: " << error.what() << "\n";
-        if (error.Status == ExitUsage)
-            std::cerr << UsageText;
-        return error.Status;
-    }
+        return static_cast<int>(ExitOk);
+    });
 }
 
 } // namespace planova::cli

@@ -1,7 +1,9 @@
 #include "cli/CliCommands.h"
 
+#include "cli/Arguments.h"
 #include "cli/CliDates.h"
 
+#include "edit/CommandIds.h"
 #include "gui/CPlanovaView.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
@@ -45,21 +47,15 @@ struct RenderOptions
     std::string Output;
 };
 
-/// A usage error: what was wrong, for standard error.
-struct UsageError
-{
-    std::string Message;
-};
-
 int ViewCommandOf(const std::string& name)
 {
     if (name == "day")
-        return ViewCommand::DayView;
+        return CommandId::DayView;
     if (name == "week")
-        return ViewCommand::WeekView;
+        return CommandId::WeekView;
     if (name == "month")
-        return ViewCommand::MonthView;
-    throw UsageError{"--view は day、week、month のいずれかです: " + name};
+        return CommandId::MonthView;
+    throw CommandError::Usage("--view は day、week、month のいずれかです: " + name);
 }
 
 void ParseSize(const std::string& text, RenderOptions& options)
@@ -67,52 +63,48 @@ void ParseSize(const std::string& text, RenderOptions& options)
     static const std::regex form(R"((\d{1,5})x(\d{1,5}))");
     std::smatch parts;
     if (!std::regex_match(text, parts, form))
-        throw UsageError{"--size は WIDTHxHEIGHT の形です（例 1920x1080）: " + text};
+        throw CommandError::Usage("--size は WIDTHxHEIGHT の形です（例 1920x1080）: " + text);
     options.Width = std::stoi(parts[1]);
     options.Height = std::stoi(parts[2]);
     if (options.Width < 1 || options.Height < 1 || options.Width > MaxSide || options.Height > MaxSide)
-        throw UsageError{"--size の幅と高さは 1 から 16384 までです: " + text};
+        throw CommandError::Usage("--size の幅と高さは 1 から 16384 までです: " + text);
 }
 
 RenderOptions ParseOptions(const CommandArgs& args)
 {
     RenderOptions options;
-    const auto value = [&](std::size_t& i) -> const std::string& {
-        if (i + 1 >= args.size())
-            throw UsageError{args[i] + " に値がありません"};
-        return args[++i];
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+    ArgumentReader reader(args);
+    while (!reader.AtEnd()) {
+        const std::string& arg = reader.Take();
         if (arg == "--view") {
-            options.ViewCommandId = ViewCommandOf(value(i));
+            options.ViewCommandId = ViewCommandOf(reader.Value(arg));
         } else if (arg == "--date") {
-            options.Date = ParseIsoDate(value(i));
+            options.Date = ParseIsoDate(reader.Value(arg));
             if (!options.Date)
-                throw UsageError{"--date は YYYY-MM-DD の形の実在する日付です: " + args[i]};
+                throw CommandError::Usage("--date は YYYY-MM-DD の形の実在する日付です: " + arg);
         } else if (arg == "--size") {
-            ParseSize(value(i), options);
+            ParseSize(reader.Value(arg), options);
         } else if (arg == "--todo" || arg == "--no-todo") {
             options.ToDo = arg == "--todo";
         } else if (arg == "--start-weekday") {
-            const std::string& text = value(i);
+            const std::string& text = reader.Value(arg);
             if (text != "0" && text != "1")
-                throw UsageError{"--start-weekday は 0（日曜）か 1（月曜）です: " + text};
+                throw CommandError::Usage("--start-weekday は 0（日曜）か 1（月曜）です: " + text);
             options.StartWeekday = text == "1" ? 1 : 0;
         } else if (arg == "--now") {
-            options.At = ParseIsoDateTime(value(i));
+            options.At = ParseIsoDateTime(reader.Value(arg));
             if (!options.At)
-                throw UsageError{"--now は \"YYYY-MM-DD HH:MM:SS\" の形の実在する日時です: " + args[i]};
+                throw CommandError::Usage("--now は \"YYYY-MM-DD HH:MM:SS\" の形の実在する日時です: " + arg);
         } else if (arg == "-o") {
-            options.Output = value(i);
+            options.Output = reader.Value(arg);
         } else if (!arg.empty() && arg[0] != '-' && !options.File) {
             options.File = arg;
         } else {
-            throw UsageError{"不明な引数です: " + arg};
+            throw CommandError::Usage("不明な引数です: " + arg);
         }
     }
     if (!options.ViewCommandId || !options.Date || options.Width == 0 || options.Output.empty())
-        throw UsageError{"--view、--date、--size と -o は必須です"};
+        throw CommandError::Usage("--view、--date、--size と -o は必須です");
     return options;
 }
 
@@ -137,7 +129,7 @@ QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
     view.SkyTimer()->stop(); // the read-outs are written once below, for the fixed moment
     view.ExecuteCommand(*options.ViewCommandId);
     if (options.ToDo && *options.ToDo != view.Planner().State.ToDoView)
-        view.ExecuteCommand(ViewCommand::ToDoView);
+        view.ExecuteCommand(CommandId::ToDoView);
     view.ShowDate(*options.Date);
     view.show();
     QApplication::processEvents();
@@ -147,26 +139,14 @@ QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
     return view.grab().toImage();
 }
 
-} // namespace
-
-int RunRender(const CommandArgs& args)
+/// Draws the view of the options and writes the PNG with the safe save.
+int Render(const RenderOptions& options)
 {
-    RenderOptions options;
-    try {
-        options = ParseOptions(args);
-    } catch (const UsageError& error) {
-        std::cerr << "planova-cli: " << error.Message << "\n" << Usage;
-        return ExitUsage;
-    }
-
     CPlanovaDoc document;
     if (options.File) {
         LoadedDataFile loaded = LoadDataFile(*options.File);
-        if (!loaded.Result.Ok) {
-            std::cerr << "planova-cli: " << *options.File << ": " << OpenFailureMessage(loaded.Result.Error)
-                      << "\n";
-            return ExitBadInput;
-        }
+        if (!loaded.Result.Ok)
+            throw CommandError::BadInput(*options.File + ": " + OpenFailureMessage(loaded.Result.Error));
         if (!loaded.Warning.empty())
             std::cerr << "planova-cli: " << *options.File << ": " << loaded.Warning << "\n";
         document = std::move(*loaded.Document);
@@ -181,16 +161,19 @@ int RunRender(const CommandArgs& args)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "PNG")) {
-        std::cerr << "planova-cli: 画像を作れませんでした。\n";
-        return ExitBadInput;
-    }
+    if (image.isNull() || !image.save(&buffer, "PNG"))
+        throw CommandError::BadInput("画像を作れませんでした。");
     const Outcome written = SafeSave(options.Output, std::string_view(png.constData(), png.size()));
-    if (!written.Ok) {
-        std::cerr << "planova-cli: " << options.Output << ": " << written.Error << "\n";
-        return ExitBadInput;
-    }
-    return ExitOk;
+    if (!written.Ok)
+        throw CommandError::BadInput(options.Output + ": " + written.Error);
+    return static_cast<int>(ExitOk);
+}
+
+} // namespace
+
+int RunRender(const CommandArgs& args)
+{
+    return RunCommand(Usage, [&] { return Render(ParseOptions(args)); });
 }
 
 } // namespace planova::cli

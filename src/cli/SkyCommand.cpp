@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/Arguments.h"
 #include "cli/CliDates.h"
 
 #include "model/Clock.h"
@@ -39,23 +40,25 @@ nlohmann::ordered_json ToJson(const sky::SkyReadout& r, double moonAgeAt21)
 
 int RunSky(const CommandArgs& args)
 {
-    DateTime at = Now();
-    if (!args.empty()) {
-        if (args.size() != 2 || args[0] != "--at") {
-            std::cerr << "usage: planova-cli sky [--at \"YYYY-MM-DD HH:MM:SS\"]\n";
-            return ExitUsage;
+    return RunCommand("usage: planova-cli sky [--at \"YYYY-MM-DD HH:MM:SS\"]\n", [&] {
+        DateTime at = Now();
+        ArgumentReader reader(args);
+        while (!reader.AtEnd()) {
+            const std::string& arg = reader.Take();
+            if (arg != "--at")
+                throw CommandError::Usage("不明な引数です: " + arg);
+            reader.Once(arg, arg);
+            const std::string& text = reader.Value(arg);
+            const std::optional<DateTime> parsed = ParseIsoDateTime(text);
+            if (!parsed)
+                throw CommandError::BadInput(
+                    "日時「" + text +
+                    "」が正しくありません。\"YYYY-MM-DD HH:MM:SS\" の形で実在する日時を指定してください。");
+            at = *parsed;
         }
-        const std::optional<DateTime> parsed = ParseIsoDateTime(args[1]);
-        if (!parsed) {
-            std::cerr
-                << "planova-cli: 日時「" << args[1]
-                << "」が正しくありません。\"YYYY-MM-DD HH:MM:SS\" の形で実在する日時を指定してください。\n";
-            return ExitBadInput;
-        }
-        at = *parsed;
-    }
-    std::cout << ToJson(sky::ComputeSkyReadout(at), sky::MoonAgeAt21(at)).dump(2) << "\n";
-    return ExitOk;
+        std::cout << ToJson(sky::ComputeSkyReadout(at), sky::MoonAgeAt21(at)).dump(2) << "\n";
+        return static_cast<int>(ExitOk);
+    });
 }
 
 } // namespace planova::cli

@@ -1,7 +1,7 @@
 #include "gui/CDayDataIns.h"
 
 #include "gui/UserDialogs.h"
-#include "model/Cp932Codec.h"
+#include "canvas/QtText.h"
 #include "dialogs/EntryDialogLayout.h"
 
 #include <QAbstractItemView>
@@ -27,21 +27,6 @@ namespace {
 constexpr PixelSize StartSize{420, 340};
 /// The designed size of the push buttons; a font that needs more gets more.
 constexpr PixelSize DesignedButton{75, 23};
-
-/// A line break is CR LF in the values and LF in the edit fields.
-QString ShownText(const std::string& cp932)
-{
-    QString text = QString::fromStdString(Cp932ToUtf8Lenient(cp932));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-std::string WithCrLf(QString text)
-{
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
 
 QDate ToQDate(const DateTime& value)
 {
@@ -102,8 +87,7 @@ CDayDataIns::CDayDataIns(QWidget* parent)
         label = new QLabel(this);
 
     for (int k = 0; k < CellColourCount; ++k) {
-        auto* radio =
-            new QRadioButton(QString::fromUtf8(CellColours[static_cast<std::size_t>(k)].Name), this);
+        auto* radio = new QRadioButton(Utf8Text(CellColours[static_cast<std::size_t>(k)].Name), this);
         Radios[static_cast<std::size_t>(k)] = radio;
         Colours->addButton(radio, k);
     }
@@ -132,18 +116,18 @@ void CDayDataIns::Start(const EntryDialogValues& values)
     const EntryModeTexts& texts = TextsOfMode(Values.EditMode);
     setWindowTitle(QString::fromStdString(EntryDialogTitle(Values)));
     for (std::size_t n = 0; n < Labels.size(); ++n)
-        Labels[n]->setText(texts.Labels[n] ? QString::fromUtf8(texts.Labels[n]) : QString());
+        Labels[n]->setText(texts.Labels[n] ? Utf8Text(texts.Labels[n]) : QString());
 
     ComboBox->clear();
     for (const char* entry : texts.ComboList)
-        ComboBox->addItem(QString::fromUtf8(entry));
-    StartCombo = ShownText(Values.ComboText);
+        ComboBox->addItem(Utf8Text(entry));
+    StartCombo = EditText(Values.ComboText);
     ComboBox->setCurrentIndex(ComboBox->findText(StartCombo, Qt::MatchFixedString | Qt::MatchCaseSensitive));
     ComboBox->setEditText(StartCombo);
 
     const std::array<const std::string*, 3> texts3{&Values.Text1, &Values.Text2, &Values.Text3};
     for (std::size_t n = 0; n < Edits.size(); ++n) {
-        StartEdits[n] = ShownText(*texts3[n]);
+        StartEdits[n] = EditText(*texts3[n]);
         Edits[n]->setPlainText(StartEdits[n]);
     }
 
@@ -283,16 +267,13 @@ bool CDayDataIns::ReadFields(EntryDialogValues& values)
         // An unchanged field gives back its bytes exactly, even bytes that could not be shown.
         if (field.Shown == field.Start)
             continue;
-        const std::string utf8 = WithCrLf(field.Shown);
-        try {
-            values.*field.Member = Utf8ToCp932(utf8);
-        } catch (const EncodingError& error) {
-            ShowError(this, QString::fromStdString(error.what()));
-            const QString before = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(error.Offset));
-            const int position = static_cast<int>(before.size() - before.count(QLatin1Char('\r')));
-            SelectIn(*field.Control, position, error.CodePoint > 0xFFFF ? 2 : 1);
+        Cp932Text converted = ToCp932(field.Shown);
+        if (!converted.Ok) {
+            ShowError(this, converted.Error);
+            SelectIn(*field.Control, converted.Position, converted.Length);
             return false;
         }
+        values.*field.Member = std::move(converted.Bytes);
     }
     if (DateEdit->date() != StartDate)
         values.DateValue = WithDate(Values.DateValue, DateEdit->date());

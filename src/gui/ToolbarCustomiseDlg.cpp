@@ -1,6 +1,7 @@
 #include "gui/ToolbarCustomiseDlg.h"
 
 #include "gui/CommandActions.h"
+#include "canvas/QtText.h"
 #include "edit/CommandTable.h"
 
 #include <QDialogButtonBox>
@@ -24,7 +25,7 @@ bool Offered(const CommandInfo& command)
 
 QString PlainText(std::string_view text)
 {
-    QString plain = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString plain = Utf8Text(text);
     return plain.remove(QLatin1Char('&'));
 }
 

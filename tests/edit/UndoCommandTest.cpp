@@ -1,13 +1,14 @@
 #include "edit/UndoCommand.h"
 
 #include "model/CPlanovaDoc.h"
-#include "support/EntryDialogScript.h"
+#include "support/Numbered.h"
+#include "support/ScriptedViewDialogs.h"
 
 #include <gtest/gtest.h>
 
 using namespace planova;
 using planova::test::Confirming;
-using planova::test::ScriptedEntryDialog;
+using planova::test::ScriptedViewDialogs;
 
 namespace {
 
@@ -22,7 +23,7 @@ protected:
     void EditMemo(const DateTime& date, const std::string& memo)
     {
         Document.LoadDay(date);
-        ScriptedEntryDialog dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
+        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
         ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
     }
 
@@ -67,11 +68,11 @@ TEST_F(UndoCommandTest, AnEmptyHistoryUndoesNothing)
 TEST_F(UndoCommandTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
 {
     for (int edit = 1; edit <= 11; ++edit)
-        EditMemo(April1, "v" + std::to_string(edit));
+        EditMemo(April1, test::Numbered("v", edit));
     for (int undo = 10; undo >= 1; --undo) {
         ASSERT_TRUE(CanUndo(Document));
         ASSERT_TRUE(UndoLast(Document));
-        EXPECT_EQ(StoredMemo(April1), "v" + std::to_string(undo));
+        EXPECT_EQ(StoredMemo(April1), test::Numbered("v", undo));
     }
     EXPECT_FALSE(CanUndo(Document));
     EXPECT_FALSE(UndoLast(Document));
@@ -133,7 +134,7 @@ TEST_F(UndoCommandTest, ADeletedItemComesBackAtTheEnd)
 TEST_F(UndoCommandTest, UndoAfterEditingAnItemKeepsTheEditAndAppendsTheFormerVersion)
 {
     AddItems(2);
-    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"edited", "item 1", "item 0"}));
@@ -143,7 +144,7 @@ TEST_F(UndoCommandTest, DaysAndItemsUndoNewestFirst)
 {
     AddItems(3);
     EditMemo(April1, "day edit");
-    ScriptedEntryDialog add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewDialogs add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     EditToDoItem(Document, 3, add);
     Document.LoadToDo(2);
     Document.RecordUndo(UndoToDo);

@@ -2,6 +2,7 @@
 #include "model/CToDo.h"
 #include "model/Clock.h"
 #include "model/InvalidArgument.h"
+#include "support/Numbered.h"
 #include "support/Cp932Literals.h"
 
 #include <gtest/gtest.h>
@@ -75,9 +76,9 @@ CDayData FilledDay(const char* kind)
     day.SetJitei(Sj(kind));
     day.SetGyouji(Sj("開校記念日"));
     for (int row = 0; row < CDayData::RowCount; ++row) {
-        day.SetJigenn(row, "L" + std::to_string(row));
-        day.SetYotei(row, "P" + std::to_string(row));
-        day.SetNaiyou(row, "C" + std::to_string(row));
+        day.SetJigenn(row, test::Numbered("L", row));
+        day.SetYotei(row, test::Numbered("P", row));
+        day.SetNaiyou(row, test::Numbered("C", row));
         day.SetIro(row, row % 8);
     }
     day.SetMemo(Sj("メモ"));

@@ -1,0 +1,48 @@
+#include "cli/Arguments.h"
+
+#include "cli/CliDates.h"
+
+#include <iostream>
+#include <optional>
+
+namespace planova::cli {
+
+const std::string& ArgumentReader::Value(const std::string& option)
+{
+    if (AtEnd())
+        throw CommandError::Usage(option + " には値が必要です。");
+    return Take();
+}
+
+void ArgumentReader::Once(const std::string& key, const std::string& option)
+{
+    const auto [earlier, fresh] = Given.emplace(key, option);
+    if (fresh)
+        return;
+    if (earlier->second == option)
+        throw CommandError::Usage(option + " が2回指定されています。");
+    throw CommandError::Usage(option + " は " + earlier->second + " と同時に指定できません。");
+}
+
+DateTime DateArgument(const std::string& option, const std::string& text)
+{
+    const std::optional<DateTime> date = ParseIsoDate(text);
+    if (!date)
+        throw CommandError::BadInput(option + " の日付 \"" + text +
+                                     "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
+    return *date;
+}
+
+int RunCommand(std::string_view usage, const std::function<int()>& body)
+{
+    try {
+        return body();
+    } catch (const CommandError& error) {
+        std::cerr << "planova-cli: " << error.what() << "\n";
+        if (error.Status == ExitUsage)
+            std::cerr << usage;
+        return error.Status;
+    }
+}
+
+} // namespace planova::cli
