@@ -2,7 +2,7 @@
 
 #include "cli/CliDates.h"
 #include "model/DataFile.h"
-#include "model/SafeSave.h"
+#include "model/DataFileLoad.h"
 
 #include <iostream>
 #include <optional>
@@ -37,14 +37,12 @@ DateTime DateArgument(const std::string& option, const std::string& text)
 
 CPlanovaDoc DataFileArgument(const std::string& path)
 {
-    std::string bytes;
-    if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok)
-        throw CommandError::BadInput(path + ": " + OpenFailureMessage(read.Error));
-    try {
-        return ReadDataFile(bytes);
-    } catch (const DataFileError& error) {
-        throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
-    }
+    LoadedDataFile loaded = LoadDataFile(path);
+    if (!loaded.Result.Ok)
+        throw CommandError::BadInput(path + ": " + OpenFailureMessage(loaded.Result.Error));
+    if (!loaded.Warning.empty())
+        std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
+    return std::move(*loaded.Document);
 }
 
 int RunCommand(std::string_view usage, const std::function<int()>& body)

@@ -67,7 +67,8 @@ DateTime DateArgument(const std::string& option, const std::string& text);
 
 /**
  * The document of a data file given on the command line; bad input naming the file and the reason
- * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged.
+ * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged. A warning of the load (characters
+ * that became "〓") goes to standard error.
  */
 CPlanovaDoc DataFileArgument(const std::string& path);
 
