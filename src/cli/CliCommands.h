@@ -21,6 +21,7 @@ int RunImport(const CommandArgs& args);
 int RunSky(const CommandArgs& args);
 int RunMakeYear(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
+int RunExport(const CommandArgs& args);
 int RunPrint(const CommandArgs& args);
 
 } // namespace planova::cli

@@ -23,7 +23,8 @@ PrintEnvironment EnvironmentNow()
     return PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
 }
 
-/// The page size the printer is asked for: the named size when the printer lists it, else the same size as a custom one.
+/// The page size the printer is asked for: the named size when the printer lists it, else the same size as a
+/// custom one.
 QPageSize PrinterPageSize(const QPrinter& printer, const QPageSize& wanted)
 {
     const QPrinterInfo info(printer);
@@ -33,7 +34,8 @@ QPageSize PrinterPageSize(const QPrinter& printer, const QPageSize& wanted)
         if (supported.isEquivalentTo(wanted))
             return supported;
     }
-    return QPageSize(wanted.size(QPageSize::Millimeter), QPageSize::Millimeter, wanted.name(), QPageSize::ExactMatch);
+    return QPageSize(wanted.size(QPageSize::Millimeter), QPageSize::Millimeter, wanted.name(),
+                     QPageSize::ExactMatch);
 }
 
 } // namespace
@@ -95,10 +97,12 @@ bool RunPrintCommand(PrintRequest& request)
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ShowError(request.Parent, QStringLiteral("印刷を始められませんでした。プリンターの状態を確かめてください。"));
+        ShowError(request.Parent,
+                  QStringLiteral("印刷を始められませんでした。プリンターの状態を確かめてください。"));
         return false;
     }
-    PaintPrintJob(painter, printer, request.Document, *job, EnvironmentNow(), printer.fromPage(), printer.toPage());
+    PaintPrintJob(painter, printer, request.Document, *job, EnvironmentNow(), printer.fromPage(),
+                  printer.toPage());
     return painter.end();
 }
 
@@ -126,13 +130,16 @@ bool RunExportPdfCommand(PrintRequest& request)
     if (!job)
         return false;
     const QString suggested = QFileInfo(request.Title).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = UserDialogs::Current().SavePdfName(request.Parent, suggested);
+    int filter = 0;
+    const QString path = UserDialogs::Current().ExportFileName(
+        request.Parent, QStringLiteral("PDFに書き出し"), suggested, {QStringLiteral("PDF (*.pdf)")}, filter);
     if (path.isEmpty())
         return false;
-    const Outcome written = ExportPdf(path.toStdString(), request.Document, *job, EnvironmentNow(), request.Title);
+    const Outcome written =
+        ExportPdf(path.toStdString(), request.Document, *job, EnvironmentNow(), request.Title);
     if (!written.Ok) {
-        ShowError(request.Parent, QStringLiteral("PDFに書き出せませんでした。\n") + path + QStringLiteral("\n") +
-                                      Utf8Text(written.Error));
+        ShowError(request.Parent, QStringLiteral("PDFに書き出せませんでした。\n") + path +
+                                      QStringLiteral("\n") + Utf8Text(written.Error));
         return false;
     }
     return true;

@@ -28,9 +28,9 @@ constexpr int ExportPdf = 32900; ///< "PDFに書き出し...", after the print c
 struct PrintRequest
 {
     CPlanovaDoc& Document;
-    ViewPrintState& Print;   ///< the view's working copy, updated by "印刷" in the options dialog
-    DateTime CurrentDate;    ///< the view's shown date: both dates of the dialog start there
-    QString Title;           ///< the document's title (the PDF's title and the print job's name)
+    ViewPrintState& Print; ///< the view's working copy, updated by "印刷" in the options dialog
+    DateTime CurrentDate;  ///< the view's shown date: both dates of the dialog start there
+    QString Title;         ///< the document's title (the PDF's title and the print job's name)
     QWidget* Parent = nullptr;
     PrintOptionsDialog& Options;
 

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace planova {
 namespace {
 
@@ -38,10 +40,14 @@ QString UserDialogs::SaveFileName(QWidget* parent, const QString& suggested)
                                         DataFileFilter());
 }
 
-QString UserDialogs::SavePdfName(QWidget* parent, const QString& suggested)
+QString UserDialogs::ExportFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                    const QStringList& filters, int& filter)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDFに書き出し"), suggested,
-                                        QStringLiteral("PDF (*.pdf)"));
+    QString selected = filters.value(filter);
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")), &selected);
+    filter = std::max(0, static_cast<int>(filters.indexOf(selected)));
+    return path;
 }
 
 UserDialogs& UserDialogs::Current()

@@ -70,13 +70,13 @@ private slots:
     {
         DialogScript script;
         QTemporaryDir folder;
-        script->PdfName = folder.filePath(QStringLiteral("年間.pdf"));
+        script->ExportName = folder.filePath(QStringLiteral("年間.pdf"));
         Fixture f;
         f.Options.Changes = [](PrintDialogModel& model) {
             SetDates(model, DateTime::FromDate(2024, 6, 10), DateTime::FromDate(2024, 6, 12));
         };
         QVERIFY(RunExportPdfCommand(f.Request));
-        QFile pdf(script->PdfName);
+        QFile pdf(script->ExportName);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();
         QVERIFY(bytes.startsWith("%PDF-"));
@@ -93,15 +93,15 @@ private slots:
         QTemporaryDir folder;
         Fixture f;
         f.Options.Confirm = false;
-        script->PdfName = folder.filePath(QStringLiteral("a.pdf"));
+        script->ExportName = folder.filePath(QStringLiteral("a.pdf"));
         QVERIFY(!RunExportPdfCommand(f.Request)); // options cancelled
         f.Options.Confirm = true;
-        script->PdfName.clear();
+        script->ExportName.clear();
         QVERIFY(!RunExportPdfCommand(f.Request)); // no file chosen
         QVERIFY(QDir(folder.path()).isEmpty());
         QVERIFY(script->Asked.empty());
 
-        script->PdfName = folder.filePath(QStringLiteral("no-such-folder/a.pdf"));
+        script->ExportName = folder.filePath(QStringLiteral("no-such-folder/a.pdf"));
         QVERIFY(!RunExportPdfCommand(f.Request));
         QVERIFY(script->WasAsked(QStringLiteral("PDFに書き出せませんでした。")));
         QVERIFY(QDir(folder.path()).isEmpty());

@@ -2,6 +2,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "edit/CommandIds.h"
 #include "gui/CChildFrame.h"
 #include "gui/CMainFrame.h"
 #include "gui/CommandActions.h"
@@ -37,6 +38,7 @@ private slots:
     void SecondWindowSharesDocument();
     void ChangedOnDiskIsNoticedBeforeSaving();
     void FailedSaveChangesNothing();
+    void ReplacedCharactersAreShownAndLeaveTheDocumentModified();
 
 private:
     static void Edit(OpenDocument& document, DocumentManager& manager)
@@ -80,6 +82,9 @@ void ShellDocumentsTest::FailingOpenShowsReasonAndNoWindow_data()
     QTest::newRow("missing file") << QByteArray();
     QTest::newRow("truncated file") << QByteArray("\x40<Planova><YoteiData>");
     QTest::newRow("not a data file") << QByteArray("hello, world\n");
+    // Opened as an empty planner before, so that saving it overwrote what the file held.
+    QTest::newRow("zero-filled file") << QByteArray(4096, '\0');
+    QTest::newRow("another program's text") << QByteArray("\x0Dhello, world\n");
 }
 
 void ShellDocumentsTest::FailingOpenShowsReasonAndNoWindow()
@@ -121,7 +126,7 @@ void ShellDocumentsTest::SaveAsThenReopenGivesSameDocument()
 
     // The name without an extension gets ".dat".
     dialogs->SaveName = sandbox.Path(QStringLiteral("saved"));
-    QVERIFY(app.MainFrame().Actions().Execute(57604));
+    QVERIFY(app.MainFrame().Actions().Execute(CommandId::FileSaveAs));
     const QString path = sandbox.Path(QStringLiteral("saved.dat"));
     QCOMPARE(document.Path, path);
     QCOMPARE(document.Name, QStringLiteral("saved.dat"));
@@ -144,8 +149,8 @@ void ShellDocumentsTest::NewDocumentsAreNumbered()
     auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& actions = app.MainFrame().Actions();
-    QVERIFY(actions.Execute(57600));
-    QVERIFY(actions.Execute(57600));
+    QVERIFY(actions.Execute(CommandId::FileNew));
+    QVERIFY(actions.Execute(CommandId::FileNew));
     QStringList titles;
     for (auto* window : app.MainFrame().MdiArea().subWindowList())
         titles.append(window->windowTitle());
@@ -208,7 +213,7 @@ void ShellDocumentsTest::ExitAsksForEveryModifiedDocument()
 
     dialogs->Asked.clear();
     dialogs->Answers = {QMessageBox::No, QMessageBox::No};
-    QVERIFY(app.MainFrame().Actions().Execute(57665));
+    QVERIFY(app.MainFrame().Actions().Execute(CommandId::AppExit));
     QCOMPARE(dialogs->Asked.size(), std::size_t{2});
     QVERIFY(dialogs->WasAsked(QStringLiteral("Planova1 への変更を保存しますか?")));
     QVERIFY(dialogs->WasAsked(QStringLiteral("Planova3 への変更を保存しますか?")));
@@ -223,8 +228,8 @@ void ShellDocumentsTest::SecondWindowSharesDocument()
     auto& manager = app.Documents();
     auto& actions = app.MainFrame().Actions();
     actions.UpdateStates();
-    QCOMPARE(actions.Action(57648)->text(), QStringLiteral("新しいウィンドウを開く"));
-    QVERIFY(actions.Execute(57648));
+    QCOMPARE(actions.Action(CommandId::WindowNew)->text(), QStringLiteral("新しいウィンドウを開く"));
+    QVERIFY(actions.Execute(CommandId::WindowNew));
 
     auto& document = *manager.ActiveDocument();
     QCOMPARE(document.Frames.size(), std::size_t{2});
@@ -249,7 +254,7 @@ void ShellDocumentsTest::SecondWindowSharesDocument()
     QCOMPARE(document.Frames.size(), std::size_t{1});
     QCOMPARE(document.Frames[0]->windowTitle(), QStringLiteral("Planova1[*]"));
     dialogs->Answers = {QMessageBox::No};
-    QVERIFY(actions.Execute(57602));
+    QVERIFY(actions.Execute(CommandId::FileClose));
     QCOMPARE(dialogs->Asked.size(), std::size_t{1});
     QVERIFY(manager.Documents().empty());
 }
@@ -309,6 +314,30 @@ void ShellDocumentsTest::FailedSaveChangesNothing()
     QVERIFY(manager.SaveTo(document, unreachable));
     QCOMPARE(document.Name, QStringLiteral("elsewhere.dat"));
     QVERIFY(!document.Doc->IsModified());
+}
+
+void ShellDocumentsTest::ReplacedCharactersAreShownAndLeaveTheDocumentModified()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    const QString text = QStringLiteral("<Planova><Setting><Property><Shiyousya>山田\U0001F600</Shiyousya>"
+                                        "</Property></Setting></Planova>");
+    QByteArray bytes("\xFF\xFE\xFF", 3);
+    bytes += char(text.size());
+    bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const QString file = sandbox.WriteBytes(QStringLiteral("utf16.dat"), bytes);
+    dialogs->Asked.clear();
+
+    OpenDocument* opened = app.Documents().Open(file);
+    QVERIFY(opened != nullptr);
+    QCOMPARE(opened->Doc->Shiyousya, Cp932Literal("山田〓"));
+    QVERIFY(opened->Doc->IsModified());
+    QVERIFY(opened->Frames.front()->isWindowModified());
+    QCOMPARE(dialogs->Asked.size(), std::size_t{1});
+    QVERIFY(dialogs->Asked.front().Text.contains(QStringLiteral("U+1F600")));
+    // Nothing is written until the teacher saves.
+    QCOMPARE(ReadAll(file), bytes);
 }
 
 QTEST_MAIN(ShellDocumentsTest)

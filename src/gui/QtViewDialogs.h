@@ -1,0 +1,37 @@
+#pragma once
+
+#include "dialogs/ViewDialogs.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace planova {
+
+class CDayDataIns;
+
+/**
+ * The view's dialogs as the application shows them: each method runs the real Qt dialog modally
+ * over the parent widget. A dialog is made on first use and kept, owned by the parent.
+ */
+class QtViewDialogs : public ViewDialogs
+{
+public:
+    explicit QtViewDialogs(QWidget& parent) : Parent(&parent) {}
+    /// Dialogs whose edit dialog is one made elsewhere (not owned; it must outlive its use).
+    explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
+
+    bool EditEntry(EntryDialogValues& values) override;
+    void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
+
+    /// The path of the document's file (empty while it has never been saved), for file name suggestions.
+    std::function<QString()> DocumentPath;
+
+private:
+    QWidget* Parent = nullptr;
+    CDayDataIns* EntryDialog = nullptr;
+};
+
+} // namespace planova
