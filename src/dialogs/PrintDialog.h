@@ -220,15 +220,12 @@ private:
  */
 ViewPrintState AcceptPrintDialog(const PrintDialogModel& dialog, ViewPrintState& view, CPlanovaDoc& document);
 
-/**
- * The print options dialog as the view sees it. Run returns true on "印刷" with the model holding the
- * confirmed values, and false on "キャンセル". The Qt dialog implements it; tests answer it without a window.
- */
-class PrintOptionsDialog
+/// Where the pages of a print job go.
+enum class PrintOutput
 {
-public:
-    virtual ~PrintOptionsDialog() = default;
-    virtual bool Run(PrintDialogModel& model) = 0;
+    Printer, ///< "印刷"
+    Preview, ///< "プレビュー"
+    PdfFile, ///< "PDFに書き出し..."
 };
 
 } // namespace planova

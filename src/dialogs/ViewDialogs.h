@@ -1,6 +1,9 @@
 #pragma once
 
 #include "dialogs/EntryDialog.h"
+#include "dialogs/PrintDialog.h"
+
+#include <string>
 
 namespace planova {
 class CPlanovaDoc;
@@ -36,6 +39,20 @@ public:
      * export) and reports a refusal. The document is only read.
      */
     virtual void ExportDocument(ExportKind kind, const CPlanovaDoc& document) = 0;
+
+    /// The print options dialog "印刷" (CPrintDlg, dialog 316): true on "印刷" with the model's values
+    /// confirmed.
+    virtual bool PrintOptions(PrintDialogModel& model) = 0;
+
+    /**
+     * Puts out the pages of a print job: to the printer (after the system's print dialog when the job
+     * asks for it), into the print preview, or into a PDF file the user names. False when nothing was
+     * put out — cancelled, no printer, a failed write; the user has been told why.
+     */
+    virtual bool PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output) = 0;
+
+    /// Tells the user something, in a message box with an OK button (UTF-8).
+    virtual void ShowMessage(const std::string& message) = 0;
 };
 
 } // namespace planova

@@ -2,6 +2,7 @@
 
 #include "dialogs/ViewDialogs.h"
 #include "edit/EditCommands.h"
+#include "edit/PrintCommands.h"
 #include "view/PlannerView.h"
 
 #include <algorithm>
@@ -93,6 +94,13 @@ template <ExportKind Kind> CommandOutcome ExportAs(PlannerView& view, ViewDialog
     return CommandOutcome::ViewChanged;
 }
 
+// ---- The print commands of the "ファイル" menu -----------------------------------------------
+
+template <PrintOutput Output> CommandOutcome PrintTo(PlannerView& view, ViewDialogs& dialogs)
+{
+    return RunPrintCommand(view, dialogs, Output);
+}
+
 // The order of the rows is the order of the menus. Recent-file rows show the file names instead
 // of their texts; the texts here are what the menus show while the list is empty.
 constexpr std::array CommandRows{
@@ -138,12 +146,20 @@ constexpr std::array CommandRows{
                 .Shortcuts = "Ctrl+P",
                 .Prompt = "予定表を印刷します",
                 .SeparatorBefore = true,
-                .OnDefaultToolbar = true},
+                .OnDefaultToolbar = true,
+                .Run = PrintTo<PrintOutput::Printer>},
     CommandInfo{.Id = CommandId::FilePrintPreview,
                 .Text = "プレビュー",
                 .MenuPath = FileMenu,
                 .Handler = View,
-                .Prompt = "印刷される予定表を画面で確認します"},
+                .Prompt = "印刷される予定表を画面で確認します",
+                .Run = PrintTo<PrintOutput::Preview>},
+    CommandInfo{.Id = CommandId::FileExportPdf,
+                .Text = "PDFに書き出し...",
+                .MenuPath = FileMenu,
+                .Handler = View,
+                .Prompt = "印刷される予定表をPDFファイルに書き出します",
+                .Run = PrintTo<PrintOutput::PdfFile>},
     CommandInfo{.Id = CommandId::ExportICalendar,
                 .Text = "iCalendar形式で書き出し...",
                 .MenuPath = FileMenu,

@@ -26,14 +26,14 @@ class NumberField;
  * number field that does not hold an acceptable value is reported in a message box and gets the
  * focus, and the dialog stays open.
  */
-class CPrintDlg : public QDialog, public PrintOptionsDialog
+class CPrintDlg : public QDialog
 {
     Q_OBJECT
 public:
     explicit CPrintDlg(QWidget* parent = nullptr);
 
     /// Runs the dialog modally on the model; true on "印刷" with the model holding the confirmed values.
-    bool Run(PrintDialogModel& model) override;
+    bool Run(PrintDialogModel& model);
     /// Shows the model in the controls (what Run does before the modal loop; tests use it alone).
     void Start(PrintDialogModel& model);
 

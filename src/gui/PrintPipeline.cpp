@@ -40,30 +40,10 @@ QPageSize PrinterPageSize(const QPrinter& printer, const QPageSize& wanted)
 
 } // namespace
 
-PrintRequest MakePrintRequest(CPlanovaDoc& document, ViewPrintState& print, const DateTime& currentDate,
-                              const QString& title, QWidget* parent, PrintOptionsDialog& options)
+PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title)
 {
-    return PrintRequest{document,
-                        print,
-                        currentDate,
-                        title,
-                        parent,
-                        options,
-                        [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
-                        [](QPrintPreviewDialog& preview) { preview.exec(); }};
-}
-
-std::optional<ViewPrintState> AskPrintJob(PrintRequest& request, bool preview)
-{
-    PrintDialogModel model(request.Print, request.CurrentDate, preview);
-    if (!request.Options.Run(model))
-        return std::nullopt;
-    const ViewPrintState job = AcceptPrintDialog(model, request.Print, request.Document);
-    if (!CanPrint(job)) {
-        ShowError(request.Parent, QStringLiteral("この印刷タイプはまだ印刷できません。"));
-        return std::nullopt;
-    }
-    return job;
+    return PrintOutputContext{parent, title, [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
+                              [](QPrintPreviewDialog& preview) { preview.exec(); }};
 }
 
 void SetUpPrinter(QPrinter& printer, const ViewPrintState& job, const QString& title)
@@ -77,68 +57,58 @@ void SetUpPrinter(QPrinter& printer, const ViewPrintState& job, const QString& t
     printer.setDocName(title);
 }
 
-bool RunPrintCommand(PrintRequest& request)
+bool PrintOnPrinter(const PrintOutputContext& context, const CPlanovaDoc& document, const ViewPrintState& job)
 {
-    const std::optional<ViewPrintState> job = AskPrintJob(request, false);
-    if (!job)
-        return false;
-    if (!request.PrinterAvailable()) {
-        ShowError(request.Parent, QStringLiteral("プリンターが見つかりません。プリンターを設定するか、"
+    if (!context.PrinterAvailable()) {
+        ShowError(context.Parent, QStringLiteral("プリンターが見つかりません。プリンターを設定するか、"
                                                  "プレビューまたは「PDFに書き出し...」をお使いください。"));
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPrinter(printer, *job, request.Title);
-    if (job->PDialog) {
-        QPrintDialog dialog(&printer, request.Parent);
-        dialog.setMinMax(1, PrintPageCount(*job));
+    SetUpPrinter(printer, job, context.Title);
+    if (job.PDialog) {
+        QPrintDialog dialog(&printer, context.Parent);
+        dialog.setMinMax(1, PrintPageCount(job));
         if (dialog.exec() != QDialog::Accepted)
             return false;
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ShowError(request.Parent,
+        ShowError(context.Parent,
                   QStringLiteral("印刷を始められませんでした。プリンターの状態を確かめてください。"));
         return false;
     }
-    PaintPrintJob(painter, printer, request.Document, *job, EnvironmentNow(), printer.fromPage(),
-                  printer.toPage());
+    PaintPrintJob(painter, printer, document, job, EnvironmentNow(), printer.fromPage(), printer.toPage());
     return painter.end();
 }
 
-bool RunPreviewCommand(PrintRequest& request)
+bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& document,
+                      const ViewPrintState& job)
 {
-    const std::optional<ViewPrintState> job = AskPrintJob(request, true);
-    if (!job)
-        return false;
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPrinter(printer, *job, request.Title);
-    QPrintPreviewDialog preview(&printer, request.Parent);
-    preview.setWindowTitle(QStringLiteral("プレビュー - ") + request.Title);
+    SetUpPrinter(printer, job, context.Title);
+    QPrintPreviewDialog preview(&printer, context.Parent);
+    preview.setWindowTitle(QStringLiteral("プレビュー - ") + context.Title);
     const PrintEnvironment environment = EnvironmentNow();
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         QPainter painter(target);
-        PaintPrintJob(painter, *target, request.Document, *job, environment);
+        PaintPrintJob(painter, *target, document, job, environment);
     });
-    request.ShowPreview(preview);
+    context.ShowPreview(preview);
     return true;
 }
 
-bool RunExportPdfCommand(PrintRequest& request)
+bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& document, const ViewPrintState& job)
 {
-    const std::optional<ViewPrintState> job = AskPrintJob(request, false);
-    if (!job)
-        return false;
-    const QString suggested = QFileInfo(request.Title).completeBaseName() + QStringLiteral(".pdf");
+    const QString suggested = QFileInfo(context.Title).completeBaseName() + QStringLiteral(".pdf");
     int filter = 0;
     const QString path = UserDialogs::Current().ExportFileName(
-        request.Parent, QStringLiteral("PDFに書き出し"), suggested, {QStringLiteral("PDF (*.pdf)")}, filter);
+        context.Parent, QStringLiteral("PDFに書き出し"), suggested, {QStringLiteral("PDF (*.pdf)")}, filter);
     if (path.isEmpty())
         return false;
-    const Outcome written =
-        ExportPdf(path.toStdString(), request.Document, *job, EnvironmentNow(), request.Title);
+    const Outcome written = ExportPdf(path.toStdString(), document, job, EnvironmentNow(), context.Title);
     if (!written.Ok) {
-        ShowError(request.Parent, QStringLiteral("PDFに書き出せませんでした。\n") + path +
+        ShowError(context.Parent, QStringLiteral("PDFに書き出せませんでした。\n") + path +
                                       QStringLiteral("\n") + Utf8Text(written.Error));
         return false;
     }

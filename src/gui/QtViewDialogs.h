@@ -11,6 +11,7 @@ class QWidget;
 namespace planova {
 
 class CDayDataIns;
+class CPrintDlg;
 
 /**
  * The view's dialogs as the application shows them: each method runs the real Qt dialog modally
@@ -28,10 +29,17 @@ public:
 
     /// The path of the document's file (empty while it has never been saved), for file name suggestions.
     std::function<QString()> DocumentPath;
+    bool PrintOptions(PrintDialogModel& model) override;
+    bool PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output) override;
+    void ShowMessage(const std::string& message) override;
 
 private:
+    /// The title of the document window the parent is in ("Planova" when there is none).
+    QString DocumentTitle() const;
+
     QWidget* Parent = nullptr;
     CDayDataIns* EntryDialog = nullptr;
+    CPrintDlg* PrintDialog = nullptr;
 };
 
 } // namespace planova

@@ -8,45 +8,17 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <functional>
-
 using namespace planova;
 using namespace planova::test;
 
-namespace C = PrintControl;
-
 namespace {
 
-/// Answers the print options dialog: makes its changes on the model and confirms, or cancels.
-class ScriptedPrintOptions : public PrintOptionsDialog
+ViewPrintState DayJob(const CPlanovaDoc& document, int days)
 {
-public:
-    std::function<void(PrintDialogModel&)> Changes;
-    bool Confirm = true;
-    int Runs = 0;
-    bool LastPreview = false;
-
-    bool Run(PrintDialogModel& model) override
-    {
-        ++Runs;
-        LastPreview = model.IsPreview();
-        if (Changes)
-            Changes(model);
-        return Confirm && !model.Confirm(model.Shown());
-    }
-};
-
-void Choose(PrintDialogModel& model, int control)
-{
-    QVERIFY(!model.OnControl(control, model.Shown()));
-}
-
-void SetDates(PrintDialogModel& model, const DateTime& start, const DateTime& end)
-{
-    PrintDialogReading reading = model.Shown();
-    reading.Start = start;
-    reading.End = end;
-    QVERIFY(!model.OnControl(C::StartDate, reading));
+    ViewPrintState job = CopyPrintSettings(document);
+    job.PrintStartDate = DateTime::FromDate(2024, 6, 10);
+    job.PrintEndDate = job.PrintStartDate.AddDays(days - 1);
+    return job;
 }
 
 } // namespace
@@ -56,53 +28,35 @@ class PrintPipelineTest : public QObject
     Q_OBJECT
 
 private:
-    struct Fixture
-    {
-        CPlanovaDoc Document;
-        ViewPrintState Print = CopyPrintSettings(Document);
-        ScriptedPrintOptions Options;
-        PrintRequest Request = MakePrintRequest(Document, Print, DateTime::FromDate(2024, 6, 12),
-                                                QStringLiteral("年間.dat"), nullptr, Options);
-    };
+    CPlanovaDoc Document;
+    PrintOutputContext Context = MakePrintOutputContext(nullptr, QStringLiteral("年間.dat"));
 
 private slots:
-    void ExportWritesThePdfOfTheChosenJob()
+    void ExportWritesThePdfOfTheJob()
     {
         DialogScript script;
         QTemporaryDir folder;
         script->ExportName = folder.filePath(QStringLiteral("年間.pdf"));
-        Fixture f;
-        f.Options.Changes = [](PrintDialogModel& model) {
-            SetDates(model, DateTime::FromDate(2024, 6, 10), DateTime::FromDate(2024, 6, 12));
-        };
-        QVERIFY(RunExportPdfCommand(f.Request));
+        QVERIFY(ExportPrintPdf(Context, Document, DayJob(Document, 3)));
+        QCOMPARE(script->ExportAsked.back().Suggested, QStringLiteral("年間.pdf"));
+        QCOMPARE(script->ExportAsked.back().Filters, QStringList{QStringLiteral("PDF (*.pdf)")});
         QFile pdf(script->ExportName);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();
         QVERIFY(bytes.startsWith("%PDF-"));
         QVERIFY(bytes.contains("/Count 3"));
-        QVERIFY(!f.Options.LastPreview);
-        // "印刷" in the options dialog left its values in the view.
-        QCOMPARE(f.Print.PrintEndDate, DateTime::FromDate(2024, 6, 12));
-        QCOMPARE(f.Print.PrintStartDate, DateTime::FromDate(2024, 6, 10));
     }
 
     void ExportCancelledOrFailedWritesNothing()
     {
         DialogScript script;
         QTemporaryDir folder;
-        Fixture f;
-        f.Options.Confirm = false;
-        script->ExportName = folder.filePath(QStringLiteral("a.pdf"));
-        QVERIFY(!RunExportPdfCommand(f.Request)); // options cancelled
-        f.Options.Confirm = true;
         script->ExportName.clear();
-        QVERIFY(!RunExportPdfCommand(f.Request)); // no file chosen
-        QVERIFY(QDir(folder.path()).isEmpty());
+        QVERIFY(!ExportPrintPdf(Context, Document, DayJob(Document, 1))); // no file chosen
         QVERIFY(script->Asked.empty());
 
         script->ExportName = folder.filePath(QStringLiteral("no-such-folder/a.pdf"));
-        QVERIFY(!RunExportPdfCommand(f.Request));
+        QVERIFY(!ExportPrintPdf(Context, Document, DayJob(Document, 1)));
         QVERIFY(script->WasAsked(QStringLiteral("PDFに書き出せませんでした。")));
         QVERIFY(QDir(folder.path()).isEmpty());
     }
@@ -110,35 +64,22 @@ private slots:
     void PrintingWithoutAPrinterSaysSo()
     {
         DialogScript script;
-        Fixture f;
-        f.Request.PrinterAvailable = [] { return false; };
-        QVERIFY(!RunPrintCommand(f.Request));
-        QCOMPARE(f.Options.Runs, 1);
+        PrintOutputContext context = Context;
+        context.PrinterAvailable = [] { return false; };
+        QVERIFY(!PrintOnPrinter(context, Document, DayJob(Document, 1)));
         QVERIFY(script->WasAsked(QStringLiteral("プリンターが見つかりません。")));
-    }
-
-    void APrintTypeWithoutLayoutIsRefused()
-    {
-        DialogScript script;
-        Fixture f;
-        f.Options.Changes = [](PrintDialogModel& model) { Choose(model, C::WeekType); };
-        QVERIFY(!RunPreviewCommand(f.Request));
-        QVERIFY(script->WasAsked(QStringLiteral("この印刷タイプはまだ印刷できません。")));
-        QCOMPARE(f.Print.PrintType, PrintType::Week); // the choice itself was taken
     }
 
     void PreviewShowsEveryPageOnThePrinterPaper()
     {
-        DialogScript script;
-        Fixture f;
-        f.Options.Changes = [](PrintDialogModel& model) {
-            Choose(model, C::PaperMini);
-            Choose(model, C::Portrait);
-            SetDates(model, DateTime::FromDate(2024, 6, 10), DateTime::FromDate(2024, 6, 13));
-        };
+        ViewPrintState job = DayJob(Document, 4);
+        job.PPaperType = PaperType::Mini;
+        job.PYoushiType = Orientation::Portrait;
+        job.PPageType = PageType::Left;
         int pages = -1;
         QSizeF paperMm;
-        f.Request.ShowPreview = [&](QPrintPreviewDialog& preview) {
+        PrintOutputContext context = Context;
+        context.ShowPreview = [&](QPrintPreviewDialog& preview) {
             preview.show();
             QVERIFY(QTest::qWaitForWindowExposed(&preview));
             auto* widget = preview.findChild<QPrintPreviewWidget*>();
@@ -156,8 +97,7 @@ private slots:
             }
             preview.close();
         };
-        QVERIFY(RunPreviewCommand(f.Request));
-        QVERIFY(f.Options.LastPreview);
+        QVERIFY(ShowPrintPreview(context, Document, job));
         QCOMPARE(pages, 4);
         QCOMPARE(qRound(paperMm.width()), 100); // the Japanese postcard, upright
         QCOMPARE(qRound(paperMm.height()), 148);

@@ -129,19 +129,26 @@ void ShellCommandsTest::TableIsConsistent()
         }
     }
     // Every command of the planner, the tools and the shell is registered.
-    for (int id : {CommandId::DayView,       CommandId::WeekView,      CommandId::MonthView,
-                   CommandId::Forward,       CommandId::Back,          CommandId::ToDoView,
-                   CommandId::Insert,        CommandId::Delete,        CommandId::MoveUp,
-                   CommandId::Edit,          CommandId::MoveDown,      CommandId::StandardDay,
-                   CommandId::ClockHourRows, CommandId::SchoolDayRows, CommandId::ClearDay,
-                   CommandId::FirstWeekday,  CommandId::Properties,    CommandId::InsertTimetable,
-                   CommandId::MakeYear,      CommandId::ClassHours,    CommandId::ContentShift,
-                   CommandId::CopyJitei,     CommandId::CopyGyouji,    CommandId::CopyJigenn,
-                   CommandId::CopyYotei,     CommandId::CopyNaiyou,    CommandId::ToDoSort,
-                   CommandId::CopyIro,       CommandId::FilePrint,     CommandId::FilePrintPreview,
-                   CommandId::EditCopy,      CommandId::EditCut,       CommandId::EditFind,
-                   CommandId::EditPaste,     CommandId::EditReplace,   CommandId::EditUndo,
-                   CommandId::EditRedo,      CommandId::WindowList,    CommandId::ToolbarCustomise,
+    for (int id : {CommandId::DayView,       CommandId::WeekView,
+                   CommandId::MonthView,     CommandId::Forward,
+                   CommandId::Back,          CommandId::ToDoView,
+                   CommandId::Insert,        CommandId::Delete,
+                   CommandId::MoveUp,        CommandId::Edit,
+                   CommandId::MoveDown,      CommandId::StandardDay,
+                   CommandId::ClockHourRows, CommandId::SchoolDayRows,
+                   CommandId::ClearDay,      CommandId::FirstWeekday,
+                   CommandId::Properties,    CommandId::InsertTimetable,
+                   CommandId::MakeYear,      CommandId::ClassHours,
+                   CommandId::ContentShift,  CommandId::CopyJitei,
+                   CommandId::CopyGyouji,    CommandId::CopyJigenn,
+                   CommandId::CopyYotei,     CommandId::CopyNaiyou,
+                   CommandId::ToDoSort,      CommandId::CopyIro,
+                   CommandId::FilePrint,     CommandId::FilePrintPreview,
+                   CommandId::FileExportPdf, CommandId::EditCopy,
+                   CommandId::EditCut,       CommandId::EditFind,
+                   CommandId::EditPaste,     CommandId::EditReplace,
+                   CommandId::EditUndo,      CommandId::EditRedo,
+                   CommandId::WindowList,    CommandId::ToolbarCustomise,
                    CommandId::WindowNew,     CommandId::AppAbout})
         QVERIFY2(FindCommand(id), qPrintable(QString::number(id)));
     QCOMPARE(FindCommand(1), nullptr);
@@ -229,8 +236,10 @@ void ShellCommandsTest::EnableRulesComeFromHandlers()
     // The planner view's own view commands are always available; with nothing selected and no
     // edit made the editing commands are not; nobody handles redo; the recent list is empty.
     QVERIFY(actions.Action(CommandId::DayView)->isEnabled());
-    for (int id : {CommandId::Edit, CommandId::EditCopy, CommandId::EditUndo, CommandId::FilePrint,
-                   CommandId::MakeYear, CommandId::EditRedo, CommandId::RecentFile1})
+    for (int id : {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FileExportPdf})
+        QVERIFY2(actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
+    for (int id : {CommandId::Edit, CommandId::EditCopy, CommandId::EditUndo, CommandId::MakeYear,
+                   CommandId::EditRedo, CommandId::RecentFile1})
         QVERIFY2(!actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
     QCOMPARE(actions.Action(CommandId::RecentFile1)->text(), QStringLiteral("最近使ったファイル"));
     QVERIFY(!actions.Action(CommandId::RecentFile1 + 1)->isVisible());

@@ -3,6 +3,7 @@
 #include "dialogs/ViewDialogs.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace planova::test {
@@ -32,6 +33,35 @@ public:
     std::vector<EntryDialogValues> Started;
     /// The exports asked for, in order.
     std::vector<ExportKind> Exports;
+
+    // ---- Printing ----------------------------------------------------------------------------
+    using PrintOptionsAnswer = std::function<bool(PrintDialogModel&)>;
+    /// A print job that was put out.
+    struct PrintedJob
+    {
+        ViewPrintState Job;
+        PrintOutput Output;
+    };
+
+    bool PrintOptions(PrintDialogModel& model) override
+    {
+        ++PrintOptionRuns;
+        OptionsInPreview = model.IsPreview();
+        return PrintOptionsScript ? PrintOptionsScript(model) : false;
+    }
+    bool PrintPages(const CPlanovaDoc&, const ViewPrintState& job, PrintOutput output) override
+    {
+        Printed.push_back({job, output});
+        return true;
+    }
+    void ShowMessage(const std::string& message) override { Messages.push_back(message); }
+
+    /// The print options dialog's answer (none: cancelled), how often it ran and whether in preview.
+    PrintOptionsAnswer PrintOptionsScript;
+    int PrintOptionRuns = 0;
+    bool OptionsInPreview = false;
+    std::vector<PrintedJob> Printed;
+    std::vector<std::string> Messages;
 };
 
 /// Dialogs whose edit dialog confirms after the change applied to its values.

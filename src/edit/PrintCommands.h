@@ -1,0 +1,22 @@
+#pragma once
+
+#include "dialogs/PrintDialog.h"
+#include "edit/CommandTable.h"
+
+namespace planova {
+
+class PlannerView;
+class ViewDialogs;
+
+/**
+ * "印刷" (57607), "プレビュー" (57609) and "PDFに書き出し...": the print options dialog, then the
+ * job's pages to the output. "キャンセル" ends the command with nothing changed (NotRun). "印刷" in
+ * the dialog gives its values to the view (and with "設定を保存する" to the document:
+ * DocumentChanged); a print type that has no page layout yet is then refused with a message.
+ */
+CommandOutcome RunPrintCommand(PlannerView& view, ViewDialogs& dialogs, PrintOutput output);
+
+/// The message for a print type that cannot be printed yet.
+constexpr const char* PrintTypeNotReadyMessage = "この印刷タイプはまだ印刷できません。";
+
+} // namespace planova
