@@ -2,6 +2,7 @@
 // school years, side by side with drawing the same strings into the same rectangles with bare
 // QPainter::drawText calls (the cost of the glyphs alone). Budget: redraw ≤ 1.5 × bare text.
 
+#include "TextCapture.h"
 #include "canvas/QtCanvas.h"
 #include "model/CPlanovaDoc.h"
 #include "support/ViewSchoolYear.h"
@@ -19,56 +20,13 @@
 namespace {
 
 using namespace planova;
+using bench::DrawBareTexts;
+using bench::DrawnText;
+using bench::TextCapture;
 
 constexpr int Width = 1920;
 constexpr int Height = 1080;
 constexpr Rgb Window{239, 239, 239};
-
-/// One text the planner drew: what bare drawText calls repeat.
-struct DrawnText
-{
-    int FontIndex; ///< into TextCapture::Fonts
-    QRect Area;
-    int Flags;
-    QString Text;
-    bool AtPoint;
-};
-
-/// A QtCanvas that also notes every text it draws.
-class TextCapture : public QtCanvas
-{
-public:
-    TextCapture(QPainter& painter, Rgb background) : QtCanvas(painter, background), Painter(painter) {}
-    std::vector<DrawnText> Texts;
-    std::vector<QFont> Fonts;
-
-    void SetFont(const std::string& faceUtf8, int pointSize) override
-    {
-        QtCanvas::SetFont(faceUtf8, pointSize);
-        Fonts.push_back(Painter.font());
-    }
-    void DrawText(const Rect& rect, std::string_view cp932, unsigned flags) override
-    {
-        if (!cp932.empty() && rect.Width() > 0 && rect.Height() > 0) {
-            const int qtFlags = (flags & TextWordBreak ? Qt::TextWordWrap : 0) |
-                                (flags & TextSingleLine ? Qt::TextSingleLine : 0) |
-                                (flags & TextCenter ? Qt::AlignHCenter : 0);
-            Texts.push_back({static_cast<int>(Fonts.size()) - 1,
-                             QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), qtFlags,
-                             DisplayText(cp932), false});
-        }
-        QtCanvas::DrawText(rect, cp932, flags);
-    }
-    void DrawTextAt(Point topLeft, std::string_view cp932) override
-    {
-        Texts.push_back({static_cast<int>(Fonts.size()) - 1, QRect(topLeft.X, topLeft.Y, 0, 0), 0,
-                         DisplayText(cp932), true});
-        QtCanvas::DrawTextAt(topLeft, cp932);
-    }
-
-private:
-    QPainter& Painter;
-};
 
 /// The document of twenty school years, built once.
 CPlanovaDoc& TwentyYears()
@@ -117,17 +75,7 @@ void BareText(benchmark::State& state, ViewMode mode)
     for (auto _ : state) {
         image.fill(QColor(Window.Red, Window.Green, Window.Blue));
         QPainter painter(&image);
-        int font = -1;
-        for (const DrawnText& text : texts) {
-            if (text.FontIndex != font) {
-                font = text.FontIndex;
-                painter.setFont(fonts[font]);
-            }
-            if (text.AtPoint)
-                painter.drawText(text.Area.topLeft(), text.Text);
-            else
-                painter.drawText(text.Area, text.Flags, text.Text);
-        }
+        DrawBareTexts(painter, texts, fonts);
     }
 }
 

@@ -9,3 +9,7 @@ target_include_directories(ViewBench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 # ExportBench exports school years made by the same fixture.
 target_sources(ExportBench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/ViewSchoolYear.cpp)
 target_include_directories(ExportBench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+
+# PrintBench prints a school year made by the same fixture.
+target_sources(PrintBench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/ViewSchoolYear.cpp)
+target_include_directories(PrintBench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
