@@ -317,8 +317,9 @@ void CPlanovaView::WriteFormData()
 
 void CPlanovaView::RefreshSky()
 {
+    // The read-outs only: the calendar is left on whatever month the user is browsing.
     Pane->ShowReadout(sky::ComputeSkyReadout(NowInWholeSeconds()));
-    WriteFormData();
+    Pane->ShowMoonAgeAt21(View->State.MoonAgeAt21);
 }
 
 void CPlanovaView::OnCalendarSelection()

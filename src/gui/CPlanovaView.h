@@ -44,8 +44,8 @@ public:
     bool ExecuteCommand(int commandId) override;
     void RefreshFromDocument() override;
 
-    /// The timer's work: computes the read-outs for now and writes the pane's fields (and the
-    /// calendar and scroll bar positions); the planner is not redrawn.
+    /// The timer's work: computes the read-outs for now and writes the pane's fields; neither the
+    /// calendar nor the planner is touched.
     void RefreshSky();
 
     /// Shows a date as if it had been chosen in the month calendar.

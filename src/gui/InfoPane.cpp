@@ -162,8 +162,13 @@ QLineEdit* InfoPane::AddField(int controlId, int x, int y, int width)
 
 void InfoPane::SetCalendarDate(const DateTime& date)
 {
+    // Setting the date it already holds would turn the calendar back from a month the user is
+    // browsing with its arrows.
+    const QDate shown = ToQDate(date);
+    if (shown == MonthCalendar->selectedDate())
+        return;
     const QSignalBlocker blocker(MonthCalendar);
-    MonthCalendar->setSelectedDate(ToQDate(date));
+    MonthCalendar->setSelectedDate(shown);
 }
 
 DateTime InfoPane::CalendarDate() const

@@ -45,7 +45,8 @@ public:
     ~InfoPane() override;
 
     QCalendarWidget* Calendar() const { return MonthCalendar; }
-    /// Shows a date in the calendar without reporting it as the user's choice.
+    /// Shows a date in the calendar without reporting it as the user's choice; the calendar keeps
+    /// the month it shows when the date is the one it already holds.
     void SetCalendarDate(const DateTime& date);
     /// The calendar's chosen date.
     DateTime CalendarDate() const;
