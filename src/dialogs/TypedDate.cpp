@@ -21,7 +21,8 @@ TypedDate ReadTypedDate(std::string_view text)
     else if (std::regex_match(typed, parts, digits))
         ymd = {std::stoi(parts[1].str()), std::stoi(parts[2].str()), std::stoi(parts[3].str())};
     else
-        return {DateTime::Invalid(), "日付は「2026/12/15」「2026-12-15」「20261215」のいずれかの形で入力してください。"};
+        return {DateTime::Invalid(),
+                "日付は「2026/12/15」「2026-12-15」「20261215」のいずれかの形で入力してください。"};
     const DateTime date = DateTime::FromDate(ymd[0], ymd[1], ymd[2]);
     if (!date.IsValid())
         return {date, "「" + typed + "」という日付はありません。"};

@@ -54,6 +54,8 @@ TEST_P(TypedDateTest, ReadsAWholeDateOrSaysWhy)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, TypedDateTest, testing::ValuesIn(Cases),
-                         [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.Name); });
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.Name);
+                         });
 
 } // namespace
