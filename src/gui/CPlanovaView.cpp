@@ -7,7 +7,9 @@
 #include "sky/SkyReadout.h"
 #include "edit/CommandTable.h"
 #include "edit/EditCommands.h"
+#include "view/InfoPaneIcons.h"
 #include "view/PlannerView.h"
+#include "view/ScreenLayout.h"
 #include "edit/Selection.h"
 
 #include <QCalendarWidget>
@@ -17,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleHints>
@@ -84,8 +87,19 @@ CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    Pane = new InfoPane(this);
-    Pane->move(0, 0);
+    Pane = new InfoPane(nullptr);
+    PaneScroller = new QScrollArea(this);
+    PaneScroller->setObjectName(QStringLiteral("InformationPaneScroller"));
+    PaneScroller->setFrameShape(QFrame::NoFrame);
+    PaneScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PaneScroller->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    PaneScroller->setWidget(Pane); // takes the pane
+    // With the vertical bar shown the pane moves left into its empty margin (up to the icons), so the
+    // bar covers none of its fields.
+    QScrollBar* across = PaneScroller->horizontalScrollBar();
+    connect(across, &QScrollBar::rangeChanged, across,
+            [across](int, int maximum) { across->setValue(std::min(maximum, InfoIcons::Left)); });
+    PaneScroller->setGeometry(0, 0, ScreenOrigin::PlannerLeft, height());
     ScrollBar = new QScrollBar(Qt::Vertical, this);
     ScrollBar->setObjectName(QStringLiteral("ToDoScrollBar1067"));
     ScrollBar->setTracking(false);
@@ -391,6 +405,12 @@ void CPlanovaView::PlaceScrollBar(const ScreenDrawResult& drawn)
         ScrollBar->setGeometry(geometry);
     if (!ScrollBar->isVisible())
         ScrollBar->show();
+}
+
+void CPlanovaView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    PaneScroller->setGeometry(0, 0, ScreenOrigin::PlannerLeft, height());
 }
 
 void CPlanovaView::paintEvent(QPaintEvent*)

@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QScrollArea;
 class QScrollBar;
 class QTimer;
 
@@ -53,6 +54,8 @@ public:
 
     PlannerView& Planner() { return *View; }
     InfoPane* Information() const { return Pane; }
+    /// The scroll area that holds the information pane.
+    QScrollArea* InformationScroller() const { return PaneScroller; }
     QScrollBar* ToDoScrollBar() const { return ScrollBar; }
     QTimer* SkyTimer() const { return Timer; }
     /// How many times the planner has been painted (the timer must not add to it).
@@ -81,6 +84,8 @@ protected:
     /// The platform's context-menu request after a right click is ignored: the press opened the menu.
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    /// The information pane runs the whole height of the view and scrolls when it is taller.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void OnCalendarSelection();
@@ -100,6 +105,7 @@ private:
 
     std::unique_ptr<PlannerView> View;
     InfoPane* Pane = nullptr;
+    QScrollArea* PaneScroller = nullptr;
     QScrollBar* ScrollBar = nullptr;
     QTimer* Timer = nullptr;
     EntryDialog* ExternalDialog = nullptr;

@@ -65,8 +65,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    /// A new look recolours the calendar's weekend and gives the calendar the room its style needs.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void FollowLook();
     void AddReadoutFields();
     QLineEdit* AddField(int controlId, int x, int y, int width);
     void SetNumber(int controlId, double value);
