@@ -3,6 +3,7 @@
 
 #include "gui/CPlanovaView.h"
 #include "gui/InfoPane.h"
+#include "edit/CommandIds.h"
 #include "model/CPlanovaDoc.h"
 #include "model/Clock.h"
 #include "view/PlannerView.h"
@@ -78,8 +79,8 @@ private slots:
         QCOMPARE(Calendar().selectedDate(), QDate(2024, 3, 1));
 
         // When the view changes its date, the calendar follows it.
-        QVERIFY(View->ExecuteCommand(ViewCommand::DayView));
-        QVERIFY(View->ExecuteCommand(ViewCommand::Back));
+        QVERIFY(View->ExecuteCommand(CommandId::DayView));
+        QVERIFY(View->ExecuteCommand(CommandId::Back));
         QCOMPARE(Calendar().selectedDate(), QDate(2024, 2, 29));
         QCOMPARE(Calendar().monthShown(), 2);
         QTest::qWait(600);
