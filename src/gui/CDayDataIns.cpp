@@ -193,8 +193,9 @@ void CDayDataIns::PlaceControls()
         radio.Width = std::max(radio.Width, colour->sizeHint().width());
         radio.Height = std::max(radio.Height, colour->sizeHint().height());
     }
+    const int colourCaption = Labels[3]->sizeHint().width();
     const EntryDialogPlacement placement =
-        PlaceEntryDialog(Values.EditMode, {width(), height()}, button, radio);
+        PlaceEntryDialog(Values.EditMode, {width(), height()}, button, radio, colourCaption);
 
     const auto place = [](QWidget& widget, const PixelRect& rect) {
         widget.setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);

@@ -45,7 +45,8 @@ Rgb ReadableOn(Rgb wanted, std::initializer_list<Rgb> backgrounds, double minimu
     double light = 0.0;
     for (const Rgb& background : backgrounds)
         light += Luminance(background);
-    const bool darkBackgrounds = backgrounds.size() > 0 && light / static_cast<double>(backgrounds.size()) < 0.18;
+    const bool darkBackgrounds =
+        backgrounds.size() > 0 && light / static_cast<double>(backgrounds.size()) < 0.18;
     const std::uint8_t towards = darkBackgrounds ? 255 : 0;
 
     constexpr int Steps = 64;

@@ -223,8 +223,10 @@ void EditDialogTest::resizeKeepsButtonsInTheCornerAndFieldsStretched()
             const int bottom = mode == EditPeriodRow ? Dialog->Radio(0).y() - 7 : cancel.y() - 7;
             QCOMPARE(last->y() + last->height(), bottom);
             if (mode == EditPeriodRow) {
-                QCOMPARE(Dialog->Radio(0).x(), 60);
-                QCOMPARE(Dialog->Radio(0).y() + Dialog->Radio(0).height(), cancel.y() - 7);
+                // The radios start at 60, or right of their caption when the font needs it wider.
+                const QLabel& caption = Dialog->Label(4);
+                QCOMPARE(Dialog->Radio(0).x(), std::max(60, caption.x() + caption.sizeHint().width() + 3));
+                QCOMPARE(Dialog->Radio(7).y() + Dialog->Radio(7).height(), cancel.y() - 7);
                 QCOMPARE(Dialog->Label(4).y(), bottom + 10);
             }
         }
@@ -544,6 +546,12 @@ void EditDialogTest::savePictures()
         const QImage shot = Dialog->grab().toImage();
         QVERIFY(!shot.isNull());
         QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/edit-dialog-%1.png").arg(mode.Name)));
+        if (mode.Mode == EditPeriodRow) {
+            Dialog->resize(100, 100); // the smallest the window lets it become
+            QCoreApplication::processEvents();
+            QVERIFY(
+                Dialog->grab().toImage().save(QStringLiteral(PLANOVA_BINARY_DIR "/edit-dialog-minimum.png")));
+        }
         Dialog->hide();
     }
 }

@@ -2,10 +2,14 @@
 // background, the whole calendar, the edit dialog at its smallest size and the About box.
 
 #include "gui/ApplicationLook.h"
+#include "gui/CAboutDlg.h"
+#include "gui/CDayDataIns.h"
 #include "gui/InfoPane.h"
 #include "view/ReadableColour.h"
 
 #include <QCalendarWidget>
+#include <QLabel>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <QtTest>
@@ -91,6 +95,65 @@ private slots:
             // The icon row below the calendar stays free.
             QVERIFY(calendar.geometry().bottom() < 170);
         }
+    }
+
+    void TheEditDialogIsWholeAtItsSmallestSizeInEveryLook()
+    {
+        for (int look : {205, 210, 216}) {
+            ApplyLook(look);
+            for (int mode : {EditKindAndEvent, EditPeriodRow, EditMemo, EditToDo}) {
+                CDayDataIns dialog;
+                EntryDialogValues values;
+                values.EditMode = mode;
+                values.ColorIndex = 1;
+                dialog.Start(values);
+                dialog.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+                dialog.resize(100, 100); // as small as the window lets it become
+                QCoreApplication::processEvents();
+                const QRect client = dialog.rect();
+                std::vector<QWidget*> shown;
+                for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                    if (child->isVisible())
+                        shown.push_back(child);
+                for (QWidget* control : shown) {
+                    const QString name = QStringLiteral("look %1 mode %2: %3 \"%4\"")
+                                             .arg(look)
+                                             .arg(mode)
+                                             .arg(QString::fromLatin1(control->metaObject()->className()),
+                                                  control->property("text").toString());
+                    QVERIFY2(client.contains(control->geometry()), qPrintable(name));
+                    // A caption or a radio never covers another control: its text is whole.
+                    for (QWidget* other : shown)
+                        if (other != control &&
+                            (qobject_cast<QLabel*>(control) || qobject_cast<QRadioButton*>(control)))
+                            QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable(name));
+                    const QSize needed = control->minimumSizeHint();
+                    if (qobject_cast<QLabel*>(control) || qobject_cast<QRadioButton*>(control))
+                        QVERIFY2(control->width() >= needed.width(), qPrintable(name));
+                }
+                if (mode == EditPeriodRow) {
+                    // Every colour can be clicked: "黄" and "茶" too.
+                    for (int colour = 0; colour < CellColourCount; ++colour) {
+                        QTest::mouseClick(&dialog.Radio(colour), Qt::LeftButton);
+                        QVERIFY(dialog.Radio(colour).isChecked());
+                    }
+                }
+            }
+        }
+    }
+
+    void TheAboutBoxShowsItsWholeTitle()
+    {
+        CAboutDlg about(nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        // The title bar's text needs the title's width and room for the window's buttons beside it.
+        QFont titleFont = QApplication::font();
+        titleFont.setBold(true);
+        const int title = QFontMetrics(titleFont).horizontalAdvance(about.windowTitle());
+        QVERIFY2(about.width() >= title + 100,
+                 qPrintable(QStringLiteral("%1 wide for a title of %2").arg(about.width()).arg(title)));
     }
 };
 

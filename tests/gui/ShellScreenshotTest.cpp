@@ -3,12 +3,15 @@
 
 #include "ShellTestSupport.h"
 
+#include "gui/ApplicationLook.h"
 #include "gui/CMainFrame.h"
 #include "gui/DocumentManager.h"
+#include "edit/CommandIds.h"
 #include "model/FixedTexts.h"
 
 #include <QImage>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <set>
 
@@ -21,6 +24,7 @@ class ShellScreenshotTest : public QObject
 
 private slots:
     void MainWindowWithTwoDocuments();
+    void MainWindowInTheBlackLookOnASmallScreen();
 };
 
 void ShellScreenshotTest::MainWindowWithTwoDocuments()
@@ -53,6 +57,30 @@ void ShellScreenshotTest::MainWindowWithTwoDocuments()
             colours.insert(shot.pixel(x, y));
     QVERIFY(colours.size() > 8);
     QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/main-window.png")));
+}
+
+void ShellScreenshotTest::MainWindowInTheBlackLookOnASmallScreen()
+{
+    ShellSandbox sandbox;
+    DialogScript dialogs;
+    const QString file = sandbox.WriteDocument(QStringLiteral("2024年度.dat"),
+                                               DocumentWithEvent(2024, 4, 8, Cp932Literal("始業式")));
+    auto options = sandbox.Options();
+    options.ShowWindow = false;
+    CPlanovaApp app(options);
+    QVERIFY(app.Start({file}));
+    ApplyLook(CommandId::LookOffice2007Black);
+    auto& frame = app.MainFrame();
+    frame.MdiArea().setActiveSubWindow(frame.MdiArea().subWindowList().front());
+    frame.MdiArea().subWindowList().front()->showMaximized();
+    frame.resize(1024, 600);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QTest::qWait(700);
+    const QImage shot = frame.grab().toImage();
+    ApplyLook(CommandId::LookDefault);
+    QCOMPARE(shot.size(), QSize(1024, 600));
+    QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/main-window-black.png")));
 }
 
 QTEST_MAIN(ShellScreenshotTest)

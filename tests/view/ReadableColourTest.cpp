@@ -55,7 +55,9 @@ TEST_P(ReadableOnTest, ReachesTheContrastAndKeepsTheHue)
 }
 
 INSTANTIATE_TEST_SUITE_P(Colours, ReadableOnTest, testing::ValuesIn(Cases),
-                         [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.Name); });
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.Name);
+                         });
 
 TEST(ReadableColourTest, AReadableColourIsKept)
 {
