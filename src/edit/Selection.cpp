@@ -151,6 +151,17 @@ void SelectCellDay(PlannerView& view)
     document.LoadDay(day);
     state.CurrentDate = day;
     state.CalendarDate = day;
+    // A grey day of the neighbouring month moves the month grid to its month; the selection moves
+    // with the day, so that Enter and the editing commands act on the day that was clicked. (The day
+    // and week views show a clicked day where it was.)
+    if (view.Mode() != ViewMode::Month)
+        return;
+    const DateTime gridStart = view.FirstDateOfGrid();
+    if (gridStart.IsIdenticalTo(state.FirstShownDate))
+        return;
+    const int offset = static_cast<int>((day.ToSysDays() - gridStart.ToSysDays()).count());
+    state.FirstShownDate = gridStart; // as the next redraw lays it out
+    state.SelectedCell = CellIndexOf(ViewMode::Month, offset % WeekDays, offset / WeekDays);
 }
 
 void PressLeft(PlannerView& view, Point point, std::int64_t time)

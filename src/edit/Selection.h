@@ -40,7 +40,11 @@ struct HitResult
  */
 HitResult HitTest(const ViewState& state, Point point);
 
-/// SelectCellDay: the day of the selected cell becomes the working day and the shown day.
+/**
+ * SelectCellDay: the day of the selected cell becomes the working day and the shown day. A day of
+ * the neighbouring month in the month view moves the grid to that month at once (FirstShownDate)
+ * and the selection with it, to the cell where the day stands on the new grid.
+ */
 void SelectCellDay(PlannerView& view);
 
 /**

@@ -159,19 +159,26 @@ private slots:
         Open(2);
         const DateTime first = State().FirstShownDate;
         QVERIFY(first.IsIdenticalTo(D(2024, 5, 26)));
+        // 26 May is a grey day of June's grid: the grid moves to May, and the selection with the day.
         Click(CellPoint(0));
-        QCOMPARE(State().SelectedCell, 0);
         QVERIFY(Shows(first));
-
         Repaint(); // now May 2024, from Sunday 28 April
         const DateTime mayFirst = State().FirstShownDate;
         QVERIFY(mayFirst.IsIdenticalTo(D(2024, 4, 28)));
-        const int lastCell = CellIndexOf(ViewMode::Month, 6, 5);
+        QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 0, 4));
+
+        const int lastCell = CellIndexOf(ViewMode::Month, 6, 5); // 8 June, grey on May's grid
         Click(CellPoint(lastCell));
-        QCOMPARE(State().SelectedCell, lastCell);
-        QVERIFY(Shows(mayFirst.AddDays(41)));
+        QVERIFY(Shows(D(2024, 6, 8)));
+        Repaint();
+        QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 6, 1));
         QCOMPARE(Edits, 0);
         QVERIFY(!Document->IsModified());
+
+        // Enter opens the day that was clicked.
+        Key(Qt::Key_Return);
+        QCOMPARE(View->Planner().Mode(), ViewMode::Day);
+        QVERIFY(Shows(D(2024, 6, 8)));
     }
 
     void TheSelectionIsDrawnInBlue()
