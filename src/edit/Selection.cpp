@@ -5,6 +5,7 @@
 #include "edit/ToDoSort.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace planova {
 
@@ -86,6 +87,9 @@ void MoveCell(PlannerView& view, NavigationKey key)
 
 void MoveToDoRow(ViewState& state, NavigationKey key, int count)
 {
+    // ← and → have nothing to move in the ToDo list: they are taken and change nothing.
+    if (key != NavigationKey::Down && key != NavigationKey::Up)
+        return;
     int& row = state.SelectedToDoRow;
     int& top = state.ToDoScrollTop;
     if (key == NavigationKey::Down) {
@@ -195,6 +199,15 @@ bool PressRight(PlannerView& view, Point point)
 {
     const HitResult hit = SelectAt(view.State, point);
     return hit.Cell >= 0 || hit.ToDoRow >= 1;
+}
+
+bool WheelOverToDo(PlannerView& view, Point point, int lines)
+{
+    if (HitTest(view.State, point).ToDoRow < 0)
+        return false;
+    for (int n = 0; n < std::abs(lines); ++n)
+        view.ScrollToDo(lines > 0 ? ScrollRequest::LineDown : ScrollRequest::LineUp);
+    return true;
 }
 
 bool TakesKey(const ViewState& state)

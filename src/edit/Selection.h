@@ -67,6 +67,13 @@ bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int inte
  */
 bool PressRight(PlannerView& view, Point point);
 
+/**
+ * The mouse wheel turned by `lines` over a point (positive: towards later items). Over the shown
+ * ToDo pane the pane scrolls line by line, as the scroll bar's arrows scroll it, and true is
+ * returned; elsewhere nothing changes and false is returned.
+ */
+bool WheelOverToDo(PlannerView& view, Point point, int lines);
+
 /// The keys the view takes for itself while a cell or a ToDo row is selected.
 enum class NavigationKey
 {
@@ -89,8 +96,8 @@ struct KeyOutcome
 
 /**
  * A key pressed: Enter opens the selection; the arrows move the selected cell within its day
- * column and the grid, or the selected ToDo row (scrolling the pane at its ends). The shown day
- * does not change.
+ * column and the grid, or ↑ and ↓ the selected ToDo row (scrolling the pane at its ends; ← and →
+ * are taken and change nothing there). The shown day does not change.
  */
 KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs);
 

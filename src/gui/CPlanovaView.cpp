@@ -13,6 +13,7 @@
 #include "edit/Selection.h"
 
 #include <QCalendarWidget>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -24,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QStyleHints>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <optional>
 #include <utility>
@@ -45,7 +47,7 @@ DateTime NowInWholeSeconds()
     return DateTime::FromDateTime(now.Year(), now.Month(), now.Day(), now.Hour(), now.Minute(), now.Second());
 }
 
-Point PointOf(const QMouseEvent& event)
+Point PointOf(const QSinglePointEvent& event)
 {
     const QPoint at = event.position().toPoint();
     return {at.x(), at.y()};
@@ -229,6 +231,23 @@ void CPlanovaView::mouseDoubleClickEvent(QMouseEvent* event)
     Finish(changed);
 }
 
+void CPlanovaView::wheelEvent(QWheelEvent* event)
+{
+    // Whole notches only; what a touchpad gives in between is kept for the next event.
+    WheelAngle += event->angleDelta().y();
+    const int notches = WheelAngle / QWheelEvent::DefaultDeltasPerStep;
+    WheelAngle -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const int lines = -notches * QApplication::wheelScrollLines();
+    if (!WheelOverToDo(*View, PointOf(*event), lines)) {
+        WheelAngle = 0;
+        QWidget::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    if (lines != 0)
+        Finish(false);
+}
+
 void CPlanovaView::contextMenuEvent(QContextMenuEvent* event)
 {
     event->accept();
@@ -285,7 +304,8 @@ void CPlanovaView::WriteFormData()
     Pane->SetCalendarDate(View->State.CalendarDate);
     Pane->ShowMoonAgeAt21(View->State.MoonAgeAt21);
     const QSignalBlocker blocker(ScrollBar);
-    ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
+    // The value too, not only the thumb: the wheel and the keys of the bar count from the value.
+    ScrollBar->setValue(View->State.ToDoScrollPos);
 }
 
 void CPlanovaView::RefreshSky()
@@ -329,8 +349,17 @@ void CPlanovaView::OnScrollAction(int action)
     case QAbstractSlider::SliderToMaximum:
         request = ScrollRequest::Bottom;
         break;
+    case QAbstractSlider::SliderMove:
+        // Dragging the thumb changes nothing until it is released (the bar does not track); a move
+        // while the thumb is not held comes from the mouse wheel over the bar and scrolls the pane.
+        if (ScrollBar->isSliderDown())
+            return;
+        View->ScrollToDo(ScrollRequest::ThumbPosition, ScrollBar->sliderPosition());
+        ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
+        Finish(false);
+        return;
     default:
-        return; // dragging the thumb changes nothing until it is released
+        return;
     }
     View->ScrollToDo(request);
     // The bar applies the action after this signal; the view's position is what it must show.
@@ -358,7 +387,7 @@ void CPlanovaView::PlaceScrollBar(const ScreenDrawResult& drawn)
     const QSignalBlocker blocker(ScrollBar);
     ScrollBar->setRange(0, drawn.ToDoPane.ScrollRange);
     ScrollBar->setPageStep(std::max(1, View->State.ToDoRowCount));
-    ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
+    ScrollBar->setValue(View->State.ToDoScrollPos);
     const QRect geometry(area.Left, area.Top, area.Width(), area.Height());
     if (ScrollBar->geometry() != geometry)
         ScrollBar->setGeometry(geometry);

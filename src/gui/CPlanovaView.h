@@ -84,6 +84,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     /// The platform's context-menu request after a right click is ignored: the press opened the menu.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// The wheel over the ToDo pane scrolls it.
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     /// The information pane runs the whole height of the view and scrolls when it is taller.
     void resizeEvent(QResizeEvent* event) override;
@@ -115,6 +117,7 @@ private:
     ViewDialogs* ExternalDialogs = nullptr;
     std::unique_ptr<QtViewDialogs> OwnDialogs;
     PopupRunner Popup;
+    int WheelAngle = 0; ///< wheel rotation not yet a whole notch
     int Paints = 0;
     int Refreshes = 0;
 };

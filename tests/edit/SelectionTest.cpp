@@ -325,6 +325,46 @@ TEST_F(SelectionTest, ToDoArrowKeysMoveTheRowAndScrollThePaneAtItsEnds)
     }
 }
 
+TEST_F(SelectionTest, LeftAndRightLeaveAToDoSelectionAndTheScrollPositionAlone)
+{
+    WindowSize = TenToDoRows;
+    AddItems(20);
+    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    // Scrolled to the end: the bar stands at the last item, the pane shows the last full page.
+    View.ScrollToDo(ScrollRequest::Bottom);
+    View.State.SelectedToDoRow = 4;
+    const ViewState before = View.State;
+    for (const NavigationKey key : {NavigationKey::Left, NavigationKey::Right}) {
+        EXPECT_TRUE(PressKey(View, key, Dialog).Taken);
+        EXPECT_EQ(View.State.SelectedToDoRow, 4);
+        EXPECT_EQ(View.State.ToDoScrollTop, before.ToDoScrollTop);
+        EXPECT_EQ(View.State.ToDoScrollPos, 20);
+    }
+}
+
+TEST_F(SelectionTest, TheWheelOverTheToDoPaneScrollsIt)
+{
+    WindowSize = TenToDoRows;
+    AddItems(20);
+    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    EXPECT_TRUE(WheelOverToDo(View, ToDoRowPoint(3), 3));
+    EXPECT_EQ(View.State.ToDoScrollTop, 3);
+    EXPECT_EQ(View.State.ToDoScrollPos, 3);
+    EXPECT_TRUE(WheelOverToDo(View, ToDoRowPoint(0), -5)); // the header row is part of the pane
+    EXPECT_EQ(View.State.ToDoScrollTop, 0);
+    EXPECT_TRUE(WheelOverToDo(View, ToDoRowPoint(9), 100));
+    EXPECT_EQ(View.State.ToDoScrollPos, 20);
+    EXPECT_EQ(View.State.ToDoScrollTop, 20 - View.State.ToDoVisibleRows + 1);
+
+    // Over the planner, or with the pane hidden, the wheel changes nothing.
+    const ViewState before = View.State;
+    EXPECT_FALSE(WheelOverToDo(View, CellPoint(4), -3));
+    View.State.ToDoView = false;
+    EXPECT_FALSE(WheelOverToDo(View, ToDoRowPoint(3), -3));
+    EXPECT_EQ(View.State.ToDoScrollTop, before.ToDoScrollTop);
+    EXPECT_FALSE(Document.IsModified());
+}
+
 TEST_F(SelectionTest, KeysPassWithoutASelection)
 {
     Start(ViewMode::Week, Day(2024, 6, 12), true);

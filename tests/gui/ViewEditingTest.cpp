@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -365,6 +366,48 @@ private slots:
         QCOMPARE(State().ToDoScrollTop, 0);
         Repaint();
         QCOMPARE(View->ToDoScrollBar()->sliderPosition(), 0);
+        QVERIFY(!Document->IsModified());
+    }
+
+    void LeftAndRightKeepTheToDoPaneWhereItIs()
+    {
+        AddItems(40);
+        Open(0, true);
+        QScrollBar* bar = View->ToDoScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        const int top = State().ToDoScrollTop;
+        Click(ToDoRowPoint(3));
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right}) {
+            Key(key);
+            QCOMPARE(State().SelectedToDoRow, 3);
+            QCOMPARE(State().ToDoScrollTop, top);
+            QCOMPARE(bar->sliderPosition(), 40);
+        }
+    }
+
+    void TheWheelScrollsTheToDoPaneAndItsBar()
+    {
+        AddItems(40);
+        Open(0, true);
+        QScrollBar* bar = View->ToDoScrollBar();
+        QVERIFY(bar->isVisible());
+        const auto wheel = [](QWidget* target, const QPoint& at, int notches) {
+            QWheelEvent event(at, target->mapToGlobal(at), {}, QPoint(0, 120 * notches), Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &event);
+        };
+        const int lines = QApplication::wheelScrollLines();
+        wheel(View.get(), ToDoRowPoint(3), -1); // a notch towards the user: later items
+        QCOMPARE(State().ToDoScrollTop, lines);
+        QCOMPARE(bar->sliderPosition(), lines);
+        wheel(bar, QPoint(bar->width() / 2, bar->height() / 2), -1);
+        QCOMPARE(State().ToDoScrollTop, 2 * lines);
+        QCOMPARE(State().ToDoScrollPos, bar->sliderPosition());
+        wheel(bar, QPoint(bar->width() / 2, bar->height() / 2), 1);
+        QCOMPARE(State().ToDoScrollTop, lines);
+        // Over the planner the wheel leaves the pane alone.
+        wheel(View.get(), CellPoint(5), -1);
+        QCOMPARE(State().ToDoScrollTop, lines);
         QVERIFY(!Document->IsModified());
     }
 
