@@ -164,8 +164,12 @@ ViewDialogs& CPlanovaView::Dialogs()
 void CPlanovaView::Finish(bool documentChanged)
 {
     WriteFormData();
+    // Every view of the document is redrawn, this one last: a redraw leaves the working day on the
+    // view's own day, and this view's commands go on from there.
     if (documentChanged && OnDocumentEdited)
         OnDocumentEdited();
+    else if (!documentChanged && OnViewChanged)
+        OnViewChanged();
     Redraw();
 }
 
@@ -323,8 +327,7 @@ void CPlanovaView::OnCalendarSelection()
 void CPlanovaView::ShowDate(const DateTime& date)
 {
     View->SelectCalendarDate(date);
-    WriteFormData();
-    Redraw();
+    Finish(false);
 }
 
 void CPlanovaView::OnScrollAction(int action)
@@ -364,15 +367,13 @@ void CPlanovaView::OnScrollAction(int action)
     View->ScrollToDo(request);
     // The bar applies the action after this signal; the view's position is what it must show.
     ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
-    WriteFormData();
-    Redraw();
+    Finish(false);
 }
 
 void CPlanovaView::OnScrollReleased()
 {
     View->ScrollToDo(ScrollRequest::ThumbPosition, ScrollBar->sliderPosition());
-    WriteFormData();
-    Redraw();
+    Finish(false);
 }
 
 void CPlanovaView::PlaceScrollBar(const ScreenDrawResult& drawn)

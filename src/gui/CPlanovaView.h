@@ -103,8 +103,8 @@ private:
     /// Ends a command that changed what the planner shows: the layout step and the working records as a
     /// redraw leaves them now, the paint when the widget is next painted.
     void Redraw();
-    /// Ends input or a command: the form data are written and the view (every view of a changed document)
-    /// redrawn.
+    /// Ends input or a command: the form data are written and every view of the document redrawn,
+    /// this one last; a changed document also updates the window titles.
     void Finish(bool documentChanged);
     ViewDialogs& Dialogs();
     void ShowCellMenu(const QPoint& screenPosition);

@@ -124,8 +124,10 @@ CChildFrame& DocumentManager::AddFrame(OpenDocument& document)
     auto* frame = new CChildFrame(document, CreateDocumentView(*document.Doc, nullptr));
     frame->CanClose = [this](CChildFrame& closing) { return FrameMayClose(closing); };
     frame->OnDestroyed = [this, &document](CChildFrame* gone) { FrameDestroyed(document, gone); };
-    if (auto* view = frame->View())
+    if (auto* view = frame->View()) {
         view->OnDocumentEdited = [this, &document] { DocumentEdited(document); };
+        view->OnViewChanged = [this, &document] { RedrawViews(document); };
+    }
     document.Frames.push_back(frame);
     Area.addSubWindow(frame);
     frame->show();
@@ -294,10 +296,15 @@ OpenDocument* DocumentManager::ActiveDocument() const
 
 void DocumentManager::DocumentEdited(OpenDocument& document)
 {
+    RedrawViews(document);
+    UpdateTitles(document);
+}
+
+void DocumentManager::RedrawViews(OpenDocument& document)
+{
     for (auto* frame : document.Frames)
         if (auto* view = frame->View())
             view->RefreshFromDocument();
-    UpdateTitles(document);
 }
 
 void DocumentManager::UpdateTitles(OpenDocument& document)
