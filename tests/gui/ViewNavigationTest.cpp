@@ -1,5 +1,6 @@
-// Two windows of one document in the real application: every view is redrawn when one of them
-// changes what it shows.
+// Moving about in the real application: every view of a document is redrawn when one of them
+// changes what it shows; the keys every planner has ("今日", Alt+← / Alt+→, Ctrl+1/2/3); the open
+// windows on the menu "ウィンドウ".
 
 #include "ShellTestSupport.h"
 
@@ -12,8 +13,14 @@
 #include "model/Clock.h"
 #include "view/PlannerView.h"
 
+#include "gui/CommandActions.h"
+
+#include <QAction>
 #include <QCalendarWidget>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 
 using namespace planova;
 using namespace planova::test;
@@ -74,6 +81,85 @@ private slots:
         QCOMPARE(second.Planner().Mode(), ViewMode::Month);
         QVERIFY(document.Doc->WorkDay.GetDate().IsIdenticalTo(DateTime::FromDate(2024, 7, 10)));
         QVERIFY(!document.Doc->IsModified());
+    }
+
+    void TheKeysEveryPlannerHas()
+    {
+        CMainFrame& frame = Shell->App.MainFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        CPlanovaView& view = ViewOf(*Shell->App.Documents().ActiveFrame());
+        view.setFocus();
+        QApplication::setActiveWindow(&frame);
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(frame.windowHandle(), key, modifiers);
+        };
+        const auto shows = [&](ViewMode mode, int month, int day) {
+            return view.Planner().Mode() == mode &&
+                   view.Planner().State.CurrentDate.IsIdenticalTo(DateTime::FromDate(2024, month, day));
+        };
+        press(Qt::Key_3, Qt::ControlModifier);
+        QVERIFY(shows(ViewMode::Month, 6, 10));
+        press(Qt::Key_Right, Qt::AltModifier);
+        QVERIFY(shows(ViewMode::Month, 7, 10));
+        press(Qt::Key_Left, Qt::AltModifier);
+        press(Qt::Key_Left, Qt::AltModifier);
+        QVERIFY(shows(ViewMode::Month, 5, 10));
+        press(Qt::Key_2, Qt::ControlModifier);
+        QVERIFY(shows(ViewMode::Week, 5, 10));
+        press(Qt::Key_Home);
+        QVERIFY(shows(ViewMode::Week, 6, 10));
+        QCOMPARE(view.Information()->Calendar()->selectedDate(), QDate(2024, 6, 10));
+        press(Qt::Key_1, Qt::ControlModifier);
+        QVERIFY(shows(ViewMode::Day, 6, 10));
+        press(Qt::Key_Left, Qt::AltModifier);
+        QVERIFY(shows(ViewMode::Day, 6, 9));
+
+        // "今日" is on the toolbar too.
+        QAction* today = frame.Actions().Action(CommandId::Today);
+        QVERIFY(frame.StandardToolbar().actions().contains(today));
+        QVERIFY(today->isEnabled());
+        today->trigger();
+        QVERIFY(shows(ViewMode::Day, 6, 10));
+    }
+
+    void TheWindowMenuListsTheOpenWindows()
+    {
+        CMainFrame& frame = Shell->App.MainFrame();
+        DocumentManager& documents = Shell->App.Documents();
+        OpenDocument& first = *documents.ActiveDocument();
+        documents.NewWindow(first);
+        documents.NewDocument();
+        documents.ActiveDocument()->Doc->SetModified(true);
+        documents.DocumentEdited(*documents.ActiveDocument());
+
+        QMenu* windows = nullptr;
+        for (QAction* action : frame.menuBar()->actions())
+            if (action->menu() && action->text() == QStringLiteral("ウィンドウ(&W)"))
+                windows = action->menu();
+        QVERIFY(windows != nullptr);
+        emit windows->aboutToShow();
+        QStringList shown;
+        QAction* checked = nullptr;
+        QAction* firstWindow = nullptr;
+        for (QAction* action : windows->actions()) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            shown << action->text();
+            if (action->isChecked())
+                checked = action;
+            if (action->text().startsWith(QStringLiteral("&1 ")))
+                firstWindow = action;
+        }
+        QCOMPARE(shown, (QStringList{QStringLiteral("新しいウィンドウを開く"),
+                                     QStringLiteral("ウィンドウ(&W)..."), QStringLiteral("&1 Planova1:1"),
+                                     QStringLiteral("&2 Planova1:2"), QStringLiteral("&3 Planova2*")}));
+        QVERIFY(checked != nullptr && checked->text() == QStringLiteral("&3 Planova2*"));
+
+        QVERIFY(firstWindow != nullptr && firstWindow->isEnabled());
+        firstWindow->trigger();
+        QCOMPARE(documents.ActiveFrame(), first.Frames.front());
+        emit windows->aboutToShow();
+        QVERIFY(firstWindow->isChecked());
     }
 };
 
