@@ -1,6 +1,8 @@
 #include "cli/Arguments.h"
 
 #include "cli/CliDates.h"
+#include "model/DataFile.h"
+#include "model/DataFileLoad.h"
 
 #include <iostream>
 #include <optional>
@@ -31,6 +33,16 @@ DateTime DateArgument(const std::string& option, const std::string& text)
         throw CommandError::BadInput(option + " の日付 \"" + text +
                                      "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
     return *date;
+}
+
+CPlanovaDoc DataFileArgument(const std::string& path)
+{
+    LoadedDataFile loaded = LoadDataFile(path);
+    if (!loaded.Result.Ok)
+        throw CommandError::BadInput(path + ": " + OpenFailureMessage(loaded.Result.Error));
+    if (!loaded.Warning.empty())
+        std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
+    return std::move(*loaded.Document);
 }
 
 int RunCommand(std::string_view usage, const std::function<int()>& body)

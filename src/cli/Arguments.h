@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommands.h"
+#include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 
 #include <functional>
@@ -63,6 +64,13 @@ private:
 
 /// "YYYY-MM-DD" as a date; bad input naming the option when it is not a real date of 100 to 9999.
 DateTime DateArgument(const std::string& option, const std::string& text);
+
+/**
+ * The document of a data file given on the command line; bad input naming the file and the reason
+ * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged. A warning of the load (characters
+ * that became "〓") goes to standard error.
+ */
+CPlanovaDoc DataFileArgument(const std::string& path);
 
 /**
  * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error,

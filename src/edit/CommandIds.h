@@ -16,7 +16,9 @@ constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 57604;
 constexpr int FilePrint = 57607;
 constexpr int FilePrintPreview = 57609;
-constexpr int RecentFile1 = 57616; ///< the recent-file entries are RecentFile1 … RecentFile1 + 3
+constexpr int ExportICalendar = 33001; ///< "iCalendar形式で書き出し..."
+constexpr int ExportCsv = 33002;       ///< "CSV形式で書き出し..."
+constexpr int RecentFile1 = 57616;     ///< the recent-file entries are RecentFile1 … RecentFile1 + 3
 constexpr int RecentFileCount = 4;
 constexpr int AppExit = 57665;
 
@@ -85,8 +87,8 @@ constexpr int ToDoSort = 32837;   ///< "ToDoソート"
 // ---- ウィンドウ, ヘルプ -----------------------------------------------------------------------
 constexpr int WindowNew = 57648;
 constexpr int WindowList = 131;
-constexpr int WindowEntry1 =
-    32860; ///< the open windows listed on the menu are WindowEntry1 … WindowEntry1 + 8
+/// The open windows listed on the menu "ウィンドウ" are WindowEntry1 … WindowEntry1 + 8.
+constexpr int WindowEntry1 = 32860;
 constexpr int WindowEntryCount = 9;
 constexpr int AppAbout = 57664;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <string>
 
@@ -52,6 +54,9 @@ public:
     /// Set by the document manager: the view calls it after it changed what it shows (a date, the
     /// view mode, the selection), so that every view of the document is redrawn as well.
     std::function<void()> OnViewChanged;
+
+    /// Set by the document manager: the path of the document's file (empty while never saved).
+    std::function<QString()> DocumentPath;
 };
 
 /// Creates the view widget of a document window (the widget derives from DocumentView).

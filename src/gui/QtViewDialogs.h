@@ -2,6 +2,10 @@
 
 #include "dialogs/ViewDialogs.h"
 
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace planova {
@@ -20,6 +24,10 @@ public:
     explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
+    void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
+
+    /// The path of the document's file (empty while it has never been saved), for file name suggestions.
+    std::function<QString()> DocumentPath;
 
 private:
     QWidget* Parent = nullptr;

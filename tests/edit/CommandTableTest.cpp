@@ -118,6 +118,18 @@ TEST_F(CommandTableTest, TheWindowMenuHasAPlaceForEachOpenWindow)
     EXPECT_EQ(FindCommand(CommandId::WindowEntry1 + CommandId::WindowEntryCount), nullptr);
 }
 
+TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
+{
+    Start(ViewMode::Week, Day(2024, 6, 12));
+    Document.SetModified(false);
+    for (const int id : {CommandId::ExportICalendar, CommandId::ExportCsv}) {
+        EXPECT_TRUE(IsViewCommandEnabled(View, id)) << id;
+        EXPECT_EQ(RunViewCommand(View, id, Dialogs), CommandOutcome::ViewChanged) << id;
+    }
+    EXPECT_EQ(Dialogs.Exports, (std::vector<ExportKind>{ExportKind::ICalendar, ExportKind::Csv}));
+    EXPECT_FALSE(Document.IsModified());
+}
+
 TEST_F(CommandTableTest, CommandsWithoutAnActionAreDisabledAndDoNothing)
 {
     Start(ViewMode::Day, Day(2024, 6, 12));

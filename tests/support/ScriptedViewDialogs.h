@@ -25,9 +25,13 @@ public:
         return Script ? Script(values) : false;
     }
 
+    void ExportDocument(ExportKind kind, const CPlanovaDoc&) override { Exports.push_back(kind); }
+
     /// The edit dialog's answer and the values it was started with, in order.
     EntryAnswer Script;
     std::vector<EntryDialogValues> Started;
+    /// The exports asked for, in order.
+    std::vector<ExportKind> Exports;
 };
 
 /// Dialogs whose edit dialog confirms after the change applied to its values.
