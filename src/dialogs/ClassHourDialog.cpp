@@ -70,9 +70,9 @@ void CountIntoResults(PlannerView& view, ClassHourValues& values)
     for (std::size_t i = 0; i < counts.size(); ++i) {
         view.Print.ClassCounts[i] = counts[i];
         // A typed offset may be as large as a whole number can be: the sum is held at the limits.
-        values.Results[i] = static_cast<int>(std::clamp<std::int64_t>(
-            std::int64_t{values.Offsets[i]} + counts[i], std::numeric_limits<int>::min(),
-            std::numeric_limits<int>::max()));
+        values.Results[i] = static_cast<int>(
+            std::clamp<std::int64_t>(std::int64_t{values.Offsets[i]} + counts[i],
+                                     std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     }
     values.Mode = ClassHourMode::Result;
 }

@@ -10,8 +10,8 @@ namespace {
 using G = DisplayRadioGroup;
 
 constexpr std::array DisplayRadioRows{
-    DisplayRadio{1108, G::FirstView, 0, "日予定表"},  DisplayRadio{1109, G::FirstView, 1, "週予定表"},
-    DisplayRadio{1110, G::FirstView, 2, "月予定表"},  DisplayRadio{1113, G::WeekStart, 0, "日曜始まり"},
+    DisplayRadio{1108, G::FirstView, 0, "日予定表"},   DisplayRadio{1109, G::FirstView, 1, "週予定表"},
+    DisplayRadio{1110, G::FirstView, 2, "月予定表"},   DisplayRadio{1113, G::WeekStart, 0, "日曜始まり"},
     DisplayRadio{1114, G::WeekStart, 1, "月曜始まり"}, DisplayRadio{1115, G::SortKey, 0, "重要度"},
     DisplayRadio{1116, G::SortKey, 1, "期限"},
 };
@@ -32,8 +32,9 @@ template <typename Values> auto& GroupMember(Values& values, DisplayRadioGroup g
 
 const DisplayRadio* FindRadio(int controlId)
 {
-    const auto found = std::find_if(DisplayRadioRows.begin(), DisplayRadioRows.end(),
-                                    [controlId](const DisplayRadio& radio) { return radio.ControlId == controlId; });
+    const auto found =
+        std::find_if(DisplayRadioRows.begin(), DisplayRadioRows.end(),
+                     [controlId](const DisplayRadio& radio) { return radio.ControlId == controlId; });
     return found == DisplayRadioRows.end() ? nullptr : &*found;
 }
 

@@ -18,10 +18,10 @@ struct DisplayPageValues
     int BirthYear = 0;
     int BirthMonth = 0;
     int BirthDay = 0;
-    int FirstView = 0;  ///< view at start: 0 day, 1 week, 2 month
-    int WeekStart = 0;  ///< 0 Sunday, 1 Monday
+    int FirstView = 0; ///< view at start: 0 day, 1 week, 2 month
+    int WeekStart = 0; ///< 0 Sunday, 1 Monday
     bool ShowToDoFirst = true;
-    int SortKey = 0;    ///< ToDo sort key: 0 importance, 1 deadline
+    int SortKey = 0; ///< ToDo sort key: 0 importance, 1 deadline
     bool NoBiorhythm = false;
 };
 
@@ -95,7 +95,7 @@ void ResetFontSizes(PrintPageValues& values);
 struct TimetablePageValues
 {
     std::array<std::string, CPlanovaDoc::JikannwariCount> Texts; ///< code page 932
-    bool Overwrite = false;                                      ///< "「予定」に時間割を上書きする"
+    bool Overwrite = false; ///< "「予定」に時間割を上書きする"
 };
 
 constexpr int TimetableWeekdays = 6;

@@ -14,7 +14,7 @@ constexpr std::array<SchoolYearRowControls, SchoolYearRowCount> RowControls{{
 }};
 
 /// The vacation of the generator that a row stands for.
-VacationPeriod SchoolDayRules::* const VacationOfRow[] = {
+VacationPeriod SchoolDayRules::*const VacationOfRow[] = {
     &SchoolDayRules::Spring,
     &SchoolDayRules::Summer,
     &SchoolDayRules::Autumn,

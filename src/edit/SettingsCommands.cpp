@@ -9,7 +9,8 @@ namespace planova {
 void InsertTimetableIntoDay(PlannerView& view)
 {
     ViewState& state = view.State;
-    const int column = view.Mode() == ViewMode::Week ? SplitCell(ViewMode::Week, state.SelectedCell).Column : 0;
+    const int column =
+        view.Mode() == ViewMode::Week ? SplitCell(ViewMode::Week, state.SelectedCell).Column : 0;
     const DateTime day = state.FirstShownDate.AddDays(column);
     if (day.DayOfWeek() == 0)
         return; // Sunday has no column in the timetable

@@ -124,7 +124,8 @@ TEST_F(PropertySheetTest, BirthdayIsTakenOverOnlyWhenItIsADate)
         values.Display.BirthMonth = c.Month;
         values.Display.BirthDay = c.Day;
         ApplyPropertySheet(View, values);
-        const std::array<int, 3> expected = c.Taken ? std::array{c.Year, c.Month, c.Day} : std::array{1970, 5, 17};
+        const std::array<int, 3> expected =
+            c.Taken ? std::array{c.Year, c.Month, c.Day} : std::array{1970, 5, 17};
         EXPECT_EQ((std::array{Document.BirthdayYear, Document.BirthdayMonth, Document.BirthdayDay}), expected)
             << c.Year << "-" << c.Month << "-" << c.Day;
         EXPECT_EQ(IsBirthdayDate(c.Year, c.Month, c.Day), c.Taken);
@@ -174,8 +175,8 @@ TEST_F(PropertySheetTest, RadioCaptionsInOrder)
     std::vector<std::string> captions;
     for (const DisplayRadio& radio : DisplayRadios())
         captions.push_back(radio.Label);
-    EXPECT_EQ(captions, (std::vector<std::string>{"日予定表", "週予定表", "月予定表", "日曜始まり", "月曜始まり",
-                                                  "重要度", "期限"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"日予定表", "週予定表", "月予定表", "日曜始まり",
+                                                  "月曜始まり", "重要度", "期限"}));
 }
 
 TEST_F(PropertySheetTest, TimetableTextKIsItsWeekdayAndPeriod)

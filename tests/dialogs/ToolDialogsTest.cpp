@@ -95,7 +95,8 @@ TEST(SchoolYearDialogTest, StoppedMessageSaysHowFarTheRunGot)
               "データの自動作成を中止しました。2024年4月1日から2024年6月10日までの 71 日分（365 "
               "日のうち）を作成済みです。それより後の日は変更していません。");
     run.DaysWritten = 0;
-    EXPECT_EQ(SchoolYearStoppedMessage(parameters, run), "データの自動作成を中止しました。データは変更していません。");
+    EXPECT_EQ(SchoolYearStoppedMessage(parameters, run),
+              "データの自動作成を中止しました。データは変更していません。");
 }
 
 TEST(SchoolYearDialogTest, EachSwitchHasItsOwnPickers)
@@ -129,7 +130,8 @@ protected:
         Document.OwariYear = 2025;
         Document.OwariMonth = 3;
         Document.OwariDay = 31;
-        for (const DateTime& date : {Date(2024, 4, 8), Date(2024, 4, 9), Date(2025, 3, 31), Date(2025, 4, 1)}) {
+        for (const DateTime& date :
+             {Date(2024, 4, 8), Date(2024, 4, 9), Date(2025, 3, 31), Date(2025, 4, 1)}) {
             Document.LoadDay(date);
             Document.WorkDay.SetYotei(1, Sj("1年1組"));
             Document.WorkDay.SetYotei(2, Sj("国語"));
@@ -221,7 +223,8 @@ TEST_F(ClassHourDialogTest, ReversedPeriodIsRefused)
     ClassHourValues values = StartClassHourCount(View);
     EXPECT_EQ(ClassHourRefusal(values), "");
     values.Start = Date(2025, 4, 1);
-    EXPECT_NE(ClassHourRefusal(values).find("開始日（2025年4月1日）が終了日（2025年3月31日）より後"), std::string::npos);
+    EXPECT_NE(ClassHourRefusal(values).find("開始日（2025年4月1日）が終了日（2025年3月31日）より後"),
+              std::string::npos);
 }
 
 TEST_F(ClassHourDialogTest, ModesAndRows)
