@@ -97,11 +97,12 @@ int RunCountHours(const CommandArgs& args)
         CPlanovaDoc document = DataFileArgument(request.Input);
         const DateTime from = request.From.value_or(
             DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay));
-        const DateTime to =
-            request.To.value_or(DateTime::FromDate(document.OwariYear, document.OwariMonth, document.OwariDay));
+        const DateTime to = request.To.value_or(
+            DateTime::FromDate(document.OwariYear, document.OwariMonth, document.OwariDay));
         if (!from.IsValid() || !to.IsValid())
-            throw CommandError::BadInput(request.Input + ": 保存されている計算期間が正しい日付ではありません。"
-                                                         "--from と --to を指定してください。");
+            throw CommandError::BadInput(request.Input +
+                                         ": 保存されている計算期間が正しい日付ではありません。"
+                                         "--from と --to を指定してください。");
         if (std::string reason = DateRangeRefusal(from, to); !reason.empty())
             throw CommandError::BadInput(reason);
         if (request.Classes.empty()) {
@@ -121,7 +122,8 @@ int RunCountHours(const CommandArgs& args)
                                {"count", counts[i]},
                                {"result", std::int64_t{entry.Offset} + counts[i]}});
         }
-        const nlohmann::ordered_json result{{"from", IsoDate(from)}, {"to", IsoDate(to)}, {"classes", classes}};
+        const nlohmann::ordered_json result{
+            {"from", IsoDate(from)}, {"to", IsoDate(to)}, {"classes", classes}};
         std::cout << result.dump(2) << "\n";
         return static_cast<int>(ExitOk);
     });

@@ -65,9 +65,10 @@ Request ParseArguments(const CommandArgs& args)
         else
             throw CommandError::Usage("不明なオプションです: " + arg);
     }
-    if (request.Input.empty() || request.Output.empty() || !request.ClassName || !request.From || !request.To ||
-        !request.Direction)
-        throw CommandError::Usage("FILE.dat、--class、--from、--to、--direction と -o OUT.dat は必ず指定してください。");
+    if (request.Input.empty() || request.Output.empty() || !request.ClassName || !request.From ||
+        !request.To || !request.Direction)
+        throw CommandError::Usage(
+            "FILE.dat、--class、--from、--to、--direction と -o OUT.dat は必ず指定してください。");
     return request;
 }
 
@@ -87,7 +88,8 @@ int RunShift(const CommandArgs& args)
         if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);
 
-        const char* done = *request.Direction == ShiftDirection::Earlier ? "繰り上げ（前倒し）" : "繰り下げ（先送り）";
+        const char* done =
+            *request.Direction == ShiftDirection::Earlier ? "繰り上げ（前倒し）" : "繰り下げ（先送り）";
         std::cout << JapaneseDate(*request.From) << "〜" << JapaneseDate(*request.To) << " の " << lessons
                   << " コマの「内容」を" << done << "しました: " << request.Output << "\n";
         return static_cast<int>(ExitOk);

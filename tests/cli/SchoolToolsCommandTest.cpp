@@ -87,8 +87,10 @@ TEST_F(SchoolToolsCommandTest, CountHoursOfTheDocumentsClassesAndPeriod)
     ASSERT_EQ(result["classes"].size(), 10u);
     EXPECT_EQ(result["classes"][0],
               (nlohmann::json{{"name", "数学"}, {"offset", 10}, {"count", 5}, {"result", 15}}));
-    EXPECT_EQ(result["classes"][1], (nlohmann::json{{"name", "国語"}, {"offset", 0}, {"count", 4}, {"result", 4}}));
-    EXPECT_EQ(result["classes"][2], (nlohmann::json{{"name", ""}, {"offset", 0}, {"count", 0}, {"result", 0}}));
+    EXPECT_EQ(result["classes"][1],
+              (nlohmann::json{{"name", "国語"}, {"offset", 0}, {"count", 4}, {"result", 4}}));
+    EXPECT_EQ(result["classes"][2],
+              (nlohmann::json{{"name", ""}, {"offset", 0}, {"count", 0}, {"result", 0}}));
 }
 
 TEST_F(SchoolToolsCommandTest, CountHoursOfGivenClassesAndDates)
@@ -98,7 +100,8 @@ TEST_F(SchoolToolsCommandTest, CountHoursOfGivenClassesAndDates)
     EXPECT_EQ(result["from"], "2024-04-08");
     EXPECT_EQ(result["to"], "2024-04-10");
     ASSERT_EQ(result["classes"].size(), 3u);
-    EXPECT_EQ(result["classes"][0], (nlohmann::json{{"name", "数学"}, {"offset", -2}, {"count", 4}, {"result", 2}}));
+    EXPECT_EQ(result["classes"][0],
+              (nlohmann::json{{"name", "数学"}, {"offset", -2}, {"count", 4}, {"result", 2}}));
     EXPECT_EQ(result["classes"][1]["count"], 0); // 国 is not 国語
     EXPECT_EQ(result["classes"][2]["name"], "a=b");
     EXPECT_EQ(result["classes"][2]["offset"], 3);
@@ -107,8 +110,8 @@ TEST_F(SchoolToolsCommandTest, CountHoursOfGivenClassesAndDates)
 TEST_F(SchoolToolsCommandTest, ShiftMovesTheContentsAndIsReadBackByDump)
 {
     const std::vector<std::string> before = Contents(File);
-    ASSERT_EQ(before, (std::vector<std::string>{"第1回", "漢字", "", "第2回", "漢字", "", "第3回", "漢字", "第4回",
-                                                "第5回", "漢字", "", "第6回", "漢字", ""}));
+    ASSERT_EQ(before, (std::vector<std::string>{"第1回", "漢字", "", "第2回", "漢字", "", "第3回", "漢字",
+                                                "第4回", "第5回", "漢字", "", "第6回", "漢字", ""}));
     struct Case
     {
         const char* Direction;
@@ -117,15 +120,17 @@ TEST_F(SchoolToolsCommandTest, ShiftMovesTheContentsAndIsReadBackByDump)
     };
     const Case cases[] = {
         {"up",
-         {"第2回", "漢字", "", "第3回", "漢字", "", "第4回", "漢字", "第5回", "第6回", "漢字", "", "", "漢字", ""},
+         {"第2回", "漢字", "", "第3回", "漢字", "", "第4回", "漢字", "第5回", "第6回", "漢字", "", "", "漢字",
+          ""},
          "の 6 コマの「内容」を繰り上げ（前倒し）しました"},
         {"down",
-         {"", "漢字", "", "第1回", "漢字", "", "第2回", "漢字", "第3回", "第4回", "漢字", "", "第5回", "漢字", ""},
+         {"", "漢字", "", "第1回", "漢字", "", "第2回", "漢字", "第3回", "第4回", "漢字", "", "第5回", "漢字",
+          ""},
          "の 6 コマの「内容」を繰り下げ（先送り）しました"},
     };
     for (const Case& c : cases) {
-        const CliResult run = Cli({"shift", File, "--class", "数学", "--from", "2024-04-08", "--to", "2024-04-12",
-                                   "--direction", c.Direction, "-o", Out});
+        const CliResult run = Cli({"shift", File, "--class", "数学", "--from", "2024-04-08", "--to",
+                                   "2024-04-12", "--direction", c.Direction, "-o", Out});
         ASSERT_EQ(run.Status, 0) << run.Err;
         EXPECT_NE(run.Out.find(c.Said), std::string::npos) << run.Out;
         EXPECT_EQ(Contents(Out), c.After) << c.Direction;
@@ -149,14 +154,16 @@ TEST_F(SchoolToolsCommandTest, RefusedRequestsWriteNothing)
     const Case cases[] = {
         {with(shift, {"--class", "数学", "--from", "2024-04-12", "--to", "2024-04-08"}), 1,
          "開始日（2024年4月12日）が終了日（2024年4月8日）より後になっています。"},
-        {with(shift, {"--class", "", "--from", "2024-04-08", "--to", "2024-04-12"}), 1, "学級名を入力してください。"},
+        {with(shift, {"--class", "", "--from", "2024-04-08", "--to", "2024-04-12"}), 1,
+         "学級名を入力してください。"},
         {with(shift, {"--class", "𠮷", "--from", "2024-04-08", "--to", "2024-04-12"}), 1, "𠮷"},
         {with(shift, {"--class", "数学", "--from", "2024-04-08"}), 2, "必ず指定してください"},
-        {with(shift, {"--class", "数学", "--from", "2024-04-08", "--to", "2024-04-12", "--direction", "up"}), 2,
-         "--direction が2回指定されています。"},
+        {with(shift, {"--class", "数学", "--from", "2024-04-08", "--to", "2024-04-12", "--direction", "up"}),
+         2, "--direction が2回指定されています。"},
         {{"shift", File, "-o", Out, "--direction", "left", "--class", "数学", "--from", "2024-04-08", "--to",
           "2024-04-12"},
-         1, "up か down"},
+         1,
+         "up か down"},
         {{"count-hours", File, "--from", "2024-04-12", "--to", "2024-04-08"}, 1, "より後になっています"},
         {{"count-hours", File, "--class", "数学=x"}, 1, "整数を入力してください。"},
         {{"count-hours", File, "--class", "=3"}, 1, "学級名を入力してください。"},
