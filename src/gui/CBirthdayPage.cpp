@@ -51,7 +51,8 @@ CBirthdayPage::CBirthdayPage(QWidget* parent)
     for (std::size_t i = 0; i < Birthday.size(); ++i) {
         Birthday[i] = NewNumberField(this, BirthdayFields[i], false);
         Birthday[i]->setMaxLength(i == 0 ? 4 : 2);
-        Birthday[i]->setFixedWidth(Birthday[i]->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+        Birthday[i]->setFixedWidth(Birthday[i]->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                                   12);
         birthday->addWidget(Birthday[i]);
         birthday->addWidget(new QLabel(Utf8Text(BirthdayUnits[i]), this));
     }

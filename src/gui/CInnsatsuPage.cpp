@@ -32,10 +32,12 @@ CInnsatsuPage::CInnsatsuPage(QWidget* parent)
     auto* frame = new QGroupBox(QStringLiteral("印刷フォントサイズ"), this);
     auto* table = new QGridLayout(frame);
     for (int column = 0; column < FontSizeColumns; ++column)
-        table->addWidget(new QLabel(Utf8Text(FontSizeColumnLabels()[static_cast<std::size_t>(column)]), frame), 0,
-                         column + 1, Qt::AlignCenter);
+        table->addWidget(
+            new QLabel(Utf8Text(FontSizeColumnLabels()[static_cast<std::size_t>(column)]), frame), 0,
+            column + 1, Qt::AlignCenter);
     for (int row = 0; row < FontSizeRows; ++row) {
-        table->addWidget(new QLabel(Utf8Text(FontSizeRowLabels()[static_cast<std::size_t>(row)]), frame), row + 1, 0);
+        table->addWidget(new QLabel(Utf8Text(FontSizeRowLabels()[static_cast<std::size_t>(row)]), frame),
+                         row + 1, 0);
         for (int column = 0; column < FontSizeColumns; ++column) {
             QLineEdit* size = NewNumberField(frame, FontSizeControlId(row, column), false);
             size->setMaxLength(2);

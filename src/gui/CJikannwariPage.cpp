@@ -22,11 +22,13 @@ CJikannwariPage::CJikannwariPage(QWidget* parent)
     auto* page = new QVBoxLayout(this);
     auto* table = new QGridLayout;
     for (int weekday = 0; weekday < TimetableWeekdays; ++weekday)
-        table->addWidget(new QLabel(Utf8Text(TimetableWeekdayLabels()[static_cast<std::size_t>(weekday)]), this), 0,
-                         weekday + 1, Qt::AlignCenter);
+        table->addWidget(
+            new QLabel(Utf8Text(TimetableWeekdayLabels()[static_cast<std::size_t>(weekday)]), this), 0,
+            weekday + 1, Qt::AlignCenter);
     for (int period = 0; period < TimetablePeriods; ++period)
-        table->addWidget(new QLabel(Utf8Text(TimetablePeriodLabels()[static_cast<std::size_t>(period)]), this),
-                         period + 1, 0);
+        table->addWidget(
+            new QLabel(Utf8Text(TimetablePeriodLabels()[static_cast<std::size_t>(period)]), this), period + 1,
+            0);
     for (int k = 0; k < CPlanovaDoc::JikannwariCount; ++k) {
         auto* text = new ModelTextEdit(this, TimetableControlId(k));
         text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("国語国語")) + 12);

@@ -49,7 +49,8 @@ CJisuuKeisanDlg::CJisuuKeisanDlg(QWidget* parent)
             number->setAlignment(Qt::AlignRight);
             number->setFixedWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
         }
-        Names[i]->setMinimumWidth(Names[i]->fontMetrics().horizontalAdvance(QStringLiteral("３年１組国語")) + 16);
+        Names[i]->setMinimumWidth(Names[i]->fontMetrics().horizontalAdvance(QStringLiteral("３年１組国語")) +
+                                  16);
         table->addWidget(Names[i], row, 1);
         table->addWidget(Offsets[i], row, 2);
         table->addWidget(Results[i], row, 3);

@@ -24,8 +24,9 @@ constexpr int ClassNameId = 1182;
 
 CKuriageKurisageDlg::CKuriageKurisageDlg(QWidget* parent)
     : QDialog(parent), Direction(new QButtonGroup(this)), StartPicker(NewDatePicker(this, StartId)),
-      EndPicker(NewDatePicker(this, EndId)), ClassName(new ModelTextEdit(this, ClassNameId)), Why(new QLabel(this)),
-      Ok(new QPushButton(QStringLiteral("OK"), this)), Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
+      EndPicker(NewDatePicker(this, EndId)), ClassName(new ModelTextEdit(this, ClassNameId)),
+      Why(new QLabel(this)), Ok(new QPushButton(QStringLiteral("OK"), this)),
+      Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
 {
     setWindowTitle(QStringLiteral("「内容」の繰り上げ・繰り下げ"));
     auto* layout = new QVBoxLayout(this);

@@ -26,8 +26,10 @@ constexpr int OverwriteId = 1186;
 
 CMakeAuto::CMakeAuto(QWidget* parent)
     : QDialog(parent), StartPicker(NewDatePicker(this, StartId)), EndPicker(NewDatePicker(this, EndId)),
-      Overwrite(new QCheckBox(QStringLiteral("「予定」を「時間割」で上書きします。（OFFの場合は挿入します）"), this)),
-      Ok(new QPushButton(QStringLiteral("OK"), this)), Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
+      Overwrite(new QCheckBox(QStringLiteral("「予定」を「時間割」で上書きします。（OFFの場合は挿入します）"),
+                              this)),
+      Ok(new QPushButton(QStringLiteral("OK"), this)),
+      Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
 {
     setWindowTitle(QStringLiteral("データの自動作成"));
     SetControlId(*Overwrite, OverwriteId);

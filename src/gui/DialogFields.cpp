@@ -85,7 +85,8 @@ QLineEdit* NewNumberField(QWidget* parent, int controlId, bool signedNumber)
     auto* field = new QLineEdit(parent);
     SetControlId(*field, controlId);
     const QString digits = QStringLiteral("[0-9０-９]*");
-    const QString pattern = signedNumber ? QStringLiteral("\\s*[-+－＋−]?") + digits + QStringLiteral("\\s*") : digits;
+    const QString pattern =
+        signedNumber ? QStringLiteral("\\s*[-+－＋−]?") + digits + QStringLiteral("\\s*") : digits;
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
     return field;
 }

@@ -31,7 +31,8 @@ template <typename Control> Control* FindControl(const QWidget& parent, int id)
     return parent.findChild<Control*>(QString::number(id));
 }
 
-/// A date picker (QDateEdit; dates convert with ToQDate / FromQDate of gui/InfoPane.h) with the calendar popup, "yyyy/MM/dd", years 100 to 9999.
+/// A date picker (QDateEdit; dates convert with ToQDate / FromQDate of gui/InfoPane.h) with the calendar
+/// popup, "yyyy/MM/dd", years 100 to 9999.
 QDateEdit* NewDatePicker(QWidget* parent, int controlId);
 
 /**

@@ -1,6 +1,13 @@
 #include "gui/QtViewDialogs.h"
 
 #include "gui/CDayDataIns.h"
+#include "gui/CJisuuKeisanDlg.h"
+#include "gui/CKuriageKurisageDlg.h"
+#include "gui/CMakeAuto.h"
+#include "gui/CPropertySheet.h"
+#include "gui/StepProgressDialog.h"
+#include "gui/UserDialogs.h"
+#include "canvas/QtText.h"
 
 namespace planova {
 
@@ -9,6 +16,50 @@ bool QtViewDialogs::EditEntry(EntryDialogValues& values)
     if (!EntryDialog)
         EntryDialog = new CDayDataIns(Parent);
     return EntryDialog->Run(values);
+}
+
+namespace {
+
+/// Runs a dialog made for this one use over the parent.
+template <typename Dialog, typename Values> bool RunOnce(QWidget* parent, Values& values)
+{
+    Dialog dialog(parent);
+    return dialog.Run(values);
+}
+
+} // namespace
+
+bool QtViewDialogs::EditProperties(PropertySheetValues& values)
+{
+    return RunOnce<CPropertySheet>(Parent, values);
+}
+
+bool QtViewDialogs::EditSchoolYear(SchoolYearDialogValues& values)
+{
+    return RunOnce<CMakeAuto>(Parent, values);
+}
+
+bool QtViewDialogs::CountClassHours(ClassHourValues& values)
+{
+    return RunOnce<CJisuuKeisanDlg>(Parent, values);
+}
+
+bool QtViewDialogs::EditContentShift(ContentShiftValues& values)
+{
+    return RunOnce<CKuriageKurisageDlg>(Parent, values);
+}
+
+void QtViewDialogs::RunWithProgress(const std::string& title,
+                                    const std::function<void(const StepReport&)>& work)
+{
+    StepProgressDialog progress(Parent, Utf8Text(title), QStringLiteral("データを作成しています..."));
+    work([&progress](int done, int total) { return progress.Step(done, total); });
+}
+
+void QtViewDialogs::ShowMessage(const std::string& text)
+{
+    UserDialogs::Current().Ask(
+        Parent, {QMessageBox::Information, Utf8Text(text), {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok});
 }
 
 } // namespace planova

@@ -20,6 +20,13 @@ public:
     explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
+    bool EditProperties(PropertySheetValues& values) override;
+    bool EditSchoolYear(SchoolYearDialogValues& values) override;
+    bool CountClassHours(ClassHourValues& values) override;
+    bool EditContentShift(ContentShiftValues& values) override;
+    void RunWithProgress(const std::string& title,
+                         const std::function<void(const StepReport&)>& work) override;
+    void ShowMessage(const std::string& text) override;
 
 private:
     QWidget* Parent = nullptr;

@@ -91,9 +91,10 @@ bool SameValues(const PropertySheetValues& a, const PropertySheetValues& b)
 {
     const DisplayPageValues& x = a.Display;
     const DisplayPageValues& y = b.Display;
-    return std::tie(x.BirthYear, x.BirthMonth, x.BirthDay, x.FirstView, x.WeekStart, x.ShowToDoFirst, x.SortKey,
-                    x.NoBiorhythm) == std::tie(y.BirthYear, y.BirthMonth, y.BirthDay, y.FirstView, y.WeekStart,
-                                               y.ShowToDoFirst, y.SortKey, y.NoBiorhythm) &&
+    return std::tie(x.BirthYear, x.BirthMonth, x.BirthDay, x.FirstView, x.WeekStart, x.ShowToDoFirst,
+                    x.SortKey, x.NoBiorhythm) == std::tie(y.BirthYear, y.BirthMonth, y.BirthDay, y.FirstView,
+                                                          y.WeekStart, y.ShowToDoFirst, y.SortKey,
+                                                          y.NoBiorhythm) &&
            a.Print.UserName == b.Print.UserName && a.Print.FontSizes == b.Print.FontSizes &&
            a.Timetable.Texts == b.Timetable.Texts && a.Timetable.Overwrite == b.Timetable.Overwrite;
 }
@@ -270,7 +271,8 @@ void SettingsDialogsTest::SchoolYearDialog()
     At<QDateEdit>(dialog, 1113).setDate(Q(2025, 4, 1));
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
-    QVERIFY(dialogs->WasAsked(QStringLiteral("作成期間の開始日（2025年4月1日）が終了日（2025年3月31日）より後")));
+    QVERIFY(
+        dialogs->WasAsked(QStringLiteral("作成期間の開始日（2025年4月1日）が終了日（2025年3月31日）より後")));
     At<QDateEdit>(dialog, 1113).setDate(Q(2024, 4, 1));
     At<QDateEdit>(dialog, 1128).setDate(Q(2030, 6, 5));
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
@@ -360,7 +362,8 @@ void SettingsDialogsTest::ContentShiftDialog()
     QVERIFY(dialog.Reason().text().isEmpty());
     At<QDateEdit>(dialog, 1183).setDate(Q(2024, 6, 13));
     QVERIFY(!dialog.OkButton().isEnabled());
-    QVERIFY(dialog.Reason().text().startsWith(QStringLiteral("開始日（2024年6月13日）が終了日（2024年6月12日）より後")));
+    QVERIFY(dialog.Reason().text().startsWith(
+        QStringLiteral("開始日（2024年6月13日）が終了日（2024年6月12日）より後")));
     At<QDateEdit>(dialog, 1183).setDate(Q(2024, 6, 1));
     At<QDateEdit>(dialog, 1184).setDate(Q(2024, 6, 30));
     QTest::mouseClick(&At<QPushButton>(dialog, 1179), Qt::LeftButton);
@@ -386,7 +389,8 @@ void SettingsDialogsTest::ProgressDialogStopsWhenCancelled()
     QWidget window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    StepProgressDialog progress(&window, QStringLiteral("データの自動作成"), QStringLiteral("作成しています"));
+    StepProgressDialog progress(&window, QStringLiteral("データの自動作成"),
+                                QStringLiteral("作成しています"));
     progress.setMinimumDuration(0);
     int steps = 0;
     // The click arrives while the work runs, between two of its steps.
