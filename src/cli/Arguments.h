@@ -73,6 +73,13 @@ std::string Cp932Argument(const std::string& option, const std::string& utf8);
 CPlanovaDoc DataFileArgument(const std::string& path);
 
 /**
+ * The document of a data file given on the command line; bad input naming the file and the reason
+ * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged. A warning of the load (characters
+ * that became "〓") goes to standard error.
+ */
+CPlanovaDoc DataFileArgument(const std::string& path);
+
+/**
  * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error,
  * followed by the command's usage text after a usage error, and its exit status.
  */

@@ -24,25 +24,31 @@ constexpr Command Commands[] = {
      "count-hours FILE.dat [--from YYYY-MM-DD --to YYYY-MM-DD] [--class NAME[=OFFSET]]..."},
     {"shift", RunShift,
      "shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down -o OUT.dat"},
+    {"export", RunExport,
+     "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
 };
 
-int PrintUsage()
+void PrintUsage(std::ostream& out)
 {
-    std::cerr << "usage: planova-cli COMMAND ...\n";
+    out << "usage: planova-cli COMMAND ...\n";
     for (const Command& command : Commands)
-        std::cerr << "  planova-cli " << command.Usage << "\n";
-    return ExitUsage;
+        out << "  planova-cli " << command.Usage << "\n";
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2)
-        return PrintUsage();
-    for (const Command& command : Commands) {
-        if (std::strcmp(argv[1], command.Name) == 0)
-            return command.Run(CommandArgs(argv + 2, argv + argc));
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        PrintUsage(std::cout);
+        return ExitOk;
     }
-    return PrintUsage();
+    if (argc >= 2) {
+        for (const Command& command : Commands) {
+            if (std::strcmp(argv[1], command.Name) == 0)
+                return command.Run(CommandArgs(argv + 2, argv + argc));
+        }
+    }
+    PrintUsage(std::cerr);
+    return ExitUsage;
 }

@@ -10,6 +10,17 @@
 #include <string>
 
 namespace planova {
+class CPlanovaDoc;
+}
+
+namespace planova {
+
+/// What the file menu's export commands write.
+enum class ExportKind
+{
+    ICalendar, ///< "iCalendar形式で書き出し...": events, clock-hour rows and ToDo items
+    Csv, ///< "CSV形式で書き出し...": the stored days (or, as the file dialog chooses, the ToDo list)
+};
 
 /**
  * The dialogs the view's commands run, one method per dialog. Each runs modally and returns true
@@ -26,6 +37,12 @@ public:
 
     /// The cell edit dialog "CDayDataIns": a day's kind and event, a period row, a memo or a ToDo item.
     virtual bool EditEntry(EntryDialogValues& values) = 0;
+
+    /**
+     * The export of the whole document: asks for the file, writes it (with progress on a long
+     * export) and reports a refusal. The document is only read.
+     */
+    virtual void ExportDocument(ExportKind kind, const CPlanovaDoc& document) = 0;
 
     /// The property sheet of "プロパティ...": the pages "表示", "印刷" and "時間割".
     virtual bool EditProperties(PropertySheetValues& values) = 0;

@@ -1,6 +1,7 @@
 #include "gui/QtViewDialogs.h"
 
 #include "gui/CDayDataIns.h"
+#include "gui/ExportDialogs.h"
 #include "gui/CJisuuKeisanDlg.h"
 #include "gui/CKuriageKurisageDlg.h"
 #include "gui/CMakeAuto.h"
@@ -16,6 +17,13 @@ bool QtViewDialogs::EditEntry(EntryDialogValues& values)
     if (!EntryDialog)
         EntryDialog = new CDayDataIns(Parent);
     return EntryDialog->Run(values);
+}
+
+void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
+{
+    const ExportFormat format =
+        kind == ExportKind::ICalendar ? ExportFormat::ICalendar : ExportFormat::DayCsv;
+    planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
 }
 
 namespace {

@@ -2,6 +2,10 @@
 
 #include "dialogs/ViewDialogs.h"
 
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace planova {
@@ -27,6 +31,10 @@ public:
     void RunWithProgress(const std::string& title,
                          const std::function<void(const StepReport&)>& work) override;
     void ShowMessage(const std::string& text) override;
+    void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
+
+    /// The path of the document's file (empty while it has never been saved), for file name suggestions.
+    std::function<QString()> DocumentPath;
 
 private:
     QWidget* Parent = nullptr;

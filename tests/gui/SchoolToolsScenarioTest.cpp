@@ -215,40 +215,43 @@ private slots:
             });
         QVERIFY(Dialogs->Asked.empty());
         QVERIFY(Same(after, Expected([](CPlanovaDoc& document) {
-                     document.Jikannwari[31] = Sj("学活");
-                     document.FontPoint[23] = 8;
-                 })));
+                         document.Jikannwari[31] = Sj("学活");
+                         document.FontPoint[23] = 8;
+                     })));
     }
 
     void MakeYearWritesTheRange()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after = RunAndSave<CMakeAuto>(File, CommandId::MakeYear, [this](CMakeAuto& dialog, int) {
-            QCOMPARE(At<QDateEdit>(dialog, 1113).date(), QDate(2024, 4, 1));
-            QCOMPARE(At<QDateEdit>(dialog, 1114).date(), QDate(2025, 3, 31));
-            QVERIFY(!At<QCheckBox>(dialog, 1186).isChecked());
-            At<QDateEdit>(dialog, 1113).setDate(QDate(2025, 4, 1));
-            QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
-            QVERIFY(dialog.isVisible());
-            QVERIFY(Dialogs->WasAsked(QStringLiteral("作成期間の開始日（2025年4月1日）が終了日（2025年3月31日）より後")));
-            At<QDateEdit>(dialog, 1113).setDate(QDate(2024, 4, 22));
-            At<QDateEdit>(dialog, 1114).setDate(QDate(2024, 5, 6));
-            QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
-        });
+        const QJsonObject after =
+            RunAndSave<CMakeAuto>(File, CommandId::MakeYear, [this](CMakeAuto& dialog, int) {
+                QCOMPARE(At<QDateEdit>(dialog, 1113).date(), QDate(2024, 4, 1));
+                QCOMPARE(At<QDateEdit>(dialog, 1114).date(), QDate(2025, 3, 31));
+                QVERIFY(!At<QCheckBox>(dialog, 1186).isChecked());
+                At<QDateEdit>(dialog, 1113).setDate(QDate(2025, 4, 1));
+                QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+                QVERIFY(dialog.isVisible());
+                QVERIFY(Dialogs->WasAsked(
+                    QStringLiteral("作成期間の開始日（2025年4月1日）が終了日（2025年3月31日）より後")));
+                At<QDateEdit>(dialog, 1113).setDate(QDate(2024, 4, 22));
+                At<QDateEdit>(dialog, 1114).setDate(QDate(2024, 5, 6));
+                QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+            });
         QVERIFY(Same(after, Expected([](CPlanovaDoc& document) {
-                     SchoolYearParameters parameters = SchoolYearParameters::Defaults(Date(2024, 4, 8), false);
-                     parameters.Start = Date(2024, 4, 22);
-                     parameters.End = Date(2024, 5, 6);
-                     QVERIFY(MakeSchoolYear(document, parameters).Ok);
-                 })));
+                         SchoolYearParameters parameters =
+                             SchoolYearParameters::Defaults(Date(2024, 4, 8), false);
+                         parameters.Start = Date(2024, 4, 22);
+                         parameters.End = Date(2024, 5, 6);
+                         QVERIFY(MakeSchoolYear(document, parameters).Ok);
+                     })));
         QVERIFY(after != Before);
     }
 
     void ClassHoursCountedAndSaved()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after =
-            RunAndSave<CJisuuKeisanDlg>(File, CommandId::ClassHours, [this](CJisuuKeisanDlg& dialog, int showing) {
+        const QJsonObject after = RunAndSave<CJisuuKeisanDlg>(
+            File, CommandId::ClassHours, [this](CJisuuKeisanDlg& dialog, int showing) {
                 if (showing == 0) {
                     QCOMPARE(dialog.OkButton().text(), QStringLiteral("計算"));
                     QCOMPARE(At(dialog, 1146).text(), QStringLiteral("国語"));
@@ -257,7 +260,8 @@ private slots:
                     At<QDateEdit>(dialog, 1145).setDate(QDate(2024, 3, 31));
                     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
                     QVERIFY(dialog.isVisible());
-                    QVERIFY(Dialogs->WasAsked(QStringLiteral("開始日（2024年4月1日）が終了日（2024年3月31日）より後")));
+                    QVERIFY(Dialogs->WasAsked(
+                        QStringLiteral("開始日（2024年4月1日）が終了日（2024年3月31日）より後")));
                     At<QDateEdit>(dialog, 1145).setDate(QDate(2024, 4, 10));
                     Type(At(dialog, 1152), QStringLiteral("社会"));
                     Type(At(dialog, 1153), QStringLiteral("7"));
@@ -265,19 +269,19 @@ private slots:
                     return;
                 }
                 QCOMPARE(dialog.OkButton().text(), QStringLiteral("OK"));
-                QCOMPARE(At(dialog, 1149).text(), QStringLiteral("3"));  // 国語 8–10 April
-                QCOMPARE(At(dialog, 1151).text(), QStringLiteral("6"));  // 数学: 3 + 3
-                QCOMPARE(At(dialog, 1154).text(), QStringLiteral("7"));  // 社会: 7 + 0
+                QCOMPARE(At(dialog, 1149).text(), QStringLiteral("3")); // 国語 8–10 April
+                QCOMPARE(At(dialog, 1151).text(), QStringLiteral("6")); // 数学: 3 + 3
+                QCOMPARE(At(dialog, 1154).text(), QStringLiteral("7")); // 社会: 7 + 0
                 QTest::mouseClick(&At<QCheckBox>(dialog, 1176), Qt::LeftButton, {}, QPoint(6, 8));
                 QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
             });
         QVERIFY(Same(after, Expected([](CPlanovaDoc& document) {
-                     document.Class[2] = Sj("社会");
-                     document.Offset[2] = 7;
-                     document.OwariYear = 2024;
-                     document.OwariMonth = 4;
-                     document.OwariDay = 10;
-                 })));
+                         document.Class[2] = Sj("社会");
+                         document.Offset[2] = 7;
+                         document.OwariYear = 2024;
+                         document.OwariMonth = 4;
+                         document.OwariDay = 10;
+                     })));
     }
 
     void ContentShiftMovesTheContents()
@@ -298,10 +302,10 @@ private slots:
                 QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
             });
         QVERIFY(Same(after, Expected([](CPlanovaDoc& document) {
-                     QVERIFY(ShiftContents(document, ShiftDirection::Later, Date(2024, 4, 9), Date(2024, 4, 11),
-                                           Sj("数学"))
-                                 .Ok);
-                 })));
+                         QVERIFY(ShiftContents(document, ShiftDirection::Later, Date(2024, 4, 9),
+                                               Date(2024, 4, 11), Sj("数学"))
+                                     .Ok);
+                     })));
         QVERIFY(after != Before);
     }
 

@@ -39,9 +39,13 @@ public:
         return Script ? Script(values) : false;
     }
 
+    void ExportDocument(ExportKind kind, const CPlanovaDoc&) override { Exports.push_back(kind); }
+
     /// The edit dialog's answer and the values it was started with, in order.
     EntryAnswer Script;
     std::vector<EntryDialogValues> Started;
+    /// The exports asked for, in order.
+    std::vector<ExportKind> Exports;
 
     bool EditProperties(PropertySheetValues& values) override { return Properties.Run(values); }
     bool EditSchoolYear(SchoolYearDialogValues& values) override { return SchoolYear.Run(values); }
