@@ -77,15 +77,6 @@ CJisuuKeisanDlg::CJisuuKeisanDlg(QWidget* parent)
     connect(Cancel, &QPushButton::clicked, this, &CJisuuKeisanDlg::reject);
 }
 
-bool CJisuuKeisanDlg::Run(ClassHourValues& values)
-{
-    Start(values);
-    if (exec() != QDialog::Accepted)
-        return false;
-    values = Values;
-    return true;
-}
-
 void CJisuuKeisanDlg::Start(const ClassHourValues& values)
 {
     Values = values;

@@ -29,7 +29,6 @@ class CJisuuKeisanDlg : public QDialog
 public:
     explicit CJisuuKeisanDlg(QWidget* parent = nullptr);
 
-    bool Run(ClassHourValues& values);
     void Start(const ClassHourValues& values);
     const ClassHourValues& Confirmed() const { return Values; }
 

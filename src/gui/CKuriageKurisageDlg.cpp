@@ -64,15 +64,6 @@ CKuriageKurisageDlg::CKuriageKurisageDlg(QWidget* parent)
     connect(ClassName, &QLineEdit::textChanged, this, &CKuriageKurisageDlg::Update);
 }
 
-bool CKuriageKurisageDlg::Run(ContentShiftValues& values)
-{
-    Start(values);
-    if (exec() != QDialog::Accepted)
-        return false;
-    values = Values;
-    return true;
-}
-
 void CKuriageKurisageDlg::Start(const ContentShiftValues& values)
 {
     Values = values;

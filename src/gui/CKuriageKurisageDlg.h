@@ -27,7 +27,6 @@ class CKuriageKurisageDlg : public QDialog
 public:
     explicit CKuriageKurisageDlg(QWidget* parent = nullptr);
 
-    bool Run(ContentShiftValues& values);
     void Start(const ContentShiftValues& values);
     const ContentShiftValues& Confirmed() const { return Values; }
 

@@ -74,15 +74,6 @@ CMakeAuto::CMakeAuto(QWidget* parent)
     layout->addWidget(buttons);
 }
 
-bool CMakeAuto::Run(SchoolYearDialogValues& values)
-{
-    Start(values);
-    if (exec() != QDialog::Accepted)
-        return false;
-    values = Values;
-    return true;
-}
-
 void CMakeAuto::Start(const SchoolYearDialogValues& values)
 {
     Values = values;

@@ -26,7 +26,6 @@ class CMakeAuto : public QDialog
 public:
     explicit CMakeAuto(QWidget* parent = nullptr);
 
-    bool Run(SchoolYearDialogValues& values);
     void Start(const SchoolYearDialogValues& values);
     const SchoolYearDialogValues& Confirmed() const { return Values; }
 

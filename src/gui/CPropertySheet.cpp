@@ -32,15 +32,6 @@ CPropertySheet::CPropertySheet(QWidget* parent)
     layout->addWidget(buttons);
 }
 
-bool CPropertySheet::Run(PropertySheetValues& values)
-{
-    Start(values);
-    if (exec() != QDialog::Accepted)
-        return false;
-    values = Values;
-    return true;
-}
-
 void CPropertySheet::Start(const PropertySheetValues& values)
 {
     Values = values;

@@ -26,9 +26,7 @@ class CPropertySheet : public QDialog
 public:
     explicit CPropertySheet(QWidget* parent = nullptr);
 
-    /// Runs the sheet modally; on OK the values are updated, on cancel they are left alone.
-    bool Run(PropertySheetValues& values);
-    /// Fills the pages (what Run does before the modal loop; tests use it alone).
+    /// Fills the pages from the values; run the sheet with exec(), and on OK read Confirmed().
     void Start(const PropertySheetValues& values);
     /// The values as confirmed by the last OK.
     const PropertySheetValues& Confirmed() const { return Values; }

@@ -28,11 +28,15 @@ void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
 
 namespace {
 
-/// Runs a dialog made for this one use over the parent.
+/// Runs a dialog made for this one use over the parent: on OK the values become what it confirmed.
 template <typename Dialog, typename Values> bool RunOnce(QWidget* parent, Values& values)
 {
     Dialog dialog(parent);
-    return dialog.Run(values);
+    dialog.Start(values);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    values = dialog.Confirmed();
+    return true;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // its message, then OK), save, and read the saved file back with `planova-cli dump`: exactly the
 // intended change, nothing else.
 
+#include "DialogTestSupport.h"
 #include "ShellTestSupport.h"
 
 #include "calendar/ContentShift.h"
@@ -86,24 +87,6 @@ QJsonObject Dump(const QString& path)
     if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
         qFatal("planova-cli dump failed: %s", cli.readAllStandardError().constData());
     return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-}
-
-template <typename Control = QLineEdit> Control& At(const QWidget& dialog, int id)
-{
-    auto* control = FindControl<Control>(dialog, id);
-    if (control == nullptr)
-        qFatal("no control %d", id);
-    return *control;
-}
-
-void Type(QLineEdit& field, const QString& text)
-{
-    field.setFocus();
-    field.selectAll();
-    QTest::keyClick(&field, Qt::Key_Delete);
-    QInputMethodEvent typed;
-    typed.setCommitString(text);
-    QApplication::sendEvent(&field, &typed);
 }
 
 } // namespace
@@ -272,7 +255,7 @@ private slots:
                 QCOMPARE(At(dialog, 1149).text(), QStringLiteral("3")); // 国語 8–10 April
                 QCOMPARE(At(dialog, 1151).text(), QStringLiteral("6")); // 数学: 3 + 3
                 QCOMPARE(At(dialog, 1154).text(), QStringLiteral("7")); // 社会: 7 + 0
-                QTest::mouseClick(&At<QCheckBox>(dialog, 1176), Qt::LeftButton, {}, QPoint(6, 8));
+                Click(At<QCheckBox>(dialog, 1176));
                 QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
             });
         QVERIFY(Same(after, Expected([](CPlanovaDoc& document) {

@@ -1,6 +1,7 @@
 // The property sheet and the three school-tool dialogs on screen (offscreen): what they show, their
 // rules and messages, clicks and typing; each is saved as a picture for the documentation.
 
+#include "DialogTestSupport.h"
 #include "ShellTestSupport.h"
 
 #include "gui/CJisuuKeisanDlg.h"
@@ -31,31 +32,6 @@ namespace {
 QDate Q(int year, int month, int day)
 {
     return QDate(year, month, day);
-}
-
-template <typename Control = QLineEdit> Control& At(const QWidget& dialog, int id)
-{
-    auto* control = FindControl<Control>(dialog, id);
-    if (control == nullptr)
-        qFatal("no control %d", id);
-    return *control;
-}
-
-/// Clicks a radio button or check box on its indicator (a wide button takes clicks on its text only).
-void Click(QAbstractButton& button)
-{
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(6, button.height() / 2));
-}
-
-/// Replaces a field's text as the user does: select all, then the input method commits the text.
-void Type(QLineEdit& field, const QString& text)
-{
-    field.setFocus();
-    field.selectAll();
-    QTest::keyClick(&field, Qt::Key_Delete);
-    QInputMethodEvent typed;
-    typed.setCommitString(text);
-    QApplication::sendEvent(&field, &typed);
 }
 
 /// The document and view the sheet opens on: a timetable whose every text names its field.
