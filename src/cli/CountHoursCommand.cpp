@@ -64,9 +64,7 @@ Request ParseArguments(const CommandArgs& args)
     while (!reader.AtEnd()) {
         const std::string& arg = reader.Take();
         if (!ArgumentReader::IsOption(arg)) {
-            if (!request.Input.empty())
-                throw CommandError::Usage("データファイルは1つだけ指定してください (\"" + arg + "\")。");
-            request.Input = arg;
+            ArgumentReader::DataFileOperand(request.Input, arg);
         } else if (arg == "--class") {
             request.Classes.push_back(ParseClass(arg, reader.Value(arg)));
         } else if (arg == "--from" || arg == "--to") {

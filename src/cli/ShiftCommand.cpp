@@ -46,9 +46,7 @@ Request ParseArguments(const CommandArgs& args)
     while (!reader.AtEnd()) {
         const std::string& arg = reader.Take();
         if (!ArgumentReader::IsOption(arg)) {
-            if (!request.Input.empty())
-                throw CommandError::Usage("入力ファイルは1つだけ指定してください (\"" + arg + "\")。");
-            request.Input = arg;
+            ArgumentReader::DataFileOperand(request.Input, arg);
             continue;
         }
         reader.Once(arg, arg);
