@@ -186,6 +186,22 @@ bool PressRight(PlannerView& view, Point point)
     return hit.Cell >= 0 || hit.ToDoRow >= 1;
 }
 
+int SelectedItem(const ViewState& state)
+{
+    return state.SelectedToDoRow - 1 + state.ToDoScrollTop;
+}
+
+void SelectPaneRow(ViewState& state, int p)
+{
+    const int lastRow = state.ToDoRowCount - 1;
+    if (lastRow >= 1 && p > lastRow) {
+        state.ToDoScrollTop += p - lastRow;
+        state.ToDoScrollPos = state.ToDoScrollTop;
+        p = lastRow;
+    }
+    state.SelectedToDoRow = p;
+}
+
 bool TakesKey(const ViewState& state)
 {
     return state.SelectedCell >= 0 || state.SelectedToDoRow >= 0;
