@@ -1,6 +1,9 @@
 #include "cli/Arguments.h"
 
 #include "cli/CliDates.h"
+#include "model/Cp932Codec.h"
+#include "model/DataFile.h"
+#include "model/SafeSave.h"
 
 #include <iostream>
 #include <optional>
@@ -31,6 +34,27 @@ DateTime DateArgument(const std::string& option, const std::string& text)
         throw CommandError::BadInput(option + " の日付 \"" + text +
                                      "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
     return *date;
+}
+
+std::string Cp932Argument(const std::string& option, const std::string& utf8)
+{
+    try {
+        return Utf8ToCp932(utf8);
+    } catch (const EncodingError& error) {
+        throw CommandError::BadInput(option + ": " + error.what());
+    }
+}
+
+CPlanovaDoc DataFileArgument(const std::string& path)
+{
+    std::string bytes;
+    if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok)
+        throw CommandError::BadInput(path + ": " + OpenFailureMessage(read.Error));
+    try {
+        return ReadDataFile(bytes);
+    } catch (const DataFileError& error) {
+        throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
+    }
 }
 
 int RunCommand(std::string_view usage, const std::function<int()>& body)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommands.h"
+#include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 
 #include <functional>
@@ -63,6 +64,13 @@ private:
 
 /// "YYYY-MM-DD" as a date; bad input naming the option when it is not a real date of 100 to 9999.
 DateTime DateArgument(const std::string& option, const std::string& text);
+
+/// A text given in UTF-8 as model bytes (code page 932); bad input naming the option and the character
+/// that code page 932 cannot hold.
+std::string Cp932Argument(const std::string& option, const std::string& utf8);
+
+/// The document of a data file; bad input with the reason when the file cannot be read or is damaged.
+CPlanovaDoc DataFileArgument(const std::string& path);
 
 /**
  * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error,

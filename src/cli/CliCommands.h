@@ -21,5 +21,7 @@ int RunImport(const CommandArgs& args);
 int RunSky(const CommandArgs& args);
 int RunMakeYear(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
+int RunFind(const CommandArgs& args);
+int RunReplace(const CommandArgs& args);
 
 } // namespace planova::cli
