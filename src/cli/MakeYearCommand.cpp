@@ -172,16 +172,7 @@ Request ParseArguments(const CommandArgs& args)
 /// The input document: a new one for "-", else the data file read whole.
 CPlanovaDoc ReadInput(const std::string& input)
 {
-    if (input == "-")
-        return CPlanovaDoc();
-    std::string bytes;
-    if (const Outcome read = ReadWholeFile(input, bytes); !read.Ok)
-        throw CommandError::BadInput(input + ": " + OpenFailureMessage(read.Error));
-    try {
-        return ReadDataFile(bytes);
-    } catch (const DataFileError& error) {
-        throw CommandError::BadInput(input + ": " + OpenFailureMessage(error.what()));
-    }
+    return input == "-" ? CPlanovaDoc() : DataFileArgument(input);
 }
 
 } // namespace
