@@ -3,6 +3,7 @@
 #include "cli/Arguments.h"
 #include "cli/CliDates.h"
 
+#include "edit/CommandIds.h"
 #include "gui/CPlanovaView.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
@@ -48,11 +49,11 @@ struct RenderOptions
 int ViewCommandOf(const std::string& name)
 {
     if (name == "day")
-        return ViewCommand::DayView;
+        return CommandId::DayView;
     if (name == "week")
-        return ViewCommand::WeekView;
+        return CommandId::WeekView;
     if (name == "month")
-        return ViewCommand::MonthView;
+        return CommandId::MonthView;
     throw CommandError::Usage("--view は day、week、month のいずれかです: " + name);
 }
 
@@ -127,7 +128,7 @@ QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
     view.SkyTimer()->stop(); // the read-outs are written once below, for the fixed moment
     view.ExecuteCommand(*options.ViewCommandId);
     if (options.ToDo && *options.ToDo != view.Planner().State.ToDoView)
-        view.ExecuteCommand(ViewCommand::ToDoView);
+        view.ExecuteCommand(CommandId::ToDoView);
     view.ShowDate(*options.Date);
     view.show();
     QApplication::processEvents();

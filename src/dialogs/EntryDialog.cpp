@@ -1,5 +1,6 @@
 #include "dialogs/EntryDialog.h"
 
+#include "dialogs/ViewDialogs.h"
 #include "model/CPlanovaDoc.h"
 #include "model/FixedTexts.h"
 #include "model/TextFunctions.h"
@@ -120,20 +121,21 @@ void ApplyImportanceDeadline(CToDo& item, const DateTime& now)
     }
 }
 
-bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog)
+bool EditDayEntry(CPlanovaDoc& document, int cellRow, ViewDialogs& dialogs)
 {
     const int mode = DayEntryMode(cellRow);
     if (mode < 0)
         return false;
     const int row = cellRow - FirstPeriodCellRow;
-    // Drawing while the dialog is open loads other days into WorkDay, so the date is kept here.
+    // The day is loaded again after the dialog: the dialog runs an event loop, and what ran in it must
+    // not decide which day is stored.
     const DateTime date = document.WorkDay.GetDate();
 
     EntryDialogValues values;
     values.EditMode = mode;
     values.TitlePrefix = DayTitlePrefix(date);
     FillFromDay(document.WorkDay, row, values);
-    if (!dialog.Run(values))
+    if (!dialogs.EditEntry(values))
         return false;
 
     document.LoadDay(date);
@@ -143,7 +145,7 @@ bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog)
     return true;
 }
 
-int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog)
+int EditToDoItem(CPlanovaDoc& document, int n, ViewDialogs& dialogs)
 {
     const bool existing = n >= 0 && n < document.ToDoCount;
     EntryDialogValues values;
@@ -158,12 +160,12 @@ int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog)
     } else {
         n = document.ToDoCount;
     }
-    if (!dialog.Run(values))
+    if (!dialogs.EditEntry(values))
         return -1;
 
     if (existing) {
-        // Drawing while the dialog is open loads other items into WorkToDo: the snapshot must be
-        // the edited item as it was, so undo brings back its former version.
+        // Loaded again after the dialog (whose event loop may have run anything): the snapshot must
+        // be the edited item as it was, so undo brings back its former version.
         document.LoadToDo(n);
         document.RecordUndo(UndoToDo);
     }

@@ -10,6 +10,7 @@ namespace planova {
 class CDayData;
 class CPlanovaDoc;
 class CToDo;
+class ViewDialogs;
 
 /// What the cell edit dialog edits.
 enum EntryEditMode : int
@@ -31,18 +32,6 @@ struct EntryDialogValues
     std::string Text3;
     DateTime DateValue = Now();
     int ColorIndex = 0;
-};
-
-/**
- * The modal cell edit dialog as the editing commands see it. Run returns true on OK with the
- * values updated, and false on cancel with the values unchanged. The Qt dialog implements it;
- * tests answer it without a window.
- */
-class EntryDialog
-{
-public:
-    virtual ~EntryDialog() = default;
-    virtual bool Run(EntryDialogValues& values) = 0;
 };
 
 /// What the dialog does with its values when it starts: a ToDo item without importance shows "A1".
@@ -74,12 +63,12 @@ void WriteToDoValues(const EntryDialogValues& values, CToDo& item);
 void ApplyImportanceDeadline(CToDo& item, const DateTime& now);
 
 /**
- * Edits an entry of the day already loaded into WorkDay: cell row 1 the kind and event,
+ * Edits an entry of the day already loaded into WorkDay with the edit dialog: cell row 1 the kind and event,
  * rows 2–11 period row (row − 2), row 12 the memo. On OK the day is loaded again, an undo
  * snapshot recorded, the values written and the day stored. Returns true on OK.
  * Other rows do nothing and return false.
  */
-bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog);
+bool EditDayEntry(CPlanovaDoc& document, int cellRow, ViewDialogs& dialogs);
 
 /**
  * Edits ToDo item n, or enters a new item appended at the end when n ≥ ToDoCount. On OK the
@@ -88,6 +77,6 @@ bool EditDayEntry(CPlanovaDoc& document, int cellRow, EntryDialog& dialog);
  * stored. A new item is recorded as it was entered (UndoAddedToDo: undo removes it again).
  * Returns the item number edited or appended, or −1 on cancel.
  */
-int EditToDoItem(CPlanovaDoc& document, int n, EntryDialog& dialog);
+int EditToDoItem(CPlanovaDoc& document, int n, ViewDialogs& dialogs);
 
 } // namespace planova

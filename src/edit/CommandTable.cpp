@@ -1,5 +1,8 @@
 #include "edit/CommandTable.h"
 
+#include "edit/EditCommands.h"
+#include "view/PlannerView.h"
+
 #include <algorithm>
 #include <array>
 
@@ -49,6 +52,36 @@ constexpr CommandInfo CopyOption(int id, std::string_view text)
             .Handler = View,
             .Prompt = "コピーと貼り付けの対象にする項目を切り替えます",
             .Mark = CommandMark::Check};
+}
+
+// ---- The commands of the "表示" menu --------------------------------------------------------
+
+template <ViewMode Mode> CommandOutcome ShowMode(PlannerView& view, ViewDialogs&)
+{
+    view.ShowView(Mode);
+    return CommandOutcome::ViewChanged;
+}
+
+template <ViewMode Mode> bool ShowsMode(const PlannerView& view)
+{
+    return view.Mode() == Mode;
+}
+
+CommandOutcome ToggleToDo(PlannerView& view, ViewDialogs&)
+{
+    view.ToggleToDoView();
+    return CommandOutcome::ViewChanged;
+}
+
+bool ToDoShown(const PlannerView& view)
+{
+    return view.State.ToDoView;
+}
+
+template <int Direction> CommandOutcome StepBy(PlannerView& view, ViewDialogs&)
+{
+    view.Step(Direction);
+    return CommandOutcome::ViewChanged;
 }
 
 // The order of the rows is the order of the menus. Recent-file rows show the file names instead
@@ -120,7 +153,9 @@ constexpr std::array CommandRows{
                 .MenuPath = EditMenu,
                 .Handler = View,
                 .Shortcuts = "Ctrl+Z;Alt+Backspace",
-                .Prompt = "直前の変更を元に戻します"},
+                .Prompt = "直前の変更を元に戻します",
+                .Enabled = CanUndoNow,
+                .Run = RunUndo},
     CommandInfo{.Id = CommandId::EditRedo, .Text = "やり直し", .MenuPath = EditMenu, .Handler = Nobody},
     CommandInfo{.Id = CommandId::EditCut,
                 .Text = "切り取り(&T)",
@@ -144,12 +179,12 @@ constexpr std::array CommandRows{
                 .Shortcuts = "Ctrl+V;Shift+Ins",
                 .Prompt = "コピーした内容を選択したセルに貼り付けます",
                 .OnDefaultToolbar = true},
-    CopyOption(32830, "時程"),
-    CopyOption(32831, "行事"),
-    CopyOption(32832, "時限"),
-    CopyOption(32833, "予定"),
-    CopyOption(32834, "内容"),
-    CopyOption(32840, "枠内の色"),
+    CopyOption(CommandId::CopyJitei, "時程"),
+    CopyOption(CommandId::CopyGyouji, "行事"),
+    CopyOption(CommandId::CopyJigenn, "時限"),
+    CopyOption(CommandId::CopyYotei, "予定"),
+    CopyOption(CommandId::CopyNaiyou, "内容"),
+    CopyOption(CommandId::CopyIro, "枠内の色"),
     CommandInfo{.Id = CommandId::EditFind,
                 .Text = "検索",
                 .MenuPath = EditMenu,
@@ -163,37 +198,47 @@ constexpr std::array CommandRows{
                 .Prompt = "文字列を置き換えます"},
 
     // ---- 表示 -------------------------------------------------------------------------------
-    CommandInfo{.Id = 32778,
+    CommandInfo{.Id = CommandId::DayView,
                 .Text = "日表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
-                .Prompt = "日予定表を表示します"},
-    CommandInfo{.Id = 32780,
+                .Prompt = "日予定表を表示します",
+                .Checked = ShowsMode<ViewMode::Day>,
+                .Run = ShowMode<ViewMode::Day>},
+    CommandInfo{.Id = CommandId::WeekView,
                 .Text = "週表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
-                .Prompt = "週予定表を表示します"},
-    CommandInfo{.Id = 32782,
+                .Prompt = "週予定表を表示します",
+                .Checked = ShowsMode<ViewMode::Week>,
+                .Run = ShowMode<ViewMode::Week>},
+    CommandInfo{.Id = CommandId::MonthView,
                 .Text = "月表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
-                .Prompt = "月予定表を表示します"},
-    CommandInfo{.Id = 32788,
+                .Prompt = "月予定表を表示します",
+                .Checked = ShowsMode<ViewMode::Month>,
+                .Run = ShowMode<ViewMode::Month>},
+    CommandInfo{.Id = CommandId::ToDoView,
                 .Text = "ToDo表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
-                .Prompt = "ToDo の表示を切り替えます"},
-    CommandInfo{.Id = 32785,
+                .Prompt = "ToDo の表示を切り替えます",
+                .Checked = ToDoShown,
+                .Run = ToggleToDo},
+    CommandInfo{.Id = CommandId::Forward,
                 .Text = "進む（日・週・月）",
                 .MenuPath = ViewMenu,
                 .Handler = View,
                 .Prompt = "次の日・週・月を表示します",
-                .SeparatorBefore = true},
-    CommandInfo{.Id = 32786,
+                .SeparatorBefore = true,
+                .Run = StepBy<+1>},
+    CommandInfo{.Id = CommandId::Back,
                 .Text = "戻る（日・週・月）",
                 .MenuPath = ViewMenu,
                 .Handler = View,
-                .Prompt = "前の日・週・月を表示します"},
+                .Prompt = "前の日・週・月を表示します",
+                .Run = StepBy<-1>},
     CommandInfo{.Id = CommandId::ViewToolbar,
                 .Text = "ツール バー(&T)",
                 .MenuPath = ViewMenu,
@@ -215,100 +260,120 @@ constexpr std::array CommandRows{
                 .Prompt = "ステータス バーの表示と非表示を切り替えます",
                 .MenuBars = BothBars,
                 .Mark = CommandMark::Check},
-    Look(205, "Windows 2000(&2)", LookMenu),
-    Look(206, "Office XP(&X)", LookMenu),
-    Look(207, "Windows XP(&W)", LookMenu),
-    Look(208, "Office 2003(&3)", LookMenu),
-    Look(209, "Visual Studio 200&5", LookMenu),
-    Look(210, "Visual Studio 200&8", LookMenu),
-    Look(215, "ブルー スタイル(&B)", Office2007Menu),
-    Look(216, "ブラック スタイル(&L)", Office2007Menu),
-    Look(217, "シルバー スタイル(&S)", Office2007Menu),
-    Look(218, "アクア スタイル(&A)", Office2007Menu),
-    Look(219, "Windows 7(&D)", LookMenu),
+    Look(CommandId::LookWindows2000, "Windows 2000(&2)", LookMenu),
+    Look(CommandId::LookOfficeXP, "Office XP(&X)", LookMenu),
+    Look(CommandId::LookWindowsXP, "Windows XP(&W)", LookMenu),
+    Look(CommandId::LookOffice2003, "Office 2003(&3)", LookMenu),
+    Look(CommandId::LookVisualStudio2005, "Visual Studio 200&5", LookMenu),
+    Look(CommandId::LookVisualStudio2008, "Visual Studio 200&8", LookMenu),
+    Look(CommandId::LookOffice2007Blue, "ブルー スタイル(&B)", Office2007Menu),
+    Look(CommandId::LookOffice2007Black, "ブラック スタイル(&L)", Office2007Menu),
+    Look(CommandId::LookOffice2007Silver, "シルバー スタイル(&S)", Office2007Menu),
+    Look(CommandId::LookOffice2007Aqua, "アクア スタイル(&A)", Office2007Menu),
+    Look(CommandId::LookWindows7, "Windows 7(&D)", LookMenu),
 
     // ---- 予定表 -----------------------------------------------------------------------------
-    CommandInfo{.Id = 32797,
+    CommandInfo{.Id = CommandId::Edit,
                 .Text = "編集",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "選択したセルを編集します"},
-    CommandInfo{.Id = 32794,
+                .Prompt = "選択したセルを編集します",
+                .Enabled = CanEdit,
+                .Run = RunEdit},
+    CommandInfo{.Id = CommandId::Insert,
                 .Text = "挿入",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "選択した行の前に空の行を挿入します"},
-    CommandInfo{.Id = 32796,
+                .Prompt = "選択した行の前に空の行を挿入します",
+                .Enabled = CanInsert,
+                .Run = RunInsert},
+    CommandInfo{.Id = CommandId::MoveUp,
                 .Text = "上に移動",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "選択した行を一つ上に移動します"},
-    CommandInfo{.Id = 32798,
+                .Prompt = "選択した行を一つ上に移動します",
+                .Enabled = CanMoveUp,
+                .Run = RunMoveUp},
+    CommandInfo{.Id = CommandId::MoveDown,
                 .Text = "下に移動",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "選択した行を一つ下に移動します"},
-    CommandInfo{.Id = 32795,
+                .Prompt = "選択した行を一つ下に移動します",
+                .Enabled = CanMoveDown,
+                .Run = RunMoveDown},
+    CommandInfo{.Id = CommandId::Delete,
                 .Text = "削除",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "選択した行を削除します"},
-    CommandInfo{.Id = 32807,
+                .Prompt = "選択した行を削除します",
+                .Enabled = CanDelete,
+                .Run = RunDelete},
+    CommandInfo{.Id = CommandId::StandardDay,
                 .Text = "標準データで上書き",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "この日を標準データで上書きします",
-                .SeparatorBefore = true},
-    CommandInfo{.Id = 32810,
+                .SeparatorBefore = true,
+                .Enabled = CanFillDay,
+                .Run = RunStandardDay},
+    CommandInfo{.Id = CommandId::SchoolDayRows,
                 .Text = "学校時程に変更",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "この日の時限を学校時程にします"},
-    CommandInfo{.Id = 32808,
+                .Prompt = "この日の時限を学校時程にします",
+                .Enabled = CanFillDay,
+                .Run = RunSchoolDayRows},
+    CommandInfo{.Id = CommandId::ClockHourRows,
                 .Text = "時刻表示に変更",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "この日の時限を時刻表示にします"},
-    CommandInfo{.Id = 32812,
+                .Prompt = "この日の時限を時刻表示にします",
+                .Enabled = CanFillDay,
+                .Run = RunClockHourRows},
+    CommandInfo{.Id = CommandId::ClearDay,
                 .Text = "この日の全データ消去",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "この日のデータをすべて消去します"},
-    CommandInfo{.Id = 32817,
+                .Prompt = "この日のデータをすべて消去します",
+                .Enabled = CanFillDay,
+                .Run = RunClearDay},
+    CommandInfo{.Id = CommandId::InsertTimetable,
                 .Text = "時間割データの挿入",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "この日の曜日の時間割を「予定」に挿入します"},
-    CommandInfo{.Id = 32814,
+    CommandInfo{.Id = CommandId::FirstWeekday,
                 .Text = "表示始めの曜日の変更",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "週・月予定表の始まりの曜日を切り替えます",
-                .SeparatorBefore = true},
-    CommandInfo{.Id = 32820,
+                .SeparatorBefore = true,
+                .CurrentText = FirstWeekdayText,
+                .Run = RunFirstWeekday},
+    CommandInfo{.Id = CommandId::MakeYear,
                 .Text = "データの自動作成...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "データの自動作成を行う",
                 .SeparatorBefore = true},
-    CommandInfo{.Id = 32822,
+    CommandInfo{.Id = CommandId::ClassHours,
                 .Text = "時数の計算...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "してした学級の授業時数を計算する"},
-    CommandInfo{.Id = 32823,
+    CommandInfo{.Id = CommandId::ContentShift,
                 .Text = "「内容」の繰り上げ・繰り下げ...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "指定した学級の内容を繰り上げ・繰り下げる"},
 
     // ---- 設定 -------------------------------------------------------------------------------
-    CommandInfo{.Id = 32815,
+    CommandInfo{.Id = CommandId::Properties,
                 .Text = "プロパティ...",
                 .MenuPath = SettingsMenu,
                 .Handler = View,
                 .Prompt = "表示・印刷・時間割の設定を変更します"},
-    CommandInfo{.Id = 32837,
+    CommandInfo{.Id = CommandId::ToDoSort,
                 .Text = "ToDoソート",
                 .MenuPath = SettingsMenu,
                 .Handler = View,
@@ -345,14 +410,10 @@ constexpr std::array MenuRows{
 };
 
 constexpr std::array CellContextRows{
-    PopupEntry{32797, "編集"},
-    PopupEntry{32794, "挿入"},
-    PopupEntry{32796, "上に移動"},
-    PopupEntry{32798, "下に移動"},
-    PopupEntry{32795, "削除"},
-    PopupEntry{0, ""},
-    PopupEntry{CommandId::EditCopy, "コピー"},
-    PopupEntry{CommandId::EditPaste, "貼り付け"},
+    PopupEntry{CommandId::Edit, "編集"},       PopupEntry{CommandId::Insert, "挿入"},
+    PopupEntry{CommandId::MoveUp, "上に移動"}, PopupEntry{CommandId::MoveDown, "下に移動"},
+    PopupEntry{CommandId::Delete, "削除"},     PopupEntry{CommandId::Separator, ""},
+    PopupEntry{CommandId::EditCopy, "コピー"}, PopupEntry{CommandId::EditPaste, "貼り付け"},
 };
 
 } // namespace
@@ -377,6 +438,57 @@ std::span<const MenuInfo> Menus()
 std::span<const PopupEntry> CellContextMenu()
 {
     return CellContextRows;
+}
+
+namespace {
+
+/// The row of a command the view runs (one with an action), or nullptr.
+const CommandInfo* ViewRow(int id)
+{
+    const CommandInfo* command = FindCommand(id);
+    return command && command->Handler == CommandHandler::View && command->Run ? command : nullptr;
+}
+
+} // namespace
+
+bool IsViewCommandEnabled(const PlannerView& view, int id)
+{
+    const CommandInfo* command = ViewRow(id);
+    return command && (!command->Enabled || command->Enabled(view));
+}
+
+bool IsViewCommandChecked(const PlannerView& view, int id)
+{
+    const CommandInfo* command = ViewRow(id);
+    return command && command->Checked && command->Checked(view);
+}
+
+std::string ViewCommandText(const PlannerView& view, int id)
+{
+    const CommandInfo* command = ViewRow(id);
+    return command && command->CurrentText ? command->CurrentText(view) : std::string();
+}
+
+CommandOutcome RunViewCommand(PlannerView& view, int id, ViewDialogs& dialogs)
+{
+    if (!IsViewCommandEnabled(view, id))
+        return CommandOutcome::NotRun;
+    const CommandOutcome outcome = ViewRow(id)->Run(view, dialogs);
+    // Commands load other days and items; the working day holds the shown day again, as after a redraw.
+    view.Document().LoadDay(view.State.CurrentDate);
+    return outcome;
+}
+
+std::vector<PopupItem> CellContextMenuItems(const PlannerView& view)
+{
+    std::vector<PopupItem> items;
+    for (const PopupEntry& entry : CellContextRows) {
+        PopupItem& item = items.emplace_back();
+        item.Id = entry.Id;
+        item.Text = entry.Text;
+        item.Enabled = entry.Id != CommandId::Separator && IsViewCommandEnabled(view, entry.Id);
+    }
+    return items;
 }
 
 } // namespace planova

@@ -1,9 +1,16 @@
 #pragma once
 
+#include "edit/CommandIds.h"
+
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace planova {
+
+class PlannerView;
+class ViewDialogs;
 
 /// Who runs a command.
 enum class CommandHandler
@@ -29,39 +36,23 @@ enum CommandMenuBar : unsigned
     BothBars = 3
 };
 
-/// Commands identifiers of the application and frame.
-namespace CommandId {
-constexpr int FileNew = 57600;
-constexpr int FileOpen = 57601;
-constexpr int FileClose = 57602;
-constexpr int FileSave = 57603;
-constexpr int FileSaveAs = 57604;
-constexpr int FilePrint = 57607;
-constexpr int FilePrintPreview = 57609;
-constexpr int RecentFile1 = 57616; ///< the recent-file entries are RecentFile1 … RecentFile1 + 3
-constexpr int RecentFileCount = 4;
-constexpr int EditCopy = 57634;
-constexpr int EditCut = 57635;
-constexpr int EditFind = 57636;
-constexpr int EditPaste = 57637;
-constexpr int EditReplace = 57641;
-constexpr int EditUndo = 57643;
-constexpr int EditRedo = 57644;
-constexpr int WindowNew = 57648;
-constexpr int AppAbout = 57664;
-constexpr int AppExit = 57665;
-constexpr int ViewToolbar = 59392;
-constexpr int ViewStatusBar = 59393;
-constexpr int WindowList = 131;
-constexpr int ToolbarCustomise = 310;
-constexpr int LookFirst = 205;
-constexpr int LookLast = 219;
-constexpr int LookDefault = 210;
-} // namespace CommandId
+/// What running a command of the view changed; the caller redraws the view, and every view of a changed
+/// document.
+enum class CommandOutcome
+{
+    NotRun,          ///< the view runs no such command, or it is disabled now: nothing happened
+    ViewChanged,     ///< the selection, the shown day or the view's settings
+    DocumentChanged, ///< the document was written
+};
 
 /**
  * One command: its identifier, menu text (UTF-8, "&" marks the accelerator key), where it sits on
- * the menu bar, its shortcut keys and its status-bar prompt.
+ * the menu bar, its shortcut keys and its status-bar prompt; for a command of the view also its
+ * enable rule, its mark, the text it shows now and what it does.
+ *
+ * This table is the one place where a command lives: a new command of the view is one row (plus,
+ * when it runs a dialog, one method of ViewDialogs). A view row without Run is listed and stays
+ * disabled until its action is written.
  */
 struct CommandInfo
 {
@@ -78,6 +69,16 @@ struct CommandInfo
     CommandMark Mark = CommandMark::None;
     /// On the toolbar "標準" unless the user chose otherwise.
     bool OnDefaultToolbar = false;
+
+    // ---- Commands of the view (Handler View) --------------------------------------------------
+    /// Whether the command can run now; nullptr: always, once it has a Run.
+    bool (*Enabled)(const PlannerView& view) = nullptr;
+    /// Whether its menu item shows its mark now; nullptr: never.
+    bool (*Checked)(const PlannerView& view) = nullptr;
+    /// The menu text it shows now (UTF-8); nullptr: Text.
+    std::string (*CurrentText)(const PlannerView& view) = nullptr;
+    /// Runs the command on the view, with the dialogs it needs.
+    CommandOutcome (*Run)(PlannerView& view, ViewDialogs& dialogs) = nullptr;
 };
 
 /// A top-level menu of the menu bar (in the order shown) and the menu bars it belongs to.
@@ -87,11 +88,21 @@ struct MenuInfo
     unsigned MenuBars;
 };
 
-/// An entry of a popup menu built from the table: a command with the text it shows there (0: separator).
+/// An entry of a popup menu of the table: a command with the text it shows there (CommandId::Separator: a
+/// separator).
 struct PopupEntry
 {
     int Id;
     std::string_view Text;
+};
+
+/// An item of a popup menu of the view: a command, the text it shows there (UTF-8) and whether it can run
+/// now. A separator has the identifier CommandId::Separator.
+struct PopupItem
+{
+    int Id = CommandId::Separator;
+    std::string Text;
+    bool Enabled = false;
 };
 
 /// Every command, in menu order.
@@ -103,13 +114,26 @@ const CommandInfo* FindCommand(int id);
 /// The top-level menus in the order of the menu bar.
 std::span<const MenuInfo> Menus();
 
-/// The cell context menu "セルの操作".
+/// Whether the view runs the command now: a view row with an action whose enable rule holds.
+bool IsViewCommandEnabled(const PlannerView& view, int id);
+
+/// Whether the view's command shows its mark now (false for any other identifier).
+bool IsViewCommandChecked(const PlannerView& view, int id);
+
+/// The menu text the view's command shows now (UTF-8), or empty for the table's text.
+std::string ViewCommandText(const PlannerView& view, int id);
+
+/**
+ * Runs the view's command when it is enabled now (NotRun otherwise, changing nothing). Afterwards
+ * the document's working day holds the view's CurrentDate, as a redraw leaves it.
+ */
+CommandOutcome RunViewCommand(PlannerView& view, int id, ViewDialogs& dialogs);
+
+/// The entries of the cell context menu "セルの操作".
 std::span<const PopupEntry> CellContextMenu();
 
-/// Whether the identifier is one of the application looks 205–219.
-constexpr bool IsLookCommand(int id)
-{
-    return id >= CommandId::LookFirst && id <= CommandId::LookLast;
-}
+/// The cell context menu for the view's selection now, each item enabled by its command's rule: what the
+/// window shows.
+std::vector<PopupItem> CellContextMenuItems(const PlannerView& view);
 
 } // namespace planova

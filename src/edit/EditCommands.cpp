@@ -1,6 +1,7 @@
 #include "edit/EditCommands.h"
 
 #include "dialogs/EntryDialog.h"
+#include "dialogs/ViewDialogs.h"
 #include "edit/OpenEntry.h"
 #include "view/PlannerView.h"
 #include "edit/RowOperations.h"
@@ -8,7 +9,6 @@
 #include "edit/UndoCommand.h"
 
 #include <algorithm>
-#include <array>
 
 namespace planova {
 
@@ -26,7 +26,6 @@ struct RuleInput
     int ToDoRowCount = 0;
     int DspType = 0;
     int SelectedCell = -1;
-    bool CanUndo = false;
 };
 
 RuleInput RuleInputOf(const PlannerView& view)
@@ -40,7 +39,6 @@ RuleInput RuleInputOf(const PlannerView& view)
     input.ToDoCount = view.Document().ToDoCount;
     input.ToDoRowCount = state.ToDoRowCount;
     input.DspType = static_cast<int>(view.Mode());
-    input.CanUndo = CanUndo(view.Document());
     return input;
 }
 
@@ -50,51 +48,9 @@ bool CellRowBetween(const RuleInput& in, int first, int last)
     return in.NotMonth && in.M >= first && in.M <= last;
 }
 
-bool CanEdit(const RuleInput& in)
+CommandOutcome Changed(bool documentChanged)
 {
-    return CellRowBetween(in, DayRow::KindAndEvent, DayRow::Memo) || (in.P >= 1 && in.P <= in.ToDoCount);
-}
-
-bool CanInsert(const RuleInput& in)
-{
-    return CellRowBetween(in, DayRow::FirstPeriod, DayRow::Memo - 1) || (in.P >= 1 && in.P < in.ToDoRowCount);
-}
-
-bool CanMoveUp(const RuleInput& in)
-{
-    return CellRowBetween(in, DayRow::FirstPeriod + 1, DayRow::Memo - 1) ||
-           (in.P >= 2 && in.P <= in.ToDoCount);
-}
-
-bool CanMoveDown(const RuleInput& in)
-{
-    return CellRowBetween(in, DayRow::FirstPeriod, DayRow::Memo - 2) || (in.P >= 1 && in.P < in.ToDoCount);
-}
-
-bool CanDelete(const RuleInput& in)
-{
-    return CellRowBetween(in, DayRow::FirstPeriod, DayRow::Memo - 1) || (in.P >= 1 && in.P <= in.ToDoCount);
-}
-
-bool CanFillDay(const RuleInput& in)
-{
-    return in.DspType == static_cast<int>(ViewMode::Day) ||
-           (in.DspType == static_cast<int>(ViewMode::Week) && in.SelectedCell >= 0);
-}
-
-bool Always(const RuleInput&)
-{
-    return true;
-}
-
-bool CanUndoNow(const RuleInput& in)
-{
-    return in.CanUndo;
-}
-
-EditOutcome Changed(bool documentChanged)
-{
-    return documentChanged ? EditOutcome::DocumentChanged : EditOutcome::ViewChanged;
+    return documentChanged ? CommandOutcome::DocumentChanged : CommandOutcome::ViewChanged;
 }
 
 // ---- The selected period row --------------------------------------------------------------
@@ -106,13 +62,11 @@ int SelectedPeriodRow(const PlannerView& view)
     return row >= 0 && row <= LastPeriodRow ? row : -1;
 }
 
-/// Loads the day of the selected cell's column into WorkDay and returns it.
-DateTime LoadSelectedDay(PlannerView& view)
+/// Loads the day of the selected cell's column into WorkDay.
+void LoadSelectedDay(PlannerView& view)
 {
     const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
-    const DateTime day = view.State.FirstShownDate.AddDays(column);
-    view.Document().LoadDay(day);
-    return day;
+    view.Document().LoadDay(view.State.FirstShownDate.AddDays(column));
 }
 
 /// Records the day as it is for undo, changes it and stores it.
@@ -130,40 +84,82 @@ bool SelectsCell(const ViewState& state)
     return state.SelectedCell > 0;
 }
 
-// ---- The commands -------------------------------------------------------------------------
+} // namespace
 
-EditOutcome RunEdit(PlannerView& view, EntryDialog& dialog)
+// ---- The enable rules ---------------------------------------------------------------------
+
+bool CanEdit(const PlannerView& view)
 {
-    return Changed(OpenEntry(view, dialog));
+    const RuleInput in = RuleInputOf(view);
+    return CellRowBetween(in, DayRow::KindAndEvent, DayRow::Memo) || (in.P >= 1 && in.P <= in.ToDoCount);
 }
 
-EditOutcome InsertPeriodRow(PlannerView& view, EntryDialog& dialog)
+bool CanInsert(const PlannerView& view)
 {
-    const DateTime day = LoadSelectedDay(view);
+    const RuleInput in = RuleInputOf(view);
+    return CellRowBetween(in, DayRow::FirstPeriod, DayRow::Memo - 1) || (in.P >= 1 && in.P < in.ToDoRowCount);
+}
+
+bool CanMoveUp(const PlannerView& view)
+{
+    const RuleInput in = RuleInputOf(view);
+    return CellRowBetween(in, DayRow::FirstPeriod + 1, DayRow::Memo - 1) ||
+           (in.P >= 2 && in.P <= in.ToDoCount);
+}
+
+bool CanMoveDown(const PlannerView& view)
+{
+    const RuleInput in = RuleInputOf(view);
+    return CellRowBetween(in, DayRow::FirstPeriod, DayRow::Memo - 2) || (in.P >= 1 && in.P < in.ToDoCount);
+}
+
+bool CanDelete(const PlannerView& view)
+{
+    const RuleInput in = RuleInputOf(view);
+    return CellRowBetween(in, DayRow::FirstPeriod, DayRow::Memo - 1) || (in.P >= 1 && in.P <= in.ToDoCount);
+}
+
+bool CanFillDay(const PlannerView& view)
+{
+    const RuleInput in = RuleInputOf(view);
+    return in.DspType == static_cast<int>(ViewMode::Day) ||
+           (in.DspType == static_cast<int>(ViewMode::Week) && in.SelectedCell >= 0);
+}
+
+bool CanUndoNow(const PlannerView& view)
+{
+    return CanUndo(view.Document());
+}
+
+// ---- The commands -------------------------------------------------------------------------
+
+namespace {
+
+CommandOutcome InsertPeriodRow(PlannerView& view, ViewDialogs& dialogs)
+{
+    LoadSelectedDay(view);
     const int row = SelectedPeriodRow(view);
     if (row < 0)
-        return EditOutcome::ViewChanged;
+        return CommandOutcome::ViewChanged;
     EntryDialogValues values;
     values.EditMode = EditPeriodRow;
-    if (!dialog.Run(values))
-        return EditOutcome::ViewChanged;
-    CPlanovaDoc& document = view.Document();
-    document.LoadDay(day); // redraws while the dialog was open loaded other days
-    ChangeDay(document, [&](CDayData& work) {
+    if (!dialogs.EditEntry(values))
+        return CommandOutcome::ViewChanged;
+    ChangeDay(view.Document(), [&](CDayData& work) {
         ShiftPeriodRowsDown(work, row);
         WritePeriodRow(values, work, row);
     });
-    return EditOutcome::DocumentChanged;
+    return CommandOutcome::DocumentChanged;
 }
 
-EditOutcome InsertItem(PlannerView& view, EntryDialog& dialog)
+CommandOutcome InsertItem(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     int n = SelectedItem(state);
     EntryDialogValues values;
     values.EditMode = EditToDo;
-    const bool confirmed = dialog.Run(values);
+    const bool confirmed = dialogs.EditEntry(values);
     if (confirmed) {
         n = std::min(n, document.ToDoCount);
         CToDo item;
@@ -174,13 +170,8 @@ EditOutcome InsertItem(PlannerView& view, EntryDialog& dialog)
     return Changed(confirmed);
 }
 
-EditOutcome RunInsert(PlannerView& view, EntryDialog& dialog)
-{
-    return SelectsCell(view.State) ? InsertPeriodRow(view, dialog) : InsertItem(view, dialog);
-}
-
 /// Moves the selected period row or item one place up (−1) or down (+1); the selection follows it.
-EditOutcome RunMove(PlannerView& view, int direction)
+CommandOutcome Move(PlannerView& view, int direction)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -189,10 +180,10 @@ EditOutcome RunMove(PlannerView& view, int direction)
         const int row = SelectedPeriodRow(view);
         const int other = row + direction;
         if (row < 0 || other < 0 || other > LastPeriodRow)
-            return EditOutcome::ViewChanged;
+            return CommandOutcome::ViewChanged;
         ChangeDay(document, [&](CDayData& work) { SwapPeriodRows(work, row, other); });
         state.SelectedCell += direction;
-        return EditOutcome::DocumentChanged;
+        return CommandOutcome::DocumentChanged;
     }
     const int n = SelectedItem(state);
     const int other = n + direction;
@@ -203,17 +194,41 @@ EditOutcome RunMove(PlannerView& view, int direction)
     return Changed(moved);
 }
 
-EditOutcome RunMoveUp(PlannerView& view, EntryDialog&)
+/// Fills the day of the selected column (the shown day in the day view) with a pattern.
+template <typename Fill> CommandOutcome FillDay(PlannerView& view, Fill fill)
 {
-    return RunMove(view, -1);
+    ViewState& state = view.State;
+    const int column = view.Mode() == ViewMode::Week ? state.SelectedCell / DayRow::Count : 0;
+    CPlanovaDoc& document = view.Document();
+    document.LoadDay(state.FirstShownDate.AddDays(column));
+    ChangeDay(document, fill);
+    state.SelectedCell = -1;
+    return CommandOutcome::DocumentChanged;
 }
 
-EditOutcome RunMoveDown(PlannerView& view, EntryDialog&)
+} // namespace
+
+CommandOutcome RunEdit(PlannerView& view, ViewDialogs& dialogs)
 {
-    return RunMove(view, +1);
+    return Changed(OpenEntry(view, dialogs));
 }
 
-EditOutcome RunDelete(PlannerView& view, EntryDialog&)
+CommandOutcome RunInsert(PlannerView& view, ViewDialogs& dialogs)
+{
+    return SelectsCell(view.State) ? InsertPeriodRow(view, dialogs) : InsertItem(view, dialogs);
+}
+
+CommandOutcome RunMoveUp(PlannerView& view, ViewDialogs&)
+{
+    return Move(view, -1);
+}
+
+CommandOutcome RunMoveDown(PlannerView& view, ViewDialogs&)
+{
+    return Move(view, +1);
+}
+
+CommandOutcome RunDelete(PlannerView& view, ViewDialogs&)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -221,124 +236,56 @@ EditOutcome RunDelete(PlannerView& view, EntryDialog&)
         LoadSelectedDay(view);
         const int row = SelectedPeriodRow(view);
         if (row < 0)
-            return EditOutcome::ViewChanged;
+            return CommandOutcome::ViewChanged;
         ChangeDay(document, [&](CDayData& work) { RemovePeriodRow(work, row); });
-        return EditOutcome::DocumentChanged;
+        return CommandOutcome::DocumentChanged;
     }
     const int n = SelectedItem(state);
     if (n < 0 || n >= document.ToDoCount)
-        return EditOutcome::ViewChanged;
+        return CommandOutcome::ViewChanged;
     document.LoadToDo(n);
     document.RecordUndo(UndoToDo);
     document.DeleteToDo(n);
-    return EditOutcome::DocumentChanged;
+    return CommandOutcome::DocumentChanged;
 }
 
-/// Fills the day of the selected column (the shown day in the day view) with a pattern.
-template <void (*Fill)(CDayData&)> EditOutcome RunFillDay(PlannerView& view, EntryDialog&)
+CommandOutcome RunStandardDay(PlannerView& view, ViewDialogs&)
 {
-    ViewState& state = view.State;
-    const int column = view.Mode() == ViewMode::Week ? state.SelectedCell / DayRow::Count : 0;
-    const DateTime day = state.FirstShownDate.AddDays(column);
-    CPlanovaDoc& document = view.Document();
-    document.LoadDay(day);
-    ChangeDay(document, Fill);
-    state.SelectedCell = -1;
-    return EditOutcome::DocumentChanged;
+    return FillDay(view, [](CDayData& day) { day.SetStandardDay(); });
 }
 
-void FillStandardDay(CDayData& day)
+CommandOutcome RunSchoolDayRows(PlannerView& view, ViewDialogs&)
 {
-    day.SetStandardDay();
+    return FillDay(view, [](CDayData& day) { day.SetSchoolDayRows(); });
 }
 
-void FillSchoolDayRows(CDayData& day)
+CommandOutcome RunClockHourRows(PlannerView& view, ViewDialogs&)
 {
-    day.SetSchoolDayRows();
+    return FillDay(view, [](CDayData& day) { day.SetClockHourRows(); });
 }
 
-void FillClockHourRows(CDayData& day)
+CommandOutcome RunClearDay(PlannerView& view, ViewDialogs&)
 {
-    day.SetClockHourRows();
+    return FillDay(view, [](CDayData& day) { day.ClearDay(day.GetDate()); });
 }
 
-void FillEmptyDay(CDayData& day)
-{
-    day.ClearDay(day.GetDate());
-}
-
-EditOutcome RunFirstWeekday(PlannerView& view, EntryDialog&)
+CommandOutcome RunFirstWeekday(PlannerView& view, ViewDialogs&)
 {
     ViewState& state = view.State;
     state.StartWeekday = state.StartWeekday == 0 ? 1 : 0;
     state.SelectedCell = -1;
     state.SelectedToDoRow = -1;
-    return EditOutcome::ViewChanged;
+    return CommandOutcome::ViewChanged;
 }
 
-EditOutcome RunUndo(PlannerView& view, EntryDialog&)
+CommandOutcome RunUndo(PlannerView& view, ViewDialogs&)
 {
     return Changed(UndoLast(view.Document()));
 }
 
-/// One editing command: its enable rule and what it does.
-struct EditCommandRow
+std::string FirstWeekdayText(const PlannerView& view)
 {
-    int Id;
-    bool (*Enabled)(const RuleInput&);
-    EditOutcome (*Run)(PlannerView&, EntryDialog&);
-};
-
-constexpr std::array EditCommandRows{
-    EditCommandRow{EditCommand::Edit, CanEdit, RunEdit},
-    EditCommandRow{EditCommand::Insert, CanInsert, RunInsert},
-    EditCommandRow{EditCommand::MoveUp, CanMoveUp, RunMoveUp},
-    EditCommandRow{EditCommand::MoveDown, CanMoveDown, RunMoveDown},
-    EditCommandRow{EditCommand::Delete, CanDelete, RunDelete},
-    EditCommandRow{EditCommand::StandardDay, CanFillDay, RunFillDay<FillStandardDay>},
-    EditCommandRow{EditCommand::SchoolDayRows, CanFillDay, RunFillDay<FillSchoolDayRows>},
-    EditCommandRow{EditCommand::ClockHourRows, CanFillDay, RunFillDay<FillClockHourRows>},
-    EditCommandRow{EditCommand::ClearDay, CanFillDay, RunFillDay<FillEmptyDay>},
-    EditCommandRow{EditCommand::FirstWeekday, Always, RunFirstWeekday},
-    EditCommandRow{EditCommand::Undo, CanUndoNow, RunUndo},
-};
-
-const EditCommandRow* FindRow(int id)
-{
-    const auto found = std::find_if(EditCommandRows.begin(), EditCommandRows.end(),
-                                    [id](const EditCommandRow& row) { return row.Id == id; });
-    return found == EditCommandRows.end() ? nullptr : &*found;
-}
-
-} // namespace
-
-bool IsEditCommand(int id)
-{
-    return FindRow(id) != nullptr;
-}
-
-bool IsEditCommandEnabled(const PlannerView& view, int id)
-{
-    const EditCommandRow* row = FindRow(id);
-    return row && row->Enabled(RuleInputOf(view));
-}
-
-std::string EditCommandText(const PlannerView& view, int id)
-{
-    if (id != EditCommand::FirstWeekday)
-        return {};
     return view.State.StartWeekday == 0 ? "表示を月曜始に変更する" : "表示を日曜始に変更する";
-}
-
-EditOutcome ExecuteEditCommand(PlannerView& view, int id, EntryDialog& dialog)
-{
-    const EditCommandRow* row = FindRow(id);
-    if (!row || !row->Enabled(RuleInputOf(view)))
-        return EditOutcome::NotRun;
-    const EditOutcome outcome = row->Run(view, dialog);
-    // The commands load other days and items; the working day holds the shown day again, as after a redraw.
-    view.Document().LoadDay(view.State.CurrentDate);
-    return outcome;
 }
 
 } // namespace planova

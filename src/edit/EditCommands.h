@@ -1,49 +1,53 @@
 #pragma once
 
+#include "edit/CommandTable.h"
+
 #include <string>
 
 namespace planova {
 
-class EntryDialog;
 class PlannerView;
+class ViewDialogs;
 
-/// Identifiers of the editing commands of the view (menu "予定表", the cell context menu and undo).
-namespace EditCommand {
-constexpr int Edit = 32797;          ///< "編集"
-constexpr int Insert = 32794;        ///< "挿入"
-constexpr int MoveUp = 32796;        ///< "上に移動"
-constexpr int MoveDown = 32798;      ///< "下に移動"
-constexpr int Delete = 32795;        ///< "削除"
-constexpr int StandardDay = 32807;   ///< "標準データで上書き"
-constexpr int SchoolDayRows = 32810; ///< "学校時程に変更"
-constexpr int ClockHourRows = 32808; ///< "時刻表示に変更"
-constexpr int ClearDay = 32812;      ///< "この日の全データ消去"
-constexpr int FirstWeekday = 32814;  ///< "表示始めの曜日の変更"
-constexpr int Undo = 57643;          ///< "元に戻す(&U)"
-} // namespace EditCommand
+// The editing commands of the view (menu "予定表", the cell context menu and undo): the enable
+// rules and actions that their rows of the command table point to. An action runs only when its
+// rule holds (RunViewCommand checks); the row and day commands record an undo snapshot of the day
+// before they change it, as the undo history keeps days (ToDo items only when deleted); moving and
+// inserting ToDo items keep none.
 
-/// What running a command changed; the caller redraws the view, and every view of a changed document.
-enum class EditOutcome
-{
-    NotRun,          ///< not an editing command, or disabled now: nothing happened
-    ViewChanged,     ///< the selection, the shown day or the view's settings
-    DocumentChanged, ///< the document was written
-};
+/// "編集": a cell of rows 1–12 outside the month view, or a pane row of an item.
+bool CanEdit(const PlannerView& view);
+/// "挿入": a period row outside the month view, or any pane row below the header.
+bool CanInsert(const PlannerView& view);
+/// "上に移動": a period row but the first, or an item but the first.
+bool CanMoveUp(const PlannerView& view);
+/// "下に移動": a period row but the last, or an item but the last.
+bool CanMoveDown(const PlannerView& view);
+/// "削除": a period row, or a pane row of an item.
+bool CanDelete(const PlannerView& view);
+/// The day fills: the day view, or the week view with a cell selected.
+bool CanFillDay(const PlannerView& view);
+/// "元に戻す": the undo history holds an entry.
+bool CanUndoNow(const PlannerView& view);
 
-/// Whether the identifier is one of the editing commands above.
-bool IsEditCommand(int id);
+/// "編集": OpenEntry.
+CommandOutcome RunEdit(PlannerView& view, ViewDialogs& dialogs);
+/// "挿入": an empty period row (the dialog fills it) or a new item before the selected one.
+CommandOutcome RunInsert(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunMoveUp(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunMoveDown(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunDelete(PlannerView& view, ViewDialogs& dialogs);
+/// The day fills of the selected column (the shown day in the day view).
+CommandOutcome RunStandardDay(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunSchoolDayRows(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunClockHourRows(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunClearDay(PlannerView& view, ViewDialogs& dialogs);
+/// "表示始めの曜日の変更": Sunday ↔ Monday; the selection is cleared.
+CommandOutcome RunFirstWeekday(PlannerView& view, ViewDialogs& dialogs);
+/// "元に戻す": UndoLast.
+CommandOutcome RunUndo(PlannerView& view, ViewDialogs& dialogs);
 
-/// The command's enable rule for the view's selection and mode now (false for other identifiers).
-bool IsEditCommandEnabled(const PlannerView& view, int id);
-
-/// The menu text the command shows now (UTF-8), or empty for the command table's text.
-std::string EditCommandText(const PlannerView& view, int id);
-
-/**
- * Runs the command when it is enabled now. Insert runs the dialog for the new row or item; the
- * row and day commands record an undo snapshot of the day before they change it, as the undo
- * history keeps days (ToDo items only when deleted); moving and inserting ToDo items keep none.
- */
-EditOutcome ExecuteEditCommand(PlannerView& view, int id, EntryDialog& dialog);
+/// The menu text of "表示始めの曜日の変更": the weekday the views would start on after it.
+std::string FirstWeekdayText(const PlannerView& view);
 
 } // namespace planova

@@ -1,6 +1,7 @@
 #include "edit/OpenEntry.h"
 
 #include "dialogs/EntryDialog.h"
+#include "dialogs/ViewDialogs.h"
 #include "view/PlannerView.h"
 #include "edit/Selection.h"
 
@@ -8,34 +9,31 @@ namespace planova {
 
 namespace {
 
-/// Opens the selected cell; returns true when the document was changed. `opened` is the day loaded.
-bool OpenCell(PlannerView& view, EntryDialog& dialog, DateTime& opened)
+/// Opens the selected cell, whose day is loaded into WorkDay; returns true when the document was changed.
+bool OpenCell(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     const ViewMode mode = view.Mode();
     const CellPlace place = SplitCell(mode, state.SelectedCell);
+    document.LoadDay(DayOfCell(mode, state.FirstShownDate, state.SelectedCell));
 
     if (mode == ViewMode::Month || (mode == ViewMode::Week && place.Row == DayRow::Date)) {
-        opened = DayOfCell(mode, state.FirstShownDate, state.SelectedCell);
-        document.LoadDay(opened);
         state.DspType = static_cast<int>(ViewMode::Day);
         state.SelectedCell = -1;
         return false;
     }
-    opened = DayOfCell(mode, state.FirstShownDate, state.SelectedCell);
-    document.LoadDay(opened);
-    return EditDayEntry(document, place.Row, dialog);
+    return EditDayEntry(document, place.Row, dialogs);
 }
 
 /// Opens the item of the selected ToDo row, or enters a new one on an empty row.
-bool OpenToDoRow(PlannerView& view, EntryDialog& dialog)
+bool OpenToDoRow(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     const int count = document.ToDoCount;
     int n = state.SelectedToDoRow - 1 + state.ToDoScrollTop;
-    const bool changed = EditToDoItem(document, n, dialog) >= 0;
+    const bool changed = EditToDoItem(document, n, dialogs) >= 0;
     if (n >= count)
         n = count; // the new item's place, also when it was not entered
     state.SelectedToDoRow = n + 1 - state.ToDoScrollTop;
@@ -44,21 +42,17 @@ bool OpenToDoRow(PlannerView& view, EntryDialog& dialog)
 
 } // namespace
 
-bool OpenEntry(PlannerView& view, EntryDialog& dialog)
+bool OpenEntry(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
-    CPlanovaDoc& document = view.Document();
-    // Redraws while the dialog is open load other days into WorkDay, so the day is kept here.
-    DateTime opened = document.WorkDay.GetDate();
     bool changed = false;
-    if (state.SelectedCell >= 0)
-        changed = OpenCell(view, dialog, opened);
-    else if (state.SelectedToDoRow >= 1)
-        changed = OpenToDoRow(view, dialog);
-
-    document.LoadDay(opened);
-    state.CurrentDate = opened;
-    state.CalendarDate = opened;
+    if (state.SelectedCell >= 0) {
+        changed = OpenCell(view, dialogs);
+        state.CurrentDate = view.Document().WorkDay.GetDate();
+    } else if (state.SelectedToDoRow >= 1) {
+        changed = OpenToDoRow(view, dialogs);
+    }
+    state.CalendarDate = state.CurrentDate;
     return changed;
 }
 

@@ -162,7 +162,7 @@ void PressLeft(PlannerView& view, Point point, std::int64_t time)
     }
 }
 
-bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, EntryDialog& dialog)
+bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     const HitResult hit = SelectAt(state, point);
@@ -171,12 +171,12 @@ bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int inte
             state.FirstShownDate = first->GridStart; // the next redraw writes it again
         state.RecentCellPresses = {};
         SelectCellDay(view);
-        return OpenEntry(view, dialog);
+        return OpenEntry(view, dialogs);
     }
     if (hit.ToDoRow == 0)
         return SortToDo(view.Document(), state.ToDoSort);
     if (hit.ToDoRow > 0)
-        return OpenEntry(view, dialog);
+        return OpenEntry(view, dialogs);
     return false;
 }
 
@@ -207,14 +207,14 @@ bool TakesKey(const ViewState& state)
     return state.SelectedCell >= 0 || state.SelectedToDoRow >= 0;
 }
 
-KeyOutcome PressKey(PlannerView& view, NavigationKey key, EntryDialog& dialog)
+KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs)
 {
     KeyOutcome outcome;
     if (!TakesKey(view.State))
         return outcome;
     outcome.Taken = true;
     if (key == NavigationKey::Enter)
-        outcome.DocumentChanged = OpenEntry(view, dialog);
+        outcome.DocumentChanged = OpenEntry(view, dialogs);
     else if (view.State.SelectedCell >= 0)
         MoveCell(view, key);
     else

@@ -8,7 +8,7 @@
 
 namespace planova {
 
-class EntryDialog;
+class ViewDialogs;
 class PlannerView;
 struct ViewState;
 
@@ -55,7 +55,7 @@ void PressLeft(PlannerView& view, Point point, std::int64_t time);
  * click, the nearest earlier press on the same cell less than `interval` milliseconds before.
  * Returns true when the document was changed.
  */
-bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, EntryDialog& dialog);
+bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewDialogs& dialogs);
 
 /**
  * Right press: selects the hit cell or ToDo row without changing the shown day. Returns true when
@@ -94,6 +94,6 @@ struct KeyOutcome
  * column and the grid, or the selected ToDo row (scrolling the pane at its ends). The shown day
  * does not change.
  */
-KeyOutcome PressKey(PlannerView& view, NavigationKey key, EntryDialog& dialog);
+KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs);
 
 } // namespace planova

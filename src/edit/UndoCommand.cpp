@@ -10,7 +10,8 @@ namespace {
 
 void AppendToDo(CPlanovaDoc& document, const CToDo& item)
 {
-    // StoreToDo appends from WorkToDo; the working item of whoever drew last is kept.
+    // The snapshot itself joins the list; StoreToDo appends from WorkToDo, which is then given back
+    // what it held, as undo loads no item.
     const CToDo working = document.WorkToDo;
     document.WorkToDo = item;
     document.StoreToDo(document.ToDoCount);

@@ -28,20 +28,31 @@ struct LookColours
 // Each look is one style with its own palette; the default 210 is the plain light look, 216 the
 // dark one.
 constexpr std::array Looks{
-    LookColours{205, "Windows", 0xd4d0c8, 0xffffff, 0x000000, 0xd4d0c8, 0x0a246a, 0xffffff},
-    LookColours{206, "Windows", 0xf6f6f6, 0xffffff, 0x000000, 0xe8e6e1, 0xb6bdd2, 0x000000},
-    LookColours{207, "Fusion", 0xece9d8, 0xffffff, 0x000000, 0xf1efe2, 0x316ac5, 0xffffff},
-    LookColours{208, "Fusion", 0xdbe8fb, 0xffffff, 0x000000, 0xc3daf9, 0xffd58c, 0x000000},
-    LookColours{209, "Fusion", 0xeeede5, 0xffffff, 0x000000, 0xe5e3d6, 0xc1d2ee, 0x000000},
-    LookColours{210, "Fusion", 0xf0f0f0, 0xffffff, 0x000000, 0xf0f0f0, 0x3399ff, 0xffffff},
-    LookColours{215, "Fusion", 0xbfdbff, 0xffffff, 0x15428b, 0xd5e4f2, 0xffd45e, 0x000000},
-    LookColours{216, "Fusion", 0x3c3c3c, 0x262626, 0xf0f0f0, 0x505050, 0xf0a830, 0x000000},
-    LookColours{217, "Fusion", 0xd0d4dd, 0xffffff, 0x000000, 0xe4e7ee, 0xffd45e, 0x000000},
-    LookColours{218, "Fusion", 0xc6e3ea, 0xffffff, 0x0b3a4a, 0xdcf0f5, 0x4fb0c6, 0xffffff},
-    LookColours{219, "Fusion", 0xf5f6f7, 0xffffff, 0x1e1e1e, 0xe9eef5, 0xcce8ff, 0x000000},
+    LookColours{CommandId::LookWindows2000, "Windows", 0xd4d0c8, 0xffffff, 0x000000, 0xd4d0c8, 0x0a246a,
+                0xffffff},
+    LookColours{CommandId::LookOfficeXP, "Windows", 0xf6f6f6, 0xffffff, 0x000000, 0xe8e6e1, 0xb6bdd2,
+                0x000000},
+    LookColours{CommandId::LookWindowsXP, "Fusion", 0xece9d8, 0xffffff, 0x000000, 0xf1efe2, 0x316ac5,
+                0xffffff},
+    LookColours{CommandId::LookOffice2003, "Fusion", 0xdbe8fb, 0xffffff, 0x000000, 0xc3daf9, 0xffd58c,
+                0x000000},
+    LookColours{CommandId::LookVisualStudio2005, "Fusion", 0xeeede5, 0xffffff, 0x000000, 0xe5e3d6, 0xc1d2ee,
+                0x000000},
+    LookColours{CommandId::LookVisualStudio2008, "Fusion", 0xf0f0f0, 0xffffff, 0x000000, 0xf0f0f0, 0x3399ff,
+                0xffffff},
+    LookColours{CommandId::LookOffice2007Blue, "Fusion", 0xbfdbff, 0xffffff, 0x15428b, 0xd5e4f2, 0xffd45e,
+                0x000000},
+    LookColours{CommandId::LookOffice2007Black, "Fusion", 0x3c3c3c, 0x262626, 0xf0f0f0, 0x505050, 0xf0a830,
+                0x000000},
+    LookColours{CommandId::LookOffice2007Silver, "Fusion", 0xd0d4dd, 0xffffff, 0x000000, 0xe4e7ee, 0xffd45e,
+                0x000000},
+    LookColours{CommandId::LookOffice2007Aqua, "Fusion", 0xc6e3ea, 0xffffff, 0x0b3a4a, 0xdcf0f5, 0x4fb0c6,
+                0xffffff},
+    LookColours{CommandId::LookWindows7, "Fusion", 0xf5f6f7, 0xffffff, 0x1e1e1e, 0xe9eef5, 0xcce8ff,
+                0x000000},
 };
 
-constexpr int Office2007Blue = 215;
+constexpr int Office2007Blue = CommandId::LookOffice2007Blue;
 
 QColor Mix(QRgb a, QRgb b)
 {

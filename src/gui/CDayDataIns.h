@@ -31,14 +31,14 @@ namespace planova {
  * untouched; a changed field holding a character that code page 932 cannot hold is refused at OK
  * with a message naming it, and the dialog stays open with the text as typed.
  */
-class CDayDataIns : public QDialog, public EntryDialog
+class CDayDataIns : public QDialog
 {
     Q_OBJECT
 public:
     explicit CDayDataIns(QWidget* parent = nullptr);
 
     /// Runs the dialog modally; on OK the values are updated, on cancel they are left alone.
-    bool Run(EntryDialogValues& values) override;
+    bool Run(EntryDialogValues& values);
 
     /// Fills the controls for the values (what Run does before the modal loop; tests use it alone).
     void Start(const EntryDialogValues& values);

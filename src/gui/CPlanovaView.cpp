@@ -1,12 +1,12 @@
 #include "gui/CPlanovaView.h"
 
-#include "gui/CDayDataIns.h"
 #include "gui/InfoPane.h"
+#include "gui/QtViewDialogs.h"
 #include "canvas/QtCanvas.h"
+#include "canvas/QtText.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
 #include "edit/CommandTable.h"
-#include "edit/EditCommands.h"
 #include "view/PlannerView.h"
 #include "edit/Selection.h"
 
@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <utility>
 
 // Resources of a static library must be registered by name from outside any namespace.
 static void InitialiseViewResources()
@@ -69,11 +70,6 @@ std::optional<NavigationKey> NavigationKeyOf(const QKeyEvent& event)
     }
 }
 
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent)
@@ -108,80 +104,31 @@ CPlanovaView::~CPlanovaView() = default;
 
 bool CPlanovaView::IsCommandEnabled(int commandId) const
 {
-    switch (commandId) {
-    case ViewCommand::Forward:
-    case ViewCommand::Back:
-    case ViewCommand::DayView:
-    case ViewCommand::WeekView:
-    case ViewCommand::MonthView:
-    case ViewCommand::ToDoView:
-        return true;
-    default:
-        return IsEditCommandEnabled(*View, commandId);
-    }
+    return IsViewCommandEnabled(*View, commandId);
 }
 
 std::string CPlanovaView::CommandText(int commandId) const
 {
-    return EditCommandText(*View, commandId);
+    return ViewCommandText(*View, commandId);
 }
 
 bool CPlanovaView::IsCommandChecked(int commandId) const
 {
-    switch (commandId) {
-    case ViewCommand::DayView:
-        return View->Mode() == ViewMode::Day;
-    case ViewCommand::WeekView:
-        return View->Mode() == ViewMode::Week;
-    case ViewCommand::MonthView:
-        return View->Mode() == ViewMode::Month;
-    case ViewCommand::ToDoView:
-        return View->State.ToDoView;
-    default:
-        return false;
-    }
+    return IsViewCommandChecked(*View, commandId);
 }
 
 bool CPlanovaView::ExecuteCommand(int commandId)
 {
-    switch (commandId) {
-    case ViewCommand::Forward:
-        View->Step(+1);
-        WriteFormData();
-        break;
-    case ViewCommand::Back:
-        View->Step(-1);
-        WriteFormData();
-        break;
-    case ViewCommand::DayView:
-        View->ShowView(ViewMode::Day);
-        break;
-    case ViewCommand::WeekView:
-        View->ShowView(ViewMode::Week);
-        break;
-    case ViewCommand::MonthView:
-        View->ShowView(ViewMode::Month);
-        break;
-    case ViewCommand::ToDoView:
-        View->ToggleToDoView();
-        break;
-    default: {
-        if (!IsEditCommand(commandId))
-            return false;
-        const EditOutcome outcome = ExecuteEditCommand(*View, commandId, Dialog());
-        if (outcome == EditOutcome::NotRun)
-            return false;
-        Finish(outcome == EditOutcome::DocumentChanged);
-        return true;
-    }
-    }
-    Redraw();
+    const CommandOutcome outcome = RunViewCommand(*View, commandId, Dialogs());
+    if (outcome == CommandOutcome::NotRun)
+        return false;
+    Finish(outcome == CommandOutcome::DocumentChanged);
     return true;
 }
 
-void CPlanovaView::SetEntryDialog(EntryDialog* dialog)
+void CPlanovaView::SetDialogs(ViewDialogs* dialogs)
 {
-    ExternalDialog = dialog;
+    ExternalDialogs = dialogs;
 }
 
 void CPlanovaView::SetPopupRunner(PopupRunner runner)
@@ -189,13 +136,13 @@ void CPlanovaView::SetPopupRunner(PopupRunner runner)
     Popup = std::move(runner);
 }
 
-EntryDialog& CPlanovaView::Dialog()
+ViewDialogs& CPlanovaView::Dialogs()
 {
-    if (ExternalDialog)
-        return *ExternalDialog;
-    if (!OwnDialog)
-        OwnDialog = new CDayDataIns(this);
-    return *OwnDialog;
+    if (ExternalDialogs)
+        return *ExternalDialogs;
+    if (!OwnDialogs)
+        OwnDialogs = std::make_unique<QtViewDialogs>(*this);
+    return *OwnDialogs;
 }
 
 void CPlanovaView::Finish(bool documentChanged)
@@ -225,7 +172,7 @@ void CPlanovaView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    const KeyOutcome outcome = PressKey(*View, *key, Dialog());
+    const KeyOutcome outcome = PressKey(*View, *key, Dialogs());
     if (!outcome.Taken) {
         QWidget::keyPressEvent(event);
         return;
@@ -263,7 +210,7 @@ void CPlanovaView::mouseDoubleClickEvent(QMouseEvent* event)
     }
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     const bool changed = DoubleClickLeft(*View, PointOf(*event),
-                                         static_cast<std::int64_t>(event->timestamp()), interval, Dialog());
+                                         static_cast<std::int64_t>(event->timestamp()), interval, Dialogs());
     event->accept();
     Finish(changed);
 }
@@ -277,33 +224,45 @@ void CPlanovaView::ShowCellMenu(const QPoint& screenPosition)
 {
     QMenu menu(this);
     menu.setTitle(QStringLiteral("セルの操作"));
-    for (const PopupEntry& entry : CellContextMenu()) {
-        if (entry.Id == 0) {
+    for (const PopupItem& item : CellContextMenuItems(*View)) {
+        if (item.Id == CommandId::Separator) {
             menu.addSeparator();
             continue;
         }
-        QAction* item = menu.addAction(Utf8(entry.Text));
-        item->setData(entry.Id);
-        item->setEnabled(IsCommandEnabled(entry.Id));
+        QAction* action = menu.addAction(Utf8Text(item.Text));
+        action->setData(item.Id);
+        action->setEnabled(item.Enabled);
     }
     QAction* chosen = Popup ? Popup(menu, screenPosition) : menu.exec(screenPosition);
     if (!chosen)
         return;
-    const int id = chosen->data().toInt();
-    // The menu may have stayed open while something else changed the selection.
-    if (IsCommandEnabled(id))
-        ExecuteCommand(id);
+    // The menu may have stayed open while something else changed the selection: ExecuteCommand runs
+    // only what is enabled now.
+    ExecuteCommand(chosen->data().toInt());
 }
 
 void CPlanovaView::RefreshFromDocument()
 {
     ++Refreshes;
     WriteFormData();
-    update();
+    Redraw();
+}
+
+ScreenGeometry CPlanovaView::Geometry() const
+{
+    ScreenGeometry geometry;
+    geometry.ClientWidth = width();
+    geometry.ClientHeight = height();
+    geometry.CalendarWidth = Pane->Calendar()->width();
+    geometry.ScrollBarWidth = ScrollBar->sizeHint().width();
+    return geometry;
 }
 
 void CPlanovaView::Redraw()
 {
+    // The working records are set here, when the view is told to redraw, and not by painting: a
+    // repaint while a modal dialog is open then leaves the day or item the dialog edits in place.
+    View->SetWorkingRecordsAfterRedraw(View->LayoutScreen(Geometry(), logicalDpiX()));
     update();
 }
 
@@ -397,12 +356,8 @@ void CPlanovaView::paintEvent(QPaintEvent*)
     ++Paints;
     QPainter painter(this);
     QtCanvas canvas(painter, ToRgb(palette().color(QPalette::Window)));
-    ScreenGeometry geometry;
-    geometry.ClientWidth = width();
-    geometry.ClientHeight = height();
-    geometry.CalendarWidth = Pane->Calendar()->width();
-    geometry.ScrollBarWidth = ScrollBar->sizeHint().width();
-    const ScreenDrawResult drawn = View->DrawScreen(canvas, geometry, Now());
+    const ScreenDrawResult drawn = View->LayoutScreen(Geometry(), canvas.DpiX());
+    PaintScreen(canvas, std::as_const(View->Document()), View->State, View->Print, drawn, Now());
     PlaceScrollBar(drawn);
     Pane->SetIcons({drawn.Icons.begin(), drawn.Icons.end()});
 }

@@ -14,12 +14,13 @@ class QTimer;
 
 namespace planova {
 
-class CDayDataIns;
 class DateTime;
-class EntryDialog;
 class InfoPane;
 class PlannerView;
+class QtViewDialogs;
+class ViewDialogs;
 struct ScreenDrawResult;
+struct ScreenGeometry;
 
 /**
  * The planner view of a document window: the information pane on the left and the day, week or
@@ -28,7 +29,7 @@ struct ScreenDrawResult;
  *
  * Mouse buttons and the keys Enter and ←↑→↓ select and open cells and ToDo rows; the editing
  * commands run on the selection. The view only translates Qt's events: what they do is decided by
- * the Qt-free selection and editing operations of src/view.
+ * the Qt-free selection operations and the command table of src/edit.
  */
 class CPlanovaView : public QWidget, public DocumentView
 {
@@ -60,9 +61,9 @@ public:
     /// How many times the view was told to redraw from the document.
     int RefreshCount() const { return Refreshes; }
 
-    /// The edit dialog the view runs (not owned; it must outlive its use); nullptr: the view's own
-    /// CDayDataIns.
-    void SetEntryDialog(EntryDialog* dialog);
+    /// The dialogs the view's commands run (not owned; they must outlive their use); nullptr: the real
+    /// Qt dialogs.
+    void SetDialogs(ViewDialogs* dialogs);
 
     /// Shows the cell context menu at a screen position and returns the chosen item (nullptr: none).
     using PopupRunner = std::function<QAction*(QMenu& menu, const QPoint& screenPosition)>;
@@ -90,20 +91,23 @@ private:
     /// age.
     void WriteFormData();
     void PlaceScrollBar(const ScreenDrawResult& drawn);
-    /// Ends a command that changed what the planner shows.
+    /// The window's sizes the planner is laid out for.
+    ScreenGeometry Geometry() const;
+    /// Ends a command that changed what the planner shows: the layout step and the working records as a
+    /// redraw leaves them now, the paint when the widget is next painted.
     void Redraw();
     /// Ends input or a command: the form data are written and the view (every view of a changed document)
     /// redrawn.
     void Finish(bool documentChanged);
-    EntryDialog& Dialog();
+    ViewDialogs& Dialogs();
     void ShowCellMenu(const QPoint& screenPosition);
 
     std::unique_ptr<PlannerView> View;
     InfoPane* Pane = nullptr;
     QScrollBar* ScrollBar = nullptr;
     QTimer* Timer = nullptr;
-    EntryDialog* ExternalDialog = nullptr;
-    CDayDataIns* OwnDialog = nullptr;
+    ViewDialogs* ExternalDialogs = nullptr;
+    std::unique_ptr<QtViewDialogs> OwnDialogs;
     PopupRunner Popup;
     int Paints = 0;
     int Refreshes = 0;

@@ -1,20 +1,14 @@
 #include "view/PlannerView.h"
 
-#include "view/DayTexts.h"
-#include "view/DayDrawing.h"
 #include "view/InfoPaneIcons.h"
 #include "view/ViewSky.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace planova {
 
 namespace {
-
-constexpr Rgb White{255, 255, 255};
-constexpr int SelectionPenWidth = 2;
-constexpr int LabelColumnUnits = 2;    // the period label column of the day and week views
-constexpr int PlanColumnEndUnits = 12; // the plan column of the day view ends here
 
 int NormalisedWeekday(int weekday)
 {
@@ -24,16 +18,6 @@ int NormalisedWeekday(int weekday)
 bool IsShortMonth(int month)
 {
     return month == 4 || month == 6 || month == 9 || month == 11;
-}
-
-Rgb HeaderColour(int column, int startWeekday)
-{
-    const int weekday = (column + startWeekday) % WeekDays;
-    if (weekday == 0)
-        return TextColours::Red;
-    if (weekday == 6)
-        return TextColours::Blue;
-    return TextColours::Black;
 }
 
 } // namespace
@@ -119,7 +103,9 @@ void PlannerView::GoToDate(const DateTime& date)
 
 void PlannerView::Step(int direction)
 {
-    const DateTime from = Doc.WorkDay.GetDate();
+    // The view's own day: in one window it is the working day's date; another window of the document
+    // may have moved the working day since.
+    const DateTime from = State.CurrentDate;
     DateTime to = from;
     switch (Mode()) {
     case ViewMode::Day:
@@ -184,7 +170,7 @@ void PlannerView::ScrollToDo(ScrollRequest request, int thumbPosition)
 
 DateTime PlannerView::FirstDateOfGrid() const
 {
-    DateTime cursor = Doc.WorkDay.GetDate();
+    DateTime cursor = State.CurrentDate;
     if (Mode() == ViewMode::Day || !cursor.IsValid())
         return cursor;
     if (Mode() == ViewMode::Month)
@@ -192,84 +178,7 @@ DateTime PlannerView::FirstDateOfGrid() const
     return cursor.AddDays(-DaysBackToWeekStart(cursor.DayOfWeek(), State.StartWeekday));
 }
 
-void PlannerView::DrawFrameAndGrid(Canvas& canvas, const ScreenLayout& layout)
-{
-    const int l = layout.L;
-    canvas.SetPen(canvas.DeviceBackground(), 1);
-    canvas.SetBrush(White);
-    canvas.DrawRectangle(layout.Frame);
-
-    const int bottom = layout.Frame.Bottom;
-    const int memoTop = bottom - layout.Rows.MemoLines * l;
-    for (int column = 0; column < layout.Columns; ++column) {
-        const int left = layout.ColumnLeft(column);
-        canvas.DrawLine({left, layout.Frame.Top}, {left, bottom});
-        if (layout.Mode == ViewMode::Day) {
-            const int top = layout.Cells[DayRow::KindAndEvent].Top;
-            canvas.DrawLine({left + LabelColumnUnits * l, top}, {left + LabelColumnUnits * l, memoTop});
-            canvas.DrawLine({left + PlanColumnEndUnits * l, top}, {left + PlanColumnEndUnits * l, memoTop});
-        } else if (layout.Mode == ViewMode::Week) {
-            const int top = layout.Cells[DayRow::FirstPeriod].Top;
-            canvas.DrawLine({left + LabelColumnUnits * l, top}, {left + LabelColumnUnits * l, memoTop});
-        }
-    }
-    const int rows = layout.Mode == ViewMode::Month ? MonthWeekRows : DayRow::Count;
-    for (int row = 0; row < rows; ++row) {
-        const int top = layout.Cells[CellIndexOf(layout.Mode, 0, row)].Top;
-        canvas.DrawLine({ScreenOrigin::PlannerLeft, top}, {layout.Frame.Right, top});
-    }
-}
-
-void PlannerView::DrawSelectedCell(Canvas& canvas, const ScreenLayout& layout)
-{
-    if (State.SelectedCell < 0 || State.SelectedCell >= layout.CellCount())
-        return;
-    canvas.SetPen(TextColours::Blue, SelectionPenWidth);
-    canvas.SetBrush(White);
-    canvas.DrawRectangle(layout.Cells[State.SelectedCell]);
-}
-
-void PlannerView::DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout)
-{
-    const int width = layout.ColumnUnits * layout.L;
-    const int top = ScreenOrigin::Top + layout.H;
-    for (int k = 0; k < WeekDays; ++k) {
-        const Rect rect{ScreenOrigin::PlannerLeft + k * width + layout.H, top,
-                        ScreenOrigin::PlannerLeft + (k + 1) * width, top + layout.L};
-        canvas.SetTextColour(HeaderColour(k, State.StartWeekday));
-        canvas.DrawText(rect, WeekdayLetterOf(k + State.StartWeekday), TextSingleLine | TextCenter);
-    }
-    canvas.SetTextColour(TextColours::Black);
-}
-
-void PlannerView::DrawDays(Canvas& canvas, const ScreenLayout& layout)
-{
-    DayPainter painter(canvas, layout.L, Doc.FindHit);
-    DateTime date = FirstDateOfGrid();
-    State.FirstShownDate = date;
-    for (int n = 0; n < layout.DayCount(); ++n, date = date.AddDays(1)) {
-        const int column = n % layout.Columns;
-        const int dayRow = n / layout.Columns;
-        Doc.LoadDay(date);
-        const RhythmMarkers markers = RhythmMarkersOn(Doc, date);
-        const RhythmMarkers* shownMarkers = Print.Biorhythm ? nullptr : &markers;
-        switch (layout.Mode) {
-        case ViewMode::Day:
-            painter.DrawDayColumn(Doc.WorkDay, shownMarkers, layout.DayColumnCells(column));
-            break;
-        case ViewMode::Week:
-            painter.DrawWeekColumn(Doc.WorkDay, shownMarkers, layout.DayColumnCells(column), layout.Rows.I);
-            break;
-        case ViewMode::Month:
-            painter.DrawMonthCell(Doc.WorkDay, shownMarkers,
-                                  layout.Cells[CellIndexOf(ViewMode::Month, column, dayRow)]);
-            break;
-        }
-    }
-}
-
-ToDoPaneLayout PlannerView::DrawToDo(Canvas& canvas, const ScreenLayout& layout,
-                                     const ScreenGeometry& geometry, const DateTime& now)
+ToDoPaneLayout PlannerView::LayOutToDo(const ScreenLayout& layout, const ScreenGeometry& geometry)
 {
     ToDoPaneInput input;
     input.ClientWidth = geometry.ClientWidth;
@@ -283,13 +192,12 @@ ToDoPaneLayout PlannerView::DrawToDo(Canvas& canvas, const ScreenLayout& layout,
     State.ToDoRowRects = pane.Rows;
     State.ToDoVisibleRows = pane.VisibleRows;
     State.ToDoScrollTop = pane.ScrollTop;
-    DrawToDoPane(canvas, Doc, pane, layout.L, State.SelectedToDoRow, now);
     return pane;
 }
 
-ScreenDrawResult PlannerView::DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now)
+ScreenDrawResult PlannerView::LayoutScreen(const ScreenGeometry& geometry, int dpiX)
 {
-    State.MoonAgeAt21 = MoonAgeAt21On(Doc.WorkDay.GetDate());
+    State.MoonAgeAt21 = MoonAgeAt21On(State.CurrentDate);
 
     ScreenDrawResult result;
     ScreenLayoutInput input;
@@ -297,7 +205,7 @@ ScreenDrawResult PlannerView::DrawScreen(Canvas& canvas, const ScreenGeometry& g
     input.ToDoView = State.ToDoView;
     input.ClientWidth = geometry.ClientWidth;
     input.ClientHeight = geometry.ClientHeight;
-    input.DpiX = canvas.DpiX();
+    input.DpiX = dpiX;
     result.Layout = ComputeScreenLayout(input);
     const ScreenLayout& layout = result.Layout;
     State.CellRects = layout.Cells;
@@ -306,26 +214,29 @@ ScreenDrawResult PlannerView::DrawScreen(Canvas& canvas, const ScreenGeometry& g
     State.ToDoCount = Doc.ToDoCount;
     if (State.SelectedToDoRow >= State.ToDoRowCount)
         State.SelectedToDoRow = -1;
-
-    canvas.SetFont(PlannerFace, layout.PointSize);
-    DrawFrameAndGrid(canvas, layout);
-    DrawSelectedCell(canvas, layout);
-
-    canvas.SetTextColour(TextColours::Black);
-    canvas.SetBackgroundColour(White);
-    canvas.SetOpaqueBackground(true);
-    if (layout.Mode == ViewMode::Month)
-        DrawMonthHeader(canvas, layout);
-    DrawDays(canvas, layout);
+    State.FirstShownDate = FirstDateOfGrid();
     if (State.ToDoView) {
         result.ToDoPaneShown = true;
-        result.ToDoPane = DrawToDo(canvas, layout, geometry, now);
+        result.ToDoPane = LayOutToDo(layout, geometry);
     }
-
-    Doc.LoadDay(State.CurrentDate);
     result.Icons =
         PlaceInfoIcons(geometry.CalendarWidth, RhythmStatesOn(Doc, State.CurrentDate), State.MoonAgeAt21);
     return result;
+}
+
+void PlannerView::SetWorkingRecordsAfterRedraw(const ScreenDrawResult& drawn)
+{
+    if (drawn.ToDoPaneShown)
+        LoadLastShownToDo(Doc, drawn.ToDoPane);
+    Doc.LoadDay(State.CurrentDate);
+}
+
+ScreenDrawResult PlannerView::DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now)
+{
+    const ScreenDrawResult drawn = LayoutScreen(geometry, canvas.DpiX());
+    SetWorkingRecordsAfterRedraw(drawn);
+    PaintScreen(canvas, std::as_const(Doc), State, Print, drawn, now);
+    return drawn;
 }
 
 } // namespace planova

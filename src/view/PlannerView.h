@@ -2,22 +2,10 @@
 
 #include "model/CPlanovaDoc.h"
 #include "view/Canvas.h"
-#include "view/InfoPaneIcons.h"
-#include "view/ScreenLayout.h"
-#include "view/ToDoPane.h"
+#include "view/ScreenPainter.h"
 #include "view/ViewState.h"
 
 namespace planova {
-
-/// Identifiers of the view commands of the "表示" menu.
-namespace ViewCommand {
-constexpr int Forward = 32785;   ///< "進む（日・週・月）"
-constexpr int Back = 32786;      ///< "戻る（日・週・月）"
-constexpr int DayView = 32778;   ///< "日表示"
-constexpr int WeekView = 32780;  ///< "週表示"
-constexpr int MonthView = 32782; ///< "月表示"
-constexpr int ToDoView = 32788;  ///< "ToDo表示"
-} // namespace ViewCommand
 
 /// Requests of the ToDo scroll bar.
 enum class ScrollRequest
@@ -39,16 +27,6 @@ struct ScreenGeometry
     int ClientHeight = 0;
     int CalendarWidth = 0;  ///< width of the month calendar control (spaces the pane's icons)
     int ScrollBarWidth = 0; ///< width of the ToDo scroll bar control
-};
-
-/// What a screen redraw leaves for the window: the layout and, with the ToDo pane shown, its geometry.
-struct ScreenDrawResult
-{
-    ScreenLayout Layout;
-    /// The information pane's icons for the shown day: the three rhythm states and the moon phase.
-    std::array<IconPlacement, 4> Icons{};
-    bool ToDoPaneShown = false;
-    ToDoPaneLayout ToDoPane;
 };
 
 /**
@@ -80,7 +58,7 @@ public:
     void ShowView(ViewMode mode);
     /// "ToDo表示": shows or hides the ToDo pane; the selection is cleared.
     void ToggleToDoView();
-    /// "進む" (+1) / "戻る" (−1): one day, week or month from the working day; the cell selection is cleared.
+    /// "進む" (+1) / "戻る" (−1): one day, week or month from CurrentDate; the cell selection is cleared.
     void Step(int direction);
     /// The month calendar chose a date: it becomes the working day and the shown date.
     void SelectCalendarDate(const DateTime& date);
@@ -88,23 +66,31 @@ public:
     void ScrollToDo(ScrollRequest request, int thumbPosition = 0);
 
     /**
-     * Redraws the whole planner for the window: frame, grid, selection, the shown days and the ToDo
-     * pane, and places the information pane's icons (drawn by the pane with DrawInfoIcons). Loads
-     * every shown day and item into the document's working copies and leaves the working day on
-     * CurrentDate. `now` colours overdue ToDo items.
+     * The layout step of a screen redraw: lays the planner out for the window and stores what
+     * input and the next commands use — the cell and ToDo row rectangles, the first shown date
+     * and the 21:00 moon age (of CurrentDate), the ToDo scroll position — and places the
+     * information pane's icons. Changes the view's state only, never the document.
+     */
+    ScreenDrawResult LayoutScreen(const ScreenGeometry& geometry, int dpiX);
+
+    /**
+     * What a redraw leaves in the document's working records, set once: WorkToDo holds the last
+     * item the ToDo pane shows (when it shows one) and WorkDay the stored day of CurrentDate.
+     */
+    void SetWorkingRecordsAfterRedraw(const ScreenDrawResult& drawn);
+
+    /**
+     * A whole screen redraw: the layout step, the working records as a redraw leaves them, and the
+     * paint step (PaintScreen), which reads the document through const. `now` colours overdue ToDo
+     * items.
      */
     ScreenDrawResult DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now);
 
 private:
     void GoToDate(const DateTime& date);
-    /// The first date of the grid for the working day: its week or month, starting on StartWeekday.
+    /// The first date of the grid for CurrentDate: its week or month, starting on StartWeekday.
     DateTime FirstDateOfGrid() const;
-    void DrawFrameAndGrid(Canvas& canvas, const ScreenLayout& layout);
-    void DrawSelectedCell(Canvas& canvas, const ScreenLayout& layout);
-    void DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout);
-    void DrawDays(Canvas& canvas, const ScreenLayout& layout);
-    ToDoPaneLayout DrawToDo(Canvas& canvas, const ScreenLayout& layout, const ScreenGeometry& geometry,
-                            const DateTime& now);
+    ToDoPaneLayout LayOutToDo(const ScreenLayout& layout, const ScreenGeometry& geometry);
 
     CPlanovaDoc& Doc;
 };

@@ -104,7 +104,20 @@ ToDoPaneLayout ComputeToDoPane(const ToDoPaneInput& input)
     return pane;
 }
 
-void DrawToDoPane(Canvas& canvas, CPlanovaDoc& document, const ToDoPaneLayout& pane, int lineHeight,
+ShownToDoItems ShownItemsOf(const ToDoPaneLayout& pane, int toDoCount)
+{
+    const int first = pane.ScrollTop;
+    return {first, std::max(first, std::min(first + pane.VisibleRows - 1, toDoCount))};
+}
+
+void LoadLastShownToDo(CPlanovaDoc& document, const ToDoPaneLayout& pane)
+{
+    const ShownToDoItems shown = ShownItemsOf(pane, document.ToDoCount);
+    if (shown.End > shown.First)
+        document.LoadToDo(shown.End - 1);
+}
+
+void DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLayout& pane, int lineHeight,
                   int selectedRow, const DateTime& now)
 {
     const int l = lineHeight;
@@ -123,13 +136,10 @@ void DrawToDoPane(Canvas& canvas, CPlanovaDoc& document, const ToDoPaneLayout& p
         canvas.DrawTextAt({pane.Pane.Left + h + ColumnLeftUnits[column] * l, pane.Pane.Top + h},
                           HeaderTexts()[column]);
 
-    for (int k = 1; k < pane.VisibleRows; ++k) {
-        const int item = pane.ScrollTop + k - 1;
-        if (item >= document.ToDoCount)
-            break;
-        document.LoadToDo(item);
-        DrawItem(canvas, document.WorkToDo, pane.Rows[k], l, now);
-    }
+    const ShownToDoItems shown = ShownItemsOf(pane, document.ToDoCount);
+    for (int item = shown.First; item < shown.End; ++item)
+        DrawItem(canvas, document.ToDoList()[static_cast<std::size_t>(item)],
+                 pane.Rows[static_cast<std::size_t>(item - shown.First + 1)], l, now);
 }
 
 } // namespace planova

@@ -42,12 +42,28 @@ ToDoPaneLayout ComputeToDoPane(const ToDoPaneInput& input);
 /// shown.
 bool IsRoutineImportance(const std::string& importance);
 
+/// The items a pane shows, First to End − 1 (none when End ≤ First); item First + k − 1 is on row k.
+struct ShownToDoItems
+{
+    int First = 0;
+    int End = 0;
+};
+
+/// The items the pane shows of a list of toDoCount items.
+ShownToDoItems ShownItemsOf(const ToDoPaneLayout& pane, int toDoCount);
+
 /**
- * Draws the pane: outline, grid, selected row, header and one row per shown item. Each shown item
- * is loaded into the document's WorkToDo. Items whose deadline is before `now` are red.
+ * What a redraw of the pane leaves in the document's WorkToDo: the last item shown, as if every
+ * shown item had been loaded in turn. WorkToDo is left alone when the pane shows no item.
+ */
+void LoadLastShownToDo(CPlanovaDoc& document, const ToDoPaneLayout& pane);
+
+/**
+ * Draws the pane: outline, grid, selected row, header and one row per shown item, read from the
+ * document's list. Items whose deadline is before `now` are red.
  * The canvas must hold the planner font and opaque black-on-white text; it is left so.
  */
-void DrawToDoPane(Canvas& canvas, CPlanovaDoc& document, const ToDoPaneLayout& pane, int lineHeight,
+void DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLayout& pane, int lineHeight,
                   int selectedRow, const DateTime& now);
 
 } // namespace planova

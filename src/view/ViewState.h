@@ -28,7 +28,7 @@ struct ViewState
     bool ToDoView = false;   ///< the ToDo pane is shown beside the planner
     DateTime CalendarDate;   ///< the date of the month calendar
     DateTime CurrentDate;    ///< the day of the day view, a day inside the shown week or month
-    DateTime FirstShownDate; ///< first date of the shown grid, written while drawing
+    DateTime FirstShownDate; ///< first date of the shown grid, written by the layout step of a redraw
     std::vector<Rect> CellRects;
     int CellCount = 0; ///< 13 (day), 91 (week), 42 (month)
     int SelectedCell = -1;
@@ -39,7 +39,7 @@ struct ViewState
     int ToDoCount = 0;        ///< copied from the document at every redraw
     int ToDoScrollTop = 0;    ///< index of the first ToDo item shown
     int ToDoScrollPos = 0;    ///< position of the ToDo scroll bar
-    double MoonAgeAt21 = 0.0; ///< moon age at 21:00 of the document's working day
+    double MoonAgeAt21 = 0.0; ///< moon age at 21:00 of CurrentDate
     int ToDoSort = 0;         ///< 0 importance, 1 deadline
     bool JUwagaki = false;    ///< inserting the timetable overwrites the plans
     /// The last two left presses on cells, oldest first: a double-click opens the day its first click chose.

@@ -4,7 +4,7 @@
 #include "model/Clock.h"
 #include "support/Numbered.h"
 #include "support/Cp932Literals.h"
-#include "support/EntryDialogScript.h"
+#include "support/ScriptedViewDialogs.h"
 #include "edit/UndoCommand.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 using namespace planova;
 using planova::test::Cancelling;
 using planova::test::Confirming;
-using planova::test::ScriptedEntryDialog;
+using planova::test::ScriptedViewDialogs;
 using planova::test::Sj;
 
 namespace {
@@ -134,7 +134,7 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         Reset();
-        ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
             values.ComboText = "new combo";
             values.Text1 = "new 1";
             values.Text2 = "new 2";
@@ -166,7 +166,7 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
 TEST_F(EntryDialogTest, RowsOutsideTheEntriesOpenNothing)
 {
     for (int cellRow : {-1, 0, 13, 14}) {
-        ScriptedEntryDialog dialog = Confirming();
+        ScriptedViewDialogs dialog = Confirming();
         EXPECT_FALSE(EditDayEntry(Document, cellRow, dialog)) << cellRow;
         EXPECT_TRUE(dialog.Started.empty()) << cellRow;
     }
@@ -178,7 +178,7 @@ TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
 {
     const DateTime may5 = DateTime::FromDate(2012, 5, 5);
     Document.LoadDay(may5);
-    ScriptedEntryDialog dialog =
+    ScriptedViewDialogs dialog =
         Confirming([](EntryDialogValues& values) { values.Text1 = Sj("こどもの日"); });
     ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
     EXPECT_EQ(dialog.Started[0].TitlePrefix, Sj("2012年 5月 5日"));
@@ -190,11 +190,11 @@ TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
 TEST_F(EntryDialogTest, CancelLeavesDocumentHistoryAndModifiedFlag)
 {
     const CPlanovaDoc before = Document;
-    ScriptedEntryDialog dayDialog = Cancelling();
+    ScriptedViewDialogs dayDialog = Cancelling();
     EXPECT_FALSE(EditDayEntry(Document, 5, dayDialog));
-    ScriptedEntryDialog itemDialog = Cancelling();
+    ScriptedViewDialogs itemDialog = Cancelling();
     EXPECT_EQ(EditToDoItem(Document, 1, itemDialog), -1);
-    ScriptedEntryDialog newItemDialog = Cancelling();
+    ScriptedViewDialogs newItemDialog = Cancelling();
     EXPECT_EQ(EditToDoItem(Document, 3, newItemDialog), -1);
 
     EXPECT_EQ(Document.DayList(), before.DayList());
@@ -206,14 +206,14 @@ TEST_F(EntryDialogTest, CancelLeavesDocumentHistoryAndModifiedFlag)
 
 TEST_F(EntryDialogTest, ConfirmingWithoutChangeRecordsUndoAndMarksModified)
 {
-    ScriptedEntryDialog dayDialog = Confirming();
+    ScriptedViewDialogs dayDialog = Confirming();
     ASSERT_TRUE(EditDayEntry(Document, 4, dayDialog));
     EXPECT_EQ(StoredDay(), FilledDay(April1));
     EXPECT_TRUE(Document.IsModified());
     EXPECT_EQ(Document.UndoTop, 0);
 
     Document.SetModified(false);
-    ScriptedEntryDialog itemDialog = Confirming();
+    ScriptedViewDialogs itemDialog = Confirming();
     ASSERT_EQ(EditToDoItem(Document, 1, itemDialog), 1);
     EXPECT_EQ(Document.ToDoList()[1], Item("second"));
     EXPECT_TRUE(Document.IsModified());
@@ -224,7 +224,7 @@ TEST_F(EntryDialogTest, TheEditedDayIsTheOneOpenedEvenWhenDrawingMovedWorkDay)
 {
     // A redraw while the dialog is open loads the shown days one by one into WorkDay.
     const DateTime april2 = DateTime::FromDate(2012, 4, 2);
-    ScriptedEntryDialog dialog([&](EntryDialogValues& values) {
+    ScriptedViewDialogs dialog([&](EntryDialogValues& values) {
         Document.LoadDay(april2);
         Document.WorkDay.SetMemo("drawn");
         values.Text1 = "edited";
@@ -245,13 +245,13 @@ TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
     } cases[] = {{7, 7}, {3, 3}, {0, 0}, {8, 0}, {-1, 0}, {1000, 0}};
     for (const auto& c : cases) {
         Document.LoadDay(April1);
-        ScriptedEntryDialog dialog =
+        ScriptedViewDialogs dialog =
             Confirming([&](EntryDialogValues& values) { values.ColorIndex = c.Chosen; });
         ASSERT_TRUE(EditDayEntry(Document, 5, dialog));
         EXPECT_EQ(StoredDay().GetIro(3), c.Stored) << c.Chosen;
 
         Document.LoadDay(April1);
-        ScriptedEntryDialog reopened;
+        ScriptedViewDialogs reopened;
         EditDayEntry(Document, 5, reopened);
         EXPECT_EQ(reopened.Started[0].ColorIndex, c.Stored) << c.Chosen;
     }
@@ -259,7 +259,7 @@ TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
 
 TEST_F(EntryDialogTest, ToDoItemOpensWithItsFieldsAndIsReplacedInPlace)
 {
-    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) {
+    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
         values.Text1 = Sj("成績処理");
         values.DateValue = DateTime::FromDateTime(2014, 7, 1, 9, 30, 0);
         values.ComboText = "A3";
@@ -306,7 +306,7 @@ TEST_F(EntryDialogTest, ImportanceCodesSetTheDeadlineFromTheMomentOfConfirmation
         {"", picked},
     };
     for (const auto& c : cases) {
-        ScriptedEntryDialog dialog = Confirming([&](EntryDialogValues& values) {
+        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) {
             values.ComboText = c.Importance;
             values.DateValue = picked;
         });
@@ -320,7 +320,7 @@ TEST_F(EntryDialogTest, ImportanceCodesSetTheDeadlineFromTheMomentOfConfirmation
 TEST_F(EntryDialogTest, ANewItemStartsEmptyAndIsAppended)
 {
     for (int n : {3, 7}) {
-        ScriptedEntryDialog dialog = Confirming();
+        ScriptedViewDialogs dialog = Confirming();
         const int count = Document.ToDoCount;
         ASSERT_EQ(EditToDoItem(Document, n, dialog), count) << n;
 
@@ -345,7 +345,7 @@ TEST_F(EntryDialogTest, AnInvalidDeadlineLeftAloneStaysInvalid)
     undated.SetKigenn(2014, 2, 30);
     Document.WorkToDo = undated;
     Document.StoreToDo(0);
-    ScriptedEntryDialog dialog = Confirming();
+    ScriptedViewDialogs dialog = Confirming();
     EditToDoItem(Document, 0, dialog);
     EXPECT_FALSE(Document.ToDoList()[0].GetKigenn().IsValid());
 }
@@ -353,7 +353,7 @@ TEST_F(EntryDialogTest, AnInvalidDeadlineLeftAloneStaysInvalid)
 TEST_F(EntryDialogTest, UndoAfterEditingAnItemAppendsItsFormerVersion)
 {
     // Drawing while the dialog is open leaves the last drawn item in WorkToDo.
-    ScriptedEntryDialog dialog([&](EntryDialogValues& values) {
+    ScriptedViewDialogs dialog([&](EntryDialogValues& values) {
         Document.LoadToDo(2);
         values.Text1 = "edited";
         return true;
@@ -369,7 +369,7 @@ TEST_F(EntryDialogTest, UndoAfterAddingAnItemRemovesIt)
 {
     const std::vector<CToDo> before = Document.ToDoList();
     Document.LoadToDo(0); // what the ToDo pane drew last
-    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     ASSERT_EQ(EditToDoItem(Document, 3, dialog), 3);
     ASSERT_EQ(Document.UndoKinds[0], UndoAddedToDo);
 
@@ -383,8 +383,8 @@ TEST_F(EntryDialogTest, UndoAfterAddingAnItemRemovesIt)
 
 TEST_F(EntryDialogTest, UndoOfAnAddedItemFollowsItAndRemovesOnlyIt)
 {
-    ScriptedEntryDialog addA = Confirming([](EntryDialogValues& values) { values.Text1 = "A"; });
-    ScriptedEntryDialog addB = Confirming([](EntryDialogValues& values) { values.Text1 = "B"; });
+    ScriptedViewDialogs addA = Confirming([](EntryDialogValues& values) { values.Text1 = "A"; });
+    ScriptedViewDialogs addB = Confirming([](EntryDialogValues& values) { values.Text1 = "B"; });
     EditToDoItem(Document, 3, addA);
     EditToDoItem(Document, 4, addB);
     // Moved to the top by exchanging contents without an undo entry, as the move commands do.
@@ -404,7 +404,7 @@ TEST_F(EntryDialogTest, UndoOfAnAddedItemFollowsItAndRemovesOnlyIt)
 
 TEST_F(EntryDialogTest, UndoOfAnAddedItemChangedSinceRemovesNothing)
 {
-    ScriptedEntryDialog add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewDialogs add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     EditToDoItem(Document, 3, add);
     // Changed without an undo entry of its own (a paste over it would do this).
     Document.WorkToDo = Item("pasted");

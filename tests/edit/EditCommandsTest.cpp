@@ -15,7 +15,7 @@ namespace {
 using test::Cancelling;
 using test::Confirming;
 using test::Day;
-using test::ScriptedEntryDialog;
+using test::ScriptedViewDialogs;
 
 const DateTime Shown = Day(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
 const DateTime Friday = Day(2024, 6, 14);
@@ -58,10 +58,10 @@ protected:
         View.State.SelectedToDoRow = row;
     }
 
-    EditOutcome Run(int id) { return ExecuteEditCommand(View, id, Dialog); }
-    EditOutcome Run(int id, ScriptedEntryDialog& dialog) { return ExecuteEditCommand(View, id, dialog); }
+    CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialog); }
+    CommandOutcome Run(int id, ScriptedViewDialogs& dialog) { return RunViewCommand(View, id, dialog); }
 
-    ScriptedEntryDialog Dialog; // cancels
+    ScriptedViewDialogs Dialog; // cancels
 };
 
 TEST_F(EditCommandsTest, EnableRulesFollowTheSelectedRowAndPaneRow)
@@ -95,14 +95,13 @@ TEST_F(EditCommandsTest, EnableRulesFollowTheSelectedRowAndPaneRow)
         {"an item in the month view", ViewMode::Month, -1, 2, "EIUDX"},
     };
     const std::pair<char, std::vector<int>> letters[] = {
-        {'E', {EditCommand::Edit}},
-        {'I', {EditCommand::Insert}},
-        {'U', {EditCommand::MoveUp}},
-        {'D', {EditCommand::MoveDown}},
-        {'X', {EditCommand::Delete}},
+        {'E', {CommandId::Edit}},
+        {'I', {CommandId::Insert}},
+        {'U', {CommandId::MoveUp}},
+        {'D', {CommandId::MoveDown}},
+        {'X', {CommandId::Delete}},
         {'F',
-         {EditCommand::StandardDay, EditCommand::SchoolDayRows, EditCommand::ClockHourRows,
-          EditCommand::ClearDay}},
+         {CommandId::StandardDay, CommandId::SchoolDayRows, CommandId::ClockHourRows, CommandId::ClearDay}},
     };
     WindowSize = TenToDoRows;
     AddItems(3);
@@ -113,10 +112,10 @@ TEST_F(EditCommandsTest, EnableRulesFollowTheSelectedRowAndPaneRow)
         View.State.SelectedToDoRow = c.PaneRow;
         for (const auto& [letter, ids] : letters)
             for (const int id : ids)
-                EXPECT_EQ(IsEditCommandEnabled(View, id),
+                EXPECT_EQ(IsViewCommandEnabled(View, id),
                           std::string_view(c.Enabled).find(letter) != std::string_view::npos)
                     << letter << " " << id;
-        EXPECT_TRUE(IsEditCommandEnabled(View, EditCommand::FirstWeekday));
+        EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::FirstWeekday));
     }
 }
 
@@ -124,15 +123,15 @@ TEST_F(EditCommandsTest, ADisabledCommandDoesNothing)
 {
     StartWeek();
     SelectFridayRow(DayRow::FirstPeriod);
-    ScriptedEntryDialog dialog = Confirming();
-    EXPECT_EQ(Run(EditCommand::MoveUp, dialog), EditOutcome::NotRun);
+    ScriptedViewDialogs dialog = Confirming();
+    EXPECT_EQ(Run(CommandId::MoveUp, dialog), CommandOutcome::NotRun);
     SelectFridayRow(DayRow::Memo - 1);
-    EXPECT_EQ(Run(EditCommand::MoveDown, dialog), EditOutcome::NotRun);
+    EXPECT_EQ(Run(CommandId::MoveDown, dialog), CommandOutcome::NotRun);
     SelectFridayRow(DayRow::Memo);
-    EXPECT_EQ(Run(EditCommand::Insert, dialog), EditOutcome::NotRun);
-    EXPECT_EQ(Run(EditCommand::Delete, dialog), EditOutcome::NotRun);
-    EXPECT_EQ(Run(EditCommand::Undo, dialog), EditOutcome::NotRun);
-    EXPECT_EQ(Run(CommandId::EditRedo, dialog), EditOutcome::NotRun);
+    EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::NotRun);
+    EXPECT_EQ(Run(CommandId::Delete, dialog), CommandOutcome::NotRun);
+    EXPECT_EQ(Run(CommandId::EditUndo, dialog), CommandOutcome::NotRun);
+    EXPECT_EQ(Run(CommandId::EditRedo, dialog), CommandOutcome::NotRun);
     EXPECT_TRUE(dialog.Started.empty());
     EXPECT_FALSE(Document.IsModified());
     EXPECT_EQ(Labels(Friday), Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
@@ -158,12 +157,12 @@ TEST_F(EditCommandsTest, InsertPushesTheRowsDownAndDropsTheLastOne)
         StartWeek();
         const int cell = CellIndexOf(ViewMode::Week, FridayColumn, DayRow::FirstPeriod + c.PeriodRow);
         View.State.SelectedCell = cell;
-        ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
             values.Text1 = "L99";
             values.Text2 = "new plan";
             values.ColorIndex = 6;
         });
-        EXPECT_EQ(Run(EditCommand::Insert, dialog), EditOutcome::DocumentChanged);
+        EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::DocumentChanged);
 
         ASSERT_EQ(dialog.Started.size(), 1u);
         EXPECT_EQ(dialog.Started[0].EditMode, EditPeriodRow);
@@ -189,8 +188,8 @@ TEST_F(EditCommandsTest, CancelledInsertChangesNothing)
 {
     StartWeek();
     SelectFridayRow(DayRow::FirstPeriod + 2);
-    ScriptedEntryDialog dialog = Cancelling();
-    EXPECT_EQ(Run(EditCommand::Insert, dialog), EditOutcome::ViewChanged);
+    ScriptedViewDialogs dialog = Cancelling();
+    EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::ViewChanged);
     EXPECT_EQ(Labels(Friday), Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_FALSE(Document.IsModified());
     EXPECT_EQ(Document.UndoTop, -1);
@@ -214,7 +213,7 @@ TEST_F(EditCommandsTest, DeletePullsTheRowsUpAndAnEmptyRowIn)
         StartWeek();
         SelectFridayRow(DayRow::FirstPeriod + c.PeriodRow);
         const int selected = View.State.SelectedCell;
-        EXPECT_EQ(Run(EditCommand::Delete), EditOutcome::DocumentChanged);
+        EXPECT_EQ(Run(CommandId::Delete), CommandOutcome::DocumentChanged);
         EXPECT_EQ(Labels(Friday), c.Labels);
         const CDayData day = StoredDay(Friday);
         EXPECT_EQ(day.GetYotei(9), "");
@@ -237,17 +236,17 @@ TEST_F(EditCommandsTest, MovesExchangeRowsAndTheSelectionFollows)
         int SelectedPeriodRow;
     };
     const Case cases[] = {
-        {"up from row 1", EditCommand::MoveUp, 1, Numbered("L", {1, 0, 2, 3, 4, 5, 6, 7, 8, 9}), 0},
-        {"up from row 9", EditCommand::MoveUp, 9, Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 9, 8}), 8},
-        {"down from row 0", EditCommand::MoveDown, 0, Numbered("L", {1, 0, 2, 3, 4, 5, 6, 7, 8, 9}), 1},
-        {"down from row 8", EditCommand::MoveDown, 8, Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 9, 8}), 9},
+        {"up from row 1", CommandId::MoveUp, 1, Numbered("L", {1, 0, 2, 3, 4, 5, 6, 7, 8, 9}), 0},
+        {"up from row 9", CommandId::MoveUp, 9, Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 9, 8}), 8},
+        {"down from row 0", CommandId::MoveDown, 0, Numbered("L", {1, 0, 2, 3, 4, 5, 6, 7, 8, 9}), 1},
+        {"down from row 8", CommandId::MoveDown, 8, Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 9, 8}), 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         Document = CPlanovaDoc();
         StartWeek();
         SelectFridayRow(DayRow::FirstPeriod + c.PeriodRow);
-        EXPECT_EQ(Run(c.Id), EditOutcome::DocumentChanged);
+        EXPECT_EQ(Run(c.Id), CommandOutcome::DocumentChanged);
         EXPECT_EQ(Labels(Friday), c.Labels);
         EXPECT_EQ(StoredDay(Friday).GetIro(c.SelectedPeriodRow),
                   c.PeriodRow % 8); // colours move with the rows
@@ -276,12 +275,12 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         Document = CPlanovaDoc();
         StartToDo(3);
         SelectPaneRow(c.PaneRow);
-        ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
             values.Text1 = "new";
             values.ComboText = "R2"; // the importance codes set no deadline here
             values.DateValue = Day(2024, 7, 1);
         });
-        EXPECT_EQ(Run(EditCommand::Insert, dialog), EditOutcome::DocumentChanged);
+        EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::DocumentChanged);
         ASSERT_EQ(dialog.Started.size(), 1u);
         EXPECT_EQ(dialog.Started[0].EditMode, EditToDo);
         EXPECT_EQ(dialog.Started[0].ComboText, "A1");
@@ -293,10 +292,10 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         EXPECT_EQ(Document.UndoTop, -1); // inserting an item keeps no undo
     }
 
-    ScriptedEntryDialog cancelled = Cancelling();
+    ScriptedViewDialogs cancelled = Cancelling();
     SelectPaneRow(7);
     Document.SetModified(false);
-    EXPECT_EQ(Run(EditCommand::Insert, cancelled), EditOutcome::ViewChanged);
+    EXPECT_EQ(Run(CommandId::Insert, cancelled), CommandOutcome::ViewChanged);
     EXPECT_EQ(Document.ToDoCount, 4);
     EXPECT_EQ(View.State.SelectedToDoRow, 7);
     EXPECT_FALSE(Document.IsModified());
@@ -316,26 +315,19 @@ TEST_F(EditCommandsTest, ToDoMovesExchangeItemsWithoutUndoAndTheSelectionFollows
         int TopAfter;
     };
     const Case cases[] = {
-        {"up", 4, 3, 0, EditCommand::MoveUp, {0, 2, 1, 3}, 2, 0},
-        {"down", 4, 1, 0, EditCommand::MoveDown, {1, 0, 2, 3}, 2, 0},
-        {"down to the last item", 4, 3, 0, EditCommand::MoveDown, {0, 1, 3, 2}, 4, 0},
+        {"up", 4, 3, 0, CommandId::MoveUp, {0, 2, 1, 3}, 2, 0},
+        {"down", 4, 1, 0, CommandId::MoveDown, {1, 0, 2, 3}, 2, 0},
+        {"down to the last item", 4, 3, 0, CommandId::MoveDown, {0, 1, 3, 2}, 4, 0},
         // Below the last pane row the pane scrolls, so the moved item stays selected and shown.
         {"down from the last pane row",
          12,
          9,
          0,
-         EditCommand::MoveDown,
+         CommandId::MoveDown,
          {0, 1, 2, 3, 4, 5, 6, 7, 9, 8, 10, 11},
          9,
          1},
-        {"up in a scrolled pane",
-         12,
-         2,
-         3,
-         EditCommand::MoveUp,
-         {0, 1, 2, 4, 3, 5, 6, 7, 8, 9, 10, 11},
-         1,
-         3},
+        {"up in a scrolled pane", 12, 2, 3, CommandId::MoveUp, {0, 1, 2, 4, 3, 5, 6, 7, 8, 9, 10, 11}, 1, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -343,7 +335,7 @@ TEST_F(EditCommandsTest, ToDoMovesExchangeItemsWithoutUndoAndTheSelectionFollows
         StartToDo(c.Items);
         View.State.ToDoScrollTop = c.Top;
         SelectPaneRow(c.PaneRow);
-        EXPECT_EQ(Run(c.Id), EditOutcome::DocumentChanged);
+        EXPECT_EQ(Run(c.Id), CommandOutcome::DocumentChanged);
         std::vector<std::string> expected;
         for (const int n : c.Order)
             expected.push_back("item " + std::to_string(n));
@@ -358,25 +350,25 @@ TEST_F(EditCommandsTest, ADeletedItemComesBackAtTheEndOfTheList)
 {
     StartToDo(5);
     SelectPaneRow(3);
-    EXPECT_EQ(Run(EditCommand::Delete), EditOutcome::DocumentChanged);
+    EXPECT_EQ(Run(CommandId::Delete), CommandOutcome::DocumentChanged);
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "item 3", "item 4"}));
     EXPECT_EQ(View.State.SelectedToDoRow, 3); // now the item that followed
 
-    EXPECT_EQ(Run(EditCommand::Undo), EditOutcome::DocumentChanged);
+    EXPECT_EQ(Run(CommandId::EditUndo), CommandOutcome::DocumentChanged);
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "item 3", "item 4", "item 2"}));
-    EXPECT_FALSE(IsEditCommandEnabled(View, EditCommand::Undo));
+    EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::EditUndo));
 }
 
 TEST_F(EditCommandsTest, AfterDeletingTheLastItemItsRowIsEmptyAndDeleteIsDisabledThere)
 {
     StartToDo(3);
     SelectPaneRow(3);
-    EXPECT_EQ(Run(EditCommand::Delete), EditOutcome::DocumentChanged);
+    EXPECT_EQ(Run(CommandId::Delete), CommandOutcome::DocumentChanged);
     EXPECT_EQ(Document.ToDoCount, 2);
     EXPECT_EQ(View.State.SelectedToDoRow, 3);
-    EXPECT_FALSE(IsEditCommandEnabled(View, EditCommand::Delete));
-    EXPECT_FALSE(IsEditCommandEnabled(View, EditCommand::Edit));
-    EXPECT_TRUE(IsEditCommandEnabled(View, EditCommand::Insert));
+    EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::Delete));
+    EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::Edit));
+    EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::Insert));
 }
 
 TEST_F(EditCommandsTest, DayFillsActOnTheDayOfTheSelectedColumnAndCanBeUndone)
@@ -387,10 +379,10 @@ TEST_F(EditCommandsTest, DayFillsActOnTheDayOfTheSelectedColumnAndCanBeUndone)
         std::function<void(CDayData&)> Expected;
     };
     const Case cases[] = {
-        {EditCommand::StandardDay, [](CDayData& day) { day.SetStandardDay(); }},
-        {EditCommand::SchoolDayRows, [](CDayData& day) { day.SetSchoolDayRows(); }},
-        {EditCommand::ClockHourRows, [](CDayData& day) { day.SetClockHourRows(); }},
-        {EditCommand::ClearDay, [](CDayData& day) { day.ClearDay(day.GetDate()); }},
+        {CommandId::StandardDay, [](CDayData& day) { day.SetStandardDay(); }},
+        {CommandId::SchoolDayRows, [](CDayData& day) { day.SetSchoolDayRows(); }},
+        {CommandId::ClockHourRows, [](CDayData& day) { day.SetClockHourRows(); }},
+        {CommandId::ClearDay, [](CDayData& day) { day.ClearDay(day.GetDate()); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Id);
@@ -401,13 +393,13 @@ TEST_F(EditCommandsTest, DayFillsActOnTheDayOfTheSelectedColumnAndCanBeUndone)
         c.Expected(expected);
         SelectFridayRow(DayRow::Date); // any row of the column, the date header included
 
-        EXPECT_EQ(Run(c.Id), EditOutcome::DocumentChanged);
+        EXPECT_EQ(Run(c.Id), CommandOutcome::DocumentChanged);
         EXPECT_EQ(StoredDay(Friday), expected);
         EXPECT_EQ(Document.DayList().size(), 1u); // a cleared day stays stored
         EXPECT_EQ(View.State.SelectedCell, -1);
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Shown));
 
-        ASSERT_EQ(Run(EditCommand::Undo), EditOutcome::DocumentChanged);
+        ASSERT_EQ(Run(CommandId::EditUndo), CommandOutcome::DocumentChanged);
         EXPECT_EQ(StoredDay(Friday), before);
     }
 }
@@ -416,7 +408,7 @@ TEST_F(EditCommandsTest, DayFillsInTheDayViewActOnTheShownDay)
 {
     Start(ViewMode::Day, Friday);
     StoreNumberedDay(Friday);
-    EXPECT_EQ(Run(EditCommand::ClockHourRows), EditOutcome::DocumentChanged);
+    EXPECT_EQ(Run(CommandId::ClockHourRows), CommandOutcome::DocumentChanged);
     EXPECT_EQ(Labels(Friday)[0], "08");
     EXPECT_EQ(Labels(Friday)[9], "17");
 }
@@ -425,18 +417,18 @@ TEST_F(EditCommandsTest, TheFirstWeekdaySwitchesInTheViewOnly)
 {
     StartWeek();
     View.State.SelectedCell = 20;
-    EXPECT_EQ(EditCommandText(View, EditCommand::FirstWeekday), "表示を月曜始に変更する");
-    EXPECT_EQ(Run(EditCommand::FirstWeekday), EditOutcome::ViewChanged);
+    EXPECT_EQ(ViewCommandText(View, CommandId::FirstWeekday), "表示を月曜始に変更する");
+    EXPECT_EQ(Run(CommandId::FirstWeekday), CommandOutcome::ViewChanged);
     EXPECT_EQ(View.State.StartWeekday, 1);
     EXPECT_EQ(View.State.SelectedCell, -1);
-    EXPECT_EQ(EditCommandText(View, EditCommand::FirstWeekday), "表示を日曜始に変更する");
+    EXPECT_EQ(ViewCommandText(View, CommandId::FirstWeekday), "表示を日曜始に変更する");
     View.State.SelectedToDoRow = 2;
-    EXPECT_EQ(Run(EditCommand::FirstWeekday), EditOutcome::ViewChanged);
+    EXPECT_EQ(Run(CommandId::FirstWeekday), CommandOutcome::ViewChanged);
     EXPECT_EQ(View.State.StartWeekday, 0);
     EXPECT_EQ(View.State.SelectedToDoRow, -1);
     EXPECT_EQ(Document.StartWeekday, 0);
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(EditCommandText(View, EditCommand::Insert), "");
+    EXPECT_EQ(ViewCommandText(View, CommandId::Insert), "");
 }
 
 TEST_F(EditCommandsTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
@@ -447,32 +439,32 @@ TEST_F(EditCommandsTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
         int CellRow;
     };
     const Step steps[] = {
-        {EditCommand::Delete, 2},    {EditCommand::MoveDown, 3}, {EditCommand::Insert, 4},
-        {EditCommand::MoveUp, 11},   {EditCommand::Delete, 7},   {EditCommand::ClockHourRows, 0},
-        {EditCommand::Edit, 12},     {EditCommand::Insert, 2},   {EditCommand::SchoolDayRows, 5},
-        {EditCommand::MoveDown, 10}, {EditCommand::Edit, 1},
+        {CommandId::Delete, 2},    {CommandId::MoveDown, 3}, {CommandId::Insert, 4},
+        {CommandId::MoveUp, 11},   {CommandId::Delete, 7},   {CommandId::ClockHourRows, 0},
+        {CommandId::Edit, 12},     {CommandId::Insert, 2},   {CommandId::SchoolDayRows, 5},
+        {CommandId::MoveDown, 10}, {CommandId::Edit, 1},
     };
     StartWeek();
     int count = 0;
-    ScriptedEntryDialog dialog = Confirming(
+    ScriptedViewDialogs dialog = Confirming(
         [&count](EntryDialogValues& values) { values.Text1 = "typed " + std::to_string(++count); });
     std::vector<CDayData> before;
     for (const Step& step : steps) {
         before.push_back(StoredDay(Friday));
         SelectFridayRow(step.CellRow);
-        ASSERT_EQ(Run(step.Id, dialog), EditOutcome::DocumentChanged) << step.Id;
+        ASSERT_EQ(Run(step.Id, dialog), CommandOutcome::DocumentChanged) << step.Id;
     }
     const DateTime shownAfterEdits = View.State.CurrentDate; // opening an entry shows its day
     for (int n = 10; n >= 1; --n) {
         SCOPED_TRACE(n);
-        ASSERT_TRUE(IsEditCommandEnabled(View, EditCommand::Undo));
-        EXPECT_EQ(Run(EditCommand::Undo), EditOutcome::DocumentChanged);
+        ASSERT_TRUE(IsViewCommandEnabled(View, CommandId::EditUndo));
+        EXPECT_EQ(Run(CommandId::EditUndo), CommandOutcome::DocumentChanged);
         EXPECT_EQ(StoredDay(Friday), before[static_cast<std::size_t>(n)]);
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(shownAfterEdits));
     }
-    EXPECT_FALSE(IsEditCommandEnabled(View, EditCommand::Undo));
+    EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::EditUndo));
     EXPECT_NE(StoredDay(Friday), before[0]); // the oldest state was dropped
-    EXPECT_FALSE(IsEditCommandEnabled(View, CommandId::EditRedo));
+    EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::EditRedo));
 }
 
 TEST_F(EditCommandsTest, UndoChangesADayOutsideTheShownPageWithoutMovingTheView)
@@ -480,13 +472,13 @@ TEST_F(EditCommandsTest, UndoChangesADayOutsideTheShownPageWithoutMovingTheView)
     StartWeek();
     const CDayData before = StoredDay(Friday);
     SelectFridayRow(DayRow::FirstPeriod);
-    ASSERT_EQ(Run(EditCommand::Delete), EditOutcome::DocumentChanged);
+    ASSERT_EQ(Run(CommandId::Delete), CommandOutcome::DocumentChanged);
     View.Step(+1);
     Draw();
     const DateTime nextWeek = View.State.CurrentDate;
     Document.SetModified(false);
 
-    EXPECT_EQ(Run(EditCommand::Undo), EditOutcome::DocumentChanged);
+    EXPECT_EQ(Run(CommandId::EditUndo), CommandOutcome::DocumentChanged);
     EXPECT_EQ(StoredDay(Friday), before);
     EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(nextWeek));
     EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(nextWeek));

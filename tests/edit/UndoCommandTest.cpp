@@ -2,13 +2,13 @@
 
 #include "model/CPlanovaDoc.h"
 #include "support/Numbered.h"
-#include "support/EntryDialogScript.h"
+#include "support/ScriptedViewDialogs.h"
 
 #include <gtest/gtest.h>
 
 using namespace planova;
 using planova::test::Confirming;
-using planova::test::ScriptedEntryDialog;
+using planova::test::ScriptedViewDialogs;
 
 namespace {
 
@@ -23,7 +23,7 @@ protected:
     void EditMemo(const DateTime& date, const std::string& memo)
     {
         Document.LoadDay(date);
-        ScriptedEntryDialog dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
+        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
         ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
     }
 
@@ -134,7 +134,7 @@ TEST_F(UndoCommandTest, ADeletedItemComesBackAtTheEnd)
 TEST_F(UndoCommandTest, UndoAfterEditingAnItemKeepsTheEditAndAppendsTheFormerVersion)
 {
     AddItems(2);
-    ScriptedEntryDialog dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"edited", "item 1", "item 0"}));
@@ -144,7 +144,7 @@ TEST_F(UndoCommandTest, DaysAndItemsUndoNewestFirst)
 {
     AddItems(3);
     EditMemo(April1, "day edit");
-    ScriptedEntryDialog add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewDialogs add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     EditToDoItem(Document, 3, add);
     Document.LoadToDo(2);
     Document.RecordUndo(UndoToDo);

@@ -4,6 +4,7 @@
 #include "ShellTestSupport.h"
 
 #include "gui/CDayDataIns.h"
+#include "gui/QtViewDialogs.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
 #include "support/Cp932Literals.h"
@@ -432,7 +433,8 @@ void EditDialogTest::editingADayThroughTheDialog()
         QTest::keyClicks(&Dialog->Edit(1), "16:00");
         ClickOk(*Dialog);
     });
-    QVERIFY(EditDayEntry(document, 12, *Dialog));
+    QtViewDialogs dialogs(*Dialog);
+    QVERIFY(EditDayEntry(document, 12, dialogs));
     QCOMPARE(document.DayList().size(), size_t(1));
     QCOMPARE(document.DayList()[0].GetMemo(), Sj("職員会議") + "\r\n16:00");
     QVERIFY(document.IsModified());
@@ -446,7 +448,7 @@ void EditDialogTest::editingADayThroughTheDialog()
         QTest::keyClick(&Dialog->Edit(1), Qt::Key_Escape);
     });
     document.LoadDay(day);
-    QVERIFY(!EditDayEntry(document, 12, *Dialog));
+    QVERIFY(!EditDayEntry(document, 12, dialogs));
     QCOMPARE(document.DayList(), days);
     QVERIFY(!document.IsModified());
     QCOMPARE(document.UndoTop, 0);

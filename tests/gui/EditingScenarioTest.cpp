@@ -101,7 +101,8 @@ private:
         poll->setInterval(20);
         connect(poll, &QTimer::timeout, this, [this, poll, plan, &title] {
             auto* dialog = qobject_cast<CDayDataIns*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
+            // Typed keys go to the focus widget of the active window: wait until the dialog is it.
+            if (!dialog || !dialog->isVisible() || !dialog->isActiveWindow())
                 return;
             poll->deleteLater();
             poll->stop();

@@ -129,14 +129,25 @@ void ShellCommandsTest::TableIsConsistent()
         }
     }
     // Every command of the planner, the tools and the shell is registered.
-    for (int id :
-         {32778, 32780, 32782, 32785, 32786, 32788, 32794, 32795, 32796, 32797, 32798, 32807, 32808, 32810,
-          32812, 32814, 32815, 32817, 32820, 32822, 32823, 32830, 32831, 32832, 32833, 32834, 32837, 32840,
-          57607, 57609, 57634, 57635, 57636, 57637, 57641, 57643, 57644, 131,   310,   57648, 57664})
+    for (int id : {CommandId::DayView,       CommandId::WeekView,      CommandId::MonthView,
+                   CommandId::Forward,       CommandId::Back,          CommandId::ToDoView,
+                   CommandId::Insert,        CommandId::Delete,        CommandId::MoveUp,
+                   CommandId::Edit,          CommandId::MoveDown,      CommandId::StandardDay,
+                   CommandId::ClockHourRows, CommandId::SchoolDayRows, CommandId::ClearDay,
+                   CommandId::FirstWeekday,  CommandId::Properties,    CommandId::InsertTimetable,
+                   CommandId::MakeYear,      CommandId::ClassHours,    CommandId::ContentShift,
+                   CommandId::CopyJitei,     CommandId::CopyGyouji,    CommandId::CopyJigenn,
+                   CommandId::CopyYotei,     CommandId::CopyNaiyou,    CommandId::ToDoSort,
+                   CommandId::CopyIro,       CommandId::FilePrint,     CommandId::FilePrintPreview,
+                   CommandId::EditCopy,      CommandId::EditCut,       CommandId::EditFind,
+                   CommandId::EditPaste,     CommandId::EditReplace,   CommandId::EditUndo,
+                   CommandId::EditRedo,      CommandId::WindowList,    CommandId::ToolbarCustomise,
+                   CommandId::WindowNew,     CommandId::AppAbout})
         QVERIFY2(FindCommand(id), qPrintable(QString::number(id)));
     QCOMPARE(FindCommand(1), nullptr);
-    QCOMPARE(std::string(FindCommand(32822)->Prompt), std::string("してした学級の授業時数を計算する"));
-    QCOMPARE(std::string(FindCommand(57643)->Shortcuts), std::string("Ctrl+Z;Alt+Backspace"));
+    QCOMPARE(std::string(FindCommand(CommandId::ClassHours)->Prompt),
+             std::string("してした学級の授業時数を計算する"));
+    QCOMPARE(std::string(FindCommand(CommandId::EditUndo)->Shortcuts), std::string("Ctrl+Z;Alt+Backspace"));
 
     QStringList context;
     for (const auto& entry : CellContextMenu())
@@ -164,14 +175,18 @@ void ShellCommandsTest::LookMenuHasExactTextsAndRadioMark()
                                          "シルバー スタイル(&S)", "アクア スタイル(&A)"}));
 
     auto& actions = app.MainFrame().Actions();
-    QVERIFY(actions.Execute(218));
-    for (int id : {205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219}) {
+    QVERIFY(actions.Execute(CommandId::LookOffice2007Aqua));
+    for (int id :
+         {CommandId::LookWindows2000, CommandId::LookOfficeXP, CommandId::LookWindowsXP,
+          CommandId::LookOffice2003, CommandId::LookVisualStudio2005, CommandId::LookVisualStudio2008,
+          CommandId::LookOffice2007Blue, CommandId::LookOffice2007Black, CommandId::LookOffice2007Silver,
+          CommandId::LookOffice2007Aqua, CommandId::LookWindows7}) {
         auto* action = actions.Action(id);
         QVERIFY(action->actionGroup() && action->actionGroup()->isExclusive()); // drawn as a radio
-        QCOMPARE(action->isChecked(), id == 218);
+        QCOMPARE(action->isChecked(), id == CommandId::LookOffice2007Aqua);
     }
-    QCOMPARE(AppSettings(sandbox.SettingsFile()).Look(), 218);
-    app.MainFrame().SetLook(210);
+    QCOMPARE(AppSettings(sandbox.SettingsFile()).Look(), CommandId::LookOffice2007Aqua);
+    app.MainFrame().SetLook(CommandId::LookVisualStudio2008);
 }
 
 void ShellCommandsTest::MenusFollowDocuments()
@@ -189,12 +204,12 @@ void ShellCommandsTest::MenusFollowDocuments()
     };
     QCOMPARE(visibleMenus(), (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "予定表", "設定",
                                           "ウィンドウ(&W)", "ヘルプ(&H)"}));
-    QVERIFY(app.MainFrame().Actions().Execute(57602));
+    QVERIFY(app.MainFrame().Actions().Execute(CommandId::FileClose));
     QCOMPARE(visibleMenus(), (QStringList{"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
     // Without documents the file menu offers only what needs none.
-    QVERIFY(!app.MainFrame().Actions().Action(57603)->isVisible());
-    QVERIFY(app.MainFrame().Actions().Action(57600)->isVisible());
-    QVERIFY(app.MainFrame().Actions().Execute(57600));
+    QVERIFY(!app.MainFrame().Actions().Action(CommandId::FileSave)->isVisible());
+    QVERIFY(app.MainFrame().Actions().Action(CommandId::FileNew)->isVisible());
+    QVERIFY(app.MainFrame().Actions().Execute(CommandId::FileNew));
     QCOMPARE(visibleMenus().size(), 7);
 }
 
@@ -206,19 +221,24 @@ void ShellCommandsTest::EnableRulesComeFromHandlers()
     auto& actions = app.MainFrame().Actions();
     actions.UpdateStates();
     // The application's own commands.
-    for (int id : {57600, 57601, 57602, 57603, 57604, 57648, 131, 310, 57664, 57665, 59392, 59393, 210})
+    for (int id : {CommandId::FileNew, CommandId::FileOpen, CommandId::FileClose, CommandId::FileSave,
+                   CommandId::FileSaveAs, CommandId::WindowNew, CommandId::WindowList,
+                   CommandId::ToolbarCustomise, CommandId::AppAbout, CommandId::AppExit,
+                   CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::LookVisualStudio2008})
         QVERIFY2(actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
     // The planner view's own view commands are always available; with nothing selected and no
     // edit made the editing commands are not; nobody handles redo; the recent list is empty.
-    QVERIFY(actions.Action(32778)->isEnabled());
-    for (int id : {32797, 57634, 57643, 57607, 32820, 57644, 57616})
+    QVERIFY(actions.Action(CommandId::DayView)->isEnabled());
+    for (int id : {CommandId::Edit, CommandId::EditCopy, CommandId::EditUndo, CommandId::FilePrint,
+                   CommandId::MakeYear, CommandId::EditRedo, CommandId::RecentFile1})
         QVERIFY2(!actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
-    QCOMPARE(actions.Action(57616)->text(), QStringLiteral("最近使ったファイル"));
-    QVERIFY(!actions.Action(57617)->isVisible());
-    QVERIFY(!actions.Execute(32797));
+    QCOMPARE(actions.Action(CommandId::RecentFile1)->text(), QStringLiteral("最近使ったファイル"));
+    QVERIFY(!actions.Action(CommandId::RecentFile1 + 1)->isVisible());
+    QVERIFY(!actions.Execute(CommandId::Edit));
 
-    QVERIFY(actions.Execute(57602));
-    for (int id : {57602, 57603, 57604, 57648, 131})
+    QVERIFY(actions.Execute(CommandId::FileClose));
+    for (int id : {CommandId::FileClose, CommandId::FileSave, CommandId::FileSaveAs, CommandId::WindowNew,
+                   CommandId::WindowList})
         QVERIFY2(!actions.IsEnabled(id), qPrintable(QString::number(id)));
 }
 
@@ -233,19 +253,19 @@ void ShellCommandsTest::DisabledCommandNeverRunsFromShortcut()
     actions.UpdateStates();
     QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(view.Ran.empty());
-    QVERIFY(!actions.Execute(57634));
+    QVERIFY(!actions.Execute(CommandId::EditCopy));
     QVERIFY(view.Ran.empty());
 
-    view.Enabled = {57634, 57643};
+    view.Enabled = {CommandId::EditCopy, CommandId::EditUndo};
     actions.UpdateStates();
     QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Insert, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Backspace, Qt::AltModifier);
-    QCOMPARE(view.Ran, (std::vector<int>{57634, 57634, 57643}));
+    QCOMPARE(view.Ran, (std::vector<int>{CommandId::EditCopy, CommandId::EditCopy, CommandId::EditUndo}));
 
     // A state that changed since the last update is checked again before running.
     view.Enabled.clear();
-    QVERIFY(!actions.Execute(57634));
+    QVERIFY(!actions.Execute(CommandId::EditCopy));
     QCOMPARE(view.Ran.size(), std::size_t{3});
 }
 
@@ -253,15 +273,15 @@ void ShellCommandsTest::ViewTextAndMarkReplaceTable()
 {
     ActionsWithView fixture;
     auto& [window, actions, view] = fixture;
-    view.Enabled = {32814, 32830, 32832};
-    view.Checked = {32830};
-    view.Texts[32814] = "表示を月曜始に変更する";
+    view.Enabled = {CommandId::FirstWeekday, CommandId::CopyJitei, CommandId::CopyJigenn};
+    view.Checked = {CommandId::CopyJitei};
+    view.Texts[CommandId::FirstWeekday] = "表示を月曜始に変更する";
     actions.UpdateStates();
 
-    QCOMPARE(actions.Action(32814)->text(), QStringLiteral("表示を月曜始に変更する"));
-    QCOMPARE(actions.Action(32837)->text(), QStringLiteral("ToDoソート"));
-    QVERIFY(actions.Action(32830)->isChecked());
-    QVERIFY(!actions.Action(32832)->isChecked());
+    QCOMPARE(actions.Action(CommandId::FirstWeekday)->text(), QStringLiteral("表示を月曜始に変更する"));
+    QCOMPARE(actions.Action(CommandId::ToDoSort)->text(), QStringLiteral("ToDoソート"));
+    QVERIFY(actions.Action(CommandId::CopyJitei)->isChecked());
+    QVERIFY(!actions.Action(CommandId::CopyJigenn)->isChecked());
     auto* edit = TopMenu(window.menuBar(), QStringLiteral("編集(&E)"));
     QCOMPARE(Texts(SubMenu(edit, QStringLiteral("コピー・オプション"))),
              (QStringList{"時程", "行事", "時限", "予定", "内容", "枠内の色"}));
@@ -270,13 +290,13 @@ void ShellCommandsTest::ViewTextAndMarkReplaceTable()
     std::vector<std::pair<int, QString>> entries;
     for (const auto& entry : CellContextMenu())
         entries.emplace_back(entry.Id, QString::fromUtf8(entry.Text.data(), entry.Text.size()));
-    view.Enabled = {32797};
+    view.Enabled = {CommandId::Edit};
     std::unique_ptr<QMenu> popup(actions.BuildPopup(&window, entries));
     QCOMPARE(popup->actions().size(), 8);
     QVERIFY(popup->actions()[0]->isEnabled());
     QVERIFY(!popup->actions()[1]->isEnabled());
     popup->actions()[0]->trigger();
-    QCOMPARE(view.Ran, (std::vector<int>{32797}));
+    QCOMPARE(view.Ran, (std::vector<int>{CommandId::Edit}));
 }
 
 void ShellCommandsTest::ToolbarChoiceIsRemembered()
@@ -296,20 +316,25 @@ void ShellCommandsTest::ToolbarChoiceIsRemembered()
         CMainFrame frame(settings);
         QCOMPARE(frame.StandardToolbar().windowTitle(), QStringLiteral("標準"));
         QCOMPARE(toolbarIds(frame),
-                 (std::vector<int>{57600, 57601, 57603, 57607, 57635, 57634, 57637, 57664, 310}));
+                 (std::vector<int>{CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave,
+                                   CommandId::FilePrint, CommandId::EditCut, CommandId::EditCopy,
+                                   CommandId::EditPaste, CommandId::AppAbout, CommandId::ToolbarCustomise}));
 
         ToolbarCustomiseDlg dialog(frame.ToolbarCommands(), &frame);
         auto& list = dialog.List();
         for (int row = 0; row < list.count(); ++row) {
             const int id = list.item(row)->data(Qt::UserRole).toInt();
-            list.item(row)->setCheckState(id == 32778 || id == 57600 ? Qt::Checked : Qt::Unchecked);
+            list.item(row)->setCheckState(
+                id == CommandId::DayView || id == CommandId::FileNew ? Qt::Checked : Qt::Unchecked);
         }
         frame.SetToolbarCommands(dialog.Chosen());
-        QCOMPARE(toolbarIds(frame), (std::vector<int>{57600, 32778, 310}));
+        QCOMPARE(toolbarIds(frame),
+                 (std::vector<int>{CommandId::FileNew, CommandId::DayView, CommandId::ToolbarCustomise}));
     }
     AppSettings settings(sandbox.SettingsFile());
     CMainFrame frame(settings);
-    QCOMPARE(toolbarIds(frame), (std::vector<int>{57600, 32778, 310}));
+    QCOMPARE(toolbarIds(frame),
+             (std::vector<int>{CommandId::FileNew, CommandId::DayView, CommandId::ToolbarCustomise}));
 }
 
 void ShellCommandsTest::StatusBarHasMessageAndKeyIndicators()
@@ -338,7 +363,7 @@ void ShellCommandsTest::StatusBarHasMessageAndKeyIndicators()
     QTest::keyClick(frame.windowHandle(), Qt::Key_CapsLock);
     QVERIFY(!frame.Indicators().CapsLock());
 
-    QCOMPARE(frame.Actions().Action(57603)->statusTip(),
+    QCOMPARE(frame.Actions().Action(CommandId::FileSave)->statusTip(),
              QStringLiteral("作業中の文書を上書きして保存します"));
 }
 

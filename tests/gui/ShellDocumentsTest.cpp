@@ -2,6 +2,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "edit/CommandIds.h"
 #include "gui/CChildFrame.h"
 #include "gui/CMainFrame.h"
 #include "gui/CommandActions.h"
@@ -121,7 +122,7 @@ void ShellDocumentsTest::SaveAsThenReopenGivesSameDocument()
 
     // The name without an extension gets ".dat".
     dialogs->SaveName = sandbox.Path(QStringLiteral("saved"));
-    QVERIFY(app.MainFrame().Actions().Execute(57604));
+    QVERIFY(app.MainFrame().Actions().Execute(CommandId::FileSaveAs));
     const QString path = sandbox.Path(QStringLiteral("saved.dat"));
     QCOMPARE(document.Path, path);
     QCOMPARE(document.Name, QStringLiteral("saved.dat"));
@@ -144,8 +145,8 @@ void ShellDocumentsTest::NewDocumentsAreNumbered()
     auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
     auto& actions = app.MainFrame().Actions();
-    QVERIFY(actions.Execute(57600));
-    QVERIFY(actions.Execute(57600));
+    QVERIFY(actions.Execute(CommandId::FileNew));
+    QVERIFY(actions.Execute(CommandId::FileNew));
     QStringList titles;
     for (auto* window : app.MainFrame().MdiArea().subWindowList())
         titles.append(window->windowTitle());
@@ -208,7 +209,7 @@ void ShellDocumentsTest::ExitAsksForEveryModifiedDocument()
 
     dialogs->Asked.clear();
     dialogs->Answers = {QMessageBox::No, QMessageBox::No};
-    QVERIFY(app.MainFrame().Actions().Execute(57665));
+    QVERIFY(app.MainFrame().Actions().Execute(CommandId::AppExit));
     QCOMPARE(dialogs->Asked.size(), std::size_t{2});
     QVERIFY(dialogs->WasAsked(QStringLiteral("Planova1 への変更を保存しますか?")));
     QVERIFY(dialogs->WasAsked(QStringLiteral("Planova3 への変更を保存しますか?")));
@@ -223,8 +224,8 @@ void ShellDocumentsTest::SecondWindowSharesDocument()
     auto& manager = app.Documents();
     auto& actions = app.MainFrame().Actions();
     actions.UpdateStates();
-    QCOMPARE(actions.Action(57648)->text(), QStringLiteral("新しいウィンドウを開く"));
-    QVERIFY(actions.Execute(57648));
+    QCOMPARE(actions.Action(CommandId::WindowNew)->text(), QStringLiteral("新しいウィンドウを開く"));
+    QVERIFY(actions.Execute(CommandId::WindowNew));
 
     auto& document = *manager.ActiveDocument();
     QCOMPARE(document.Frames.size(), std::size_t{2});
@@ -249,7 +250,7 @@ void ShellDocumentsTest::SecondWindowSharesDocument()
     QCOMPARE(document.Frames.size(), std::size_t{1});
     QCOMPARE(document.Frames[0]->windowTitle(), QStringLiteral("Planova1[*]"));
     dialogs->Answers = {QMessageBox::No};
-    QVERIFY(actions.Execute(57602));
+    QVERIFY(actions.Execute(CommandId::FileClose));
     QCOMPARE(dialogs->Asked.size(), std::size_t{1});
     QVERIFY(manager.Documents().empty());
 }

@@ -2,6 +2,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "edit/CommandIds.h"
 #include "gui/AppSettings.h"
 #include "gui/ApplicationLook.h"
 #include "gui/CMainFrame.h"
@@ -142,43 +143,50 @@ void ShellStartupTest::LookSurvivesRestart()
     {
         CPlanovaApp app(sandbox.Options());
         QVERIFY(app.Start({}));
-        QCOMPARE(app.MainFrame().Look(), 210);
-        QVERIFY(app.MainFrame().Actions().Action(210)->isChecked());
-        QVERIFY(app.MainFrame().Actions().Execute(216));
+        QCOMPARE(app.MainFrame().Look(), CommandId::LookVisualStudio2008);
+        QVERIFY(app.MainFrame().Actions().Action(CommandId::LookVisualStudio2008)->isChecked());
+        QVERIFY(app.MainFrame().Actions().Execute(CommandId::LookOffice2007Black));
         // Stored at once, not only at exit.
         QCOMPARE(QSettings(sandbox.SettingsFile(), QSettings::IniFormat)
                      .value(QStringLiteral("ApplicationLook"))
                      .toInt(),
-                 216);
+                 CommandId::LookOffice2007Black);
     }
     QApplication::setPalette(QPalette());
 
     CPlanovaApp app(sandbox.Options());
     QVERIFY(app.Start({}));
-    QCOMPARE(app.MainFrame().Look(), 216);
+    QCOMPARE(app.MainFrame().Look(), CommandId::LookOffice2007Black);
     auto& actions = app.MainFrame().Actions();
     actions.UpdateStates();
-    QVERIFY(actions.Action(216)->isChecked());
-    QVERIFY(!actions.Action(210)->isChecked());
-    QCOMPARE(QApplication::palette().color(QPalette::Window), LookFor(216).Palette.color(QPalette::Window));
+    QVERIFY(actions.Action(CommandId::LookOffice2007Black)->isChecked());
+    QVERIFY(!actions.Action(CommandId::LookVisualStudio2008)->isChecked());
+    QCOMPARE(QApplication::palette().color(QPalette::Window),
+             LookFor(CommandId::LookOffice2007Black).Palette.color(QPalette::Window));
     QVERIFY(QApplication::palette().color(QPalette::Window).lightness() < 100);
-    QCOMPARE(app.MainFrame().palette().color(QPalette::Window), LookFor(216).Palette.color(QPalette::Window));
-    app.MainFrame().SetLook(210);
+    QCOMPARE(app.MainFrame().palette().color(QPalette::Window),
+             LookFor(CommandId::LookOffice2007Black).Palette.color(QPalette::Window));
+    app.MainFrame().SetLook(CommandId::LookVisualStudio2008);
 }
 
 void ShellStartupTest::EveryLookIsDistinct()
 {
     std::set<std::tuple<QString, QRgb, QRgb>> seen;
-    for (int id : {205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219}) {
+    for (int id :
+         {CommandId::LookWindows2000, CommandId::LookOfficeXP, CommandId::LookWindowsXP,
+          CommandId::LookOffice2003, CommandId::LookVisualStudio2005, CommandId::LookVisualStudio2008,
+          CommandId::LookOffice2007Blue, CommandId::LookOffice2007Black, CommandId::LookOffice2007Silver,
+          CommandId::LookOffice2007Aqua, CommandId::LookWindows7}) {
         const auto look = LookFor(id);
         QCOMPARE(look.Id, id);
         seen.emplace(QString::fromLatin1(look.StyleName), look.Palette.color(QPalette::Window).rgb(),
                      look.Palette.color(QPalette::Highlight).rgb());
     }
     QCOMPARE(seen.size(), std::size_t{11});
-    QCOMPARE(LookFor(212).Id, 215); // no menu command: Office 2007 in its blue scheme
-    QCOMPARE(LookFor(999).Id, 210);
-    QCOMPARE(EffectiveLook(4), 210);
+    QCOMPARE(LookFor(212).Id,
+             CommandId::LookOffice2007Blue); // no menu command: Office 2007 in its blue scheme
+    QCOMPARE(LookFor(999).Id, CommandId::LookVisualStudio2008);
+    QCOMPARE(EffectiveLook(4), CommandId::LookVisualStudio2008);
 }
 
 void ShellStartupTest::RecentListKeepsFourMostRecentFirst()
@@ -201,11 +209,11 @@ void ShellStartupTest::RecentListKeepsFourMostRecentFirst()
 
     auto& actions = app.MainFrame().Actions();
     actions.UpdateStates();
-    QCOMPARE(actions.Action(57616)->text(), QStringLiteral("&1 ") + files[4]);
-    QVERIFY(actions.Action(57619)->isVisible());
+    QCOMPARE(actions.Action(CommandId::RecentFile1)->text(), QStringLiteral("&1 ") + files[4]);
+    QVERIFY(actions.Action(CommandId::RecentFile1 + 3)->isVisible());
 
     // A recent entry runs like "開く": here it brings the open document to the front.
-    QVERIFY(actions.Execute(57617));
+    QVERIFY(actions.Execute(CommandId::RecentFile1 + 1));
     QCOMPARE(app.Documents().ActiveDocument()->Name, QStringLiteral("f4.dat"));
 }
 

@@ -2,12 +2,12 @@
 // keys before the window's shortcuts, the ToDo pane's keys, the cell context menu and the editing
 // commands. The edit dialog is answered by a script.
 
+#include "edit/CommandIds.h"
 #include "gui/CPlanovaView.h"
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
 #include "support/Numbered.h"
-#include "support/EntryDialogScript.h"
-#include "edit/EditCommands.h"
+#include "support/ScriptedViewDialogs.h"
 #include "view/PlannerView.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@
 
 using namespace planova;
 using planova::test::Confirming;
-using planova::test::ScriptedEntryDialog;
+using planova::test::ScriptedViewDialogs;
 
 namespace {
 
@@ -54,7 +54,7 @@ private:
     std::unique_ptr<FixedNowScope> Clock;
     std::unique_ptr<CPlanovaDoc> Document;
     std::unique_ptr<CPlanovaView> View;
-    ScriptedEntryDialog Dialog;
+    ScriptedViewDialogs Dialog;
     std::vector<ShownMenu> Menus;
     QString MenuChoice; ///< the item the scripted menu chooses (empty: none)
     int Edits = 0;
@@ -67,7 +67,7 @@ private:
         Document->DspType = dspType;
         Document->ToDoView = toDoView;
         View = std::make_unique<CPlanovaView>(*Document, nullptr);
-        View->SetEntryDialog(&Dialog);
+        View->SetDialogs(&Dialog);
         View->SetPopupRunner([this](QMenu& menu, const QPoint& at) { return RunMenu(menu, at); });
         View->OnDocumentEdited = [this] {
             ++Edits;
@@ -141,7 +141,7 @@ private slots:
     {
         Clock = std::make_unique<FixedNowScope>(DateTime::FromDateTime(2024, 6, 10, 9, 0, 0));
         Document = std::make_unique<CPlanovaDoc>();
-        Dialog = ScriptedEntryDialog();
+        Dialog = ScriptedViewDialogs();
         Menus.clear();
         MenuChoice.clear();
         Edits = 0;
@@ -198,7 +198,7 @@ private slots:
             QCOMPARE(State().SelectedCell, -1);
             QVERIFY(Shows(D(2024, 6, 12)));
             QVERIFY(Dialog.Started.empty());
-            QVERIFY(View->IsCommandChecked(ViewCommand::DayView));
+            QVERIFY(View->IsCommandChecked(CommandId::DayView));
         }
     }
 
@@ -239,14 +239,39 @@ private slots:
         Document->LoadDay(D(2024, 6, 10));
         QCOMPARE(Document->WorkDay.GetYotei(1), std::string("plan"));
         QCOMPARE(Edits, 1);
-        QVERIFY(View->IsCommandEnabled(EditCommand::Undo));
-        QVERIFY(View->ExecuteCommand(EditCommand::Undo));
+        QVERIFY(View->IsCommandEnabled(CommandId::EditUndo));
+        QVERIFY(View->ExecuteCommand(CommandId::EditUndo));
         Document->LoadDay(D(2024, 6, 10));
         QCOMPARE(Document->WorkDay.GetYotei(1), std::string());
         QCOMPARE(Edits, 2);
-        QVERIFY(!View->IsCommandEnabled(EditCommand::Undo));
-        QVERIFY(!View->ExecuteCommand(EditCommand::Undo));
-        QVERIFY(!View->IsCommandEnabled(57644)); // "やり直し"
+        QVERIFY(!View->IsCommandEnabled(CommandId::EditUndo));
+        QVERIFY(!View->ExecuteCommand(CommandId::EditUndo));
+        QVERIFY(!View->IsCommandEnabled(CommandId::EditRedo)); // "やり直し"
+    }
+
+    void ARepaintWhileTheDialogIsOpenLeavesTheOpenedDayInPlace()
+    {
+        Open(1); // the week from Sunday 9 June
+        Click(CellPoint(CellIndexOf(ViewMode::Week, 1, DayRow::FirstPeriod + 2)));
+        Key(Qt::Key_Right); // Tuesday is selected, Monday still shown
+        QVERIFY(Shows(D(2024, 6, 10)));
+        int paints = 0;
+        DateTime during;
+        Dialog = ScriptedViewDialogs([&](EntryDialogValues& values) {
+            const int before = View->PaintCount();
+            View->repaint();
+            paints = View->PaintCount() - before;
+            during = Document->WorkDay.GetDate();
+            values.Text1 = "inserted";
+            return true;
+        });
+        QVERIFY(View->ExecuteCommand(CommandId::Insert));
+        QCOMPARE(paints, 1);
+        QVERIFY(during.IsIdenticalTo(D(2024, 6, 11)));
+        Document->LoadDay(D(2024, 6, 11));
+        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string("inserted"));
+        Document->LoadDay(D(2024, 6, 10));
+        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string());
     }
 
     void ArrowKeysStopAtTheGridEdges()
@@ -268,7 +293,7 @@ private slots:
         Key(Qt::Key_Up);
         QCOMPARE(State().SelectedCell, 0);
 
-        View->ExecuteCommand(ViewCommand::DayView);
+        View->ExecuteCommand(CommandId::DayView);
         Repaint();
         Click(CellPoint(4));
         Key(Qt::Key_Left);
@@ -288,7 +313,7 @@ private slots:
             window.addAction(action);
         }
         auto* view = new CPlanovaView(*Document, &window);
-        view->SetEntryDialog(&Dialog);
+        view->SetDialogs(&Dialog);
         view->resize(1200, 800);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -419,10 +444,10 @@ private slots:
     void TheFirstWeekdayCommandChangesItsMenuText()
     {
         Open(1);
-        QCOMPARE(QString::fromStdString(View->CommandText(EditCommand::FirstWeekday)),
+        QCOMPARE(QString::fromStdString(View->CommandText(CommandId::FirstWeekday)),
                  QStringLiteral("表示を月曜始に変更する"));
-        QVERIFY(View->ExecuteCommand(EditCommand::FirstWeekday));
-        QCOMPARE(QString::fromStdString(View->CommandText(EditCommand::FirstWeekday)),
+        QVERIFY(View->ExecuteCommand(CommandId::FirstWeekday));
+        QCOMPARE(QString::fromStdString(View->CommandText(CommandId::FirstWeekday)),
                  QStringLiteral("表示を日曜始に変更する"));
         Repaint();
         QVERIFY(State().FirstShownDate.IsIdenticalTo(D(2024, 6, 10))); // the week now starts on Monday

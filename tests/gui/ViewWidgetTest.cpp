@@ -1,3 +1,4 @@
+#include "edit/CommandIds.h"
 #include "gui/CPlanovaView.h"
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
@@ -102,23 +103,24 @@ private slots:
     void TheViewCommandsAreAlwaysAvailable()
     {
         Open();
-        for (const int id : {32778, 32780, 32782, 32788, 32785, 32786})
+        for (const int id : {CommandId::DayView, CommandId::WeekView, CommandId::MonthView,
+                             CommandId::ToDoView, CommandId::Forward, CommandId::Back})
             QVERIFY(View->IsCommandEnabled(id));
-        QVERIFY(!View->IsCommandEnabled(57634)); // copy belongs to another part of the view
-        QVERIFY(!View->ExecuteCommand(57634));
+        QVERIFY(!View->IsCommandEnabled(CommandId::EditCopy)); // copy belongs to another part of the view
+        QVERIFY(!View->ExecuteCommand(CommandId::EditCopy));
 
-        QVERIFY(View->ExecuteCommand(ViewCommand::MonthView));
+        QVERIFY(View->ExecuteCommand(CommandId::MonthView));
         QCOMPARE(View->Planner().Mode(), ViewMode::Month);
-        QVERIFY(View->IsCommandChecked(ViewCommand::MonthView));
-        QVERIFY(!View->IsCommandChecked(ViewCommand::DayView));
+        QVERIFY(View->IsCommandChecked(CommandId::MonthView));
+        QVERIFY(!View->IsCommandChecked(CommandId::DayView));
         QVERIFY(!View->Planner().State.ToDoView);
-        QVERIFY(View->ExecuteCommand(ViewCommand::ToDoView));
-        QVERIFY(View->IsCommandChecked(ViewCommand::ToDoView));
-        QVERIFY(View->ExecuteCommand(ViewCommand::Forward));
+        QVERIFY(View->ExecuteCommand(CommandId::ToDoView));
+        QVERIFY(View->IsCommandChecked(CommandId::ToDoView));
+        QVERIFY(View->ExecuteCommand(CommandId::Forward));
         QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 4, 1)));
         QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 4, 1));
-        QVERIFY(View->ExecuteCommand(ViewCommand::Back));
-        QVERIFY(View->ExecuteCommand(ViewCommand::Back));
+        QVERIFY(View->ExecuteCommand(CommandId::Back));
+        QVERIFY(View->ExecuteCommand(CommandId::Back));
         QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 2, 1)));
         QVERIFY(!Document->IsModified());
     }
@@ -174,7 +176,7 @@ private slots:
         QCOMPARE(bar->sliderPosition(), 60);
         QCOMPARE(View->Planner().State.ToDoScrollTop, 60 - View->Planner().State.ToDoVisibleRows + 1);
 
-        View->ExecuteCommand(ViewCommand::WeekView); // the week view hides the pane and its bar
+        View->ExecuteCommand(CommandId::WeekView); // the week view hides the pane and its bar
         QTRY_VERIFY(!View->ToDoScrollBar()->isVisible());
     }
 

@@ -261,6 +261,25 @@ TEST_F(PlannerViewTest, RedrawLeavesTheWorkingDayOnTheCurrentDate)
     EXPECT_TRUE(Document.DayList().empty()); // drawing stores nothing
 }
 
+TEST_F(PlannerViewTest, TwoViewsOfOneDocumentDrawAndStepFromTheirOwnDays)
+{
+    // Each view leaves its own day in the document's working day; the other view must not follow it.
+    Start(D(2024, 6, 12));
+    View.ShowView(ViewMode::Week);
+    PlannerView other(Document);
+    other.InitialUpdate(D(2024, 6, 12));
+    other.ShowView(ViewMode::Week);
+    other.SelectCalendarDate(D(2024, 9, 10));
+
+    Draw();
+    EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(D(2024, 6, 9)));
+    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 6, 12)));
+    other.Step(+1);
+    EXPECT_TRUE(other.State.CurrentDate.IsIdenticalTo(D(2024, 9, 17)));
+    View.Step(+1);
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 6, 19)));
+}
+
 TEST_F(PlannerViewTest, FrameGridAndSelectionComeBeforeTheTexts)
 {
     Start();

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace planova {
 namespace {
 
@@ -108,7 +110,8 @@ protected:
     void Draw(int rows, int selected = -1, int scrollTop = 0)
     {
         Pane = ComputeToDoPane(PaneInput(rows, Document.ToDoCount, scrollTop));
-        DrawToDoPane(Canvas, Document, Pane, L, selected, Now);
+        LoadLastShownToDo(Document, Pane); // what the redraw leaves in WorkToDo
+        DrawToDoPane(Canvas, std::as_const(Document), Pane, L, selected, Now);
     }
 
     const DateTime Now = DateTime::FromDateTime(2024, 6, 10, 9, 30, 0);

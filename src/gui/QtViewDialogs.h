@@ -1,0 +1,29 @@
+#pragma once
+
+#include "dialogs/ViewDialogs.h"
+
+class QWidget;
+
+namespace planova {
+
+class CDayDataIns;
+
+/**
+ * The view's dialogs as the application shows them: each method runs the real Qt dialog modally
+ * over the parent widget. A dialog is made on first use and kept, owned by the parent.
+ */
+class QtViewDialogs : public ViewDialogs
+{
+public:
+    explicit QtViewDialogs(QWidget& parent) : Parent(&parent) {}
+    /// Dialogs whose edit dialog is one made elsewhere (not owned; it must outlive its use).
+    explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
+
+    bool EditEntry(EntryDialogValues& values) override;
+
+private:
+    QWidget* Parent = nullptr;
+    CDayDataIns* EntryDialog = nullptr;
+};
+
+} // namespace planova

@@ -1,0 +1,112 @@
+#include "edit/CommandTable.h"
+
+#include "support/EditingViewFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+namespace planova {
+namespace {
+
+using test::Day;
+
+class CommandTableTest : public test::EditingViewFixture
+{
+protected:
+    test::ScriptedViewDialogs Dialogs; // cancels
+};
+
+TEST_F(CommandTableTest, EveryCommandHasOneRow)
+{
+    std::set<int> ids;
+    for (const CommandInfo& command : Commands()) {
+        EXPECT_TRUE(ids.insert(command.Id).second) << command.Id;
+        EXPECT_NE(command.Id, CommandId::Separator);
+        // Only the view runs commands through the table.
+        if (command.Handler != CommandHandler::View) {
+            EXPECT_EQ(command.Run, nullptr) << command.Id;
+        }
+    }
+    for (const PopupEntry& entry : CellContextMenu())
+        EXPECT_TRUE(entry.Id == CommandId::Separator || ids.count(entry.Id)) << entry.Id;
+}
+
+TEST_F(CommandTableTest, TheCommandsOfTheViewMenuRunThroughTheTable)
+{
+    struct Case
+    {
+        int Id;
+        ViewMode Mode;
+        bool ToDoPane;
+        DateTime Shown;
+    };
+    const Case cases[] = {
+        {CommandId::DayView, ViewMode::Day, true, Day(2024, 6, 12)},
+        {CommandId::WeekView, ViewMode::Week, false, Day(2024, 6, 12)},
+        {CommandId::MonthView, ViewMode::Month, false, Day(2024, 6, 12)},
+        {CommandId::ToDoView, ViewMode::Week, true, Day(2024, 6, 12)},
+        {CommandId::Forward, ViewMode::Week, false, Day(2024, 6, 19)},
+        {CommandId::Back, ViewMode::Week, false, Day(2024, 6, 5)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Id);
+        Start(ViewMode::Week, Day(2024, 6, 12));
+        EXPECT_TRUE(IsViewCommandEnabled(View, c.Id));
+        EXPECT_EQ(RunViewCommand(View, c.Id, Dialogs), CommandOutcome::ViewChanged);
+        EXPECT_EQ(View.Mode(), c.Mode);
+        EXPECT_EQ(View.State.ToDoView, c.ToDoPane);
+        EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(c.Shown));
+        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(c.Shown));
+        const std::pair<int, ViewMode> modes[] = {{CommandId::DayView, ViewMode::Day},
+                                                  {CommandId::WeekView, ViewMode::Week},
+                                                  {CommandId::MonthView, ViewMode::Month}};
+        for (const auto& [id, mode] : modes)
+            EXPECT_EQ(IsViewCommandChecked(View, id), mode == c.Mode) << id;
+        EXPECT_EQ(IsViewCommandChecked(View, CommandId::ToDoView), c.ToDoPane);
+    }
+    EXPECT_TRUE(Dialogs.Started.empty());
+}
+
+TEST_F(CommandTableTest, CommandsWithoutAnActionAreDisabledAndDoNothing)
+{
+    Start(ViewMode::Day, Day(2024, 6, 12));
+    for (const int id : {CommandId::EditCopy, CommandId::FilePrint, CommandId::Properties,
+                         CommandId::EditRedo, CommandId::FileSave, 1}) {
+        EXPECT_FALSE(IsViewCommandEnabled(View, id)) << id;
+        EXPECT_FALSE(IsViewCommandChecked(View, id)) << id;
+        EXPECT_EQ(ViewCommandText(View, id), "") << id;
+        EXPECT_EQ(RunViewCommand(View, id, Dialogs), CommandOutcome::NotRun) << id;
+    }
+    EXPECT_EQ(View.Mode(), ViewMode::Day);
+}
+
+TEST_F(CommandTableTest, TheCellMenuShowsItsCommandsEnabledForTheSelection)
+{
+    WindowSize = TenToDoRows;
+    AddItems(3);
+    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    const auto menu = [&](int cell, int paneRow) {
+        View.State.SelectedCell = cell;
+        View.State.SelectedToDoRow = paneRow;
+        std::string shown;
+        for (const PopupItem& item : CellContextMenuItems(View))
+            shown += item.Id == CommandId::Separator ? "-" : item.Enabled ? "+" : ".";
+        return shown;
+    };
+    // 編集 挿入 上に移動 下に移動 削除 - コピー 貼り付け (copy and paste have no action yet)
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod), -1), "++.++-..");
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::Memo), -1), "+....-..");
+    EXPECT_EQ(menu(-1, 3), "+++.+-..");
+    EXPECT_EQ(menu(-1, 5), ".+...-..");
+
+    std::vector<std::string> texts;
+    for (const PopupItem& item : CellContextMenuItems(View))
+        texts.push_back(item.Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"編集", "挿入", "上に移動", "下に移動", "削除", "", "コピー",
+                                               "貼り付け"}));
+}
+
+} // namespace
+} // namespace planova

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "dialogs/ViewDialogs.h"
+
+#include <functional>
+#include <vector>
+
+namespace planova::test {
+
+/**
+ * The view's dialogs without windows, for every test: each dialog records what it was started
+ * with and answers with its script. A dialog without a script is cancelled.
+ */
+class ScriptedViewDialogs : public ViewDialogs
+{
+public:
+    using EntryAnswer = std::function<bool(EntryDialogValues&)>;
+
+    explicit ScriptedViewDialogs(EntryAnswer entry = {}) : Script(std::move(entry)) {}
+
+    bool EditEntry(EntryDialogValues& values) override
+    {
+        ApplyStartRule(values);
+        Started.push_back(values);
+        return Script ? Script(values) : false;
+    }
+
+    /// The edit dialog's answer and the values it was started with, in order.
+    EntryAnswer Script;
+    std::vector<EntryDialogValues> Started;
+};
+
+/// Dialogs whose edit dialog confirms after the change applied to its values.
+inline ScriptedViewDialogs Confirming(std::function<void(EntryDialogValues&)> change = {})
+{
+    return ScriptedViewDialogs([change](EntryDialogValues& values) {
+        if (change)
+            change(values);
+        return true;
+    });
+}
+
+/// Dialogs whose edit dialog is cancelled after the user typed into it.
+inline ScriptedViewDialogs Cancelling()
+{
+    return ScriptedViewDialogs([](EntryDialogValues& values) {
+        values.Text1 = "typed";
+        values.ComboText = "typed";
+        values.ColorIndex = 5;
+        return false;
+    });
+}
+
+} // namespace planova::test
