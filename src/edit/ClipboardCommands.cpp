@@ -1,9 +1,8 @@
 #include "edit/ClipboardCommands.h"
 
-#include "edit/Clipboard.h"
+#include "dialogs/ViewDialogs.h"
 #include "edit/Selection.h"
 #include "model/Clock.h"
-#include "view/PlannerView.h"
 
 namespace planova {
 
@@ -22,17 +21,19 @@ bool SelectsCellRow(const PlannerView& view)
     return row >= DayRow::KindAndEvent && row <= DayRow::Memo;
 }
 
-/// The selected cell's row; its day (FirstShownDate + column) is loaded into WorkDay and becomes the shown
-/// day.
+/// The selected cell's row; its day is loaded into WorkDay and becomes the shown day.
 int LoadSelectedCell(PlannerView& view)
 {
-    ViewState& state = view.State;
-    const CellPlace place = SplitCell(view.Mode(), state.SelectedCell);
-    const DateTime day = state.FirstShownDate.AddDays(place.Column);
-    view.Document().LoadDay(day);
-    state.CurrentDate = day;
-    state.CalendarDate = day;
-    return place.Row;
+    const DateTime day = LoadSelectedDay(view);
+    view.State.CurrentDate = day;
+    view.State.CalendarDate = day;
+    return SplitCell(view.Mode(), view.State.SelectedCell).Row;
+}
+
+/// Ends a copy or cut: what it took goes to the system clipboard too.
+void ShareTakenTexts(const PlannerView& view, ViewDialogs& dialogs)
+{
+    dialogs.SetSystemClipboardText(view.State.Clipboard.PlainText);
 }
 
 } // namespace
@@ -54,32 +55,35 @@ bool CanPaste(const PlannerView& view)
     return (kind != ClipEmpty && SelectsCellRow(view)) || kind == ClipToDo;
 }
 
-void CopySelection(PlannerView& view)
+CommandOutcome RunCopy(PlannerView& view, ViewDialogs& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (state.SelectedCell <= 0 && state.SelectedToDoRow >= 1) {
         const int n = SelectedItem(state);
         if (n < 0 || n >= document.ToDoCount)
-            return; // an empty pane row below the last item: there is nothing to copy
+            return CommandOutcome::ViewChanged; // an empty pane row below the last item: nothing to copy
         document.LoadToDo(n);
         CopyToDo(state.Clipboard, document.WorkToDo);
-        return;
+    } else {
+        const int row = LoadSelectedCell(view);
+        CopyCell(state.Clipboard, state.Copy, document.WorkDay, row, Now());
     }
-    const int row = LoadSelectedCell(view);
-    CopyCell(state.Clipboard, state.Copy, document.WorkDay, row, Now());
+    ShareTakenTexts(view, dialogs);
+    return CommandOutcome::ViewChanged;
 }
 
-bool CutSelection(PlannerView& view)
+CommandOutcome RunCut(PlannerView& view, ViewDialogs& dialogs)
 {
     const int row = LoadSelectedCell(view);
     CPlanovaDoc& document = view.Document();
     CutCell(view.State.Clipboard, view.State.Copy, document.WorkDay, row);
     document.StoreDay();
-    return true;
+    ShareTakenTexts(view, dialogs);
+    return CommandOutcome::DocumentChanged;
 }
 
-bool PasteSelection(PlannerView& view)
+CommandOutcome RunPaste(PlannerView& view, ViewDialogs&)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -88,12 +92,12 @@ bool PasteSelection(PlannerView& view)
         document.WorkToDo = ClippedToDo(state.Clipboard);
         document.StoreToDo(n);
         SelectPaneRow(state, n + 1 - state.ToDoScrollTop);
-        return true;
+    } else {
+        const int row = LoadSelectedCell(view);
+        PasteCell(state.Clipboard, state.Copy, document.WorkDay, row);
+        document.StoreDay();
     }
-    const int row = LoadSelectedCell(view);
-    PasteCell(state.Clipboard, state.Copy, document.WorkDay, row);
-    document.StoreDay();
-    return true;
+    return CommandOutcome::DocumentChanged;
 }
 
 } // namespace planova

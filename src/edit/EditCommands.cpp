@@ -62,13 +62,6 @@ int SelectedPeriodRow(const PlannerView& view)
     return row >= 0 && row <= LastPeriodRow ? row : -1;
 }
 
-/// Loads the day of the selected cell's column into WorkDay.
-void LoadSelectedDay(PlannerView& view)
-{
-    const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
-    view.Document().LoadDay(view.State.FirstShownDate.AddDays(column));
-}
-
 /// Records the day as it is for undo, changes it and stores it.
 template <typename Change> void ChangeDay(CPlanovaDoc& document, Change change)
 {

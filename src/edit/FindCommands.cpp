@@ -1,5 +1,6 @@
 #include "edit/FindCommands.h"
 
+#include "dialogs/ViewDialogs.h"
 #include "view/PlannerView.h"
 
 namespace planova {
@@ -41,6 +42,29 @@ bool BeginFind(PlannerView& view, FindDialogMode mode)
     ResetFindHit(view.Document());
     view.State.FindDialogMode = mode;
     return true;
+}
+
+namespace {
+
+/// Opens the dialog in the mode unless it is open in it; the hit, reset, shows in every view of the document.
+CommandOutcome OpenFind(PlannerView& view, ViewDialogs& dialogs, FindDialogMode mode)
+{
+    if (!BeginFind(view, mode))
+        return CommandOutcome::ViewChanged;
+    dialogs.OpenFindDialog(mode);
+    return CommandOutcome::DocumentChanged;
+}
+
+} // namespace
+
+CommandOutcome RunFind(PlannerView& view, ViewDialogs& dialogs)
+{
+    return OpenFind(view, dialogs, FindDialogFind);
+}
+
+CommandOutcome RunReplace(PlannerView& view, ViewDialogs& dialogs)
+{
+    return OpenFind(view, dialogs, FindDialogReplace);
 }
 
 } // namespace planova

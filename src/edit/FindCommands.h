@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/FindDialog.h"
+#include "edit/CommandTable.h"
 #include "edit/FindReplace.h"
 
 #include <string_view>
@@ -8,6 +9,7 @@
 namespace planova {
 
 class PlannerView;
+class ViewDialogs;
 
 // What the view does for the commands "検索" and "置換" and for the requests of the modeless find
 // dialog. The dialog stays open while the user works; each request acts on the view's document
@@ -35,5 +37,10 @@ void EndFind(PlannerView& view);
  * says that the caller opens the dialog in it, with empty texts, closing one open in the other mode.
  */
 bool BeginFind(PlannerView& view, FindDialogMode mode);
+
+/// "検索" (always enabled): BeginFind in find mode, and the dialog opened when it says so.
+CommandOutcome RunFind(PlannerView& view, ViewDialogs& dialogs);
+/// "置換" (always enabled): the same in replace mode.
+CommandOutcome RunReplace(PlannerView& view, ViewDialogs& dialogs);
 
 } // namespace planova

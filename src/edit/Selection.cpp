@@ -186,6 +186,14 @@ bool PressRight(PlannerView& view, Point point)
     return hit.Cell >= 0 || hit.ToDoRow >= 1;
 }
 
+DateTime LoadSelectedDay(PlannerView& view)
+{
+    const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
+    const DateTime day = view.State.FirstShownDate.AddDays(column);
+    view.Document().LoadDay(day);
+    return day;
+}
+
 int SelectedItem(const ViewState& state)
 {
     return state.SelectedToDoRow - 1 + state.ToDoScrollTop;

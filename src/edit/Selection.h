@@ -63,6 +63,9 @@ bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int inte
  */
 bool PressRight(PlannerView& view, Point point);
 
+/// Loads the day of the selected cell's column (FirstShownDate + column days) into WorkDay and returns it.
+DateTime LoadSelectedDay(PlannerView& view);
+
 /// The ToDo item number of the selected pane row: SelectedToDoRow − 1 + ToDoScrollTop.
 int SelectedItem(const ViewState& state);
 

@@ -2,6 +2,7 @@
 
 #include "edit/Selection.h"
 #include "support/EditingViewFixture.h"
+#include "support/ScriptedViewDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,10 @@ protected:
         View.State.SelectedCell = -1;
         View.State.SelectedToDoRow = row;
     }
+
+    CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialogs); }
+
+    test::ScriptedViewDialogs Dialogs;
 };
 
 TEST_F(ClipboardCommandsTest, EnableRulesFollowTheSelectionTheModeAndTheClipboard)
@@ -78,9 +83,12 @@ TEST_F(ClipboardCommandsTest, EnableRulesFollowTheSelectionTheModeAndTheClipboar
         View.State.SelectedToDoRow = c.PaneRow;
         View.State.Clipboard.ClipKind = c.ClipKind;
         const std::string_view enabled(c.Enabled);
-        EXPECT_EQ(CanCopy(View), enabled.find('C') != std::string_view::npos);
-        EXPECT_EQ(CanCut(View), enabled.find('X') != std::string_view::npos);
-        EXPECT_EQ(CanPaste(View), enabled.find('V') != std::string_view::npos);
+        EXPECT_EQ(IsViewCommandEnabled(View, CommandId::EditCopy),
+                  enabled.find('C') != std::string_view::npos);
+        EXPECT_EQ(IsViewCommandEnabled(View, CommandId::EditCut),
+                  enabled.find('X') != std::string_view::npos);
+        EXPECT_EQ(IsViewCommandEnabled(View, CommandId::EditPaste),
+                  enabled.find('V') != std::string_view::npos);
     }
 }
 
@@ -89,12 +97,13 @@ TEST_F(ClipboardCommandsTest, CopyOfARowPastedOnAnotherDayKeepsTheTargetsLabel)
     StartWeek();
     StoreNumberedDay(Thursday, "thursday memo");
     SelectCell(WeekCell(FridayColumn, DayRow::FirstPeriod + 3));
-    CopySelection(View);
-    EXPECT_FALSE(Document.IsModified()); // copy changes only the clipboard
+    EXPECT_EQ(Run(CommandId::EditCopy), CommandOutcome::ViewChanged);
+    EXPECT_FALSE(Document.IsModified());          // copy changes only the clipboard
+    EXPECT_EQ(Dialogs.SystemClipboard, "P3\tC3"); // and puts its texts on the system clipboard
     EXPECT_EQ(View.State.CurrentDate, Friday);
 
     SelectCell(WeekCell(ThursdayColumn, DayRow::FirstPeriod + 7));
-    EXPECT_TRUE(PasteSelection(View));
+    EXPECT_EQ(Run(CommandId::EditPaste), CommandOutcome::DocumentChanged);
     const CDayData thursday = StoredDay(Thursday);
     EXPECT_EQ(thursday.GetJigenn(7), "L7");
     EXPECT_EQ(thursday.GetYotei(7), "P3");
@@ -110,10 +119,10 @@ TEST_F(ClipboardCommandsTest, AKindMismatchStillStoresTheDay)
 {
     StartWeek();
     SelectCell(WeekCell(FridayColumn, DayRow::KindAndEvent));
-    CopySelection(View);
+    Run(CommandId::EditCopy);
     ASSERT_EQ(Document.FindStoredDay(Thursday), nullptr);
     SelectCell(WeekCell(ThursdayColumn, DayRow::FirstPeriod));
-    EXPECT_TRUE(PasteSelection(View));
+    EXPECT_EQ(Run(CommandId::EditPaste), CommandOutcome::DocumentChanged);
     const CDayData* thursday = Document.FindStoredDay(Thursday);
     ASSERT_NE(thursday, nullptr);
     EXPECT_EQ(thursday->GetJitei(), "");
@@ -125,11 +134,12 @@ TEST_F(ClipboardCommandsTest, CutAMemoAndPasteItOnAnotherDay)
 {
     StartWeek();
     SelectCell(WeekCell(FridayColumn, DayRow::Memo));
-    EXPECT_TRUE(CutSelection(View));
+    EXPECT_EQ(Run(CommandId::EditCut), CommandOutcome::DocumentChanged);
     EXPECT_EQ(StoredDay(Friday).GetMemo(), "");
     EXPECT_TRUE(Document.IsModified());
+    EXPECT_EQ(Dialogs.SystemClipboard, "friday memo");
     SelectCell(WeekCell(ThursdayColumn, DayRow::Memo));
-    PasteSelection(View);
+    Run(CommandId::EditPaste);
     EXPECT_EQ(StoredDay(Thursday).GetMemo(), "friday memo");
     EXPECT_EQ(Document.UndoTop, -1);
     EXPECT_EQ(Document.WorkDay.GetDate(), View.State.CurrentDate);
@@ -141,12 +151,12 @@ TEST_F(ClipboardCommandsTest, TwoPastesOfAToDoItemAppendTwoEqualItems)
     AddItems(3);
     Start(ViewMode::Week, Shown, true);
     SelectPaneRow(2);
-    CopySelection(View);
+    Run(CommandId::EditCopy);
     EXPECT_EQ(View.State.Clipboard.ClipKind, ClipToDo);
     View.ShowView(ViewMode::Month); // a ToDo clip pastes in every mode, with nothing selected
-    ASSERT_TRUE(CanPaste(View));
-    PasteSelection(View);
-    PasteSelection(View);
+    ASSERT_TRUE(IsViewCommandEnabled(View, CommandId::EditPaste));
+    Run(CommandId::EditPaste);
+    Run(CommandId::EditPaste);
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "item 2", "item 1", "item 1"}));
     EXPECT_EQ(Document.ToDoList()[4], Document.ToDoList()[1]);
     EXPECT_EQ(View.State.SelectedToDoRow, 5); // the item pasted last
@@ -160,15 +170,38 @@ TEST_F(ClipboardCommandsTest, ThePaneScrolledByFiveCopiesItemFiveFromItsFirstRow
     Start(ViewMode::Week, Shown, true);
     View.State.ToDoScrollTop = 5;
     SelectPaneRow(1);
-    CopySelection(View);
+    Run(CommandId::EditCopy);
     EXPECT_EQ(View.State.Clipboard.ClipTexts[0], "item 5");
     EXPECT_EQ(View.State.Clipboard.ClipDate, Day(2024, 4, 6));
 
     // Pasting appends item 20 and scrolls the pane so that it shows, selected, on the last row.
-    PasteSelection(View);
+    Run(CommandId::EditPaste);
     EXPECT_EQ(Document.ToDoList().back().GetKennmei(), "item 5");
     EXPECT_EQ(SelectedItem(View.State), 20);
     EXPECT_EQ(View.State.SelectedToDoRow, View.State.ToDoRowCount - 1);
+}
+
+TEST_F(ClipboardCommandsTest, CopyOptionsToggleWithTheirCheckMarks)
+{
+    StartWeek();
+    const std::pair<int, bool CopyOptions::*> options[] = {
+        {CommandId::CopyJitei, &CopyOptions::CopyJitei},   {CommandId::CopyGyouji, &CopyOptions::CopyGyouji},
+        {CommandId::CopyJigenn, &CopyOptions::CopyJigenn}, {CommandId::CopyYotei, &CopyOptions::CopyYotei},
+        {CommandId::CopyNaiyou, &CopyOptions::CopyNaiyou}, {CommandId::CopyIro, &CopyOptions::CopyIro},
+    };
+    for (const auto& [id, flag] : options) {
+        SCOPED_TRACE(id);
+        EXPECT_TRUE(IsViewCommandEnabled(View, id));
+        EXPECT_EQ(IsViewCommandChecked(View, id), View.State.Copy.*flag);
+        const bool before = View.State.Copy.*flag;
+        EXPECT_EQ(Run(id), CommandOutcome::ViewChanged);
+        EXPECT_NE(View.State.Copy.*flag, before);
+        Run(id);
+    }
+    Run(CommandId::CopyGyouji);
+    Run(CommandId::CopyJitei); // the last of its group stays on
+    EXPECT_TRUE(IsViewCommandChecked(View, CommandId::CopyJitei));
+    EXPECT_FALSE(Document.IsModified());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "edit/FindCommands.h"
 
 #include "support/EditingViewFixture.h"
+#include "support/ScriptedViewDialogs.h"
 #include "view/DayDrawing.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,19 @@ TEST_F(FindCommandsTest, ReplaceRequestsLeaveTheShownDayInTheWorkingDay)
     EXPECT_EQ(StoredDay(NextMonday).GetNaiyou(9), "c9");
     EXPECT_EQ(Document.WorkDay.GetDate(), Shown);
     EXPECT_EQ(Document.UndoTop, -1);
+}
+
+TEST_F(FindCommandsTest, TheCommandsOpenTheDialogInTheirMode)
+{
+    test::ScriptedViewDialogs dialogs;
+    ASSERT_TRUE(FindNextRequest(View, "P4", false));
+    EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::EditFind));
+    EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::DocumentChanged);
+    EXPECT_FALSE(Document.FindHit.Found);
+    EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::ViewChanged);
+    EXPECT_EQ(RunViewCommand(View, CommandId::EditReplace, dialogs), CommandOutcome::DocumentChanged);
+    EXPECT_EQ(dialogs.FindDialogsOpened, (std::vector<FindDialogMode>{FindDialogFind, FindDialogReplace}));
+    EXPECT_FALSE(Document.IsModified());
 }
 
 TEST_F(FindCommandsTest, OpeningTheDialogInEachModeResetsTheHit)

@@ -3,6 +3,7 @@
 #include "dialogs/ViewDialogs.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace planova::test {
@@ -25,9 +26,17 @@ public:
         return Script ? Script(values) : false;
     }
 
+    void OpenFindDialog(FindDialogMode mode) override { FindDialogsOpened.push_back(mode); }
+
+    void SetSystemClipboardText(const std::string& cp932) override { SystemClipboard = cp932; }
+
     /// The edit dialog's answer and the values it was started with, in order.
     EntryAnswer Script;
     std::vector<EntryDialogValues> Started;
+    /// The modes the find dialog was opened in, in order.
+    std::vector<FindDialogMode> FindDialogsOpened;
+    /// What the system clipboard holds (code page 932).
+    std::string SystemClipboard;
 };
 
 /// Dialogs whose edit dialog confirms after the change applied to its values.
