@@ -20,6 +20,9 @@ public:
     explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
+    /// Shows the find dialog of the main window the view sits in (none outside a main window).
+    void OpenFindDialog(FindDialogMode mode) override;
+    void SetSystemClipboardText(const std::string& cp932) override;
 
 private:
     QWidget* Parent = nullptr;
