@@ -58,16 +58,6 @@ CPlanovaDoc SchoolWeek()
     return document;
 }
 
-/// The document as `planova-cli dump` reads it from the file.
-QJsonObject Dump(const QString& path)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(PLANOVA_BINARY_DIR "/planova-cli"), {QStringLiteral("dump"), path});
-    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
-        qFatal("planova-cli dump failed: %s", cli.readAllStandardError().constData());
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-}
-
 /// The dump with the plan of one period row of one day replaced.
 QJsonObject WithPlan(QJsonObject dump, const QString& date, int row, const QString& plan)
 {

@@ -10,6 +10,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -134,6 +137,16 @@ inline QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// The document as `planova-cli dump` reads it from the file (the test must depend on planova-cli).
+inline QJsonObject Dump(const QString& path)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(PLANOVA_BINARY_DIR "/planova-cli"), {QStringLiteral("dump"), path});
+    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
+        qFatal("planova-cli dump failed: %s", cli.readAllStandardError().constData());
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
 }
 
 /// A document with one stored day whose event is the text (code page 932 bytes).
