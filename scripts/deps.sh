@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6 libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev nlohmann-json3-dev libical-dev
   fonts-ipafont-gothic fonts-noto-cjk
-  xvfb xauth shared-mime-info desktop-file-utils
+  xvfb xauth shared-mime-info desktop-file-utils dpkg-dev file
 )
 
 missing=()

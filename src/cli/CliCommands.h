@@ -23,5 +23,6 @@ int RunMakeYear(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
 int RunFind(const CommandArgs& args);
 int RunReplace(const CommandArgs& args);
+int RunExport(const CommandArgs& args);
 
 } // namespace planova::cli

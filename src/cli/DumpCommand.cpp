@@ -2,8 +2,6 @@
 
 #include "cli/Arguments.h"
 #include "cli/DocumentJson.h"
-#include "model/DataFile.h"
-#include "model/SafeSave.h"
 
 #include <iostream>
 
@@ -15,13 +13,9 @@ int RunDump(const CommandArgs& args)
         if (args.size() != 1 || ArgumentReader::IsOption(args[0]))
             throw CommandError::Usage("データファイルを1つ指定してください。");
         const std::string& path = args[0];
-        std::string bytes;
-        if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok)
-            throw CommandError::BadInput(path + ": " + OpenFailureMessage(read.Error));
+        const CPlanovaDoc document = DataFileArgument(path);
         try {
-            std::cout << DocumentToJson(ReadDataFile(bytes)).dump(2) << "\n";
-        } catch (const DataFileError& error) {
-            throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
+            std::cout << DocumentToJson(document).dump(2) << "\n";
         } catch (const DocumentJsonError& error) {
             throw CommandError::BadInput(path + ": " + error.what());
         }

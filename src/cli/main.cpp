@@ -22,25 +22,31 @@ constexpr Command Commands[] = {
     {"render", RunRender, "render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WxH -o OUT.png"},
     {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]"},
     {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat"},
+    {"export", RunExport,
+     "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
 };
 
-int PrintUsage()
+void PrintUsage(std::ostream& out)
 {
-    std::cerr << "usage: planova-cli COMMAND ...\n";
+    out << "usage: planova-cli COMMAND ...\n";
     for (const Command& command : Commands)
-        std::cerr << "  planova-cli " << command.Usage << "\n";
-    return ExitUsage;
+        out << "  planova-cli " << command.Usage << "\n";
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2)
-        return PrintUsage();
-    for (const Command& command : Commands) {
-        if (std::strcmp(argv[1], command.Name) == 0)
-            return command.Run(CommandArgs(argv + 2, argv + argc));
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        PrintUsage(std::cout);
+        return ExitOk;
     }
-    return PrintUsage();
+    if (argc >= 2) {
+        for (const Command& command : Commands) {
+            if (std::strcmp(argv[1], command.Name) == 0)
+                return command.Run(CommandArgs(argv + 2, argv + argc));
+        }
+    }
+    PrintUsage(std::cerr);
+    return ExitUsage;
 }

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace planova {
 namespace {
 
@@ -37,6 +39,16 @@ QString UserDialogs::SaveFileName(QWidget* parent, const QString& suggested)
 {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("名前を付けて保存"), suggested,
                                         DataFileFilter());
+}
+
+QString UserDialogs::ExportFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                    const QStringList& filters, int& filter)
+{
+    QString selected = filters.value(filter);
+    const QString path =
+        QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")), &selected);
+    filter = std::max(0, static_cast<int>(filters.indexOf(selected)));
+    return path;
 }
 
 UserDialogs& UserDialogs::Current()

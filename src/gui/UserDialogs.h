@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -37,6 +38,12 @@ public:
     virtual QString OpenFileName(QWidget* parent);
     /// The file to save to, empty when cancelled; `suggested` is the proposed name.
     virtual QString SaveFileName(QWidget* parent, const QString& suggested);
+    /**
+     * The file to write an export to, empty when cancelled. `filters` are offered ("iCalendar
+     * (*.ics)"), the one at `filter` first; `filter` becomes the index of the one chosen.
+     */
+    virtual QString ExportFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                   const QStringList& filters, int& filter);
 
     /// The implementation in use.
     static UserDialogs& Current();

@@ -44,6 +44,27 @@ public:
     QString OpenFileName(QWidget*) override { return OpenName; }
     QString SaveFileName(QWidget*, const QString&) override { return SaveName; }
 
+    /// The export file dialog: what it offered, and the answer (ExportName, ExportFilter; -1 keeps the
+    /// proposed one).
+    struct ExportQuestion
+    {
+        QString Title;
+        QString Suggested;
+        QStringList Filters;
+        int Proposed;
+    };
+    std::vector<ExportQuestion> ExportAsked;
+    QString ExportName;
+    int ExportFilter = -1;
+    QString ExportFileName(QWidget*, const QString& title, const QString& suggested,
+                           const QStringList& filters, int& filter) override
+    {
+        ExportAsked.push_back({title, suggested, filters, filter});
+        if (ExportFilter >= 0)
+            filter = ExportFilter;
+        return ExportName;
+    }
+
     /// Whether a question or message containing the text was shown.
     bool WasAsked(const QString& text) const
     {

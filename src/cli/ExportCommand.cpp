@@ -1,0 +1,91 @@
+#include "cli/CliCommands.h"
+
+#include "cli/Arguments.h"
+
+#include "calendar/ToolDates.h"
+#include "export/ExportFile.h"
+
+#include <chrono>
+#include <optional>
+
+namespace planova::cli {
+namespace {
+
+constexpr const char* UsageText =
+    "usage: planova-cli export FILE.dat --ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.ics\n"
+    "       planova-cli export FILE.dat --csv [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.csv\n"
+    "       planova-cli export FILE.dat --csv --todos -o OUT.csv\n"
+    "  --from and --to limit the days (either end may stay open); ToDo items are always taken whole.\n"
+    "  --csv writes the stored days, ten lines a day; with --todos it writes the ToDo list instead.\n";
+
+struct Request
+{
+    std::string Input;
+    std::string Output;
+    std::optional<ExportFormat> Format;
+    bool ToDos = false;
+    ExportRange Range;
+};
+
+Request ParseArguments(const CommandArgs& args)
+{
+    Request request;
+    ArgumentReader reader(args);
+    while (!reader.AtEnd()) {
+        const std::string& arg = reader.Take();
+        if (!ArgumentReader::IsOption(arg)) {
+            if (!request.Input.empty())
+                throw CommandError::Usage("データファイルは1つだけ指定してください (\"" + arg + "\")。");
+            request.Input = arg;
+            continue;
+        }
+        reader.Once(arg == "--ics" || arg == "--csv" ? "format" : arg, arg);
+        if (arg == "--ics")
+            request.Format = ExportFormat::ICalendar;
+        else if (arg == "--csv")
+            request.Format = ExportFormat::DayCsv;
+        else if (arg == "--todos")
+            request.ToDos = true;
+        else if (arg == "--from")
+            request.Range.First = DateArgument(arg, reader.Value(arg));
+        else if (arg == "--to")
+            request.Range.Last = DateArgument(arg, reader.Value(arg));
+        else if (arg == "-o")
+            request.Output = reader.Value(arg);
+        else
+            throw CommandError::Usage("不明なオプションです: " + arg);
+    }
+    if (request.Input.empty() || request.Output.empty() || !request.Format)
+        throw CommandError::Usage("FILE.dat、--ics か --csv、-o OUT は必ず指定してください。");
+    if (request.ToDos) {
+        if (request.Format != ExportFormat::DayCsv)
+            throw CommandError::Usage("--todos は --csv と一緒に指定してください。");
+        if (request.Range.First.IsValid() || request.Range.Last.IsValid())
+            throw CommandError::Usage(
+                "--todos は ToDo の一覧をすべて書き出します。--from と --to は指定できません。");
+        request.Format = ExportFormat::ToDoCsv;
+    }
+    const ExportRange& range = request.Range;
+    if (range.First.IsValid() && range.Last.IsValid()) {
+        if (const std::string refusal = DateRangeRefusal(range.First, range.Last); !refusal.empty())
+            throw CommandError::BadInput(refusal);
+    }
+    return request;
+}
+
+} // namespace
+
+int RunExport(const CommandArgs& args)
+{
+    return RunCommand(UsageText, [&] {
+        const Request request = ParseArguments(args);
+        const CPlanovaDoc document = DataFileArgument(request.Input);
+        const ExportRequest what{*request.Format, request.Range,
+                                 UtcDateTime(std::chrono::system_clock::now())};
+        if (const Outcome written = ExportToFile(document, what, request.Output); !written.Ok)
+            throw CommandError::BadInput(request.Output + ": " + written.Error);
+        return static_cast<int>(ExitOk);
+    });
+}
+
+} // namespace planova::cli

@@ -1,0 +1,188 @@
+#include "export/CsvExport.h"
+#include "export/CsvText.h"
+#include "support/CalendarTestDays.h"
+#include "support/Cp932Literals.h"
+#include "support/ViewSchoolYear.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace planova;
+using namespace planova::test;
+
+namespace {
+
+using Record = std::vector<std::string>;
+
+const std::string Bom = "\xEF\xBB\xBF";
+
+/**
+ * Reads a CSV text the way a spreadsheet does (RFC 4180): records end with CR LF, a quoted field
+ * may hold commas, CR LF and doubled quotes. Fails the test at anything else.
+ */
+std::vector<Record> ReadCsv(std::string_view text)
+{
+    std::vector<Record> records;
+    Record record;
+    std::string field;
+    bool quoted = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                i += 2;
+            } else if (c == '"') {
+                quoted = false;
+                ++i;
+            } else {
+                field += c;
+                ++i;
+            }
+        } else if (c == '"') {
+            EXPECT_TRUE(field.empty()) << "quote inside an unquoted field at " << i;
+            quoted = true;
+            ++i;
+        } else if (c == ',') {
+            record.push_back(std::move(field));
+            field.clear();
+            ++i;
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            record.push_back(std::move(field));
+            field.clear();
+            records.push_back(std::move(record));
+            record.clear();
+            i += 2;
+        } else {
+            EXPECT_TRUE(c != '\r' && c != '\n') << "bare line break outside quotes at " << i;
+            field += c;
+            ++i;
+        }
+    }
+    EXPECT_FALSE(quoted) << "unterminated quote";
+    EXPECT_TRUE(record.empty() && field.empty()) << "the last record does not end with CR LF";
+    return records;
+}
+
+/// The records of a CSV text after its byte-order mark (which must be there).
+std::vector<Record> ReadExport(const std::string& text)
+{
+    EXPECT_EQ(text.substr(0, 3), Bom);
+    return ReadCsv(std::string_view(text).substr(text.rfind(Bom, 0) == 0 ? 3 : 0));
+}
+
+const Record DayHeader{"日付", "曜日", "時程", "行事", "行", "時限", "予定", "内容", "色", "メモ"};
+
+} // namespace
+
+TEST(CsvExportTest, SchoolYearReadsBackDayByDayAndRowByRow)
+{
+    CPlanovaDoc document = SchoolYearDocument(2024);
+    const std::string memo = "持ち物: 上履き, 筆記用具\r\n\"しおり\" を配布\r\n集合 8:10";
+    document.LoadDay(Date(2024, 6, 12));
+    document.WorkDay.SetMemo(Sj(memo.c_str()));
+    document.WorkDay.SetNaiyou(3, Sj("\"走れメロス\", 第2場面"));
+    document.StoreDay();
+
+    const std::vector<Record> records = ReadExport(DayCsvText(document, {}));
+    ASSERT_EQ(records.size(), 1 + 10 * document.DayList().size());
+    EXPECT_EQ(records.front(), DayHeader);
+    for (const Record& record : records)
+        ASSERT_EQ(record.size(), DayHeader.size());
+
+    // 12 June 2024, a Wednesday with an event: ten lines, the memo on the first alone.
+    const auto first =
+        std::find_if(records.begin(), records.end(), [](const Record& r) { return r[0] == "2024/06/12"; });
+    ASSERT_NE(first, records.end());
+    const std::vector<Record> day(first, first + 10);
+    EXPECT_EQ(day[0], (Record{"2024/06/12", "水", "50分時程", "避難訓練", "1", "朝", "朝の会・健康観察", "",
+                              "白", memo}));
+    EXPECT_EQ(day[3], (Record{"2024/06/12", "水", "50分時程", "避難訓練", "4", "③", "1-2 書写",
+                              "\"走れメロス\", 第2場面", "白", ""}));
+    EXPECT_EQ(day[9][4], "10");
+    EXPECT_EQ(day[9][5], "");
+    EXPECT_EQ(day[9][6], "職員会議");
+    EXPECT_EQ(day[9][8], "青");
+    for (int row = 1; row < 10; ++row)
+        EXPECT_EQ(day[static_cast<std::size_t>(row)][9], "") << row;
+
+    // Days come in date order.
+    for (std::size_t i = 2; i < records.size(); ++i)
+        EXPECT_LE(records[i - 1][0], records[i][0]) << i;
+}
+
+TEST(CsvExportTest, RangeTakesItsDaysOnly)
+{
+    const CPlanovaDoc document = SchoolYearDocument(2024);
+    struct Case
+    {
+        ExportRange Range;
+        const char* First;
+        const char* Last;
+    };
+    const Case cases[] = {
+        {{Date(2024, 5, 3), Date(2024, 5, 3)}, "2024/05/03", "2024/05/03"},
+        {{Date(2025, 3, 1), {}}, "2025/03/03", "2025/03/31"},
+        {{{}, Date(2024, 4, 7)}, "2024/04/01", "2024/04/06"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Record> records = ReadExport(DayCsvText(document, c.Range));
+        ASSERT_GT(records.size(), 1u) << c.First;
+        EXPECT_EQ(records[1][0], c.First);
+        EXPECT_EQ(records.back()[0], c.Last);
+    }
+    const std::vector<Record> none = ReadExport(DayCsvText(document, {Date(2030, 1, 1), Date(2030, 12, 31)}));
+    EXPECT_EQ(none, std::vector<Record>{DayHeader});
+}
+
+TEST(CsvExportTest, ToDoListInItsOwnOrder)
+{
+    CPlanovaDoc document = SchoolYearDocument(2024);
+    document.WorkToDo.SetKennmei(Sj("名簿, 座席表の\"確認\""));
+    document.WorkToDo.SetKigenn(2025, 2, 30); // no such date
+    document.WorkToDo.SetJyuuyoudo("C3");
+    document.WorkToDo.SetMemo(Sj("1行目\r\n2行目"));
+    document.StoreToDo(document.ToDoCount);
+
+    const std::vector<Record> records = ReadExport(ToDoCsvText(document));
+    ASSERT_EQ(records.size(), 12u);
+    EXPECT_EQ(records[0], (Record{"件名", "期限", "重要度", "メモ"}));
+    EXPECT_EQ(records[1], (Record{"家庭訪問の日程調整", "2024/04/26", "A1", "全員分の希望を集める"}));
+    EXPECT_EQ(records[3], (Record{"体育祭の係分担表", "2024/05/10", "B1", ""}));
+    EXPECT_EQ(records[11], (Record{"名簿, 座席表の\"確認\"", "", "C3", "1行目\r\n2行目"}));
+}
+
+TEST(CsvExportTest, FieldsAreQuotedOnlyWhenTheyMustBe)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},
+        {"plain text", "plain text"},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"line\r\nbreak", "\"line\r\nbreak\""},
+        {"lf\nonly", "\"lf\nonly\""},
+        {"cr\ronly", "\"cr\ronly\""},
+        {" spaced ", " spaced "},
+    };
+    for (const auto& [text, field] : cases)
+        EXPECT_EQ(CsvText::Field(text), field) << text;
+}
+
+TEST(CsvExportTest, BytesThatAreNotCodePage932AreRefusedNamingTheField)
+{
+    CPlanovaDoc document;
+    document.LoadDay(Date(2024, 9, 2));
+    document.WorkDay.SetJigenn(0, "\x81");
+    document.StoreDay();
+    try {
+        DayCsvText(document, {});
+        ADD_FAILURE() << "not refused";
+    } catch (const ExportError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("2024年9月2日の1行目の時限を書き出せません: ", 0), 0u)
+            << error.what();
+    }
+}
