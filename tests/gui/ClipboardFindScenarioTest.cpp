@@ -30,28 +30,6 @@ using namespace planova::test;
 
 namespace {
 
-/// A school week in April 2024 shown as a week from Monday: 国語 in period row 1 every day.
-CPlanovaDoc SchoolWeek()
-{
-    CPlanovaDoc document;
-    for (int day = 8; day <= 12; ++day) {
-        document.LoadDay(DateTime::FromDate(2024, 4, day));
-        document.WorkDay.SetSchoolDayRows();
-        document.WorkDay.SetYotei(1, Sj("国語"));
-        document.WorkDay.SetNaiyou(1, Sj("漢字の書き取り"));
-        document.WorkDay.SetIro(1, 2);
-        document.StoreDay();
-    }
-    document.LoadDay(DateTime::FromDate(2024, 4, 8));
-    document.WorkDay.SetGyouji(Sj("始業式"));
-    document.WorkDay.SetMemo(Sj("持ち物：上履き\r\n名札"));
-    document.StoreDay();
-    document.DspType = 1;
-    document.StartWeekday = 1;
-    document.ToDoView = false;
-    return document;
-}
-
 /// The dump with one day's object changed.
 QJsonObject WithDay(QJsonObject dump, const QString& date, const std::function<void(QJsonObject&)>& change)
 {
@@ -74,14 +52,6 @@ void SetRow(QJsonObject& day, int row, const QString& key, const QJsonValue& val
     changed[key] = value;
     rows[row] = changed;
     day[QStringLiteral("rows")] = rows;
-}
-
-/// Types text as an input method commits it (how Japanese text arrives).
-void Commit(QLineEdit& edit, const QString& text)
-{
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(&edit, &event);
 }
 
 } // namespace

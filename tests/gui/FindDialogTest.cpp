@@ -20,14 +20,6 @@ using namespace planova::test;
 
 namespace {
 
-/// Types text as an input method commits it (how Japanese text arrives).
-void Commit(QLineEdit& edit, const QString& text)
-{
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(&edit, &event);
-}
-
 /// A request as the tests compare it: the texts back in UTF-8.
 struct Request
 {

@@ -6,10 +6,12 @@
 #include "gui/CPlanovaApp.h"
 #include "gui/UserDialogs.h"
 #include "model/CPlanovaDoc.h"
+#include "model/Cp932Codec.h"
 #include "model/DataFile.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -168,6 +170,39 @@ inline QJsonObject Dump(const QString& path)
     if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
         qFatal("planova-cli dump failed: %s", cli.readAllStandardError().constData());
     return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+/// Types text into a widget as an input method commits it (how Japanese text arrives).
+inline void Commit(QWidget& widget, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(&widget, &event);
+}
+
+/// A school week in April 2024 shown as a week from Monday: 国語 in period row 1 every day with content
+/// and colour, Monday's event and memo, one ToDo item.
+inline CPlanovaDoc SchoolWeek()
+{
+    CPlanovaDoc document;
+    for (int day = 8; day <= 12; ++day) {
+        document.LoadDay(DateTime::FromDate(2024, 4, day));
+        document.WorkDay.SetSchoolDayRows();
+        document.WorkDay.SetYotei(1, Utf8ToCp932("国語"));
+        document.WorkDay.SetNaiyou(1, Utf8ToCp932("漢字の書き取り"));
+        document.WorkDay.SetIro(1, 2);
+        document.StoreDay();
+    }
+    document.LoadDay(DateTime::FromDate(2024, 4, 8));
+    document.WorkDay.SetGyouji(Utf8ToCp932("始業式"));
+    document.WorkDay.SetMemo(Utf8ToCp932("持ち物：上履き\r\n名札"));
+    document.StoreDay();
+    document.WorkToDo.SetKennmei(Utf8ToCp932("学級通信"));
+    document.StoreToDo(0);
+    document.DspType = 1;
+    document.StartWeekday = 1;
+    document.ToDoView = false;
+    return document;
 }
 
 /// A document with one stored day whose event is the text (code page 932 bytes).
