@@ -6,6 +6,17 @@
 #include <string>
 
 namespace planova {
+class CPlanovaDoc;
+}
+
+namespace planova {
+
+/// What the file menu's export commands write.
+enum class ExportKind
+{
+    ICalendar, ///< "iCalendar形式で書き出し...": events, clock-hour rows and ToDo items
+    Csv, ///< "CSV形式で書き出し...": the stored days (or, as the file dialog chooses, the ToDo list)
+};
 
 /**
  * The dialogs the view's commands run, one method per dialog. Each runs modally and returns true
@@ -33,6 +44,12 @@ public:
     /// Not a dialog, the one platform service a command uses: plain text (code page 932, CR LF line
     /// breaks) put on the system clipboard for other programs. Nothing is ever read back from it.
     virtual void SetSystemClipboardText(const std::string& cp932) = 0;
+
+    /**
+     * The export of the whole document: asks for the file, writes it (with progress on a long
+     * export) and reports a refusal. The document is only read.
+     */
+    virtual void ExportDocument(ExportKind kind, const CPlanovaDoc& document) = 0;
 };
 
 } // namespace planova

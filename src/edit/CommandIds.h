@@ -16,7 +16,9 @@ constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 57604;
 constexpr int FilePrint = 57607;
 constexpr int FilePrintPreview = 57609;
-constexpr int RecentFile1 = 57616; ///< the recent-file entries are RecentFile1 … RecentFile1 + 3
+constexpr int ExportICalendar = 33001; ///< "iCalendar形式で書き出し..."
+constexpr int ExportCsv = 33002;       ///< "CSV形式で書き出し..."
+constexpr int RecentFile1 = 57616;     ///< the recent-file entries are RecentFile1 … RecentFile1 + 3
 constexpr int RecentFileCount = 4;
 constexpr int AppExit = 57665;
 

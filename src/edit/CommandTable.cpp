@@ -1,5 +1,6 @@
 #include "edit/CommandTable.h"
 
+#include "dialogs/ViewDialogs.h"
 #include "edit/ClipboardCommands.h"
 #include "edit/EditCommands.h"
 #include "edit/FindCommands.h"
@@ -88,6 +89,14 @@ template <int Direction> CommandOutcome StepBy(PlannerView& view, ViewDialogs&)
     return CommandOutcome::ViewChanged;
 }
 
+// ---- The export commands of the "ファイル" menu ----------------------------------------------
+
+template <ExportKind Kind> CommandOutcome ExportAs(PlannerView& view, ViewDialogs& dialogs)
+{
+    dialogs.ExportDocument(Kind, view.Document());
+    return CommandOutcome::ViewChanged;
+}
+
 // The order of the rows is the order of the menus. Recent-file rows show the file names instead
 // of their texts; the texts here are what the menus show while the list is empty.
 constexpr std::array CommandRows{
@@ -139,6 +148,19 @@ constexpr std::array CommandRows{
                 .MenuPath = FileMenu,
                 .Handler = View,
                 .Prompt = "印刷される予定表を画面で確認します"},
+    CommandInfo{.Id = CommandId::ExportICalendar,
+                .Text = "iCalendar形式で書き出し...",
+                .MenuPath = FileMenu,
+                .Handler = View,
+                .Prompt = "行事、時刻の予定と ToDo をカレンダー用のファイルに書き出します",
+                .SeparatorBefore = true,
+                .Run = ExportAs<ExportKind::ICalendar>},
+    CommandInfo{.Id = CommandId::ExportCsv,
+                .Text = "CSV形式で書き出し...",
+                .MenuPath = FileMenu,
+                .Handler = View,
+                .Prompt = "予定表または ToDo を表計算用の CSV ファイルに書き出します",
+                .Run = ExportAs<ExportKind::Csv>},
     RecentFile(0, "最近使ったファイル"),
     RecentFile(1, ""),
     RecentFile(2, ""),

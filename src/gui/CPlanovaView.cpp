@@ -173,8 +173,10 @@ ViewDialogs& CPlanovaView::Dialogs()
 {
     if (ExternalDialogs)
         return *ExternalDialogs;
-    if (!OwnDialogs)
+    if (!OwnDialogs) {
         OwnDialogs = std::make_unique<QtViewDialogs>(*this);
+        OwnDialogs->DocumentPath = [this] { return DocumentPath ? DocumentPath() : QString(); };
+    }
     return *OwnDialogs;
 }
 

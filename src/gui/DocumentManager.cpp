@@ -124,8 +124,10 @@ CChildFrame& DocumentManager::AddFrame(OpenDocument& document)
     auto* frame = new CChildFrame(document, CreateDocumentView(*document.Doc, nullptr));
     frame->CanClose = [this](CChildFrame& closing) { return FrameMayClose(closing); };
     frame->OnDestroyed = [this, &document](CChildFrame* gone) { FrameDestroyed(document, gone); };
-    if (auto* view = frame->View())
+    if (auto* view = frame->View()) {
         view->OnDocumentEdited = [this, &document] { DocumentEdited(document); };
+        view->DocumentPath = [&document] { return document.Path; };
+    }
     document.Frames.push_back(frame);
     Area.addSubWindow(frame);
     frame->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <string>
 
@@ -49,6 +51,9 @@ public:
     /// Set by the document manager: the view calls it after it changed the document, so that every
     /// view of the document is refreshed and the window titles show the modified state.
     std::function<void()> OnDocumentEdited;
+
+    /// Set by the document manager: the path of the document's file (empty while never saved).
+    std::function<QString()> DocumentPath;
 };
 
 /// Creates the view widget of a document window (the widget derives from DocumentView).

@@ -3,6 +3,7 @@
 #include "canvas/QtText.h"
 #include "gui/CDayDataIns.h"
 #include "gui/CFindDlg.h"
+#include "gui/ExportDialogs.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -26,6 +27,13 @@ void QtViewDialogs::OpenFindDialog(FindDialogMode mode)
 void QtViewDialogs::SetSystemClipboardText(const std::string& cp932)
 {
     QGuiApplication::clipboard()->setText(DisplayText(cp932));
+}
+
+void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
+{
+    const ExportFormat format =
+        kind == ExportKind::ICalendar ? ExportFormat::ICalendar : ExportFormat::DayCsv;
+    planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
 }
 
 } // namespace planova

@@ -2,6 +2,10 @@
 
 #include "dialogs/ViewDialogs.h"
 
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace planova {
@@ -23,6 +27,11 @@ public:
     /// Shows the find dialog of the main window the view sits in (none outside a main window).
     void OpenFindDialog(FindDialogMode mode) override;
     void SetSystemClipboardText(const std::string& cp932) override;
+
+    void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
+
+    /// The path of the document's file (empty while it has never been saved), for file name suggestions.
+    std::function<QString()> DocumentPath;
 
 private:
     QWidget* Parent = nullptr;

@@ -69,6 +69,18 @@ TEST_F(CommandTableTest, TheCommandsOfTheViewMenuRunThroughTheTable)
     EXPECT_TRUE(Dialogs.Started.empty());
 }
 
+TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
+{
+    Start(ViewMode::Week, Day(2024, 6, 12));
+    Document.SetModified(false);
+    for (const int id : {CommandId::ExportICalendar, CommandId::ExportCsv}) {
+        EXPECT_TRUE(IsViewCommandEnabled(View, id)) << id;
+        EXPECT_EQ(RunViewCommand(View, id, Dialogs), CommandOutcome::ViewChanged) << id;
+    }
+    EXPECT_EQ(Dialogs.Exports, (std::vector<ExportKind>{ExportKind::ICalendar, ExportKind::Csv}));
+    EXPECT_FALSE(Document.IsModified());
+}
+
 TEST_F(CommandTableTest, CommandsWithoutAnActionAreDisabledAndDoNothing)
 {
     Start(ViewMode::Day, Day(2024, 6, 12));

@@ -30,6 +30,8 @@ public:
 
     void SetSystemClipboardText(const std::string& cp932) override { SystemClipboard = cp932; }
 
+    void ExportDocument(ExportKind kind, const CPlanovaDoc&) override { Exports.push_back(kind); }
+
     /// The edit dialog's answer and the values it was started with, in order.
     EntryAnswer Script;
     std::vector<EntryDialogValues> Started;
@@ -37,6 +39,9 @@ public:
     std::vector<FindDialogMode> FindDialogsOpened;
     /// What the system clipboard holds (code page 932).
     std::string SystemClipboard;
+
+    /// The exports asked for, in order.
+    std::vector<ExportKind> Exports;
 };
 
 /// Dialogs whose edit dialog confirms after the change applied to its values.
