@@ -14,7 +14,7 @@ cmake --build "$build" --target DataFileReaderFuzz
 corpus="$build/corpus"
 seeds="$build/seeds"
 mkdir -p "$corpus" "$seeds" "$build/artifacts"
-cp "$root"/tests/data/*.dat "$seeds/"
+cp "$root"/tests/data/*.dat "$root"/tests/fuzz/seeds/*.dat "$seeds/"
 
 "$build/tests/fuzz/DataFileReaderFuzz" "$corpus" "$seeds" \
   -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -max_len=65536 \

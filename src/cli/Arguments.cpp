@@ -3,7 +3,7 @@
 #include "cli/CliDates.h"
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
-#include "model/SafeSave.h"
+#include "model/DataFileLoad.h"
 
 #include <iostream>
 #include <optional>
@@ -47,14 +47,12 @@ std::string Cp932Argument(const std::string& option, const std::string& utf8)
 
 CPlanovaDoc DataFileArgument(const std::string& path)
 {
-    std::string bytes;
-    if (const Outcome read = ReadWholeFile(path, bytes); !read.Ok)
-        throw CommandError::BadInput(path + ": " + OpenFailureMessage(read.Error));
-    try {
-        return ReadDataFile(bytes);
-    } catch (const DataFileError& error) {
-        throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
-    }
+    LoadedDataFile loaded = LoadDataFile(path);
+    if (!loaded.Result.Ok)
+        throw CommandError::BadInput(path + ": " + OpenFailureMessage(loaded.Result.Error));
+    if (!loaded.Warning.empty())
+        std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
+    return std::move(*loaded.Document);
 }
 
 int RunCommand(std::string_view usage, const std::function<int()>& body)

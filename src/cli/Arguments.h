@@ -71,7 +71,8 @@ std::string Cp932Argument(const std::string& option, const std::string& utf8);
 
 /**
  * The document of a data file given on the command line; bad input naming the file and the reason
- * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged.
+ * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged. A warning of the load (characters
+ * that became "〓") goes to standard error.
  */
 CPlanovaDoc DataFileArgument(const std::string& path);
 

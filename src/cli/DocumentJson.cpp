@@ -4,8 +4,10 @@
 #include "model/SettingsTable.h"
 
 #include <cstdio>
-#include <optional>
 #include <limits>
+#include <optional>
+#include <set>
+#include <vector>
 
 namespace planova::cli {
 namespace {
@@ -163,19 +165,35 @@ long long Integer(const json& value, const std::string& where, long long low, lo
     if (!value.is_number_integer())
         Fail(where, "整数ではありません。");
     const bool isUnsigned = value.is_number_unsigned();
-    if (isUnsigned && value.get<unsigned long long>() > static_cast<unsigned long long>(high))
-        Fail(where, "値が範囲 " + std::to_string(low) + "〜" + std::to_string(high) + " の外です。");
+    const bool tooLarge =
+        isUnsigned && value.get<unsigned long long>() > static_cast<unsigned long long>(high);
     const long long number =
         isUnsigned ? static_cast<long long>(value.get<unsigned long long>()) : value.get<long long>();
-    if (number < low || number > high)
-        Fail(where, "値が範囲 " + std::to_string(low) + "〜" + std::to_string(high) + " の外です。");
+    if (tooLarge || number < low || number > high)
+        Fail(where, "値 " + value.dump() + " が範囲 " + std::to_string(low) + "〜" + std::to_string(high) +
+                        " の外です (データファイルに保存できません)。");
     return number;
 }
 
-int Int32(const json& value, const std::string& where)
+/**
+ * The integers a number form of the data file holds: numbers are written without a sign, so
+ * they hold 0 and above; signed numbers hold the negatives whose digits read back, which stop at
+ * −2147483647 (the digits of −2147483648 saturate on reading).
+ */
+int FileNumber(const json& value, const std::string& where, ValueForm form)
 {
-    return static_cast<int>(
-        Integer(value, where, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    constexpr long long Largest = std::numeric_limits<int>::max();
+    return static_cast<int>(Integer(value, where, form == ValueForm::SignedNumber ? -Largest : 0, Largest));
+}
+
+int UnsignedNumber(const json& value, const std::string& where)
+{
+    return FileNumber(value, where, ValueForm::Number);
+}
+
+int SignedNumber(const json& value, const std::string& where)
+{
+    return FileNumber(value, where, ValueForm::SignedNumber);
 }
 
 bool Boolean(const json& value, const std::string& where)
@@ -192,14 +210,16 @@ DateTime Date(const json& value, const std::string& where)
     if (!value.is_string())
         Fail(where, "日付 (\"YYYY-MM-DD\" または null) ではありません。");
     const std::string& text = value.get_ref<const std::string&>();
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    char end = 0;
-    const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
-                        std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &end) == 3;
-    const DateTime date = DateTime::FromDate(year, month, day);
-    if (!shaped || !date.IsValid())
+    // Exactly "YYYY-MM-DD": digits where digits belong, so " 201-01-01" or "2014-+1-01" are refused.
+    bool shaped = text.size() == 10;
+    for (std::size_t i = 0; shaped && i < text.size(); ++i)
+        shaped = i == 4 || i == 7 ? text[i] == '-' : text[i] >= '0' && text[i] <= '9';
+    const auto number = [&text](std::size_t at, std::size_t length) {
+        return std::stoi(text.substr(at, length));
+    };
+    const DateTime date =
+        shaped ? DateTime::FromDate(number(0, 4), number(5, 2), number(8, 2)) : DateTime::Invalid();
+    if (!date.IsValid())
         Fail(where, "日付 \"" + text + "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
     return date;
 }
@@ -307,7 +327,7 @@ void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const jso
                 target = static_cast<std::uint32_t>(
                     Integer(value, where, 0, std::numeric_limits<std::uint32_t>::max()));
             else
-                target = Int32(value, where);
+                target = FileNumber(value, where, entry.Form);
         },
         entry.Member);
 }
@@ -335,13 +355,13 @@ void SettingsFromJson(CPlanovaDoc& document, const json& value, const std::strin
 {
     ForEachKey(value, where, [&](const std::string& key, const json& field, const std::string& at) {
         if (key == FontPointKey) {
-            ArrayFromJson(document.FontPoint, field, at, Int32);
+            ArrayFromJson(document.FontPoint, field, at, UnsignedNumber);
         } else if (key == JikannwariKey) {
             ArrayFromJson(document.Jikannwari, field, at, Cp932);
         } else if (key == ClassKey) {
             ArrayFromJson(document.Class, field, at, Cp932);
         } else if (key == OffsetKey) {
-            ArrayFromJson(document.Offset, field, at, Int32);
+            ArrayFromJson(document.Offset, field, at, SignedNumber);
         } else if (const SettingEntry* entry = FindSetting(key, std::nullopt)) {
             SettingFromJson(document, *entry, field, at);
         } else {
@@ -364,7 +384,77 @@ void SettingsFromJson(CPlanovaDoc& document, const json& value, const std::strin
     });
 }
 
+/// Where the parser is, for the refusal of a key given twice: one entry per open object or array.
+class JsonPlaces
+{
+public:
+    /// Follows one parser event; throws at the second appearance of a key in an object.
+    void Follow(json::parse_event_t event, const json& parsed)
+    {
+        switch (event) {
+        case json::parse_event_t::object_start:
+        case json::parse_event_t::array_start:
+            Open.push_back({event == json::parse_event_t::object_start, {}, 0, {}});
+            break;
+        case json::parse_event_t::key: {
+            Level& object = Open.back();
+            object.Key = parsed.get<std::string>();
+            if (!object.Keys.insert(object.Key).second)
+                Fail(Where(), "同じ項目がひとつのオブジェクトに 2 回あります。");
+            break;
+        }
+        case json::parse_event_t::object_end:
+        case json::parse_event_t::array_end:
+            Open.pop_back();
+            ElementDone();
+            break;
+        case json::parse_event_t::value:
+            ElementDone();
+            break;
+        }
+    }
+
+private:
+    struct Level
+    {
+        bool IsObject;
+        std::string Key;
+        std::size_t Index;
+        std::set<std::string> Keys;
+    };
+
+    void ElementDone()
+    {
+        if (!Open.empty() && !Open.back().IsObject)
+            ++Open.back().Index;
+    }
+
+    std::string Where() const
+    {
+        std::string where;
+        for (const Level& level : Open)
+            where = level.IsObject ? Member(where, level.Key) : Index(where, level.Index);
+        return where;
+    }
+
+    std::vector<Level> Open;
+};
+
 } // namespace
+
+json ParseDocumentJson(std::string_view text)
+{
+    JsonPlaces places;
+    try {
+        return json::parse(text, [&places](int, json::parse_event_t event, json& parsed) {
+            places.Follow(event, parsed);
+            return true;
+        });
+    } catch (const json::parse_error& error) {
+        throw DocumentJsonError("JSON の形式が正しくありません (" + std::to_string(error.byte) +
+                                " バイト目): " + error.what());
+    }
+}
 
 ordered_json DocumentToJson(const CPlanovaDoc& document)
 {
@@ -395,6 +485,13 @@ CPlanovaDoc DocumentFromJson(const json& value)
             document.WorkToDo = workToDo;
         } else if (key == SettingsKey) {
             SettingsFromJson(document, field, at);
+            // A birthday that is no date would be replaced by the current date on reading.
+            if (!DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay)
+                     .IsValid())
+                Fail(Member(at, GroupTag(SettingGroup::Birthday)),
+                     "生年月日 " + std::to_string(document.BirthdayYear) + "-" +
+                         std::to_string(document.BirthdayMonth) + "-" + std::to_string(document.BirthdayDay) +
+                         " は存在しない日付です。");
         } else {
             return false;
         }

@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace planova::cli {
 
@@ -28,9 +29,17 @@ nlohmann::ordered_json DateJson(const DateTime& date);
 nlohmann::ordered_json DocumentToJson(const CPlanovaDoc& document);
 
 /**
+ * The JSON value of a text. Malformed JSON (the byte named) and a key given twice in one object
+ * (the object and the key named: which of the two values was meant cannot be known) throw
+ * DocumentJsonError.
+ */
+nlohmann::json ParseDocumentJson(std::string_view text);
+
+/**
  * A new document with the construction defaults, overwritten by what the JSON gives; days and items
- * keep the JSON order. Unknown keys, wrong types, values out of range and texts that code page 932
- * cannot hold are refused with the place named.
+ * keep the JSON order. Unknown keys, wrong types, numbers the data file cannot hold, an impossible
+ * birthday, dates not written "YYYY-MM-DD" and texts that code page 932 cannot hold are refused with
+ * the place and the value named.
  */
 CPlanovaDoc DocumentFromJson(const nlohmann::json& json);
 

@@ -58,10 +58,7 @@ int RunImport(const CommandArgs& args)
         const std::string text = ReadJsonText(request.Input);
         std::string bytes;
         try {
-            bytes = WriteDataFile(DocumentFromJson(nlohmann::json::parse(text)));
-        } catch (const nlohmann::json::parse_error& error) {
-            throw CommandError::BadInput(request.Input + ": JSON の形式が正しくありません (" +
-                                         std::to_string(error.byte) + " バイト目): " + error.what());
+            bytes = WriteDataFile(DocumentFromJson(ParseDocumentJson(text)));
         } catch (const DocumentJsonError& error) {
             throw CommandError::BadInput(request.Input + ": " + error.what());
         }

@@ -141,18 +141,7 @@ QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
 /// Draws the view of the options and writes the PNG with the safe save.
 int Render(const RenderOptions& options)
 {
-    CPlanovaDoc document;
-    if (options.File) {
-        std::string bytes;
-        const Outcome read = ReadWholeFile(*options.File, bytes);
-        if (!read.Ok)
-            throw CommandError::BadInput(*options.File + ": " + read.Error);
-        try {
-            document = ReadDataFile(bytes);
-        } catch (const DataFileError& error) {
-            throw CommandError::BadInput(*options.File + ": " + OpenFailureMessage(error.what()));
-        }
-    }
+    CPlanovaDoc document = options.File ? DataFileArgument(*options.File) : CPlanovaDoc();
     if (options.StartWeekday)
         document.StartWeekday = *options.StartWeekday;
 

@@ -6,11 +6,15 @@
 #include "gui/RecoveryStore.h"
 #include "gui/SingleInstance.h"
 #include "gui/UserDialogs.h"
+#include "model/DataFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStatusBar>
 #include <QTimer>
+
+#include <utility>
 
 namespace planova {
 namespace {
@@ -34,7 +38,6 @@ StartOptions StartOptions::FromEnvironment()
     const int interval = qEnvironmentVariableIntValue("PLANOVA_AUTOSAVE_MS", &ok);
     if (ok && interval > 0)
         options.AutosaveIntervalMs = interval;
-    options.InstanceName = SingleInstance::ServerName();
     return options;
 }
 
@@ -55,6 +58,7 @@ CPlanovaApp::~CPlanovaApp()
 
 bool CPlanovaApp::Start(const QStringList& files)
 {
+    Starting = true;
     const QString lastDataFile = UserSettings->LastDataFile();
 
     Frame = std::make_unique<CMainFrame>(*UserSettings);
@@ -87,12 +91,9 @@ bool CPlanovaApp::Start(const QStringList& files)
     connect(AutosaveTimer, &QTimer::timeout, this, &CPlanovaApp::Autosave);
     AutosaveTimer->start();
 
-    if (!Options.InstanceName.isEmpty()) {
-        Instance = new SingleInstance(this);
-        connect(Instance, &SingleInstance::FilesReceived, this, &CPlanovaApp::OpenFiles);
-        Instance->Listen(Options.InstanceName);
-    }
-
+    Starting = false;
+    if (!PendingFiles.isEmpty())
+        OpenFiles(std::exchange(PendingFiles, {}));
     return true;
 }
 
@@ -111,15 +112,18 @@ void CPlanovaApp::OfferRecovery()
         }
         if (answer != QMessageBox::Yes)
             continue; // closed without an answer: ask again at the next start
-        CPlanovaDoc document;
-        QString error;
-        if (!Store->Read(file, document, error)) {
-            ShowError(
-                Frame.get(),
-                QStringLiteral("自動保存データを読み込めませんでした。\n%1\n\n%2").arg(file.Name, error));
+        LoadedDataFile loaded = Store->Read(file);
+        if (!loaded.Result.Ok) {
+            // The autosave stays where it is: it is offered again at the next start.
+            ShowError(Frame.get(),
+                      QString::fromStdString(OpenFailureMessage(
+                          loaded.Result.Error, QDir::toNativeSeparators(file.DataFile).toStdString())));
             continue;
         }
-        auto& recovered = Manager->Adopt(std::move(document), file.OriginalPath, file.DiskStamp);
+        if (!loaded.Warning.empty())
+            ShowError(Frame.get(), QString::fromStdString(loaded.Warning));
+        QString error;
+        auto& recovered = Manager->Adopt(std::move(*loaded.Document), file.OriginalPath, file.DiskStamp);
         // The recovered state is safe in this instance's folder before the old copy goes.
         if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name, recovered.DiskStamp,
                         error))
@@ -129,19 +133,36 @@ void CPlanovaApp::OfferRecovery()
 
 void CPlanovaApp::Autosave()
 {
+    QString failure;
     for (const auto& document : Manager->Documents()) {
         if (!document->Doc->IsModified()) {
             Store->Remove(document->Serial);
             continue;
         }
         QString error;
-        Store->Save(document->Serial, *document->Doc, document->Path, document->Name, document->DiskStamp,
-                    error);
+        if (!Store->Save(document->Serial, *document->Doc, document->Path, document->Name,
+                         document->DiskStamp, error) &&
+            failure.isEmpty())
+            failure = error;
     }
+    // Told once, not every few minutes; a later success makes a new failure worth telling again.
+    if (!failure.isEmpty() && !AutosaveFailureShown)
+        Frame->statusBar()->showMessage(QStringLiteral("自動保存できませんでした。%1").arg(failure));
+    AutosaveFailureShown = !failure.isEmpty();
+}
+
+void CPlanovaApp::ReceiveFilesFrom(SingleInstance& instance)
+{
+    connect(&instance, &SingleInstance::FilesReceived, this, &CPlanovaApp::OpenFiles);
 }
 
 void CPlanovaApp::OpenFiles(const QStringList& files)
 {
+    // A question of the start (recovery, a file that cannot be read) runs events meanwhile.
+    if (Starting) {
+        PendingFiles += files;
+        return;
+    }
     for (const auto& file : files)
         Manager->Open(file);
     Frame->raise();

@@ -24,8 +24,6 @@ struct StartOptions
     QString RecoveryFolder;
     /// How often modified documents are autosaved.
     int AutosaveIntervalMs = 5 * 60 * 1000;
-    /// The local server that later starts hand their files to; empty: none.
-    QString InstanceName;
     /// Show the main window (maximised) at the end of the start.
     bool ShowWindow = true;
 
@@ -53,10 +51,14 @@ public:
     AppSettings& Settings() const { return *UserSettings; }
     RecoveryStore& Recovery() const { return *Store; }
 
-    /// Autosaves every modified document now (the timer's work).
+    /// Autosaves every modified document now (the timer's work). A failure is shown once in the
+    /// status bar.
     void Autosave();
-    /// Opens files handed over by a later start, or dropped on the window.
+    /// Opens files handed over by a later start, or dropped on the window; during the start they
+    /// wait until the start's own documents are open.
     void OpenFiles(const QStringList& files);
+    /// Opens the files later starts hand to this instance.
+    void ReceiveFilesFrom(SingleInstance& instance);
 
 private:
     void OfferRecovery();
@@ -66,8 +68,12 @@ private:
     std::unique_ptr<CMainFrame> Frame;
     std::unique_ptr<DocumentManager> Manager;
     std::unique_ptr<RecoveryStore> Store;
-    SingleInstance* Instance = nullptr;
+    /// Files handed over while the start was still running.
+    QStringList PendingFiles;
+    bool Starting = false;
     QTimer* AutosaveTimer;
+    /// The last autosave failed and the status bar said so.
+    bool AutosaveFailureShown = false;
 };
 
 } // namespace planova

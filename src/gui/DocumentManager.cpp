@@ -4,6 +4,7 @@
 #include "gui/CChildFrame.h"
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
+#include "model/DataFileLoad.h"
 #include "model/SafeSave.h"
 #include "edit/CommandTable.h"
 
@@ -13,7 +14,6 @@
 #include <QMdiArea>
 
 #include <algorithm>
-#include <exception>
 
 namespace planova {
 namespace {
@@ -30,10 +30,9 @@ QString Reason(const std::string& error)
     return QString::fromStdString(error);
 }
 
-QString OpenFailed(const QString& path, const QString& reason)
+QString OpenFailed(const QString& path, const std::string& reason)
 {
-    return QStringLiteral("ファイルを開けませんでした。\n%1\n\n%2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return QString::fromStdString(OpenFailureMessage(reason, QDir::toNativeSeparators(path).toStdString()));
 }
 
 /// The name the save dialog gets: a data file extension is added when the name has none.
@@ -76,26 +75,20 @@ OpenDocument* DocumentManager::Open(const QString& path)
         return open;
     }
 
-    // The stamp is taken first: a change made while reading is noticed at the next save.
-    const FileStamp stamp = StampOf(LocalPath(absolute));
-    std::string bytes;
-    const auto read = ReadWholeFile(LocalPath(absolute), bytes);
-    if (!read.Ok) {
+    LoadedDataFile loaded = LoadDataFile(LocalPath(absolute));
+    if (!loaded.Result.Ok) {
         RemoveRecent(absolute);
-        ShowError(DialogParent, OpenFailed(absolute, Reason(read.Error)));
+        ShowError(DialogParent, OpenFailed(absolute, loaded.Result.Error));
         return nullptr;
     }
-    try {
-        auto& document = AddDocument(ReadDataFile(bytes), absolute);
-        document.DiskStamp = stamp;
-        AddFrame(document);
-        AddRecent(absolute);
-        return &document;
-    } catch (const std::exception& error) {
-        RemoveRecent(absolute);
-        ShowError(DialogParent, OpenFailed(absolute, Reason(error.what())));
-        return nullptr;
-    }
+    // The stamp is the file's as it was opened: a change made since is noticed at the next save.
+    auto& document = AddDocument(std::move(*loaded.Document), absolute);
+    document.DiskStamp = loaded.Stamp;
+    AddFrame(document);
+    AddRecent(absolute);
+    if (!loaded.Warning.empty())
+        ShowError(DialogParent, QString::fromStdString(loaded.Warning));
+    return &document;
 }
 
 OpenDocument& DocumentManager::Adopt(CPlanovaDoc document, const QString& path, const FileStamp& diskStamp)

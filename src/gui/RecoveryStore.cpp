@@ -7,12 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUuid>
 
 #include <algorithm>
-#include <exception>
+#include <set>
 
 namespace planova {
 namespace {
@@ -34,18 +35,6 @@ std::string LocalPath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-/// Whether the instance that owned the folder is gone (its lock can be taken).
-bool Abandoned(const QString& folder)
-{
-    QLockFile lock(QDir(folder).filePath(LockName));
-    // Only a dead owner makes a lock stale here, never the lock's age.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
-        return false;
-    lock.unlock();
-    return true;
-}
-
 void WriteStamp(QSettings& values, const FileStamp& stamp)
 {
     values.setValue(QStringLiteral("Stamp/Exists"), stamp.Exists);
@@ -64,6 +53,58 @@ FileStamp ReadStamp(const QSettings& values)
     stamp.Size = values.value(QStringLiteral("Stamp/Size")).toString().toLongLong();
     stamp.ModifiedNanoseconds = values.value(QStringLiteral("Stamp/Modified")).toString().toLongLong();
     return stamp;
+}
+
+// A lock file is written right after it is created; one that still cannot be read after this
+// long was left half-written by an instance that crashed, or damaged.
+constexpr qint64 UnreadableLockSeconds = 5;
+
+/// Whether the instance that owned the folder is gone: its lock can be taken (there is none, or
+/// the process it names is not running), or the lock cannot be read at all.
+bool Abandoned(const QString& folder)
+{
+    const QString lockPath = QDir(folder).filePath(LockName);
+    QLockFile lock(lockPath);
+    // Only a dead owner makes a lock stale here, never the lock's age.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) {
+        lock.unlock();
+        return true;
+    }
+    // QLockFile judges only locks it can read: an empty or garbage one would hide the folder's
+    // autosaves for ever.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    const QFileInfo info(lockPath);
+    return info.exists() && info.lastModified().secsTo(QDateTime::currentDateTime()) > UnreadableLockSeconds;
+}
+
+/// The serial in "document-<serial>.dat" or ".ini", or -1 for any other name.
+int SerialOf(const QString& fileName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^document-([0-9]{1,9})\\.(dat|ini)$"));
+    const auto match = pattern.match(fileName);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+/// What the .ini next to an autosave says about it; false when it is missing or says nothing usable.
+bool ReadInfo(const QString& infoFile, RecoverableFile& file)
+{
+    if (!QFileInfo(infoFile).isFile())
+        return false;
+    QSettings values(infoFile, QSettings::IniFormat);
+    const QString name = values.value(QStringLiteral("Name")).toString().trimmed();
+    const QString original = values.value(QStringLiteral("OriginalPath")).toString();
+    if (values.status() != QSettings::NoError || name.isEmpty() ||
+        (!original.isEmpty() && !QDir::isAbsolutePath(original)))
+        return false;
+    file.Name = name;
+    file.OriginalPath = original;
+    file.DiskStamp = ReadStamp(values);
+    return true;
 }
 
 } // namespace
@@ -103,67 +144,75 @@ bool RecoveryStore::Start()
 std::vector<RecoverableFile> RecoveryStore::Orphans() const
 {
     std::vector<RecoverableFile> found;
-    const auto instances = QDir(Root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Links are not followed: everything offered, read or removed lies inside this folder.
+    const auto instances = QDir(Root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const auto& instance : instances) {
         if (instance.absoluteFilePath() == QFileInfo(Folder).absoluteFilePath() ||
             !Abandoned(instance.absoluteFilePath()))
             continue;
         const QDir dir(instance.absoluteFilePath());
-        const auto infos = dir.entryInfoList({QStringLiteral("document-*.ini")}, QDir::Files);
-        if (infos.isEmpty()) {
-            QDir(dir).removeRecursively();
+        std::set<int> serials;
+        for (const QString& name : dir.entryList(QDir::Files | QDir::NoSymLinks)) {
+            if (const int serial = SerialOf(name); serial >= 0)
+                serials.insert(serial);
+        }
+        if (serials.empty()) {
+            QDir(dir).removeRecursively(); // an instance that ended with nothing to recover
             continue;
         }
-        for (const auto& info : infos) {
-            QSettings values(info.absoluteFilePath(), QSettings::IniFormat);
+        for (const int serial : serials) {
             RecoverableFile file;
-            file.InfoFile = info.absoluteFilePath();
-            file.DataFile = dir.filePath(values.value(QStringLiteral("DataFile")).toString());
-            file.OriginalPath = values.value(QStringLiteral("OriginalPath")).toString();
-            file.Name = values.value(QStringLiteral("Name")).toString();
-            file.DiskStamp = ReadStamp(values);
+            file.DataFile = dir.filePath(DataName(serial));
+            file.InfoFile = dir.filePath(InfoName(serial));
+            if (!QFileInfo(file.DataFile).isFile()) {
+                QFile::remove(file.InfoFile); // describes an autosave that was never written
+                continue;
+            }
+            // An autosave whose .ini is missing (a crash between the two writes) or unusable is
+            // offered all the same, as a document without a file.
+            if (!ReadInfo(file.InfoFile, file))
+                file.Name =
+                    QStringLiteral("名前のわからない文書 (自動保存ファイル %1)").arg(DataName(serial));
             file.SavedAt = QFileInfo(file.DataFile).lastModified();
-            if (QFileInfo::exists(file.DataFile))
-                found.push_back(file);
-            else
-                QFile::remove(file.InfoFile);
+            found.push_back(file);
         }
     }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.SavedAt < b.SavedAt; });
     return found;
 }
 
-bool RecoveryStore::Read(const RecoverableFile& file, CPlanovaDoc& document, QString& error) const
+bool RecoveryStore::Owns(const QString& path) const
 {
-    std::string bytes;
-    const auto read = ReadWholeFile(LocalPath(file.DataFile), bytes);
-    if (!read.Ok) {
-        error = QString::fromStdString(read.Error);
-        return false;
-    }
-    try {
-        document = ReadDataFile(bytes);
-        return true;
-    } catch (const std::exception& failure) {
-        error = QString::fromStdString(failure.what());
-        return false;
-    }
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    return SerialOf(file.fileName()) >= 0 && !file.isSymLink() && !folder.isSymLink() &&
+           QFileInfo(folder.absolutePath()).canonicalFilePath() == QFileInfo(Root).canonicalFilePath();
+}
+
+LoadedDataFile RecoveryStore::Read(const RecoverableFile& file) const
+{
+    return LoadDataFile(LocalPath(file.DataFile));
 }
 
 void RecoveryStore::Discard(const RecoverableFile& file) const
 {
-    QFile::remove(file.DataFile);
-    QFile::remove(file.InfoFile);
-    const QDir dir = QFileInfo(file.InfoFile).dir();
-    if (dir.entryList({QStringLiteral("document-*")}, QDir::Files).isEmpty())
+    // Only the store's own files, whatever the file description says.
+    for (const QString& path : {file.DataFile, file.InfoFile}) {
+        if (Owns(path))
+            QFile::remove(path);
+    }
+    const QDir dir = QFileInfo(file.DataFile).dir();
+    if (Owns(file.DataFile) && dir.entryList({QStringLiteral("document-*")}, QDir::Files).isEmpty())
         QDir(dir).removeRecursively();
 }
 
 bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString& originalPath,
-                         const QString& name, const FileStamp& diskStamp, QString& error) const
+                         const QString& name, const FileStamp& diskStamp, QString& error)
 {
-    if (Folder.isEmpty()) {
-        error = QStringLiteral("回復用フォルダーを作成できませんでした。");
+    // A folder that could not be made at start (say a file stood in its way) is tried again.
+    if (Folder.isEmpty() && !Start()) {
+        error = QStringLiteral("自動保存用のフォルダー %1 を作成できませんでした。")
+                    .arg(QDir::toNativeSeparators(Root));
         return false;
     }
     const QDir dir(Folder);
@@ -173,12 +222,15 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
         return false;
     }
     QSettings values(dir.filePath(InfoName(serial)), QSettings::IniFormat);
-    values.setValue(QStringLiteral("DataFile"), DataName(serial));
     values.setValue(QStringLiteral("OriginalPath"), originalPath);
     values.setValue(QStringLiteral("Name"), name);
     WriteStamp(values, diskStamp);
     values.sync();
-    return values.status() == QSettings::NoError;
+    if (values.status() != QSettings::NoError) {
+        error = QStringLiteral("自動保存の情報ファイルを書き込めませんでした。");
+        return false;
+    }
+    return true;
 }
 
 void RecoveryStore::Remove(int serial) const

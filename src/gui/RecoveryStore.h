@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CPlanovaDoc.h"
+#include "model/DataFileLoad.h"
 #include "model/SafeSave.h"
 
 #include <QDateTime>
@@ -26,9 +27,10 @@ struct RecoverableFile
 
 /**
  * Recovery files of open documents, one folder per running instance under the user's data
- * folder. The folder holds a lock file while its instance lives; folders whose lock is no longer
- * held belong to instances that ended without closing their documents. The user's own files are
- * never written here.
+ * folder: "document-<n>.dat" (the autosave) and "document-<n>.ini" (what it belongs to). The
+ * folder holds a lock file while its instance lives; folders whose lock is no longer held, or can
+ * no longer be read, belong to instances that ended without closing their documents. The user's
+ * own files are never written, and nothing outside the instance folders is ever removed.
  */
 class RecoveryStore
 {
@@ -46,22 +48,27 @@ public:
     bool Start();
     const QString& InstanceFolder() const { return Folder; }
 
-    /// Autosaved documents of instances that are gone, oldest first.
+    /// Autosaved documents of instances that are gone, oldest first; an autosave without a usable
+    /// description is offered under a name that says so, with no file of its own.
     std::vector<RecoverableFile> Orphans() const;
-    /// Reads an orphan's document; throws DataFileError or returns the reason in `error`.
-    bool Read(const RecoverableFile& file, CPlanovaDoc& document, QString& error) const;
+    /// Reads an orphan's document, or the reason it cannot be read (the files are kept then).
+    LoadedDataFile Read(const RecoverableFile& file) const;
     /// Removes an orphan's files, and its instance folder when nothing else is left in it.
     void Discard(const RecoverableFile& file) const;
 
-    /// Writes the document's recovery file (never the user's file). False with the reason.
+    /// Writes the document's recovery file (never the user's file); makes this instance's folder
+    /// first when that failed before. False with the reason.
     bool Save(int serial, const CPlanovaDoc& document, const QString& originalPath, const QString& name,
-              const FileStamp& diskStamp, QString& error) const;
+              const FileStamp& diskStamp, QString& error);
     /// Removes the document's recovery file.
     void Remove(int serial) const;
     /// Whether the document has a recovery file now.
     bool Has(int serial) const;
 
 private:
+    /// Whether the path is an autosave or its description directly inside an instance folder.
+    bool Owns(const QString& path) const;
+
     QString Root;
     QString Folder;
     std::unique_ptr<QLockFile> Lock;

@@ -13,12 +13,15 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("planova"));
 
     const QStringList files = QApplication::arguments().mid(1);
-    auto options = planova::StartOptions::FromEnvironment();
+    // The name is taken before anything slow happens, so a second start moments later finds it.
     // A running instance takes the files over; this process then has nothing more to do.
-    if (planova::SingleInstance::HandOver(options.InstanceName, files))
+    planova::SingleInstance instance;
+    if (instance.Claim(planova::SingleInstance::ServerPath(), files) ==
+        planova::SingleInstance::Claimed::HandedOver)
         return 0;
 
-    planova::CPlanovaApp app(std::move(options));
+    planova::CPlanovaApp app(planova::StartOptions::FromEnvironment());
+    app.ReceiveFilesFrom(instance);
     if (!app.Start(files))
         return 1;
     return QApplication::exec();

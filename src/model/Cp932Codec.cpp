@@ -125,10 +125,10 @@ std::string CodePointName(char32_t c)
     return name;
 }
 
-[[noreturn]] void ThrowUnencodable(std::string_view character, char32_t c, std::size_t offset)
+[[noreturn]] void ThrowUnencodable(char32_t c, std::size_t offset)
 {
-    throw EncodingError("文字「" + std::string(character) + "」(" + CodePointName(c) +
-                            ")はこのファイルに保存できない文字です。別の文字に置き換えてください。",
+    throw EncodingError("文字" + DescribeCharacter(c) +
+                            "はこのファイルに保存できない文字です。別の文字に置き換えてください。",
                         c, offset);
 }
 
@@ -145,20 +145,10 @@ std::string EncodeCharacter(std::string_view utf8Character)
     return bytes;
 }
 
-} // namespace
-
-char32_t MapToCp932Twin(char32_t codePoint)
+/// The whole text converted at once (twins mapped, checked by decoding it again); false when some
+/// character cannot be held. Throws EncodingError for input that is not UTF-8.
+bool EncodeWhole(std::string_view utf8, std::string& bytes)
 {
-    for (const TwinMapping& twin : Twins) {
-        if (twin.From == codePoint)
-            return twin.To;
-    }
-    return codePoint;
-}
-
-std::string Utf8ToCp932(std::string_view utf8)
-{
-    // Fast path: map the twins, convert the whole text at once and check it by decoding it again.
     std::string mapped;
     mapped.reserve(utf8.size());
     for (std::size_t offset = 0; offset < utf8.size();) {
@@ -171,22 +161,68 @@ std::string Utf8ToCp932(std::string_view utf8)
             AppendUtf8(mapped, MapToCp932Twin(codePoint));
         offset += length;
     }
-    std::string bytes;
     std::string back;
     std::size_t bad = 0;
-    if (Encoder().Convert(mapped, bytes, bad) && Decoder().Convert(bytes, back, bad) && back == mapped)
-        return bytes;
+    return Encoder().Convert(mapped, bytes, bad) && Decoder().Convert(bytes, back, bad) && back == mapped;
+}
 
-    // Slow path: find the first character that cannot be held, to name it.
+/**
+ * Converts character by character (the input is known to be UTF-8); a character that cannot be held
+ * is handed to `unencodable` with its code point and offset, and whatever it returns
+ * stands in its place.
+ */
+template <typename Unencodable> std::string EncodeEach(std::string_view utf8, Unencodable unencodable)
+{
+    std::string bytes;
     for (std::size_t offset = 0; offset < utf8.size();) {
         const auto [codePoint, length] = NextCodePoint(utf8, offset);
         std::string twin;
         AppendUtf8(twin, MapToCp932Twin(codePoint));
-        if (EncodeCharacter(twin).empty())
-            ThrowUnencodable(utf8.substr(offset, length), codePoint, offset);
+        const std::string encoded = EncodeCharacter(twin);
+        bytes += encoded.empty() ? unencodable(codePoint, offset) : encoded;
         offset += length;
     }
-    throw EncodingError("文字コードを変換できませんでした。", 0, 0);
+    return bytes;
+}
+
+} // namespace
+
+std::string DescribeCharacter(char32_t codePoint)
+{
+    std::string text = "「";
+    AppendUtf8(text, codePoint);
+    return text + "」(" + CodePointName(codePoint) + ")";
+}
+
+char32_t MapToCp932Twin(char32_t codePoint)
+{
+    for (const TwinMapping& twin : Twins) {
+        if (twin.From == codePoint)
+            return twin.To;
+    }
+    return codePoint;
+}
+
+std::string Utf8ToCp932(std::string_view utf8)
+{
+    std::string bytes;
+    if (EncodeWhole(utf8, bytes))
+        return bytes;
+    // Find the first character that cannot be held, to name it.
+    return EncodeEach(utf8, [](char32_t codePoint, std::size_t offset) -> std::string {
+        ThrowUnencodable(codePoint, offset);
+    });
+}
+
+std::string Utf8ToCp932Replacing(std::string_view utf8, std::vector<char32_t>& replaced)
+{
+    std::string bytes;
+    if (EncodeWhole(utf8, bytes))
+        return bytes;
+    return EncodeEach(utf8, [&replaced](char32_t codePoint, std::size_t) {
+        replaced.push_back(codePoint);
+        return std::string(Cp932Geta);
+    });
 }
 
 std::string Cp932ToUtf8(std::string_view cp932)

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace planova {
 
@@ -31,11 +32,23 @@ public:
  */
 std::string Utf8ToCp932(std::string_view utf8);
 
+/// The code page 932 bytes of "〓", which stands for a character that cannot be held.
+inline constexpr std::string_view Cp932Geta = "\x81\xAC";
+
+/**
+ * Like Utf8ToCp932, but each character code page 932 cannot hold becomes "〓" and is appended to
+ * `replaced`. Throws EncodingError only for input that is not UTF-8.
+ */
+std::string Utf8ToCp932Replacing(std::string_view utf8, std::vector<char32_t>& replaced);
+
 /// Converts code page 932 bytes to UTF-8; throws EncodingError at a byte sequence that is not code page 932.
 std::string Cp932ToUtf8(std::string_view cp932);
 
 /// Like Cp932ToUtf8, but each undecodable byte becomes U+FFFD (for display of damaged texts only).
 std::string Cp932ToUtf8Lenient(std::string_view cp932);
+
+/// The character and its code point for messages: "「😀」(U+1F600)" (UTF-8).
+std::string DescribeCharacter(char32_t codePoint);
 
 /// The JIS-style code point mapped to its code page 932 twin, or the code point unchanged.
 char32_t MapToCp932Twin(char32_t codePoint);

@@ -15,18 +15,28 @@ public:
     explicit DataFileError(const std::string& reason) : std::runtime_error(reason) {}
 };
 
+/// The largest data file that is read: far above a lifetime of school years (twenty years of
+/// full days are about 11 MB), small enough that reading it can never exhaust the memory.
+inline constexpr std::size_t MaxDataFileBytes = std::size_t{256} << 20;
+
 /**
  * Reads a whole data file (length prefix and tagged text) into a freshly constructed document.
- * Throws DataFileError with the reason; no partial document is ever returned.
+ * Throws DataFileError with the reason; no partial document is ever returned. When a UTF-16 file
+ * held characters code page 932 cannot hold, they stand as "〓", the document is marked modified
+ * and `warning` (when given) receives the message naming them; otherwise it is emptied.
  */
-CPlanovaDoc ReadDataFile(std::string_view fileBytes);
+CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning = nullptr);
 
-/// Reads the tagged text of a data file (without its length prefix); throws DataFileError like ReadDataFile.
+/**
+ * Reads the tagged text of a data file (without its length prefix); throws DataFileError like
+ * ReadDataFile. The empty text is an empty document; a text that holds none of the document's
+ * elements (Planova, YoteiData, ToDo, Setting) is another program's file and is refused.
+ */
 CPlanovaDoc ReadDataText(std::string_view text);
 
-/// What the user is shown when a file cannot be opened: "ファイルを開けませんでした。" and the reason
-/// (UTF-8).
-std::string OpenFailureMessage(std::string_view reason);
+/// What the user is shown when a file cannot be opened: "ファイルを開けませんでした。", the path
+/// when one is given, and the reason (UTF-8).
+std::string OpenFailureMessage(std::string_view reason, std::string_view path = {});
 
 /// The whole data file of the document: length prefix and tagged text in code page 932.
 std::string WriteDataFile(const CPlanovaDoc& document);

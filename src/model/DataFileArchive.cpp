@@ -27,6 +27,8 @@ public:
         return value;
     }
 
+    std::size_t Left() const { return Bytes.size() - Position; }
+
     std::string_view Take(std::uint64_t length)
     {
         Require(length);
@@ -88,13 +90,23 @@ std::string Utf16ToUtf8(std::string_view units)
     return utf8;
 }
 
-std::string Utf16ToCp932(std::string_view units)
+ArchiveText Utf16ToCp932(std::string_view units)
 {
+    ArchiveText converted;
     try {
-        return Utf8ToCp932(Utf16ToUtf8(units));
+        converted.Text = Utf8ToCp932Replacing(Utf16ToUtf8(units), converted.Replaced);
     } catch (const EncodingError& error) {
         throw DataFileError(error.what());
     }
+    return converted;
+}
+
+/// Nothing follows the text of a data file.
+void RequireEnd(const ByteReader& reader)
+{
+    if (reader.Left() != 0)
+        throw DataFileError("文書のあとに余分なデータが " + std::to_string(reader.Left()) +
+                            " バイトあります。Planova のデータファイルではないか、壊れています。");
 }
 
 } // namespace
@@ -120,14 +132,24 @@ std::string LengthPrefix(std::size_t length)
     return prefix;
 }
 
-std::string ReadArchiveString(std::string_view bytes)
+ArchiveText ReadArchive(std::string_view bytes)
 {
     ByteReader reader(bytes);
     const std::uint64_t length = ReadLength(reader, true);
-    if (length != Utf16Mark)
-        return std::string(reader.Take(length));
+    if (length != Utf16Mark) {
+        const std::string_view text = reader.Take(length);
+        RequireEnd(reader);
+        return {std::string(text), {}};
+    }
     const std::uint64_t characters = ReadLength(reader, false);
-    return Utf16ToCp932(reader.Take(characters * 2));
+    const std::string_view units = reader.Take(characters * 2);
+    RequireEnd(reader);
+    return Utf16ToCp932(units);
+}
+
+std::string ReadArchiveString(std::string_view bytes)
+{
+    return ReadArchive(bytes).Text;
 }
 
 } // namespace planova

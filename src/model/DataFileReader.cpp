@@ -1,6 +1,7 @@
 #include "model/DataFile.h"
 
 #include "model/Clock.h"
+#include "model/Cp932Codec.h"
 #include "model/DataFileArchive.h"
 #include "model/DataFileDayReader.h"
 #include "model/DataFileTags.h"
@@ -9,6 +10,8 @@
 #include "model/InvalidArgument.h"
 #include "model/SettingsTable.h"
 #include "model/TextFunctions.h"
+
+#include <algorithm>
 
 namespace planova {
 namespace {
@@ -31,23 +34,25 @@ std::size_t CountIn(std::string_view part, std::size_t shortestElement, const ch
 }
 
 /// The values of the day elements in one pass: after each opening tag the closing tag is looked
-/// for from one byte further on, and the scan resumes after it.
+/// for from one byte further on, and the scan resumes after it. More elements than announced are
+/// refused, also for a count of 0, missing or unreadable: opening such a file without its days and
+/// saving it would destroy them.
 std::vector<std::string_view> SplitDays(std::string_view daysText, std::size_t announced)
 {
     const std::string open = OpeningTag(Tags::Day);
     const std::string close = ClosingTag(Tags::Day);
-    std::vector<std::string_view> days(announced);
-    std::size_t found = 0;
+    // Only the elements present are kept: the records a larger count stands for would hold no data.
+    std::vector<std::string_view> days;
     std::size_t position = FindBytes(daysText, open);
     while (position != std::string_view::npos) {
         const std::size_t valueStart = position + open.size();
         const std::size_t valueEnd = FindBytes(daysText, close, valueStart + 1);
         if (valueEnd == std::string_view::npos)
             break;
-        if (found == announced)
+        if (days.size() == announced)
             throw DataFileError("日データ (DayData) が、記録された数 (datasuu) " + std::to_string(announced) +
                                 " より多くあります。");
-        days[found++] = daysText.substr(valueStart, valueEnd - valueStart);
+        days.push_back(daysText.substr(valueStart, valueEnd - valueStart));
         position = FindBytes(daysText, open, valueEnd + close.size());
     }
     return days;
@@ -57,8 +62,6 @@ void ReadDays(std::string_view text, CPlanovaDoc& document)
 {
     const std::string_view daysText = FindElement(text, Tags::Days);
     const std::size_t announced = CountIn(daysText, ShortestDayElement, "日データ");
-    if (announced == 0)
-        return; // day elements beyond a count of 0 are not looked at
     const CDayData blank;
     for (const std::string_view dayText : SplitDays(daysText, announced))
         document.AppendDayUnsorted(ReadDayText(dayText, blank));
@@ -153,11 +156,53 @@ void ReadSettings(std::string_view text, CPlanovaDoc& document)
     ReadClassHourCount(settings, document);
 }
 
+/// Whether the text holds an element of the name: its opening tag with a closing tag after it.
+bool HoldsElement(std::string_view text, std::string_view name)
+{
+    const std::string open = OpeningTag(name);
+    const std::size_t at = FindBytes(text, open);
+    return at != std::string_view::npos &&
+           FindBytes(text, ClosingTag(name), at + open.size()) != std::string_view::npos;
+}
+
+/// A text with none of the document's elements is not a planner: opening it as an empty one would
+/// let the next save overwrite another program's file.
+void RequireDocumentElement(std::string_view text)
+{
+    if (text.empty())
+        return;
+    for (const std::string_view name : {Tags::Root, Tags::Days, Tags::ToDo, Tags::Setting}) {
+        if (HoldsElement(text, name))
+            return;
+    }
+    throw DataFileError("Planova のデータファイルではありません (Planova、YoteiData、ToDo、Setting "
+                        "のどの要素もありません)。");
+}
+
+std::string ReplacementWarning(const std::vector<char32_t>& replaced)
+{
+    constexpr std::size_t Named = 10;
+    std::vector<char32_t> distinct;
+    for (const char32_t c : replaced) {
+        if (std::find(distinct.begin(), distinct.end(), c) == distinct.end())
+            distinct.push_back(c);
+    }
+    std::string names;
+    for (std::size_t i = 0; i < distinct.size() && i < Named; ++i)
+        names += (i == 0 ? "" : "、") + DescribeCharacter(distinct[i]);
+    if (distinct.size() > Named)
+        names += " ほか " + std::to_string(distinct.size() - Named) + " 種類";
+    return "このファイルには Shift_JIS (コードページ932) で保存できない文字が " +
+           std::to_string(replaced.size()) + " 個あったため、「〓」に置き換えました: " + names +
+           "。内容を確かめてから保存してください。";
+}
+
 } // namespace
 
 CPlanovaDoc ReadDataText(std::string_view text)
 {
     try {
+        RequireDocumentElement(text);
         CPlanovaDoc document;
         ReadDays(text, document);
         ReadToDo(text, document);
@@ -169,14 +214,27 @@ CPlanovaDoc ReadDataText(std::string_view text)
     }
 }
 
-CPlanovaDoc ReadDataFile(std::string_view fileBytes)
+CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning)
 {
-    return ReadDataText(ReadArchiveString(fileBytes));
+    const ArchiveText archive = ReadArchive(fileBytes);
+    CPlanovaDoc document = ReadDataText(archive.Text);
+    if (warning != nullptr)
+        warning->clear();
+    if (!archive.Replaced.empty()) {
+        // The teacher decides whether the replaced text is saved.
+        document.SetModified(true);
+        if (warning != nullptr)
+            *warning = ReplacementWarning(archive.Replaced);
+    }
+    return document;
 }
 
-std::string OpenFailureMessage(std::string_view reason)
+std::string OpenFailureMessage(std::string_view reason, std::string_view path)
 {
-    return "ファイルを開けませんでした。\n" + std::string(reason);
+    std::string message = "ファイルを開けませんでした。\n";
+    if (!path.empty())
+        message += std::string(path) + "\n\n";
+    return message + std::string(reason);
 }
 
 } // namespace planova

@@ -1,8 +1,10 @@
 #include "model/DataFileToDoReader.h"
 
+#include "model/DataFile.h"
 #include "model/DataFileTags.h"
 #include "model/DataFileValues.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -118,25 +120,39 @@ std::vector<CToDo> ReadToDoItems(std::string_view toDoText, std::size_t count, c
     FirstElementFinder jyuuyoudo(tags[Jyuuyoudo]);
     FirstElementFinder memo(tags[Memo]);
 
-    std::vector<CToDo> items;
-    items.reserve(count);
+    const std::vector<std::size_t>& openings = tags[Task].Opening;
     const std::size_t openLength = Tags::Task.size() + 2;
-    for (std::size_t i = 0; i < count; ++i) {
-        // Items past the last task get an empty range at the end of the text, so the ranges
-        // handed to the finders never move backwards.
-        std::size_t begin = toDoText.size();
-        std::size_t end = begin;
-        if (i < tags[Task].Opening.size()) {
-            begin = tags[Task].Opening[i] + openLength;
-            const std::size_t close = taskClosing.AtOrAfter(begin);
-            end = close == None ? begin : close;
-        }
+    // A task element beyond the announced count would be dropped, and lost with the next save.
+    if (openings.size() > count &&
+        ForwardCursor(tags[Task].Closing).AtOrAfter(openings[count] + openLength) != None)
+        throw DataFileError("ToDo の項目 (Task) が、記録された数 (datasuu) " + std::to_string(count) +
+                            " より多くあります。");
+    // Items are built for the task elements present only: the ones a larger count stands for would
+    // have empty texts and an invalid deadline, and hold no data.
+    const std::size_t built = std::min(count, openings.size());
+    std::vector<CToDo> items;
+    items.reserve(built);
+    std::size_t textBytes = 0;
+    for (std::size_t i = 0; i < built; ++i) {
+        const std::size_t begin = openings[i] + openLength;
+        const std::size_t close = taskClosing.AtOrAfter(begin);
+        const std::size_t end = close == None ? begin : close;
+        const std::string_view fields[] = {kennmei.Find(toDoText, begin, end),
+                                           jyuuyoudo.Find(toDoText, begin, end),
+                                           memo.Find(toDoText, begin, end)};
+        // Tasks that share a closing tag overlap; each would copy the texts of the others, so a
+        // small damaged file could ask for more memory than there is. Written files never overlap.
+        for (const std::string_view field : fields)
+            textBytes += field.size();
+        if (textBytes > toDoText.size())
+            throw DataFileError("ToDo の項目 (Task) が重なり合っていて、同じ内容を何度も読むことになります。"
+                                "ファイルが壊れています。");
         CToDo item = blank;
-        item.SetKennmei(ReadTextValue(kennmei.Find(toDoText, begin, end)));
+        item.SetKennmei(ReadTextValue(fields[0]));
         const DateTime deadline = ReadDateValue(kigenn.Find(toDoText, begin, end));
         item.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
-        item.SetJyuuyoudo(ReadTextValue(jyuuyoudo.Find(toDoText, begin, end)));
-        item.SetMemo(ReadTextValue(memo.Find(toDoText, begin, end)));
+        item.SetJyuuyoudo(ReadTextValue(fields[1]));
+        item.SetMemo(ReadTextValue(fields[2]));
         items.push_back(std::move(item));
     }
     return items;

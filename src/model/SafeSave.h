@@ -10,13 +10,14 @@ namespace planova {
 /**
  * Writes the bytes to the path without ever leaving a half-written file: a temporary file in
  * the same folder is written, flushed and fsync'ed, then renamed over the target and the folder
- * fsync'ed. The target's permission bits are kept. On failure the temporary file is removed and
- * the previous file is untouched.
+ * fsync'ed. The replaced file's owner, group and permission bits are kept; a symbolic link to a
+ * regular file is written through. A read-only target, a target that is not a regular file (a
+ * named pipe, a device, a dangling link or a link loop) and a file whose owner cannot be kept
+ * are refused. On failure the temporary file is removed and the previous file is untouched;
+ * after a success, temporary files of this target left by saves that were killed are removed.
+ * SIGXFSZ is ignored from the first save on, so a file size limit is an ordinary error.
  */
 Outcome SafeSave(const std::string& path, std::string_view bytes);
-
-/// Reads a whole file; Error names the reason (missing, no permission, ...).
-Outcome ReadWholeFile(const std::string& path, std::string& bytes);
 
 /// What tells one version of a file on disk from another: taken when a file is opened and
 /// compared before saving over it, to notice a change made by someone else in between.
@@ -32,5 +33,16 @@ struct FileStamp
 
 /// The stamp of the file now (Exists false when there is none).
 FileStamp StampOf(const std::string& path);
+
+/// Reads a whole file of any kind (a pipe too); Error names the reason (missing, no permission, ...).
+Outcome ReadWholeFile(const std::string& path, std::string& bytes);
+
+/**
+ * Reads a whole regular file of at most maxBytes. Anything else (a folder, a named pipe, a device)
+ * is refused before a byte is read, and a larger file before anything is allocated, so neither a
+ * pipe nor /dev/zero can stall or exhaust the program. A failing allocation is reported as a
+ * reason, never thrown. `stamp` receives the stamp of the file that was read.
+ */
+Outcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes, FileStamp& stamp);
 
 } // namespace planova

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 using namespace planova;
 using namespace planova::test;
 
@@ -78,7 +80,7 @@ TEST(DumpImportTest, InvalidDatesAreNull)
     EXPECT_EQ(back["settings"]["PFontSize"], 9);
 }
 
-TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamed)
+TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamedAndNothingWritten)
 {
     TempDir dir;
     struct Case
@@ -101,15 +103,91 @@ TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamed)
         {"short array", R"({"settings": {"FontPoint": [9]}})", "settings.FontPoint"},
         {"birthday part", R"({"settings": {"Birthday": {"Hour": 1}}})", "settings.Birthday.Hour"},
         {"day without date", R"({"days": [{}]})", "days[0].date"},
+        // Each of these was stored as something else before: a negative number read back as 0 or
+        // -2147483647, an impossible birthday as the current date, a duplicate key as one of its values.
+        {"negative font size", R"({"settings": {"PFontSize": -5}})", "settings.PFontSize: 値 -5"},
+        {"negative view", R"({"settings": {"DspType": -1}})", "settings.DspType: 値 -1"},
+        {"negative print font size",
+         R"({"settings": {"FontPoint": [9,6,5,9,7,5,4,7,5,5,4,5,6,5,5,6,16,12,16,12,6,6,-3,6]}})",
+         "settings.FontPoint[22]: 値 -3"},
+        {"offset below the file's numbers", R"({"settings": {"Offset": [-2147483648,0,0,0,0,0,0,0,0,0]}})",
+         "settings.Offset[0]: 値 -2147483648"},
+        {"print offset below the file's numbers", R"({"settings": {"PIdouMigi": -2147483648}})",
+         "settings.PIdouMigi: 値 -2147483648"},
+        {"impossible birthday", R"({"settings": {"Birthday": {"Year": 2014, "Month": 2, "Day": 30}}})",
+         "settings.Birthday: 生年月日 2014-2-30"},
+        {"negative birth year", R"({"settings": {"Birthday": {"Year": -2014, "Month": 2, "Day": 3}}})",
+         "settings.Birthday.Year: 値 -2014"},
+        {"key twice", R"({"settings": {"PFontSize": 9, "PFontSize": 12}})", "settings.PFontSize: 同じ項目"},
+        {"key twice in a row", R"({"days": [{"date": null, "rows": [{}, {"yotei": "a", "yotei": "b"}]}]})",
+         "days[0].rows[1].yotei: 同じ項目"},
+        {"date with a space", R"({"days": [{"date": " 201-01-01"}]})", "days[0].date: 日付 \" 201-01-01\""},
+        {"date with a sign", R"({"todos": [{"kigenn": "2014-+1-01"}]})",
+         "todos[0].kigenn: 日付 \"2014-+1-01\""},
     };
+    const std::string output = dir.File("out.dat");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         WriteBytes(dir.File("in.json"), c.Json);
-        const RunResult result = Cli(dir, {"import", dir.File("in.json"), "-o", dir.File("out.dat")});
-        EXPECT_EQ(result.Status, 1);
-        EXPECT_NE(result.Err.find(c.Expected), std::string::npos) << result.Err;
-        EXPECT_FALSE(std::filesystem::exists(dir.File("out.dat")));
+        for (const bool existing : {false, true}) {
+            std::filesystem::remove(output);
+            if (existing)
+                WriteBytes(output, "the teacher's file");
+            const RunResult result = Cli(dir, {"import", dir.File("in.json"), "-o", output});
+            EXPECT_EQ(result.Status, 1);
+            EXPECT_NE(result.Err.find(c.Expected), std::string::npos) << result.Err;
+            if (existing)
+                EXPECT_EQ(ReadBytes(output), "the teacher's file");
+            else
+                EXPECT_FALSE(std::filesystem::exists(output));
+        }
     }
+
+    // The largest values the file holds are taken.
+    WriteBytes(dir.File("in.json"), R"({"settings": {"PIdouMigi": -2147483647, "PFontSize": 2147483647}})");
+    ASSERT_EQ(Cli(dir, {"import", dir.File("in.json"), "-o", output}).Status, 0);
+    const nlohmann::json back = nlohmann::json::parse(Cli(dir, {"dump", output}).Out);
+    EXPECT_EQ(back["settings"]["PIdouMigi"], -2147483647);
+    EXPECT_EQ(back["settings"]["PFontSize"], 2147483647);
+}
+
+TEST(DumpImportTest, AFileSizeLimitIsAnErrorWithAMessage)
+{
+    TempDir dir;
+    const RunResult dump = Cli(dir, {"dump", std::string(PLANOVA_TEST_DATA_DIR) + "/every-field.dat"});
+    ASSERT_EQ(dump.Status, 0) << dump.Err;
+    WriteBytes(dir.File("in.json"), dump.Out);
+    WriteBytes(dir.File("out.dat"), "the teacher's file");
+    const std::string command = "ulimit -f 4; exec '" + std::string(PLANOVA_CLI) + "' import '" +
+                                dir.File("in.json") + "' -o '" + dir.File("out.dat") + "'";
+    const RunResult limited = RunProgram("/bin/sh", {"-c", command});
+    EXPECT_EQ(limited.Status, 1);
+    EXPECT_NE(limited.Err.find("ファイルが大きすぎて書き込めません"), std::string::npos) << limited.Err;
+    EXPECT_EQ(ReadBytes(dir.File("out.dat")), "the teacher's file");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"in.json", "out.dat"}));
+}
+
+TEST(DumpImportTest, DumpWarnsAboutCharactersReplacedInAUtf16File)
+{
+    TempDir dir;
+    const std::u16string text =
+        u"<Planova><Setting><Property><Shiyousya>山田\U0001F600</Shiyousya></Property></Setting></Planova>";
+    std::string bytes = "\xFF\xFE\xFF";
+    bytes += static_cast<char>(text.size());
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    WriteBytes(dir.File("utf16.dat"), bytes);
+    const RunResult dump = Cli(dir, {"dump", dir.File("utf16.dat")});
+    EXPECT_EQ(dump.Status, 0) << dump.Err;
+    EXPECT_NE(dump.Err.find("「〓」に置き換えました"), std::string::npos) << dump.Err;
+    EXPECT_NE(dump.Err.find("U+1F600"), std::string::npos) << dump.Err;
+    EXPECT_EQ(nlohmann::json::parse(dump.Out)["settings"]["Shiyousya"], "山田〓");
 }
 
 TEST(DumpImportTest, FileErrorsAndUsage)

@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the data file reader. Beyond not crashing, hanging or leaking:
+// Feeds arbitrary bytes to the data file reader. Beyond not crashing, hanging, leaking or
+// allocating without bound:
 // - the one-pass reader and the plain lookups agree (both fail, or both give the same document);
 // - whatever the reader accepted is written and read back to the same document and the same bytes.
 
@@ -22,10 +23,17 @@ namespace {
     std::abort();
 }
 
+/// The document read, with its modified flag cleared: the reader sets it exactly when it replaced
+/// characters of a UTF-16 file and warns about them, which is checked here.
 std::optional<CPlanovaDoc> TryRead(std::string_view bytes)
 {
     try {
-        return ReadDataFile(bytes);
+        std::string warning;
+        CPlanovaDoc document = ReadDataFile(bytes, &warning);
+        if (document.IsModified() != !warning.empty())
+            Fail("the modified flag and the warning disagree", warning);
+        document.SetModified(false);
+        return document;
     } catch (const DataFileError&) {
         return std::nullopt;
     }

@@ -38,6 +38,7 @@ private slots:
     void SecondWindowSharesDocument();
     void ChangedOnDiskIsNoticedBeforeSaving();
     void FailedSaveChangesNothing();
+    void ReplacedCharactersAreShownAndLeaveTheDocumentModified();
 
 private:
     static void Edit(OpenDocument& document, DocumentManager& manager)
@@ -81,6 +82,9 @@ void ShellDocumentsTest::FailingOpenShowsReasonAndNoWindow_data()
     QTest::newRow("missing file") << QByteArray();
     QTest::newRow("truncated file") << QByteArray("\x40<Planova><YoteiData>");
     QTest::newRow("not a data file") << QByteArray("hello, world\n");
+    // Opened as an empty planner before, so that saving it overwrote what the file held.
+    QTest::newRow("zero-filled file") << QByteArray(4096, '\0');
+    QTest::newRow("another program's text") << QByteArray("\x0Dhello, world\n");
 }
 
 void ShellDocumentsTest::FailingOpenShowsReasonAndNoWindow()
@@ -310,6 +314,30 @@ void ShellDocumentsTest::FailedSaveChangesNothing()
     QVERIFY(manager.SaveTo(document, unreachable));
     QCOMPARE(document.Name, QStringLiteral("elsewhere.dat"));
     QVERIFY(!document.Doc->IsModified());
+}
+
+void ShellDocumentsTest::ReplacedCharactersAreShownAndLeaveTheDocumentModified()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    const QString text = QStringLiteral("<Planova><Setting><Property><Shiyousya>山田\U0001F600</Shiyousya>"
+                                        "</Property></Setting></Planova>");
+    QByteArray bytes("\xFF\xFE\xFF", 3);
+    bytes += char(text.size());
+    bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const QString file = sandbox.WriteBytes(QStringLiteral("utf16.dat"), bytes);
+    dialogs->Asked.clear();
+
+    OpenDocument* opened = app.Documents().Open(file);
+    QVERIFY(opened != nullptr);
+    QCOMPARE(opened->Doc->Shiyousya, Cp932Literal("山田〓"));
+    QVERIFY(opened->Doc->IsModified());
+    QVERIFY(opened->Frames.front()->isWindowModified());
+    QCOMPARE(dialogs->Asked.size(), std::size_t{1});
+    QVERIFY(dialogs->Asked.front().Text.contains(QStringLiteral("U+1F600")));
+    // Nothing is written until the teacher saves.
+    QCOMPARE(ReadAll(file), bytes);
 }
 
 QTEST_MAIN(ShellDocumentsTest)

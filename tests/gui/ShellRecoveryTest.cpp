@@ -11,11 +11,14 @@
 #include "model/FixedTexts.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QMdiArea>
 #include <QProcess>
+#include <QStatusBar>
 
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 using namespace planova;
 using namespace planova::test;
@@ -73,6 +76,33 @@ int RunCrashingChild(int argc, char* argv[])
     return QApplication::exec();
 }
 
+/// Writes an instance folder of an instance that is gone, with the autosave (and its .ini when given).
+QString WriteOrphan(const ShellSandbox& sandbox, const QString& instance, int serial,
+                    const QByteArray& autosave, const QByteArray& info = QByteArray())
+{
+    const QString folder = sandbox.Path(QStringLiteral("recovery/") + instance);
+    QDir().mkpath(folder);
+    const QString base = QStringLiteral("recovery/%1/document-%2").arg(instance).arg(serial);
+    sandbox.WriteBytes(base + QStringLiteral(".dat"), autosave);
+    if (!info.isNull())
+        sandbox.WriteBytes(base + QStringLiteral(".ini"), info);
+    return folder;
+}
+
+QByteArray AutosaveWithEvent(const char* event)
+{
+    return QByteArray::fromStdString(WriteDataFile(DocumentWithEvent(2024, 5, 1, Cp932Literal(event))));
+}
+
+/// The texts of the questions that were asked.
+QStringList Questions(const ScriptedDialogs& dialogs)
+{
+    QStringList texts;
+    for (const auto& request : dialogs.Asked)
+        texts.append(request.Text);
+    return texts;
+}
+
 } // namespace
 
 class ShellRecoveryTest : public QObject
@@ -83,6 +113,11 @@ private slots:
     void RecoversEditAfterKill();
     void DiscardedRecoveryIsGone();
     void CleanSaveAndCloseRemoveRecoveryFiles();
+    void DiscardRemovesOnlyTheStoresOwnFiles();
+    void AutosavesWithoutAUsableDescriptionAreOffered();
+    void UnreadableLocksHideNothingAndLiveOnesHideTheirFolder();
+    void ADamagedAutosaveIsRefusedAndKept();
+    void AFailingAutosaveIsReportedOnce();
 
 private:
     /// Runs the crashing child on the files until it autosaved, then kills it.
@@ -197,6 +232,141 @@ void ShellRecoveryTest::CleanSaveAndCloseRemoveRecoveryFiles()
     dialogs->Answers = {QMessageBox::No};
     QVERIFY(manager.Close(document));
     QVERIFY(!app.Recovery().Has(serial));
+}
+
+void ShellRecoveryTest::DiscardRemovesOnlyTheStoresOwnFiles()
+{
+    ShellSandbox sandbox;
+    const QString relativeVictim = sandbox.WriteBytes(QStringLiteral("year.dat"), "a year of work");
+    const QString absoluteVictim = sandbox.WriteBytes(QStringLiteral("other.dat"), "another year");
+    const QString first = WriteOrphan(sandbox, QStringLiteral("first"), 1, AutosaveWithEvent("a"),
+                                      "[General]\nDataFile=../../year.dat\nName=a.dat\n");
+    const QString second = WriteOrphan(sandbox, QStringLiteral("second"), 2, AutosaveWithEvent("b"),
+                                       "[General]\nDataFile=" + absoluteVictim.toUtf8() + "\nName=b.dat\n");
+    DialogScript dialogs;
+    dialogs->Answers = {QMessageBox::No, QMessageBox::No}; // "破棄する"
+    CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
+    QVERIFY(app.Start({}));
+    QCOMPARE(dialogs->Asked.size(), std::size_t{2});
+    QCOMPARE(ReadAll(relativeVictim), QByteArray("a year of work"));
+    QCOMPARE(ReadAll(absoluteVictim), QByteArray("another year"));
+    QVERIFY(!QFileInfo::exists(first));
+    QVERIFY(!QFileInfo::exists(second));
+}
+
+void ShellRecoveryTest::AutosavesWithoutAUsableDescriptionAreOffered()
+{
+    ShellSandbox sandbox;
+    // A crash between writing the autosave and its .ini; a damaged .ini; an .ini without a name.
+    WriteOrphan(sandbox, QStringLiteral("no-info"), 1, AutosaveWithEvent("one"));
+    WriteOrphan(sandbox, QStringLiteral("garbage"), 2, AutosaveWithEvent("two"),
+                QByteArray("\x00\xFF\x01garbage", 10));
+    WriteOrphan(sandbox, QStringLiteral("no-name"), 3, AutosaveWithEvent("three"),
+                "[General]\nOriginalPath=x.dat\n");
+    DialogScript dialogs;
+    dialogs->Answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes};
+    CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
+    QVERIFY(app.Start({}));
+
+    const QStringList questions = Questions(*dialogs);
+    QCOMPARE(questions.size(), 3);
+    for (int serial = 1; serial <= 3; ++serial)
+        QVERIFY2(
+            questions
+                    .filter(
+                        QStringLiteral("名前のわからない文書 (自動保存ファイル document-%1.dat)").arg(serial))
+                    .size() == 1,
+            qPrintable(questions.join(QStringLiteral("\n---\n"))));
+    std::set<std::string> events;
+    for (const auto& document : app.Documents().Documents()) {
+        QVERIFY(document->Path.isEmpty()); // bound to no file: the teacher chooses where it goes
+        QVERIFY(document->Doc->IsModified());
+        events.insert(document->Doc->DayList().front().GetGyouji());
+    }
+    QCOMPARE(events, (std::set<std::string>{"one", "two", "three"}));
+}
+
+void ShellRecoveryTest::UnreadableLocksHideNothingAndLiveOnesHideTheirFolder()
+{
+    ShellSandbox sandbox;
+    const QString random = WriteOrphan(sandbox, QStringLiteral("random-lock"), 1, AutosaveWithEvent("random"),
+                                       "[General]\nName=random.dat\n");
+    const QString empty = WriteOrphan(sandbox, QStringLiteral("empty-lock"), 1, AutosaveWithEvent("empty"),
+                                      "[General]\nName=empty.dat\n");
+    const QString live = WriteOrphan(sandbox, QStringLiteral("live-lock"), 1, AutosaveWithEvent("live"),
+                                     "[General]\nName=live.dat\n");
+    for (const auto& [folder, bytes] : {std::pair{random, QByteArray("\x8f\x12 no lock at all\n\xff", 20)},
+                                        std::pair{empty, QByteArray()}}) {
+        QFile lock(QDir(folder).filePath(QStringLiteral("instance.lock")));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(bytes);
+        lock.flush();
+        // Left by a crash an hour ago.
+        QVERIFY(
+            lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    // An instance that still runs (this process holds its lock).
+    QLockFile held(QDir(live).filePath(QStringLiteral("instance.lock")));
+    QVERIFY(held.tryLock(0));
+
+    DialogScript dialogs;
+    dialogs->Answers = {QMessageBox::No, QMessageBox::No};
+    CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
+    QVERIFY(app.Start({}));
+    const QStringList questions = Questions(*dialogs);
+    QCOMPARE(questions.size(), 2);
+    QCOMPARE(questions.filter(QStringLiteral("random.dat")).size(), 1);
+    QCOMPARE(questions.filter(QStringLiteral("empty.dat")).size(), 1);
+    QVERIFY(QFileInfo::exists(QDir(live).filePath(QStringLiteral("document-1.dat"))));
+}
+
+void ShellRecoveryTest::ADamagedAutosaveIsRefusedAndKept()
+{
+    ShellSandbox sandbox;
+    const QString folder = WriteOrphan(sandbox, QStringLiteral("damaged"), 1, QByteArray(4096, '\0'),
+                                       "[General]\nName=year.dat\n");
+    for (int start = 0; start < 2; ++start) {
+        DialogScript dialogs;
+        dialogs->Answers = {QMessageBox::Yes};
+        CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
+        QVERIFY(app.Start({}));
+        // Asked, then told why it cannot be read; never opened as an empty document.
+        QCOMPARE(dialogs->Asked.size(), std::size_t{2});
+        QVERIFY(dialogs->Asked[1].Text.startsWith(QStringLiteral("ファイルを開けませんでした。")));
+        QVERIFY(dialogs->Asked[1].Text.contains(QStringLiteral("document-1.dat")));
+        QCOMPARE(app.Documents().Documents().size(), std::size_t{1});
+        QCOMPARE(app.Documents().ActiveDocument()->Name, QStringLiteral("Planova1"));
+        QCOMPARE(ReadAll(QDir(folder).filePath(QStringLiteral("document-1.dat"))), QByteArray(4096, '\0'));
+    }
+}
+
+void ShellRecoveryTest::AFailingAutosaveIsReportedOnce()
+{
+    ShellSandbox sandbox;
+    StartOptions options = OptionsIn(sandbox.Path(QString()));
+    options.AutosaveIntervalMs = 60 * 60 * 1000;
+    sandbox.WriteBytes(QStringLiteral("recovery"), "a file where the folder belongs");
+    DialogScript dialogs;
+    CPlanovaApp app(options);
+    QVERIFY(app.Start({}));
+    auto& document = *app.Documents().ActiveDocument();
+    EditEvent(app.Documents(), document, "x");
+
+    QStringList shown;
+    QObject::connect(app.MainFrame().statusBar(), &QStatusBar::messageChanged, [&shown](const QString& text) {
+        if (text.contains(QStringLiteral("自動保存できませんでした")))
+            shown.append(text);
+    });
+    app.Autosave();
+    app.Autosave();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.front().contains(QDir::toNativeSeparators(sandbox.Path(QStringLiteral("recovery")))),
+             qPrintable(shown.front()));
+
+    // Once the way is clear, autosave works again, and a new failure would be told again.
+    QFile::remove(sandbox.Path(QStringLiteral("recovery")));
+    app.Autosave();
+    QVERIFY(app.Recovery().Has(document.Serial));
 }
 
 int main(int argc, char* argv[])

@@ -43,6 +43,17 @@ std::string ExampleTextWith(const std::string& from, const std::string& to)
     return text;
 }
 
+/// A whole file in the UTF-16 form.
+std::string Utf16File(const std::u16string& text)
+{
+    std::string units;
+    for (const char16_t unit : text) {
+        units += static_cast<char>(unit & 0xFF);
+        units += static_cast<char>(unit >> 8);
+    }
+    return "\xFF\xFE\xFF"s + LengthPrefix(text.size()) + units;
+}
+
 } // namespace
 
 TEST_F(DataFileTest, WritesTheExampleFileByteForByte)
@@ -114,23 +125,17 @@ TEST_F(DataFileTest, InvalidBirthdayBecomesTheCurrentDate)
     EXPECT_EQ(read.BirthdayDay, 4);
 }
 
-TEST_F(DataFileTest, CountsOfZeroAndMissingElements)
+TEST_F(DataFileTest, CountsLargerThanTheElementsBuildRecordsForTheElementsOnly)
 {
-    // A count of 0 ignores the day elements that are there.
-    EXPECT_TRUE(
-        ReadDataText(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu></datasuu>")).DayList().empty());
-
-    // More days and tasks announced than present: the missing ones are empty with invalid dates.
+    // The records a larger count stands for would hold nothing: empty texts and an invalid date.
     std::string text = ExampleTextWith("<YoteiData><datasuu>1</datasuu>", "<YoteiData><datasuu>3</datasuu>");
     text.replace(text.find("<ToDo><datasuu>1"), 16, "<ToDo><datasuu>2");
     const CPlanovaDoc read = ReadDataText(text);
-    ASSERT_EQ(read.DayList().size(), 3u);
+    ASSERT_EQ(read.DayList().size(), 1u);
     EXPECT_TRUE(read.DayList()[0].GetDate().IsValid());
-    EXPECT_FALSE(read.DayList()[2].GetDate().IsValid());
-    EXPECT_EQ(read.DayList()[2].GetJitei(), "");
-    ASSERT_EQ(read.ToDoCount, 2);
-    EXPECT_EQ(read.ToDoList()[1].GetKennmei(), "");
-    EXPECT_FALSE(read.ToDoList()[1].GetKigenn().IsValid());
+    ASSERT_EQ(read.ToDoCount, 1);
+    EXPECT_EQ(read.ToDoList()[0].GetKennmei(), Sj("件名"));
+    EXPECT_EQ(WriteDataFile(read), TestDataFile("example-2014.dat"));
 }
 
 TEST_F(DataFileTest, DaysKeepTheFileOrder)
@@ -215,15 +220,38 @@ TEST_F(DataFileTest, LineBreaksInTextsAreKept)
     EXPECT_EQ(ReadDataFile(bytes).DayList()[0].GetYotei(0), Sj("一行目\r\n二行目"));
 }
 
-TEST_F(DataFileTest, DamagedFilesFailWithOneError)
+TEST_F(DataFileTest, DamagedAndForeignFilesFailWithOneErrorAndTheReason)
 {
-    const std::string example = ReadArchiveString(TestDataFile("example-2014.dat"));
+    const std::string example = TestDataFile("example-2014.dat");
+    const auto firstByte = [&example](char byte) {
+        std::string bytes = example;
+        bytes[0] = byte;
+        return bytes;
+    };
+    std::string random(4096, '\0');
+    std::uint32_t state = 12345;
+    for (char& byte : random) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<char>(state >> 24);
+    }
+    std::string everyByte;
+    for (int i = 0; i < 10240; ++i)
+        everyByte += static_cast<char>(i % 256);
+    const std::string days = "<YoteiData><datasuu>1</datasuu>";
+    const std::string twoDays = ExampleTextWith("</DayData>", "</DayData><DayData>x</DayData>");
+    const std::string task = Sj("<Task><Kennmei>件名</Kennmei>");
+    // Tasks sharing one closing tag would each copy the one long subject.
+    std::string overlapping = "<ToDo><datasuu>1000</datasuu>";
+    for (int i = 0; i < 1000; ++i)
+        overlapping += "<Task>";
+    overlapping += "<Kennmei>" + std::string(20000, 'k') + "</Kennmei></Task></ToDo>";
+
     struct Case
     {
         const char* Name;
         std::string Bytes;
+        const char* Reason = ""; ///< a part of the message, where it matters
     };
-    const std::string twoDays = ExampleTextWith("</DayData>", "</DayData><DayData>x</DayData>");
     const Case cases[] = {
         {"empty file", ""},
         {"prefix longer than the file", TestDataFile("example-2014.dat").substr(0, 100)},
@@ -234,10 +262,34 @@ TEST_F(DataFileTest, DamagedFilesFailWithOneError)
         {"row number huge", FileOf(ExampleTextWith("<No>1</No><Jigenn>", "<No>99999999999999</No><Jigenn>"))},
         {"font size number 24", FileOf(ExampleTextWith("<No>23</No><FP>", "<No>24</No><FP>"))},
         {"timetable number 36", FileOf(ExampleTextWith("<No>35</No><Data>", "<No>36</No><Data>"))},
-        {"more days than announced", FileOf(twoDays)},
         {"day count past the file",
          FileOf(ExampleTextWith("<datasuu>1</datasuu>", "<datasuu>2000000000</datasuu>"))},
         {"task count past the file", FileOf(ExampleTextWith("<ToDo><datasuu>1", "<ToDo><datasuu>99999999"))},
+        // Damaged and foreign files that opened as an empty planner, or lost days or tasks.
+        {"first byte 0x7F", firstByte('\x7F'), "余分なデータ"},
+        {"first byte 0xFE", firstByte('\xFE'), "余分なデータ"},
+        {"first byte 0x00", firstByte('\x00'), "余分なデータ"},
+        {"first byte 0x01", firstByte('\x01'), "余分なデータ"},
+        {"first byte 0x3C", firstByte('\x3C'), "余分なデータ"},
+        {"zero-filled", std::string(example.size(), '\0'), "余分なデータ"},
+        {"4 KB of random bytes", random, "余分なデータ"},
+        {"10 KB of bytes 0 to 255", everyByte, "余分なデータ"},
+        {"bytes after the text", example + "\r\n", "余分なデータが 2 バイト"},
+        {"bytes after a UTF-16 text", Utf16File(u"<Planova></Planova>") + "x", "余分なデータ"},
+        {"a text of another program", FileOf("Hello, world! <b>bold</b>"), "データファイルではありません"},
+        {"an opening tag alone", FileOf("<Planova> and nothing else"), "データファイルではありません"},
+        {"more days than announced", FileOf(twoDays), "DayData"},
+        {"days with a count of 0", FileOf(ExampleTextWith(days, "<YoteiData><datasuu>0</datasuu>")),
+         "DayData"},
+        {"days with an empty count", FileOf(ExampleTextWith(days, "<YoteiData><datasuu></datasuu>")),
+         "DayData"},
+        {"days without a count", FileOf(ExampleTextWith(days, "<YoteiData>")), "DayData"},
+        {"days with a count of full-width 2",
+         FileOf(ExampleTextWith(days, Sj("<YoteiData><datasuu>２</datasuu>"))), "DayData"},
+        {"tasks with a count of 0", FileOf(ExampleTextWith("<ToDo><datasuu>1", "<ToDo><datasuu>0")), "Task"},
+        {"more tasks than announced", FileOf(ExampleTextWith(task, task.substr(0, 6) + "</Task>" + task)),
+         "Task"},
+        {"overlapping tasks", FileOf(overlapping), "重なり合って"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -246,9 +298,15 @@ TEST_F(DataFileTest, DamagedFilesFailWithOneError)
             ADD_FAILURE() << "no error";
         } catch (const DataFileError& error) {
             EXPECT_GT(std::string(error.what()).size(), 10u);
+            EXPECT_NE(std::string(error.what()).find(c.Reason), std::string::npos) << error.what();
             EXPECT_EQ(OpenFailureMessage(error.what()).rfind("ファイルを開けませんでした。\n", 0), 0u);
         }
     }
+
+    // An empty text with nothing after it is an empty document.
+    const CPlanovaDoc empty = ReadDataFile(std::string(1, '\0'));
+    EXPECT_TRUE(empty.DayList().empty());
+    EXPECT_EQ(empty.ToDoCount, 0);
 }
 
 TEST_F(DataFileTest, LengthPrefixInAllThreeSizes)
@@ -270,7 +328,7 @@ TEST_F(DataFileTest, LengthPrefixInAllThreeSizes)
         SCOPED_TRACE(c.Length);
         EXPECT_EQ(LengthPrefix(c.Length), c.Prefix);
         const std::string text(c.Length, 'x');
-        EXPECT_EQ(ReadArchiveString(c.Prefix + text + "trailing"), text);
+        EXPECT_EQ(ReadArchiveString(c.Prefix + text), text);
     }
 }
 
@@ -290,14 +348,7 @@ TEST_F(DataFileTest, ALargeDocumentUsesTheLongPrefixAndRoundTrips)
 
 TEST_F(DataFileTest, Utf16FormIsReadAsCodePage932)
 {
-    const auto utf16 = [](const std::u16string& text) {
-        std::string units;
-        for (const char16_t unit : text) {
-            units += static_cast<char>(unit & 0xFF);
-            units += static_cast<char>(unit >> 8);
-        }
-        return "\xFF\xFE\xFF"s + LengthPrefix(text.size()) + units;
-    };
+    const auto utf16 = Utf16File;
     EXPECT_EQ(ReadArchiveString(utf16(u"<Memo>予定①</Memo>")), Sj("<Memo>予定①</Memo>"));
     std::string expected;
     for (int i = 0; i < 300; ++i)
@@ -309,8 +360,26 @@ TEST_F(DataFileTest, Utf16FormIsReadAsCodePage932)
             .Shiyousya,
         Sj("山田"));
 
-    // A character code page 932 cannot hold, and a broken surrogate pair, are refused.
-    EXPECT_THROW(ReadArchiveString(utf16(u"予定\U0001F600")), DataFileError);
+    // A broken surrogate pair is refused.
     EXPECT_THROW(ReadArchiveString(utf16(std::u16string(1, char16_t(0xD800)) + u"a")), DataFileError);
     EXPECT_THROW(ReadArchiveString(utf16(u"予定").substr(0, 6)), DataFileError);
+}
+
+TEST_F(DataFileTest, Utf16CharactersCodePage932CannotHoldBecomeGetaWithAWarning)
+{
+    const std::u16string text = u"<Planova><Setting><Property><Shiyousya>山田\U0001F600と\U00020BB7\U0001F600"
+                                u"</Shiyousya></Property></Setting></Planova>";
+    std::string warning;
+    const CPlanovaDoc read = ReadDataFile(Utf16File(text), &warning);
+    EXPECT_EQ(read.Shiyousya, Sj("山田〓と〓〓"));
+    EXPECT_TRUE(read.IsModified()); // the teacher decides whether the replacement is saved
+    EXPECT_NE(warning.find("3 個"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("「\U0001F600」(U+1F600)"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("「\U00020BB7」(U+20BB7)"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("〓"), std::string::npos) << warning;
+
+    // A file without such characters opens unmodified and without a warning.
+    const CPlanovaDoc plain = ReadDataFile(Utf16File(u"<Planova></Planova>"), &warning);
+    EXPECT_FALSE(plain.IsModified());
+    EXPECT_EQ(warning, "");
 }

@@ -141,7 +141,7 @@ TEST(SafeSaveTest, AWriteThatFailsHalfwayLeavesThePreviousFile)
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
+        // No signal handling here: the save itself keeps SIGXFSZ from ending the process.
         const rlimit limit{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
         const Outcome result = SafeSave(path, std::string(100000, 'x'));
@@ -161,6 +161,91 @@ TEST(SafeSaveTest, AWriteThatFailsHalfwayLeavesThePreviousFile)
     EXPECT_NE(error.find("元のファイルは変更されていません"), std::string::npos) << error;
     EXPECT_EQ(ReadBytes(path), "previous");
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"plan.dat"});
+}
+
+TEST(SafeSaveTest, TargetsThatCannotBeReplacedSafelyAreRefusedAndKept)
+{
+    TempDir dir;
+    WriteBytes(dir.File("readonly.dat"), "old");
+    chmod(dir.File("readonly.dat").c_str(), 0444);
+    ASSERT_EQ(mkfifo(dir.File("pipe.dat").c_str(), 0600), 0);
+    fs::create_symlink(dir.File("nowhere.dat"), dir.File("dangling.dat"));
+    fs::create_symlink(dir.File("loop-b.dat"), dir.File("loop-a.dat"));
+    fs::create_symlink(dir.File("loop-a.dat"), dir.File("loop-b.dat"));
+
+    struct Case
+    {
+        const char* Name;
+        const char* File;
+        const char* Reason;
+        fs::file_type Kept;
+    };
+    const Case cases[] = {
+        // Refused for the super-user as well, who could otherwise replace it.
+        {"read-only file", "readonly.dat", "読み取り専用", fs::file_type::regular},
+        {"named pipe", "pipe.dat", "通常のファイルではない", fs::file_type::fifo},
+        {"dangling link", "dangling.dat", "リンクの指す先のファイルがありません", fs::file_type::symlink},
+        {"link loop", "loop-a.dat", "循環", fs::file_type::symlink},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const Outcome result = SafeSave(dir.File(c.File), "new");
+        EXPECT_FALSE(result.Ok);
+        EXPECT_NE(result.Error.find(c.Reason), std::string::npos) << result.Error;
+        EXPECT_EQ(fs::symlink_status(dir.File(c.File)).type(), c.Kept);
+    }
+    EXPECT_EQ(ReadBytes(dir.File("readonly.dat")), "old");
+    EXPECT_EQ(Mode(dir.File("readonly.dat")), 0444u);
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"dangling.dat", "loop-a.dat", "loop-b.dat",
+                                                           "pipe.dat", "readonly.dat"}));
+}
+
+TEST(SafeSaveTest, KeepsTheOwnerGroupAndModeOfTheReplacedFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs the super-user (run the tests as root)";
+    TempDir dir;
+    const std::string path = dir.File("pupil.dat");
+    WriteBytes(path, "old");
+    ASSERT_EQ(chown(path.c_str(), 12345, 23456), 0);
+    ASSERT_EQ(chmod(path.c_str(), 0604), 0);
+    ASSERT_TRUE(SafeSave(path, "new").Ok);
+    struct stat info
+    {
+    };
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 12345u);
+    EXPECT_EQ(info.st_gid, 23456u);
+    EXPECT_EQ(info.st_mode & 07777, 0604u);
+    EXPECT_EQ(ReadBytes(path), "new");
+}
+
+TEST(SafeSaveTest, ASaveKilledWhileWritingLeavesATemporaryFileTheNextSaveRemoves)
+{
+    TempDir dir;
+    const std::string path = dir.File("plan.dat");
+    WriteBytes(path, "previous");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The first save ignores SIGXFSZ; with the default action back, the file size limit
+        // kills this process in the middle of writing, as a power cut or a kill would.
+        SafeSave(dir.File("other.dat"), "x");
+        signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        SafeSave(path, std::string(100000, 'x'));
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    EXPECT_EQ(ReadBytes(path), "previous");
+    ASSERT_EQ(Names(dir.Path()).size(), 3u); // other.dat, plan.dat and the killed save's file
+
+    ASSERT_TRUE(SafeSave(path, "next").Ok);
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"other.dat", "plan.dat"}));
+    EXPECT_EQ(ReadBytes(path), "next");
 }
 
 TEST(SafeSaveTest, ReadWholeFile)

@@ -6,6 +6,7 @@
 #include "model/SettingsTable.h"
 #include "model/TextFunctions.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace planova::test {
@@ -29,25 +30,46 @@ void Group(CPlanovaDoc& document, SettingGroup group, std::string_view source)
     }
 }
 
+/// Whether the n-th element of the name exists: its opening tag with a closing tag after it.
+bool HasElement(std::string_view source, std::string_view name, std::size_t n)
+{
+    const std::string open = "<" + std::string(name) + ">";
+    std::size_t at = source.find(open);
+    for (std::size_t i = 0; i < n && at != std::string_view::npos; ++i)
+        at = source.find(open, at + open.size());
+    return at != std::string_view::npos &&
+           source.find("</" + std::string(name) + ">", at + open.size()) != std::string_view::npos;
+}
+
+/// The number of opening tags of the name.
+std::size_t OpeningCount(std::string_view source, std::string_view name)
+{
+    const std::string open = "<" + std::string(name) + ">";
+    std::size_t count = 0;
+    for (std::size_t at = source.find(open); at != std::string_view::npos;
+         at = source.find(open, at + open.size()))
+        ++count;
+    return count;
+}
+
 void Days(std::string_view text, CPlanovaDoc& document)
 {
     const std::string_view y = FindElement(text, "YoteiData");
     const int n = Number(y, "datasuu");
     if (static_cast<std::size_t>(n) > y.size() / 20)
         throw DataFileError("datasuu");
-    if (n == 0)
-        return;
-    std::vector<std::string_view> dayTexts(static_cast<std::size_t>(n));
-    std::size_t k = 0;
+    // Day elements beyond the count are refused, also beyond a count of 0; records are made for the
+    // elements present only.
+    std::vector<std::string_view> dayTexts;
     for (std::size_t i = 0; i + 9 <= y.size(); ++i) {
         if (y.compare(i, 9, "<DayData>") != 0)
             continue;
         const std::size_t j = y.find("</DayData>", i + 10);
         if (j == std::string_view::npos)
             break;
-        if (k == dayTexts.size())
+        if (dayTexts.size() == static_cast<std::size_t>(n))
             throw DataFileError("DayData");
-        dayTexts[k++] = y.substr(i + 9, j - (i + 9));
+        dayTexts.push_back(y.substr(i + 9, j - (i + 9)));
         i = j; // resumes inside the closing tag
     }
     for (const std::string_view d : dayTexts) {
@@ -77,9 +99,18 @@ void ToDo(std::string_view text, CPlanovaDoc& document)
     const int count = Number(t, "datasuu");
     if (static_cast<std::size_t>(count) > t.size() / 13)
         throw DataFileError("datasuu");
+    if (HasElement(t, "Task", static_cast<std::size_t>(count)))
+        throw DataFileError("Task");
+    // Items for the task elements present only; their texts may not add up to more than the element.
+    const std::size_t built = std::min(static_cast<std::size_t>(count), OpeningCount(t, "Task"));
+    std::size_t textBytes = 0;
     const CToDo work = document.WorkToDo;
-    for (int i = 0; i < count; ++i) {
-        const std::string_view k = FindElement(t, "Task", static_cast<std::size_t>(i));
+    for (std::size_t i = 0; i < built; ++i) {
+        const std::string_view k = FindElement(t, "Task", i);
+        textBytes += FindElement(k, "Kennmei").size() + FindElement(k, "Jyuuyoudo").size() +
+                     FindElement(k, "Memo").size();
+        if (textBytes > t.size())
+            throw DataFileError("Task overlap");
         CToDo item;
         item.SetKennmei(Text(k, "Kennmei"));
         const DateTime deadline = ReadDateValue(FindElement(k, "Kigenn"));
@@ -87,7 +118,7 @@ void ToDo(std::string_view text, CPlanovaDoc& document)
         item.SetJyuuyoudo(Text(k, "Jyuuyoudo"));
         item.SetMemo(Text(k, "Memo"));
         document.WorkToDo = item;
-        document.StoreToDo(i);
+        document.StoreToDo(static_cast<int>(i));
     }
     document.WorkToDo = work;
     Group(document, SettingGroup::ToDo, t);
@@ -143,6 +174,9 @@ void Compare(std::ostringstream& out, const std::string& what, const T& expected
 
 CPlanovaDoc ReadDataTextByLookup(std::string_view text)
 {
+    if (!text.empty() && !HasElement(text, "Planova", 0) && !HasElement(text, "YoteiData", 0) &&
+        !HasElement(text, "ToDo", 0) && !HasElement(text, "Setting", 0))
+        throw DataFileError("no element");
     CPlanovaDoc document;
     Days(text, document);
     ToDo(text, document);
