@@ -65,6 +65,10 @@ private:
 /// "YYYY-MM-DD" as a date; bad input naming the option when it is not a real date of 100 to 9999.
 DateTime DateArgument(const std::string& option, const std::string& text);
 
+/// A text given in UTF-8 as model bytes (code page 932); bad input naming the option and the character
+/// that code page 932 cannot hold.
+std::string Cp932Argument(const std::string& option, const std::string& utf8);
+
 /**
  * The document of a data file given on the command line; bad input naming the file and the reason
  * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged. A warning of the load (characters

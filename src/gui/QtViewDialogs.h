@@ -24,6 +24,10 @@ public:
     explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
+    /// Shows the find dialog of the main window the view sits in (none outside a main window).
+    void OpenFindDialog(FindDialogMode mode) override;
+    void SetSystemClipboardText(const std::string& cp932) override;
+
     void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
 
     /// The path of the document's file (empty while it has never been saved), for file name suggestions.
