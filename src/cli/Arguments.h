@@ -72,9 +72,6 @@ DateTime DateArgument(const std::string& option, const std::string& text);
 /// that code page 932 cannot hold.
 std::string Cp932Argument(const std::string& option, const std::string& utf8);
 
-/// The document of a data file; bad input with the reason when the file cannot be read or is damaged.
-CPlanovaDoc DataFileArgument(const std::string& path);
-
 /**
  * The document of a data file given on the command line; bad input naming the file and the reason
  * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged. A warning of the load (characters

@@ -23,6 +23,8 @@ int RunMakeYear(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
 int RunCountHours(const CommandArgs& args);
 int RunShift(const CommandArgs& args);
+int RunFind(const CommandArgs& args);
+int RunReplace(const CommandArgs& args);
 int RunExport(const CommandArgs& args);
 
 } // namespace planova::cli

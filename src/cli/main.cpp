@@ -24,6 +24,8 @@ constexpr Command Commands[] = {
      "count-hours FILE.dat [--from YYYY-MM-DD --to YYYY-MM-DD] [--class NAME[=OFFSET]]..."},
     {"shift", RunShift,
      "shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down -o OUT.dat"},
+    {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]"},
+    {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat"},
     {"export", RunExport,
      "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
 };

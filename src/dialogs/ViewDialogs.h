@@ -3,6 +3,7 @@
 #include "dialogs/ClassHourDialog.h"
 #include "dialogs/ContentShiftDialog.h"
 #include "dialogs/EntryDialog.h"
+#include "dialogs/FindDialog.h"
 #include "dialogs/PropertySheet.h"
 #include "dialogs/SchoolYearDialog.h"
 
@@ -37,6 +38,17 @@ public:
 
     /// The cell edit dialog "CDayDataIns": a day's kind and event, a period row, a memo or a ToDo item.
     virtual bool EditEntry(EntryDialogValues& values) = 0;
+
+    /**
+     * The modeless find dialog "検索・置換": shown in the mode with empty texts and the check box off,
+     * replacing one open in the other mode; returns at once. Its buttons come back to the active view
+     * as requests (FindNextRequest, ReplaceRequest, ReplaceAllRequest, EndFind).
+     */
+    virtual void OpenFindDialog(FindDialogMode mode) = 0;
+
+    /// Not a dialog, the one platform service a command uses: plain text (code page 932, CR LF line
+    /// breaks) put on the system clipboard for other programs. Nothing is ever read back from it.
+    virtual void SetSystemClipboardText(const std::string& cp932) = 0;
 
     /**
      * The export of the whole document: asks for the file, writes it (with progress on a long

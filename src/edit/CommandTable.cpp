@@ -1,7 +1,9 @@
 #include "edit/CommandTable.h"
 
 #include "dialogs/ViewDialogs.h"
+#include "edit/ClipboardCommands.h"
 #include "edit/EditCommands.h"
+#include "edit/FindCommands.h"
 #include "edit/SchoolToolCommands.h"
 #include "edit/SettingsCommands.h"
 #include "view/PlannerView.h"
@@ -47,14 +49,16 @@ constexpr CommandInfo RecentFile(int n, std::string_view text)
             .SeparatorBefore = n == 0};
 }
 
-constexpr CommandInfo CopyOption(int id, std::string_view text)
+template <bool CopyOptions::*Option> constexpr CommandInfo CopyOption(int id, std::string_view text)
 {
     return {.Id = id,
             .Text = text,
             .MenuPath = CopyOptionsMenu,
             .Handler = View,
             .Prompt = "コピーと貼り付けの対象にする項目を切り替えます",
-            .Mark = CommandMark::Check};
+            .Mark = CommandMark::Check,
+            .Checked = IsCopyOptionOn<Option>,
+            .Run = RunCopyOption<Option>};
 }
 
 // ---- The commands of the "表示" menu --------------------------------------------------------
@@ -188,38 +192,48 @@ constexpr std::array CommandRows{
                 .Shortcuts = "Ctrl+X;Shift+Del",
                 .Prompt = "選択したセルの内容を切り取ります",
                 .SeparatorBefore = true,
-                .OnDefaultToolbar = true},
+                .OnDefaultToolbar = true,
+                .Enabled = CanCut,
+                .Run = RunCut},
     CommandInfo{.Id = CommandId::EditCopy,
                 .Text = "コピー(&C)",
                 .MenuPath = EditMenu,
                 .Handler = View,
                 .Shortcuts = "Ctrl+C;Ctrl+Ins",
                 .Prompt = "選択したセルの内容をコピーします",
-                .OnDefaultToolbar = true},
+                .OnDefaultToolbar = true,
+                .Enabled = CanCopy,
+                .Run = RunCopy},
     CommandInfo{.Id = CommandId::EditPaste,
                 .Text = "貼り付け(&P)",
                 .MenuPath = EditMenu,
                 .Handler = View,
                 .Shortcuts = "Ctrl+V;Shift+Ins",
                 .Prompt = "コピーした内容を選択したセルに貼り付けます",
-                .OnDefaultToolbar = true},
-    CopyOption(CommandId::CopyJitei, "時程"),
-    CopyOption(CommandId::CopyGyouji, "行事"),
-    CopyOption(CommandId::CopyJigenn, "時限"),
-    CopyOption(CommandId::CopyYotei, "予定"),
-    CopyOption(CommandId::CopyNaiyou, "内容"),
-    CopyOption(CommandId::CopyIro, "枠内の色"),
+                .OnDefaultToolbar = true,
+                .Enabled = CanPaste,
+                .Run = RunPaste},
+    CopyOption<&CopyOptions::CopyJitei>(CommandId::CopyJitei, "時程"),
+    CopyOption<&CopyOptions::CopyGyouji>(CommandId::CopyGyouji, "行事"),
+    CopyOption<&CopyOptions::CopyJigenn>(CommandId::CopyJigenn, "時限"),
+    CopyOption<&CopyOptions::CopyYotei>(CommandId::CopyYotei, "予定"),
+    CopyOption<&CopyOptions::CopyNaiyou>(CommandId::CopyNaiyou, "内容"),
+    CopyOption<&CopyOptions::CopyIro>(CommandId::CopyIro, "枠内の色"),
     CommandInfo{.Id = CommandId::EditFind,
                 .Text = "検索",
                 .MenuPath = EditMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+F",
                 .Prompt = "文字列を検索します",
-                .SeparatorBefore = true},
+                .SeparatorBefore = true,
+                .Run = RunFind},
     CommandInfo{.Id = CommandId::EditReplace,
                 .Text = "置換",
                 .MenuPath = EditMenu,
                 .Handler = View,
-                .Prompt = "文字列を置き換えます"},
+                .Shortcuts = "Ctrl+H",
+                .Prompt = "文字列を置き換えます",
+                .Run = RunReplace},
 
     // ---- 表示 -------------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::DayView,

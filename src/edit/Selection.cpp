@@ -186,6 +186,30 @@ bool PressRight(PlannerView& view, Point point)
     return hit.Cell >= 0 || hit.ToDoRow >= 1;
 }
 
+DateTime LoadSelectedDay(PlannerView& view)
+{
+    const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
+    const DateTime day = view.State.FirstShownDate.AddDays(column);
+    view.Document().LoadDay(day);
+    return day;
+}
+
+int SelectedItem(const ViewState& state)
+{
+    return state.SelectedToDoRow - 1 + state.ToDoScrollTop;
+}
+
+void SelectPaneRow(ViewState& state, int p)
+{
+    const int lastRow = state.ToDoRowCount - 1;
+    if (lastRow >= 1 && p > lastRow) {
+        state.ToDoScrollTop += p - lastRow;
+        state.ToDoScrollPos = state.ToDoScrollTop;
+        p = lastRow;
+    }
+    state.SelectedToDoRow = p;
+}
+
 bool TakesKey(const ViewState& state)
 {
     return state.SelectedCell >= 0 || state.SelectedToDoRow >= 0;

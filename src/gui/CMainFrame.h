@@ -13,6 +13,8 @@ class QToolBar;
 namespace planova {
 
 class AppSettings;
+class CFindDlg;
+class CPlanovaView;
 class CommandActions;
 class DocumentManager;
 class KeyIndicators;
@@ -37,6 +39,8 @@ public:
     CommandActions& Actions() const { return *Commands; }
     QToolBar& StandardToolbar() const { return *Toolbar; }
     KeyIndicators& Indicators() const { return *Keys; }
+    /// The one find dialog "検索・置換" of the window; its requests go to the active document window.
+    CFindDlg& FindDialog() const { return *Find; }
 
     /// The current look (a command 205–219, or the stored value as it was).
     int Look() const { return CurrentLook; }
@@ -65,6 +69,9 @@ private:
     void CustomiseToolbar();
     void ShowWindowList();
     void LoadUserImages();
+    /// Sends the find dialog's requests to the active planner view and its end to every view.
+    void ConnectFindDialog();
+    CPlanovaView* ActivePlannerView() const;
 
     AppSettings& Settings;
     DocumentManager* Documents = nullptr;
@@ -72,6 +79,7 @@ private:
     CommandActions* Commands;
     QToolBar* Toolbar;
     KeyIndicators* Keys;
+    CFindDlg* Find;
     int CurrentLook;
 };
 

@@ -1,6 +1,8 @@
 #include "gui/QtViewDialogs.h"
 
+#include "canvas/QtText.h"
 #include "gui/CDayDataIns.h"
+#include "gui/CFindDlg.h"
 #include "gui/ExportDialogs.h"
 #include "gui/CJisuuKeisanDlg.h"
 #include "gui/CKuriageKurisageDlg.h"
@@ -10,6 +12,9 @@
 #include "gui/UserDialogs.h"
 #include "canvas/QtText.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace planova {
 
 bool QtViewDialogs::EditEntry(EntryDialogValues& values)
@@ -17,6 +22,18 @@ bool QtViewDialogs::EditEntry(EntryDialogValues& values)
     if (!EntryDialog)
         EntryDialog = new CDayDataIns(Parent);
     return EntryDialog->Run(values);
+}
+
+void QtViewDialogs::OpenFindDialog(FindDialogMode mode)
+{
+    // The main window keeps one find dialog for all its document windows.
+    if (auto* dialog = Parent ? Parent->window()->findChild<CFindDlg*>() : nullptr)
+        dialog->Open(mode);
+}
+
+void QtViewDialogs::SetSystemClipboardText(const std::string& cp932)
+{
+    QGuiApplication::clipboard()->setText(DisplayText(cp932));
 }
 
 void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)

@@ -24,6 +24,10 @@ public:
     explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
+    /// Shows the find dialog of the main window the view sits in (none outside a main window).
+    void OpenFindDialog(FindDialogMode mode) override;
+    void SetSystemClipboardText(const std::string& cp932) override;
+
     bool EditProperties(PropertySheetValues& values) override;
     bool EditSchoolYear(SchoolYearDialogValues& values) override;
     bool CountClassHours(ClassHourValues& values) override;

@@ -3,6 +3,7 @@
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 #include "view/Canvas.h"
+#include "view/ViewClipboard.h"
 
 #include <array>
 #include <cstdint>
@@ -43,6 +44,9 @@ struct ViewState
     bool JUwagaki = false;    ///< inserting the timetable overwrites the plans
     /// The last two left presses on cells, oldest first: a double-click opens the day its first click chose.
     std::array<CellPress, 2> RecentCellPresses{};
+    ClipboardRecord Clipboard; ///< the view's own clipboard
+    CopyOptions Copy;          ///< the copy options; not saved
+    int FindDialogMode = 0;    ///< 0 no find dialog open from this view, 1 find, 2 replace
 };
 
 /// The view's working copies of the print settings (what the print options dialog edits).

@@ -39,11 +39,20 @@ public:
         return Script ? Script(values) : false;
     }
 
+    void OpenFindDialog(FindDialogMode mode) override { FindDialogsOpened.push_back(mode); }
+
+    void SetSystemClipboardText(const std::string& cp932) override { SystemClipboard = cp932; }
+
     void ExportDocument(ExportKind kind, const CPlanovaDoc&) override { Exports.push_back(kind); }
 
     /// The edit dialog's answer and the values it was started with, in order.
     EntryAnswer Script;
     std::vector<EntryDialogValues> Started;
+    /// The modes the find dialog was opened in, in order.
+    std::vector<FindDialogMode> FindDialogsOpened;
+    /// What the system clipboard holds (code page 932).
+    std::string SystemClipboard;
+
     /// The exports asked for, in order.
     std::vector<ExportKind> Exports;
 
