@@ -2,11 +2,12 @@
 
 // Driving the settings and tool dialogs in tests: their controls by number, typing, clicking.
 
+#include "ShellTestSupport.h"
+
 #include "gui/DialogFields.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -33,9 +34,7 @@ inline void Type(QLineEdit& field, const QString& text)
     field.setFocus();
     field.selectAll();
     QTest::keyClick(&field, Qt::Key_Delete);
-    QInputMethodEvent typed;
-    typed.setCommitString(text);
-    QApplication::sendEvent(&field, &typed);
+    Commit(field, text);
 }
 
 } // namespace planova::test

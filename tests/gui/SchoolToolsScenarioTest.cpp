@@ -30,7 +30,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -47,9 +46,9 @@ DateTime Date(int year, int month, int day)
     return DateTime::FromDate(year, month, day);
 }
 
-/// A school week in April 2024: 国語 in row 1 and 数学 in row 2 of each day, with contents; the
+/// A week of lessons in April 2024: 国語 in row 1 and 数学 in row 2 of each day, with contents; the
 /// class-hour settings name both classes.
-CPlanovaDoc SchoolWeek()
+CPlanovaDoc LessonWeek()
 {
     CPlanovaDoc document;
     for (int day = 8; day <= 12; ++day) {
@@ -77,16 +76,6 @@ CPlanovaDoc SchoolWeek()
     document.BirthdayMonth = 5;
     document.BirthdayDay = 17;
     return document;
-}
-
-/// The document as `planova-cli dump` reads it from the file.
-QJsonObject Dump(const QString& path)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(PLANOVA_BINARY_DIR "/planova-cli"), {QStringLiteral("dump"), path});
-    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
-        qFatal("planova-cli dump failed: %s", cli.readAllStandardError().constData());
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
 }
 
 } // namespace
@@ -158,7 +147,7 @@ private:
     /// The dump of the input document with a change applied in the model.
     QJsonObject Expected(const std::function<void(CPlanovaDoc&)>& change)
     {
-        CPlanovaDoc document = SchoolWeek();
+        CPlanovaDoc document = LessonWeek();
         change(document);
         return Dump(Sandbox.WriteDocument(QStringLiteral("expected.dat"), document));
     }
@@ -170,7 +159,7 @@ private slots:
     void init()
     {
         Dialogs->Asked.clear();
-        File = Sandbox.WriteDocument(QStringLiteral("2024年度.dat"), SchoolWeek());
+        File = Sandbox.WriteDocument(QStringLiteral("2024年度.dat"), LessonWeek());
         Before = Dump(File);
     }
 
