@@ -27,6 +27,13 @@ void ArgumentReader::Once(const std::string& key, const std::string& option)
     throw CommandError::Usage(option + " は " + earlier->second + " と同時に指定できません。");
 }
 
+void ArgumentReader::DataFileOperand(std::string& file, const std::string& arg)
+{
+    if (!file.empty())
+        throw CommandError::Usage("データファイルは1つだけ指定してください (\"" + arg + "\")。");
+    file = arg;
+}
+
 DateTime DateArgument(const std::string& option, const std::string& text)
 {
     const std::optional<DateTime> date = ParseIsoDate(text);

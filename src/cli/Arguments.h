@@ -53,6 +53,9 @@ public:
      */
     void Once(const std::string& key, const std::string& option);
 
+    /// A plain operand as the command's one data file; a second one is a usage error.
+    static void DataFileOperand(std::string& file, const std::string& arg);
+
     /// Whether an argument is an option ("-o", "--from"); "-" alone is an operand (standard input).
     static bool IsOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
 

@@ -4,6 +4,8 @@
 #include "edit/ClipboardCommands.h"
 #include "edit/EditCommands.h"
 #include "edit/FindCommands.h"
+#include "edit/SchoolToolCommands.h"
+#include "edit/SettingsCommands.h"
 #include "view/PlannerView.h"
 
 #include <algorithm>
@@ -377,7 +379,9 @@ constexpr std::array CommandRows{
                 .Text = "時間割データの挿入",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "この日の曜日の時間割を「予定」に挿入します"},
+                .Prompt = "この日の曜日の時間割を「予定」に挿入します",
+                .Enabled = CanFillDay,
+                .Run = RunInsertTimetable},
     CommandInfo{.Id = CommandId::FirstWeekday,
                 .Text = "表示始めの曜日の変更",
                 .MenuPath = PlannerMenu,
@@ -391,29 +395,35 @@ constexpr std::array CommandRows{
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "データの自動作成を行う",
-                .SeparatorBefore = true},
+                .SeparatorBefore = true,
+                .Run = RunMakeYear},
     CommandInfo{.Id = CommandId::ClassHours,
                 .Text = "時数の計算...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "してした学級の授業時数を計算する"},
+                .Prompt = "してした学級の授業時数を計算する",
+                .Run = RunClassHours},
     CommandInfo{.Id = CommandId::ContentShift,
                 .Text = "「内容」の繰り上げ・繰り下げ...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "指定した学級の内容を繰り上げ・繰り下げる"},
+                .Prompt = "指定した学級の内容を繰り上げ・繰り下げる",
+                .Run = RunContentShift},
 
     // ---- 設定 -------------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::Properties,
                 .Text = "プロパティ...",
                 .MenuPath = SettingsMenu,
                 .Handler = View,
-                .Prompt = "表示・印刷・時間割の設定を変更します"},
+                .Prompt = "表示・印刷・時間割の設定を変更します",
+                .Run = RunProperties},
     CommandInfo{.Id = CommandId::ToDoSort,
                 .Text = "ToDoソート",
                 .MenuPath = SettingsMenu,
                 .Handler = View,
-                .Prompt = "ToDo の並べ替えの基準を切り替えます"},
+                .Prompt = "ToDo の並べ替えの基準を切り替えます",
+                .CurrentText = ToDoSortKeyText,
+                .Run = RunToDoSortKey},
 
     // ---- ウィンドウ -------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::WindowNew,

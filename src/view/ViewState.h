@@ -61,6 +61,11 @@ struct ViewPrintState : PrintSettings
     std::array<int, CPlanovaDoc::FontPointCount> PrintFontSizes{};
     DateTime PrintStartDate;
     DateTime PrintEndDate;
+    /// The class-hour count in use (printed pages count with these names): the document's names and
+    /// offsets, or those last entered in the dialog "時数計算", and the counts of its last run.
+    std::array<std::string, CPlanovaDoc::ClassCount> ClassNames;
+    std::array<int, CPlanovaDoc::ClassCount> ClassOffsets{};
+    std::array<int, CPlanovaDoc::ClassCount> ClassCounts{};
 };
 
 /// The print settings of the document, as the view copies them when it starts.
