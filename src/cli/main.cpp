@@ -20,6 +20,12 @@ constexpr Command Commands[] = {
     {"sky", RunSky, "sky [--at \"YYYY-MM-DD HH:MM:SS\"]"},
     {"make-year", RunMakeYear, "make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD [options]"},
     {"render", RunRender, "render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WxH -o OUT.png"},
+    {"count-hours", RunCountHours,
+     "count-hours FILE.dat [--from YYYY-MM-DD --to YYYY-MM-DD] [--class NAME[=OFFSET]]..."},
+    {"shift", RunShift,
+     "shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down -o OUT.dat"},
+    {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]"},
+    {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat"},
     {"export", RunExport,
      "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
 };

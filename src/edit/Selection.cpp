@@ -210,6 +210,30 @@ bool WheelOverToDo(PlannerView& view, Point point, int lines)
     return true;
 }
 
+DateTime LoadSelectedDay(PlannerView& view)
+{
+    const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
+    const DateTime day = view.State.FirstShownDate.AddDays(column);
+    view.Document().LoadDay(day);
+    return day;
+}
+
+int SelectedItem(const ViewState& state)
+{
+    return state.SelectedToDoRow - 1 + state.ToDoScrollTop;
+}
+
+void SelectPaneRow(ViewState& state, int p)
+{
+    const int lastRow = state.ToDoRowCount - 1;
+    if (lastRow >= 1 && p > lastRow) {
+        state.ToDoScrollTop += p - lastRow;
+        state.ToDoScrollPos = state.ToDoScrollTop;
+        p = lastRow;
+    }
+    state.SelectedToDoRow = p;
+}
+
 bool TakesKey(const ViewState& state)
 {
     return state.SelectedCell >= 0 || state.SelectedToDoRow >= 0;

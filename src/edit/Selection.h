@@ -74,6 +74,15 @@ bool PressRight(PlannerView& view, Point point);
  */
 bool WheelOverToDo(PlannerView& view, Point point, int lines);
 
+/// Loads the day of the selected cell's column (FirstShownDate + column days) into WorkDay and returns it.
+DateTime LoadSelectedDay(PlannerView& view);
+
+/// The ToDo item number of the selected pane row: SelectedToDoRow − 1 + ToDoScrollTop.
+int SelectedItem(const ViewState& state);
+
+/// Selects pane row p; a row below the pane scrolls the pane so that it is the last row shown.
+void SelectPaneRow(ViewState& state, int p);
+
 /// The keys the view takes for itself while a cell or a ToDo row is selected.
 enum class NavigationKey
 {

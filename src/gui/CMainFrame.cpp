@@ -4,6 +4,8 @@
 #include "gui/ApplicationLook.h"
 #include "gui/CAboutDlg.h"
 #include "gui/CChildFrame.h"
+#include "gui/CFindDlg.h"
+#include "gui/CPlanovaView.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
 #include "gui/KeyIndicators.h"
@@ -44,7 +46,8 @@ QStringList DroppedFiles(const QMimeData& data)
 
 CMainFrame::CMainFrame(AppSettings& settings)
     : Settings(settings), Area(new QMdiArea(this)), Commands(new CommandActions(*this)),
-      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), CurrentLook(settings.Look())
+      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), Find(new CFindDlg(this)),
+      CurrentLook(settings.Look())
 {
     ApplyLook(CurrentLook);
     setWindowTitle(ApplicationName);
@@ -89,6 +92,39 @@ void CMainFrame::AttachDocuments(DocumentManager& documents)
             [this] { Commands->ShowMenuBarFor(!Documents->Documents().empty()); });
     connect(&documents, &DocumentManager::RecentFilesChanged, Commands, &CommandActions::UpdateStates);
     connect(&documents, &DocumentManager::TitlesChanged, Commands, &CommandActions::UpdateStatesSoon);
+    ConnectFindDialog();
+}
+
+CPlanovaView* CMainFrame::ActivePlannerView() const
+{
+    auto* frame = Documents ? Documents->ActiveFrame() : nullptr;
+    return frame ? dynamic_cast<CPlanovaView*>(frame->View()) : nullptr;
+}
+
+void CMainFrame::ConnectFindDialog()
+{
+    // The requests act on the active document window only: sent to every view, "全て置換" would
+    // replace once per window of the same document and "次を検索" would skip hits.
+    connect(Find, &CFindDlg::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
+        if (auto* view = ActivePlannerView())
+            view->OnFindNext(search, fromStart);
+    });
+    connect(Find, &CFindDlg::ReplaceRequested, this,
+            [this](const std::string& search, const std::string& replacement) {
+                if (auto* view = ActivePlannerView())
+                    view->OnReplace(search, replacement);
+            });
+    connect(Find, &CFindDlg::ReplaceAllRequested, this,
+            [this](const std::string& search, const std::string& replacement) {
+                if (auto* view = ActivePlannerView())
+                    view->OnReplaceAll(search, replacement);
+            });
+    connect(Find, &CFindDlg::Ended, this, [this] {
+        for (const auto& document : Documents->Documents())
+            for (auto* frame : document->Frames)
+                if (auto* view = dynamic_cast<CPlanovaView*>(frame->View()))
+                    view->OnFindEnded();
+    });
 }
 
 void CMainFrame::UpdateTitle()

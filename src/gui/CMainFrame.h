@@ -14,6 +14,8 @@ class QToolBar;
 namespace planova {
 
 class AppSettings;
+class CFindDlg;
+class CPlanovaView;
 class CommandActions;
 class DocumentManager;
 class KeyIndicators;
@@ -38,6 +40,8 @@ public:
     CommandActions& Actions() const { return *Commands; }
     QToolBar& StandardToolbar() const { return *Toolbar; }
     KeyIndicators& Indicators() const { return *Keys; }
+    /// The one find dialog "検索・置換" of the window; its requests go to the active document window.
+    CFindDlg& FindDialog() const { return *Find; }
 
     /// The current look (a command 205–219, or the stored value as it was).
     int Look() const { return CurrentLook; }
@@ -69,6 +73,9 @@ private:
     /// The open window a window entry of the menu stands for (in the order they were opened), or nullptr.
     QMdiSubWindow* WindowOfEntry(int commandId) const;
     void LoadUserImages();
+    /// Sends the find dialog's requests to the active planner view and its end to every view.
+    void ConnectFindDialog();
+    CPlanovaView* ActivePlannerView() const;
 
     AppSettings& Settings;
     DocumentManager* Documents = nullptr;
@@ -76,6 +83,7 @@ private:
     CommandActions* Commands;
     QToolBar* Toolbar;
     KeyIndicators* Keys;
+    CFindDlg* Find;
     int CurrentLook;
 };
 

@@ -7,6 +7,8 @@
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
 #include "edit/CommandTable.h"
+#include "edit/FindCommands.h"
+#include "gui/UserDialogs.h"
 #include "view/InfoPaneIcons.h"
 #include "view/PlannerView.h"
 #include "view/ScreenLayout.h"
@@ -140,6 +142,37 @@ bool CPlanovaView::ExecuteCommand(int commandId)
         return false;
     Finish(outcome == CommandOutcome::DocumentChanged);
     return true;
+}
+
+void CPlanovaView::OnFindNext(const std::string& search, bool fromStart)
+{
+    if (!FindNextRequest(*View, search, fromStart))
+        UserDialogs::Current().Ask(this, {QMessageBox::Information,
+                                          QStringLiteral("最後まで検索しました。"),
+                                          {{QMessageBox::Ok, QStringLiteral("OK")}},
+                                          QMessageBox::Ok,
+                                          QStringLiteral("検索終了")});
+    // The hit is the document's: every window of it shows the yellow mark.
+    Finish(true);
+}
+
+void CPlanovaView::OnReplace(const std::string& search, const std::string& replacement)
+{
+    Finish(ReplaceRequest(*View, search, replacement));
+}
+
+void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& replacement)
+{
+    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement);
+    if (!result.Result.Ok)
+        ShowError(this, Utf8Text(result.Result.Error));
+    Finish(result.Result.Ok);
+}
+
+void CPlanovaView::OnFindEnded()
+{
+    EndFind(*View);
+    Finish(true);
 }
 
 void CPlanovaView::SetDialogs(ViewDialogs* dialogs)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QAction;
 class QMenu;
@@ -52,6 +53,16 @@ public:
 
     /// Shows a date as if it had been chosen in the month calendar.
     void ShowDate(const DateTime& date);
+
+    // Requests of the find dialog "検索・置換", which the main window sends to its active view.
+    /// "次を検索": the view moves to the next hit, or tells the user "最後まで検索しました。".
+    void OnFindNext(const std::string& search, bool fromStart);
+    /// "置換" of the current hit.
+    void OnReplace(const std::string& search, const std::string& replacement);
+    /// "全て置換"; a refusal (an empty search text) is shown and changes nothing.
+    void OnReplaceAll(const std::string& search, const std::string& replacement);
+    /// The dialog ended: the view has no dialog open and the document no hit.
+    void OnFindEnded();
 
     PlannerView& Planner() { return *View; }
     InfoPane* Information() const { return Pane; }

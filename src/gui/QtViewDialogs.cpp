@@ -1,7 +1,19 @@
 #include "gui/QtViewDialogs.h"
 
+#include "canvas/QtText.h"
 #include "gui/CDayDataIns.h"
+#include "gui/CFindDlg.h"
 #include "gui/ExportDialogs.h"
+#include "gui/CJisuuKeisanDlg.h"
+#include "gui/CKuriageKurisageDlg.h"
+#include "gui/CMakeAuto.h"
+#include "gui/CPropertySheet.h"
+#include "gui/StepProgressDialog.h"
+#include "gui/UserDialogs.h"
+#include "canvas/QtText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace planova {
 
@@ -12,11 +24,71 @@ bool QtViewDialogs::EditEntry(EntryDialogValues& values)
     return EntryDialog->Run(values);
 }
 
+void QtViewDialogs::OpenFindDialog(FindDialogMode mode)
+{
+    // The main window keeps one find dialog for all its document windows.
+    if (auto* dialog = Parent ? Parent->window()->findChild<CFindDlg*>() : nullptr)
+        dialog->Open(mode);
+}
+
+void QtViewDialogs::SetSystemClipboardText(const std::string& cp932)
+{
+    QGuiApplication::clipboard()->setText(DisplayText(cp932));
+}
+
 void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
 {
     const ExportFormat format =
         kind == ExportKind::ICalendar ? ExportFormat::ICalendar : ExportFormat::DayCsv;
     planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
+}
+
+namespace {
+
+/// Runs a dialog made for this one use over the parent: on OK the values become what it confirmed.
+template <typename Dialog, typename Values> bool RunOnce(QWidget* parent, Values& values)
+{
+    Dialog dialog(parent);
+    dialog.Start(values);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    values = dialog.Confirmed();
+    return true;
+}
+
+} // namespace
+
+bool QtViewDialogs::EditProperties(PropertySheetValues& values)
+{
+    return RunOnce<CPropertySheet>(Parent, values);
+}
+
+bool QtViewDialogs::EditSchoolYear(SchoolYearDialogValues& values)
+{
+    return RunOnce<CMakeAuto>(Parent, values);
+}
+
+bool QtViewDialogs::CountClassHours(ClassHourValues& values)
+{
+    return RunOnce<CJisuuKeisanDlg>(Parent, values);
+}
+
+bool QtViewDialogs::EditContentShift(ContentShiftValues& values)
+{
+    return RunOnce<CKuriageKurisageDlg>(Parent, values);
+}
+
+void QtViewDialogs::RunWithProgress(const std::string& title,
+                                    const std::function<void(const StepReport&)>& work)
+{
+    StepProgressDialog progress(Parent, Utf8Text(title), QStringLiteral("データを作成しています..."));
+    work([&progress](int done, int total) { return progress.Step(done, total); });
+}
+
+void QtViewDialogs::ShowMessage(const std::string& text)
+{
+    UserDialogs::Current().Ask(
+        Parent, {QMessageBox::Information, Utf8Text(text), {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok});
 }
 
 } // namespace planova

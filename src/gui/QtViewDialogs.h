@@ -24,6 +24,17 @@ public:
     explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
+    /// Shows the find dialog of the main window the view sits in (none outside a main window).
+    void OpenFindDialog(FindDialogMode mode) override;
+    void SetSystemClipboardText(const std::string& cp932) override;
+
+    bool EditProperties(PropertySheetValues& values) override;
+    bool EditSchoolYear(SchoolYearDialogValues& values) override;
+    bool CountClassHours(ClassHourValues& values) override;
+    bool EditContentShift(ContentShiftValues& values) override;
+    void RunWithProgress(const std::string& title,
+                         const std::function<void(const StepReport&)>& work) override;
+    void ShowMessage(const std::string& text) override;
     void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
 
     /// The path of the document's file (empty while it has never been saved), for file name suggestions.

@@ -133,8 +133,7 @@ TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
 TEST_F(CommandTableTest, CommandsWithoutAnActionAreDisabledAndDoNothing)
 {
     Start(ViewMode::Day, Day(2024, 6, 12));
-    for (const int id : {CommandId::EditCopy, CommandId::FilePrint, CommandId::Properties,
-                         CommandId::EditRedo, CommandId::FileSave, 1}) {
+    for (const int id : {CommandId::FilePrint, CommandId::EditRedo, CommandId::FileSave, 1}) {
         EXPECT_FALSE(IsViewCommandEnabled(View, id)) << id;
         EXPECT_FALSE(IsViewCommandChecked(View, id)) << id;
         EXPECT_EQ(ViewCommandText(View, id), "") << id;
@@ -156,11 +155,13 @@ TEST_F(CommandTableTest, TheCellMenuShowsItsCommandsEnabledForTheSelection)
             shown += item.Id == CommandId::Separator ? "-" : item.Enabled ? "+" : ".";
         return shown;
     };
-    // 編集 挿入 上に移動 下に移動 削除 - コピー 貼り付け (copy and paste have no action yet)
-    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod), -1), "++.++-..");
-    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::Memo), -1), "+....-..");
-    EXPECT_EQ(menu(-1, 3), "+++.+-..");
+    // 編集 挿入 上に移動 下に移動 削除 - コピー 貼り付け (nothing clipped yet)
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod), -1), "++.++-+.");
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::Memo), -1), "+....-+.");
+    EXPECT_EQ(menu(-1, 3), "+++.+-+.");
     EXPECT_EQ(menu(-1, 5), ".+...-..");
+    View.State.Clipboard.ClipKind = ClipMemo;
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::Memo), -1), "+....-++");
 
     std::vector<std::string> texts;
     for (const PopupItem& item : CellContextMenuItems(View))

@@ -46,14 +46,6 @@ QStringList ComboEntries(const QComboBox& combo)
     return entries;
 }
 
-/// Types text as an input method commits it (how Japanese text arrives).
-void Commit(QWidget& widget, const QString& text)
-{
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(&widget, &event);
-}
-
 void ClickOk(CDayDataIns& dialog)
 {
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);

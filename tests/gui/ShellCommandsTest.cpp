@@ -230,7 +230,7 @@ void ShellCommandsTest::EnableRulesComeFromHandlers()
     // edit made the editing commands are not; nobody handles redo; the recent list is empty.
     QVERIFY(actions.Action(CommandId::DayView)->isEnabled());
     for (int id : {CommandId::Edit, CommandId::EditCopy, CommandId::EditUndo, CommandId::FilePrint,
-                   CommandId::MakeYear, CommandId::EditRedo, CommandId::RecentFile1})
+                   CommandId::EditRedo, CommandId::RecentFile1})
         QVERIFY2(!actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
     QCOMPARE(actions.Action(CommandId::RecentFile1)->text(), QStringLiteral("最近使ったファイル"));
     QVERIFY(!actions.Action(CommandId::RecentFile1 + 1)->isVisible());

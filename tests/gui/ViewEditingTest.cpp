@@ -438,8 +438,8 @@ private slots:
         QCOMPARE(Menus.size(), std::size_t{1});
         const QStringList items{"編集", "挿入", "上に移動", "下に移動", "削除", "-", "コピー", "貼り付け"};
         QCOMPARE(Menus[0].Items, items);
-        // The separator counts as enabled; copy and paste are not built into the view yet.
-        QCOMPARE(Menus[0].Enabled, (QList<bool>{true, true, true, true, true, true, false, false}));
+        // The separator counts as enabled; nothing is clipped yet, so paste is not.
+        QCOMPARE(Menus[0].Enabled, (QList<bool>{true, true, true, true, true, true, true, false}));
         QCOMPARE(Menus[0].At, View->mapToGlobal(at));
         Document->LoadDay(D(2024, 6, 12));
         QCOMPARE(Document->WorkDay.GetJigenn(1), std::string("L2"));
@@ -449,7 +449,20 @@ private slots:
         // The kind-and-event row can be edited, but not inserted, moved or deleted.
         MenuChoice.clear();
         Click(CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::KindAndEvent)), Qt::RightButton);
-        QCOMPARE(Menus[1].Enabled, (QList<bool>{true, false, false, false, false, true, false, false}));
+        QCOMPARE(Menus[1].Enabled, (QList<bool>{true, false, false, false, false, true, true, false}));
+
+        // Copy and paste from the menu: Wednesday's memo onto Thursday's.
+        Document->LoadDay(D(2024, 6, 12));
+        Document->WorkDay.SetMemo("memo");
+        Document->StoreDay();
+        MenuChoice = QStringLiteral("コピー");
+        Click(CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::Memo)), Qt::RightButton);
+        MenuChoice = QStringLiteral("貼り付け");
+        Click(CellPoint(CellIndexOf(ViewMode::Week, 4, DayRow::Memo)), Qt::RightButton);
+        QCOMPARE(Menus[3].Enabled.back(), true);
+        QVERIFY(Document->FindStoredDay(D(2024, 6, 13)));
+        QCOMPARE(Document->FindStoredDay(D(2024, 6, 13))->GetMemo(), std::string("memo"));
+        QCOMPARE(Dialog.SystemClipboard, std::string("memo"));
     }
 
     void TheCellMenuOpensAtThePointer()
