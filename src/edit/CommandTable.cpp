@@ -6,6 +6,7 @@
 #include "edit/FindCommands.h"
 #include "edit/SchoolToolCommands.h"
 #include "edit/SettingsCommands.h"
+#include "model/Clock.h"
 #include "view/PlannerView.h"
 
 #include <algorithm>
@@ -49,6 +50,17 @@ constexpr CommandInfo RecentFile(int n, std::string_view text)
             .SeparatorBefore = n == 0};
 }
 
+constexpr CommandInfo WindowEntry(int n)
+{
+    return {.Id = CommandId::WindowEntry1 + n,
+            .Text = "",
+            .MenuPath = WindowMenu,
+            .Handler = Application,
+            .Prompt = "このウィンドウを前面に表示します",
+            .SeparatorBefore = n == 0,
+            .Mark = CommandMark::Check};
+}
+
 template <bool CopyOptions::*Option> constexpr CommandInfo CopyOption(int id, std::string_view text)
 {
     return {.Id = id,
@@ -88,6 +100,12 @@ bool ToDoShown(const PlannerView& view)
 template <int Direction> CommandOutcome StepBy(PlannerView& view, ViewDialogs&)
 {
     view.Step(Direction);
+    return CommandOutcome::ViewChanged;
+}
+
+CommandOutcome ShowToday(PlannerView& view, ViewDialogs&)
+{
+    view.SelectCalendarDate(Now());
     return CommandOutcome::ViewChanged;
 }
 
@@ -240,6 +258,7 @@ constexpr std::array CommandRows{
                 .Text = "日表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+1",
                 .Prompt = "日予定表を表示します",
                 .Checked = ShowsMode<ViewMode::Day>,
                 .Run = ShowMode<ViewMode::Day>},
@@ -247,6 +266,7 @@ constexpr std::array CommandRows{
                 .Text = "週表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+2",
                 .Prompt = "週予定表を表示します",
                 .Checked = ShowsMode<ViewMode::Week>,
                 .Run = ShowMode<ViewMode::Week>},
@@ -254,6 +274,7 @@ constexpr std::array CommandRows{
                 .Text = "月表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+3",
                 .Prompt = "月予定表を表示します",
                 .Checked = ShowsMode<ViewMode::Month>,
                 .Run = ShowMode<ViewMode::Month>},
@@ -268,6 +289,7 @@ constexpr std::array CommandRows{
                 .Text = "進む（日・週・月）",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Alt+Right",
                 .Prompt = "次の日・週・月を表示します",
                 .SeparatorBefore = true,
                 .Run = StepBy<+1>},
@@ -275,8 +297,17 @@ constexpr std::array CommandRows{
                 .Text = "戻る（日・週・月）",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Alt+Left",
                 .Prompt = "前の日・週・月を表示します",
                 .Run = StepBy<-1>},
+    CommandInfo{.Id = CommandId::Today,
+                .Text = "今日",
+                .MenuPath = ViewMenu,
+                .Handler = View,
+                .Shortcuts = "Home",
+                .Prompt = "今日の日・週・月を表示します",
+                .OnDefaultToolbar = true,
+                .Run = ShowToday},
     CommandInfo{.Id = CommandId::ViewToolbar,
                 .Text = "ツール バー(&T)",
                 .MenuPath = ViewMenu,
@@ -437,6 +468,15 @@ constexpr std::array CommandRows{
                 .Handler = Application,
                 .Prompt = "開いているウィンドウの一覧を表示します",
                 .SeparatorBefore = true},
+    WindowEntry(0),
+    WindowEntry(1),
+    WindowEntry(2),
+    WindowEntry(3),
+    WindowEntry(4),
+    WindowEntry(5),
+    WindowEntry(6),
+    WindowEntry(7),
+    WindowEntry(8),
 
     // ---- ヘルプ -----------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::AppAbout,

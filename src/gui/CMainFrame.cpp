@@ -197,8 +197,28 @@ bool CMainFrame::IsCommandEnabled(int commandId) const
     case CommandId::WindowList:
         return !Area->subWindowList().isEmpty();
     default:
-        return IsLookCommand(commandId) && FindCommand(commandId);
+        return WindowOfEntry(commandId) != nullptr || (IsLookCommand(commandId) && FindCommand(commandId));
     }
+}
+
+QMdiSubWindow* CMainFrame::WindowOfEntry(int commandId) const
+{
+    const int entry = commandId - CommandId::WindowEntry1;
+    if (entry < 0 || entry >= CommandId::WindowEntryCount)
+        return nullptr;
+    const auto windows = Area->subWindowList(QMdiArea::CreationOrder);
+    return entry < windows.size() ? windows[entry] : nullptr;
+}
+
+std::string CMainFrame::CommandText(int commandId) const
+{
+    const QMdiSubWindow* window = WindowOfEntry(commandId);
+    if (!window)
+        return {};
+    // "&1 2024年度.dat*": the number to choose it with, the title with the mark of unsaved changes.
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+    return QStringLiteral("&%1 %2").arg(commandId - CommandId::WindowEntry1 + 1).arg(title).toStdString();
 }
 
 bool CMainFrame::IsCommandChecked(int commandId) const
@@ -209,6 +229,8 @@ bool CMainFrame::IsCommandChecked(int commandId) const
     case CommandId::ViewStatusBar:
         return statusBar()->isVisibleTo(this);
     default:
+        if (const QMdiSubWindow* window = WindowOfEntry(commandId))
+            return window == Area->activeSubWindow();
         return IsLookCommand(commandId) && commandId == CurrentLook;
     }
 }
@@ -240,6 +262,10 @@ bool CMainFrame::ExecuteCommand(int commandId)
         return true;
     default:
         break;
+    }
+    if (QMdiSubWindow* window = WindowOfEntry(commandId)) {
+        Area->setActiveSubWindow(window);
+        return true;
     }
     if (!IsLookCommand(commandId) || !FindCommand(commandId))
         return false;

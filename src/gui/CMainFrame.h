@@ -7,6 +7,7 @@
 #include <vector>
 
 class QMdiArea;
+class QMdiSubWindow;
 class QMimeData;
 class QToolBar;
 
@@ -50,9 +51,10 @@ public:
     void SetToolbarCommands(const std::vector<int>& commands);
     std::vector<int> ToolbarCommands() const;
 
-    // CommandTarget: looks, bars, window list, About, exit.
+    // CommandTarget: looks, bars, window list and the windows listed on the menu, About, exit.
     bool IsCommandEnabled(int commandId) const override;
     bool IsCommandChecked(int commandId) const override;
+    std::string CommandText(int commandId) const override;
     bool ExecuteCommand(int commandId) override;
 
 signals:
@@ -68,6 +70,8 @@ private:
     void UpdateTitle();
     void CustomiseToolbar();
     void ShowWindowList();
+    /// The open window a window entry of the menu stands for (in the order they were opened), or nullptr.
+    QMdiSubWindow* WindowOfEntry(int commandId) const;
     void LoadUserImages();
     /// Sends the find dialog's requests to the active planner view and its end to every view.
     void ConnectFindDialog();

@@ -318,7 +318,8 @@ void ShellCommandsTest::ToolbarChoiceIsRemembered()
         QCOMPARE(toolbarIds(frame),
                  (std::vector<int>{CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave,
                                    CommandId::FilePrint, CommandId::EditCut, CommandId::EditCopy,
-                                   CommandId::EditPaste, CommandId::AppAbout, CommandId::ToolbarCustomise}));
+                                   CommandId::EditPaste, CommandId::Today, CommandId::AppAbout,
+                                   CommandId::ToolbarCustomise}));
 
         ToolbarCustomiseDlg dialog(frame.ToolbarCommands(), &frame);
         auto& list = dialog.List();

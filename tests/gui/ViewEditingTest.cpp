@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -159,19 +160,26 @@ private slots:
         Open(2);
         const DateTime first = State().FirstShownDate;
         QVERIFY(first.IsIdenticalTo(D(2024, 5, 26)));
+        // 26 May is a grey day of June's grid: the grid moves to May, and the selection with the day.
         Click(CellPoint(0));
-        QCOMPARE(State().SelectedCell, 0);
         QVERIFY(Shows(first));
-
         Repaint(); // now May 2024, from Sunday 28 April
         const DateTime mayFirst = State().FirstShownDate;
         QVERIFY(mayFirst.IsIdenticalTo(D(2024, 4, 28)));
-        const int lastCell = CellIndexOf(ViewMode::Month, 6, 5);
+        QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 0, 4));
+
+        const int lastCell = CellIndexOf(ViewMode::Month, 6, 5); // 8 June, grey on May's grid
         Click(CellPoint(lastCell));
-        QCOMPARE(State().SelectedCell, lastCell);
-        QVERIFY(Shows(mayFirst.AddDays(41)));
+        QVERIFY(Shows(D(2024, 6, 8)));
+        Repaint();
+        QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 6, 1));
         QCOMPARE(Edits, 0);
         QVERIFY(!Document->IsModified());
+
+        // Enter opens the day that was clicked.
+        Key(Qt::Key_Return);
+        QCOMPARE(View->Planner().Mode(), ViewMode::Day);
+        QVERIFY(Shows(D(2024, 6, 8)));
     }
 
     void TheSelectionIsDrawnInBlue()
@@ -358,6 +366,48 @@ private slots:
         QCOMPARE(State().ToDoScrollTop, 0);
         Repaint();
         QCOMPARE(View->ToDoScrollBar()->sliderPosition(), 0);
+        QVERIFY(!Document->IsModified());
+    }
+
+    void LeftAndRightKeepTheToDoPaneWhereItIs()
+    {
+        AddItems(40);
+        Open(0, true);
+        QScrollBar* bar = View->ToDoScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        const int top = State().ToDoScrollTop;
+        Click(ToDoRowPoint(3));
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right}) {
+            Key(key);
+            QCOMPARE(State().SelectedToDoRow, 3);
+            QCOMPARE(State().ToDoScrollTop, top);
+            QCOMPARE(bar->sliderPosition(), 40);
+        }
+    }
+
+    void TheWheelScrollsTheToDoPaneAndItsBar()
+    {
+        AddItems(40);
+        Open(0, true);
+        QScrollBar* bar = View->ToDoScrollBar();
+        QVERIFY(bar->isVisible());
+        const auto wheel = [](QWidget* target, const QPoint& at, int notches) {
+            QWheelEvent event(at, target->mapToGlobal(at), {}, QPoint(0, 120 * notches), Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &event);
+        };
+        const int lines = QApplication::wheelScrollLines();
+        wheel(View.get(), ToDoRowPoint(3), -1); // a notch towards the user: later items
+        QCOMPARE(State().ToDoScrollTop, lines);
+        QCOMPARE(bar->sliderPosition(), lines);
+        wheel(bar, QPoint(bar->width() / 2, bar->height() / 2), -1);
+        QCOMPARE(State().ToDoScrollTop, 2 * lines);
+        QCOMPARE(State().ToDoScrollPos, bar->sliderPosition());
+        wheel(bar, QPoint(bar->width() / 2, bar->height() / 2), 1);
+        QCOMPARE(State().ToDoScrollTop, lines);
+        // Over the planner the wheel leaves the pane alone.
+        wheel(View.get(), CellPoint(5), -1);
+        QCOMPARE(State().ToDoScrollTop, lines);
         QVERIFY(!Document->IsModified());
     }
 
