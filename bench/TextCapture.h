@@ -62,7 +62,8 @@ private:
 };
 
 /// Draws the captured texts with bare QPainter calls, in the fonts they were drawn in.
-inline void DrawBareTexts(QPainter& painter, const std::vector<DrawnText>& texts, const std::vector<QFont>& fonts)
+inline void DrawBareTexts(QPainter& painter, const std::vector<DrawnText>& texts,
+                          const std::vector<QFont>& fonts)
 {
     int font = -1;
     for (const DrawnText& text : texts) {

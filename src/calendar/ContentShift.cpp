@@ -4,13 +4,18 @@
 
 namespace planova {
 
-Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
-                      const DateTime& end, const std::string& className)
+std::string ShiftRefusal(const DateTime& start, const DateTime& end, const std::string& className)
 {
     // An empty name would match every row without a plan.
     if (className.empty())
-        return Outcome::Refused("学級名を入力してください。");
-    if (std::string reason = DateRangeRefusal(start, end); !reason.empty())
+        return "学級名を入力してください。";
+    return DateRangeRefusal(start, end);
+}
+
+Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
+                      const DateTime& end, const std::string& className)
+{
+    if (std::string reason = ShiftRefusal(start, end, className); !reason.empty())
         return Outcome::Refused(std::move(reason));
 
     const DateTime workDate = document.WorkDay.GetDate().DateOnly();

@@ -17,11 +17,18 @@ enum class ShiftDirection
 };
 
 /**
+ * The Japanese reason why the class's contents cannot be moved through the range, or empty when they
+ * can: an empty class name (it would match every row without a plan), an invalid date, or a start
+ * after the end.
+ */
+std::string ShiftRefusal(const DateTime& start, const DateTime& end, const std::string& className);
+
+/**
  * Moves the contents of one class's lessons by one lesson through the range. A lesson is a
  * period row whose plan equals the class name exactly; lessons are ordered by date, then row.
  * Only contents move; the lesson at the open end gets the empty text. Days with a lesson are
- * stored, others are not touched. Refused, changing nothing, when the class name is empty, a
- * date is invalid or `start` is after `end`. Afterwards the working day is reloaded with its
+ * stored, others are not touched. Refused, changing nothing, for the reasons of ShiftRefusal.
+ * Afterwards the working day is reloaded with its
  * date. Not undoable.
  */
 Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,

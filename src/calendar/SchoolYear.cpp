@@ -66,6 +66,25 @@ std::string MonthDayRefusal(const char* name, const char* which, const MonthDay&
     return std::string(name) + which + "（" + monthDay.JapaneseText() + "）は存在しない日付です。";
 }
 
+/// A document with copies of the stored days dated on or after `start`, and the timetable.
+CPlanovaDoc DaysFrom(const CPlanovaDoc& document, const DateTime& start)
+{
+    CPlanovaDoc copy;
+    copy.Jikannwari = document.Jikannwari;
+    for (const CDayData& day : document.DayList()) {
+        if (NotAfter(start, day.GetDate()))
+            copy.AppendDayUnsorted(day);
+    }
+    return copy;
+}
+
+/// Stores a copy of the day under its date.
+void StoreCopy(CPlanovaDoc& document, const CDayData& day)
+{
+    document.WorkDay = day;
+    document.StoreDay();
+}
+
 } // namespace
 
 SchoolYearParameters SchoolYearParameters::Defaults(const DateTime& now, bool overwritePlans)
@@ -132,6 +151,43 @@ Outcome MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parame
     FillSchoolDays(document, parameters.Start, parameters.End, parameters.Days);
     document.LoadDay(workDate);
     return {};
+}
+
+SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearParameters& parameters,
+                                     const SchoolYearProgress& progress)
+{
+    SchoolYearRun run;
+    if (std::string reason = SchoolYearRefusal(parameters); !reason.empty()) {
+        run.Result = Outcome::Refused(std::move(reason));
+        return run;
+    }
+    const DateTime workDate = document.WorkDay.GetDate().DateOnly();
+    // Nothing before the start of the range is read by the holidays or the school days.
+    CPlanovaDoc work = DaysFrom(document, parameters.Start);
+    MarkHolidays(work, parameters.Start, parameters.End, parameters.Holidays);
+    run.DaysInRange =
+        static_cast<int>((parameters.End.ToSysDays() - parameters.Start.ToSysDays()).count()) + 1;
+    bool stopped = false;
+    ForEachDate(parameters.Start, parameters.End, [&](const DateTime& date) {
+        if (stopped)
+            return;
+        FillSchoolDays(work, date, date, parameters.Days);
+        StoreCopy(document, work.WorkDay);
+        ++run.DaysWritten;
+        if (progress && !progress(run.DaysWritten, run.DaysInRange) && run.DaysWritten < run.DaysInRange)
+            stopped = true;
+    });
+    if (!stopped) {
+        for (const CDayData& day : work.DayList()) {
+            if (!parameters.End.IsEarlierThan(day.GetDate()))
+                continue;
+            const CDayData* stored = document.FindStoredDay(day.GetDate());
+            if (stored == nullptr || !(*stored == day))
+                StoreCopy(document, day);
+        }
+    }
+    document.LoadDay(workDate);
+    return run;
 }
 
 } // namespace planova

@@ -6,6 +6,7 @@
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 
+#include <functional>
 #include <string>
 
 namespace planova {
@@ -75,5 +76,36 @@ void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime
  * reloaded with its date, so it shows what was stored. Not undoable.
  */
 Outcome MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters);
+
+/**
+ * Told after each day of a stepwise run is written, with the days written so far and the days of
+ * the range; answering false stops the run before the next day.
+ */
+using SchoolYearProgress = std::function<bool(int daysWritten, int daysInRange)>;
+
+/// How a stepwise run of the generator ended.
+struct SchoolYearRun
+{
+    /// Refused parameters (see SchoolYearRefusal): nothing was written.
+    Outcome Result;
+    int DaysWritten = 0;
+    int DaysInRange = 0;
+
+    /// The run was stopped before the end of the range.
+    bool Stopped() const { return Result.Ok && DaysWritten < DaysInRange; }
+};
+
+/**
+ * MakeSchoolYear one day at a time, telling `progress` after each day and stopping when it answers
+ * false. The run is worked out on a copy of the stored days from the start of the range on (all
+ * that the generator reads), and each day is written into the document whole, holiday and school
+ * day together, as soon as it is done. A substitute holiday that the range owes after its end is
+ * written only when the whole range is done. So a stopped run leaves every day from the start up
+ * to the last one written exactly as the complete run makes it, and every other day as it was;
+ * a complete run gives the same document as MakeSchoolYear. The working day is reloaded with its
+ * date afterwards. Not undoable.
+ */
+SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearParameters& parameters,
+                                     const SchoolYearProgress& progress);
 
 } // namespace planova

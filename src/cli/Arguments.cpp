@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "cli/CliDates.h"
+#include "model/Cp932Codec.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
 
@@ -26,6 +27,13 @@ void ArgumentReader::Once(const std::string& key, const std::string& option)
     throw CommandError::Usage(option + " は " + earlier->second + " と同時に指定できません。");
 }
 
+void ArgumentReader::DataFileOperand(std::string& file, const std::string& arg)
+{
+    if (!file.empty())
+        throw CommandError::Usage("データファイルは1つだけ指定してください (\"" + arg + "\")。");
+    file = arg;
+}
+
 DateTime DateArgument(const std::string& option, const std::string& text)
 {
     const std::optional<DateTime> date = ParseIsoDate(text);
@@ -33,6 +41,15 @@ DateTime DateArgument(const std::string& option, const std::string& text)
         throw CommandError::BadInput(option + " の日付 \"" + text +
                                      "\" が正しくありません (YYYY-MM-DD、100〜9999 年)。");
     return *date;
+}
+
+std::string Cp932Argument(const std::string& option, const std::string& utf8)
+{
+    try {
+        return Utf8ToCp932(utf8);
+    } catch (const EncodingError& error) {
+        throw CommandError::BadInput(option + ": " + error.what());
+    }
 }
 
 CPlanovaDoc DataFileArgument(const std::string& path)

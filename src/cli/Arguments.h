@@ -53,6 +53,9 @@ public:
      */
     void Once(const std::string& key, const std::string& option);
 
+    /// A plain operand as the command's one data file; a second one is a usage error.
+    static void DataFileOperand(std::string& file, const std::string& arg);
+
     /// Whether an argument is an option ("-o", "--from"); "-" alone is an operand (standard input).
     static bool IsOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
 
@@ -64,6 +67,10 @@ private:
 
 /// "YYYY-MM-DD" as a date; bad input naming the option when it is not a real date of 100 to 9999.
 DateTime DateArgument(const std::string& option, const std::string& text);
+
+/// A text given in UTF-8 as model bytes (code page 932); bad input naming the option and the character
+/// that code page 932 cannot hold.
+std::string Cp932Argument(const std::string& option, const std::string& utf8);
 
 /**
  * The document of a data file given on the command line; bad input naming the file and the reason

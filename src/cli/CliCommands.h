@@ -21,6 +21,10 @@ int RunImport(const CommandArgs& args);
 int RunSky(const CommandArgs& args);
 int RunMakeYear(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
+int RunCountHours(const CommandArgs& args);
+int RunShift(const CommandArgs& args);
+int RunFind(const CommandArgs& args);
+int RunReplace(const CommandArgs& args);
 int RunExport(const CommandArgs& args);
 int RunPrint(const CommandArgs& args);
 

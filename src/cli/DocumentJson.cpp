@@ -63,6 +63,8 @@ std::string Utf8(const std::string& cp932, const std::string& where)
     }
 }
 
+} // namespace
+
 ordered_json DateJson(const DateTime& date)
 {
     if (!date.IsValid())
@@ -71,6 +73,8 @@ ordered_json DateJson(const DateTime& date)
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year(), date.Month(), date.Day());
     return text;
 }
+
+namespace {
 
 ordered_json DayJson(const CDayData& day, const std::string& where)
 {

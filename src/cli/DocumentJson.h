@@ -18,6 +18,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// A date as "YYYY-MM-DD", or null when it is invalid.
+nlohmann::ordered_json DateJson(const DateTime& date);
+
 /**
  * The whole document as JSON: "days" (date "YYYY-MM-DD" or null, jitei, gyouji, ten rows of jigenn,
  * yotei, naiyou, iro, and memo), "todos" (kennmei, kigenn, jyuuyoudo, memo) and "settings" keyed by

@@ -14,6 +14,8 @@ constexpr int FieldLeft = 45;
 constexpr int LabelLeft = 7;
 constexpr int RadioLeft = 60;
 constexpr int RadioGap = 3;
+constexpr int RadioRowGap = 2;
+constexpr int ColourCaptionWidth = 60; ///< the designed width of "枠内の色："
 constexpr PixelSize LabelSize{30, 24};
 constexpr int OneLineHeight = 24;
 /// A field height that reaches down to the bottom of the field area.
@@ -65,7 +67,7 @@ const std::array<ModeRules, 4>& Modes()
          {{C::Label1, 10, false, LabelSize.Width},
           {C::Label2, 41, false, LabelSize.Width},
           {C::Label3, 120, false, LabelSize.Width},
-          {C::Label4, 10, true, 60}}},
+          {C::Label4, 10, true, ColourCaptionWidth}}},
         {{true, "のメモの変更", {"メモ：", nullptr, nullptr, nullptr}, {}},
          0,
          false,
@@ -104,7 +106,8 @@ std::string EntryDialogTitle(const EntryDialogValues& values)
     return texts.TitleHasPrefix ? Cp932ToUtf8Lenient(values.TitlePrefix) + texts.Title : texts.Title;
 }
 
-EntryDialogPlacement PlaceEntryDialog(int mode, PixelSize client, PixelSize button, PixelSize radio)
+EntryDialogPlacement PlaceEntryDialog(int mode, PixelSize client, PixelSize button, PixelSize radio,
+                                      int colourCaptionWidth)
 {
     const ModeRules& rules = RulesOfMode(mode);
     const int right = client.Width - Margin;
@@ -115,10 +118,19 @@ EntryDialogPlacement PlaceEntryDialog(int mode, PixelSize client, PixelSize butt
     placement.Cancel = {right - button.Width, buttonTop, button.Width, button.Height};
     placement.Ok = {right - 2 * button.Width - button.Width / 2, buttonTop, button.Width, button.Height};
 
-    const int radioTop = buttonTop - Margin - radio.Height;
+    // The radios start right of their caption "枠内の色：" as wide as the font needs it; when the eight do
+    // not fit into one row they take as many balanced rows as they need.
+    const int radioLeft = std::max(RadioLeft, LabelLeft + colourCaptionWidth + RadioGap);
+    const int radioStep = radio.Width + RadioGap;
+    const int fitting =
+        std::clamp((right - radioLeft + RadioGap) / std::max(1, radioStep), 1, CellColourCount);
+    const int radioRows = (CellColourCount + fitting - 1) / fitting;
+    const int perRow = (CellColourCount + radioRows - 1) / radioRows;
+    const int radioTop = buttonTop - Margin - radioRows * radio.Height - (radioRows - 1) * RadioRowGap;
     for (int k = 0; k < CellColourCount; ++k)
-        placement.Radios[static_cast<std::size_t>(k)] = {RadioLeft + k * (radio.Width + RadioGap), radioTop,
-                                                         radio.Width, radio.Height};
+        placement.Radios[static_cast<std::size_t>(k)] = {
+            radioLeft + (k % perRow) * radioStep, radioTop + (k / perRow) * (radio.Height + RadioRowGap),
+            radio.Width, radio.Height};
     placement.RadiosShown = rules.RadiosShown;
     placement.ComboDroppedHeight = rules.ComboDroppedHeight;
 

@@ -92,8 +92,11 @@ constexpr PixelSize EntryDialogMinimumSize{310, 300};
  * Places the controls for the client size. The buttons and radios keep their designed sizes;
  * the buttons sit in the lower right corner, every field runs from x 45 to 7 pixels from the right
  * edge and the last field of the mode reaches down to the buttons (period rows: to the colour
- * radios).
+ * radios). The radios start at x 60, or right of the caption "枠内の色：" when the font needs it
+ * wider (`colourCaptionWidth`, 0: as designed), and wrap into balanced rows when the eight do not
+ * fit into the width.
  */
-EntryDialogPlacement PlaceEntryDialog(int mode, PixelSize client, PixelSize button, PixelSize radio);
+EntryDialogPlacement PlaceEntryDialog(int mode, PixelSize client, PixelSize button, PixelSize radio,
+                                      int colourCaptionWidth = 0);
 
 } // namespace planova

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "dialogs/ClassHourDialog.h"
+#include "dialogs/ContentShiftDialog.h"
 #include "dialogs/EntryDialog.h"
+#include "dialogs/FindDialog.h"
 #include "dialogs/PrintDialog.h"
+#include "dialogs/PropertySheet.h"
+#include "dialogs/SchoolYearDialog.h"
 
+#include <functional>
 #include <string>
 
 namespace planova {
@@ -35,10 +41,42 @@ public:
     virtual bool EditEntry(EntryDialogValues& values) = 0;
 
     /**
+     * The modeless find dialog "検索・置換": shown in the mode with empty texts and the check box off,
+     * replacing one open in the other mode; returns at once. Its buttons come back to the active view
+     * as requests (FindNextRequest, ReplaceRequest, ReplaceAllRequest, EndFind).
+     */
+    virtual void OpenFindDialog(FindDialogMode mode) = 0;
+
+    /// Not a dialog, the one platform service a command uses: plain text (code page 932, CR LF line
+    /// breaks) put on the system clipboard for other programs. Nothing is ever read back from it.
+    virtual void SetSystemClipboardText(const std::string& cp932) = 0;
+
+    /**
      * The export of the whole document: asks for the file, writes it (with progress on a long
      * export) and reports a refusal. The document is only read.
      */
     virtual void ExportDocument(ExportKind kind, const CPlanovaDoc& document) = 0;
+
+    /// The property sheet of "プロパティ...": the pages "表示", "印刷" and "時間割".
+    virtual bool EditProperties(PropertySheetValues& values) = 0;
+    /// "データの自動作成" (CMakeAuto).
+    virtual bool EditSchoolYear(SchoolYearDialogValues& values) = 0;
+    /// "時数計算" (CJisuuKeisanDlg) in the mode of the values; true when "計算" (entry) or "OK" (result)
+    /// closed it.
+    virtual bool CountClassHours(ClassHourValues& values) = 0;
+    /// "「内容」の繰り上げ・繰り下げ" (CKuriageKurisageDlg).
+    virtual bool EditContentShift(ContentShiftValues& values) = 0;
+
+    /// Told after each step of a long work (steps done, steps in all); false stops it before the next.
+    using StepReport = std::function<bool(int done, int total)>;
+    /**
+     * Runs the work while a progress dialog titled `title` (UTF-8) shows how far it got; the work
+     * calls the report after each step, which answers false once the user pressed "キャンセル".
+     */
+    virtual void RunWithProgress(const std::string& title,
+                                 const std::function<void(const StepReport&)>& work) = 0;
+    /// A message box with the text (UTF-8) and "OK".
+    virtual void ShowMessage(const std::string& text) = 0;
 
     /// The print options dialog "印刷" (CPrintDlg, dialog 316): true on "印刷" with the model's values
     /// confirmed.
@@ -50,9 +88,6 @@ public:
      * put out — cancelled, no printer, a failed write; the user has been told why.
      */
     virtual bool PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output) = 0;
-
-    /// Tells the user something, in a message box with an OK button (UTF-8).
-    virtual void ShowMessage(const std::string& message) = 0;
 };
 
 } // namespace planova

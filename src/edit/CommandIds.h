@@ -63,6 +63,8 @@ constexpr int LookFirst = LookWindows2000;
 constexpr int LookLast = LookWindows7;
 constexpr int LookDefault = LookVisualStudio2008;
 
+constexpr int Today = 32850; ///< "今日": shows today in the view's mode (Home)
+
 // ---- 予定表 -----------------------------------------------------------------------------------
 constexpr int Edit = 32797;            ///< "編集"
 constexpr int Insert = 32794;          ///< "挿入"
@@ -86,6 +88,9 @@ constexpr int ToDoSort = 32837;   ///< "ToDoソート"
 // ---- ウィンドウ, ヘルプ -----------------------------------------------------------------------
 constexpr int WindowNew = 57648;
 constexpr int WindowList = 131;
+/// The open windows listed on the menu "ウィンドウ" are WindowEntry1 … WindowEntry1 + 8.
+constexpr int WindowEntry1 = 32860;
+constexpr int WindowEntryCount = 9;
 constexpr int AppAbout = 57664;
 
 /// The separator of a popup menu (no command has this identifier).

@@ -1,8 +1,13 @@
 #include "edit/CommandTable.h"
 
 #include "dialogs/ViewDialogs.h"
+#include "edit/ClipboardCommands.h"
 #include "edit/EditCommands.h"
+#include "edit/FindCommands.h"
 #include "edit/PrintCommands.h"
+#include "edit/SchoolToolCommands.h"
+#include "edit/SettingsCommands.h"
+#include "model/Clock.h"
 #include "view/PlannerView.h"
 
 #include <algorithm>
@@ -46,14 +51,27 @@ constexpr CommandInfo RecentFile(int n, std::string_view text)
             .SeparatorBefore = n == 0};
 }
 
-constexpr CommandInfo CopyOption(int id, std::string_view text)
+constexpr CommandInfo WindowEntry(int n)
+{
+    return {.Id = CommandId::WindowEntry1 + n,
+            .Text = "",
+            .MenuPath = WindowMenu,
+            .Handler = Application,
+            .Prompt = "このウィンドウを前面に表示します",
+            .SeparatorBefore = n == 0,
+            .Mark = CommandMark::Check};
+}
+
+template <bool CopyOptions::*Option> constexpr CommandInfo CopyOption(int id, std::string_view text)
 {
     return {.Id = id,
             .Text = text,
             .MenuPath = CopyOptionsMenu,
             .Handler = View,
             .Prompt = "コピーと貼り付けの対象にする項目を切り替えます",
-            .Mark = CommandMark::Check};
+            .Mark = CommandMark::Check,
+            .Checked = IsCopyOptionOn<Option>,
+            .Run = RunCopyOption<Option>};
 }
 
 // ---- The commands of the "表示" menu --------------------------------------------------------
@@ -83,6 +101,12 @@ bool ToDoShown(const PlannerView& view)
 template <int Direction> CommandOutcome StepBy(PlannerView& view, ViewDialogs&)
 {
     view.Step(Direction);
+    return CommandOutcome::ViewChanged;
+}
+
+CommandOutcome ShowToday(PlannerView& view, ViewDialogs&)
+{
+    view.SelectCalendarDate(Now());
     return CommandOutcome::ViewChanged;
 }
 
@@ -202,44 +226,55 @@ constexpr std::array CommandRows{
                 .Shortcuts = "Ctrl+X;Shift+Del",
                 .Prompt = "選択したセルの内容を切り取ります",
                 .SeparatorBefore = true,
-                .OnDefaultToolbar = true},
+                .OnDefaultToolbar = true,
+                .Enabled = CanCut,
+                .Run = RunCut},
     CommandInfo{.Id = CommandId::EditCopy,
                 .Text = "コピー(&C)",
                 .MenuPath = EditMenu,
                 .Handler = View,
                 .Shortcuts = "Ctrl+C;Ctrl+Ins",
                 .Prompt = "選択したセルの内容をコピーします",
-                .OnDefaultToolbar = true},
+                .OnDefaultToolbar = true,
+                .Enabled = CanCopy,
+                .Run = RunCopy},
     CommandInfo{.Id = CommandId::EditPaste,
                 .Text = "貼り付け(&P)",
                 .MenuPath = EditMenu,
                 .Handler = View,
                 .Shortcuts = "Ctrl+V;Shift+Ins",
                 .Prompt = "コピーした内容を選択したセルに貼り付けます",
-                .OnDefaultToolbar = true},
-    CopyOption(CommandId::CopyJitei, "時程"),
-    CopyOption(CommandId::CopyGyouji, "行事"),
-    CopyOption(CommandId::CopyJigenn, "時限"),
-    CopyOption(CommandId::CopyYotei, "予定"),
-    CopyOption(CommandId::CopyNaiyou, "内容"),
-    CopyOption(CommandId::CopyIro, "枠内の色"),
+                .OnDefaultToolbar = true,
+                .Enabled = CanPaste,
+                .Run = RunPaste},
+    CopyOption<&CopyOptions::CopyJitei>(CommandId::CopyJitei, "時程"),
+    CopyOption<&CopyOptions::CopyGyouji>(CommandId::CopyGyouji, "行事"),
+    CopyOption<&CopyOptions::CopyJigenn>(CommandId::CopyJigenn, "時限"),
+    CopyOption<&CopyOptions::CopyYotei>(CommandId::CopyYotei, "予定"),
+    CopyOption<&CopyOptions::CopyNaiyou>(CommandId::CopyNaiyou, "内容"),
+    CopyOption<&CopyOptions::CopyIro>(CommandId::CopyIro, "枠内の色"),
     CommandInfo{.Id = CommandId::EditFind,
                 .Text = "検索",
                 .MenuPath = EditMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+F",
                 .Prompt = "文字列を検索します",
-                .SeparatorBefore = true},
+                .SeparatorBefore = true,
+                .Run = RunFind},
     CommandInfo{.Id = CommandId::EditReplace,
                 .Text = "置換",
                 .MenuPath = EditMenu,
                 .Handler = View,
-                .Prompt = "文字列を置き換えます"},
+                .Shortcuts = "Ctrl+H",
+                .Prompt = "文字列を置き換えます",
+                .Run = RunReplace},
 
     // ---- 表示 -------------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::DayView,
                 .Text = "日表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+1",
                 .Prompt = "日予定表を表示します",
                 .Checked = ShowsMode<ViewMode::Day>,
                 .Run = ShowMode<ViewMode::Day>},
@@ -247,6 +282,7 @@ constexpr std::array CommandRows{
                 .Text = "週表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+2",
                 .Prompt = "週予定表を表示します",
                 .Checked = ShowsMode<ViewMode::Week>,
                 .Run = ShowMode<ViewMode::Week>},
@@ -254,6 +290,7 @@ constexpr std::array CommandRows{
                 .Text = "月表示",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Ctrl+3",
                 .Prompt = "月予定表を表示します",
                 .Checked = ShowsMode<ViewMode::Month>,
                 .Run = ShowMode<ViewMode::Month>},
@@ -268,6 +305,7 @@ constexpr std::array CommandRows{
                 .Text = "進む（日・週・月）",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Alt+Right",
                 .Prompt = "次の日・週・月を表示します",
                 .SeparatorBefore = true,
                 .Run = StepBy<+1>},
@@ -275,8 +313,17 @@ constexpr std::array CommandRows{
                 .Text = "戻る（日・週・月）",
                 .MenuPath = ViewMenu,
                 .Handler = View,
+                .Shortcuts = "Alt+Left",
                 .Prompt = "前の日・週・月を表示します",
                 .Run = StepBy<-1>},
+    CommandInfo{.Id = CommandId::Today,
+                .Text = "今日",
+                .MenuPath = ViewMenu,
+                .Handler = View,
+                .Shortcuts = "Home",
+                .Prompt = "今日の日・週・月を表示します",
+                .OnDefaultToolbar = true,
+                .Run = ShowToday},
     CommandInfo{.Id = CommandId::ViewToolbar,
                 .Text = "ツール バー(&T)",
                 .MenuPath = ViewMenu,
@@ -379,7 +426,9 @@ constexpr std::array CommandRows{
                 .Text = "時間割データの挿入",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "この日の曜日の時間割を「予定」に挿入します"},
+                .Prompt = "この日の曜日の時間割を「予定」に挿入します",
+                .Enabled = CanFillDay,
+                .Run = RunInsertTimetable},
     CommandInfo{.Id = CommandId::FirstWeekday,
                 .Text = "表示始めの曜日の変更",
                 .MenuPath = PlannerMenu,
@@ -393,29 +442,35 @@ constexpr std::array CommandRows{
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "データの自動作成を行う",
-                .SeparatorBefore = true},
+                .SeparatorBefore = true,
+                .Run = RunMakeYear},
     CommandInfo{.Id = CommandId::ClassHours,
                 .Text = "時数の計算...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "してした学級の授業時数を計算する"},
+                .Prompt = "してした学級の授業時数を計算する",
+                .Run = RunClassHours},
     CommandInfo{.Id = CommandId::ContentShift,
                 .Text = "「内容」の繰り上げ・繰り下げ...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
-                .Prompt = "指定した学級の内容を繰り上げ・繰り下げる"},
+                .Prompt = "指定した学級の内容を繰り上げ・繰り下げる",
+                .Run = RunContentShift},
 
     // ---- 設定 -------------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::Properties,
                 .Text = "プロパティ...",
                 .MenuPath = SettingsMenu,
                 .Handler = View,
-                .Prompt = "表示・印刷・時間割の設定を変更します"},
+                .Prompt = "表示・印刷・時間割の設定を変更します",
+                .Run = RunProperties},
     CommandInfo{.Id = CommandId::ToDoSort,
                 .Text = "ToDoソート",
                 .MenuPath = SettingsMenu,
                 .Handler = View,
-                .Prompt = "ToDo の並べ替えの基準を切り替えます"},
+                .Prompt = "ToDo の並べ替えの基準を切り替えます",
+                .CurrentText = ToDoSortKeyText,
+                .Run = RunToDoSortKey},
 
     // ---- ウィンドウ -------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::WindowNew,
@@ -429,6 +484,15 @@ constexpr std::array CommandRows{
                 .Handler = Application,
                 .Prompt = "開いているウィンドウの一覧を表示します",
                 .SeparatorBefore = true},
+    WindowEntry(0),
+    WindowEntry(1),
+    WindowEntry(2),
+    WindowEntry(3),
+    WindowEntry(4),
+    WindowEntry(5),
+    WindowEntry(6),
+    WindowEntry(7),
+    WindowEntry(8),
 
     // ---- ヘルプ -----------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::AppAbout,

@@ -62,13 +62,6 @@ int SelectedPeriodRow(const PlannerView& view)
     return row >= 0 && row <= LastPeriodRow ? row : -1;
 }
 
-/// Loads the day of the selected cell's column into WorkDay.
-void LoadSelectedDay(PlannerView& view)
-{
-    const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
-    view.Document().LoadDay(view.State.FirstShownDate.AddDays(column));
-}
-
 /// Records the day as it is for undo, changes it and stores it.
 template <typename Change> void ChangeDay(CPlanovaDoc& document, Change change)
 {
@@ -78,24 +71,6 @@ template <typename Change> void ChangeDay(CPlanovaDoc& document, Change change)
 }
 
 // ---- The selected ToDo row ----------------------------------------------------------------
-
-/// The item number of the selected pane row.
-int SelectedItem(const ViewState& state)
-{
-    return state.SelectedToDoRow - 1 + state.ToDoScrollTop;
-}
-
-/// Selects pane row p; a row below the pane scrolls the pane so that it is the last row shown.
-void SelectPaneRow(ViewState& state, int p)
-{
-    const int lastRow = state.ToDoRowCount - 1;
-    if (lastRow >= 1 && p > lastRow) {
-        state.ToDoScrollTop += p - lastRow;
-        state.ToDoScrollPos = state.ToDoScrollTop;
-        p = lastRow;
-    }
-    state.SelectedToDoRow = p;
-}
 
 bool SelectsCell(const ViewState& state)
 {

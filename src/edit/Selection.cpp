@@ -5,6 +5,7 @@
 #include "edit/ToDoSort.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace planova {
 
@@ -86,6 +87,9 @@ void MoveCell(PlannerView& view, NavigationKey key)
 
 void MoveToDoRow(ViewState& state, NavigationKey key, int count)
 {
+    // ← and → have nothing to move in the ToDo list: they are taken and change nothing.
+    if (key != NavigationKey::Down && key != NavigationKey::Up)
+        return;
     int& row = state.SelectedToDoRow;
     int& top = state.ToDoScrollTop;
     if (key == NavigationKey::Down) {
@@ -151,6 +155,17 @@ void SelectCellDay(PlannerView& view)
     document.LoadDay(day);
     state.CurrentDate = day;
     state.CalendarDate = day;
+    // A grey day of the neighbouring month moves the month grid to its month; the selection moves
+    // with the day, so that Enter and the editing commands act on the day that was clicked. (The day
+    // and week views show a clicked day where it was.)
+    if (view.Mode() != ViewMode::Month)
+        return;
+    const DateTime gridStart = view.FirstDateOfGrid();
+    if (gridStart.IsIdenticalTo(state.FirstShownDate))
+        return;
+    const int offset = static_cast<int>((day.ToSysDays() - gridStart.ToSysDays()).count());
+    state.FirstShownDate = gridStart; // as the next redraw lays it out
+    state.SelectedCell = CellIndexOf(ViewMode::Month, offset % WeekDays, offset / WeekDays);
 }
 
 void PressLeft(PlannerView& view, Point point, std::int64_t time)
@@ -184,6 +199,39 @@ bool PressRight(PlannerView& view, Point point)
 {
     const HitResult hit = SelectAt(view.State, point);
     return hit.Cell >= 0 || hit.ToDoRow >= 1;
+}
+
+bool WheelOverToDo(PlannerView& view, Point point, int lines)
+{
+    if (HitTest(view.State, point).ToDoRow < 0)
+        return false;
+    for (int n = 0; n < std::abs(lines); ++n)
+        view.ScrollToDo(lines > 0 ? ScrollRequest::LineDown : ScrollRequest::LineUp);
+    return true;
+}
+
+DateTime LoadSelectedDay(PlannerView& view)
+{
+    const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
+    const DateTime day = view.State.FirstShownDate.AddDays(column);
+    view.Document().LoadDay(day);
+    return day;
+}
+
+int SelectedItem(const ViewState& state)
+{
+    return state.SelectedToDoRow - 1 + state.ToDoScrollTop;
+}
+
+void SelectPaneRow(ViewState& state, int p)
+{
+    const int lastRow = state.ToDoRowCount - 1;
+    if (lastRow >= 1 && p > lastRow) {
+        state.ToDoScrollTop += p - lastRow;
+        state.ToDoScrollPos = state.ToDoScrollTop;
+        p = lastRow;
+    }
+    state.SelectedToDoRow = p;
 }
 
 bool TakesKey(const ViewState& state)

@@ -40,7 +40,11 @@ struct HitResult
  */
 HitResult HitTest(const ViewState& state, Point point);
 
-/// SelectCellDay: the day of the selected cell becomes the working day and the shown day.
+/**
+ * SelectCellDay: the day of the selected cell becomes the working day and the shown day. A day of
+ * the neighbouring month in the month view moves the grid to that month at once (FirstShownDate)
+ * and the selection with it, to the cell where the day stands on the new grid.
+ */
 void SelectCellDay(PlannerView& view);
 
 /**
@@ -62,6 +66,22 @@ bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int inte
  * the cell context menu is to open (a cell or an item row is selected, not the ToDo header).
  */
 bool PressRight(PlannerView& view, Point point);
+
+/**
+ * The mouse wheel turned by `lines` over a point (positive: towards later items). Over the shown
+ * ToDo pane the pane scrolls line by line, as the scroll bar's arrows scroll it, and true is
+ * returned; elsewhere nothing changes and false is returned.
+ */
+bool WheelOverToDo(PlannerView& view, Point point, int lines);
+
+/// Loads the day of the selected cell's column (FirstShownDate + column days) into WorkDay and returns it.
+DateTime LoadSelectedDay(PlannerView& view);
+
+/// The ToDo item number of the selected pane row: SelectedToDoRow − 1 + ToDoScrollTop.
+int SelectedItem(const ViewState& state);
+
+/// Selects pane row p; a row below the pane scrolls the pane so that it is the last row shown.
+void SelectPaneRow(ViewState& state, int p);
 
 /// The keys the view takes for itself while a cell or a ToDo row is selected.
 enum class NavigationKey
@@ -85,8 +105,8 @@ struct KeyOutcome
 
 /**
  * A key pressed: Enter opens the selection; the arrows move the selected cell within its day
- * column and the grid, or the selected ToDo row (scrolling the pane at its ends). The shown day
- * does not change.
+ * column and the grid, or ↑ and ↓ the selected ToDo row (scrolling the pane at its ends; ← and →
+ * are taken and change nothing there). The shown day does not change.
  */
 KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs);
 

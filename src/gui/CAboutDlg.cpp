@@ -1,11 +1,15 @@
 #include "gui/CAboutDlg.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 // The resources live in a static library: they are registered by hand.
 static void InitPlanovaResources()
@@ -14,6 +18,13 @@ static void InitPlanovaResources()
 }
 
 namespace planova {
+
+namespace {
+
+/// Room the window manager takes in a title bar for the icon and the window's buttons.
+constexpr int TitleBarButtons = 120;
+
+} // namespace
 
 QIcon ApplicationIcon()
 {
@@ -41,7 +52,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
-    setFixedSize(sizeHint());
+    // The title bar shows the whole title beside the window's buttons: the box is at least that wide.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + TitleBarButtons;
+    setFixedSize(std::max(sizeHint().width(), titleWidth), sizeHint().height());
 }
 
 } // namespace planova

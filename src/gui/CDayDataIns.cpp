@@ -1,5 +1,6 @@
 #include "gui/CDayDataIns.h"
 
+#include "gui/DateField.h"
 #include "gui/UserDialogs.h"
 #include "canvas/QtText.h"
 #include "dialogs/EntryDialogLayout.h"
@@ -7,7 +8,6 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -59,7 +59,7 @@ void SelectIn(QWidget& control, int position, int length)
 } // namespace
 
 CDayDataIns::CDayDataIns(QWidget* parent)
-    : QDialog(parent), ComboBox(new QComboBox(this)), DateEdit(new QDateEdit(this)),
+    : QDialog(parent), ComboBox(new QComboBox(this)), Deadline(new DateField(this)),
       Colours(new QButtonGroup(this)), Ok(new QPushButton(QStringLiteral("OK"), this)),
       Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
 {
@@ -77,11 +77,6 @@ CDayDataIns::CDayDataIns(QWidget* parent)
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
-
-    DateEdit->setCalendarPopup(true);
-    DateEdit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    DateEdit->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    DateEdit->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
 
     for (auto& label : Labels)
         label = new QLabel(this);
@@ -131,8 +126,8 @@ void CDayDataIns::Start(const EntryDialogValues& values)
         Edits[n]->setPlainText(StartEdits[n]);
     }
 
-    StartDate = Values.DateValue.IsValid() ? ToQDate(Values.DateValue) : ToQDate(Now());
-    DateEdit->setDate(StartDate);
+    Deadline->SetDate(Values.DateValue.IsValid() ? ToQDate(Values.DateValue) : ToQDate(Now()));
+    StartDeadline = Deadline->text();
 
     Radios[static_cast<std::size_t>(
                Values.ColorIndex >= 1 && Values.ColorIndex < CellColourCount ? Values.ColorIndex : 0)]
@@ -178,7 +173,7 @@ QWidget& CDayDataIns::Control(int number) const
     case EntryControl::Edit3:
         return *Edits[static_cast<std::size_t>(control) - static_cast<std::size_t>(EntryControl::Edit1)];
     case EntryControl::DatePicker:
-        return *DateEdit;
+        return *Deadline;
     default:
         return *Labels[static_cast<std::size_t>(control) - static_cast<std::size_t>(EntryControl::Label1)];
     }
@@ -198,8 +193,9 @@ void CDayDataIns::PlaceControls()
         radio.Width = std::max(radio.Width, colour->sizeHint().width());
         radio.Height = std::max(radio.Height, colour->sizeHint().height());
     }
+    const int colourCaption = Labels[3]->sizeHint().width();
     const EntryDialogPlacement placement =
-        PlaceEntryDialog(Values.EditMode, {width(), height()}, button, radio);
+        PlaceEntryDialog(Values.EditMode, {width(), height()}, button, radio, colourCaption);
 
     const auto place = [](QWidget& widget, const PixelRect& rect) {
         widget.setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);
@@ -275,8 +271,18 @@ bool CDayDataIns::ReadFields(EntryDialogValues& values)
         }
         values.*field.Member = std::move(converted.Bytes);
     }
-    if (DateEdit->date() != StartDate)
-        values.DateValue = WithDate(Values.DateValue, DateEdit->date());
+    // A deadline left as it was shown keeps its value exactly (an invalid one included); a
+    // changed one must name a date, and is never turned into another.
+    if (Deadline->text() != StartDeadline) {
+        const QString problem = Deadline->Problem();
+        if (!problem.isEmpty()) {
+            ShowError(this, problem);
+            Deadline->setFocus(Qt::OtherFocusReason);
+            Deadline->selectAll();
+            return false;
+        }
+        values.DateValue = WithDate(Values.DateValue, Deadline->Date());
+    }
     values.ColorIndex = Colours->checkedId();
     return true;
 }

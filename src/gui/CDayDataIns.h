@@ -14,13 +14,14 @@
 
 class QButtonGroup;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace planova {
+
+class DateField;
 
 /**
  * The cell edit dialog: one resizable modal dialog in four modes (time-table kind and event,
@@ -47,7 +48,7 @@ public:
 
     QComboBox& Combo() const { return *ComboBox; }
     QPlainTextEdit& Edit(int n) const { return *Edits[static_cast<std::size_t>(n - 1)]; }
-    QDateEdit& DatePicker() const { return *DateEdit; }
+    DateField& DatePicker() const { return *Deadline; }
     QLabel& Label(int n) const { return *Labels[static_cast<std::size_t>(n - 1)]; }
     QRadioButton& Radio(int colour) const { return *Radios[static_cast<std::size_t>(colour)]; }
     QPushButton& OkButton() const { return *Ok; }
@@ -65,13 +66,14 @@ private:
     void OrderFocus();
     /// The control of an EntryControl number (placed by the mode's layout).
     QWidget& Control(int control) const;
-    /// Reads every field into values; false (after telling the user) when a text cannot be held.
+    /// Reads every field into values; false (after telling the user) when a text cannot be held
+    /// or the deadline is no date.
     bool ReadFields(EntryDialogValues& values);
     void KeepOuterMinimumSize();
 
     QComboBox* ComboBox;
     std::array<QPlainTextEdit*, 3> Edits;
-    QDateEdit* DateEdit;
+    DateField* Deadline;
     std::array<QLabel*, 4> Labels;
     std::array<QRadioButton*, CellColourCount> Radios;
     QButtonGroup* Colours;
@@ -82,7 +84,7 @@ private:
     /// The texts shown at the start, to tell which fields the user changed.
     QString StartCombo;
     std::array<QString, 3> StartEdits;
-    QDate StartDate;
+    QString StartDeadline;
     bool Started = false;
 };
 

@@ -4,6 +4,8 @@
 #include "gui/ApplicationLook.h"
 #include "gui/CAboutDlg.h"
 #include "gui/CChildFrame.h"
+#include "gui/CFindDlg.h"
+#include "gui/CPlanovaView.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
 #include "gui/KeyIndicators.h"
@@ -44,7 +46,8 @@ QStringList DroppedFiles(const QMimeData& data)
 
 CMainFrame::CMainFrame(AppSettings& settings)
     : Settings(settings), Area(new QMdiArea(this)), Commands(new CommandActions(*this)),
-      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), CurrentLook(settings.Look())
+      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), Find(new CFindDlg(this)),
+      CurrentLook(settings.Look())
 {
     ApplyLook(CurrentLook);
     setWindowTitle(ApplicationName);
@@ -89,6 +92,39 @@ void CMainFrame::AttachDocuments(DocumentManager& documents)
             [this] { Commands->ShowMenuBarFor(!Documents->Documents().empty()); });
     connect(&documents, &DocumentManager::RecentFilesChanged, Commands, &CommandActions::UpdateStates);
     connect(&documents, &DocumentManager::TitlesChanged, Commands, &CommandActions::UpdateStatesSoon);
+    ConnectFindDialog();
+}
+
+CPlanovaView* CMainFrame::ActivePlannerView() const
+{
+    auto* frame = Documents ? Documents->ActiveFrame() : nullptr;
+    return frame ? dynamic_cast<CPlanovaView*>(frame->View()) : nullptr;
+}
+
+void CMainFrame::ConnectFindDialog()
+{
+    // The requests act on the active document window only: sent to every view, "全て置換" would
+    // replace once per window of the same document and "次を検索" would skip hits.
+    connect(Find, &CFindDlg::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
+        if (auto* view = ActivePlannerView())
+            view->OnFindNext(search, fromStart);
+    });
+    connect(Find, &CFindDlg::ReplaceRequested, this,
+            [this](const std::string& search, const std::string& replacement) {
+                if (auto* view = ActivePlannerView())
+                    view->OnReplace(search, replacement);
+            });
+    connect(Find, &CFindDlg::ReplaceAllRequested, this,
+            [this](const std::string& search, const std::string& replacement) {
+                if (auto* view = ActivePlannerView())
+                    view->OnReplaceAll(search, replacement);
+            });
+    connect(Find, &CFindDlg::Ended, this, [this] {
+        for (const auto& document : Documents->Documents())
+            for (auto* frame : document->Frames)
+                if (auto* view = dynamic_cast<CPlanovaView*>(frame->View()))
+                    view->OnFindEnded();
+    });
 }
 
 void CMainFrame::UpdateTitle()
@@ -161,8 +197,28 @@ bool CMainFrame::IsCommandEnabled(int commandId) const
     case CommandId::WindowList:
         return !Area->subWindowList().isEmpty();
     default:
-        return IsLookCommand(commandId) && FindCommand(commandId);
+        return WindowOfEntry(commandId) != nullptr || (IsLookCommand(commandId) && FindCommand(commandId));
     }
+}
+
+QMdiSubWindow* CMainFrame::WindowOfEntry(int commandId) const
+{
+    const int entry = commandId - CommandId::WindowEntry1;
+    if (entry < 0 || entry >= CommandId::WindowEntryCount)
+        return nullptr;
+    const auto windows = Area->subWindowList(QMdiArea::CreationOrder);
+    return entry < windows.size() ? windows[entry] : nullptr;
+}
+
+std::string CMainFrame::CommandText(int commandId) const
+{
+    const QMdiSubWindow* window = WindowOfEntry(commandId);
+    if (!window)
+        return {};
+    // "&1 2024年度.dat*": the number to choose it with, the title with the mark of unsaved changes.
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+    return QStringLiteral("&%1 %2").arg(commandId - CommandId::WindowEntry1 + 1).arg(title).toStdString();
 }
 
 bool CMainFrame::IsCommandChecked(int commandId) const
@@ -173,6 +229,8 @@ bool CMainFrame::IsCommandChecked(int commandId) const
     case CommandId::ViewStatusBar:
         return statusBar()->isVisibleTo(this);
     default:
+        if (const QMdiSubWindow* window = WindowOfEntry(commandId))
+            return window == Area->activeSubWindow();
         return IsLookCommand(commandId) && commandId == CurrentLook;
     }
 }
@@ -204,6 +262,10 @@ bool CMainFrame::ExecuteCommand(int commandId)
         return true;
     default:
         break;
+    }
+    if (QMdiSubWindow* window = WindowOfEntry(commandId)) {
+        Area->setActiveSubWindow(window);
+        return true;
     }
     if (!IsLookCommand(commandId) || !FindCommand(commandId))
         return false;

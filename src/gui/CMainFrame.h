@@ -7,12 +7,15 @@
 #include <vector>
 
 class QMdiArea;
+class QMdiSubWindow;
 class QMimeData;
 class QToolBar;
 
 namespace planova {
 
 class AppSettings;
+class CFindDlg;
+class CPlanovaView;
 class CommandActions;
 class DocumentManager;
 class KeyIndicators;
@@ -37,6 +40,8 @@ public:
     CommandActions& Actions() const { return *Commands; }
     QToolBar& StandardToolbar() const { return *Toolbar; }
     KeyIndicators& Indicators() const { return *Keys; }
+    /// The one find dialog "検索・置換" of the window; its requests go to the active document window.
+    CFindDlg& FindDialog() const { return *Find; }
 
     /// The current look (a command 205–219, or the stored value as it was).
     int Look() const { return CurrentLook; }
@@ -46,9 +51,10 @@ public:
     void SetToolbarCommands(const std::vector<int>& commands);
     std::vector<int> ToolbarCommands() const;
 
-    // CommandTarget: looks, bars, window list, About, exit.
+    // CommandTarget: looks, bars, window list and the windows listed on the menu, About, exit.
     bool IsCommandEnabled(int commandId) const override;
     bool IsCommandChecked(int commandId) const override;
+    std::string CommandText(int commandId) const override;
     bool ExecuteCommand(int commandId) override;
 
 signals:
@@ -64,7 +70,12 @@ private:
     void UpdateTitle();
     void CustomiseToolbar();
     void ShowWindowList();
+    /// The open window a window entry of the menu stands for (in the order they were opened), or nullptr.
+    QMdiSubWindow* WindowOfEntry(int commandId) const;
     void LoadUserImages();
+    /// Sends the find dialog's requests to the active planner view and its end to every view.
+    void ConnectFindDialog();
+    CPlanovaView* ActivePlannerView() const;
 
     AppSettings& Settings;
     DocumentManager* Documents = nullptr;
@@ -72,6 +83,7 @@ private:
     CommandActions* Commands;
     QToolBar* Toolbar;
     KeyIndicators* Keys;
+    CFindDlg* Find;
     int CurrentLook;
 };
 

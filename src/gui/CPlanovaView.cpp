@@ -7,20 +7,27 @@
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
 #include "edit/CommandTable.h"
+#include "edit/FindCommands.h"
+#include "gui/UserDialogs.h"
+#include "view/InfoPaneIcons.h"
 #include "view/PlannerView.h"
+#include "view/ScreenLayout.h"
 #include "edit/Selection.h"
 
 #include <QCalendarWidget>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleHints>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <optional>
 #include <utility>
@@ -42,7 +49,7 @@ DateTime NowInWholeSeconds()
     return DateTime::FromDateTime(now.Year(), now.Month(), now.Day(), now.Hour(), now.Minute(), now.Second());
 }
 
-Point PointOf(const QMouseEvent& event)
+Point PointOf(const QSinglePointEvent& event)
 {
     const QPoint at = event.position().toPoint();
     return {at.x(), at.y()};
@@ -80,8 +87,19 @@ CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    Pane = new InfoPane(this);
-    Pane->move(0, 0);
+    Pane = new InfoPane(nullptr);
+    PaneScroller = new QScrollArea(this);
+    PaneScroller->setObjectName(QStringLiteral("InformationPaneScroller"));
+    PaneScroller->setFrameShape(QFrame::NoFrame);
+    PaneScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PaneScroller->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    PaneScroller->setWidget(Pane); // takes the pane
+    // With the vertical bar shown the pane moves left into its empty margin (up to the icons), so the
+    // bar covers none of its fields.
+    QScrollBar* across = PaneScroller->horizontalScrollBar();
+    connect(across, &QScrollBar::rangeChanged, across,
+            [across](int, int maximum) { across->setValue(std::min(maximum, InfoIcons::Left)); });
+    PaneScroller->setGeometry(0, 0, ScreenOrigin::PlannerLeft, height());
     ScrollBar = new QScrollBar(Qt::Vertical, this);
     ScrollBar->setObjectName(QStringLiteral("ToDoScrollBar1067"));
     ScrollBar->setTracking(false);
@@ -126,6 +144,37 @@ bool CPlanovaView::ExecuteCommand(int commandId)
     return true;
 }
 
+void CPlanovaView::OnFindNext(const std::string& search, bool fromStart)
+{
+    if (!FindNextRequest(*View, search, fromStart))
+        UserDialogs::Current().Ask(this, {QMessageBox::Information,
+                                          QStringLiteral("最後まで検索しました。"),
+                                          {{QMessageBox::Ok, QStringLiteral("OK")}},
+                                          QMessageBox::Ok,
+                                          QStringLiteral("検索終了")});
+    // The hit is the document's: every window of it shows the yellow mark.
+    Finish(true);
+}
+
+void CPlanovaView::OnReplace(const std::string& search, const std::string& replacement)
+{
+    Finish(ReplaceRequest(*View, search, replacement));
+}
+
+void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& replacement)
+{
+    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement);
+    if (!result.Result.Ok)
+        ShowError(this, Utf8Text(result.Result.Error));
+    Finish(result.Result.Ok);
+}
+
+void CPlanovaView::OnFindEnded()
+{
+    EndFind(*View);
+    Finish(true);
+}
+
 void CPlanovaView::SetDialogs(ViewDialogs* dialogs)
 {
     ExternalDialogs = dialogs;
@@ -150,8 +199,12 @@ ViewDialogs& CPlanovaView::Dialogs()
 void CPlanovaView::Finish(bool documentChanged)
 {
     WriteFormData();
+    // Every view of the document is redrawn, this one last: a redraw leaves the working day on the
+    // view's own day, and this view's commands go on from there.
     if (documentChanged && OnDocumentEdited)
         OnDocumentEdited();
+    else if (!documentChanged && OnViewChanged)
+        OnViewChanged();
     Redraw();
 }
 
@@ -217,6 +270,23 @@ void CPlanovaView::mouseDoubleClickEvent(QMouseEvent* event)
     Finish(changed);
 }
 
+void CPlanovaView::wheelEvent(QWheelEvent* event)
+{
+    // Whole notches only; what a touchpad gives in between is kept for the next event.
+    WheelAngle += event->angleDelta().y();
+    const int notches = WheelAngle / QWheelEvent::DefaultDeltasPerStep;
+    WheelAngle -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const int lines = -notches * QApplication::wheelScrollLines();
+    if (!WheelOverToDo(*View, PointOf(*event), lines)) {
+        WheelAngle = 0;
+        QWidget::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    if (lines != 0)
+        Finish(false);
+}
+
 void CPlanovaView::contextMenuEvent(QContextMenuEvent* event)
 {
     event->accept();
@@ -273,13 +343,15 @@ void CPlanovaView::WriteFormData()
     Pane->SetCalendarDate(View->State.CalendarDate);
     Pane->ShowMoonAgeAt21(View->State.MoonAgeAt21);
     const QSignalBlocker blocker(ScrollBar);
-    ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
+    // The value too, not only the thumb: the wheel and the keys of the bar count from the value.
+    ScrollBar->setValue(View->State.ToDoScrollPos);
 }
 
 void CPlanovaView::RefreshSky()
 {
+    // The read-outs only: the calendar is left on whatever month the user is browsing.
     Pane->ShowReadout(sky::ComputeSkyReadout(NowInWholeSeconds()));
-    WriteFormData();
+    Pane->ShowMoonAgeAt21(View->State.MoonAgeAt21);
 }
 
 void CPlanovaView::OnCalendarSelection()
@@ -290,8 +362,7 @@ void CPlanovaView::OnCalendarSelection()
 void CPlanovaView::ShowDate(const DateTime& date)
 {
     View->SelectCalendarDate(date);
-    WriteFormData();
-    Redraw();
+    Finish(false);
 }
 
 void CPlanovaView::OnScrollAction(int action)
@@ -316,21 +387,28 @@ void CPlanovaView::OnScrollAction(int action)
     case QAbstractSlider::SliderToMaximum:
         request = ScrollRequest::Bottom;
         break;
+    case QAbstractSlider::SliderMove:
+        // Dragging the thumb changes nothing until it is released (the bar does not track); a move
+        // while the thumb is not held comes from the mouse wheel over the bar and scrolls the pane.
+        if (ScrollBar->isSliderDown())
+            return;
+        View->ScrollToDo(ScrollRequest::ThumbPosition, ScrollBar->sliderPosition());
+        ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
+        Finish(false);
+        return;
     default:
-        return; // dragging the thumb changes nothing until it is released
+        return;
     }
     View->ScrollToDo(request);
     // The bar applies the action after this signal; the view's position is what it must show.
     ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
-    WriteFormData();
-    Redraw();
+    Finish(false);
 }
 
 void CPlanovaView::OnScrollReleased()
 {
     View->ScrollToDo(ScrollRequest::ThumbPosition, ScrollBar->sliderPosition());
-    WriteFormData();
-    Redraw();
+    Finish(false);
 }
 
 void CPlanovaView::PlaceScrollBar(const ScreenDrawResult& drawn)
@@ -345,12 +423,18 @@ void CPlanovaView::PlaceScrollBar(const ScreenDrawResult& drawn)
     const QSignalBlocker blocker(ScrollBar);
     ScrollBar->setRange(0, drawn.ToDoPane.ScrollRange);
     ScrollBar->setPageStep(std::max(1, View->State.ToDoRowCount));
-    ScrollBar->setSliderPosition(View->State.ToDoScrollPos);
+    ScrollBar->setValue(View->State.ToDoScrollPos);
     const QRect geometry(area.Left, area.Top, area.Width(), area.Height());
     if (ScrollBar->geometry() != geometry)
         ScrollBar->setGeometry(geometry);
     if (!ScrollBar->isVisible())
         ScrollBar->show();
+}
+
+void CPlanovaView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    PaneScroller->setGeometry(0, 0, ScreenOrigin::PlannerLeft, height());
 }
 
 void CPlanovaView::paintEvent(QPaintEvent*)

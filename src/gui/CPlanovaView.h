@@ -6,9 +6,11 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QAction;
 class QMenu;
+class QScrollArea;
 class QScrollBar;
 class QTimer;
 
@@ -45,15 +47,27 @@ public:
     bool ExecuteCommand(int commandId) override;
     void RefreshFromDocument() override;
 
-    /// The timer's work: computes the read-outs for now and writes the pane's fields (and the
-    /// calendar and scroll bar positions); the planner is not redrawn.
+    /// The timer's work: computes the read-outs for now and writes the pane's fields; neither the
+    /// calendar nor the planner is touched.
     void RefreshSky();
 
     /// Shows a date as if it had been chosen in the month calendar.
     void ShowDate(const DateTime& date);
 
+    // Requests of the find dialog "検索・置換", which the main window sends to its active view.
+    /// "次を検索": the view moves to the next hit, or tells the user "最後まで検索しました。".
+    void OnFindNext(const std::string& search, bool fromStart);
+    /// "置換" of the current hit.
+    void OnReplace(const std::string& search, const std::string& replacement);
+    /// "全て置換"; a refusal (an empty search text) is shown and changes nothing.
+    void OnReplaceAll(const std::string& search, const std::string& replacement);
+    /// The dialog ended: the view has no dialog open and the document no hit.
+    void OnFindEnded();
+
     PlannerView& Planner() { return *View; }
     InfoPane* Information() const { return Pane; }
+    /// The scroll area that holds the information pane.
+    QScrollArea* InformationScroller() const { return PaneScroller; }
     QScrollBar* ToDoScrollBar() const { return ScrollBar; }
     QTimer* SkyTimer() const { return Timer; }
     /// How many times the planner has been painted (the timer must not add to it).
@@ -81,7 +95,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     /// The platform's context-menu request after a right click is ignored: the press opened the menu.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// The wheel over the ToDo pane scrolls it.
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    /// The information pane runs the whole height of the view and scrolls when it is taller.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void OnCalendarSelection();
@@ -96,19 +114,21 @@ private:
     /// Ends a command that changed what the planner shows: the layout step and the working records as a
     /// redraw leaves them now, the paint when the widget is next painted.
     void Redraw();
-    /// Ends input or a command: the form data are written and the view (every view of a changed document)
-    /// redrawn.
+    /// Ends input or a command: the form data are written and every view of the document redrawn,
+    /// this one last; a changed document also updates the window titles.
     void Finish(bool documentChanged);
     ViewDialogs& Dialogs();
     void ShowCellMenu(const QPoint& screenPosition);
 
     std::unique_ptr<PlannerView> View;
     InfoPane* Pane = nullptr;
+    QScrollArea* PaneScroller = nullptr;
     QScrollBar* ScrollBar = nullptr;
     QTimer* Timer = nullptr;
     ViewDialogs* ExternalDialogs = nullptr;
     std::unique_ptr<QtViewDialogs> OwnDialogs;
     PopupRunner Popup;
+    int WheelAngle = 0; ///< wheel rotation not yet a whole notch
     int Paints = 0;
     int Refreshes = 0;
 };

@@ -119,6 +119,7 @@ CChildFrame& DocumentManager::AddFrame(OpenDocument& document)
     frame->OnDestroyed = [this, &document](CChildFrame* gone) { FrameDestroyed(document, gone); };
     if (auto* view = frame->View()) {
         view->OnDocumentEdited = [this, &document] { DocumentEdited(document); };
+        view->OnViewChanged = [this, &document] { RedrawViews(document); };
         view->DocumentPath = [&document] { return document.Path; };
     }
     document.Frames.push_back(frame);
@@ -289,10 +290,15 @@ OpenDocument* DocumentManager::ActiveDocument() const
 
 void DocumentManager::DocumentEdited(OpenDocument& document)
 {
+    RedrawViews(document);
+    UpdateTitles(document);
+}
+
+void DocumentManager::RedrawViews(OpenDocument& document)
+{
     for (auto* frame : document.Frames)
         if (auto* view = frame->View())
             view->RefreshFromDocument();
-    UpdateTitles(document);
 }
 
 void DocumentManager::UpdateTitles(OpenDocument& document)

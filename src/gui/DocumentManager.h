@@ -65,6 +65,8 @@ public:
 
     /// Tells every view of the document to redraw and updates the titles.
     void DocumentEdited(OpenDocument& document);
+    /// Redraws every view of the document (a view changed what it shows).
+    void RedrawViews(OpenDocument& document);
 
     // CommandTarget: the file commands, the recent files and "新しいウィンドウを開く".
     bool IsCommandEnabled(int commandId) const override;

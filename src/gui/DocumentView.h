@@ -51,6 +51,9 @@ public:
     /// Set by the document manager: the view calls it after it changed the document, so that every
     /// view of the document is refreshed and the window titles show the modified state.
     std::function<void()> OnDocumentEdited;
+    /// Set by the document manager: the view calls it after it changed what it shows (a date, the
+    /// view mode, the selection), so that every view of the document is redrawn as well.
+    std::function<void()> OnViewChanged;
 
     /// Set by the document manager: the path of the document's file (empty while never saved).
     std::function<QString()> DocumentPath;

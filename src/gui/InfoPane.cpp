@@ -4,8 +4,10 @@
 #include "model/DateTime.h"
 #include "sky/SkyReadout.h"
 #include "view/InfoPaneIcons.h"
+#include "view/ReadableColour.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace planova {
 
@@ -103,12 +106,9 @@ InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
     MonthCalendar->setObjectName(QStringLiteral("MonthCalendar1000"));
     MonthCalendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     MonthCalendar->setFirstDayOfWeek(Qt::Sunday);
-    QTextCharFormat saturday = MonthCalendar->weekdayTextFormat(Qt::Saturday);
-    saturday.setForeground(QColor(0, 0, 255)); // as the planner writes Saturdays
-    MonthCalendar->setWeekdayTextFormat(Qt::Saturday, saturday);
     MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthCalendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    MonthCalendar->setGeometry(X(7), Y(7), X(80), Y(100));
+    FollowLook();
 
     AddLabel(this, "指定日21時の月齢", 7, 143, 8);
     AddField(InfoField::MoonAgeAt21, 64, 143, 23);
@@ -117,7 +117,8 @@ InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
     group->setGeometry(X(9), Y(158), X(79), Y(267));
     group->lower();
     AddReadoutFields();
-    resize(X(9 + 79) + 4, Y(158 + 267) + 4);
+    // The pane ends right of the group box, so a scroll bar beside it covers as little as it can.
+    resize(X(9 + 79), Y(158 + 267) + 4);
 
     ShowReadout(sky::SkyReadout{});
     ShowMoonAgeAt21(0.0);
@@ -160,10 +161,47 @@ QLineEdit* InfoPane::AddField(int controlId, int x, int y, int width)
     return field;
 }
 
+void InfoPane::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The calendar and its parts take the new look after the pane does, so the pane follows it once
+    // every widget has.
+    if (MonthCalendar && (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange))
+        QMetaObject::invokeMethod(this, &InfoPane::FollowLook, Qt::QueuedConnection);
+}
+
+void InfoPane::FollowLook()
+{
+    // Saturdays blue and Sundays red as the planner writes them, made darker or lighter as far as
+    // the look's calendar background needs for them to stay readable.
+    const QPalette colours = MonthCalendar->palette();
+    const Rgb days = ToRgb(colours.color(QPalette::Base));
+    const Rgb header = ToRgb(colours.color(QPalette::AlternateBase));
+    const std::array<std::pair<Qt::DayOfWeek, Rgb>, 2> weekend{{
+        {Qt::Saturday, ReadableOn({0, 0, 255}, {days, header})},
+        {Qt::Sunday, ReadableOn({255, 0, 0}, {days, header})},
+    }};
+    for (const auto& [day, colour] : weekend) {
+        QTextCharFormat format = MonthCalendar->weekdayTextFormat(day);
+        format.setForeground(QColor(colour.Red, colour.Green, colour.Blue));
+        MonthCalendar->setWeekdayTextFormat(day, format);
+    }
+    // A style whose navigation bar or rows are taller than the designed size gets the room it
+    // needs, so the last week row is never cut.
+    const QSize needed = MonthCalendar->minimumSizeHint();
+    MonthCalendar->setGeometry(X(7), Y(7), std::max(X(80), needed.width()),
+                               std::max(Y(100), needed.height()));
+}
+
 void InfoPane::SetCalendarDate(const DateTime& date)
 {
+    // Setting the date it already holds would turn the calendar back from a month the user is
+    // browsing with its arrows.
+    const QDate shown = ToQDate(date);
+    if (shown == MonthCalendar->selectedDate())
+        return;
     const QSignalBlocker blocker(MonthCalendar);
-    MonthCalendar->setSelectedDate(ToQDate(date));
+    MonthCalendar->setSelectedDate(shown);
 }
 
 DateTime InfoPane::CalendarDate() const
@@ -178,6 +216,7 @@ void InfoPane::SetText(int controlId, const std::string& text)
     if (field->text() != shown) {
         field->setText(shown);
         field->setCursorPosition(0); // a narrow field shows the leading digits
+        field->setToolTip(shown);    // and the whole value when the pointer rests on it
     }
 }
 

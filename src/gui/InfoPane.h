@@ -45,7 +45,8 @@ public:
     ~InfoPane() override;
 
     QCalendarWidget* Calendar() const { return MonthCalendar; }
-    /// Shows a date in the calendar without reporting it as the user's choice.
+    /// Shows a date in the calendar without reporting it as the user's choice; the calendar keeps
+    /// the month it shows when the date is the one it already holds.
     void SetCalendarDate(const DateTime& date);
     /// The calendar's chosen date.
     DateTime CalendarDate() const;
@@ -64,8 +65,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    /// A new look recolours the calendar's weekend and gives the calendar the room its style needs.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void FollowLook();
     void AddReadoutFields();
     QLineEdit* AddField(int controlId, int x, int y, int width);
     void SetNumber(int controlId, double value);

@@ -2,12 +2,20 @@
 
 #include "canvas/QtText.h"
 #include "gui/CDayDataIns.h"
+#include "gui/CFindDlg.h"
+#include "gui/CJisuuKeisanDlg.h"
+#include "gui/CKuriageKurisageDlg.h"
+#include "gui/CMakeAuto.h"
 #include "gui/CPrintDlg.h"
+#include "gui/CPropertySheet.h"
 #include "gui/ExportDialogs.h"
 #include "gui/PrintPipeline.h"
+#include "gui/StepProgressDialog.h"
 #include "gui/UserDialogs.h"
 
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace planova {
 
@@ -16,6 +24,18 @@ bool QtViewDialogs::EditEntry(EntryDialogValues& values)
     if (!EntryDialog)
         EntryDialog = new CDayDataIns(Parent);
     return EntryDialog->Run(values);
+}
+
+void QtViewDialogs::OpenFindDialog(FindDialogMode mode)
+{
+    // The main window keeps one find dialog for all its document windows.
+    if (auto* dialog = Parent ? Parent->window()->findChild<CFindDlg*>() : nullptr)
+        dialog->Open(mode);
+}
+
+void QtViewDialogs::SetSystemClipboardText(const std::string& cp932)
+{
+    QGuiApplication::clipboard()->setText(DisplayText(cp932));
 }
 
 void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
@@ -27,9 +47,8 @@ void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
 
 bool QtViewDialogs::PrintOptions(PrintDialogModel& model)
 {
-    if (!PrintDialog)
-        PrintDialog = new CPrintDlg(Parent);
-    return PrintDialog->Run(model);
+    CPrintDlg dialog(Parent);
+    return dialog.Run(model);
 }
 
 QString QtViewDialogs::DocumentTitle() const
@@ -61,9 +80,52 @@ bool QtViewDialogs::PrintPages(const CPlanovaDoc& document, const ViewPrintState
     return false;
 }
 
-void QtViewDialogs::ShowMessage(const std::string& message)
+namespace {
+
+/// Runs a dialog made for this one use over the parent: on OK the values become what it confirmed.
+template <typename Dialog, typename Values> bool RunOnce(QWidget* parent, Values& values)
 {
-    ShowError(Parent, Utf8Text(message));
+    Dialog dialog(parent);
+    dialog.Start(values);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    values = dialog.Confirmed();
+    return true;
+}
+
+} // namespace
+
+bool QtViewDialogs::EditProperties(PropertySheetValues& values)
+{
+    return RunOnce<CPropertySheet>(Parent, values);
+}
+
+bool QtViewDialogs::EditSchoolYear(SchoolYearDialogValues& values)
+{
+    return RunOnce<CMakeAuto>(Parent, values);
+}
+
+bool QtViewDialogs::CountClassHours(ClassHourValues& values)
+{
+    return RunOnce<CJisuuKeisanDlg>(Parent, values);
+}
+
+bool QtViewDialogs::EditContentShift(ContentShiftValues& values)
+{
+    return RunOnce<CKuriageKurisageDlg>(Parent, values);
+}
+
+void QtViewDialogs::RunWithProgress(const std::string& title,
+                                    const std::function<void(const StepReport&)>& work)
+{
+    StepProgressDialog progress(Parent, Utf8Text(title), QStringLiteral("データを作成しています..."));
+    work([&progress](int done, int total) { return progress.Step(done, total); });
+}
+
+void QtViewDialogs::ShowMessage(const std::string& text)
+{
+    UserDialogs::Current().Ask(
+        Parent, {QMessageBox::Information, Utf8Text(text), {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok});
 }
 
 } // namespace planova

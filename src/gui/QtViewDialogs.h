@@ -11,7 +11,6 @@ class QWidget;
 namespace planova {
 
 class CDayDataIns;
-class CPrintDlg;
 
 /**
  * The view's dialogs as the application shows them: each method runs the real Qt dialog modally
@@ -25,13 +24,23 @@ public:
     explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
+    /// Shows the find dialog of the main window the view sits in (none outside a main window).
+    void OpenFindDialog(FindDialogMode mode) override;
+    void SetSystemClipboardText(const std::string& cp932) override;
+
+    bool EditProperties(PropertySheetValues& values) override;
+    bool EditSchoolYear(SchoolYearDialogValues& values) override;
+    bool CountClassHours(ClassHourValues& values) override;
+    bool EditContentShift(ContentShiftValues& values) override;
+    void RunWithProgress(const std::string& title,
+                         const std::function<void(const StepReport&)>& work) override;
+    void ShowMessage(const std::string& text) override;
     void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
+    bool PrintOptions(PrintDialogModel& model) override;
+    bool PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output) override;
 
     /// The path of the document's file (empty while it has never been saved), for file name suggestions.
     std::function<QString()> DocumentPath;
-    bool PrintOptions(PrintDialogModel& model) override;
-    bool PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output) override;
-    void ShowMessage(const std::string& message) override;
 
 private:
     /// The title of the document window the parent is in ("Planova" when there is none).
@@ -39,7 +48,6 @@ private:
 
     QWidget* Parent = nullptr;
     CDayDataIns* EntryDialog = nullptr;
-    CPrintDlg* PrintDialog = nullptr;
 };
 
 } // namespace planova

@@ -18,7 +18,8 @@ std::unique_ptr<UserDialogs>& Installed()
 
 QMessageBox::StandardButton UserDialogs::Ask(QWidget* parent, const MessageRequest& request)
 {
-    QMessageBox box(request.Icon, QStringLiteral("Planova"), request.Text, QMessageBox::NoButton, parent);
+    const QString caption = request.Caption.isEmpty() ? QStringLiteral("Planova") : request.Caption;
+    QMessageBox box(request.Icon, caption, request.Text, QMessageBox::NoButton, parent);
     for (const auto& [button, text] : request.Buttons)
         box.addButton(button)->setText(text);
     if (request.Default != QMessageBox::NoButton)

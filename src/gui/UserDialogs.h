@@ -20,6 +20,8 @@ struct MessageRequest
     QString Text;
     std::vector<std::pair<QMessageBox::StandardButton, QString>> Buttons;
     QMessageBox::StandardButton Default = QMessageBox::NoButton;
+    /// The window title; empty: "Planova".
+    QString Caption = {};
 };
 
 /**

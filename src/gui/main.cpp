@@ -1,4 +1,5 @@
 #include "gui/CPlanovaApp.h"
+#include "gui/QtTranslations.h"
 #include "gui/SingleInstance.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("9.7.0.1"));
     // The desktop entry planova.desktop identifies the application to the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("planova"));
+    planova::InstallQtTranslations(application);
 
     const QStringList files = QApplication::arguments().mid(1);
     // The name is taken before anything slow happens, so a second start moments later finds it.

@@ -63,4 +63,10 @@ std::string FormatDate(const DateTime& date, int form);
 /// The text with a leading "0" replaced by one space (" 5" for "05"); otherwise unchanged.
 std::string BlankLeadingZero(std::string_view text);
 
+/// Whether the byte starts a double-byte character of code page 932 (0x81–0x9F, 0xE0–0xFC).
+constexpr bool IsCp932LeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
 } // namespace planova

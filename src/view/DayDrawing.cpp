@@ -1,8 +1,11 @@
 #include "view/DayDrawing.h"
 
 #include "model/CellColours.h"
+#include "model/FixedTexts.h"
 #include "view/DayTexts.h"
 #include "view/ScreenLayout.h"
+
+#include <algorithm>
 
 namespace planova {
 
@@ -13,6 +16,21 @@ constexpr int RowFillInset = 2;        // a coloured period row leaves 2 pixels 
 constexpr int PeriodLabelUnits = 2;    // width of the period label column
 constexpr int PlanUnits = 10;          // width of the plan column of the day view
 constexpr int WeekTextIndentUnits = 3; // plan and content of the week view start here
+
+/// The lines of a month cell: the date line (with the time-table kind), the event, ten period rows, the memo.
+namespace MonthLine {
+constexpr int Kind = 0;
+constexpr int Event = 1;
+constexpr int FirstPeriod = 2;
+constexpr int Memo = FirstPeriod + CDayData::RowCount;
+} // namespace MonthLine
+
+/// Ends the last line of a month cell that has more lines than it shows.
+const std::string& MonthEllipsis()
+{
+    static const std::string ellipsis = Cp932Literal("…");
+    return ellipsis;
+}
 
 const Rect& PeriodCell(const Rect* cells, int row)
 {
@@ -83,9 +101,16 @@ void DayPainter::MarkFindHit(const Rect& textRect, int field)
         return;
     const int left = textRect.Left + H * Hit.Column;
     const int top = textRect.Top + L * Hit.Line;
+    Rect mark{left, top, left + H * static_cast<int>(Hit.Text.size()), top + L};
+    if (FindMarkBounds) {
+        // A month cell keeps the marking inside: a line below it or a column right of it is not marked,
+        // a text running past its right edge is cut there.
+        if (mark.Bottom > FindMarkBounds->Bottom || mark.Left >= FindMarkBounds->Right)
+            return;
+        mark.Right = std::min(mark.Right, FindMarkBounds->Right);
+    }
     Surface.SetBackgroundColour(TextColours::FindHitBackground);
-    Surface.DrawText(Rect{left, top, left + H * static_cast<int>(Hit.Text.size()), top + L}, Hit.Text,
-                     TextWordBreak);
+    Surface.DrawText(mark, Hit.Text, TextWordBreak);
     // Back to the colour of the row being drawn, so the texts after the hit keep the row's colour.
     Surface.SetBackgroundColour(Background);
 }
@@ -161,35 +186,62 @@ void DayPainter::DrawWeekColumn(const CDayData& day, const RhythmMarkers* marker
     DrawField(cells[DayRow::Memo].Shrunk(H), day.GetMemo(), FindField::Memo);
 }
 
+bool DayPainter::HasHiddenMonthLines(const CDayData& day, int shownLines) const
+{
+    if (shownLines <= MonthLine::Kind && !day.GetJitei().empty())
+        return true;
+    if (shownLines <= MonthLine::Event && !day.GetGyouji().empty())
+        return true;
+    for (int m = std::max(0, shownLines - MonthLine::FirstPeriod); m < CDayData::RowCount; ++m)
+        if (CellColourAt(day.GetIro(m)).Colour != White || !day.GetJigenn(m).empty() ||
+            !day.GetYotei(m).empty() || !day.GetNaiyou(m).empty())
+            return true;
+    return shownLines <= MonthLine::Memo && !day.GetMemo().empty();
+}
+
 void DayPainter::DrawMonthCell(const CDayData& day, const RhythmMarkers* markers, const Rect& cell)
 {
-    constexpr int KindLine = 0;
-    constexpr int EventLine = 1;
-    constexpr int FirstPeriodLine = 2;
-    constexpr int MemoLine = FirstPeriodLine + CDayData::RowCount;
-
     HitDay = IsHitDay(day);
     const Rect inset = cell.Shrunk(H);
+    // The texts stay inside the day's own cell: only the lines that fit whole into the inset are
+    // drawn, and when a line with something in it is left out, "…" ends the last line shown.
+    const int shownLines = L > 0 ? std::max(0, inset.Height() / L) : 0;
+    const bool hidden = HasHiddenMonthLines(day, shownLines);
+    const int ellipsisWidth = hidden ? Surface.TextExtent(MonthEllipsis()).Width : 0;
     const auto line = [&](int n, int left) {
-        return Rect{left, inset.Top + n * L, inset.Right, inset.Top + (n + 1) * L};
+        const int right = hidden && n == shownLines - 1 ? inset.Right - ellipsisWidth : inset.Right;
+        return Rect{left, inset.Top + n * L, right, inset.Top + (n + 1) * L};
     };
+    FindMarkBounds = inset;
 
     const Rect dateBox = DrawDateHeader(day, MonthViewDateText(day.GetDate()), markers, inset);
     const int lastBoxRight = markers == nullptr ? dateBox.Right : dateBox.Right + RhythmMarkers::Count * L;
-    DrawKind(day, line(KindLine, lastBoxRight + L));
-    DrawField(line(EventLine, dateBox.Right), day.GetGyouji(), FindField::Gyouji);
+    if (MonthLine::Kind < shownLines)
+        DrawKind(day, line(MonthLine::Kind, lastBoxRight + L));
+    if (MonthLine::Event < shownLines)
+        DrawField(line(MonthLine::Event, dateBox.Right), day.GetGyouji(), FindField::Gyouji);
 
-    for (int m = 0; m < CDayData::RowCount; ++m) {
-        const Rect rowLine = line(FirstPeriodLine + m, inset.Left);
-        BeginPeriodRow(day.GetIro(m), rowLine);
+    for (int m = 0; m < CDayData::RowCount && MonthLine::FirstPeriod + m < shownLines; ++m) {
+        const Rect rowLine = line(MonthLine::FirstPeriod + m, inset.Left);
+        BeginPeriodRow(day.GetIro(m), Rect{inset.Left, rowLine.Top, inset.Right, rowLine.Bottom});
         Surface.DrawText(rowLine, day.GetJigenn(m) + day.GetYotei(m) + day.GetNaiyou(m), TextWordBreak);
         MarkFindHit(rowLine, FindField::Naiyou(m));
         EndPeriodRow();
     }
 
-    const Rect memo{inset.Left, inset.Top + MemoLine * L, inset.Right, inset.Bottom};
-    if (memo.Top < memo.Bottom)
-        DrawField(memo, day.GetMemo(), FindField::Memo);
+    if (MonthLine::Memo < shownLines)
+        DrawField(Rect{inset.Left, inset.Top + MonthLine::Memo * L, inset.Right, inset.Bottom}, day.GetMemo(),
+                  FindField::Memo);
+
+    if (hidden && shownLines > 0) {
+        // Drawn over whatever the last line shows, its row colour included.
+        const int top = inset.Top + (shownLines - 1) * L;
+        Surface.SetOpaqueBackground(false);
+        Surface.DrawText(Rect{inset.Right - ellipsisWidth, top, inset.Right, top + L}, MonthEllipsis(),
+                         TextSingleLine | TextRight);
+        Surface.SetOpaqueBackground(true);
+    }
+    FindMarkBounds.reset();
 }
 
 } // namespace planova

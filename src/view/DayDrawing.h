@@ -5,6 +5,7 @@
 #include "view/Canvas.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace planova {
@@ -64,7 +65,11 @@ public:
     /// A day of the week view: 13 cells; rowAllocation is i (rows 1–11 are i + 1 lines high).
     void DrawWeekColumn(const CDayData& day, const RhythmMarkers* markers, const Rect* cells,
                         int rowAllocation);
-    /// A day of the month view, compressed into one cell, one line per text.
+    /**
+     * A day of the month view, compressed into one cell, one line per text. Only the lines that fit
+     * whole into the cell are drawn; when a line with something in it does not fit, a small "…"
+     * ends the last line shown.
+     */
     void DrawMonthCell(const CDayData& day, const RhythmMarkers* markers, const Rect& cell);
 
 private:
@@ -79,6 +84,8 @@ private:
     void BeginPeriodRow(int colourIndex, const Rect& fillArea);
     void EndPeriodRow();
     bool IsHitDay(const CDayData& day) const;
+    /// Whether a line of the month cell beyond the first `shownLines` has something to show.
+    bool HasHiddenMonthLines(const CDayData& day, int shownLines) const;
 
     Canvas& Surface;
     int L;
@@ -86,6 +93,8 @@ private:
     const FindHitState& Hit;
     bool HitDay = false;
     Rgb Background{255, 255, 255};
+    /// While a month cell is drawn: the area its find marking stays in.
+    std::optional<Rect> FindMarkBounds;
 };
 
 } // namespace planova

@@ -86,10 +86,11 @@ public:
      */
     ScreenDrawResult DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now);
 
-private:
-    void GoToDate(const DateTime& date);
     /// The first date of the grid for CurrentDate: its week or month, starting on StartWeekday.
     DateTime FirstDateOfGrid() const;
+
+private:
+    void GoToDate(const DateTime& date);
     ToDoPaneLayout LayOutToDo(const ScreenLayout& layout, const ScreenGeometry& geometry);
 
     CPlanovaDoc& Doc;

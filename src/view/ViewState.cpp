@@ -13,6 +13,8 @@ ViewPrintState CopyPrintSettings(const CPlanovaDoc& document)
     print.Biorhythm = document.Biorhythm;
     print.Shiyousya = document.Shiyousya;
     print.PrintFontSizes = document.FontPoint;
+    print.ClassNames = document.Class;
+    print.ClassOffsets = document.Offset;
     return print;
 }
 

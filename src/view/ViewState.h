@@ -3,6 +3,7 @@
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 #include "view/Canvas.h"
+#include "view/ViewClipboard.h"
 
 #include <array>
 #include <cstdint>
@@ -43,6 +44,9 @@ struct ViewState
     bool JUwagaki = false;    ///< inserting the timetable overwrites the plans
     /// The last two left presses on cells, oldest first: a double-click opens the day its first click chose.
     std::array<CellPress, 2> RecentCellPresses{};
+    ClipboardRecord Clipboard; ///< the view's own clipboard
+    CopyOptions Copy;          ///< the copy options; not saved
+    int FindDialogMode = 0;    ///< 0 no find dialog open from this view, 1 find, 2 replace
 };
 
 /// The view's working copies of the print settings (what the print options dialog edits).
@@ -57,6 +61,11 @@ struct ViewPrintState : PrintSettings
     std::array<int, CPlanovaDoc::FontPointCount> PrintFontSizes{};
     DateTime PrintStartDate;
     DateTime PrintEndDate;
+    /// The class-hour count in use (printed pages count with these names): the document's names and
+    /// offsets, or those last entered in the dialog "時数計算", and the counts of its last run.
+    std::array<std::string, CPlanovaDoc::ClassCount> ClassNames;
+    std::array<int, CPlanovaDoc::ClassCount> ClassOffsets{};
+    std::array<int, CPlanovaDoc::ClassCount> ClassCounts{};
 };
 
 /// The print settings of the document, as the view copies them when it starts.

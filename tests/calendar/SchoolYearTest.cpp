@@ -414,3 +414,78 @@ TEST_F(SchoolYearTest, TimetableInsertionUsesTheDaysOwnWeekday)
         EXPECT_EQ(day.GetYotei(5), "");
     }
 }
+
+TEST_F(SchoolYearTest, StepwiseRunMakesWhatTheWholeRunMakes)
+{
+    // Days before, inside and after the range, a holiday the user marked and a range whose last
+    // holiday (Sunday 2012-12-23, 天皇誕生日) owes a substitute on the day after the end.
+    StorePlan(Date(2012, 11, 30), "50分時程", "前の日", "前");
+    StorePlan(Date(2012, 12, 5), "休日", "運動会の代休", "");
+    StorePlan(Date(2012, 12, 24), "50分時程", "後の日", "後");
+    StorePlan(Date(2013, 1, 8), "50分時程", "", "国語");
+    const SchoolYearParameters parameters = Parameters(Date(2012, 12, 1), Date(2012, 12, 23));
+    document.LoadDay(Date(2012, 6, 1));
+    document.SetModified(false);
+    CPlanovaDoc whole = document;
+    ASSERT_TRUE(MakeSchoolYear(whole, parameters).Ok);
+
+    std::vector<std::pair<int, int>> told;
+    const SchoolYearRun run = MakeSchoolYearStepwise(document, parameters, [&](int written, int total) {
+        told.emplace_back(written, total);
+        return true;
+    });
+    EXPECT_TRUE(run.Result.Ok);
+    EXPECT_FALSE(run.Stopped());
+    EXPECT_EQ(run.DaysWritten, 23);
+    EXPECT_EQ(run.DaysInRange, 23);
+    ASSERT_EQ(told.size(), 23u);
+    EXPECT_EQ(told.front(), std::make_pair(1, 23));
+    EXPECT_EQ(told.back(), std::make_pair(23, 23));
+    EXPECT_EQ(document.DayList(), whole.DayList());
+    // The substitute holiday after the end is marked; the day itself is not filled.
+    EXPECT_EQ(DayOutcomeOf(document, Date(2012, 12, 24)),
+              (DayOutcome{"休日", "振替休日", SchoolLabels, "後", ""}));
+    EXPECT_EQ(document.WorkDay.GetDate(), Date(2012, 6, 1));
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(SchoolYearTest, StoppedRunLeavesEveryDayWholeOrUntouched)
+{
+    // The range ends on Sunday 2012-12-23 (天皇誕生日), which owes a substitute holiday on the 24th.
+    StorePlan(Date(2012, 12, 18), "50分時程", "", "国語");
+    StorePlan(Date(2012, 12, 24), "50分時程", "後の日", "後");
+    const SchoolYearParameters parameters = Parameters(Date(2012, 12, 10), Date(2012, 12, 23));
+    CPlanovaDoc whole = document;
+    ASSERT_TRUE(MakeSchoolYear(whole, parameters).Ok);
+    const CPlanovaDoc before = document;
+
+    for (const int stopAfter : {1, 7, 13}) {
+        CPlanovaDoc stepped = before;
+        const SchoolYearRun run = MakeSchoolYearStepwise(
+            stepped, parameters, [&](int written, int) { return written < stopAfter; });
+        EXPECT_TRUE(run.Stopped()) << stopAfter;
+        EXPECT_EQ(run.DaysWritten, stopAfter);
+        // Two days before the range to the substitute holiday after it.
+        for (int n = -2; n <= 14; ++n) {
+            const DateTime date = Date(2012, 12, 10).AddDays(n);
+            const CPlanovaDoc& expected = n >= 0 && n < stopAfter ? whole : before;
+            EXPECT_EQ(DayOutcomeOf(stepped, date), DayOutcomeOf(expected, date))
+                << "stopped after " << stopAfter << ", day " << date.Day();
+        }
+    }
+    EXPECT_EQ(DayOutcomeOf(whole, Date(2012, 12, 24)).Kind, "休日");
+}
+
+TEST_F(SchoolYearTest, StepwiseRunRefusesWhatTheWholeRunRefuses)
+{
+    StorePlan(Date(2012, 9, 18), "50分時程", "", "国語");
+    const CPlanovaDoc before = document;
+    int told = 0;
+    const SchoolYearRun run = MakeSchoolYearStepwise(
+        document, Parameters(Date(2012, 9, 23), Date(2012, 9, 1)), [&](int, int) { return ++told > 0; });
+    EXPECT_FALSE(run.Result.Ok);
+    EXPECT_NE(run.Result.Error.find("開始日"), std::string::npos) << run.Result.Error;
+    EXPECT_FALSE(run.Stopped());
+    EXPECT_EQ(told, 0);
+    EXPECT_EQ(document.DayList(), before.DayList());
+}

@@ -144,7 +144,7 @@ TEST_F(RenderCommandTest, DocumentationImages)
     if (folder == nullptr)
         GTEST_SKIP() << "set PLANOVA_VIEW_IMAGES to a folder to write the view screenshots";
     for (const char* view : {"day", "week", "month"}) {
-        for (const char* size : {"1920x1080", "1280x720"}) {
+        for (const char* size : {"1920x1080", "1280x720", "1024x600"}) {
             const std::string name = std::string(folder) + "/view-" + view + "-" +
                                      std::string(size).substr(0, std::string(size).find('x')) + ".png";
             EXPECT_EQ(Render(File + " --view " + view + " --date 2024-06-12 --size " + size + " " + Now +

@@ -82,6 +82,46 @@ TEST(EntryDialogLayoutTest, ButtonsAndRadiosSitAboveTheLowerRightCorner)
     }
 }
 
+TEST(EntryDialogLayoutTest, RadiosStayRightOfTheirCaptionAndWrapInANarrowDialog)
+{
+    constexpr PixelSize wide{600, 330};
+    constexpr PixelSize narrow{302, 270}; // the smallest client a window frame leaves
+    constexpr PixelSize radio{40, 20};
+    constexpr int caption = 66; // "枠内の色：" as the font needs it
+    const struct
+    {
+        const char* Name;
+        PixelSize Client;
+        int Caption;
+        int Left;
+        int PerRow;
+    } cases[] = {
+        {"designed caption", wide, 0, 60, 8},
+        {"caption narrower than the design", wide, 40, 60, 8},
+        {"wider caption", wide, caption, 7 + caption + 3, 8},
+        {"narrow dialog: two rows of four", narrow, caption, 7 + caption + 3, 4},
+        {"very narrow dialog: three rows", PixelSize{240, 300}, caption, 7 + caption + 3, 3},
+    };
+    for (const auto& c : cases) {
+        const EntryDialogPlacement placement =
+            PlaceEntryDialog(EditPeriodRow, c.Client, Button, radio, c.Caption);
+        const int rows = (CellColourCount + c.PerRow - 1) / c.PerRow;
+        const int buttonTop = c.Client.Height - 7 - Button.Height;
+        const int firstTop = buttonTop - 7 - rows * radio.Height - (rows - 1) * 2;
+        for (int k = 0; k < CellColourCount; ++k) {
+            const PixelRect& r = placement.Radios[static_cast<std::size_t>(k)];
+            EXPECT_EQ(r.Left, c.Left + (k % c.PerRow) * (radio.Width + 3)) << c.Name << " radio " << k;
+            EXPECT_EQ(r.Top, firstTop + (k / c.PerRow) * (radio.Height + 2)) << c.Name << " radio " << k;
+        }
+        // The caption stands beside the first row; the content field ends above the radios.
+        EXPECT_EQ(placement[EntryControl::Label4].Rect.Top, firstTop + 3) << c.Name;
+        EXPECT_EQ(placement.FieldBottom, firstTop - 7) << c.Name;
+        if (c.Client.Width >= 300) {
+            EXPECT_LE(placement.Radios[7].Right(), c.Client.Width - 7) << c.Name;
+        }
+    }
+}
+
 TEST(EntryDialogLayoutTest, FieldsOfEachModeStretchRightAndTheLastOneDown)
 {
     constexpr PixelSize client{400, 330};

@@ -1,10 +1,12 @@
 #include "edit/CommandTable.h"
 
+#include "model/Clock.h"
 #include "support/EditingViewFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 #include <utility>
 
 namespace planova {
@@ -69,6 +71,53 @@ TEST_F(CommandTableTest, TheCommandsOfTheViewMenuRunThroughTheTable)
     EXPECT_TRUE(Dialogs.Started.empty());
 }
 
+TEST_F(CommandTableTest, TodayShowsTodayInTheViewsModeWithItsKeys)
+{
+    const FixedNowScope now(DateTime::FromDateTime(2024, 9, 3, 14, 30, 0));
+    for (const ViewMode mode : {ViewMode::Day, ViewMode::Week, ViewMode::Month}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        Start(mode, Day(2024, 6, 12));
+        View.State.SelectedCell = 3;
+        EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::Today));
+        EXPECT_EQ(RunViewCommand(View, CommandId::Today, Dialogs), CommandOutcome::ViewChanged);
+        EXPECT_EQ(View.Mode(), mode);
+        EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Day(2024, 9, 3)));
+        EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(Day(2024, 9, 3)));
+        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(Day(2024, 9, 3)));
+        EXPECT_EQ(View.State.SelectedCell, -1);
+    }
+    EXPECT_FALSE(Document.IsModified());
+
+    // The keys every planner has, and "今日" on the toolbar.
+    const std::pair<int, std::string_view> keys[] = {
+        {CommandId::Today, "Home"},     {CommandId::Back, "Alt+Left"},   {CommandId::Forward, "Alt+Right"},
+        {CommandId::DayView, "Ctrl+1"}, {CommandId::WeekView, "Ctrl+2"}, {CommandId::MonthView, "Ctrl+3"},
+    };
+    std::set<std::string_view> shortcuts;
+    for (const CommandInfo& command : Commands()) {
+        if (!command.Shortcuts.empty()) {
+            EXPECT_TRUE(shortcuts.insert(command.Shortcuts).second) << command.Shortcuts;
+        }
+    }
+    for (const auto& [id, key] : keys)
+        EXPECT_EQ(FindCommand(id)->Shortcuts, key) << id;
+    EXPECT_TRUE(FindCommand(CommandId::Today)->OnDefaultToolbar);
+    EXPECT_EQ(FindCommand(CommandId::Today)->MenuPath, "表示(&V)");
+}
+
+TEST_F(CommandTableTest, TheWindowMenuHasAPlaceForEachOpenWindow)
+{
+    for (int n = 0; n < CommandId::WindowEntryCount; ++n) {
+        const CommandInfo* entry = FindCommand(CommandId::WindowEntry1 + n);
+        ASSERT_NE(entry, nullptr) << n;
+        EXPECT_EQ(entry->MenuPath, "ウィンドウ(&W)");
+        EXPECT_EQ(entry->Handler, CommandHandler::Application);
+        EXPECT_EQ(entry->Mark, CommandMark::Check);
+        EXPECT_EQ(entry->SeparatorBefore, n == 0);
+    }
+    EXPECT_EQ(FindCommand(CommandId::WindowEntry1 + CommandId::WindowEntryCount), nullptr);
+}
+
 TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
 {
     Start(ViewMode::Week, Day(2024, 6, 12));
@@ -84,8 +133,7 @@ TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
 TEST_F(CommandTableTest, CommandsWithoutAnActionAreDisabledAndDoNothing)
 {
     Start(ViewMode::Day, Day(2024, 6, 12));
-    for (const int id : {CommandId::EditCopy, CommandId::EditFind, CommandId::Properties, CommandId::EditRedo,
-                         CommandId::FileSave, 1}) {
+    for (const int id : {CommandId::EditRedo, CommandId::FileSave, 1}) {
         EXPECT_FALSE(IsViewCommandEnabled(View, id)) << id;
         EXPECT_FALSE(IsViewCommandChecked(View, id)) << id;
         EXPECT_EQ(ViewCommandText(View, id), "") << id;
@@ -107,11 +155,13 @@ TEST_F(CommandTableTest, TheCellMenuShowsItsCommandsEnabledForTheSelection)
             shown += item.Id == CommandId::Separator ? "-" : item.Enabled ? "+" : ".";
         return shown;
     };
-    // 編集 挿入 上に移動 下に移動 削除 - コピー 貼り付け (copy and paste have no action yet)
-    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod), -1), "++.++-..");
-    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::Memo), -1), "+....-..");
-    EXPECT_EQ(menu(-1, 3), "+++.+-..");
+    // 編集 挿入 上に移動 下に移動 削除 - コピー 貼り付け (nothing clipped yet)
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod), -1), "++.++-+.");
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::Memo), -1), "+....-+.");
+    EXPECT_EQ(menu(-1, 3), "+++.+-+.");
     EXPECT_EQ(menu(-1, 5), ".+...-..");
+    View.State.Clipboard.ClipKind = ClipMemo;
+    EXPECT_EQ(menu(CellIndexOf(ViewMode::Week, 3, DayRow::Memo), -1), "+....-++");
 
     std::vector<std::string> texts;
     for (const PopupItem& item : CellContextMenuItems(View))

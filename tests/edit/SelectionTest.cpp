@@ -77,27 +77,50 @@ TEST_F(SelectionTest, MonthViewClickSelectsTheDayOfTheCell)
         int Column;
         int Row;
         DateTime Day;
+        DateTime GridStart; ///< the grid that shows the day's month
+        CellPlace Selected; ///< where the day stands on it
     };
-    // June 2024 begins on a Saturday: the grid runs from Sunday 26 May to Saturday 6 July.
+    // June 2024 begins on a Saturday: the grid runs from Sunday 26 May to Saturday 6 July. A grey day
+    // of May or July moves the grid to its month, and the selection goes with the day.
     const Case cases[] = {
-        {"first cell", 0, 0, Day(2024, 5, 26)},
-        {"a day of the month", 3, 2, Day(2024, 6, 12)},
-        {"row 5, column 6", 6, 5, Day(2024, 7, 6)},
+        {"first cell, 26 May", 0, 0, Day(2024, 5, 26), Day(2024, 4, 28), {0, 4}},
+        {"a day of the month", 3, 2, Day(2024, 6, 12), Day(2024, 5, 26), {3, 2}},
+        {"row 5, column 6, 6 July", 6, 5, Day(2024, 7, 6), Day(2024, 6, 30), {6, 0}},
+        {"row 5, column 0, 30 June", 0, 5, Day(2024, 6, 30), Day(2024, 5, 26), {0, 5}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         Start(ViewMode::Month, Day(2024, 6, 20));
         ASSERT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Day(2024, 5, 26)));
-        const int cell = CellIndexOf(ViewMode::Month, c.Column, c.Row);
-        PressLeft(View, CellPoint(cell), 1000);
-        EXPECT_EQ(View.State.SelectedCell, cell);
+        PressLeft(View, CellPoint(CellIndexOf(ViewMode::Month, c.Column, c.Row)), 1000);
+        const int selected = CellIndexOf(ViewMode::Month, c.Selected.Column, c.Selected.Row);
+        EXPECT_EQ(View.State.SelectedCell, selected);
         EXPECT_EQ(View.State.SelectedToDoRow, -1);
+        EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(c.GridStart));
         ExpectShown(c.Day);
         EXPECT_FALSE(Document.IsModified());
+        // The redraw lays out the same grid; the selected cell shows the day that was clicked.
+        Draw();
+        EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(c.GridStart));
+        EXPECT_TRUE(DayOfCell(ViewMode::Month, View.State.FirstShownDate, View.State.SelectedCell)
+                        .IsIdenticalTo(c.Day));
     }
-    // The next redraw shows the month of a day chosen outside the shown month: July 2024.
+}
+
+TEST_F(SelectionTest, EnterAfterAClickOnAGreyDayOpensThatDay)
+{
+    // December 2024's grid shows 5 January 2025 grey at row 5, column 0. On January's grid that day
+    // stands in row 1; a selection left in row 5 would be 2 February there, and Enter would open it.
+    Start(ViewMode::Month, Day(2024, 12, 8));
+    const int greyDay = CellIndexOf(ViewMode::Month, 0, 5);
+    ASSERT_TRUE(
+        DayOfCell(ViewMode::Month, View.State.FirstShownDate, greyDay).IsIdenticalTo(Day(2025, 1, 5)));
+    PressLeft(View, CellPoint(greyDay), 1000);
     Draw();
-    EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Day(2024, 6, 30)));
+    EXPECT_EQ(View.State.SelectedCell, CellIndexOf(ViewMode::Month, 0, 1));
+    EXPECT_TRUE(PressKey(View, NavigationKey::Enter, Dialog).Taken);
+    EXPECT_EQ(View.Mode(), ViewMode::Day);
+    ExpectShown(Day(2025, 1, 5));
 }
 
 TEST_F(SelectionTest, APressOutsideEveryCellClearsTheSelectionAndKeepsTheDay)
@@ -300,6 +323,46 @@ TEST_F(SelectionTest, ToDoArrowKeysMoveTheRowAndScrollThePaneAtItsEnds)
         EXPECT_EQ(View.State.ToDoScrollTop, c.ExpectedTop);
         EXPECT_EQ(View.State.ToDoScrollPos, c.ExpectedTop);
     }
+}
+
+TEST_F(SelectionTest, LeftAndRightLeaveAToDoSelectionAndTheScrollPositionAlone)
+{
+    WindowSize = TenToDoRows;
+    AddItems(20);
+    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    // Scrolled to the end: the bar stands at the last item, the pane shows the last full page.
+    View.ScrollToDo(ScrollRequest::Bottom);
+    View.State.SelectedToDoRow = 4;
+    const ViewState before = View.State;
+    for (const NavigationKey key : {NavigationKey::Left, NavigationKey::Right}) {
+        EXPECT_TRUE(PressKey(View, key, Dialog).Taken);
+        EXPECT_EQ(View.State.SelectedToDoRow, 4);
+        EXPECT_EQ(View.State.ToDoScrollTop, before.ToDoScrollTop);
+        EXPECT_EQ(View.State.ToDoScrollPos, 20);
+    }
+}
+
+TEST_F(SelectionTest, TheWheelOverTheToDoPaneScrollsIt)
+{
+    WindowSize = TenToDoRows;
+    AddItems(20);
+    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    EXPECT_TRUE(WheelOverToDo(View, ToDoRowPoint(3), 3));
+    EXPECT_EQ(View.State.ToDoScrollTop, 3);
+    EXPECT_EQ(View.State.ToDoScrollPos, 3);
+    EXPECT_TRUE(WheelOverToDo(View, ToDoRowPoint(0), -5)); // the header row is part of the pane
+    EXPECT_EQ(View.State.ToDoScrollTop, 0);
+    EXPECT_TRUE(WheelOverToDo(View, ToDoRowPoint(9), 100));
+    EXPECT_EQ(View.State.ToDoScrollPos, 20);
+    EXPECT_EQ(View.State.ToDoScrollTop, 20 - View.State.ToDoVisibleRows + 1);
+
+    // Over the planner, or with the pane hidden, the wheel changes nothing.
+    const ViewState before = View.State;
+    EXPECT_FALSE(WheelOverToDo(View, CellPoint(4), -3));
+    View.State.ToDoView = false;
+    EXPECT_FALSE(WheelOverToDo(View, ToDoRowPoint(3), -3));
+    EXPECT_EQ(View.State.ToDoScrollTop, before.ToDoScrollTop);
+    EXPECT_FALSE(Document.IsModified());
 }
 
 TEST_F(SelectionTest, KeysPassWithoutASelection)

@@ -4,6 +4,7 @@
 #include "ShellTestSupport.h"
 
 #include "gui/CDayDataIns.h"
+#include "gui/DateField.h"
 #include "gui/QtViewDialogs.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
@@ -13,7 +14,7 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDateEdit>
+#include <QCalendarWidget>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -45,14 +46,6 @@ QStringList ComboEntries(const QComboBox& combo)
     return entries;
 }
 
-/// Types text as an input method commits it (how Japanese text arrives).
-void Commit(QWidget& widget, const QString& text)
-{
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(&widget, &event);
-}
-
 void ClickOk(CDayDataIns& dialog)
 {
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
@@ -79,6 +72,9 @@ private slots:
     void pastedEmojiIsRefusedToo();
     void importanceIsTheTypedTextAsItStands();
     void datePickerChangesTheDateOnly();
+    void aTypedDeadlineIsTakenAsTyped_data();
+    void aTypedDeadlineIsTakenAsTyped();
+    void anImpossibleDeadlineIsRefused();
     void runConfirmsAndCancels();
     void editingADayThroughTheDialog();
     void savePictures();
@@ -152,9 +148,9 @@ void EditDialogTest::modesShowTheirControls()
     if (mode == EditToDo) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(Dialog->DatePicker().hasFocus());
-        // Tab steps through year, month and day of the date before it leaves the picker.
-        for (int section = 0; section < 3; ++section)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // The whole date is selected, to be typed over; the next Tab goes on to the importance.
+        QCOMPARE(Dialog->DatePicker().selectedText(), QStringLiteral("2014/05/06"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(Dialog->Combo().hasFocus());
     }
 }
@@ -219,8 +215,10 @@ void EditDialogTest::resizeKeepsButtonsInTheCornerAndFieldsStretched()
             const int bottom = mode == EditPeriodRow ? Dialog->Radio(0).y() - 7 : cancel.y() - 7;
             QCOMPARE(last->y() + last->height(), bottom);
             if (mode == EditPeriodRow) {
-                QCOMPARE(Dialog->Radio(0).x(), 60);
-                QCOMPARE(Dialog->Radio(0).y() + Dialog->Radio(0).height(), cancel.y() - 7);
+                // The radios start at 60, or right of their caption when the font needs it wider.
+                const QLabel& caption = Dialog->Label(4);
+                QCOMPARE(Dialog->Radio(0).x(), std::max(60, caption.x() + caption.sizeHint().width() + 3));
+                QCOMPARE(Dialog->Radio(7).y() + Dialog->Radio(7).height(), cancel.y() - 7);
                 QCOMPARE(Dialog->Label(4).y(), bottom + 10);
             }
         }
@@ -349,27 +347,88 @@ void EditDialogTest::datePickerChangesTheDateOnly()
     EntryDialogValues values = ValuesOf(EditToDo);
     values.DateValue = given;
     Show(values);
-    QDateEdit& picker = Dialog->DatePicker();
-    QCOMPARE(picker.date(), QDate(2014, 5, 6));
-    QVERIFY(picker.calendarPopup());
+    DateField& picker = Dialog->DatePicker();
+    QCOMPARE(picker.text(), QStringLiteral("2014/05/06"));
     ClickOk(*Dialog);
     QVERIFY(Dialog->Confirmed().DateValue.IsIdenticalTo(given));
 
+    // ↑ steps one day; the time of day stays.
     Show(values);
     picker.setFocus();
-    picker.setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(&picker, Qt::Key_Up);
-    QCOMPARE(picker.date(), QDate(2014, 5, 7));
+    QCOMPARE(picker.Date(), QDate(2014, 5, 7));
     ClickOk(*Dialog);
     QVERIFY(Dialog->Confirmed().DateValue.IsIdenticalTo(DateTime::FromDateTime(2014, 5, 7, 13, 45, 0)));
+
+    // A day picked from the drop-down calendar.
+    Show(values);
+    picker.setFocus();
+    QTest::keyClick(&picker, Qt::Key_Down, Qt::AltModifier);
+    QCalendarWidget& calendar = picker.Calendar();
+    QTRY_VERIFY(calendar.isVisible());
+    QCOMPARE(calendar.selectedDate(), QDate(2014, 5, 6));
+    calendar.setSelectedDate(QDate(2014, 5, 20));
+    emit calendar.activated(QDate(2014, 5, 20));
+    QVERIFY(!calendar.isVisible());
+    QCOMPARE(picker.text(), QStringLiteral("2014/05/20"));
+    ClickOk(*Dialog);
+    QVERIFY(Dialog->Confirmed().DateValue.IsIdenticalTo(DateTime::FromDateTime(2014, 5, 20, 13, 45, 0)));
 
     // An invalid deadline shows today and stays invalid unless another date is picked.
     FixedNowScope now(DateTime::FromDateTime(2020, 2, 3, 8, 0, 0));
     values.DateValue = DateTime::Invalid();
     Show(values);
-    QCOMPARE(picker.date(), QDate(2020, 2, 3));
+    QCOMPARE(picker.Date(), QDate(2020, 2, 3));
     ClickOk(*Dialog);
     QVERIFY(!Dialog->Confirmed().DateValue.IsValid());
+}
+
+void EditDialogTest::aTypedDeadlineIsTakenAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("inputMethod");
+    QTest::newRow("slashes") << QStringLiteral("2026/12/15") << false;
+    QTest::newRow("hyphens") << QStringLiteral("2026-12-15") << false;
+    QTest::newRow("digits") << QStringLiteral("20261215") << false;
+    QTest::newRow("full width") << QStringLiteral("２０２６／１２／１５") << true;
+}
+
+void EditDialogTest::aTypedDeadlineIsTakenAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, inputMethod);
+    Show(ValuesOf(EditToDo));
+    QCOMPARE(QApplication::focusWidget(), &Dialog->Edit(1));
+    // Tab from the subject lands on the deadline, ready for a whole date to be typed over it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &Dialog->DatePicker());
+    if (inputMethod)
+        Commit(Dialog->DatePicker(), typed);
+    else
+        QTest::keyClicks(&Dialog->DatePicker(), typed);
+    ClickOk(*Dialog);
+    QVERIFY(!Dialog->isVisible());
+    QVERIFY(Dialog->Confirmed().DateValue.IsIdenticalTo(DateTime::FromDateTime(2026, 12, 15, 13, 45, 0)));
+}
+
+void EditDialogTest::anImpossibleDeadlineIsRefused()
+{
+    const DialogScript script;
+    for (const QString& typed :
+         {QStringLiteral("2026/02/30"), QStringLiteral("20261315"), QStringLiteral("2026/1")}) {
+        Dialog = std::make_unique<CDayDataIns>();
+        Show(ValuesOf(EditToDo));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        ClickOk(*Dialog);
+        QVERIFY2(Dialog->isVisible(), qPrintable(typed));
+        QVERIFY(script->WasAsked(QStringLiteral("日付")));
+        // The text stays as typed, selected for typing again.
+        QCOMPARE(Dialog->DatePicker().text(), typed);
+        QCOMPARE(Dialog->DatePicker().selectedText(), typed);
+        QVERIFY(Dialog->DatePicker().hasFocus());
+        script->Asked.clear();
+    }
 }
 
 void EditDialogTest::runConfirmsAndCancels()
@@ -479,6 +538,12 @@ void EditDialogTest::savePictures()
         const QImage shot = Dialog->grab().toImage();
         QVERIFY(!shot.isNull());
         QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/edit-dialog-%1.png").arg(mode.Name)));
+        if (mode.Mode == EditPeriodRow) {
+            Dialog->resize(100, 100); // the smallest the window lets it become
+            QCoreApplication::processEvents();
+            QVERIFY(
+                Dialog->grab().toImage().save(QStringLiteral(PLANOVA_BINARY_DIR "/edit-dialog-minimum.png")));
+        }
         Dialog->hide();
     }
 }

@@ -34,40 +34,6 @@ using namespace planova::test;
 
 namespace {
 
-/// The planner of the session: a school week in April 2024, shown as a week from Monday.
-CPlanovaDoc SchoolWeek()
-{
-    CPlanovaDoc document;
-    for (int day = 8; day <= 12; ++day) {
-        document.LoadDay(DateTime::FromDate(2024, 4, day));
-        document.WorkDay.SetSchoolDayRows();
-        document.WorkDay.SetYotei(1, Sj("国語"));
-        document.WorkDay.SetNaiyou(1, Sj("漢字の書き取り"));
-        document.WorkDay.SetIro(1, 2);
-        document.StoreDay();
-    }
-    document.LoadDay(DateTime::FromDate(2024, 4, 8));
-    document.WorkDay.SetGyouji(Sj("始業式"));
-    document.WorkDay.SetMemo(Sj("持ち物：上履き\r\n名札"));
-    document.StoreDay();
-    document.WorkToDo.SetKennmei(Sj("学級通信"));
-    document.StoreToDo(0);
-    document.DspType = 1;
-    document.StartWeekday = 1;
-    document.ToDoView = false;
-    return document;
-}
-
-/// The document as `planova-cli dump` reads it from the file.
-QJsonObject Dump(const QString& path)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(PLANOVA_BINARY_DIR "/planova-cli"), {QStringLiteral("dump"), path});
-    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
-        qFatal("planova-cli dump failed: %s", cli.readAllStandardError().constData());
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-}
-
 /// The dump with the plan of one period row of one day replaced.
 QJsonObject WithPlan(QJsonObject dump, const QString& date, int row, const QString& plan)
 {

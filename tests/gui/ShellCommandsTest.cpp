@@ -238,8 +238,8 @@ void ShellCommandsTest::EnableRulesComeFromHandlers()
     QVERIFY(actions.Action(CommandId::DayView)->isEnabled());
     for (int id : {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FileExportPdf})
         QVERIFY2(actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
-    for (int id : {CommandId::Edit, CommandId::EditCopy, CommandId::EditUndo, CommandId::MakeYear,
-                   CommandId::EditRedo, CommandId::RecentFile1})
+    for (int id : {CommandId::Edit, CommandId::EditCopy, CommandId::EditUndo, CommandId::EditRedo,
+                   CommandId::RecentFile1})
         QVERIFY2(!actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
     QCOMPARE(actions.Action(CommandId::RecentFile1)->text(), QStringLiteral("最近使ったファイル"));
     QVERIFY(!actions.Action(CommandId::RecentFile1 + 1)->isVisible());
@@ -327,7 +327,8 @@ void ShellCommandsTest::ToolbarChoiceIsRemembered()
         QCOMPARE(toolbarIds(frame),
                  (std::vector<int>{CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave,
                                    CommandId::FilePrint, CommandId::EditCut, CommandId::EditCopy,
-                                   CommandId::EditPaste, CommandId::AppAbout, CommandId::ToolbarCustomise}));
+                                   CommandId::EditPaste, CommandId::Today, CommandId::AppAbout,
+                                   CommandId::ToolbarCustomise}));
 
         ToolbarCustomiseDlg dialog(frame.ToolbarCommands(), &frame);
         auto& list = dialog.List();

@@ -3,17 +3,54 @@
 
 #include "ShellTestSupport.h"
 
+#include "gui/ApplicationLook.h"
 #include "gui/CMainFrame.h"
+#include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
+#include "edit/CommandIds.h"
 #include "model/FixedTexts.h"
 
 #include <QImage>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 
+#include <memory>
 #include <set>
 
 using namespace planova;
 using namespace planova::test;
+
+/// The application started on a data file of one school day.
+struct ShellWithADocument
+{
+    ShellSandbox Sandbox;
+    DialogScript Dialogs;
+    std::unique_ptr<CPlanovaApp> App;
+
+    ShellWithADocument()
+    {
+        const QString file = Sandbox.WriteDocument(QStringLiteral("2024年度.dat"),
+                                                   DocumentWithEvent(2024, 4, 8, Cp932Literal("始業式")));
+        App = std::make_unique<CPlanovaApp>(Sandbox.Options());
+        if (!App->Start({file}))
+            qFatal("the application did not start");
+    }
+
+    /// Shows the main window at the size with the data file's window in front, past the first tick
+    /// of the views' timer (so the sky read-outs are filled in), and grabs it.
+    QImage Shot(QSize size)
+    {
+        auto& frame = App->MainFrame();
+        frame.showNormal();
+        frame.resize(size);
+        if (!QTest::qWaitForWindowExposed(&frame))
+            return {};
+        frame.MdiArea().setActiveSubWindow(frame.MdiArea().subWindowList().front());
+        QTest::qWait(700);
+        frame.Actions().UpdateStates(); // as the next input would
+        return frame.grab().toImage();
+    }
+};
 
 class ShellScreenshotTest : public QObject
 {
@@ -21,31 +58,18 @@ class ShellScreenshotTest : public QObject
 
 private slots:
     void MainWindowWithTwoDocuments();
+    void MainWindowInTheBlackLookOnASmallScreen();
 };
 
 void ShellScreenshotTest::MainWindowWithTwoDocuments()
 {
-    ShellSandbox sandbox;
-    DialogScript dialogs;
-    const QString file = sandbox.WriteDocument(QStringLiteral("2024年度.dat"),
-                                               DocumentWithEvent(2024, 4, 8, Cp932Literal("始業式")));
-    auto options = sandbox.Options();
-    options.ShowWindow = false;
-    CPlanovaApp app(options);
-    QVERIFY(app.Start({file}));
-    app.Documents().NewDocument();
-    app.Documents().ActiveDocument()->Doc->SetModified(true);
-    app.Documents().DocumentEdited(*app.Documents().ActiveDocument());
+    ShellWithADocument shell;
+    DocumentManager& documents = shell.App->Documents();
+    documents.NewDocument();
+    documents.ActiveDocument()->Doc->SetModified(true);
+    documents.DocumentEdited(*documents.ActiveDocument());
 
-    auto& frame = app.MainFrame();
-    frame.MdiArea().setActiveSubWindow(frame.MdiArea().subWindowList().front());
-    frame.resize(1000, 640);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    // Past the first tick of the views' timer, so the sky read-outs are filled in.
-    QTest::qWait(700);
-
-    const QImage shot = frame.grab().toImage();
+    const QImage shot = shell.Shot(QSize(1000, 640));
     QCOMPARE(shot.size(), QSize(1000, 640));
     std::set<QRgb> colours;
     for (int y = 0; y < shot.height(); y += 7)
@@ -53,6 +77,16 @@ void ShellScreenshotTest::MainWindowWithTwoDocuments()
             colours.insert(shot.pixel(x, y));
     QVERIFY(colours.size() > 8);
     QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/main-window.png")));
+}
+
+void ShellScreenshotTest::MainWindowInTheBlackLookOnASmallScreen()
+{
+    ShellWithADocument shell;
+    ApplyLook(CommandId::LookOffice2007Black);
+    const QImage shot = shell.Shot(QSize(1024, 600));
+    ApplyLook(CommandId::LookDefault);
+    QCOMPARE(shot.size(), QSize(1024, 600));
+    QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/main-window-black.png")));
 }
 
 QTEST_MAIN(ShellScreenshotTest)

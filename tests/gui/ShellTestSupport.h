@@ -6,10 +6,15 @@
 #include "gui/CPlanovaApp.h"
 #include "gui/UserDialogs.h"
 #include "model/CPlanovaDoc.h"
+#include "model/Cp932Codec.h"
 #include "model/DataFile.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -155,6 +160,49 @@ inline QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// The document as `planova-cli dump` reads it from the file (the test must depend on planova-cli).
+inline QJsonObject Dump(const QString& path)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(PLANOVA_BINARY_DIR "/planova-cli"), {QStringLiteral("dump"), path});
+    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
+        qFatal("planova-cli dump failed: %s", cli.readAllStandardError().constData());
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+/// Types text into a widget as an input method commits it (how Japanese text arrives).
+inline void Commit(QWidget& widget, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(&widget, &event);
+}
+
+/// A school week in April 2024 shown as a week from Monday: 国語 in period row 1 every day with content
+/// and colour, Monday's event and memo, one ToDo item.
+inline CPlanovaDoc SchoolWeek()
+{
+    CPlanovaDoc document;
+    for (int day = 8; day <= 12; ++day) {
+        document.LoadDay(DateTime::FromDate(2024, 4, day));
+        document.WorkDay.SetSchoolDayRows();
+        document.WorkDay.SetYotei(1, Utf8ToCp932("国語"));
+        document.WorkDay.SetNaiyou(1, Utf8ToCp932("漢字の書き取り"));
+        document.WorkDay.SetIro(1, 2);
+        document.StoreDay();
+    }
+    document.LoadDay(DateTime::FromDate(2024, 4, 8));
+    document.WorkDay.SetGyouji(Utf8ToCp932("始業式"));
+    document.WorkDay.SetMemo(Utf8ToCp932("持ち物：上履き\r\n名札"));
+    document.StoreDay();
+    document.WorkToDo.SetKennmei(Utf8ToCp932("学級通信"));
+    document.StoreToDo(0);
+    document.DspType = 1;
+    document.StartWeekday = 1;
+    document.ToDoView = false;
+    return document;
 }
 
 /// A document with one stored day whose event is the text (code page 932 bytes).

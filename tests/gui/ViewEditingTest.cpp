@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -159,19 +160,26 @@ private slots:
         Open(2);
         const DateTime first = State().FirstShownDate;
         QVERIFY(first.IsIdenticalTo(D(2024, 5, 26)));
+        // 26 May is a grey day of June's grid: the grid moves to May, and the selection with the day.
         Click(CellPoint(0));
-        QCOMPARE(State().SelectedCell, 0);
         QVERIFY(Shows(first));
-
         Repaint(); // now May 2024, from Sunday 28 April
         const DateTime mayFirst = State().FirstShownDate;
         QVERIFY(mayFirst.IsIdenticalTo(D(2024, 4, 28)));
-        const int lastCell = CellIndexOf(ViewMode::Month, 6, 5);
+        QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 0, 4));
+
+        const int lastCell = CellIndexOf(ViewMode::Month, 6, 5); // 8 June, grey on May's grid
         Click(CellPoint(lastCell));
-        QCOMPARE(State().SelectedCell, lastCell);
-        QVERIFY(Shows(mayFirst.AddDays(41)));
+        QVERIFY(Shows(D(2024, 6, 8)));
+        Repaint();
+        QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 6, 1));
         QCOMPARE(Edits, 0);
         QVERIFY(!Document->IsModified());
+
+        // Enter opens the day that was clicked.
+        Key(Qt::Key_Return);
+        QCOMPARE(View->Planner().Mode(), ViewMode::Day);
+        QVERIFY(Shows(D(2024, 6, 8)));
     }
 
     void TheSelectionIsDrawnInBlue()
@@ -361,6 +369,48 @@ private slots:
         QVERIFY(!Document->IsModified());
     }
 
+    void LeftAndRightKeepTheToDoPaneWhereItIs()
+    {
+        AddItems(40);
+        Open(0, true);
+        QScrollBar* bar = View->ToDoScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        const int top = State().ToDoScrollTop;
+        Click(ToDoRowPoint(3));
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right}) {
+            Key(key);
+            QCOMPARE(State().SelectedToDoRow, 3);
+            QCOMPARE(State().ToDoScrollTop, top);
+            QCOMPARE(bar->sliderPosition(), 40);
+        }
+    }
+
+    void TheWheelScrollsTheToDoPaneAndItsBar()
+    {
+        AddItems(40);
+        Open(0, true);
+        QScrollBar* bar = View->ToDoScrollBar();
+        QVERIFY(bar->isVisible());
+        const auto wheel = [](QWidget* target, const QPoint& at, int notches) {
+            QWheelEvent event(at, target->mapToGlobal(at), {}, QPoint(0, 120 * notches), Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &event);
+        };
+        const int lines = QApplication::wheelScrollLines();
+        wheel(View.get(), ToDoRowPoint(3), -1); // a notch towards the user: later items
+        QCOMPARE(State().ToDoScrollTop, lines);
+        QCOMPARE(bar->sliderPosition(), lines);
+        wheel(bar, QPoint(bar->width() / 2, bar->height() / 2), -1);
+        QCOMPARE(State().ToDoScrollTop, 2 * lines);
+        QCOMPARE(State().ToDoScrollPos, bar->sliderPosition());
+        wheel(bar, QPoint(bar->width() / 2, bar->height() / 2), 1);
+        QCOMPARE(State().ToDoScrollTop, lines);
+        // Over the planner the wheel leaves the pane alone.
+        wheel(View.get(), CellPoint(5), -1);
+        QCOMPARE(State().ToDoScrollTop, lines);
+        QVERIFY(!Document->IsModified());
+    }
+
     void RightClickOnTheToDoHeaderOpensNoMenu()
     {
         AddItems(2);
@@ -388,8 +438,8 @@ private slots:
         QCOMPARE(Menus.size(), std::size_t{1});
         const QStringList items{"編集", "挿入", "上に移動", "下に移動", "削除", "-", "コピー", "貼り付け"};
         QCOMPARE(Menus[0].Items, items);
-        // The separator counts as enabled; copy and paste are not built into the view yet.
-        QCOMPARE(Menus[0].Enabled, (QList<bool>{true, true, true, true, true, true, false, false}));
+        // The separator counts as enabled; nothing is clipped yet, so paste is not.
+        QCOMPARE(Menus[0].Enabled, (QList<bool>{true, true, true, true, true, true, true, false}));
         QCOMPARE(Menus[0].At, View->mapToGlobal(at));
         Document->LoadDay(D(2024, 6, 12));
         QCOMPARE(Document->WorkDay.GetJigenn(1), std::string("L2"));
@@ -399,7 +449,20 @@ private slots:
         // The kind-and-event row can be edited, but not inserted, moved or deleted.
         MenuChoice.clear();
         Click(CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::KindAndEvent)), Qt::RightButton);
-        QCOMPARE(Menus[1].Enabled, (QList<bool>{true, false, false, false, false, true, false, false}));
+        QCOMPARE(Menus[1].Enabled, (QList<bool>{true, false, false, false, false, true, true, false}));
+
+        // Copy and paste from the menu: Wednesday's memo onto Thursday's.
+        Document->LoadDay(D(2024, 6, 12));
+        Document->WorkDay.SetMemo("memo");
+        Document->StoreDay();
+        MenuChoice = QStringLiteral("コピー");
+        Click(CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::Memo)), Qt::RightButton);
+        MenuChoice = QStringLiteral("貼り付け");
+        Click(CellPoint(CellIndexOf(ViewMode::Week, 4, DayRow::Memo)), Qt::RightButton);
+        QCOMPARE(Menus[3].Enabled.back(), true);
+        QVERIFY(Document->FindStoredDay(D(2024, 6, 13)));
+        QCOMPARE(Document->FindStoredDay(D(2024, 6, 13))->GetMemo(), std::string("memo"));
+        QCOMPARE(Dialog.SystemClipboard, std::string("memo"));
     }
 
     void TheCellMenuOpensAtThePointer()

@@ -8,6 +8,19 @@
 
 namespace planova::test {
 
+/// One scripted dialog: records the values it was started with and answers with its script.
+template <typename Values> struct ScriptedDialog
+{
+    std::function<bool(Values&)> Answer;
+    std::vector<Values> Started;
+
+    bool Run(Values& values)
+    {
+        Started.push_back(values);
+        return Answer ? Answer(values) : false;
+    }
+};
+
 /**
  * The view's dialogs without windows, for every test: each dialog records what it was started
  * with and answers with its script. A dialog without a script is cancelled.
@@ -26,13 +39,47 @@ public:
         return Script ? Script(values) : false;
     }
 
+    void OpenFindDialog(FindDialogMode mode) override { FindDialogsOpened.push_back(mode); }
+
+    void SetSystemClipboardText(const std::string& cp932) override { SystemClipboard = cp932; }
+
     void ExportDocument(ExportKind kind, const CPlanovaDoc&) override { Exports.push_back(kind); }
 
     /// The edit dialog's answer and the values it was started with, in order.
     EntryAnswer Script;
     std::vector<EntryDialogValues> Started;
+    /// The modes the find dialog was opened in, in order.
+    std::vector<FindDialogMode> FindDialogsOpened;
+    /// What the system clipboard holds (code page 932).
+    std::string SystemClipboard;
+
     /// The exports asked for, in order.
     std::vector<ExportKind> Exports;
+
+    bool EditProperties(PropertySheetValues& values) override { return Properties.Run(values); }
+    bool EditSchoolYear(SchoolYearDialogValues& values) override { return SchoolYear.Run(values); }
+    bool CountClassHours(ClassHourValues& values) override { return ClassHours.Run(values); }
+    bool EditContentShift(ContentShiftValues& values) override { return ContentShift.Run(values); }
+
+    /// Runs the work; the progress is recorded, and "キャンセル" is pressed after CancelAfter steps.
+    void RunWithProgress(const std::string& title,
+                         const std::function<void(const StepReport&)>& work) override
+    {
+        ProgressTitles.push_back(title);
+        work([this](int done, int total) {
+            Progress.emplace_back(done, total);
+            return CancelAfter < 0 || done < CancelAfter;
+        });
+    }
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+
+    ScriptedDialog<PropertySheetValues> Properties;
+    ScriptedDialog<SchoolYearDialogValues> SchoolYear;
+    ScriptedDialog<ClassHourValues> ClassHours;
+    ScriptedDialog<ContentShiftValues> ContentShift;
+    int CancelAfter = -1; ///< −1: never
+    std::vector<std::string> ProgressTitles;
+    std::vector<std::pair<int, int>> Progress;
 
     // ---- Printing ----------------------------------------------------------------------------
     using PrintOptionsAnswer = std::function<bool(PrintDialogModel&)>;
@@ -54,7 +101,6 @@ public:
         Printed.push_back({job, output});
         return true;
     }
-    void ShowMessage(const std::string& message) override { Messages.push_back(message); }
 
     /// The print options dialog's answer (none: cancelled), how often it ran and whether in preview.
     PrintOptionsAnswer PrintOptionsScript;

@@ -306,18 +306,81 @@ TEST_F(MonthCellTest, EachTextHasItsLine)
               (Rect{inset.Left, inset.Top + 12 * M, inset.Right, inset.Bottom}));
 }
 
-TEST_F(MonthCellTest, ShortCellsKeepFixedLinesAndDropTheMemo)
+TEST_F(MonthCellTest, AShortCellShowsItsWholeLinesAndAnEllipsisWhenSomethingIsLeftOut)
 {
-    const Rect cell{160, 25, 160 + 20 * M, 25 + 8 * M}; // 8 lines: the period lines run below the cell
+    // 8 lines high: the inset holds 7 whole lines (the time-table kind, the event, periods 0–4).
+    const Rect cell{160, 25, 160 + 20 * M, 25 + 8 * M};
     const Rect inset = cell.Shrunk(M / 2);
-    CDayData day = DayOf(2014, 1, 8);
-    day.SetJigenn(9, Sj("放"));
-    day.SetMemo(Sj("備考"));
+    const int lastTop = inset.Top + 6 * M;
+    const std::string ellipsis = Sj("…");
+    const int ellipsisWidth = M; // two bytes of half an em each
+    CDayData shown = DayOf(2014, 1, 8, "50分時程");
+    shown.SetGyouji(Sj("始業式"));
+    for (int m = 0; m <= 4; ++m)
+        shown.SetJigenn(m, Sj("①"));
+    struct Case
+    {
+        const char* Name;
+        void (*Hide)(CDayData& day); ///< puts something on a line below the cell (nullptr: nothing)
+    };
+    const Case cases[] = {
+        {"nothing below the cell", nullptr},
+        {"a label below", [](CDayData& day) { day.SetJigenn(9, Sj("放")); }},
+        {"a plan below", [](CDayData& day) { day.SetYotei(5, Sj("数学")); }},
+        {"a coloured empty row below", [](CDayData& day) { day.SetIro(7, 3); }},
+        {"a memo", [](CDayData& day) { day.SetMemo(Sj("備考")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        CDayData day = shown;
+        if (c.Hide)
+            c.Hide(day);
+        Canvas.Ops.clear();
+        DayPainter painter(Canvas, M, Hit);
+        painter.DrawMonthCell(day, nullptr, cell);
+
+        for (const CanvasOp& op : Canvas.Texts())
+            EXPECT_TRUE(op.Area.Left >= inset.Left && op.Area.Right <= inset.Right &&
+                        op.Area.Top >= inset.Top && op.Area.Bottom <= inset.Bottom)
+                << op.Area.Top << ".." << op.Area.Bottom;
+        for (const CanvasOp& fill : Canvas.OfKind(CanvasOp::Fill))
+            EXPECT_LE(fill.Area.Bottom, inset.Bottom);
+        EXPECT_FALSE(Canvas.HasText(Sj("放")));
+        EXPECT_FALSE(Canvas.HasText(Sj("備考")));
+        const std::vector<CanvasOp> lastRow = Canvas.TextOps(Sj("①"));
+        ASSERT_EQ(lastRow.size(), 5u);
+        if (c.Hide == nullptr) {
+            EXPECT_FALSE(Canvas.HasText(ellipsis));
+            EXPECT_EQ(lastRow[4].Area, (Rect{inset.Left, lastTop, inset.Right, lastTop + M}));
+            continue;
+        }
+        // "…" ends the last line shown, over its colour; the line's own text makes room for it.
+        const CanvasOp mark = Canvas.TextOp(ellipsis);
+        EXPECT_EQ(mark.Area, (Rect{inset.Right - ellipsisWidth, lastTop, inset.Right, lastTop + M}));
+        EXPECT_TRUE(mark.Flags & TextRight);
+        EXPECT_FALSE(mark.Opaque);
+        EXPECT_EQ(lastRow[4].Area, (Rect{inset.Left, lastTop, inset.Right - ellipsisWidth, lastTop + M}));
+        // The painter leaves the canvas opaque, as it found it.
+        Canvas.DrawText(Rect{0, 0, 10, 10}, "x", 0);
+        EXPECT_TRUE(Canvas.Ops.back().Opaque);
+    }
+}
+
+TEST_F(MonthCellTest, ALowCellDrawsItsDateAndWhatFits)
+{
+    // Two lines of inset: the date with the time-table kind, the event; the rest is announced.
+    const Rect cell{160, 25, 160 + 20 * M, 25 + 3 * M};
+    const Rect inset = cell.Shrunk(M / 2);
+    CDayData day = DayOf(2014, 1, 8, "50分時程");
+    day.SetGyouji(Sj("始業式"));
+    day.SetJigenn(0, Sj("朝"));
     DayPainter painter(Canvas, M, Hit);
     painter.DrawMonthCell(day, nullptr, cell);
-    EXPECT_EQ(Canvas.TextOp(Sj("放")).Area,
-              (Rect{inset.Left, inset.Top + 11 * M, inset.Right, inset.Top + 12 * M}));
-    EXPECT_FALSE(Canvas.HasText(Sj("備考")));
+    EXPECT_TRUE(Canvas.HasText(" 1/ 8"));
+    EXPECT_EQ(Canvas.TextOp(Sj("50分時程")).Area.Top, inset.Top);
+    EXPECT_EQ(Canvas.TextOp(Sj("始業式")).Area.Right, inset.Right - M);
+    EXPECT_EQ(Canvas.TextOp(Sj("…")).Area.Top, inset.Top + M);
+    EXPECT_FALSE(Canvas.HasText(Sj("朝")));
 }
 
 TEST_F(MonthCellTest, FindHitsAreMarkedInKindEventContentAndMemoOnly)
@@ -363,6 +426,46 @@ TEST_F(MonthCellTest, FindHitsAreMarkedInKindEventContentAndMemoOnly)
     DayPainter painter(Canvas, M, Hit);
     painter.DrawMonthCell(day, nullptr, cell);
     EXPECT_EQ(Canvas.TextOp(Sj("料")).Area.Left, inset.Left + 2 * (M / 2));
+}
+
+TEST_F(MonthCellTest, FindMarksStayInsideTheCell)
+{
+    const Rect cell{160, 25, 160 + 20 * M, 25 + 15 * M}; // 14 whole lines: two lines of memo
+    const Rect inset = cell.Shrunk(M / 2);
+    CDayData day = DayOf(2014, 1, 8);
+    day.SetMemo(Sj("一\r\n二\r\n三\r\n四"));
+    Hit.Found = true;
+    Hit.Date = day.GetDate();
+    Hit.Field = FindField::Memo;
+    Hit.Text = Sj("四");
+    struct Case
+    {
+        const char* Name;
+        int Line;
+        int Column;
+        bool Marked;
+        int Right;
+    };
+    const Case cases[] = {
+        {"a line shown", 1, 0, true, inset.Left + 2 * (M / 2)},
+        {"a line below the cell", 3, 0, false, 0},
+        {"a text past the right edge is cut there", 0, 42, true, inset.Right},
+        {"a column right of the cell", 0, 50, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Hit.Line = c.Line;
+        Hit.Column = c.Column;
+        Canvas.Ops.clear();
+        DayPainter painter(Canvas, M, Hit);
+        painter.DrawMonthCell(day, nullptr, cell);
+        const std::vector<CanvasOp> marks = Canvas.TextOps(Sj("四"));
+        ASSERT_EQ(marks.size(), c.Marked ? 1u : 0u);
+        if (c.Marked) {
+            EXPECT_EQ(marks[0].Area.Right, c.Right);
+            EXPECT_LE(marks[0].Area.Bottom, inset.Bottom);
+        }
+    }
 }
 
 } // namespace

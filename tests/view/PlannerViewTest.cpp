@@ -2,6 +2,7 @@
 
 #include "support/Cp932Literals.h"
 #include "support/RecordingCanvas.h"
+#include "support/ViewSchoolYear.h"
 #include "view/DayTexts.h"
 #include "view/InfoPaneIcons.h"
 
@@ -217,6 +218,40 @@ TEST_F(PlannerViewTest, TheMonthGridShowsFortyTwoDaysFromTheWeekOfTheFirst)
         EXPECT_EQ(dates[0].Area.Top, cell.Top + result.Layout.H) << n;
     }
     EXPECT_EQ(Canvas.PointSize, 7);
+}
+
+TEST_F(PlannerViewTest, EveryDayOfAMonthViewInALowWindowStaysInItsCell)
+{
+    // A school year in a 1024 × 600 window: week rows of ten lines, shorter than a day's thirteen.
+    Document = test::SchoolYearDocument(2024);
+    Document.DspType = 2;
+    Document.ToDoView = false; // as the command "月表示" leaves it
+    for (const DateTime& shown : {D(2024, 6, 12), D(2024, 12, 8), D(2025, 2, 10)}) {
+        SCOPED_TRACE(MonthViewDateText(shown));
+        Start(shown);
+        const ScreenDrawResult result = Draw(1024, 600);
+        ASSERT_LT(result.Layout.WeekRowLines, 13);
+        // The texts and fills of a day follow its date, which the days draw one after the other.
+        int day = -1;
+        int checked = 0;
+        for (const CanvasOp& op : Canvas.Ops) {
+            if (op.What == CanvasOp::Text && day + 1 < 42 &&
+                op.Bytes == MonthViewDateText(View.State.FirstShownDate.AddDays(day + 1)))
+                ++day;
+            if (day < 0 || (op.What != CanvasOp::Text && op.What != CanvasOp::Fill))
+                continue;
+            const Rect cell = result.Layout.Cells[CellIndexOf(ViewMode::Month, day % 7, day / 7)];
+            EXPECT_TRUE(op.Area.Left >= cell.Left && op.Area.Right <= cell.Right && op.Area.Top >= cell.Top &&
+                        op.Area.Bottom <= cell.Bottom)
+                << "day " << day << ": " << op.Bytes.size() << " bytes at " << op.Area.Top << ".."
+                << op.Area.Bottom << " outside " << cell.Top << ".." << cell.Bottom;
+            ++checked;
+        }
+        EXPECT_EQ(day, 41);
+        EXPECT_GT(checked, 42 * 8);
+        // The school days have more than fits, and say so.
+        EXPECT_GE(Canvas.TextOps(Sj("…")).size(), 20u);
+    }
 }
 
 TEST_F(PlannerViewTest, MonthHeaderFollowsTheFirstWeekday)

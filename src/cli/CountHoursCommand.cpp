@@ -1,0 +1,130 @@
+#include "cli/CliCommands.h"
+
+#include "cli/Arguments.h"
+
+#include "calendar/ClassHourCount.h"
+#include "calendar/ToolDates.h"
+#include "dialogs/IntegerField.h"
+#include "model/Cp932Codec.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <vector>
+
+namespace planova::cli {
+namespace {
+
+constexpr const char* UsageText =
+    "usage: planova-cli count-hours FILE.dat [--from YYYY-MM-DD --to YYYY-MM-DD] [--class NAME[=OFFSET]]...\n"
+    "  Counts the period rows whose plan is exactly each class name, from --from to --to (both\n"
+    "  included; without them the document's stored period). Without --class the document's ten\n"
+    "  class names and offsets are counted. A name that holds \"=\" is written NAME=OFFSET.\n"
+    "  Prints {\"from\", \"to\", \"classes\": [{\"name\", \"offset\", \"count\", \"result\"}]}.\n";
+
+/// A class to count: its name (code page 932) and offset.
+struct ClassEntry
+{
+    std::string Name;
+    int Offset = 0;
+};
+
+struct Request
+{
+    std::string Input;
+    std::optional<DateTime> From;
+    std::optional<DateTime> To;
+    std::vector<ClassEntry> Classes;
+};
+
+/// "NAME" or "NAME=OFFSET", the offset after the last "=".
+ClassEntry ParseClass(const std::string& option, const std::string& text)
+{
+    ClassEntry entry;
+    std::string name = text;
+    if (const std::size_t equals = text.rfind('='); equals != std::string::npos) {
+        const IntegerFieldValue offset = ReadIntegerField(text.substr(equals + 1));
+        if (!offset.Value)
+            throw CommandError::BadInput(option + " \"" + text + "\" のオフセット値: " + offset.Message);
+        entry.Offset = *offset.Value;
+        name = text.substr(0, equals);
+    }
+    if (name.empty())
+        throw CommandError::BadInput(option + " \"" + text + "\": 学級名を入力してください。");
+    entry.Name = Cp932Argument(option, name);
+    return entry;
+}
+
+Request ParseArguments(const CommandArgs& args)
+{
+    Request request;
+    ArgumentReader reader(args);
+    while (!reader.AtEnd()) {
+        const std::string& arg = reader.Take();
+        if (!ArgumentReader::IsOption(arg)) {
+            ArgumentReader::DataFileOperand(request.Input, arg);
+        } else if (arg == "--class") {
+            request.Classes.push_back(ParseClass(arg, reader.Value(arg)));
+        } else if (arg == "--from" || arg == "--to") {
+            reader.Once(arg, arg);
+            (arg == "--from" ? request.From : request.To) = DateArgument(arg, reader.Value(arg));
+        } else {
+            throw CommandError::Usage("不明なオプションです: " + arg);
+        }
+    }
+    if (request.Input.empty())
+        throw CommandError::Usage("データファイルを指定してください。");
+    return request;
+}
+
+std::string IsoDate(const DateTime& date)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year(), date.Month(), date.Day());
+    return text;
+}
+
+} // namespace
+
+int RunCountHours(const CommandArgs& args)
+{
+    return RunCommand(UsageText, [&] {
+        Request request = ParseArguments(args);
+        CPlanovaDoc document = DataFileArgument(request.Input);
+        const DateTime from = request.From.value_or(
+            DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay));
+        const DateTime to = request.To.value_or(
+            DateTime::FromDate(document.OwariYear, document.OwariMonth, document.OwariDay));
+        if (!from.IsValid() || !to.IsValid())
+            throw CommandError::BadInput(request.Input +
+                                         ": 保存されている計算期間が正しい日付ではありません。"
+                                         "--from と --to を指定してください。");
+        if (std::string reason = DateRangeRefusal(from, to); !reason.empty())
+            throw CommandError::BadInput(reason);
+        if (request.Classes.empty()) {
+            for (std::size_t i = 0; i < document.Class.size(); ++i)
+                request.Classes.push_back({document.Class[i], document.Offset[i]});
+        }
+
+        std::vector<std::string> names;
+        for (const ClassEntry& entry : request.Classes)
+            names.push_back(entry.Name);
+        const std::vector<int> counts = CountClassHours(document, names, from, to);
+        nlohmann::ordered_json classes = nlohmann::ordered_json::array();
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const ClassEntry& entry = request.Classes[i];
+            classes.push_back({{"name", Cp932ToUtf8Lenient(entry.Name)},
+                               {"offset", entry.Offset},
+                               {"count", counts[i]},
+                               {"result", std::int64_t{entry.Offset} + counts[i]}});
+        }
+        const nlohmann::ordered_json result{
+            {"from", IsoDate(from)}, {"to", IsoDate(to)}, {"classes", classes}};
+        std::cout << result.dump(2) << "\n";
+        return static_cast<int>(ExitOk);
+    });
+}
+
+} // namespace planova::cli

@@ -1,0 +1,107 @@
+#include "cli/CliCommands.h"
+
+#include "cli/Arguments.h"
+#include "cli/DocumentJson.h"
+#include "edit/FindReplace.h"
+#include "model/Clock.h"
+#include "model/DataFile.h"
+#include "model/SafeSave.h"
+
+#include <iostream>
+#include <optional>
+
+namespace planova::cli {
+namespace {
+
+constexpr const char* FindUsage =
+    "usage: planova-cli find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]\n";
+constexpr const char* ReplaceUsage =
+    "usage: planova-cli replace FILE.dat --text TEXT --with TEXT -o OUT.dat\n";
+
+/// The arguments of find and replace; each command checks the ones it needs.
+struct FindRequest
+{
+    std::string File;
+    std::optional<std::string> Text;
+    std::optional<std::string> With;
+    std::optional<DateTime> From;
+    bool FromStart = false;
+    std::string Output;
+};
+
+/// Reads the arguments; `replacing` allows --with and -o, otherwise --from and --from-start.
+FindRequest ParseArguments(const CommandArgs& args, bool replacing)
+{
+    FindRequest request;
+    ArgumentReader reader(args);
+    while (!reader.AtEnd()) {
+        const std::string& arg = reader.Take();
+        if (arg == "--text") {
+            reader.Once(arg, arg);
+            request.Text = Cp932Argument(arg, reader.Value(arg));
+        } else if (replacing && arg == "--with") {
+            reader.Once(arg, arg);
+            request.With = Cp932Argument(arg, reader.Value(arg));
+        } else if (replacing && arg == "-o") {
+            reader.Once(arg, arg);
+            request.Output = reader.Value(arg);
+        } else if (!replacing && arg == "--from") {
+            reader.Once("start", arg);
+            request.From = DateArgument(arg, reader.Value(arg));
+        } else if (!replacing && arg == "--from-start") {
+            reader.Once("start", arg);
+            request.FromStart = true;
+        } else if (!ArgumentReader::IsOption(arg) && request.File.empty()) {
+            request.File = arg;
+        } else {
+            throw CommandError::Usage("不明な引数です: " + arg);
+        }
+    }
+    if (request.File.empty() || !request.Text)
+        throw CommandError::Usage("FILE.dat と --text は必ず指定してください。");
+    if (replacing && (!request.With || request.Output.empty()))
+        throw CommandError::Usage("--with と -o OUT.dat は必ず指定してください。");
+    return request;
+}
+
+} // namespace
+
+int RunFind(const CommandArgs& args)
+{
+    return RunCommand(FindUsage, [&] {
+        const FindRequest request = ParseArguments(args, false);
+        CPlanovaDoc document = DataFileArgument(request.File);
+        // As repeated "次を検索" in the application: the first search starts at the given date (the
+        // month calendar's date, today unless given) or at the first day, each next one at the hit's day.
+        DateTime start = request.From.value_or(Now().DateOnly());
+        bool fromStart = request.FromStart;
+        nlohmann::ordered_json hits = nlohmann::ordered_json::array();
+        while (FindNext(document, start, *request.Text, fromStart)) {
+            const FindHitState& hit = document.FindHit;
+            hits.push_back({{"date", DateJson(hit.Date)},
+                            {"field", hit.Field},
+                            {"line", hit.Line},
+                            {"column", hit.Column}});
+            start = hit.Date;
+            fromStart = false;
+        }
+        std::cout << hits.dump(2) << "\n";
+        return static_cast<int>(ExitOk);
+    });
+}
+
+int RunReplace(const CommandArgs& args)
+{
+    return RunCommand(ReplaceUsage, [&] {
+        const FindRequest request = ParseArguments(args, true);
+        CPlanovaDoc document = DataFileArgument(request.File);
+        if (const ReplaceAllResult replaced = ReplaceAll(document, *request.Text, *request.With);
+            !replaced.Result.Ok)
+            throw CommandError::BadInput(replaced.Result.Error);
+        if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
+            throw CommandError::BadInput(request.Output + ": " + saved.Error);
+        return static_cast<int>(ExitOk);
+    });
+}
+
+} // namespace planova::cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "dialogs/FindDialog.h"
+#include "edit/CommandTable.h"
+#include "edit/FindReplace.h"
+
+#include <string_view>
+
+namespace planova {
+
+class PlannerView;
+class ViewDialogs;
+
+// What the view does for the commands "検索" and "置換" and for the requests of the modeless find
+// dialog. The dialog stays open while the user works; each request acts on the view's document
+// and leaves the working day on the shown day. No request records undo.
+
+/**
+ * "次を検索" from the month calendar's date (CalendarDate): on a hit the view moves to the hit's day
+ * (as when that date is chosen in the calendar, the cell selection cleared) and true is returned;
+ * without one the view stays and the caller tells the user that the search reached the end.
+ */
+bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart);
+
+/// "置換": the current hit's field gets its first occurrence of `search` replaced; false without a hit.
+bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement);
+
+/// "全て置換" over every stored day; refused, changing nothing, for an empty search text.
+ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement);
+
+/// "終了" or the dialog closed: no dialog is open from the view any more and the hit is reset.
+void EndFind(PlannerView& view);
+
+/**
+ * What "検索" (find mode) or "置換" (replace mode) does to the view: nothing when the dialog is
+ * already open in that mode (false); otherwise the hit is reset, the view notes the mode and true
+ * says that the caller opens the dialog in it, with empty texts, closing one open in the other mode.
+ */
+bool BeginFind(PlannerView& view, FindDialogMode mode);
+
+/// "検索" (always enabled): BeginFind in find mode, and the dialog opened when it says so.
+CommandOutcome RunFind(PlannerView& view, ViewDialogs& dialogs);
+/// "置換" (always enabled): the same in replace mode.
+CommandOutcome RunReplace(PlannerView& view, ViewDialogs& dialogs);
+
+} // namespace planova

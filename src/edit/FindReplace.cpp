@@ -1,0 +1,115 @@
+#include "edit/FindReplace.h"
+
+#include "edit/TextSearch.h"
+
+namespace planova {
+
+namespace {
+
+/// Where the walk through the stored days begins.
+std::size_t FirstVisitedDay(const CPlanovaDoc& document, const DateTime& start, bool fromStart)
+{
+    if (fromStart)
+        return 0;
+    const DayPosition position = document.FindDayPosition(start);
+    switch (position.Outcome) {
+    case DayPositionOutcome::Found:
+    case DayPositionOutcome::InsertBefore:
+        return position.Position;
+    case DayPositionOutcome::EmptyList:
+    case DayPositionOutcome::Append:
+        break;
+    }
+    return document.DayList().size();
+}
+
+} // namespace
+
+void ResetFindHit(CPlanovaDoc& document)
+{
+    FindHitState& hit = document.FindHit;
+    hit.Found = false;
+    hit.Field = 0;
+    hit.Column = -1;
+    hit.Line = -1;
+    hit.Text.clear();
+}
+
+bool FindNext(CPlanovaDoc& document, const DateTime& start, std::string_view search, bool fromStart)
+{
+    FindHitState& hit = document.FindHit;
+    if (hit.Found && !(hit.Date == start))
+        ResetFindHit(document);
+    if (!hit.Found)
+        hit.Field = 0;
+    const std::vector<CDayData>& days = document.DayList();
+    for (std::size_t i = FirstVisitedDay(document, start, fromStart); i < days.size(); ++i) {
+        const CDayData& day = days[i];
+        if (!day.GetDate().IsValid())
+            continue;
+        if (!(day.GetDate() == start))
+            ResetFindHit(document);
+        for (int field = hit.Field + 1; field <= LastDayField; ++field) {
+            const TextMatch match = MatchText(DayFieldText(day, field), search);
+            if (!match.Found)
+                continue;
+            hit.Found = true;
+            hit.Date = day.GetDate();
+            hit.Field = field;
+            hit.Line = match.Line;
+            hit.Column = match.Column;
+            hit.Text = std::string(search);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReplaceHit(CPlanovaDoc& document, std::string_view search, std::string_view replacement)
+{
+    const FindHitState& hit = document.FindHit;
+    if (!hit.Found)
+        return false;
+    document.LoadDay(hit.Date);
+    CDayData& day = document.WorkDay;
+    SetDayFieldText(day, hit.Field, ReplaceFirst(DayFieldText(day, hit.Field), search, replacement));
+    document.StoreDay();
+    ResetFindHit(document);
+    return true;
+}
+
+ReplaceAllResult ReplaceAll(CPlanovaDoc& document, std::string_view search, std::string_view replacement)
+{
+    ReplaceAllResult result;
+    if (search.empty()) {
+        result.Result = Outcome::Refused("検索文字列が空です。「全て置換」では、置き換える文字列を"
+                                         "「検索文字列」に入力してください。");
+        return result;
+    }
+    const std::vector<CDayData>& days = document.DayList();
+    // Storing a day replaces its record in place, so the list can be walked while days are stored.
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const DateTime date = days[i].GetDate();
+        if (!date.IsValid())
+            continue;
+        document.LoadDay(date);
+        CDayData& day = document.WorkDay;
+        int changed = 0;
+        for (int field = 1; field <= LastDayField; ++field) {
+            const std::string& text = DayFieldText(day, field);
+            if (!MatchText(text, search).Found)
+                continue;
+            SetDayFieldText(day, field, ReplaceFirst(text, search, replacement));
+            ++changed;
+        }
+        if (changed > 0) {
+            document.StoreDay();
+            result.ChangedFields += changed;
+            ++result.ChangedDays;
+        }
+        ResetFindHit(document);
+    }
+    return result;
+}
+
+} // namespace planova

@@ -1,0 +1,134 @@
+#include "gui/CFindDlg.h"
+
+#include "canvas/QtText.h"
+#include "gui/UserDialogs.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace planova {
+
+CFindDlg::CFindDlg(QWidget* parent)
+    : QDialog(parent), Search(new QLineEdit(this)), Replacement(new QLineEdit(this)),
+      FromStart(new QCheckBox(QStringLiteral("データの最初から検索する"), this)),
+      FindNext(new QPushButton(QStringLiteral("次を検索"), this)),
+      ReplaceOne(new QPushButton(QStringLiteral("置換"), this)),
+      ReplaceAll(new QPushButton(QStringLiteral("全て置換"), this)),
+      End(new QPushButton(QStringLiteral("終了"), this))
+{
+    setWindowTitle(QStringLiteral("検索・置換"));
+    setModal(false);
+    Search->setObjectName(QStringLiteral("SearchText1197"));
+    Replacement->setObjectName(QStringLiteral("ReplaceText1198"));
+    FromStart->setObjectName(QStringLiteral("FromStart1201"));
+    ReplaceOne->setObjectName(QStringLiteral("Replace1199"));
+    ReplaceAll->setObjectName(QStringLiteral("ReplaceAll1200"));
+
+    auto* fields = new QGridLayout;
+    auto* searchLabel = new QLabel(QStringLiteral("検索文字列："), this);
+    auto* replaceLabel = new QLabel(QStringLiteral("置換文字列："), this);
+    searchLabel->setBuddy(Search);
+    replaceLabel->setBuddy(Replacement);
+    fields->addWidget(searchLabel, 0, 0);
+    fields->addWidget(Search, 0, 1);
+    fields->addWidget(replaceLabel, 1, 0);
+    fields->addWidget(Replacement, 1, 1);
+    fields->addWidget(FromStart, 2, 1);
+    fields->setColumnMinimumWidth(1, 240);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {FindNext, ReplaceOne, ReplaceAll, End})
+        buttons->addWidget(button);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+
+    FindNext->setDefault(true);
+    connect(FindNext, &QPushButton::clicked, this, &CFindDlg::RequestFindNext);
+    connect(ReplaceOne, &QPushButton::clicked, this, [this] { RequestReplace(false); });
+    connect(ReplaceAll, &QPushButton::clicked, this, [this] { RequestReplace(true); });
+    connect(End, &QPushButton::clicked, this, &CFindDlg::EndDialog);
+}
+
+void CFindDlg::Open(FindDialogMode mode)
+{
+    CurrentMode = mode;
+    Search->clear();
+    Replacement->clear();
+    FromStart->setChecked(false);
+    const bool replacing = CanReplaceIn(mode);
+    Replacement->setEnabled(replacing);
+    ReplaceOne->setEnabled(replacing);
+    ReplaceAll->setEnabled(replacing);
+    show();
+    raise();
+    activateWindow();
+    Search->setFocus();
+}
+
+std::optional<std::string> CFindDlg::Cp932Of(QLineEdit& field)
+{
+    Cp932Text converted = ToCp932(field.text());
+    if (converted.Ok)
+        return std::move(converted.Bytes);
+    ShowError(this, converted.Error);
+    field.setFocus();
+    field.setSelection(converted.Position, converted.Length);
+    return std::nullopt;
+}
+
+void CFindDlg::RequestFindNext()
+{
+    const std::optional<std::string> search = Cp932Of(*Search);
+    if (!search)
+        return;
+    const bool fromStart = FromStart->isChecked();
+    FromStart->setChecked(false);
+    emit FindNextRequested(*search, fromStart);
+}
+
+void CFindDlg::RequestReplace(bool all)
+{
+    if (!CanReplaceIn(CurrentMode))
+        return;
+    const std::optional<std::string> search = Cp932Of(*Search);
+    if (!search)
+        return;
+    const std::optional<std::string> replacement = Cp932Of(*Replacement);
+    if (!replacement)
+        return;
+    FromStart->setChecked(false);
+    if (all)
+        emit ReplaceAllRequested(*search, *replacement);
+    else
+        emit ReplaceRequested(*search, *replacement);
+}
+
+void CFindDlg::EndDialog()
+{
+    if (CurrentMode == FindDialogClosed)
+        return;
+    CurrentMode = FindDialogClosed;
+    hide();
+    emit Ended();
+}
+
+void CFindDlg::reject()
+{
+    EndDialog();
+}
+
+void CFindDlg::closeEvent(QCloseEvent* event)
+{
+    EndDialog();
+    event->accept();
+}
+
+} // namespace planova

@@ -1,0 +1,83 @@
+#pragma once
+
+// moc needs nothing from the dialog model's header.
+#ifndef Q_MOC_RUN
+#include "dialogs/FindDialog.h"
+#endif
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace planova {
+
+/**
+ * The modeless find dialog "検索・置換": the search text (control 1197), the replacement text
+ * (1198), "データの最初から検索する" (1201) and the buttons "次を検索" (default), "置換" (1199),
+ * "全て置換" (1200) and "終了". It stays open beside the planner and only asks: each button sends
+ * a request with the texts as code page 932 bytes, which the main window hands to the active view.
+ *
+ * A text that code page 932 cannot hold is refused before any request, with a message naming the
+ * character, which is then selected in its field. The check box applies to one request: it is
+ * cleared once its value has been taken. In find mode the replacement and both replace buttons
+ * are disabled.
+ */
+class CFindDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CFindDlg(QWidget* parent);
+
+    /// Shows the dialog in the mode as a new one: both texts empty, the check box off.
+    void Open(FindDialogMode mode);
+    /// The mode it was opened in; FindDialogClosed while hidden.
+    FindDialogMode Mode() const { return CurrentMode; }
+
+    QLineEdit& SearchEdit() const { return *Search; }
+    QLineEdit& ReplaceEdit() const { return *Replacement; }
+    QCheckBox& FromStartBox() const { return *FromStart; }
+    QPushButton& FindNextButton() const { return *FindNext; }
+    QPushButton& ReplaceButton() const { return *ReplaceOne; }
+    QPushButton& ReplaceAllButton() const { return *ReplaceAll; }
+    QPushButton& EndButton() const { return *End; }
+
+signals:
+    /// "次を検索" with the search text and "データの最初から検索する".
+    void FindNextRequested(const std::string& search, bool fromStart);
+    /// "置換" with the search and the replacement text.
+    void ReplaceRequested(const std::string& search, const std::string& replacement);
+    /// "全て置換" with the search and the replacement text.
+    void ReplaceAllRequested(const std::string& search, const std::string& replacement);
+    /// "終了", Esc or the window closed: the dialog is gone.
+    void Ended();
+
+public slots:
+    /// Esc ends the dialog like "終了".
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    /// The field's text as code page 932, or nothing after telling the user which character it cannot hold.
+    std::optional<std::string> Cp932Of(QLineEdit& field);
+    void RequestFindNext();
+    void RequestReplace(bool all);
+    void EndDialog();
+
+    QLineEdit* Search;
+    QLineEdit* Replacement;
+    QCheckBox* FromStart;
+    QPushButton* FindNext;
+    QPushButton* ReplaceOne;
+    QPushButton* ReplaceAll;
+    QPushButton* End;
+    FindDialogMode CurrentMode = FindDialogClosed;
+};
+
+} // namespace planova

@@ -1,0 +1,53 @@
+#include "gui/CPropertySheet.h"
+
+#include "gui/CBirthdayPage.h"
+#include "gui/CInnsatsuPage.h"
+#include "gui/CJikannwariPage.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace planova {
+
+CPropertySheet::CPropertySheet(QWidget* parent)
+    : QDialog(parent), Tabs(new QTabWidget(this)), Display(new CBirthdayPage), Print(new CInnsatsuPage),
+      Timetable(new CJikannwariPage), Ok(new QPushButton(QStringLiteral("OK"), this)),
+      Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
+{
+    // The sheet has no title of its own.
+    setWindowTitle(QString());
+    Tabs->addTab(Display, QStringLiteral("表示"));
+    Tabs->addTab(Print, QStringLiteral("印刷"));
+    Tabs->addTab(Timetable, QStringLiteral("時間割"));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
+    Ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Tabs);
+    layout->addWidget(buttons);
+}
+
+void CPropertySheet::Start(const PropertySheetValues& values)
+{
+    Values = values;
+    Display->Fill(values.Display);
+    Print->Fill(values.Print);
+    Timetable->Fill(values.Timetable);
+    Tabs->setCurrentIndex(0);
+}
+
+void CPropertySheet::accept()
+{
+    PropertySheetValues read = Values;
+    if (!Display->Read(read.Display) || !Print->Read(read.Print) || !Timetable->Read(read.Timetable))
+        return;
+    Values = read;
+    QDialog::accept();
+}
+
+} // namespace planova

@@ -1,0 +1,51 @@
+#pragma once
+
+#ifndef Q_MOC_RUN
+#include "dialogs/PropertySheet.h"
+#endif
+
+#include <QDialog>
+
+class QPushButton;
+class QTabWidget;
+
+namespace planova {
+
+class CBirthdayPage;
+class CInnsatsuPage;
+class CJikannwariPage;
+
+/**
+ * The property sheet of the command "プロパティ...": the pages "表示", "印刷" and "時間割" on copies
+ * of the settings. OK reads the pages in that order; a page that cannot be read is brought to the
+ * front with its field selected, and the sheet stays open. Cancel changes nothing.
+ */
+class CPropertySheet : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CPropertySheet(QWidget* parent = nullptr);
+
+    /// Fills the pages from the values; run the sheet with exec(), and on OK read Confirmed().
+    void Start(const PropertySheetValues& values);
+    /// The values as confirmed by the last OK.
+    const PropertySheetValues& Confirmed() const { return Values; }
+
+    QTabWidget& Pages() const { return *Tabs; }
+    QPushButton& OkButton() const { return *Ok; }
+    QPushButton& CancelButton() const { return *Cancel; }
+
+public slots:
+    void accept() override;
+
+private:
+    QTabWidget* Tabs;
+    CBirthdayPage* Display;
+    CInnsatsuPage* Print;
+    CJikannwariPage* Timetable;
+    QPushButton* Ok;
+    QPushButton* Cancel;
+    PropertySheetValues Values;
+};
+
+} // namespace planova

@@ -1,0 +1,124 @@
+#include "model/DataFile.h"
+#include "support/CliRun.h"
+#include "support/Cp932Literals.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <vector>
+
+using namespace planova;
+using namespace planova::test;
+
+namespace {
+
+CliResult Cli(const std::vector<std::string>& args)
+{
+    return RunProgram(PLANOVA_CLI, args);
+}
+
+/// Two school days with 国語 in a plan on two lines, a content and a memo, and a day without it.
+class FindReplaceCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CPlanovaDoc document;
+        document.LoadDay(DateTime::FromDate(2014, 4, 8));
+        document.WorkDay.SetYotei(0, Sj("国語\r\n国語"));
+        document.WorkDay.SetNaiyou(3, Sj("１年国語"));
+        document.StoreDay();
+        document.LoadDay(DateTime::FromDate(2014, 4, 9));
+        document.WorkDay.SetYotei(1, Sj("数学"));
+        document.StoreDay();
+        document.LoadDay(DateTime::FromDate(2014, 4, 10));
+        document.WorkDay.SetMemo(Sj("職員会議\r\n国語科会"));
+        document.StoreDay();
+        WriteBytes(File, WriteDataFile(document));
+    }
+
+    nlohmann::json Find(const std::vector<std::string>& options)
+    {
+        std::vector<std::string> args{"find", File};
+        args.insert(args.end(), options.begin(), options.end());
+        const CliResult result = Cli(args);
+        EXPECT_EQ(result.Status, 0) << result.Err;
+        return nlohmann::json::parse(result.Out);
+    }
+
+    TempDir Dir;
+    std::string File = Dir.File("2014.dat");
+};
+
+} // namespace
+
+TEST_F(FindReplaceCommandTest, FindPrintsEveryHitInTheOrderOfRepeatedSearches)
+{
+    const nlohmann::json expected = nlohmann::json::parse(R"([
+        {"date": "2014-04-08", "field": 4, "line": 0, "column": 0},
+        {"date": "2014-04-08", "field": 14, "line": 0, "column": 4},
+        {"date": "2014-04-10", "field": 33, "line": 1, "column": 0}])");
+    EXPECT_EQ(Find({"--text", "国語", "--from-start"}), expected);
+    EXPECT_EQ(Find({"--text", "国語", "--from", "2014-04-01"}), expected);
+    EXPECT_EQ(Find({"--text", "国語", "--from", "2014-04-09"}), nlohmann::json::parse(R"([
+        {"date": "2014-04-10", "field": 33, "line": 1, "column": 0}])"));
+    EXPECT_EQ(Find({"--text", "国語", "--from", "2014-04-11"}), nlohmann::json::array());
+    EXPECT_EQ(Find({"--text", "ｺｸｺﾞ", "--from-start"}), nlohmann::json::array());
+}
+
+TEST_F(FindReplaceCommandTest, ReplaceDoesReplaceAllAndWritesTheOutput)
+{
+    const std::string out = Dir.File("out.dat");
+    const CliResult result = Cli({"replace", File, "--text", "国語", "--with", "現代文", "-o", out});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const CPlanovaDoc document = ReadDataFile(ReadBytes(out));
+    const CDayData* first = document.FindStoredDay(DateTime::FromDate(2014, 4, 8));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetYotei(0), Sj("現代文\r\n国語")); // one replacement per field
+    EXPECT_EQ(first->GetNaiyou(3), Sj("１年現代文"));
+    EXPECT_EQ(document.FindStoredDay(DateTime::FromDate(2014, 4, 10))->GetMemo(),
+              Sj("職員会議\r\n現代文科会"));
+    EXPECT_EQ(document.FindStoredDay(DateTime::FromDate(2014, 4, 9))->GetYotei(1), Sj("数学"));
+}
+
+TEST_F(FindReplaceCommandTest, BadInputAndUsageAreRefusedWithoutWriting)
+{
+    const std::string out = Dir.File("out.dat");
+    WriteBytes(out, "before");
+    struct Case
+    {
+        const char* Name;
+        std::vector<std::string> Args;
+        int Status;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {"empty search text for replace",
+         {"replace", File, "--text", "", "--with", "x", "-o", out},
+         1,
+         "検索文字列"},
+        {"a search text cp932 cannot hold", {"find", File, "--text", "𠮷"}, 1, "--text"},
+        {"a replacement cp932 cannot hold",
+         {"replace", File, "--text", "a", "--with", "😀", "-o", out},
+         1,
+         "--with"},
+        {"a date that does not exist", {"find", File, "--text", "a", "--from", "2014-02-30"}, 1, "--from"},
+        {"a missing file", {"find", Dir.File("none.dat"), "--text", "a"}, 1, "none.dat"},
+        {"--from with --from-start",
+         {"find", File, "--text", "a", "--from", "2014-04-01", "--from-start"},
+         2,
+         "--from-start"},
+        {"no text", {"find", File}, 2, "--text"},
+        {"replace without -o", {"replace", File, "--text", "a", "--with", "b"}, 2, "-o"},
+        {"find takes no -o", {"find", File, "--text", "a", "-o", out}, 2, "-o"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const CliResult result = Cli(c.Args);
+        EXPECT_EQ(result.Status, c.Status);
+        EXPECT_NE(result.Err.find(c.Message), std::string::npos) << result.Err;
+        EXPECT_EQ(result.Out, "");
+    }
+    EXPECT_EQ(ReadBytes(out), "before");
+}

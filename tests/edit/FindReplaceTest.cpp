@@ -1,0 +1,221 @@
+#include "edit/FindReplace.h"
+
+#include "support/Cp932Literals.h"
+#include "view/DayDrawing.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace planova;
+using planova::test::Sj;
+
+namespace {
+
+DateTime Day(int year, int month, int day)
+{
+    return DateTime::FromDate(year, month, day);
+}
+
+const DateTime Monday = Day(2014, 4, 7);
+const DateTime Tuesday = Day(2014, 4, 8);
+const DateTime Friday = Day(2014, 4, 11);
+
+/// A hit as the tests compare it.
+struct Hit
+{
+    DateTime Date;
+    int Field;
+    int Line;
+    int Column;
+    bool operator==(const Hit&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Hit& hit)
+{
+    return out << hit.Date.Year() << "-" << hit.Date.Month() << "-" << hit.Date.Day() << " field "
+               << hit.Field << " line " << hit.Line << " column " << hit.Column;
+}
+
+class FindReplaceTest : public ::testing::Test
+{
+protected:
+    /// Stores a day: the fields given by number, everything else empty.
+    void StoreDay(const DateTime& date, std::initializer_list<std::pair<int, std::string>> fields)
+    {
+        Document.LoadDay(date);
+        for (const auto& [field, text] : fields)
+            SetDayFieldText(Document.WorkDay, field, text);
+        Document.StoreDay();
+        Document.SetModified(false);
+    }
+
+    /// The hits "次を検索" reports one after the other, the view following each hit to its day.
+    std::vector<Hit> Walk(const DateTime& from, const std::string& search, bool fromStart = false)
+    {
+        std::vector<Hit> hits;
+        DateTime start = from;
+        while (FindNext(Document, start, search, fromStart)) {
+            const FindHitState& hit = Document.FindHit;
+            hits.push_back({hit.Date, hit.Field, hit.Line, hit.Column});
+            start = hit.Date;
+            fromStart = false;
+        }
+        return hits;
+    }
+
+    std::string Field(const DateTime& date, int field)
+    {
+        const CDayData* day = Document.FindStoredDay(date);
+        return day ? DayFieldText(*day, field) : "(not stored)";
+    }
+
+    CPlanovaDoc Document;
+};
+
+} // namespace
+
+TEST_F(FindReplaceTest, DayFieldsAreNumberedInSearchOrder)
+{
+    CDayData day;
+    day.SetJitei("k");
+    day.SetGyouji("e");
+    day.SetJigenn(0, "L0");
+    day.SetYotei(0, "P0");
+    day.SetNaiyou(9, "C9");
+    day.SetMemo("m");
+    EXPECT_EQ(DayFieldText(day, FindField::Jitei), "k");
+    EXPECT_EQ(DayFieldText(day, 2), "e");
+    EXPECT_EQ(DayFieldText(day, 3), "L0");
+    EXPECT_EQ(DayFieldText(day, 4), "P0");
+    EXPECT_EQ(DayFieldText(day, 32), "C9");
+    EXPECT_EQ(DayFieldText(day, LastDayField), "m");
+    for (int field = 1; field <= LastDayField; ++field)
+        SetDayFieldText(day, field, std::to_string(field));
+    EXPECT_EQ(day.GetYotei(3), std::to_string(FindField::Yotei(3)));
+    EXPECT_EQ(day.GetMemo(), "33");
+}
+
+TEST_F(FindReplaceTest, RepeatedFindNextReportsEachFieldOnceInDateAndFieldOrder)
+{
+    StoreDay(Monday, {{FindField::Yotei(0), Sj("国語\r\n国語")}, {FindField::Naiyou(0), Sj("古典・国語")}});
+    StoreDay(Tuesday, {{FindField::Jitei, Sj("国語の日")}, {FindField::Memo, Sj("会議\r\n１年国語")}});
+    EXPECT_EQ(
+        Walk(Monday, Sj("国語")),
+        (std::vector<Hit>{{Monday, 4, 0, 0}, {Monday, 5, 0, 6}, {Tuesday, 1, 0, 0}, {Tuesday, 33, 1, 4}}));
+    // The last search, after the memo of the last stored day, found nothing; the hit stays marked.
+    EXPECT_TRUE(Document.FindHit.Found);
+    EXPECT_EQ(Document.FindHit.Text, Sj("国語"));
+    EXPECT_FALSE(Document.IsModified());
+}
+
+TEST_F(FindReplaceTest, WhereTheSearchBeginsAndEnds)
+{
+    struct Case
+    {
+        const char* Name;
+        bool StoreDays;
+        DateTime Start;
+        bool FromStart;
+        std::vector<Hit> Expected;
+    };
+    const Case cases[] = {
+        {"no stored day finds nothing", false, Monday, false, {}},
+        {"no stored day, from the start either", false, Monday, true, {}},
+        {"after the last stored day nothing", true, Day(2014, 5, 1), false, {}},
+        {"after the last day, from the start",
+         true,
+         Day(2014, 5, 1),
+         true,
+         {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
+        {"a day without record starts at the next", true, Tuesday, false, {{Friday, 33, 0, 0}}},
+        {"the start day itself is searched", true, Friday, false, {{Friday, 33, 0, 0}}},
+        {"before the first day", true, Day(2014, 1, 1), false, {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Document = CPlanovaDoc();
+        if (c.StoreDays) {
+            StoreDay(Monday, {{FindField::Jitei, "x"}});
+            StoreDay(Friday, {{FindField::Memo, "x"}});
+        }
+        EXPECT_EQ(Walk(c.Start, "x", c.FromStart), c.Expected);
+    }
+}
+
+TEST_F(FindReplaceTest, AHitOnAnotherDayDoesNotSkipFieldsOfTheStartDay)
+{
+    StoreDay(Monday, {{FindField::Memo, "x"}});
+    StoreDay(Tuesday, {{FindField::Jitei, "x"}, {FindField::Memo, "x"}});
+    ASSERT_TRUE(FindNext(Document, Monday, "x", false));
+    ASSERT_EQ(Document.FindHit.Field, FindField::Memo);
+    // The teacher picks Tuesday in the calendar and searches again: Tuesday's kind is the next hit.
+    ASSERT_TRUE(FindNext(Document, Tuesday, "x", false));
+    EXPECT_EQ(Document.FindHit.Date, Tuesday);
+    EXPECT_EQ(Document.FindHit.Field, FindField::Jitei);
+}
+
+TEST_F(FindReplaceTest, ReplaceHitChangesTheHitFieldOnlyAndResetsTheHit)
+{
+    StoreDay(Monday, {{FindField::Yotei(2), "a a"}, {FindField::Naiyou(2), "a"}});
+    EXPECT_FALSE(ReplaceHit(Document, "a", "b")); // no hit yet: nothing happens
+    EXPECT_FALSE(Document.IsModified());
+
+    ASSERT_TRUE(FindNext(Document, Monday, "a", false));
+    EXPECT_TRUE(ReplaceHit(Document, "a", "b"));
+    EXPECT_EQ(Field(Monday, FindField::Yotei(2)), "b a");
+    EXPECT_EQ(Field(Monday, FindField::Naiyou(2)), "a");
+    EXPECT_TRUE(Document.IsModified());
+    EXPECT_FALSE(Document.FindHit.Found);
+    EXPECT_EQ(Document.FindHit.Field, 0);
+    // The next search starts again from the first field of the day.
+    ASSERT_TRUE(FindNext(Document, Monday, "a", false));
+    EXPECT_EQ(Document.FindHit.Field, FindField::Yotei(2));
+    EXPECT_EQ(Document.FindHit.Column, 2);
+}
+
+TEST_F(FindReplaceTest, ReplaceAllReplacesOncePerFieldAndStoresOnlyChangedDays)
+{
+    StoreDay(Monday, {{FindField::Yotei(0), "aaa"}, {FindField::Memo, Sj("ア")}});
+    StoreDay(Tuesday, {{FindField::Memo, "none"}});
+    StoreDay(Friday, {{FindField::Jitei, "a"}, {FindField::Gyouji, "xa"}});
+    ASSERT_TRUE(FindNext(Document, Friday, "a", false));
+
+    for (const char* expected : {"baa", "bba", "bbb"}) {
+        const ReplaceAllResult result = ReplaceAll(Document, "a", "b");
+        EXPECT_TRUE(result.Result.Ok);
+        EXPECT_EQ(Field(Monday, FindField::Yotei(0)), expected);
+    }
+    EXPECT_EQ(Field(Monday, FindField::Memo), Sj("ア")); // its trail byte is an "A", not an "a"
+    EXPECT_EQ(Field(Friday, FindField::Jitei), "b");
+    EXPECT_EQ(Field(Friday, FindField::Gyouji), "xb");
+    EXPECT_FALSE(Document.FindHit.Found);
+
+    Document.SetModified(false);
+    const ReplaceAllResult nothing = ReplaceAll(Document, "a", "b");
+    EXPECT_TRUE(nothing.Result.Ok);
+    EXPECT_EQ(nothing.ChangedDays, 0);
+    EXPECT_FALSE(Document.IsModified()); // no day changed, none stored
+}
+
+TEST_F(FindReplaceTest, ReplaceAllWithAnEmptySearchTextIsRefused)
+{
+    StoreDay(Monday, {{FindField::Yotei(0), "abc"}});
+    const std::vector<CDayData> before = Document.DayList();
+    const ReplaceAllResult result = ReplaceAll(Document, "", "x");
+    EXPECT_FALSE(result.Result.Ok);
+    EXPECT_NE(result.Result.Error.find("検索文字列"), std::string::npos);
+    EXPECT_EQ(result.ChangedFields, 0);
+    EXPECT_EQ(Document.DayList(), before);
+    EXPECT_FALSE(Document.IsModified());
+}
+
+TEST_F(FindReplaceTest, AnEmptySearchTextFindsEveryFieldAndReplaceHitStillWorks)
+{
+    StoreDay(Monday, {{FindField::Memo, "m"}});
+    ASSERT_TRUE(FindNext(Document, Monday, "", false));
+    EXPECT_EQ(Document.FindHit.Field, FindField::Jitei); // an empty field matches too
+    ASSERT_TRUE(ReplaceHit(Document, "", "x"));
+    EXPECT_EQ(Field(Monday, FindField::Jitei), "x");
+    EXPECT_EQ(Walk(Monday, "").size(), static_cast<std::size_t>(LastDayField));
+}
