@@ -5,7 +5,6 @@
 // reported as the counter "bytes_per_page".
 
 #include "TextCapture.h"
-#include "canvas/FontSubstitution.h"
 #include "canvas/PrintOutput.h"
 #include "model/CPlanovaDoc.h"
 #include "model/Cp932Codec.h"
@@ -14,12 +13,12 @@
 #include "support/ViewSchoolYear.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -113,10 +112,8 @@ std::vector<CapturedPage> CaptureYear()
     QByteArray discarded;
     QBuffer buffer(&discarded);
     buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(PdfResolution);
-    writer.setPageLayout(PrintPageLayout(job));
-    QPainter painter(&writer);
+    const std::unique_ptr<QPdfWriter> writer = MakePdfWriter(buffer, job, Title);
+    QPainter painter(writer.get());
     for (int page = 1; page <= PrintPageCount(job); ++page) {
         TextCapture capture(painter, Rgb{255, 255, 255});
         DrawPrintPage(FullYear(), job, page, capture, environment);
@@ -137,14 +134,11 @@ void BareTextYear(benchmark::State& state)
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         {
-            QPdfWriter writer(&buffer);
-            writer.setResolution(PdfResolution);
-            writer.setPageLayout(PrintPageLayout(job));
-            writer.setTitle(Title);
-            QPainter painter(&writer);
+            const std::unique_ptr<QPdfWriter> writer = MakePdfWriter(buffer, job, Title);
+            QPainter painter(writer.get());
             for (std::size_t page = 0; page < pages.size(); ++page) {
                 if (page > 0)
-                    writer.newPage();
+                    writer->newPage();
                 DrawBareTexts(painter, pages[page].Texts, pages[page].Fonts);
             }
         }
@@ -160,12 +154,5 @@ BENCHMARK(BareTextYear)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return planova::bench::RunQtBenchmarks(argc, argv);
 }

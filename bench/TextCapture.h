@@ -1,15 +1,19 @@
 #pragma once
 
-// What the benchmarks compare the program's drawing with: the same strings drawn into the same
-// rectangles with bare QPainter::drawText calls (the cost of the glyphs alone).
+// What the painting benchmarks share: the texts the program drew, captured to be drawn again into the
+// same rectangles with bare QPainter::drawText calls (the cost of the glyphs alone), and their main.
 
+#include "canvas/FontSubstitution.h"
 #include "canvas/QtCanvas.h"
 #include "canvas/QtText.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRect>
 #include <QString>
+
+#include <benchmark/benchmark.h>
 
 #include <vector>
 
@@ -76,6 +80,19 @@ inline void DrawBareTexts(QPainter& painter, const std::vector<DrawnText>& texts
         else
             painter.drawText(text.Area, text.Flags, text.Text);
     }
+}
+
+/// The main program of a benchmark that paints: Qt Gui (offscreen without a display) and the planner's faces.
+inline int RunQtBenchmarks(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace planova::bench

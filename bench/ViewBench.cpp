@@ -8,7 +8,6 @@
 #include "support/ViewSchoolYear.h"
 #include "view/PlannerView.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -105,12 +104,5 @@ BENCHMARK(MonthBareText)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return planova::bench::RunQtBenchmarks(argc, argv);
 }

@@ -84,6 +84,17 @@ void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaD
     }
 }
 
+std::unique_ptr<QPdfWriter> MakePdfWriter(QIODevice& device, const PrintSettings& settings,
+                                          const QString& title)
+{
+    auto writer = std::make_unique<QPdfWriter>(&device);
+    writer->setResolution(PdfResolution);
+    writer->setPageLayout(PrintPageLayout(settings));
+    writer->setTitle(title);
+    writer->setCreator(QStringLiteral("Planova"));
+    return writer;
+}
+
 QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print,
                     const PrintEnvironment& environment, const QString& title)
 {
@@ -93,15 +104,11 @@ QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print,
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(PdfResolution);
-        writer.setPageLayout(PrintPageLayout(print));
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Planova"));
-        QPainter painter(&writer);
+        const std::unique_ptr<QPdfWriter> writer = MakePdfWriter(buffer, print, title);
+        QPainter painter(writer.get());
         if (!painter.isActive())
             return {};
-        PaintPrintJob(painter, writer, document, print, environment);
+        PaintPrintJob(painter, *writer, document, print, environment);
     }
     return bytes;
 }

@@ -12,10 +12,13 @@
 #include <QPageSize>
 #include <QString>
 
+#include <memory>
 #include <string>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 
 namespace planova {
 
@@ -42,6 +45,10 @@ void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaD
 
 /// Pixels per inch of the PDF pages.
 constexpr int PdfResolution = 600;
+
+/// A PDF writer into the device for a job's sheets: the resolution, the page layout and the title set.
+std::unique_ptr<QPdfWriter> MakePdfWriter(QIODevice& device, const PrintSettings& settings,
+                                          const QString& title);
 
 /**
  * The job as a PDF document in memory: one page per printed page on the requested printer paper, the

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/Arguments.h"
+#include "cli/QtStart.h"
 
 #include "canvas/PrintOutput.h"
 #include "model/Clock.h"
@@ -260,18 +261,6 @@ ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
     return AcceptPrintDialog(driver.Dialog, view, document);
 }
 
-/// Qt Gui for fonts and painting (no widgets); without a display the offscreen platform is used.
-std::unique_ptr<QGuiApplication> StartQtGui()
-{
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-        std::getenv("WAYLAND_DISPLAY") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "planova-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 } // namespace
 
 int RunPrint(const CommandArgs& args)
@@ -280,7 +269,8 @@ int RunPrint(const CommandArgs& args)
         const Request request = ParseRequest(args);
         CPlanovaDoc document = ReadDocument(request.Input);
         const ViewPrintState print = JobSettings(document, request);
-        const std::unique_ptr<QGuiApplication> application = StartQtGui();
+        // Fonts and painting need Qt Gui, no widgets.
+        const std::unique_ptr<QGuiApplication> application = StartQt<QGuiApplication>();
         const PrintEnvironment environment =
             PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
         const QString title = QFileInfo(QString::fromStdString(request.Input)).fileName();

@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliDates.h"
+#include "cli/QtStart.h"
 
 #include "edit/CommandIds.h"
 #include "gui/CPlanovaView.h"
@@ -107,18 +108,6 @@ RenderOptions ParseOptions(const CommandArgs& args)
     return options;
 }
 
-/// A Qt application for drawing; without a display the offscreen platform is used.
-std::unique_ptr<QApplication> StartQt()
-{
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-        std::getenv("WAYLAND_DISPLAY") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "planova-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-}
-
 /// The whole view as the window shows it: information pane, planner and ToDo pane.
 QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
 {
@@ -146,7 +135,7 @@ int Render(const RenderOptions& options)
         document.StartWeekday = *options.StartWeekday;
 
     const FixedNowScope clock(options.At.value_or(Now()));
-    const std::unique_ptr<QApplication> application = StartQt();
+    const std::unique_ptr<QApplication> application = StartQt<QApplication>();
     const QImage image = RenderView(document, options);
 
     QByteArray png;

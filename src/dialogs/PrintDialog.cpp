@@ -393,12 +393,7 @@ ViewPrintState AcceptPrintDialog(const PrintDialogModel& dialog, ViewPrintState&
     view = values;
     view.Biorhythm = displayBiorhythm;
     if (values.SaveSettings) {
-        static_cast<PrintSettings&>(document) = values;
-        document.Keisannsuru = values.Keisannsuru;
-        document.ToDoGyouji = values.ToDoGyouji;
-        document.ToDoKigenn = values.ToDoKigenn;
-        document.ToDoHanni = values.ToDoHanni;
-        document.FontPoint = values.PrintFontSizes;
+        StorePrintSettings(values, document);
         document.SetModified();
     }
     ViewPrintState job = view;

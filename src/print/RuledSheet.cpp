@@ -105,12 +105,13 @@ int DrawRoutineWork(const PrintedPage& page, PageSide side, int firstLine, int e
 std::vector<std::string> ClassHourLines(const PrintedPage& page)
 {
     const CPlanovaDoc& document = page.Document;
+    const auto& names = page.Print.ClassNames;
     const DateTime start = DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay);
-    const std::vector<int> counts = CountClassHours(document, document.Class, start, page.Date);
+    const std::vector<int> counts = CountClassHours(document, names, start, page.Date);
     std::vector<std::string> lines{Cp932Literal("授業時数のカウント")};
-    for (std::size_t i = 0; i < document.Class.size(); ++i) {
-        if (!document.Class[i].empty())
-            lines.push_back(document.Class[i] + " = " + std::to_string(counts[i]));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!names[i].empty())
+            lines.push_back(names[i] + " = " + std::to_string(counts[i]));
     }
     return lines;
 }
@@ -157,7 +158,7 @@ RecordSheetPlan PlanRecordSheet(const PrintedPage& page)
     plan.ClassHourCount = print.Keisannsuru;
     if (plan.ClassHourCount)
         plan.ClassLines =
-            1 + static_cast<int>(std::count_if(page.Document.Class.begin(), page.Document.Class.end(),
+            1 + static_cast<int>(std::count_if(print.ClassNames.begin(), print.ClassNames.end(),
                                                [](const std::string& name) { return !name.empty(); }));
     const int lowerLines = std::max(plan.NextDayMemo ? NextDayMemoLines : 0, plan.ClassLines);
     plan.LowerTop = std::max(plan.HeaderLines, g.LinesDown - lowerLines);

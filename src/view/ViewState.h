@@ -71,4 +71,11 @@ struct ViewPrintState : PrintSettings
 /// The print settings of the document, as the view copies them when it starts.
 ViewPrintState CopyPrintSettings(const CPlanovaDoc& document);
 
+/**
+ * The reverse for the options a user saves: every print setting the document stores (the print
+ * group, the class-hour and ToDo-table flags, the font-size table). The dates, the display flag
+ * Biorhythm and the user name are not print options and stay as they are.
+ */
+void StorePrintSettings(const ViewPrintState& print, CPlanovaDoc& document);
+
 } // namespace planova

@@ -2,7 +2,7 @@
 #include "model/DataFile.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
-#include "support/ViewSchoolYear.h"
+#include "support/SchoolYearFile.h"
 
 #include <gtest/gtest.h>
 
@@ -58,20 +58,7 @@ std::pair<int, int> PageSizeMm(const std::string& pdf)
             static_cast<int>(std::lround(height * 25.4 / 72))};
 }
 
-class PrintCommandTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        File = Folder.File("school-year.dat");
-        WriteBytes(File, WriteDataFile(test::SchoolYearDocument(2024)));
-    }
-
-    std::string Out(const std::string& name) const { return Folder.File(name); }
-
-    TempDir Folder;
-    std::string File;
-};
+using PrintCommandTest = test::SchoolYearFileTest;
 
 TEST_F(PrintCommandTest, DayPagesOnThePrinterPaperOfEachRefill)
 {

@@ -1,6 +1,6 @@
 #include "model/DataFile.h"
 #include "support/TempDir.h"
-#include "support/ViewSchoolYear.h"
+#include "support/SchoolYearFile.h"
 
 #include <gtest/gtest.h>
 
@@ -39,20 +39,7 @@ std::pair<int, int> PngSize(const std::string& bytes)
     return {number(16), number(20)};
 }
 
-class RenderCommandTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        File = Folder.File("school-year.dat");
-        WriteBytes(File, WriteDataFile(test::SchoolYearDocument(2024)));
-    }
-
-    std::string Out(const std::string& name) const { return Folder.File(name); }
-
-    TempDir Folder;
-    std::string File;
-};
+using RenderCommandTest = test::SchoolYearFileTest;
 
 TEST_F(RenderCommandTest, RendersEachViewAtTheRequestedSize)
 {

@@ -437,8 +437,8 @@ TEST_F(PrintedPagesTest, NextDayMemoAndClassHourCount)
         day.SetYotei(1, Sj("2組"));
         Store(day);
     }
-    Doc.Class[0] = Sj("1組");
-    Doc.Class[3] = Sj("2組");
+    Print.ClassNames[0] = Sj("1組"); // the names the view counts with
+    Print.ClassNames[3] = Sj("2組");
     Doc.HajimeYear = 2024;
     Doc.HajimeMonth = 4;
     Doc.HajimeDay = 1;
