@@ -2,7 +2,9 @@
 # checks the outcome: EXPECT "fail" (the header must not be reachable from that layer) or "pass".
 #   cmake -DCOMPILER=... -DINCLUDES="a;b" -DHEADER=view/Canvas.h -DEXPECT=fail -DWORK=dir -P CheckInclude.cmake
 file(MAKE_DIRECTORY ${WORK})
-string(MAKE_C_IDENTIFIER "${HEADER}" probe)
+# Probes of one header from several layers run in parallel: each gets a file of its own.
+string(MD5 key "${INCLUDES}|${HEADER}")
+string(MAKE_C_IDENTIFIER "${HEADER}_${key}" probe)
 set(source ${WORK}/${probe}.cpp)
 file(WRITE ${source} "#include <${HEADER}>\n")
 set(flags -std=c++20 -fsyntax-only)
