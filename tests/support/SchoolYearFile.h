@@ -10,7 +10,8 @@
 
 namespace planova::test {
 
-/// A temporary folder holding "school-year.dat", the school year from 1 April 2024, for the command-line tests.
+/// A temporary folder holding "school-year.dat", the school year from 1 April 2024, for the command-line
+/// tests.
 class SchoolYearFileTest : public ::testing::Test
 {
 protected:
