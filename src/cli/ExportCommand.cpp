@@ -34,9 +34,7 @@ Request ParseArguments(const CommandArgs& args)
     while (!reader.AtEnd()) {
         const std::string& arg = reader.Take();
         if (!ArgumentReader::IsOption(arg)) {
-            if (!request.Input.empty())
-                throw CommandError::Usage("データファイルは1つだけ指定してください (\"" + arg + "\")。");
-            request.Input = arg;
+            ArgumentReader::DataFileOperand(request.Input, arg);
             continue;
         }
         reader.Once(arg == "--ics" || arg == "--csv" ? "format" : arg, arg);
