@@ -144,7 +144,9 @@ Outcome CheckExistingTarget(const std::string& target, const struct stat& existi
 /// ".name.<digits>.tmp": the temporary files of the target.
 std::string TemporaryPrefix(const std::string& target)
 {
-    return "." + NameOf(target) + ".";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about "." + std::string.
+    std::string prefix(".");
+    return prefix.append(NameOf(target)).append(".");
 }
 
 constexpr std::string_view TemporarySuffix = ".tmp";

@@ -153,8 +153,8 @@ TEST(PrintDialogTest, ClickingARadioKeepsWhatWasTyped)
 {
     PrintDialogModel dialog(DefaultView(), Today, false);
     ASSERT_FALSE(Click(dialog, C::PaperA5, [](PrintDialogReading& r) {
-        r.Numbers[C::MoveRight] = "-12";
-        r.Numbers[C::RuleWidth] = "3";
+        r.Numbers.insert_or_assign(C::MoveRight, "-12");
+        r.Numbers.insert_or_assign(C::RuleWidth, "3");
     }));
     EXPECT_EQ(dialog.Values().PIdouMigi, -12);
     EXPECT_EQ(dialog.Values().PKeisenFutosa, 3);

@@ -33,18 +33,18 @@ void Group(CPlanovaDoc& document, SettingGroup group, std::string_view source)
 /// Whether the n-th element of the name exists: its opening tag with a closing tag after it.
 bool HasElement(std::string_view source, std::string_view name, std::size_t n)
 {
-    const std::string open = "<" + std::string(name) + ">";
+    const std::string open = std::string("<").append(name).append(">");
     std::size_t at = source.find(open);
     for (std::size_t i = 0; i < n && at != std::string_view::npos; ++i)
         at = source.find(open, at + open.size());
-    return at != std::string_view::npos &&
-           source.find("</" + std::string(name) + ">", at + open.size()) != std::string_view::npos;
+    return at != std::string_view::npos && source.find(std::string("</").append(name).append(">"),
+                                                       at + open.size()) != std::string_view::npos;
 }
 
 /// The number of opening tags of the name.
 std::size_t OpeningCount(std::string_view source, std::string_view name)
 {
-    const std::string open = "<" + std::string(name) + ">";
+    const std::string open = std::string("<").append(name).append(">");
     std::size_t count = 0;
     for (std::size_t at = source.find(open); at != std::string_view::npos;
          at = source.find(open, at + open.size()))
