@@ -37,7 +37,7 @@ public:
     std::vector<DrawnText> Texts;
     std::vector<QFont> Fonts;
 
-    void SetFont(const std::string& faceUtf8, int pointSize) override
+    void SetFont(const std::string& faceUtf8, double pointSize) override
     {
         QtCanvas::SetFont(faceUtf8, pointSize);
         Fonts.push_back(Painter.font());

@@ -65,7 +65,7 @@ QRect ToQRect(const Rect& rect)
  * taller than that (IPAPGothic rounds to one pixel more), a smaller size keeps every text line on
  * the layout's grid of lines, as the face the planner was designed with does.
  */
-QFont ResolveFont(const std::string& faceUtf8, int pointSize, QPaintDevice* device)
+QFont ResolveFont(const std::string& faceUtf8, double pointSize, QPaintDevice* device)
 {
     const int em = std::max(1, static_cast<int>(std::lround(pointSize * device->logicalDpiY() / 72.0)));
     QFont font(QString::fromStdString(faceUtf8));
@@ -100,13 +100,13 @@ int QtCanvas::DpiY() const
     return Painter.device()->logicalDpiY();
 }
 
-void QtCanvas::SetFont(const std::string& faceUtf8, int pointSize)
+void QtCanvas::SetFont(const std::string& faceUtf8, double pointSize)
 {
     // Fonts are kept once resolved: the font engines behind them then live from redraw to redraw.
     struct FontKey
     {
         std::string Face;
-        int PointSize;
+        double PointSize;
         int Dpi;
         bool operator<(const FontKey& other) const
         {

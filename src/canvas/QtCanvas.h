@@ -31,7 +31,7 @@ public:
     Point PhysicalOffset() const override { return Offset; }
     Rgb DeviceBackground() const override { return Background; }
 
-    void SetFont(const std::string& faceUtf8, int pointSize) override;
+    void SetFont(const std::string& faceUtf8, double pointSize) override;
     LineMetrics GetLineMetrics() const override;
     Size TextExtent(std::string_view cp932) const override;
     void SetTextColour(Rgb colour) override;

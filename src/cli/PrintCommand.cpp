@@ -29,8 +29,10 @@ namespace planova::cli {
 namespace {
 
 constexpr const char* UsageText =
-    "usage: planova-cli print FILE.dat --type day|memo [--from YYYY-MM-DD --to YYYY-MM-DD]\n"
-    "         [--paper a4|a5|bible|mini] [--orientation portrait|landscape] [--page spread|left|right|one]\n"
+    "usage: planova-cli print FILE.dat --type day|week|month|year|memo|todo\n"
+    "         [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini]\n"
+    "         [--orientation portrait|landscape] [--page spread|left|right|one]\n"
+    "         [--layout vertical|list] [--months 1|2|3|4|6] [--start-weekday 0|1]\n"
     "         [--set TAG=VALUE ...] -o OUT.pdf\n"
     "  Every other option comes from the print settings stored in FILE.dat; --set overrides one by its\n"
     "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
@@ -43,7 +45,8 @@ struct Choice
     int Value;
 };
 
-constexpr Choice Types[] = {{"day", PrintType::Day}, {"memo", PrintType::Memo}};
+constexpr Choice Types[] = {{"day", PrintType::Day},   {"week", PrintType::Week}, {"month", PrintType::Month},
+                            {"year", PrintType::Year}, {"memo", PrintType::Memo}, {"todo", PrintType::ToDo}};
 constexpr Choice Papers[] = {
     {"a4", PaperType::A4}, {"a5", PaperType::A5}, {"bible", PaperType::Bible}, {"mini", PaperType::Mini}};
 constexpr Choice Orientations[] = {{"portrait", Orientation::Portrait},
@@ -52,12 +55,18 @@ constexpr Choice Pages[] = {{"spread", PageType::Spread},
                             {"left", PageType::Left},
                             {"right", PageType::Right},
                             {"one", PageType::One}};
+constexpr Choice Layouts[] = {{"vertical", 0}, {"list", 1}};
+constexpr Choice MonthsPerPage[] = {{"1", 0}, {"2", 1}, {"3", 2}, {"4", 3}, {"6", 4}};
+constexpr Choice StartWeekdays[] = {{"0", 0}, {"1", 1}};
 
 /// The print settings that have an option of their own.
 constexpr std::pair<std::string_view, std::string_view> OwnOptions[] = {{"PrintType", "--type"},
                                                                         {"PPaperType", "--paper"},
                                                                         {"PYoushiType", "--orientation"},
-                                                                        {"PPageType", "--page"}};
+                                                                        {"PPageType", "--page"},
+                                                                        {"P_VL_Type", "--layout"},
+                                                                        {"PYearType", "--months"},
+                                                                        {"PStartWeekday", "--start-weekday"}};
 
 struct Request
 {
@@ -67,6 +76,8 @@ struct Request
     std::optional<int> Paper;
     std::optional<int> Orientation;
     std::optional<int> Page;
+    /// The radio options of the print types, in command-line order: (setting tag, value).
+    std::vector<std::pair<std::string_view, int>> TypeOptions;
     std::optional<DateTime> From;
     std::optional<DateTime> To;
     std::vector<std::pair<std::string, std::string>> Sets;
@@ -100,6 +111,13 @@ Request ParseRequest(const CommandArgs& args)
             request.Orientation = ChoiceOf(arg, reader.Value(arg), Orientations);
         else if (arg == "--page")
             request.Page = ChoiceOf(arg, reader.Value(arg), Pages);
+        else if (arg == "--layout")
+            request.TypeOptions.emplace_back("P_VL_Type", ChoiceOf(arg, reader.Value(arg), Layouts));
+        else if (arg == "--months")
+            request.TypeOptions.emplace_back("PYearType", ChoiceOf(arg, reader.Value(arg), MonthsPerPage));
+        else if (arg == "--start-weekday")
+            request.TypeOptions.emplace_back("PStartWeekday",
+                                             ChoiceOf(arg, reader.Value(arg), StartWeekdays));
         else if (arg == "--from")
             request.From = DateArgument(arg, reader.Value(arg));
         else if (arg == "--to")
@@ -235,7 +253,7 @@ CPlanovaDoc ReadDocument(const std::string& path)
 /// The print settings of the job: the document's, then the options of the command line.
 ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
 {
-    const bool dated = *request.Type == PrintType::Day;
+    const bool dated = *request.Type != PrintType::Memo;
     if (!dated && (request.From || request.To))
         throw CommandError::BadInput("メモ用紙には日付の範囲を指定できません (--from、--to)。");
     if (request.From.has_value() != request.To.has_value())
@@ -252,6 +270,8 @@ ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
         driver.Choose("PYoushiType", *request.Orientation);
     if (request.Page)
         driver.Choose("PPageType", *request.Page);
+    for (const auto& [tag, value] : request.TypeOptions)
+        driver.Choose(tag, value);
     for (const auto& [tag, text] : request.Sets)
         driver.Set(tag, text);
     if (request.From)

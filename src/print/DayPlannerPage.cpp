@@ -56,16 +56,6 @@ CellSpan PeriodCellSpan(int column, int period)
     return {PeriodColumns[column][0], top, PeriodColumns[column][1], top + PeriodLines};
 }
 
-/// The stored day of the date, or an empty day of that date.
-CDayData PrintedDay(const CPlanovaDoc& document, const DateTime& date)
-{
-    if (const CDayData* stored = document.FindStoredDay(date))
-        return *stored;
-    CDayData empty;
-    empty.ClearDay(date);
-    return empty;
-}
-
 void FillColouredRows(const PrintedPage& page, const CDayData& day, const std::vector<Rect>& cells)
 {
     for (int m = 0; m < CDayData::RowCount; ++m) {

@@ -121,9 +121,9 @@ PageGeometry ComputePageGeometry(const PrintSettings& settings, const PrintDevic
     return g;
 }
 
-int HeaderPointTenths(int paperType)
+double HeaderPointSize(int paperType)
 {
-    return RefillPaperOf(paperType).MarginBaseMm / 2 * 15;
+    return RefillPaperOf(paperType).MarginBaseMm / 2 * 1.5;
 }
 
 int SelectBodyFont(Canvas& canvas, int pointSize)

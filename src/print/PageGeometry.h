@@ -70,8 +70,8 @@ PageGeometry ComputePageGeometry(const PrintSettings& settings, const PrintDevic
 
 /// The footer's point size (printed texts use the planner's face, PlannerFace).
 constexpr int FooterPointSize = 5;
-/// The header font of the page titles, in tenths of a point: m ÷ 2 × 1.5 points (22.5 for A4 and A5).
-int HeaderPointTenths(int paperType);
+/// The header font of the page titles: m ÷ 2 × 1.5 points (22.5 for A4 and A5, 12 for Bible and Mini).
+double HeaderPointSize(int paperType);
 
 /// Selects the body font on the canvas and gives LH: its height plus its internal leading.
 int SelectBodyFont(Canvas& canvas, int pointSize);

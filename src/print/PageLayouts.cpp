@@ -4,17 +4,16 @@
 #include "print/PrintTypes.h"
 #include "print/RuledSheet.h"
 
-#include <array>
-
 namespace planova {
 
 namespace {
 
-const std::array<PageLayout, 2> Layouts{{
+// One row per print type that can be printed.
+const PageLayout Layouts[] = {
     {PrintType::Day, PageStep::Day, [](const PrintSettings&) { return DayPlannerCell::Count; },
      DrawDayPlannerSide, true, false},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
-}};
+};
 
 } // namespace
 

@@ -20,6 +20,27 @@ std::string PrintedDateText(const DateTime& date, int dateType, bool stripZeros)
 std::string PrintedDateWithWeekday(const DateTime& date, int dateType, bool stripZeros);
 
 /**
+ * Only the month and day of the printed date (the week planner and the ToDo table): the last 4, 5 or 8
+ * bytes of the forms 0, 1 and 2 — "0101", "01/01", "01月01日".
+ */
+std::string PrintedMonthDay(const DateTime& date, int dateType, bool stripZeros);
+
+/// Only the day of the printed date (the month and year planners): "01", or "01日" in the form 2.
+std::string PrintedDayOfMonth(const DateTime& date, int dateType, bool stripZeros);
+
+/**
+ * Only the year and month of the printed date (the month planner's left title): the first 6, 7 or 10
+ * bytes of the forms 0, 1 and 2 — "201401", "2014/01", "2014年01月".
+ */
+std::string PrintedYearMonth(const DateTime& date, int dateType, bool stripZeros);
+
+/// A date text followed by the weekday in full-width brackets: "01/01（水）".
+std::string WithWeekdayInBrackets(const std::string& text, const DateTime& date);
+
+/// A date text followed by the weekday letter without brackets (the year planner): "01水".
+std::string WithWeekdayLetter(const std::string& text, const DateTime& date);
+
+/**
  * The colour of a printed date: red on a Sunday and on a day whose time-table kind is "休日" or
  * "振替休業日"; blue on a Saturday unless its time-table kind ends in "分時程" (a school Saturday,
  * printed black); black otherwise.

@@ -1,6 +1,8 @@
 #include "print/PrintedPage.h"
 
+#include "calendar/ClassHourCount.h"
 #include "model/FixedTexts.h"
+#include "view/ScreenLayout.h"
 
 namespace planova {
 
@@ -34,6 +36,40 @@ std::vector<std::string> PrintedToDoLines(const CPlanovaDoc& document, bool leav
         lines.push_back((code.empty() ? Box : code) + Space + item.GetKennmei());
     }
     return lines;
+}
+
+CDayData PrintedDay(const CPlanovaDoc& document, const DateTime& date)
+{
+    if (const CDayData* stored = document.FindStoredDay(date))
+        return *stored;
+    CDayData empty;
+    empty.ClearDay(date);
+    return empty;
+}
+
+std::vector<std::string> ClassHourLines(const PrintedPage& page, const DateTime& until)
+{
+    const CPlanovaDoc& document = page.Document;
+    const auto& names = page.Print.ClassNames;
+    const DateTime start = DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay);
+    const std::vector<int> counts = CountClassHours(document, names, start, until);
+    std::vector<std::string> lines{Cp932Literal("授業時数のカウント")};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!names[i].empty())
+            lines.push_back(names[i] + " = " + std::to_string(counts[i]));
+    }
+    return lines;
+}
+
+void DrawPageTitle(const PrintedPage& page, const Rect& column, const std::string& text, bool rightAligned)
+{
+    Canvas& canvas = page.Surface;
+    canvas.SetFont(PlannerFace, HeaderPointSize(page.Print.PPaperType));
+    const int height = canvas.GetLineMetrics().Height;
+    canvas.SetTextColour(TextColours::Black);
+    canvas.DrawText(Rect{column.Left, column.Top - height, column.Right, column.Top}, text,
+                    TextSingleLine | TextNoClip | (rightAligned ? TextRight : 0u));
+    SelectBodyFont(canvas, page.Print.PFontSize);
 }
 
 int DrawTextLines(const PrintedPage& page, PageSide side, int u0, int u1, int first, int end,

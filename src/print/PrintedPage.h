@@ -53,6 +53,22 @@ void SelectRulePen(Canvas& canvas, const PrintSettings& settings);
  */
 std::vector<std::string> PrintedToDoLines(const CPlanovaDoc& document, bool leaveOutRoutine);
 
+/// The stored day of the date, or an empty day of that date: what a printed page shows of a day.
+CDayData PrintedDay(const CPlanovaDoc& document, const DateTime& date);
+
+/**
+ * The class-hour count lines: "授業時数のカウント", then "name = count" for each named class of the
+ * view's class names, counted from the document's start date (Hajime) to `until`, stored days only.
+ */
+std::vector<std::string> ClassHourLines(const PrintedPage& page, const DateTime& until);
+
+/**
+ * A page title in the header font (HeaderPointSize), on one line whose bottom is the top of the column
+ * rectangle given (the first row of the page), left-aligned or right-aligned over the column. The body
+ * font is selected again afterwards.
+ */
+void DrawPageTitle(const PrintedPage& page, const Rect& column, const std::string& text, bool rightAligned);
+
 /**
  * Writes texts one per line of the unit grid of a page, from line `first` down to (not including)
  * line `end`, between units u0 and u1, inset by half a line on the left and right. Texts that do

@@ -1,6 +1,5 @@
 #include "print/RuledSheet.h"
 
-#include "calendar/ClassHourCount.h"
 #include "model/FixedTexts.h"
 #include "model/TextFunctions.h"
 #include "print/PrintJob.h"
@@ -100,20 +99,6 @@ int DrawRoutineWork(const PrintedPage& page, PageSide side, int firstLine, int e
     canvas.DrawBitmap(image, Rect{0, 0, size.Width, size.Height},
                       Rect{at.X, at.Y, at.X + width, at.Y + height});
     return CeilDiv(height, g.LH);
-}
-
-std::vector<std::string> ClassHourLines(const PrintedPage& page)
-{
-    const CPlanovaDoc& document = page.Document;
-    const auto& names = page.Print.ClassNames;
-    const DateTime start = DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay);
-    const std::vector<int> counts = CountClassHours(document, names, start, page.Date);
-    std::vector<std::string> lines{Cp932Literal("授業時数のカウント")};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (!names[i].empty())
-            lines.push_back(names[i] + " = " + std::to_string(counts[i]));
-    }
-    return lines;
 }
 
 std::string NextDayMemoText(const PrintedPage& page)
@@ -218,7 +203,7 @@ int DrawRecordSheet(const PrintedPage& page, PageSide side)
     }
     if (plan.ClassHourCount)
         DrawTextLines(page, side, countUnits, g.UnitsAcross, plan.LowerTop, g.LinesDown,
-                      ClassHourLines(page));
+                      ClassHourLines(page, page.Date));
     return g.LineY(side, g.LinesDown);
 }
 

@@ -88,9 +88,10 @@ public:
     // ---- Text --------------------------------------------------------------------------------
     /**
      * Selects the font of the given face (UTF-8 name, for example "ＭＳ Ｐゴシック") whose em
-     * height is the point size at the device's vertical resolution.
+     * height is the point size at the device's vertical resolution. Sizes may be fractional
+     * (the page titles of A4 and A5 refills are 22.5 points).
      */
-    virtual void SetFont(const std::string& faceUtf8, int pointSize) = 0;
+    virtual void SetFont(const std::string& faceUtf8, double pointSize) = 0;
     virtual LineMetrics GetLineMetrics() const = 0;
     /// Width and height of a text drawn on one line in the selected font.
     virtual Size TextExtent(std::string_view cp932) const = 0;

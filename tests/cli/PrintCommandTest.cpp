@@ -144,7 +144,13 @@ TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
     };
     const std::string out = Out("never.pdf");
     const Case cases[] = {
-        {{"--type", "week"}, 1, "--type は day、memo のいずれかです"},
+        {{"--type", "fortnight"}, 1, "--type は day、week、month、year、memo、todo のいずれかです"},
+        {{"--type", "week", "--layout", "diagonal"}, 1, "--layout は vertical、list のいずれかです"},
+        {{"--type", "year", "--months", "5"}, 1, "--months は 1、2、3、4、6 のいずれかです"},
+        {{"--type", "todo", "--start-weekday", "2"}, 1, "--start-weekday は 0、1 のいずれかです"},
+        {{"--type", "year", "--layout", "list"}, 1, "使えない設定です: P_VL_Type"},
+        {{"--type", "week", "--months", "2"}, 1, "使えない設定です: PYearType"},
+        {{"--type", "week", "--set", "P_VL_Type=1"}, 1, "--layout を使ってください"},
         {{"--type", "day", "--paper", "a3"}, 1, "--paper は a4、a5、bible、mini のいずれかです"},
         {{"--type", "day", "--orientation", "up"}, 1, "--orientation"},
         {{"--type", "day", "--page", "both"}, 1, "--page"},
@@ -173,7 +179,7 @@ TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
         {{"--type", "day", "--set", "PDayKiroku=0", "--set", "PKirokuCenterline1by3=1"},
          1,
          "使えない設定です"},
-        {{"--type", "day", "--set", "P_VL_Type=1"}, 1, "使えない設定です: P_VL_Type"},
+        {{"--type", "day", "--set", "PKenin=1"}, 1, "使えない設定です: PKenin"},
         {{"--type", "day", "--set", "PFontSize"}, 2, "TAG=VALUE"},
         {{"--type", "day", "--frobnicate"}, 2, "不明な引数です"},
         {{"--type", "day", "--paper", "a4", "--paper", "a5"}, 2, "--paper が2回指定されています"},

@@ -206,10 +206,10 @@ TEST(PageGeometryTest, PrinterPaperOfEachRefill)
 
 TEST(PageGeometryTest, FontsOfThePage)
 {
-    EXPECT_EQ(HeaderPointTenths(PaperType::A4), 225);
-    EXPECT_EQ(HeaderPointTenths(PaperType::A5), 225);
-    EXPECT_EQ(HeaderPointTenths(PaperType::Bible), 120);
-    EXPECT_EQ(HeaderPointTenths(PaperType::Mini), 120);
+    EXPECT_EQ(HeaderPointSize(PaperType::A4), 30 / 2 * 1.5);
+    EXPECT_EQ(HeaderPointSize(PaperType::A5), 30 / 2 * 1.5);
+    EXPECT_EQ(HeaderPointSize(PaperType::Bible), 16 / 2 * 1.5);
+    EXPECT_EQ(HeaderPointSize(PaperType::Mini), 16 / 2 * 1.5);
 
     test::RecordingCanvas canvas(300);
     EXPECT_EQ(SelectBodyFont(canvas, 9), 37); // em 9 × 300 ÷ 72, no internal leading

@@ -179,6 +179,49 @@ TEST_F(PrintedPagesTest, DateTextForms)
     EXPECT_EQ(PrintedDateWithWeekday(Date(2024, 4, 8), 1, false), Sj("2024/04/08（月）"));
 }
 
+TEST_F(PrintedPagesTest, DateTextsTrimmedPerPrintType)
+{
+    struct Case
+    {
+        int DateType;
+        bool Strip;
+        const char* MonthDay;  // week planner, ToDo table
+        const char* Day;       // month and year planners
+        const char* YearMonth; // the month planner's left title
+    };
+    const Case cases[] = {
+        {0, false, "0408", "08", "202404"},           {0, true, "0408", "08", "202404"},
+        {1, false, "04/08", "08", "2024/04"},         {1, true, " 4/ 8", " 8", "2024/ 4"},
+        {2, false, "04月08日", "08日", "2024年04月"}, {2, true, " 4月 8日", " 8日", "2024年 4月"},
+    };
+    const DateTime date = Date(2024, 4, 8);
+    for (const Case& c : cases) {
+        EXPECT_EQ(PrintedMonthDay(date, c.DateType, c.Strip), Sj(c.MonthDay)) << c.DateType << c.Strip;
+        EXPECT_EQ(PrintedDayOfMonth(date, c.DateType, c.Strip), Sj(c.Day)) << c.DateType << c.Strip;
+        EXPECT_EQ(PrintedYearMonth(date, c.DateType, c.Strip), Sj(c.YearMonth)) << c.DateType << c.Strip;
+    }
+    EXPECT_EQ(WithWeekdayInBrackets(Sj("04/08"), date), Sj("04/08（月）"));
+    EXPECT_EQ(WithWeekdayLetter(Sj("08"), date), Sj("08月"));
+}
+
+TEST_F(PrintedPagesTest, PageTitleSitsOnTheFirstRowInTheHeaderFont)
+{
+    std::vector<Rect> cells;
+    const PageGeometry geometry = ComputePageGeometry(Print, PrintDevice{300, 300, Lh});
+    const PrintedPage page{Doc, Print, geometry, Environment, Date(2024, 4, 8), Canvas, cells};
+    const Rect column{X(0), Y(1), X(10), Y(7)};
+    DrawPageTitle(page, column, "left", false);
+    DrawPageTitle(page, column, "right", true);
+    // 22.5 points at 300 dpi: an em of 93 pixels, the line height of the recording canvas.
+    const int header = static_cast<int>(22.5 * 300 / 72);
+    const CanvasOp left = Canvas.TextOp("left");
+    EXPECT_EQ(left.PointSize, 22.5);
+    EXPECT_EQ(left.Area, (Rect{X(0), Y(1) - header, X(10), Y(1)}));
+    EXPECT_EQ(left.Flags & TextRight, 0u);
+    EXPECT_NE(Canvas.TextOp("right").Flags & TextRight, 0u);
+    EXPECT_EQ(Canvas.PointSize, Print.PFontSize); // the body font again
+}
+
 TEST_F(PrintedPagesTest, DateColoursOnThePlannerPage)
 {
     struct Case
@@ -571,11 +614,11 @@ TEST_F(PrintedPagesTest, PageSidesByPageType)
     EXPECT_EQ(Canvas.TextOps(recordDate).size(), 1u);
 }
 
-TEST_F(PrintedPagesTest, OnlyBuiltTypesHaveALayout)
+TEST_F(PrintedPagesTest, UnknownPrintTypesHaveNoLayout)
 {
     EXPECT_EQ(PageLayoutOf(PrintType::Day)->Step, PageStep::Day);
     EXPECT_EQ(PageLayoutOf(PrintType::Memo)->Step, PageStep::None);
-    for (const int type : {PrintType::Week, PrintType::Month, PrintType::Year, PrintType::ToDo, 9}) {
+    for (const int type : {-1, PrintType::Count, 9}) {
         Print.PrintType = type;
         EXPECT_FALSE(CanPrint(Print)) << type;
         EXPECT_EQ(PrintPageCount(Print), 0) << type;

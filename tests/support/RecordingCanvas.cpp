@@ -25,7 +25,7 @@ void PrintTo(const Rgb& colour, std::ostream* out)
 
 namespace planova::test {
 
-void RecordingCanvas::SetFont(const std::string& faceUtf8, int pointSize)
+void RecordingCanvas::SetFont(const std::string& faceUtf8, double pointSize)
 {
     Face = faceUtf8;
     PointSize = pointSize;

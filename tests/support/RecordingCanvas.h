@@ -42,7 +42,7 @@ struct CanvasOp
     Point From;  ///< line start, text position
     Point To;    ///< line end
     Rect Source; ///< bitmap source
-    int PointSize = 0;
+    double PointSize = 0;
 };
 
 /**
@@ -62,7 +62,7 @@ public:
     Rgb DeviceBackground() const override { return Background(); }
     static constexpr Rgb Background() { return {240, 240, 240}; }
 
-    void SetFont(const std::string& faceUtf8, int pointSize) override;
+    void SetFont(const std::string& faceUtf8, double pointSize) override;
     LineMetrics GetLineMetrics() const override;
     Size TextExtent(std::string_view cp932) const override;
     void SetTextColour(Rgb colour) override { TextColour = colour; }
@@ -83,7 +83,7 @@ public:
     std::map<std::string, Size> Images;
 
     std::string Face;
-    int PointSize = 0;
+    double PointSize = 0;
     /// What GetLineMetrics reports as the font's internal leading (added to its height).
     int InternalLeading = 0;
 
@@ -100,7 +100,7 @@ public:
 
 private:
     CanvasOp Current(CanvasOp::Kind kind) const;
-    int Em() const { return PointSize * Dpi / 72; }
+    int Em() const { return static_cast<int>(PointSize * Dpi / 72); }
 
     int Dpi;
     Rgb TextColour{0, 0, 0};
