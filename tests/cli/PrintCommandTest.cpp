@@ -1,12 +1,12 @@
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
 #include "support/CliRun.h"
+#include "support/PdfInspect.h"
 #include "support/TempDir.h"
 #include "support/SchoolYearFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -18,6 +18,8 @@ namespace planova {
 namespace {
 
 using test::CliResult;
+using test::PdfPageText;
+using test::Poppler;
 using test::RunProgram;
 using test::TempDir;
 using test::WriteBytes;
@@ -27,35 +29,6 @@ CliResult Print(const std::vector<std::string>& arguments)
     std::vector<std::string> args{"print"};
     args.insert(args.end(), arguments.begin(), arguments.end());
     return RunProgram(PLANOVA_CLI, args);
-}
-
-/// A poppler tool's output for a file.
-std::string Poppler(const std::string& tool, std::vector<std::string> args)
-{
-    const CliResult result = RunProgram("/usr/bin/" + tool, args);
-    EXPECT_EQ(result.Status, 0) << tool << ": " << result.Err;
-    return result.Out;
-}
-
-/// A field of pdfinfo's report ("Pages", "Title", ...).
-std::string InfoField(const std::string& pdf, const std::string& field)
-{
-    const std::string info = Poppler("pdfinfo", {pdf});
-    const std::regex line("(^|\n)" + field + ":\\s*([^\n]*)");
-    std::smatch match;
-    return std::regex_search(info, match, line) ? match[2].str() : std::string();
-}
-
-/// The first page's size in whole millimetres, from pdfinfo's points.
-std::pair<int, int> PageSizeMm(const std::string& pdf)
-{
-    const std::string size = InfoField(pdf, "Page size");
-    double width = 0;
-    double height = 0;
-    std::istringstream(size) >> width;
-    std::istringstream(size.substr(size.find('x') + 1)) >> height;
-    return {static_cast<int>(std::lround(width * 25.4 / 72)),
-            static_cast<int>(std::lround(height * 25.4 / 72))};
 }
 
 using PrintCommandTest = test::SchoolYearFileTest;
@@ -83,9 +56,9 @@ TEST_F(PrintCommandTest, DayPagesOnThePrinterPaperOfEachRefill)
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;
-        EXPECT_EQ(InfoField(out, "Pages"), "5");
-        EXPECT_EQ(PageSizeMm(out), std::make_pair(c.WidthMm, c.HeightMm)) << c.Options[1];
-        EXPECT_EQ(InfoField(out, "Title"), "school-year.dat");
+        EXPECT_EQ(test::PdfInfoField(out, "Pages"), "5");
+        EXPECT_EQ(test::PdfPageSizeMm(out), std::make_pair(c.WidthMm, c.HeightMm)) << c.Options[1];
+        EXPECT_EQ(test::PdfInfoField(out, "Title"), "school-year.dat");
     }
 }
 
@@ -108,11 +81,11 @@ TEST_F(PrintCommandTest, FontsAreEmbeddedOnceAndTheTextIsSearchable)
     EXPECT_LT(std::filesystem::file_size(out), 200u * 1024u);
 
     // Page 3 is 12 June with its event; page 1 is 10 June.
-    const std::string page3 = Poppler("pdftotext", {"-f", "3", "-l", "3", out, "-"});
+    const std::string page3 = PdfPageText(out, 3);
     EXPECT_NE(page3.find("2024/06/12（水）"), std::string::npos) << page3;
     EXPECT_NE(page3.find("避難訓練"), std::string::npos) << page3;
     EXPECT_NE(page3.find("50分時程"), std::string::npos) << page3;
-    const std::string page1 = Poppler("pdftotext", {"-f", "1", "-l", "1", out, "-"});
+    const std::string page1 = PdfPageText(out, 1);
     EXPECT_NE(page1.find("2024/06/10（月）"), std::string::npos) << page1;
 }
 
@@ -123,7 +96,7 @@ TEST_F(PrintCommandTest, OptionsAreChosenAsInThePrintDialog)
     const CliResult result = Print({File, "--type", "day", "--paper", "a4", "--orientation", "landscape",
                                     "--page", "spread", "--set", "PSennyoushi=1", "-o", out});
     ASSERT_EQ(result.Status, 0) << result.Err;
-    EXPECT_EQ(PageSizeMm(out), std::make_pair(210, 297));
+    EXPECT_EQ(test::PdfPageSizeMm(out), std::make_pair(210, 297));
 }
 
 TEST_F(PrintCommandTest, MemoSheetIsOnePage)
@@ -131,7 +104,7 @@ TEST_F(PrintCommandTest, MemoSheetIsOnePage)
     const std::string out = Out("memo.pdf");
     const CliResult result = Print({File, "--type", "memo", "--paper", "a5", "--page", "one", "-o", out});
     ASSERT_EQ(result.Status, 0) << result.Err;
-    EXPECT_EQ(InfoField(out, "Pages"), "1");
+    EXPECT_EQ(test::PdfInfoField(out, "Pages"), "1");
 }
 
 TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
