@@ -34,7 +34,8 @@ std::span<const Grid> GridsFor(int pieces)
 
 bool Fits(const Grid& grid, double width, double height)
 {
-    return grid.Columns * width <= ImposedSheetWidthMm + Slack && grid.Rows * height <= ImposedSheetHeightMm + Slack;
+    return grid.Columns * width <= ImposedSheetWidthMm + Slack &&
+           grid.Rows * height <= ImposedSheetHeightMm + Slack;
 }
 
 /// Where `count` pieces of `size` start along a side of the sheet, and the gap between them: centred,
@@ -95,8 +96,9 @@ std::vector<MmSegment> CutMarksOf(const std::vector<ImposedSlot>& slots)
     std::vector<MmSegment> marks;
     for (const ImposedSlot& slot : slots) {
         for (const MmSegment& mark : MarksAround(slot.Box)) {
-            const bool overPiece = std::any_of(slots.begin(), slots.end(),
-                                               [&](const ImposedSlot& other) { return Covers(mark, other.Box); });
+            const bool overPiece = std::any_of(slots.begin(), slots.end(), [&](const ImposedSlot& other) {
+                return Covers(mark, other.Box);
+            });
             if (OnSheet(mark) && !overPiece)
                 marks.push_back(mark);
         }
@@ -172,8 +174,8 @@ std::optional<ImpositionPlan> PlanImposition(const PrintSettings& settings)
         const double width = turned ? plan.PieceHeightMm : plan.PieceWidthMm;
         const double height = turned ? plan.PieceWidthMm : plan.PieceHeightMm;
         const std::span<const Grid> grids = GridsFor(pieces);
-        const auto grid = std::find_if(grids.begin(), grids.end(),
-                                       [&](const Grid& g) { return Fits(g, width, height); });
+        const auto grid =
+            std::find_if(grids.begin(), grids.end(), [&](const Grid& g) { return Fits(g, width, height); });
         if (grid == grids.end())
             continue;
         const Run across = RunAlong(ImposedSheetWidthMm, grid->Columns, width);
@@ -182,7 +184,8 @@ std::optional<ImpositionPlan> PlanImposition(const PrintSettings& settings)
             for (int column = 0; column < grid->Columns; ++column) {
                 const double left = across.Start + column * (width + across.Gap);
                 const double top = down.Start + row * (height + down.Gap);
-                plan.Front.push_back(ImposedSlot{MmRect{left, top, left + width, top + height}, turned ? 90 : 0});
+                plan.Front.push_back(
+                    ImposedSlot{MmRect{left, top, left + width, top + height}, turned ? 90 : 0});
             }
         }
         break;

@@ -89,7 +89,10 @@ struct ImpositionPlan
     std::vector<MmSegment> CutMarks; ///< on the front side only, so a shifted back leaves no double marks
 
     int SlotCount() const { return static_cast<int>(Front.size()); }
-    const std::vector<ImposedSlot>& Slots(SheetFace face) const { return face == SheetFace::Front ? Front : Back; }
+    const std::vector<ImposedSlot>& Slots(SheetFace face) const
+    {
+        return face == SheetFace::Front ? Front : Back;
+    }
     /// The sheets needed for a job of that many pages (each sheet is two sides).
     int SheetCount(int pages) const;
     /// The job page (1-based) on a slot of a side of sheet `sheet` (0-based); 0 when the slot stays empty.

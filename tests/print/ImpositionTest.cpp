@@ -65,19 +65,50 @@ TEST(ImpositionTest, PiecesAreCentredWithGapsAndTurnedWhereTheyDoNotFitUpright)
         std::vector<MmRect> Boxes;
     };
     const Case cases[] = {
-        {PaperType::Bible, Orientation::Portrait, 95, 170, 0,
+        {PaperType::Bible,
+         Orientation::Portrait,
+         95,
+         170,
+         0,
          {{Gap, 63.5, Gap + 95, 233.5}, {2 * Gap + 95, 63.5, 2 * Gap + 190, 233.5}}},
-        {PaperType::Bible, Orientation::Landscape, 170, 95, 0, {{20, 48.5, 190, 143.5}, {20, 153.5, 190, 248.5}}},
+        {PaperType::Bible,
+         Orientation::Landscape,
+         170,
+         95,
+         0,
+         {{20, 48.5, 190, 143.5}, {20, 153.5, 190, 248.5}}},
         // Two upright A5 pages are 296 mm wide: turned, one above the other, they fill the sheet.
-        {PaperType::A5, Orientation::Portrait, 148, 210, 90,
+        {PaperType::A5,
+         Orientation::Portrait,
+         148,
+         210,
+         90,
          {{0, Third, 210, 148 + Third}, {0, 148 + 2 * Third, 210, 296 + 2 * Third}}},
-        {PaperType::A5, Orientation::Landscape, 210, 148, 0,
+        {PaperType::A5,
+         Orientation::Landscape,
+         210,
+         148,
+         0,
          {{0, Third, 210, 148 + Third}, {0, 148 + 2 * Third, 210, 296 + 2 * Third}}},
-        {PaperType::Mini, Orientation::Portrait, 76, 126, 0,
-         {{24, 17.5, 100, 143.5}, {110, 17.5, 186, 143.5}, {24, 153.5, 100, 279.5}, {110, 153.5, 186, 279.5}}},
+        {PaperType::Mini,
+         Orientation::Portrait,
+         76,
+         126,
+         0,
+         {{24, 17.5, 100, 143.5},
+          {110, 17.5, 186, 143.5},
+          {24, 153.5, 100, 279.5},
+          {110, 153.5, 186, 279.5}}},
         // Four Mini pages lying on their side do not fit in any grid: turned upright, two by two.
-        {PaperType::Mini, Orientation::Landscape, 126, 76, 90,
-         {{24, 17.5, 100, 143.5}, {110, 17.5, 186, 143.5}, {24, 153.5, 100, 279.5}, {110, 153.5, 186, 279.5}}},
+        {PaperType::Mini,
+         Orientation::Landscape,
+         126,
+         76,
+         90,
+         {{24, 17.5, 100, 143.5},
+          {110, 17.5, 186, 143.5},
+          {24, 153.5, 100, 279.5},
+          {110, 153.5, 186, 279.5}}},
     };
     for (const Case& c : cases) {
         const std::string where = Name(c.Paper, c.Orientation);
@@ -119,10 +150,12 @@ TEST(ImpositionTest, EachBackLiesExactlyBehindItsFront)
                 const ImposedSlot& front = plan.Front[static_cast<std::size_t>(i)];
                 const ImposedSlot& back = plan.Back[static_cast<std::size_t>(i)];
                 EXPECT_EQ(back.Rotation, -front.Rotation) << where;
-                for (const MmPoint p : {MmPoint{0, 0}, MmPoint{w, 0}, MmPoint{0, h}, MmPoint{w, h}, MmPoint{10, 30}}) {
+                for (const MmPoint p :
+                     {MmPoint{0, 0}, MmPoint{w, 0}, MmPoint{0, h}, MmPoint{w, h}, MmPoint{10, 30}}) {
                     const MmPoint onFront = OnSheet(front, p);
                     const MmPoint onBack = OnSheet(back, {w - p.X, p.Y});
-                    EXPECT_NEAR(onBack.X, ImposedSheetWidthMm - onFront.X, Tolerance) << where << " slot " << i;
+                    EXPECT_NEAR(onBack.X, ImposedSheetWidthMm - onFront.X, Tolerance)
+                        << where << " slot " << i;
                     EXPECT_NEAR(onBack.Y, onFront.Y, Tolerance) << where << " slot " << i;
                     for (const auto& [slot, q] : {std::pair{front, onFront}, std::pair{back, onBack}}) {
                         EXPECT_GE(q.X, slot.Box.Left - Tolerance) << where;
@@ -172,20 +205,21 @@ TEST(ImpositionTest, CutMarksRunOutwardsFromTheCornersAndNeverOverAPiece)
             EXPECT_NEAR(std::hypot(dx, dy), CutMarkLengthMm, Tolerance) << where;
             EXPECT_TRUE(dx == 0 || dy == 0) << where;
             // On the line of an edge of some piece, starting 1 mm beyond one of its corners.
-            const bool besideACorner = std::any_of(plan.Front.begin(), plan.Front.end(), [&](const ImposedSlot& s) {
-                const MmRect& b = s.Box;
-                for (const double x : {b.Left, b.Right}) {
-                    for (const double y : {b.Top, b.Bottom}) {
-                        const double near = std::min(std::hypot(mark.From.X - x, mark.From.Y - y),
-                                                     std::hypot(mark.To.X - x, mark.To.Y - y));
-                        const bool onEdgeLine = (dy == 0 && std::abs(mark.From.Y - y) < Tolerance) ||
-                                                (dx == 0 && std::abs(mark.From.X - x) < Tolerance);
-                        if (onEdgeLine && std::abs(near - CutMarkDistanceMm) < Tolerance)
-                            return true;
+            const bool besideACorner =
+                std::any_of(plan.Front.begin(), plan.Front.end(), [&](const ImposedSlot& s) {
+                    const MmRect& b = s.Box;
+                    for (const double x : {b.Left, b.Right}) {
+                        for (const double y : {b.Top, b.Bottom}) {
+                            const double near = std::min(std::hypot(mark.From.X - x, mark.From.Y - y),
+                                                         std::hypot(mark.To.X - x, mark.To.Y - y));
+                            const bool onEdgeLine = (dy == 0 && std::abs(mark.From.Y - y) < Tolerance) ||
+                                                    (dx == 0 && std::abs(mark.From.X - x) < Tolerance);
+                            if (onEdgeLine && std::abs(near - CutMarkDistanceMm) < Tolerance)
+                                return true;
+                        }
                     }
-                }
-                return false;
-            });
+                    return false;
+                });
             EXPECT_TRUE(besideACorner) << where << " mark at " << mark.From.X << ", " << mark.From.Y;
             for (const ImposedSlot& slot : plan.Front) {
                 const double half = CutMarkWidthMm / 2;
@@ -226,7 +260,8 @@ TEST(ImpositionTest, JobPagesGoFrontAndBackOfOneRefillAfterAnother)
     };
     for (const Case& c : cases) {
         const ImpositionPlan plan = *PlanImposition(Job(c.Paper, Orientation::Portrait));
-        const std::string where = Name(c.Paper, Orientation::Portrait) + " " + std::to_string(c.Pages) + " pages";
+        const std::string where =
+            Name(c.Paper, Orientation::Portrait) + " " + std::to_string(c.Pages) + " pages";
         ASSERT_EQ(plan.SheetCount(c.Pages), c.Sheets) << where;
         for (int sheet = 0; sheet < c.Sheets; ++sheet) {
             std::vector<int> front;
