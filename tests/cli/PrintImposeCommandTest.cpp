@@ -51,7 +51,8 @@ public:
         const int cy = static_cast<int>(yMm * 10);
         for (int y = std::max(0, cy - 1); y <= std::min(Height - 1, cy + 1); ++y) {
             for (int x = std::max(0, cx - 1); x <= std::min(Width - 1, cx + 1); ++x)
-                darkest = std::min(darkest, int(static_cast<unsigned char>(Pixels[static_cast<std::size_t>(y * Width + x)])));
+                darkest = std::min(darkest, int(static_cast<unsigned char>(
+                                                Pixels[static_cast<std::size_t>(y * Width + x)])));
         }
         return darkest;
     }
@@ -69,7 +70,8 @@ double WordLeft(const std::string& pdf, int page, const std::string& text)
     const std::string number = std::to_string(page);
     const std::string words = Poppler("pdftotext", {"-f", number, "-l", number, "-bbox", pdf, "-"});
     const std::regex word(R"re(<word xMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
-    for (auto it = std::sregex_iterator(words.begin(), words.end(), word); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(words.begin(), words.end(), word); it != std::sregex_iterator();
+         ++it) {
         if ((*it)[2].str().find(text) != std::string::npos)
             return std::stod((*it)[1].str());
     }
@@ -83,9 +85,9 @@ protected:
     std::string ImposedWeek()
     {
         const std::string out = Out("imposed.pdf");
-        const CliResult result = Print({File, "--type", "day", "--paper", "bible", "--orientation", "portrait",
-                                        "--page", "left", "--from", "2024-06-10", "--to", "2024-06-16", "--set",
-                                        "PDateType=1", "--impose", "a4", "-o", out});
+        const CliResult result = Print({File, "--type", "day", "--paper", "bible", "--orientation",
+                                        "portrait", "--page", "left", "--from", "2024-06-10", "--to",
+                                        "2024-06-16", "--set", "PDateType=1", "--impose", "a4", "-o", out});
         EXPECT_EQ(result.Status, 0) << result.Err;
         return out;
     }
@@ -120,13 +122,15 @@ TEST_F(PrintImposeCommandTest, SevenBiblePagesMakeTwoA4SheetsFrontAndBack)
                 continue;
             const double left = WordLeft(out, side.Page, std::string("2024/") + day);
             ASSERT_GE(left, 0) << "page " << side.Page << " lacks " << day << "\n" << text;
-            EXPECT_EQ(left < Middle, day == side.LeftDay) << "page " << side.Page << " " << day << " at " << left;
+            EXPECT_EQ(left < Middle, day == side.LeftDay)
+                << "page " << side.Page << " " << day << " at " << left;
         }
         // Every day is on exactly one side.
         int days = 0;
         for (const char* day : {"06/10", "06/11", "06/12", "06/13", "06/14", "06/15", "06/16"})
             days += text.find(std::string("2024/") + day) != std::string::npos;
-        EXPECT_EQ(days, (side.LeftDay ? 1 : 0) + (side.RightDay ? 1 : 0)) << "page " << side.Page << "\n" << text;
+        EXPECT_EQ(days, (side.LeftDay ? 1 : 0) + (side.RightDay ? 1 : 0)) << "page " << side.Page << "\n"
+                                                                          << text;
     }
 }
 
@@ -146,12 +150,9 @@ TEST_F(PrintImposeCommandTest, CutMarksOutsideTheCornersOnTheFront)
         bool Mark;
     };
     const Spot spots[] = {
-        {"top left, across", 3.5, 63.5, true},
-        {"top left, down", 6.67, 60.0, true},
-        {"between the pieces, top", 105.0, 63.5, true},
-        {"bottom right, down", 203.33, 237.0, true},
-        {"bottom right, across", 207.0, 233.5, true},
-        {"beside the marks", 3.5, 60.0, false},
+        {"top left, across", 3.5, 63.5, true},          {"top left, down", 6.67, 60.0, true},
+        {"between the pieces, top", 105.0, 63.5, true}, {"bottom right, down", 203.33, 237.0, true},
+        {"bottom right, across", 207.0, 233.5, true},   {"beside the marks", 3.5, 60.0, false},
         {"above the marks", 6.67, 50.0, false},
     };
     for (const Spot& spot : spots) {
@@ -178,7 +179,8 @@ TEST_F(PrintImposeCommandTest, RefusedWithoutWritingAnything)
     };
     const std::string out = Out("never.pdf");
     for (const Case& c : cases) {
-        std::vector<std::string> args{File, "--type", "day", "--from", "2024-06-10", "--to", "2024-06-11", "-o", out};
+        std::vector<std::string> args{File,   "--type",     "day", "--from", "2024-06-10",
+                                      "--to", "2024-06-11", "-o",  out};
         args.insert(args.end(), c.Args.begin(), c.Args.end());
         const CliResult result = Print(args);
         EXPECT_EQ(result.Status, c.Status) << c.Message;
@@ -195,8 +197,8 @@ TEST_F(PrintImposeCommandTest, DocumentationImages)
     if (folder == nullptr)
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the picture of an imposed sheet";
     const std::string out = ImposedWeek();
-    Poppler("pdftoppm",
-            {"-png", "-r", "80", "-f", "1", "-l", "1", "-singlefile", out, std::string(folder) + "/impose-bible-a4"});
+    Poppler("pdftoppm", {"-png", "-r", "80", "-f", "1", "-l", "1", "-singlefile", out,
+                         std::string(folder) + "/impose-bible-a4"});
 }
 
 } // namespace
