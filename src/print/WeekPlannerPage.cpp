@@ -22,7 +22,7 @@ constexpr int VerticalLayout = 0; // P_VL_Type
 // Vertical rows in lines from the top of the page's grid; line 0 holds the titles.
 constexpr int FirstRowLine = 1;
 constexpr int PeriodLines = 5;
-constexpr int FirstPeriodLine = FirstRowLine + PeriodLines;                   // line 6
+constexpr int FirstPeriodLine = FirstRowLine + PeriodLines;                  // line 6
 constexpr int MemoLine = FirstPeriodLine + CDayData::RowCount * PeriodLines; // line 56
 
 // A list row: the date, the time-table kind and the event at the left (a fifth of the width), the
@@ -175,8 +175,9 @@ void DrawVerticalDay(const PrintedPage& page, const CDayData& day, int slot, con
     const Rect dateLine = TextLine(head, 0, lh);
     if (HasRoom(dateLine, head)) {
         const PrintSettings& s = page.Print;
-        DrawDate(page, day, dateLine,
-                 WithWeekdayInBrackets(PrintedMonthDay(day.GetDate(), s.PDateType, s.PZerotoru), day.GetDate()));
+        DrawDate(
+            page, day, dateLine,
+            WithWeekdayInBrackets(PrintedMonthDay(day.GetDate(), s.PDateType, s.PZerotoru), day.GetDate()));
     }
     if (const Rect line = TextLine(head, 1, lh); HasRoom(line, head))
         DrawKind(canvas, day, line);
@@ -254,7 +255,8 @@ void DrawListPeriod(const PrintedPage& page, const CDayData& day, int m, const R
     const int planRight = labelRight + std::max(0, line.Right - labelRight) * 2 / 5;
     canvas.DrawText(Rect{line.Left, line.Top, labelRight, line.Bottom}, day.GetJigenn(m), TextSingleLine);
     canvas.DrawText(Rect{labelRight, line.Top, planRight - hl, line.Bottom}, day.GetYotei(m), TextSingleLine);
-    canvas.DrawText(Rect{planRight, line.Top, line.Right - hl, line.Bottom}, day.GetNaiyou(m), TextSingleLine);
+    canvas.DrawText(Rect{planRight, line.Top, line.Right - hl, line.Bottom}, day.GetNaiyou(m),
+                    TextSingleLine);
 }
 
 void DrawListDay(const PrintedPage& page, const CDayData& day, const Rect& row)
@@ -287,7 +289,8 @@ void DrawListGrid(const PrintedPage& page, const WeekSlots& slots, const std::ve
     Canvas& canvas = page.Surface;
     SelectRulePen(canvas, page.Print);
     const Rect& first = cells[static_cast<std::size_t>(slots.First)];
-    const Rect block{first.Left, first.Top, first.Right, cells[static_cast<std::size_t>(slots.End - 1)].Bottom};
+    const Rect block{first.Left, first.Top, first.Right,
+                     cells[static_cast<std::size_t>(slots.End - 1)].Bottom};
     canvas.DrawRectangle(block);
     for (int slot = slots.First; slot < slots.End; ++slot) {
         const Rect& row = cells[static_cast<std::size_t>(slot)];
@@ -309,7 +312,9 @@ int DrawList(const PrintedPage& page, const WeekSlots& slots, const std::vector<
     std::vector<CDayData> days;
     for (int slot = slots.First; slot < std::min(slots.End, Days); ++slot)
         days.push_back(PrintedDay(page.Document, firstDay.AddDays(slot)));
-    const auto dayOf = [&](int slot) -> const CDayData& { return days[static_cast<std::size_t>(slot - slots.First)]; };
+    const auto dayOf = [&](int slot) -> const CDayData& {
+        return days[static_cast<std::size_t>(slot - slots.First)];
+    };
 
     for (int slot = slots.First; slot < std::min(slots.End, Days); ++slot) {
         const ListBlocks blocks = ListBlocksOf(cells[static_cast<std::size_t>(slot)], lh);
@@ -340,8 +345,8 @@ std::string ApprovalLine(const std::string& user)
 
 /// The first date at the left above the first column of the left page, the seventh day (or the approval
 /// line) right-aligned above the last column of the right page; both on the one page.
-void DrawTitles(const PrintedPage& page, PageSide side, const WeekSlots& slots, const std::vector<Rect>& cells,
-                const DateTime& firstDay)
+void DrawTitles(const PrintedPage& page, PageSide side, const WeekSlots& slots,
+                const std::vector<Rect>& cells, const DateTime& firstDay)
 {
     const ViewPrintState& print = page.Print;
     const bool vertical = IsVertical(print);
@@ -349,13 +354,13 @@ void DrawTitles(const PrintedPage& page, PageSide side, const WeekSlots& slots, 
         return cells[static_cast<std::size_t>(vertical ? WeekPlannerCell::Index(slot, 0) : slots.First)];
     };
     if (side != PageSide::Right)
-        DrawPageTitle(page, titleCell(slots.First), PrintedDateText(firstDay, print.PDateType, print.PZerotoru),
-                      false);
+        DrawPageTitle(page, titleCell(slots.First),
+                      PrintedDateText(firstDay, print.PDateType, print.PZerotoru), false);
     if (side != PageSide::Left) {
-        const std::string text =
-            print.PKenin && print.PPageType == PageType::One
-                ? ApprovalLine(print.Shiyousya)
-                : PrintedDateText(firstDay.AddDays(WeekPlannerCell::Days - 1), print.PDateType, print.PZerotoru);
+        const std::string text = print.PKenin && print.PPageType == PageType::One
+                                     ? ApprovalLine(print.Shiyousya)
+                                     : PrintedDateText(firstDay.AddDays(WeekPlannerCell::Days - 1),
+                                                       print.PDateType, print.PZerotoru);
         DrawPageTitle(page, titleCell(slots.End - 1), text, true);
     }
 }
@@ -399,8 +404,8 @@ std::vector<Rect> WeekPlannerCells(const PageGeometry& geometry, const ViewPrint
         const auto down = [&](int n) { return std::min(n, g.LinesDown); };
         for (int slot = slots.First; slot < slots.End; ++slot) {
             const int k = slot - slots.First;
-            cells[static_cast<std::size_t>(slot)] =
-                g.UnitRect(side, 0, down(FirstRowLine + k * r), g.UnitsAcross, down(FirstRowLine + (k + 1) * r));
+            cells[static_cast<std::size_t>(slot)] = g.UnitRect(
+                side, 0, down(FirstRowLine + k * r), g.UnitsAcross, down(FirstRowLine + (k + 1) * r));
         }
     }
     return cells;

@@ -42,7 +42,11 @@ TEST_F(PrintWeekCommandTest, WeekPagesOnThePrinterPaperOfEachRefill)
     };
     // From Monday 10 June: six days more is one page, seven days more two, 21 days four.
     const Case cases[] = {
-        {{"--layout", "vertical", "--paper", "a4", "--orientation", "landscape"}, "2024-06-16", "1", 297, 210},
+        {{"--layout", "vertical", "--paper", "a4", "--orientation", "landscape"},
+         "2024-06-16",
+         "1",
+         297,
+         210},
         {{"--layout", "vertical", "--paper", "a4", "--page", "one"}, "2024-06-17", "2", 297, 210},
         {{"--layout", "list", "--paper", "a5", "--orientation", "portrait"}, "2024-07-01", "4", 148, 210},
         {{"--layout", "list", "--paper", "bible", "--orientation", "portrait", "--page", "one"},
@@ -58,7 +62,8 @@ TEST_F(PrintWeekCommandTest, WeekPagesOnThePrinterPaperOfEachRefill)
     };
     for (const Case& c : cases) {
         const std::string out = Out("week.pdf");
-        std::vector<std::string> args{File, "--type", "week", "--from", "2024-06-10", "--to", c.To, "-o", out};
+        std::vector<std::string> args{File,   "--type", "week", "--from", "2024-06-10",
+                                      "--to", c.To,     "-o",   out};
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;
@@ -71,8 +76,8 @@ TEST_F(PrintWeekCommandTest, PagesShowTheirWeekWithTitles)
 {
     const std::string out = Out("week.pdf");
     const CliResult result =
-        Print({File, "--type", "week", "--from", "2024-06-12", "--to", "2024-06-19", "--start-weekday", "1", "--set",
-               "PDateType=1", "--set", "PZerotoru=0", "-o", out});
+        Print({File, "--type", "week", "--from", "2024-06-12", "--to", "2024-06-19", "--start-weekday", "1",
+               "--set", "PDateType=1", "--set", "PZerotoru=0", "-o", out});
     ASSERT_EQ(result.Status, 0) << result.Err;
     // Page 1 is the week from Monday 10 June; page 2 from 17 June.
     const std::string page1 = PdfPageText(out, 1);
@@ -96,9 +101,9 @@ TEST_F(PrintWeekCommandTest, ApprovalLineAndClassHourCount)
 
     const std::string out = Out("approval.pdf");
     const CliResult result =
-        Print({file, "--type", "week", "--from", "2024-04-08", "--to", "2024-04-08", "--paper", "a4", "--orientation",
-               "landscape", "--page", "one", "--start-weekday", "1", "--set", "PKenin=1", "--set", "Keisannsuru=1",
-               "-o", out});
+        Print({file,      "--type", "week",          "--from",    "2024-04-08",    "--to", "2024-04-08",
+               "--paper", "a4",     "--orientation", "landscape", "--page",        "one",  "--start-weekday",
+               "1",       "--set",  "PKenin=1",      "--set",     "Keisannsuru=1", "-o",   out});
     ASSERT_EQ(result.Status, 0) << result.Err;
     const std::string page = PdfPageText(out, 1);
     // 5 April and the four lessons of the first week.
@@ -120,14 +125,19 @@ TEST_F(PrintWeekCommandTest, DocumentationImages)
         const char* Resolution; // of the picture, in pixels per inch
     };
     const Case cases[] = {
-        {"a4", {"--paper", "a4", "--orientation", "landscape", "--page", "spread", "--layout", "vertical"}, "110"},
-        {"bible", {"--paper", "bible", "--orientation", "portrait", "--page", "one", "--layout", "list"}, "200"},
+        {"a4",
+         {"--paper", "a4", "--orientation", "landscape", "--page", "spread", "--layout", "vertical"},
+         "110"},
+        {"bible",
+         {"--paper", "bible", "--orientation", "portrait", "--page", "one", "--layout", "list"},
+         "200"},
     };
     for (const Case& c : cases) {
         const std::string pdf = Out(std::string(c.Name) + ".pdf");
-        std::vector<std::string> args{File,        "--type",          "week", "--from", "2024-06-12", "--to",
-                                      "2024-06-12", "--start-weekday", "1",    "--set",  "WakunaiNuritubushi=1",
-                                      "-o",         pdf};
+        std::vector<std::string> args{
+            File,         "--type",          "week", "--from", "2024-06-12",           "--to",
+            "2024-06-12", "--start-weekday", "1",    "--set",  "WakunaiNuritubushi=1", "-o",
+            pdf};
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;

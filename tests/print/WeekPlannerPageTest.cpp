@@ -1,10 +1,9 @@
 #include "print/PageLayouts.h"
-#include "print/PrintJob.h"
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
 #include "print/WeekPlannerPage.h"
-#include "support/Cp932Literals.h"
-#include "support/RecordingCanvas.h"
+#include "support/CalendarTestDays.h"
+#include "support/PrintedPageFixture.h"
 #include "support/ViewSchoolYear.h"
 
 #include <gtest/gtest.h>
@@ -15,29 +14,9 @@ namespace planova {
 namespace {
 
 using test::CanvasOp;
-using test::RecordingCanvas;
+using test::Date;
 using test::Sj;
-
-// The recording canvas at 300 dpi: 9 points are 37 pixels (LH), a byte of text is 18 pixels wide.
-constexpr int Lh = 37;
-constexpr int Hl = 18;
-// A4 landscape spread: left page from (82, 82), right page from (1753 + 177, 82), each 1494 × 2316
-// pixels: 40 units across, 62 lines down.
-constexpr int LeftX = 82;
-constexpr int RightX = 1930;
-constexpr int Top = 82;
-constexpr int Units = 40;
-constexpr int Lines = 62;
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
-
-int Y(int n)
-{
-    return Top + n * Lh;
-}
+using namespace test::a4spread;
 
 /// Lines n0–n1 of a vertical row, before they are cut at the page's last line.
 std::pair<int, int> VerticalRow(int row)
@@ -49,43 +28,15 @@ std::pair<int, int> VerticalRow(int row)
     return {1 + 5 * row, 6 + 5 * row};
 }
 
-class WeekPlannerPageTest : public ::testing::Test
+class WeekPlannerPageTest : public test::PrintedPageTest
 {
 protected:
     WeekPlannerPageTest()
     {
-        Print = CopyPrintSettings(Doc);
         Print.PrintType = PrintType::Week;
         Print.PrintStartDate = Date(2024, 4, 10); // a Wednesday
         Print.PrintEndDate = Date(2024, 4, 10);
-        Environment.FooterDate = "2024/04/01";
-        Environment.FooterTime = "9:05";
     }
-
-    void Store(const CDayData& day)
-    {
-        Doc.WorkDay = day;
-        Doc.StoreDay();
-    }
-
-    CDayData DayOf(const DateTime& date, const char* jitei = "")
-    {
-        CDayData day;
-        day.ClearDay(date);
-        day.SetJitei(Sj(jitei));
-        return day;
-    }
-
-    std::vector<Rect> Draw(int page = 1)
-    {
-        Canvas.Ops.clear();
-        return DrawPrintPage(Doc, Print, page, Canvas, Environment);
-    }
-
-    CPlanovaDoc Doc;
-    ViewPrintState Print;
-    RecordingCanvas Canvas{300};
-    PrintEnvironment Environment;
 };
 
 TEST_F(WeekPlannerPageTest, VerticalColumnsAndRowsPerPageType)
@@ -105,21 +56,22 @@ TEST_F(WeekPlannerPageTest, VerticalColumnsAndRowsPerPageType)
     };
     const Case cases[] = {
         // 40 units ÷ 4 columns.
-        {"spread, left page", PaperType::A4, Orientation::Landscape, PageType::Spread, false, LeftX, 10, Lines, 0,
-         4},
-        {"spread, right page", PaperType::A4, Orientation::Landscape, PageType::Spread, false, RightX, 10, Lines, 4,
-         8},
+        {"spread, left page", PaperType::A4, Orientation::Landscape, PageType::Spread, false, LeftX, 10,
+         Lines, 0, 4},
+        {"spread, right page", PaperType::A4, Orientation::Landscape, PageType::Spread, false, RightX, 10,
+         Lines, 4, 8},
         // Two refills wide: 3507 − 177 − 82 = 3248 pixels, 87 units ÷ 4.
-        {"left page type", PaperType::A4, Orientation::Landscape, PageType::Left, false, LeftX, 21, Lines, 0, 4},
-        {"right page type", PaperType::A4, Orientation::Landscape, PageType::Right, false, 3507 + 177, 21, Lines, 4,
-         8},
+        {"left page type", PaperType::A4, Orientation::Landscape, PageType::Left, false, LeftX, 21, Lines, 0,
+         4},
+        {"right page type", PaperType::A4, Orientation::Landscape, PageType::Right, false, 3507 + 177, 21,
+         Lines, 4, 8},
         // 3507 − 2 × 82 = 3343 pixels, 90 units ÷ 7, or ÷ 8 with the count.
         {"one page", PaperType::A4, Orientation::Landscape, PageType::One, false, LeftX, 12, Lines, 0, 7},
-        {"one page with the count", PaperType::A4, Orientation::Landscape, PageType::One, true, LeftX, 11, Lines, 0,
-         8},
+        {"one page with the count", PaperType::A4, Orientation::Landscape, PageType::One, true, LeftX, 11,
+         Lines, 0, 8},
         // Bible upright: 1122 − 2 × 47 = 1028 pixels, 27 units ÷ 7; 2007 − 94 = 1913 pixels, 51 lines.
-        {"Bible one page, fewer than 56 lines", PaperType::Bible, Orientation::Portrait, PageType::One, false, 47, 3,
-         51, 0, 7},
+        {"Bible one page, fewer than 56 lines", PaperType::Bible, Orientation::Portrait, PageType::One, false,
+         47, 3, 51, 0, 7},
     };
     Print.P_VL_Type = 0;
     for (const Case& c : cases) {
@@ -238,10 +190,10 @@ TEST_F(WeekPlannerPageTest, FirstDayFollowsTheStartWeekday)
             const std::string firstText = PrintedMonthDay(c.First, 0, false);
             const std::string lastText = PrintedMonthDay(c.First.AddDays(6), 0, false);
             EXPECT_TRUE(Canvas.HasText(layout == 0 ? WithWeekdayInBrackets(firstText, c.First) : firstText));
-            EXPECT_TRUE(Canvas.HasText(PrintedDateText(c.First, 0, false)));           // left title
+            EXPECT_TRUE(Canvas.HasText(PrintedDateText(c.First, 0, false)));            // left title
             EXPECT_TRUE(Canvas.HasText(PrintedDateText(c.First.AddDays(6), 0, false))); // right title
-            EXPECT_TRUE(Canvas.HasText(layout == 0 ? WithWeekdayInBrackets(lastText, c.First.AddDays(6))
-                                                   : lastText));
+            EXPECT_TRUE(
+                Canvas.HasText(layout == 0 ? WithWeekdayInBrackets(lastText, c.First.AddDays(6)) : lastText));
         }
     }
     // Page 2 is a week later, whichever page is drawn first.
@@ -344,8 +296,8 @@ TEST_F(WeekPlannerPageTest, ListDayTextsInTheirBlocks)
     // 9 April is the second row of the left page: lines 16–31. 40 units: the date block 8 units, the memo
     // 10 units, the period rows between (units 8–30), one a line.
     const int rowTop = Y(16);
-    EXPECT_EQ(Canvas.TextOp(Sj("50分時程")).Area, (Rect{LeftX + Hl, rowTop + Hl + Lh, LeftX + 8 * Lh - Hl,
-                                                       rowTop + Hl + 2 * Lh}));
+    EXPECT_EQ(Canvas.TextOp(Sj("50分時程")).Area,
+              (Rect{LeftX + Hl, rowTop + Hl + Lh, LeftX + 8 * Lh - Hl, rowTop + Hl + 2 * Lh}));
     const CanvasOp event = Canvas.TextOp(Sj("全国学力・学習状況調査"));
     EXPECT_EQ(event.Area, (Rect{LeftX + Hl, rowTop + Hl + 2 * Lh, LeftX + 8 * Lh - Hl, Y(31) - Hl}));
     EXPECT_TRUE(event.Flags & TextWordBreak);
@@ -353,12 +305,13 @@ TEST_F(WeekPlannerPageTest, ListDayTextsInTheirBlocks)
     const int planLeft = periodsLeft + Lh + Hl;
     const int planRight = planLeft + (LeftX + 30 * Lh - Hl - planLeft) * 2 / 5;
     EXPECT_EQ(Canvas.TextOp(Sj("朝")).Area, (Rect{periodsLeft, rowTop + Hl, planLeft, rowTop + Hl + Lh}));
-    EXPECT_EQ(Canvas.TextOp(Sj("職員朝会")).Area, (Rect{planLeft, rowTop + Hl, planRight - Hl, rowTop + Hl + Lh}));
-    EXPECT_EQ(Canvas.TextOp(Sj("連絡")).Area, (Rect{planRight, rowTop + Hl, LeftX + 30 * Lh - 2 * Hl,
-                                                   rowTop + Hl + Lh}));
+    EXPECT_EQ(Canvas.TextOp(Sj("職員朝会")).Area,
+              (Rect{planLeft, rowTop + Hl, planRight - Hl, rowTop + Hl + Lh}));
+    EXPECT_EQ(Canvas.TextOp(Sj("連絡")).Area,
+              (Rect{planRight, rowTop + Hl, LeftX + 30 * Lh - 2 * Hl, rowTop + Hl + Lh}));
     EXPECT_EQ(Canvas.TextOp(Sj("放")).Area.Top, rowTop + Hl + 9 * Lh);
-    EXPECT_EQ(Canvas.TextOp(Sj("メモ")).Area, (Rect{LeftX + 30 * Lh + Hl, rowTop + Hl, LeftX + Units * Lh - Hl,
-                                                   Y(31) - Hl}));
+    EXPECT_EQ(Canvas.TextOp(Sj("メモ")).Area,
+              (Rect{LeftX + 30 * Lh + Hl, rowTop + Hl, LeftX + Units * Lh - Hl, Y(31) - Hl}));
     // The block borders of every day row.
     const std::vector<CanvasOp> lines = Canvas.OfKind(CanvasOp::Line);
     for (const int u : {8, 30})
@@ -404,7 +357,7 @@ TEST_F(WeekPlannerPageTest, ColouredRowsAreFilledOnlyWhenAsked)
         Rect Fill;
     };
     const Case cases[] = {
-        {0, Rect{LeftX, Y(16), LeftX + 10 * Lh, Y(21)}},                         // the third period cell
+        {0, Rect{LeftX, Y(16), LeftX + 10 * Lh, Y(21)}},                        // the third period cell
         {1, Rect{LeftX + 8 * Lh + Hl, Y(1) + Hl + 2 * Lh, LeftX + 30 * Lh - Hl, // its line in the list
                  Y(1) + Hl + 3 * Lh}},
     };
@@ -469,18 +422,19 @@ TEST_F(WeekPlannerPageTest, TitlesAboveTheFirstAndLastColumns)
     const int header = static_cast<int>(22.5 * 300 / 72);
     const int t = Y(1);
     const Case cases[] = {
-        {"vertical spread", 0, PageType::Spread, false, true, Rect{LeftX, t - header, LeftX + 10 * Lh, t}, true,
-         Rect{RightX + 30 * Lh, t - header, RightX + 40 * Lh, t}},
-        {"vertical left page", 0, PageType::Left, false, true, Rect{LeftX, t - header, LeftX + 21 * Lh, t}, false,
-         Rect{}},
+        {"vertical spread", 0, PageType::Spread, false, true, Rect{LeftX, t - header, LeftX + 10 * Lh, t},
+         true, Rect{RightX + 30 * Lh, t - header, RightX + 40 * Lh, t}},
+        {"vertical left page", 0, PageType::Left, false, true, Rect{LeftX, t - header, LeftX + 21 * Lh, t},
+         false, Rect{}},
         {"vertical right page", 0, PageType::Right, false, false, Rect{}, true,
          Rect{3684 + 63 * Lh, t - header, 3684 + 84 * Lh, t}},
-        {"vertical one page", 0, PageType::One, false, true, Rect{LeftX, t - header, LeftX + 12 * Lh, t}, true,
-         Rect{LeftX + 72 * Lh, t - header, LeftX + 84 * Lh, t}},
+        {"vertical one page", 0, PageType::One, false, true, Rect{LeftX, t - header, LeftX + 12 * Lh, t},
+         true, Rect{LeftX + 72 * Lh, t - header, LeftX + 84 * Lh, t}},
         {"vertical one page with the count", 0, PageType::One, true, true,
-         Rect{LeftX, t - header, LeftX + 11 * Lh, t}, true, Rect{LeftX + 77 * Lh, t - header, LeftX + 88 * Lh, t}},
-        {"list spread", 1, PageType::Spread, false, true, Rect{LeftX, t - header, LeftX + Units * Lh, t}, true,
-         Rect{RightX, t - header, RightX + Units * Lh, t}},
+         Rect{LeftX, t - header, LeftX + 11 * Lh, t}, true,
+         Rect{LeftX + 77 * Lh, t - header, LeftX + 88 * Lh, t}},
+        {"list spread", 1, PageType::Spread, false, true, Rect{LeftX, t - header, LeftX + Units * Lh, t},
+         true, Rect{RightX, t - header, RightX + Units * Lh, t}},
         {"list one page", 1, PageType::One, false, true, Rect{LeftX, t - header, LeftX + 90 * Lh, t}, true,
          Rect{LeftX, t - header, LeftX + 90 * Lh, t}},
     };
@@ -515,7 +469,8 @@ TEST_F(WeekPlannerPageTest, ApprovalLineOnTheOnePageType)
         const char* Title; // the right title
     };
     const Case cases[] = {
-        {"with a name", PageType::One, "山田太郎", "校長　　印　　　副校長　　印　　　氏名：山田太郎　　印　　　　"},
+        {"with a name", PageType::One, "山田太郎",
+         "校長　　印　　　副校長　　印　　　氏名：山田太郎　　印　　　　"},
         {"without a name", PageType::One, "",
          "校長　　印　　　副校長　　印　　　氏名：　　　　　　　印　　　　"},
         {"not on a spread", PageType::Spread, "山田太郎", "20240413"},
@@ -557,16 +512,28 @@ TEST_F(WeekPlannerPageTest, ClassHourCountInTheExtraSlot)
     // 5 April (Friday) is a school day before the first week; "2-1 国語" is taught four times a week,
     // "1-2 書写" and "2-1 道徳" once.
     const Case cases[] = {
-        {"vertical spread, first week", 0, PageType::Spread, Date(2024, 4, 8),
+        {"vertical spread, first week",
+         0,
+         PageType::Spread,
+         Date(2024, 4, 8),
          {"授業時数のカウント", "2-1 国語 = 5", "1-2 書写 = 1", "2-1 道徳 = 1"},
-         Rect{RightX + 30 * Lh + Hl, Y(1), RightX + 40 * Lh - Hl, Y(2)}, 2},
-        {"vertical one page, second week", 0, PageType::One, Date(2024, 4, 17),
+         Rect{RightX + 30 * Lh + Hl, Y(1), RightX + 40 * Lh - Hl, Y(2)},
+         2},
+        {"vertical one page, second week",
+         0,
+         PageType::One,
+         Date(2024, 4, 17),
          {"授業時数のカウント", "2-1 国語 = 9", "1-2 書写 = 2", "2-1 道徳 = 2"},
-         Rect{LeftX + 77 * Lh + Hl, Y(1), LeftX + 88 * Lh - Hl, Y(2)}, 2},
+         Rect{LeftX + 77 * Lh + Hl, Y(1), LeftX + 88 * Lh - Hl, Y(2)},
+         2},
         // One page with the count: rows of 7 lines, the eighth from line 50.
-        {"list one page", 1, PageType::One, Date(2024, 4, 8),
+        {"list one page",
+         1,
+         PageType::One,
+         Date(2024, 4, 8),
          {"授業時数のカウント", "2-1 国語 = 5", "1-2 書写 = 1", "2-1 道徳 = 1"},
-         Rect{LeftX + Hl, Y(50), LeftX + 12 * Lh - Hl, Y(51)}, 1},
+         Rect{LeftX + Hl, Y(50), LeftX + 12 * Lh - Hl, Y(51)},
+         1},
     };
     Print.Keisannsuru = true;
     for (const Case& c : cases) {
@@ -635,10 +602,12 @@ TEST_F(WeekPlannerPageTest, NoBiorhythmMarkersWhenAskedOrWithoutRoom)
     Doc.BirthdayYear = 1980;
     Doc.BirthdayMonth = 5;
     Doc.BirthdayDay = 5;
-    const std::string date = WithWeekdayInBrackets(PrintedMonthDay(Date(2024, 4, 7), 0, false), Date(2024, 4, 7));
+    const std::string date =
+        WithWeekdayInBrackets(PrintedMonthDay(Date(2024, 4, 7), 0, false), Date(2024, 4, 7));
     const auto markersAfterDate = [&] {
         const std::vector<CanvasOp> texts = Canvas.Texts();
-        const auto at = std::find_if(texts.begin(), texts.end(), [&](const CanvasOp& op) { return op.Bytes == date; });
+        const auto at =
+            std::find_if(texts.begin(), texts.end(), [&](const CanvasOp& op) { return op.Bytes == date; });
         return at + 1 != texts.end() && (at + 1)->Area.Left == at->Area.Right;
     };
     // A column of 12 units (one page) holds the date (10 bytes: 5 units), its gap and the three markers.
