@@ -172,23 +172,7 @@ TEST_F(PrintedPagesTest, PageTitleSitsOnTheFirstRowInTheHeaderFont)
 
 TEST_F(PrintedPagesTest, DateColoursOnThePlannerPage)
 {
-    struct Case
-    {
-        const char* Name;
-        DateTime Date;
-        const char* Jitei;
-        Rgb Colour;
-    };
-    const Case cases[] = {
-        {"school Saturday", Date(2024, 4, 13), "50分時程", TextColours::Black},
-        {"45-minute Saturday", Date(2024, 4, 13), "45分時程", TextColours::Black},
-        {"Saturday without a kind", Date(2024, 4, 13), "", TextColours::Blue},
-        {"holiday Saturday", Date(2024, 4, 13), "休日", TextColours::Red},
-        {"Sunday", Date(2024, 4, 14), "50分時程", TextColours::Red},
-        {"substitute day off", Date(2024, 4, 9), "振替休業日", TextColours::Red},
-        {"weekday", Date(2024, 4, 9), "50分時程", TextColours::Black},
-    };
-    for (const Case& c : cases) {
+    for (const test::DateColourCase& c : test::DateColourCases()) {
         Store(DayOf(c.Date, c.Jitei));
         Print.PrintStartDate = c.Date;
         Draw();

@@ -224,25 +224,10 @@ TEST_F(WeekPlannerPageTest, DateTextsPerLayout)
 
 TEST_F(WeekPlannerPageTest, DateColours)
 {
-    struct Case
-    {
-        const char* Name;
-        DateTime Date;
-        const char* Jitei;
-        Rgb Colour;
-    };
-    const Case cases[] = {
-        {"school Saturday", Date(2024, 4, 13), "50分時程", TextColours::Black},
-        {"Saturday without a kind", Date(2024, 4, 13), "", TextColours::Blue},
-        {"holiday Saturday", Date(2024, 4, 13), "休日", TextColours::Red},
-        {"Sunday", Date(2024, 4, 14), "50分時程", TextColours::Red},
-        {"holiday weekday", Date(2024, 4, 29), "休日", TextColours::Red},
-        {"weekday", Date(2024, 4, 9), "50分時程", TextColours::Black},
-    };
     Print.PStartWeekday = 1;
     for (const int layout : {0, 1}) {
         Print.P_VL_Type = layout;
-        for (const Case& c : cases) {
+        for (const test::DateColourCase& c : test::DateColourCases()) {
             Store(DayOf(c.Date, c.Jitei));
             Print.PrintStartDate = c.Date;
             Draw();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/PrintJob.h"
+#include "print/PrintedDates.h"
 #include "support/Cp932Literals.h"
 #include "support/RecordingCanvas.h"
 
@@ -33,6 +34,30 @@ constexpr int Y(int n)
     return Top + n * Lh;
 }
 } // namespace a4spread
+
+/// A printed day's date colour: the day's date and time-table kind (UTF-8), and the colour of its date.
+struct DateColourCase
+{
+    const char* Name;
+    DateTime Date;
+    const char* Jitei;
+    Rgb Colour;
+};
+
+/// The cases of the printed date colours, one week of April 2024 (8 April is a Monday).
+inline const std::vector<DateColourCase>& DateColourCases()
+{
+    static const std::vector<DateColourCase> cases{
+        {"school Saturday", DateTime::FromDate(2024, 4, 13), "50分時程", TextColours::Black},
+        {"45-minute Saturday", DateTime::FromDate(2024, 4, 13), "45分時程", TextColours::Black},
+        {"Saturday without a kind", DateTime::FromDate(2024, 4, 13), "", TextColours::Blue},
+        {"holiday Saturday", DateTime::FromDate(2024, 4, 13), "休日", TextColours::Red},
+        {"Sunday", DateTime::FromDate(2024, 4, 14), "50分時程", TextColours::Red},
+        {"substitute day off", DateTime::FromDate(2024, 4, 9), "振替休業日", TextColours::Red},
+        {"weekday", DateTime::FromDate(2024, 4, 9), "50分時程", TextColours::Black},
+    };
+    return cases;
+}
 
 /// A document, the view's print settings (the document's, A4 landscape spread at 9 points) and a recording
 /// canvas at 300 dpi to draw printed pages on.
