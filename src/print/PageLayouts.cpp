@@ -3,6 +3,7 @@
 #include "print/DayPlannerPage.h"
 #include "print/PrintTypes.h"
 #include "print/RuledSheet.h"
+#include "print/WeekPlannerPage.h"
 
 namespace planova {
 
@@ -12,6 +13,8 @@ namespace {
 const PageLayout Layouts[] = {
     {PrintType::Day, PageStep::Day, [](const PrintSettings&) { return DayPlannerCell::Count; },
      DrawDayPlannerSide, true, false},
+    {PrintType::Week, PageStep::Week, [](const PrintSettings&) { return WeekPlannerCell::Count; },
+     DrawWeekPlannerSide, true, true},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
 };
 

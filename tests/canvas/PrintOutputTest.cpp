@@ -85,7 +85,7 @@ private slots:
         const std::string path = QDir(folder.path()).filePath(QStringLiteral("out.pdf")).toStdString();
         CPlanovaDoc document;
         ViewPrintState print = DayJob(document);
-        print.PrintType = PrintType::Week;
+        print.PrintType = PrintType::Count;
         Outcome outcome = ExportPdf(path, document, print, {}, QString());
         QVERIFY(!outcome.Ok);
         QCOMPARE(QString::fromStdString(outcome.Error),

@@ -4,8 +4,8 @@
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
 #include "print/RuledSheet.h"
-#include "support/Cp932Literals.h"
-#include "support/RecordingCanvas.h"
+#include "support/CalendarTestDays.h"
+#include "support/PrintedPageFixture.h"
 #include "view/ViewSky.h"
 
 #include <gtest/gtest.h>
@@ -16,36 +16,11 @@ namespace planova {
 namespace {
 
 using test::CanvasOp;
-using test::RecordingCanvas;
+using test::Date;
 using test::Sj;
+using namespace test::a4spread;
 
-// The recording canvas at 300 dpi: 9 points are 37 pixels (LH), a byte of text is 18 pixels wide.
-constexpr int Lh = 37;
-constexpr int Hl = 18;
-// The default sheet: A4 landscape spread. Left page from (82, 82), right page from (1753 + 177, 82),
-// each 1494 × 2316 pixels: 40 units across, 62 lines down.
-constexpr int LeftX = 82;
-constexpr int RightX = 1930;
-constexpr int Top = 82;
-constexpr int Units = 40;
-constexpr int Lines = 62;
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
-
-int X(int u, int left = LeftX)
-{
-    return left + u * Lh;
-}
-
-int Y(int n)
-{
-    return Top + n * Lh;
-}
-
-class PrintedPagesTest : public ::testing::Test
+class PrintedPagesTest : public test::PrintedPageTest
 {
 protected:
     PrintedPagesTest()
@@ -56,24 +31,8 @@ protected:
         Print = CopyPrintSettings(Doc);
         Print.PrintStartDate = Date(2024, 4, 8); // a Monday
         Print.PrintEndDate = Date(2024, 4, 14);
-        Environment.FooterDate = "2024/04/01";
-        Environment.FooterTime = "9:05";
         Environment.RoutineWorkFile = "/no/such/folder/routine.bmp";
         Canvas.Images[BuiltInRoutineWork] = Size{350, 150};
-    }
-
-    void Store(const CDayData& day)
-    {
-        Doc.WorkDay = day;
-        Doc.StoreDay();
-    }
-
-    CDayData DayOf(const DateTime& date, const char* jitei = "")
-    {
-        CDayData day;
-        day.ClearDay(date);
-        day.SetJitei(Sj(jitei));
-        return day;
     }
 
     void AddToDo(const char* importance, const char* subject)
@@ -81,12 +40,6 @@ protected:
         Doc.WorkToDo.SetJyuuyoudo(Sj(importance));
         Doc.WorkToDo.SetKennmei(Sj(subject));
         Doc.StoreToDo(Doc.ToDoCount);
-    }
-
-    std::vector<Rect> Draw(int page = 1)
-    {
-        Canvas.Ops.clear();
-        return DrawPrintPage(Doc, Print, page, Canvas, Environment);
     }
 
     /// Lines drawn between two x positions (both ends inside).
@@ -109,11 +62,6 @@ protected:
         }
         return found;
     }
-
-    CPlanovaDoc Doc;
-    ViewPrintState Print;
-    RecordingCanvas Canvas{300};
-    PrintEnvironment Environment;
 };
 
 TEST_F(PrintedPagesTest, DayPlannerCellSpans)
@@ -224,23 +172,7 @@ TEST_F(PrintedPagesTest, PageTitleSitsOnTheFirstRowInTheHeaderFont)
 
 TEST_F(PrintedPagesTest, DateColoursOnThePlannerPage)
 {
-    struct Case
-    {
-        const char* Name;
-        DateTime Date;
-        const char* Jitei;
-        Rgb Colour;
-    };
-    const Case cases[] = {
-        {"school Saturday", Date(2024, 4, 13), "50分時程", TextColours::Black},
-        {"45-minute Saturday", Date(2024, 4, 13), "45分時程", TextColours::Black},
-        {"Saturday without a kind", Date(2024, 4, 13), "", TextColours::Blue},
-        {"holiday Saturday", Date(2024, 4, 13), "休日", TextColours::Red},
-        {"Sunday", Date(2024, 4, 14), "50分時程", TextColours::Red},
-        {"substitute day off", Date(2024, 4, 9), "振替休業日", TextColours::Red},
-        {"weekday", Date(2024, 4, 9), "50分時程", TextColours::Black},
-    };
-    for (const Case& c : cases) {
+    for (const test::DateColourCase& c : test::DateColourCases()) {
         Store(DayOf(c.Date, c.Jitei));
         Print.PrintStartDate = c.Date;
         Draw();
