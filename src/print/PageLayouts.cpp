@@ -1,6 +1,7 @@
 #include "print/PageLayouts.h"
 
 #include "print/DayPlannerPage.h"
+#include "print/MonthPlannerPage.h"
 #include "print/PrintTypes.h"
 #include "print/RuledSheet.h"
 
@@ -12,6 +13,7 @@ namespace {
 const PageLayout Layouts[] = {
     {PrintType::Day, PageStep::Day, [](const PrintSettings&) { return DayPlannerCell::Count; },
      DrawDayPlannerSide, true, false},
+    {PrintType::Month, PageStep::Month, MonthPlannerCellCount, DrawMonthPlannerSide, true, true},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
 };
 
