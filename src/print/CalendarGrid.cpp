@@ -59,8 +59,8 @@ int DaysInMonth(const DateTime& date)
 {
     if (!date.IsValid())
         return 0;
-    const std::chrono::year_month_day_last last{std::chrono::year{date.Year()},
-                                                std::chrono::month_day_last{std::chrono::month(date.Month())}};
+    const std::chrono::year_month_day_last last{
+        std::chrono::year{date.Year()}, std::chrono::month_day_last{std::chrono::month(date.Month())}};
     return static_cast<int>(unsigned(last.day()));
 }
 
@@ -84,8 +84,8 @@ void DrawCalendarGrid(const PrintedPage& page, PageSide side, const CalendarGrid
     }
 }
 
-void DrawCalendarTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn, const Rect& lastColumn,
-                        const std::string& leftText, const std::string& rightText)
+void DrawCalendarTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn,
+                        const Rect& lastColumn, const std::string& leftText, const std::string& rightText)
 {
     if (side != PageSide::Right)
         DrawPageTitle(page, firstColumn, leftText, false);
@@ -127,7 +127,8 @@ std::vector<int> ShownPeriodRows(const PrintedPage& page, const CDayData& day)
 {
     std::vector<int> rows;
     for (int m = 0; m < CDayData::RowCount; ++m) {
-        const bool coloured = page.Print.WakunaiNuritubushi && CellColourAt(day.GetIro(m)).Colour != CellColours[0].Colour;
+        const bool coloured =
+            page.Print.WakunaiNuritubushi && CellColourAt(day.GetIro(m)).Colour != CellColours[0].Colour;
         if (!day.GetYotei(m).empty() || !day.GetNaiyou(m).empty() || coloured)
             rows.push_back(m);
     }

@@ -44,14 +44,15 @@ DateTime FirstOfMonth(const DateTime& date, int monthsLater = 0);
 int DaysInMonth(const DateTime& date);
 
 /// Outlines `columns` × `rows` cells of the grid with the rule pen and draws the lines between them.
-void DrawCalendarGrid(const PrintedPage& page, PageSide side, const CalendarGrid& grid, int columns, int rows);
+void DrawCalendarGrid(const PrintedPage& page, PageSide side, const CalendarGrid& grid, int columns,
+                      int rows);
 
 /**
  * The page titles over a grid: the left text above the first column on the left page (or the one
  * page), the right text right-aligned above the last column on the right page (or the one page).
  */
-void DrawCalendarTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn, const Rect& lastColumn,
-                        const std::string& leftText, const std::string& rightText);
+void DrawCalendarTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn,
+                        const Rect& lastColumn, const std::string& leftText, const std::string& rightText);
 
 /**
  * The date of a printed day from the left of the rectangle, in its colour, followed by the

@@ -133,7 +133,10 @@ void DrawListPeriods(const PrintedPage& page, const Rect& part, const CDayData& 
     for (std::size_t i = 0; i < rows.size() && static_cast<int>(i) < columns * lines; ++i) {
         const int column = static_cast<int>(i) / lines;
         const Rect line = LineOf(part, lh, static_cast<int>(i) % lines);
-        DrawPeriodRowLine(page, Rect{part.Left + column * width, line.Top, part.Left + (column + 1) * width - page.Geometry.HL, line.Bottom}, day, rows[i]);
+        DrawPeriodRowLine(page,
+                          Rect{part.Left + column * width, line.Top,
+                               part.Left + (column + 1) * width - page.Geometry.HL, line.Bottom},
+                          day, rows[i]);
     }
 }
 
@@ -155,10 +158,16 @@ void DrawListDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
     const int dateRight = DrawCalendarDate(page, dateLine, day, date);
     int left = 0;
     if (lines >= 2) {
-        DrawCalendarKind(page, LineOf(Rect{area.Left, area.Top, std::max(dateRight, area.Left + KindUnits * g.LH), area.Bottom}, g.LH, 1), day);
+        DrawCalendarKind(
+            page,
+            LineOf(Rect{area.Left, area.Top, std::max(dateRight, area.Left + KindUnits * g.LH), area.Bottom},
+                   g.LH, 1),
+            day);
         left = std::max(dateRight, area.Left + KindUnits * g.LH) + g.HL;
     } else {
-        DrawCalendarKind(page, Rect{dateRight + g.HL, dateLine.Top, dateRight + g.HL + KindUnits * g.LH, dateLine.Bottom}, day);
+        DrawCalendarKind(
+            page, Rect{dateRight + g.HL, dateLine.Top, dateRight + g.HL + KindUnits * g.LH, dateLine.Bottom},
+            day);
         left = dateRight + g.HL + KindUnits * g.LH + g.HL;
     }
     const int rest = std::max(0, area.Right - left);

@@ -4,6 +4,7 @@
 #include "print/MonthPlannerPage.h"
 #include "print/PrintTypes.h"
 #include "print/RuledSheet.h"
+#include "print/YearPlannerPage.h"
 
 namespace planova {
 
@@ -14,6 +15,7 @@ const PageLayout Layouts[] = {
     {PrintType::Day, PageStep::Day, [](const PrintSettings&) { return DayPlannerCell::Count; },
      DrawDayPlannerSide, true, false},
     {PrintType::Month, PageStep::Month, MonthPlannerCellCount, DrawMonthPlannerSide, true, true},
+    {PrintType::Year, PageStep::None, YearPlannerCellCount, DrawYearPlannerSide, true, true},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
 };
 

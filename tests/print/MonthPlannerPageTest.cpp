@@ -95,10 +95,10 @@ TEST_F(MonthPlannerPageTest, CellSpansFollowTheGridOnEveryPaperAndPageType)
         int PageType;
     };
     const Case cases[] = {
-        {"vertical spread", 0, PageType::Spread}, {"vertical left page", 0, PageType::Left},
+        {"vertical spread", 0, PageType::Spread},    {"vertical left page", 0, PageType::Left},
         {"vertical right page", 0, PageType::Right}, {"vertical one page", 0, PageType::One},
-        {"list spread", 1, PageType::Spread},     {"list left page", 1, PageType::Left},
-        {"list right page", 1, PageType::Right},   {"list one page", 1, PageType::One},
+        {"list spread", 1, PageType::Spread},        {"list left page", 1, PageType::Left},
+        {"list right page", 1, PageType::Right},     {"list one page", 1, PageType::One},
     };
     for (const Case& c : cases) {
         for (int paper = 0; paper < PaperType::Count; ++paper) {
@@ -113,8 +113,8 @@ TEST_F(MonthPlannerPageTest, CellSpansFollowTheGridOnEveryPaperAndPageType)
                     return g.UnitRect(side, u0, n0, u1, n1);
                 };
                 const bool one = c.PageType == PageType::One;
-                const std::string name = std::string(c.Name) + " paper " + std::to_string(paper) + " orientation " +
-                                         std::to_string(orientation);
+                const std::string name = std::string(c.Name) + " paper " + std::to_string(paper) +
+                                         " orientation " + std::to_string(orientation);
                 if (c.Layout == 0) {
                     ASSERT_EQ(cells.size(), 56u);
                     const int perPage = one ? 7 : 4;
@@ -122,9 +122,12 @@ TEST_F(MonthPlannerPageTest, CellSpansFollowTheGridOnEveryPaperAndPageType)
                     const int r = (g.LinesDown - 2) / 6;
                     for (int column = 0; column < 7; ++column) {
                         const bool right = !one && column >= 4;
-                        if ((c.PageType == PageType::Left && right) || (c.PageType == PageType::Right && !right))
+                        if ((c.PageType == PageType::Left && right) ||
+                            (c.PageType == PageType::Right && !right))
                             continue;
-                        const PageSide side = one ? PageSide::Whole : right ? PageSide::Right : PageSide::Left;
+                        const PageSide side = one     ? PageSide::Whole
+                                              : right ? PageSide::Right
+                                                      : PageSide::Left;
                         const int k = right ? column - 4 : column;
                         EXPECT_EQ(cells[column * 7], cellAt(side, k * cu, 0, (k + 1) * cu, 2)) << name;
                         for (int row = 1; row <= 6; ++row)
@@ -143,9 +146,12 @@ TEST_F(MonthPlannerPageTest, CellSpansFollowTheGridOnEveryPaperAndPageType)
                             EXPECT_EQ(cells[row], Rect{}) << name << " " << row;
                             continue;
                         }
-                        const PageSide side = one ? PageSide::Whole : right ? PageSide::Right : PageSide::Left;
+                        const PageSide side = one     ? PageSide::Whole
+                                              : right ? PageSide::Right
+                                                      : PageSide::Left;
                         const int position = right ? row - 16 : row;
-                        EXPECT_EQ(cells[row], cellAt(side, 0, position * r, g.UnitsAcross, (position + 1) * r))
+                        EXPECT_EQ(cells[row],
+                                  cellAt(side, 0, position * r, g.UnitsAcross, (position + 1) * r))
                             << name << " " << row;
                     }
                 }

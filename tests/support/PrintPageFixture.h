@@ -53,7 +53,8 @@ protected:
     /// The geometry the page is laid out with (LH from the canvas's em at the print font size).
     PageGeometry Geometry() const
     {
-        return ComputePageGeometry(Print, PrintDevice{300, 300, static_cast<int>(Print.PFontSize * 300 / 72)});
+        return ComputePageGeometry(Print,
+                                   PrintDevice{300, 300, static_cast<int>(Print.PFontSize * 300 / 72)});
     }
 
     CPlanovaDoc Doc;
