@@ -23,7 +23,7 @@ void DrawYearDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
     const Rect line{area.Left, area.Top, area.Right, area.Top + g.LH};
     const std::string date = WithWeekdayLetter(
         PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru), day.GetDate());
-    int left = DrawCalendarDate(page, line, day, date);
+    int left = DrawCalendarDate(page, line, day, date) + g.HL;
     if (!day.GetJitei().empty()) {
         const int kindRight = std::min(line.Right, left + canvas.TextExtent(day.GetJitei()).Width);
         DrawCalendarKind(page, Rect{left, line.Top, kindRight, line.Bottom}, day);
@@ -51,7 +51,8 @@ int DrawYearPlannerSide(const PrintedPage& page, PageSide side)
     const PageGeometry& g = page.Geometry;
     const int months = YearPlannerMonths(page.Print);
     // The title lines are not taken off the height: the last day rows may reach below the usable area.
-    const CalendarGrid grid{ColumnUnitsFor(g, months), Cell::TitleLines, RowLinesFor(g.LinesDown, Cell::Rows)};
+    const CalendarGrid grid{ColumnUnitsFor(g, months), Cell::TitleLines,
+                            RowLinesFor(g.LinesDown, Cell::Rows)};
     for (int column = 0; column < months; ++column) {
         for (int row = 0; row < Cell::Rows; ++row)
             page.Cells[Cell::Index(column, row)] = grid.Cell(g, side, column, row);
@@ -71,13 +72,14 @@ int DrawYearPlannerSide(const PrintedPage& page, PageSide side)
                         TextSingleLine | TextCenter | TextVCenter);
         const int days = DaysInMonth(month);
         for (int day = 1; day <= days; ++day)
-            DrawYearDay(page, grid.Cell(g, side, column, day), PrintedDay(page.Document, month.AddDays(day - 1)));
+            DrawYearDay(page, grid.Cell(g, side, column, day),
+                        PrintedDay(page.Document, month.AddDays(day - 1)));
     }
     const DateTime lastMonth = FirstOfMonth(first, months - 1);
-    DrawCalendarTitles(page, side, grid.Cell(g, side, 0, 0), grid.Cell(g, side, months - 1, 0),
-                       PrintedDateText(first, print.PDateType, print.PZerotoru),
-                       PrintedDateText(lastMonth.AddDays(DaysInMonth(lastMonth) - 1), print.PDateType,
-                                       print.PZerotoru));
+    DrawCalendarTitles(
+        page, side, grid.Cell(g, side, 0, 0), grid.Cell(g, side, months - 1, 0),
+        PrintedDateText(first, print.PDateType, print.PZerotoru),
+        PrintedDateText(lastMonth.AddDays(DaysInMonth(lastMonth) - 1), print.PDateType, print.PZerotoru));
     return bottom;
 }
 

@@ -94,8 +94,8 @@ TEST_F(YearPlannerPageTest, CellSpansFollowTheGridForEveryMonthCountAndPaper)
                 for (int k = 0; k < months; ++k) {
                     EXPECT_EQ(cells[k * 32], g.UnitRect(PageSide::Whole, k * c, 0, (k + 1) * c, 2));
                     for (int day = 1; day < 32; ++day)
-                        EXPECT_EQ(cells[k * 32 + day],
-                                  g.UnitRect(PageSide::Whole, k * c, 2 + (day - 1) * r, (k + 1) * c, 2 + day * r))
+                        EXPECT_EQ(cells[k * 32 + day], g.UnitRect(PageSide::Whole, k * c, 2 + (day - 1) * r,
+                                                                  (k + 1) * c, 2 + day * r))
                             << type << " " << paper << " " << orientation << " " << k << " " << day;
                 }
             }
