@@ -30,10 +30,14 @@ Rect CalendarGrid::Cell(const PageGeometry& geometry, PageSide side, int column,
     return geometry.UnitRect(side, column * ColumnUnits, RowTop(row), (column + 1) * ColumnUnits, bottom);
 }
 
-Rect CellTextArea(const PageGeometry& geometry, const Rect& cell)
+CellLines CellTextLines(const PageGeometry& geometry, const Rect& cell)
 {
-    const int down = std::clamp((cell.Height() - geometry.LH) / 2, 0, geometry.HL);
-    return Rect{cell.Left + geometry.HL, cell.Top + down, cell.Right - geometry.HL, cell.Bottom - down};
+    const int lh = std::max(1, geometry.LH);
+    const int down = std::clamp((cell.Height() - lh) / 2, 0, geometry.HL);
+    const int lines = std::max(0, (cell.Height() - 2 * down) / lh);
+    return CellLines{Rect{cell.Left + geometry.HL, cell.Top + down, cell.Right - geometry.HL,
+                          cell.Top + down + lines * lh},
+                     lh};
 }
 
 int ColumnUnitsFor(const PageGeometry& geometry, int columns)

@@ -2,6 +2,7 @@
 
 #include "print/PrintedPage.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,25 @@ struct CalendarGrid
     Rect Cell(const PageGeometry& geometry, PageSide side, int column, int row) const;
 };
 
+/// The lines of text a cell holds, each one LH high, from the top of its text area.
+struct CellLines
+{
+    Rect Area; ///< the text area cut to whole lines
+    int Lh = 1;
+
+    int Count() const { return Lh > 0 ? std::max(0, Area.Height() / Lh) : 0; }
+    /// Line n, as wide as the area.
+    Rect Line(int n) const { return Rect{Area.Left, Area.Top + n * Lh, Area.Right, Area.Top + (n + 1) * Lh}; }
+    /// Lines n to the last.
+    Rect From(int n) const { return Rect{Area.Left, Area.Top + n * Lh, Area.Right, Area.Bottom}; }
+};
+
 /**
  * Where the texts of a cell go: inset by half a line on every side, or less from the top and bottom
  * when the cell is lower than a line and two half lines, so that a cell one line high still holds
- * its line (vertically centred).
+ * its line (vertically centred); cut to whole lines.
  */
-Rect CellTextArea(const PageGeometry& geometry, const Rect& cell);
+CellLines CellTextLines(const PageGeometry& geometry, const Rect& cell);
 
 /// C = trunc(units ÷ columns); 0 when there are no columns.
 int ColumnUnitsFor(const PageGeometry& geometry, int columns);

@@ -17,17 +17,6 @@ constexpr int ColumnsPerSpreadPage = 4; // the right page holds the other three
 constexpr int KindUnits = 6;            // wide enough for "振替休業日"
 constexpr int MinPeriodColumnUnits = 10;
 
-/// Line n of a text area, one line high.
-Rect LineOf(const Rect& area, int lh, int n)
-{
-    return Rect{area.Left, area.Top + n * lh, area.Right, area.Top + (n + 1) * lh};
-}
-
-int WholeLines(const Rect& area, int lh)
-{
-    return lh > 0 ? std::max(0, area.Height() / lh) : 0;
-}
-
 /// The month's titles: its year and month on the left, its last day on the right.
 void DrawMonthTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn, const Rect& lastColumn,
                      const DateTime& first)
@@ -45,28 +34,25 @@ void DrawMonthTitles(const PrintedPage& page, PageSide side, const Rect& firstCo
 /// the period rows that have something in them, then the memo over the lines left.
 void DrawVerticalDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
 {
-    const PageGeometry& g = page.Geometry;
-    Canvas& canvas = page.Surface;
-    const Rect area = CellTextArea(g, cell);
-    const int lines = WholeLines(area, g.LH);
-    if (lines == 0)
+    const CellLines lines = CellTextLines(page.Geometry, cell);
+    if (lines.Count() == 0)
         return;
-    const Rect dateLine = LineOf(area, g.LH, 0);
-    const std::string date = PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru);
-    const int dateRight = DrawCalendarDate(page, dateLine, day, date);
-    DrawCalendarKind(page, Rect{dateRight + g.HL, dateLine.Top, area.Right, dateLine.Bottom}, day);
+    const Rect dateLine = lines.Line(0);
+    const int dateRight = DrawCalendarDate(
+        page, dateLine, day, PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru));
+    DrawCalendarKind(page, Rect{dateRight + page.Geometry.HL, dateLine.Top, dateLine.Right, dateLine.Bottom},
+                     day);
 
     int line = 1;
-    if (line < lines)
-        canvas.DrawText(LineOf(area, g.LH, line++), day.GetGyouji(), TextSingleLine);
+    if (line < lines.Count())
+        page.Surface.DrawText(lines.Line(line++), day.GetGyouji(), TextSingleLine);
     for (const int m : ShownPeriodRows(page, day)) {
-        if (line >= lines)
+        if (line >= lines.Count())
             break;
-        DrawPeriodRowLine(page, LineOf(area, g.LH, line++), day, m);
+        DrawPeriodRowLine(page, lines.Line(line++), day, m);
     }
-    if (line < lines)
-        canvas.DrawText(Rect{area.Left, area.Top + line * g.LH, area.Right, area.Top + lines * g.LH},
-                        day.GetMemo(), TextWordBreak);
+    if (line < lines.Count())
+        page.Surface.DrawText(lines.From(line), day.GetMemo(), TextWordBreak);
 }
 
 void DrawWeekdayHeader(const PrintedPage& page, const Rect& cell, int weekday)
@@ -106,7 +92,7 @@ int DrawVerticalSide(const PrintedPage& page, PageSide side, const DateTime& fir
                 continue;
             }
             page.Surface.SetTextColour(NeighbourMonthGrey);
-            page.Surface.DrawText(LineOf(CellTextArea(g, cell), g.LH, 0),
+            page.Surface.DrawText(CellTextLines(g, cell).Line(0),
                                   PrintedDayOfMonth(date, page.Print.PDateType, page.Print.PZerotoru),
                                   TextSingleLine);
             page.Surface.SetTextColour(TextColours::Black);
@@ -120,22 +106,22 @@ int DrawVerticalSide(const PrintedPage& page, PageSide side, const DateTime& fir
 
 /// The period rows in their part of a list row: one per line, in more columns when they do not fit
 /// below each other and the part is wide enough; rows beyond that are left out.
-void DrawListPeriods(const PrintedPage& page, const Rect& part, const CDayData& day)
+void DrawListPeriods(const PrintedPage& page, const CellLines& part, const CDayData& day)
 {
-    const int lh = page.Geometry.LH;
-    const int lines = WholeLines(part, lh);
+    const int lh = part.Lh;
+    const int lines = part.Count();
     const std::vector<int> rows = ShownPeriodRows(page, day);
-    if (lines == 0 || rows.empty() || part.Width() <= 0)
+    if (lines == 0 || rows.empty() || part.Area.Width() <= 0)
         return;
     const int wanted = (static_cast<int>(rows.size()) + lines - 1) / lines;
-    const int columns = std::clamp(part.Width() / (MinPeriodColumnUnits * lh), 1, wanted);
-    const int width = part.Width() / columns;
+    const int columns = std::clamp(part.Area.Width() / (MinPeriodColumnUnits * lh), 1, wanted);
+    const int width = part.Area.Width() / columns;
     for (std::size_t i = 0; i < rows.size() && static_cast<int>(i) < columns * lines; ++i) {
         const int column = static_cast<int>(i) / lines;
-        const Rect line = LineOf(part, lh, static_cast<int>(i) % lines);
+        const Rect line = part.Line(static_cast<int>(i) % lines);
         DrawPeriodRowLine(page,
-                          Rect{part.Left + column * width, line.Top,
-                               part.Left + (column + 1) * width - page.Geometry.HL, line.Bottom},
+                          Rect{part.Area.Left + column * width, line.Top,
+                               part.Area.Left + (column + 1) * width - page.Geometry.HL, line.Bottom},
                           day, rows[i]);
     }
 }
@@ -146,36 +132,29 @@ void DrawListPeriods(const PrintedPage& page, const Rect& part, const CDayData& 
 void DrawListDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
 {
     const PageGeometry& g = page.Geometry;
-    Canvas& canvas = page.Surface;
-    const Rect area = CellTextArea(g, cell);
-    const int lines = WholeLines(area, g.LH);
-    if (lines == 0)
+    const CellLines lines = CellTextLines(g, cell);
+    if (lines.Count() == 0)
         return;
-    const Rect bottom{area.Left, area.Top, area.Right, area.Top + lines * g.LH};
-    const Rect dateLine = LineOf(area, g.LH, 0);
-    const std::string date = WithWeekdayInBrackets(
-        PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru), day.GetDate());
-    const int dateRight = DrawCalendarDate(page, dateLine, day, date);
-    int left = 0;
-    if (lines >= 2) {
-        DrawCalendarKind(
-            page,
-            LineOf(Rect{area.Left, area.Top, std::max(dateRight, area.Left + KindUnits * g.LH), area.Bottom},
-                   g.LH, 1),
-            day);
-        left = std::max(dateRight, area.Left + KindUnits * g.LH) + g.HL;
-    } else {
-        DrawCalendarKind(
-            page, Rect{dateRight + g.HL, dateLine.Top, dateRight + g.HL + KindUnits * g.LH, dateLine.Bottom},
-            day);
-        left = dateRight + g.HL + KindUnits * g.LH + g.HL;
-    }
+    const Rect& area = lines.Area;
+    const int dateRight = DrawCalendarDate(
+        page, lines.Line(0), day,
+        WithWeekdayInBrackets(PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru),
+                              day.GetDate()));
+    // The kind below the date, or beside it when the row holds one line.
+    const bool below = lines.Count() >= 2;
+    const int kindLeft = below ? area.Left : dateRight + g.HL;
+    const int kindRight = std::max(below ? dateRight : 0, kindLeft + KindUnits * g.LH);
+    const Rect kindLine = lines.Line(below ? 1 : 0);
+    DrawCalendarKind(page, Rect{kindLeft, kindLine.Top, kindRight, kindLine.Bottom}, day);
+
+    const int left = kindRight + g.HL;
     const int rest = std::max(0, area.Right - left);
     const int eventRight = left + rest / 4;
     const int periodsRight = eventRight + rest / 2;
-    canvas.DrawText(Rect{left, bottom.Top, eventRight - g.HL, bottom.Bottom}, day.GetGyouji(), TextWordBreak);
-    DrawListPeriods(page, Rect{eventRight, bottom.Top, periodsRight, bottom.Bottom}, day);
-    canvas.DrawText(Rect{periodsRight, bottom.Top, area.Right, bottom.Bottom}, day.GetMemo(), TextWordBreak);
+    const auto part = [&](int l, int r) { return Rect{l, area.Top, r, area.Bottom}; };
+    page.Surface.DrawText(part(left, eventRight - g.HL), day.GetGyouji(), TextWordBreak);
+    DrawListPeriods(page, CellLines{part(eventRight, periodsRight), lines.Lh}, day);
+    page.Surface.DrawText(part(periodsRight, area.Right), day.GetMemo(), TextWordBreak);
 }
 
 int DrawListSide(const PrintedPage& page, PageSide side, const DateTime& first)

@@ -17,10 +17,10 @@ void DrawYearDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
 {
     const PageGeometry& g = page.Geometry;
     Canvas& canvas = page.Surface;
-    const Rect area = CellTextArea(g, cell);
-    if (area.Height() < g.LH || area.Width() <= 0)
+    const CellLines lines = CellTextLines(g, cell);
+    if (lines.Count() == 0 || lines.Area.Width() <= 0)
         return;
-    const Rect line{area.Left, area.Top, area.Right, area.Top + g.LH};
+    const Rect line = lines.Line(0);
     const std::string date = WithWeekdayLetter(
         PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru), day.GetDate());
     int left = DrawCalendarDate(page, line, day, date) + g.HL;
@@ -67,7 +67,7 @@ int DrawYearPlannerSide(const PrintedPage& page, PageSide side)
     Canvas& canvas = page.Surface;
     for (int column = 0; column < months; ++column) {
         const DateTime month = FirstOfMonth(first, column);
-        canvas.DrawText(CellTextArea(g, grid.Cell(g, side, column, 0)),
+        canvas.DrawText(CellTextLines(g, grid.Cell(g, side, column, 0)).Line(0),
                         PrintedYearMonth(month, print.PDateType, print.PZerotoru),
                         TextSingleLine | TextCenter | TextVCenter);
         const int days = DaysInMonth(month);

@@ -47,8 +47,16 @@ TEST_F(PrintMonthYearCommandTest, PagesAndPaper)
          "1",
          148,
          210},
-        {"year, six months", {"--type", "year", "--months", "6", "--from", "2024-04-01", "--to", "2025-03-31"}, "1", 297, 210},
-        {"year on A5 upright", {"--type", "year", "--paper", "a5", "--orientation", "portrait"}, "1", 148, 210},
+        {"year, six months",
+         {"--type", "year", "--months", "6", "--from", "2024-04-01", "--to", "2025-03-31"},
+         "1",
+         297,
+         210},
+        {"year on A5 upright",
+         {"--type", "year", "--paper", "a5", "--orientation", "portrait"},
+         "1",
+         148,
+         210},
     };
     for (const Case& c : cases) {
         const std::string out = Out("planner.pdf");
@@ -64,8 +72,8 @@ TEST_F(PrintMonthYearCommandTest, PagesAndPaper)
 TEST_F(PrintMonthYearCommandTest, TheTextsOfThePagesCanBeFound)
 {
     const std::string month = Out("month.pdf");
-    ASSERT_EQ(Print({File, "--type", "month", "--from", "2024-05-20", "--to", "2024-06-01", "--set", "PDateType=1",
-                     "-o", month})
+    ASSERT_EQ(Print({File, "--type", "month", "--from", "2024-05-20", "--to", "2024-06-01", "--set",
+                     "PDateType=1", "-o", month})
                   .Status,
               0);
     const std::string june = PdfPageText(month, 2);
@@ -75,8 +83,8 @@ TEST_F(PrintMonthYearCommandTest, TheTextsOfThePagesCanBeFound)
     EXPECT_NE(PdfPageText(month, 1).find("2024/05/31"), std::string::npos);
 
     const std::string year = Out("year.pdf");
-    ASSERT_EQ(Print({File, "--type", "year", "--months", "3", "--from", "2024-11-10", "--to", "2024-11-10", "-o",
-                     year})
+    ASSERT_EQ(Print({File, "--type", "year", "--months", "3", "--from", "2024-11-10", "--to", "2024-11-10",
+                     "-o", year})
                   .Status,
               0);
     const std::string page = PdfPageText(year, 1);
@@ -105,7 +113,9 @@ TEST_F(PrintMonthYearCommandTest, DocumentationImages)
         {"print-month-list-a4",
          {"--type", "month", "--layout", "list", "--page", "spread", "--set", "WakunaiNuritubushi=1"},
          "110"},
-        {"print-month-list-bible", {"--type", "month", "--layout", "list", "--set", "WakunaiNuritubushi=1"}, "150"},
+        {"print-month-list-bible",
+         {"--type", "month", "--layout", "list", "--set", "WakunaiNuritubushi=1"},
+         "150"},
         {"print-year-a4", {"--type", "year", "--months", "6"}, "110"},
         {"print-year-bible", {"--type", "year", "--months", "2"}, "150"},
     };
@@ -123,7 +133,8 @@ TEST_F(PrintMonthYearCommandTest, DocumentationImages)
         }
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << c.Image << ": " << result.Err;
-        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf, std::string(folder) + "/" + c.Image});
+        Poppler("pdftoppm",
+                {"-png", "-r", c.Resolution, "-singlefile", pdf, std::string(folder) + "/" + c.Image});
     }
 }
 

@@ -19,17 +19,8 @@ using test::Sj;
 constexpr int Lh = 20;
 constexpr int LeftX = 82;
 constexpr int RightX = 1930;
-constexpr int Top = 82;
-
-constexpr int X(int u, int left = LeftX)
-{
-    return left + u * Lh;
-}
-
-constexpr int Y(int n)
-{
-    return Top + n * Lh;
-}
+constexpr test::UnitGrid Left{Lh, LeftX, 82};
+constexpr test::UnitGrid Right{Lh, RightX, 82};
 
 class MonthPlannerPageTest : public test::PrintPageFixture
 {
@@ -72,11 +63,11 @@ TEST_F(MonthPlannerPageTest, VerticalCellsOfTheDefaultSpread)
     };
     // C = trunc(74 ÷ 4) = 18 units, R = trunc((115 − 2) ÷ 6) = 18 lines.
     const Case cases[] = {
-        {"Sunday's header", 0, 0, {X(0), Y(0), X(18), Y(2)}},
-        {"first week, Sunday", 0, 1, {X(0), Y(2), X(18), Y(20)}},
-        {"sixth week, Wednesday", 3, 6, {X(54), Y(92), X(72), Y(110)}},
-        {"Thursday's header on the right page", 4, 0, {X(0, RightX), Y(0), X(18, RightX), Y(2)}},
-        {"sixth week, Saturday", 6, 6, {X(36, RightX), Y(92), X(54, RightX), Y(110)}},
+        {"Sunday's header", 0, 0, {Left.X(0), Left.Y(0), Left.X(18), Left.Y(2)}},
+        {"first week, Sunday", 0, 1, {Left.X(0), Left.Y(2), Left.X(18), Left.Y(20)}},
+        {"sixth week, Wednesday", 3, 6, {Left.X(54), Left.Y(92), Left.X(72), Left.Y(110)}},
+        {"Thursday's header on the right page", 4, 0, {Right.X(0), Left.Y(0), Right.X(18), Left.Y(2)}},
+        {"sixth week, Saturday", 6, 6, {Right.X(36), Left.Y(92), Right.X(54), Left.Y(110)}},
     };
     const std::vector<Rect> cells = Draw();
     ASSERT_EQ(cells.size(), 56u);
@@ -360,19 +351,19 @@ TEST_F(MonthPlannerPageTest, ListDaysInTheirRows)
     Store(DayOf(Date(2024, 6, 1), "50分時程"));
     const std::vector<Rect> cells = Draw();
     // R = trunc(115 ÷ 16) = 7 lines; day 17 is the first row of the right page.
-    EXPECT_EQ(cells[16], (Rect{RightX, Y(0), X(74, RightX), Y(7)}));
-    EXPECT_EQ(cells[15], (Rect{LeftX, Y(105), X(74), Y(112)}));
-    EXPECT_EQ(cells[31], (Rect{RightX, Y(105), X(74, RightX), Y(112)}));
+    EXPECT_EQ(cells[16], (Rect{RightX, Left.Y(0), Right.X(74), Left.Y(7)}));
+    EXPECT_EQ(cells[15], (Rect{LeftX, Left.Y(105), Left.X(74), Left.Y(112)}));
+    EXPECT_EQ(cells[31], (Rect{RightX, Left.Y(105), Right.X(74), Left.Y(112)}));
 
     const CanvasOp date = Canvas.TextOp(Sj("17（月）"));
     EXPECT_EQ(date.Area.Left, RightX + Lh / 2);
-    EXPECT_EQ(date.Area.Top, Y(0) + Lh / 2);
+    EXPECT_EQ(date.Area.Top, Left.Y(0) + Lh / 2);
     const CanvasOp kind = Canvas.TextOp(Sj("休日"));
-    EXPECT_EQ(kind.Area.Top, Y(1) + Lh / 2); // below the date
+    EXPECT_EQ(kind.Area.Top, Left.Y(1) + Lh / 2); // below the date
     EXPECT_EQ(kind.TextColour, TextColours::Red);
     const CanvasOp event = Canvas.TextOp(Sj("とても長い行事の名前が折り返される"));
     EXPECT_NE(event.Flags & TextWordBreak, 0u);
-    EXPECT_EQ(event.Area.Bottom, Y(6) + Lh / 2); // six whole lines
+    EXPECT_EQ(event.Area.Bottom, Left.Y(6) + Lh / 2); // six whole lines
     EXPECT_LT(event.Area.Right, Canvas.TextOp(Sj("1組")).Area.Left);
     EXPECT_LT(Canvas.TextOp(Sj("1組")).Area.Right, Canvas.TextOp(Sj("メモ")).Area.Left);
     // A school Saturday prints black.
@@ -422,7 +413,7 @@ TEST_F(MonthPlannerPageTest, PagesFollowTheMonths)
     Draw();
     const std::vector<CanvasOp> footers = Canvas.TextOps("2024/06/01  9:05");
     ASSERT_EQ(footers.size(), 2u);
-    EXPECT_EQ(footers[0].Area.Top, Y(110));
+    EXPECT_EQ(footers[0].Area.Top, Left.Y(110));
     EXPECT_NE(footers[1].Flags & TextRight, 0u);
 }
 
@@ -433,8 +424,8 @@ TEST_F(MonthPlannerPageTest, GridLinesWithTheRulePen)
     Draw();
     const std::vector<CanvasOp> outlines = Canvas.OfKind(CanvasOp::Rectangle);
     ASSERT_EQ(outlines.size(), 2u);
-    EXPECT_EQ(outlines[0].Area, (Rect{X(0), Y(0), X(72), Y(110)}));
-    EXPECT_EQ(outlines[1].Area, (Rect{RightX, Y(0), X(54, RightX), Y(110)}));
+    EXPECT_EQ(outlines[0].Area, (Rect{Left.X(0), Left.Y(0), Left.X(72), Left.Y(110)}));
+    EXPECT_EQ(outlines[1].Area, (Rect{RightX, Left.Y(0), Right.X(54), Left.Y(110)}));
     int columnLines = 0;
     int rowLines = 0;
     for (const CanvasOp& op : Canvas.OfKind(CanvasOp::Line)) {

@@ -14,18 +14,7 @@ using test::Sj;
 
 // 6 points at 300 dpi: LH 25. A4 landscape, one page: 133 units × 92 lines from (82, 82).
 constexpr int Lh = 25;
-constexpr int Left = 82;
-constexpr int Top = 82;
-
-constexpr int X(int u)
-{
-    return Left + u * Lh;
-}
-
-constexpr int Y(int n)
-{
-    return Top + n * Lh;
-}
+constexpr test::UnitGrid Page{Lh, 82, 82};
 
 class YearPlannerPageTest : public test::PrintPageFixture
 {
@@ -63,11 +52,11 @@ TEST_F(YearPlannerPageTest, CellsOfSixMonthsOnA4)
         Rect Cell;
     };
     const Case cases[] = {
-        {"first month's title", 0, 0, {X(0), Y(0), X(22), Y(2)}},
-        {"its 1st", 0, 1, {X(0), Y(2), X(22), Y(4)}},
-        {"its 31st", 0, 31, {X(0), Y(62), X(22), Y(64)}},
-        {"sixth month's title", 5, 0, {X(110), Y(0), X(132), Y(2)}},
-        {"sixth month's 15th", 5, 15, {X(110), Y(30), X(132), Y(32)}},
+        {"first month's title", 0, 0, {Page.X(0), Page.Y(0), Page.X(22), Page.Y(2)}},
+        {"its 1st", 0, 1, {Page.X(0), Page.Y(2), Page.X(22), Page.Y(4)}},
+        {"its 31st", 0, 31, {Page.X(0), Page.Y(62), Page.X(22), Page.Y(64)}},
+        {"sixth month's title", 5, 0, {Page.X(110), Page.Y(0), Page.X(132), Page.Y(2)}},
+        {"sixth month's 15th", 5, 15, {Page.X(110), Page.Y(30), Page.X(132), Page.Y(32)}},
     };
     const std::vector<Rect> cells = Draw();
     ASSERT_EQ(cells.size(), 6u * 32u);
@@ -128,7 +117,10 @@ TEST_F(YearPlannerPageTest, MonthsRunPastDecemberWithTheirTitles)
     const char* titles[] = {"202411", "202412", "202501", "202502", "202503", "202504"};
     for (int k = 0; k < 6; ++k) {
         const CanvasOp title = Canvas.TextOp(titles[k]);
-        EXPECT_EQ(title.Area, cells[k * 32].Shrunk(Lh / 2)) << k; // one line, centred in the two
+        const Rect& cell = cells[k * 32];
+        EXPECT_EQ(title.Area,
+                  (Rect{cell.Left + Lh / 2, cell.Top + Lh / 2, cell.Right - Lh / 2, cell.Top + Lh / 2 + Lh}))
+            << k; // one line, centred in the two
         EXPECT_NE(title.Flags & TextCenter, 0u) << k;
     }
     // The page titles: the first and the last day of the page, above the first and the last column.
@@ -201,7 +193,7 @@ TEST_F(YearPlannerPageTest, GridOfMonthsWithTheRulePen)
     Draw();
     const std::vector<CanvasOp> outlines = Canvas.OfKind(CanvasOp::Rectangle);
     ASSERT_EQ(outlines.size(), 1u);
-    EXPECT_EQ(outlines[0].Area, (Rect{X(0), Y(0), X(132), Y(64)}));
+    EXPECT_EQ(outlines[0].Area, (Rect{Page.X(0), Page.Y(0), Page.X(132), Page.Y(64)}));
     int columnLines = 0;
     int rowLines = 0;
     for (const CanvasOp& op : Canvas.OfKind(CanvasOp::Line)) {

@@ -11,6 +11,16 @@
 
 namespace planova::test {
 
+/// Pixel positions on the unit grid of a printed page: units across from Left, lines down from Top.
+struct UnitGrid
+{
+    int Lh;
+    int Left;
+    int Top;
+    constexpr int X(int u) const { return Left + u * Lh; }
+    constexpr int Y(int n) const { return Top + n * Lh; }
+};
+
 /**
  * A document, the print options of a view and a recording canvas at 300 dpi, for the tests of the
  * printed page layouts. The canvas's em at 300 dpi is trunc(points × 300 ÷ 72) pixels: LH.
