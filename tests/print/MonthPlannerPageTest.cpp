@@ -54,15 +54,8 @@ protected:
 
 TEST_F(MonthPlannerPageTest, VerticalCellsOfTheDefaultSpread)
 {
-    struct Case
-    {
-        const char* Name;
-        int Column;
-        int Row;
-        Rect Cell;
-    };
     // C = trunc(74 ÷ 4) = 18 units, R = trunc((115 − 2) ÷ 6) = 18 lines.
-    const Case cases[] = {
+    const test::CellCase cases[] = {
         {"Sunday's header", 0, 0, {Left.X(0), Left.Y(0), Left.X(18), Left.Y(2)}},
         {"first week, Sunday", 0, 1, {Left.X(0), Left.Y(2), Left.X(18), Left.Y(20)}},
         {"sixth week, Wednesday", 3, 6, {Left.X(54), Left.Y(92), Left.X(72), Left.Y(110)}},
@@ -71,7 +64,7 @@ TEST_F(MonthPlannerPageTest, VerticalCellsOfTheDefaultSpread)
     };
     const std::vector<Rect> cells = Draw();
     ASSERT_EQ(cells.size(), 56u);
-    for (const Case& c : cases)
+    for (const test::CellCase& c : cases)
         EXPECT_EQ(cells[static_cast<std::size_t>(c.Column * 7 + c.Row)], c.Cell) << c.Name;
     for (std::size_t i = 49; i < cells.size(); ++i)
         EXPECT_EQ(cells[i], Rect{}) << i; // room for an eighth column, never used

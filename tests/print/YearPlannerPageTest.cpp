@@ -44,14 +44,7 @@ protected:
 TEST_F(YearPlannerPageTest, CellsOfSixMonthsOnA4)
 {
     // C = trunc(133 ÷ 6) = 22 units, R = trunc(92 ÷ 32) = 2 lines.
-    struct Case
-    {
-        const char* Name;
-        int Column;
-        int Row;
-        Rect Cell;
-    };
-    const Case cases[] = {
+    const test::CellCase cases[] = {
         {"first month's title", 0, 0, {Page.X(0), Page.Y(0), Page.X(22), Page.Y(2)}},
         {"its 1st", 0, 1, {Page.X(0), Page.Y(2), Page.X(22), Page.Y(4)}},
         {"its 31st", 0, 31, {Page.X(0), Page.Y(62), Page.X(22), Page.Y(64)}},
@@ -60,7 +53,7 @@ TEST_F(YearPlannerPageTest, CellsOfSixMonthsOnA4)
     };
     const std::vector<Rect> cells = Draw();
     ASSERT_EQ(cells.size(), 6u * 32u);
-    for (const Case& c : cases)
+    for (const test::CellCase& c : cases)
         EXPECT_EQ(cells[static_cast<std::size_t>(c.Column * 32 + c.Row)], c.Cell) << c.Name;
 }
 

@@ -21,6 +21,15 @@ struct UnitGrid
     constexpr int Y(int n) const { return Top + n * Lh; }
 };
 
+/// A row of a table of expected cells: the cell at (column, row) of the page's cell list.
+struct CellCase
+{
+    const char* Name;
+    int Column;
+    int Row;
+    Rect Cell;
+};
+
 /**
  * A document, the print options of a view and a recording canvas at 300 dpi, for the tests of the
  * printed page layouts. The canvas's em at 300 dpi is trunc(points × 300 ÷ 72) pixels: LH.
