@@ -2,6 +2,7 @@
 
 #include "model/CPlanovaDoc.h"
 #include "model/Outcome.h"
+#include "print/Imposition.h"
 #include "print/PrintedPage.h"
 #include "print/RefillPaper.h"
 #include "view/ViewState.h"
@@ -43,6 +44,25 @@ void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaD
                    const ViewPrintState& print, const PrintEnvironment& environment, int firstPage = 0,
                    int lastPage = 0);
 
+/// The sheets a PDF is made of.
+enum class PdfSheets
+{
+    PrinterPaper, ///< one printed page per sheet of the printer paper the refill asks for
+    ImposedA4,    ///< the refills imposed on portrait A4 sheets, front and back (ImpositionPlan)
+};
+
+/// The portrait A4 sheet of an imposed job, no margins.
+QPageLayout ImposedSheetLayout();
+
+/**
+ * Paints the job imposed on A4 sheets onto a paged device with an active painter: for every sheet its
+ * front (with the cut marks), then its back, each refill page drawn as on its own paper, clipped to
+ * its refill and turned into its slot. The device's (0, 0) must be the sheet's corner.
+ */
+void PaintImposedJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaDoc& document,
+                     const ViewPrintState& print, const PrintEnvironment& environment,
+                     const ImpositionPlan& plan);
+
 /// Pixels per inch of the PDF pages.
 constexpr int PdfResolution = 600;
 
@@ -51,14 +71,17 @@ std::unique_ptr<QPdfWriter> MakePdfWriter(QIODevice& device, const PrintSettings
                                           const QString& title);
 
 /**
- * The job as a PDF document in memory: one page per printed page on the requested printer paper, the
- * fonts embedded as subsets, the title set, the text searchable. Empty when the job has no pages.
+ * The job as a PDF document in memory: one page per printed page on the requested printer paper (or two
+ * pages, front and back, per A4 sheet of imposed refills), the fonts embedded as subsets, the title set,
+ * the text searchable. Empty when the job has no pages or its refills cannot be imposed.
  */
 QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print,
-                    const PrintEnvironment& environment, const QString& title);
+                    const PrintEnvironment& environment, const QString& title,
+                    PdfSheets sheets = PdfSheets::PrinterPaper);
 
 /// Writes the job as a PDF file with the safe save: a failed export leaves no file behind.
 Outcome ExportPdf(const std::string& path, const CPlanovaDoc& document, const ViewPrintState& print,
-                  const PrintEnvironment& environment, const QString& title);
+                  const PrintEnvironment& environment, const QString& title,
+                  PdfSheets sheets = PdfSheets::PrinterPaper);
 
 } // namespace planova

@@ -33,10 +33,11 @@ constexpr const char* UsageText =
     "         [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini]\n"
     "         [--orientation portrait|landscape] [--page spread|left|right|one]\n"
     "         [--layout vertical|list] [--months 1|2|3|4|6] [--start-weekday 0|1]\n"
-    "         [--set TAG=VALUE ...] -o OUT.pdf\n"
+    "         [--set TAG=VALUE ...] [--impose a4] -o OUT.pdf\n"
     "  Every other option comes from the print settings stored in FILE.dat; --set overrides one by its\n"
     "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
-    "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n";
+    "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n"
+    "  --impose a4 places the Bible, A5 or Mini refills on A4 sheets, front and back, with cut marks.\n";
 
 /// A word of the command line and the setting value it stands for.
 struct Choice
@@ -58,6 +59,7 @@ constexpr Choice Pages[] = {{"spread", PageType::Spread},
 constexpr Choice Layouts[] = {{"vertical", 0}, {"list", 1}};
 constexpr Choice MonthsPerPage[] = {{"1", 0}, {"2", 1}, {"3", 2}, {"4", 3}, {"6", 4}};
 constexpr Choice StartWeekdays[] = {{"0", 0}, {"1", 1}};
+constexpr Choice Sheets[] = {{"a4", static_cast<int>(PdfSheets::ImposedA4)}};
 
 /// The print settings that have an option of their own.
 constexpr std::pair<std::string_view, std::string_view> OwnOptions[] = {{"PrintType", "--type"},
@@ -81,6 +83,7 @@ struct Request
     std::optional<DateTime> From;
     std::optional<DateTime> To;
     std::vector<std::pair<std::string, std::string>> Sets;
+    PdfSheets Sheets = PdfSheets::PrinterPaper;
 };
 
 template <std::size_t N>
@@ -128,7 +131,9 @@ Request ParseRequest(const CommandArgs& args)
             if (equals == std::string::npos || equals == 0)
                 throw CommandError::Usage("--set は TAG=VALUE の形です: " + assignment);
             request.Sets.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
-        } else if (arg == "-o")
+        } else if (arg == "--impose")
+            request.Sheets = static_cast<PdfSheets>(ChoiceOf(arg, reader.Value(arg), Sheets));
+        else if (arg == "-o")
             request.Output = reader.Value(arg);
         else if (!ArgumentReader::IsOption(arg) && request.Input.empty())
             request.Input = arg;
@@ -294,7 +299,8 @@ int RunPrint(const CommandArgs& args)
         const PrintEnvironment environment =
             PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
         const QString title = QFileInfo(QString::fromStdString(request.Input)).fileName();
-        const Outcome written = ExportPdf(request.Output, document, print, environment, title);
+        const Outcome written =
+            ExportPdf(request.Output, document, print, environment, title, request.Sheets);
         if (!written.Ok)
             throw CommandError::BadInput(request.Output + ": " + written.Error);
         return int(ExitOk);

@@ -226,6 +226,8 @@ enum class PrintOutput
     Printer, ///< "印刷"
     Preview, ///< "プレビュー"
     PdfFile, ///< "PDFに書き出し..."
+    /// "A4に面付けしてPDFに書き出し...": the refills imposed on A4 sheets
+    ImposedPdfFile,
 };
 
 } // namespace planova

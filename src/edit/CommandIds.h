@@ -16,6 +16,8 @@ constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 57604;
 constexpr int FilePrint = 57607;
 constexpr int FilePrintPreview = 57609;
+/// "A4に面付けしてPDFに書き出し..."
+constexpr int FileExportImposedPdf = 33004;
 constexpr int FileExportPdf = 33003;   ///< "PDFに書き出し..."
 constexpr int ExportICalendar = 33001; ///< "iCalendar形式で書き出し..."
 constexpr int ExportCsv = 33002;       ///< "CSV形式で書き出し..."

@@ -1,6 +1,7 @@
 #include "edit/PrintCommands.h"
 
 #include "dialogs/ViewDialogs.h"
+#include "print/Imposition.h"
 #include "print/PrintJob.h"
 #include "view/PlannerView.h"
 
@@ -15,6 +16,8 @@ CommandOutcome RunPrintCommand(PlannerView& view, ViewDialogs& dialogs, PrintOut
     const ViewPrintState job = AcceptPrintDialog(model, view.Print, view.Document());
     if (!CanPrint(job))
         dialogs.ShowMessage(PrintTypeNotReadyMessage);
+    else if (output == PrintOutput::ImposedPdfFile && !PlanImposition(job))
+        dialogs.ShowMessage(CannotImposeMessage);
     else
         dialogs.PrintPages(view.Document(), job, output);
     return saved ? CommandOutcome::DocumentChanged : CommandOutcome::ViewChanged;

@@ -98,15 +98,20 @@ bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& docu
     return true;
 }
 
-bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& document, const ViewPrintState& job)
+bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& document, const ViewPrintState& job,
+                    PdfSheets sheets)
 {
     const QString suggested = QFileInfo(context.Title).completeBaseName() + QStringLiteral(".pdf");
     int filter = 0;
     const QString path = UserDialogs::Current().ExportFileName(
-        context.Parent, QStringLiteral("PDFに書き出し"), suggested, {QStringLiteral("PDF (*.pdf)")}, filter);
+        context.Parent,
+        sheets == PdfSheets::ImposedA4 ? QStringLiteral("A4に面付けしてPDFに書き出し")
+                                       : QStringLiteral("PDFに書き出し"),
+        suggested, {QStringLiteral("PDF (*.pdf)")}, filter);
     if (path.isEmpty())
         return false;
-    const Outcome written = ExportPdf(path.toStdString(), document, job, EnvironmentNow(), context.Title);
+    const Outcome written =
+        ExportPdf(path.toStdString(), document, job, EnvironmentNow(), context.Title, sheets);
     if (!written.Ok) {
         ShowError(context.Parent, QStringLiteral("PDFに書き出せませんでした。\n") + path +
                                       QStringLiteral("\n") + Utf8Text(written.Error));

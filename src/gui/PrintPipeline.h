@@ -2,6 +2,7 @@
 
 // moc never reads this header; the core headers stay out of its way anyway.
 #ifndef Q_MOC_RUN
+#include "canvas/PrintOutput.h"
 #include "model/CPlanovaDoc.h"
 #include "view/ViewState.h"
 #endif
@@ -46,10 +47,11 @@ bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& docu
                       const ViewPrintState& job);
 
 /**
- * Asks for a file name and writes the job as a PDF with the safe save: a failed export leaves no
- * file and is reported. Returns whether the file was written.
+ * Asks for a file name and writes the job as a PDF with the safe save (on the printer paper, or
+ * imposed on A4 sheets): a failed export leaves no file and is reported. Returns whether the file
+ * was written.
  */
-bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& document,
-                    const ViewPrintState& job);
+bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& document, const ViewPrintState& job,
+                    PdfSheets sheets = PdfSheets::PrinterPaper);
 
 } // namespace planova

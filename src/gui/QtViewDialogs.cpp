@@ -76,6 +76,8 @@ bool QtViewDialogs::PrintPages(const CPlanovaDoc& document, const ViewPrintState
         return ShowPrintPreview(context, document, job);
     case PrintOutput::PdfFile:
         return ExportPrintPdf(context, document, job);
+    case PrintOutput::ImposedPdfFile:
+        return ExportPrintPdf(context, document, job, PdfSheets::ImposedA4);
     }
     return false;
 }

@@ -26,6 +26,12 @@ private:
         return print;
     }
 
+    /// The pages of a PDF made by Qt's writer.
+    static qsizetype PdfPages(const QByteArray& pdf)
+    {
+        return pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ");
+    }
+
 private slots:
     void TheSheetIsThePrinterPaperOfTheRefill_data()
     {
@@ -69,7 +75,7 @@ private slots:
         environment.RoutineWorkFile = "/no/such/ルーチンワーク.bmp";
         const QByteArray pdf = PrintPdf(document, print, environment, QStringLiteral("年間.dat"));
         QVERIFY(pdf.startsWith("%PDF-"));
-        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
+        QCOMPARE(PdfPages(pdf), 2);
         QVERIFY(pdf.contains("/Subtype /Image")); // the built-in picture
     }
 
@@ -88,6 +94,55 @@ private slots:
         print.PrintEndDate = DateTime::FromDate(2024, 6, 9);
         outcome = ExportPdf(path, document, print, {}, QString());
         QVERIFY(!outcome.Ok);
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void ImposedSheetsArePortraitA4()
+    {
+        const QRectF full = ImposedSheetLayout().fullRect(QPageLayout::Millimeter);
+        QCOMPARE(qRound(full.width()), 210);
+        QCOMPARE(qRound(full.height()), 297);
+        QCOMPARE(ImposedSheetLayout().margins(), QMarginsF(0, 0, 0, 0));
+    }
+
+    void ImposedPdfHasBothSidesOfEverySheet_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("sides");
+        QTest::newRow("7 Bible pages: 4 refills, 2 sheets") << PaperType::Bible << 7 << 4;
+        QTest::newRow("1 Mini page: a sheet with an empty back") << PaperType::Mini << 1 << 2;
+        QTest::newRow("9 Mini pages: 5 refills, 2 sheets") << PaperType::Mini << 9 << 4;
+        QTest::newRow("2 A5 pages: one refill") << PaperType::A5 << 2 << 2;
+    }
+
+    void ImposedPdfHasBothSidesOfEverySheet()
+    {
+        QFETCH(int, paper);
+        QFETCH(int, days);
+        QFETCH(int, sides);
+        CPlanovaDoc document;
+        ViewPrintState print = DayJob(document);
+        print.PPaperType = paper;
+        print.PrintEndDate = DateTime::FromDate(2024, 6, 10 + days - 1);
+        const QByteArray pdf = PrintPdf(document, print, {}, QString(), PdfSheets::ImposedA4);
+        QCOMPARE(PdfPages(pdf), sides);
+        // The pages are placed as vectors, never as pictures of pages.
+        QVERIFY(!pdf.contains("/Subtype /Image"));
+        QVERIFY(pdf.contains("/MediaBox [0 0 595"));
+    }
+
+    void A4RefillsAreNotImposed()
+    {
+        QTemporaryDir folder;
+        const std::string path = QDir(folder.path()).filePath(QStringLiteral("out.pdf")).toStdString();
+        CPlanovaDoc document;
+        ViewPrintState print = DayJob(document);
+        print.PPaperType = PaperType::A4;
+        QVERIFY(PrintPdf(document, print, {}, QString(), PdfSheets::ImposedA4).isEmpty());
+        const Outcome outcome = ExportPdf(path, document, print, {}, QString(), PdfSheets::ImposedA4);
+        QVERIFY(!outcome.Ok);
+        QCOMPARE(outcome.Error, std::string(CannotImposeMessage));
         QVERIFY(QDir(folder.path()).isEmpty());
     }
 

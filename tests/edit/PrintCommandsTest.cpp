@@ -1,5 +1,6 @@
 #include "edit/PrintCommands.h"
 
+#include "print/Imposition.h"
 #include "print/PrintJob.h"
 #include "print/PrintTypes.h"
 #include "support/EditingViewFixture.h"
@@ -50,8 +51,9 @@ TEST_F(PrintCommandsTest, EachCommandPutsTheJobOutWhereItSays)
     };
     const Case cases[] = {{CommandId::FilePrint, PrintOutput::Printer, false},
                           {CommandId::FilePrintPreview, PrintOutput::Preview, true},
-                          {CommandId::FileExportPdf, PrintOutput::PdfFile, false}};
-    Answer({C::MemoType});
+                          {CommandId::FileExportPdf, PrintOutput::PdfFile, false},
+                          {CommandId::FileExportImposedPdf, PrintOutput::ImposedPdfFile, false}};
+    Answer({C::MemoType, C::PaperBible}); // Bible refills can also be imposed on A4
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Id);
         EXPECT_TRUE(IsViewCommandEnabled(View, c.Id));
@@ -115,6 +117,15 @@ TEST_F(PrintCommandsTest, ATypeWithoutPagesIsRefusedWithAMessage)
     EXPECT_EQ(View.Print.PrintType, PrintType::ToDo);
 }
 
+TEST_F(PrintCommandsTest, ImposingA4RefillsOnA4IsRefusedWithAMessage)
+{
+    Answer({C::PaperA4});
+    EXPECT_EQ(RunViewCommand(View, CommandId::FileExportImposedPdf, Dialogs), CommandOutcome::ViewChanged);
+    EXPECT_TRUE(Dialogs.Printed.empty());
+    ASSERT_EQ(Dialogs.Messages.size(), 1u);
+    EXPECT_EQ(Dialogs.Messages[0], CannotImposeMessage);
+}
+
 TEST_F(PrintCommandsTest, TheExportFollowsThePrintCommandsOnTheFileMenu)
 {
     const auto commands = Commands();
@@ -125,7 +136,10 @@ TEST_F(PrintCommandsTest, TheExportFollowsThePrintCommandsOnTheFileMenu)
     };
     EXPECT_EQ(position(CommandId::FilePrintPreview), position(CommandId::FilePrint) + 1);
     EXPECT_EQ(position(CommandId::FileExportPdf), position(CommandId::FilePrintPreview) + 1);
+    EXPECT_EQ(position(CommandId::FileExportImposedPdf), position(CommandId::FileExportPdf) + 1);
     EXPECT_EQ(FindCommand(CommandId::FileExportPdf)->MenuPath, FindCommand(CommandId::FilePrint)->MenuPath);
+    EXPECT_EQ(FindCommand(CommandId::FileExportImposedPdf)->MenuPath,
+              FindCommand(CommandId::FilePrint)->MenuPath);
     EXPECT_EQ(FindCommand(CommandId::FilePrint)->Shortcuts, "Ctrl+P");
 }
 

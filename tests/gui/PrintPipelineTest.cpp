@@ -47,6 +47,28 @@ private slots:
         QVERIFY(bytes.contains("/Count 3"));
     }
 
+    void ImposedExportWritesA4SheetsFrontAndBack()
+    {
+        DialogScript script;
+        QTemporaryDir folder;
+        script->ExportName = folder.filePath(QStringLiteral("年間.pdf"));
+        ViewPrintState job = DayJob(Document, 7);
+        job.PPaperType = PaperType::Bible;
+        QVERIFY(ExportPrintPdf(Context, Document, job, PdfSheets::ImposedA4));
+        QCOMPARE(script->ExportAsked.back().Title, QStringLiteral("A4に面付けしてPDFに書き出し"));
+        QFile pdf(script->ExportName);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.contains("/Count 4")); // 7 pages: 4 refills, 2 sheets, both sides
+
+        // A4 refills cannot be imposed: the user is told, nothing is written.
+        script->ExportName = folder.filePath(QStringLiteral("a4.pdf"));
+        job.PPaperType = PaperType::A4;
+        QVERIFY(!ExportPrintPdf(Context, Document, job, PdfSheets::ImposedA4));
+        QVERIFY(script->WasAsked(QStringLiteral("Ａ４のリフィルはＡ４用紙に面付けできません。")));
+        QVERIFY(!QFile::exists(script->ExportName));
+    }
+
     void ExportCancelledOrFailedWritesNothing()
     {
         DialogScript script;
