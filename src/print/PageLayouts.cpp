@@ -1,9 +1,11 @@
 #include "print/PageLayouts.h"
 
 #include "print/DayPlannerPage.h"
+#include "print/MonthPlannerPage.h"
 #include "print/PrintTypes.h"
 #include "print/RuledSheet.h"
 #include "print/WeekPlannerPage.h"
+#include "print/YearPlannerPage.h"
 
 namespace planova {
 
@@ -15,6 +17,8 @@ const PageLayout Layouts[] = {
      DrawDayPlannerSide, true, false},
     {PrintType::Week, PageStep::Week, [](const PrintSettings&) { return WeekPlannerCell::Count; },
      DrawWeekPlannerSide, true, true},
+    {PrintType::Month, PageStep::Month, MonthPlannerCellCount, DrawMonthPlannerSide, true, true},
+    {PrintType::Year, PageStep::None, YearPlannerCellCount, DrawYearPlannerSide, true, true},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
 };
 

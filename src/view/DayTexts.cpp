@@ -75,6 +75,15 @@ bool IsHolidayKind(const std::string& jitei)
     return jitei == Text(FixedText::Holiday);
 }
 
+Rgb WeekdayColour(int weekday)
+{
+    constexpr int Sunday = 0;
+    constexpr int Saturday = 6;
+    if (weekday == Sunday)
+        return TextColours::Red;
+    return weekday == Saturday ? TextColours::Blue : TextColours::Black;
+}
+
 Rgb DateColour(const CDayData& day)
 {
     constexpr int Sunday = 0;

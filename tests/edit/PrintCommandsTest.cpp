@@ -109,12 +109,12 @@ TEST_F(PrintCommandsTest, SavingTheSettingsChangesTheDocument)
 
 TEST_F(PrintCommandsTest, ATypeWithoutPagesIsRefusedWithAMessage)
 {
-    Answer({C::YearType});
+    Answer({C::ToDoType});
     EXPECT_EQ(RunViewCommand(View, CommandId::FilePrint, Dialogs), CommandOutcome::ViewChanged);
     EXPECT_TRUE(Dialogs.Printed.empty());
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_EQ(Dialogs.Messages[0], PrintTypeNotReadyMessage);
-    EXPECT_EQ(View.Print.PrintType, PrintType::Year);
+    EXPECT_EQ(View.Print.PrintType, PrintType::ToDo);
 }
 
 TEST_F(PrintCommandsTest, ImposingA4RefillsOnA4IsRefusedWithAMessage)
