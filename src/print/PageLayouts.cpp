@@ -3,6 +3,7 @@
 #include "print/DayPlannerPage.h"
 #include "print/PrintTypes.h"
 #include "print/RuledSheet.h"
+#include "print/ToDoTablePage.h"
 
 namespace planova {
 
@@ -13,6 +14,8 @@ const PageLayout Layouts[] = {
     {PrintType::Day, PageStep::Day, [](const PrintSettings&) { return DayPlannerCell::Count; },
      DrawDayPlannerSide, true, false},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
+    {PrintType::ToDo, PageStep::None, [](const PrintSettings&) { return ToDoTableCell::Count; },
+     DrawToDoTableSide, true, true},
 };
 
 } // namespace

@@ -47,6 +47,17 @@ std::string WeekdayLetterOf(int weekday)
         .substr(static_cast<std::size_t>(weekday % 7) * LetterBytes, LetterBytes);
 }
 
+Rgb WeekdayNameColour(int weekday)
+{
+    constexpr int Sunday = 0;
+    constexpr int Saturday = 6;
+    if (weekday % 7 == Sunday)
+        return TextColours::Red;
+    if (weekday % 7 == Saturday)
+        return TextColours::Blue;
+    return TextColours::Black;
+}
+
 std::string DayViewDateText(const DateTime& date)
 {
     return DateWithBlankedZeros(date) + BracketedWeekday(date);

@@ -11,6 +11,9 @@ namespace planova {
 /// The one-letter weekday name "日" … "土" of a weekday 0 (Sunday) … 6; larger numbers wrap around.
 std::string WeekdayLetterOf(int weekday);
 
+/// The colour of a weekday's name in a calendar header: red for Sunday, blue for Saturday, else black.
+Rgb WeekdayNameColour(int weekday);
+
 /**
  * The date header of the day view: "2014年 1月 1日（水）" — year, month and day with the leading
  * zero of the month and of the day blanked, then the weekday in full-width brackets. Code page 932.

@@ -13,16 +13,6 @@ constexpr int SelectionPenWidth = 2;
 constexpr int LabelColumnUnits = 2;    // the period label column of the day and week views
 constexpr int PlanColumnEndUnits = 12; // the plan column of the day view ends here
 
-Rgb HeaderColour(int column, int startWeekday)
-{
-    const int weekday = (column + startWeekday) % WeekDays;
-    if (weekday == 0)
-        return TextColours::Red;
-    if (weekday == 6)
-        return TextColours::Blue;
-    return TextColours::Black;
-}
-
 void DrawFrameAndGrid(Canvas& canvas, const ScreenLayout& layout)
 {
     const int l = layout.L;
@@ -67,7 +57,7 @@ void DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout, int startWeekda
     for (int k = 0; k < WeekDays; ++k) {
         const Rect rect{ScreenOrigin::PlannerLeft + k * width + layout.H, top,
                         ScreenOrigin::PlannerLeft + (k + 1) * width, top + layout.L};
-        canvas.SetTextColour(HeaderColour(k, startWeekday));
+        canvas.SetTextColour(WeekdayNameColour(k + startWeekday));
         canvas.DrawText(rect, WeekdayLetterOf(k + startWeekday), TextSingleLine | TextCenter);
     }
     canvas.SetTextColour(TextColours::Black);
