@@ -61,13 +61,14 @@ DateTime LastDay(const DateTime& firstDay)
 }
 
 /// One line per item: the deadline, a full-width space and the item's printed line.
-std::vector<std::vector<std::string>> ListLines(const PrintedPage& page, const std::vector<const CToDo*>& items)
+std::vector<std::vector<std::string>> ListLines(const PrintedPage& page,
+                                                const std::vector<const CToDo*>& items)
 {
     static const std::string Space = Cp932Literal("　");
     std::vector<std::vector<std::string>> lines;
     for (const CToDo* item : items)
         lines.push_back({PrintedDateText(item->GetKigenn(), page.Print.PDateType, page.Print.PZerotoru) +
-                        Space + PrintedToDoLine(*item)});
+                         Space + PrintedToDoLine(*item)});
     return lines;
 }
 
@@ -91,7 +92,8 @@ void DrawList(const PrintedPage& page, PageSide side, const ToDoTableGrid& grid,
     canvas.SetTextColour(TextColours::Black);
 }
 
-void DrawGrid(const PrintedPage& page, PageSide side, const ToDoTableGrid& grid, const std::vector<Rect>& cells)
+void DrawGrid(const PrintedPage& page, PageSide side, const ToDoTableGrid& grid,
+              const std::vector<Rect>& cells)
 {
     const PageGeometry& g = page.Geometry;
     const SideColumns columns = ColumnsOn(side);
@@ -233,8 +235,8 @@ void ToDoTableCells(const PageGeometry& geometry, PageSide side, const ToDoTable
         const int column = columns.First + k;
         cells[Index(column, 0)] = geometry.UnitRect(side, k * c, 0, (k + 1) * c, HeaderLines);
         for (int row = 1; row <= Weeks; ++row)
-            cells[Index(column, row)] = geometry.UnitRect(side, k * c, HeaderLines + (row - 1) * r, (k + 1) * c,
-                                                          HeaderLines + row * r);
+            cells[Index(column, row)] = geometry.UnitRect(side, k * c, HeaderLines + (row - 1) * r,
+                                                          (k + 1) * c, HeaderLines + row * r);
     }
 }
 
@@ -268,8 +270,8 @@ std::vector<std::string> BrokenLines(const Canvas& canvas, std::string_view text
     return lines;
 }
 
-std::vector<std::string> FittedLines(const std::vector<std::vector<std::string>>& texts, std::size_t firstItem,
-                                     int lines)
+std::vector<std::string> FittedLines(const std::vector<std::vector<std::string>>& texts,
+                                     std::size_t firstItem, int lines)
 {
     std::size_t total = 0;
     for (const std::vector<std::string>& text : texts)

@@ -14,7 +14,7 @@ namespace planova {
 /// The cells of the printed ToDo table: 7 weekday columns × 7 rows, index column × 7 + row.
 namespace ToDoTableCell {
 constexpr int Columns = 7;
-constexpr int Rows = 7;  ///< row 0 the weekday header, rows 1–6 the six weeks
+constexpr int Rows = 7; ///< row 0 the weekday header, rows 1–6 the six weeks
 constexpr int Weeks = Rows - 1;
 constexpr int Days = Columns * Weeks; ///< 42 printed days
 constexpr int HeaderLines = 2;
@@ -30,9 +30,9 @@ DateTime ToDoTableFirstDay(const DateTime& pageDate, int startWeekday);
 
 /**
  * The two lists below the calendar: items whose deadline is before the first printed day
- * ("期限が切れたToDoを印刷する") and items whose deadline is after the last one ("指定期間以降のToDoを印刷する"),
- * each in deadline order (items due on the same day in list order). A list that is not asked for is
- * empty. Items without a valid deadline are in neither list.
+ * ("期限が切れたToDoを印刷する") and items whose deadline is after the last one
+ * ("指定期間以降のToDoを印刷する"), each in deadline order (items due on the same day in list order). A list
+ * that is not asked for is empty. Items without a valid deadline are in neither list.
  */
 struct ToDoTableLists
 {
@@ -85,8 +85,8 @@ std::vector<std::string> BrokenLines(const Canvas& canvas, std::string_view text
  * texts that fit whole in lines − 1 lines, in order, and "他n件" for the n items left out, the items being
  * the texts from `firstItem` on.
  */
-std::vector<std::string> FittedLines(const std::vector<std::vector<std::string>>& texts, std::size_t firstItem,
-                                     int lines);
+std::vector<std::string> FittedLines(const std::vector<std::vector<std::string>>& texts,
+                                     std::size_t firstItem, int lines);
 
 /**
  * Draws a page of the ToDo table: six weeks from the page's date moved back to PStartWeekday, the

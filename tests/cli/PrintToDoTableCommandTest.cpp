@@ -36,14 +36,14 @@ TEST_F(PrintToDoTableCommandTest, OnePageOnThePrinterPaperOfEachRefill)
     const Case cases[] = {
         {{"--paper", "a4", "--orientation", "landscape", "--page", "spread"}, 297, 210},
         {{"--paper", "a4", "--orientation", "portrait", "--page", "one"}, 210, 297},
-        {{"--paper", "bible", "--orientation", "portrait", "--page", "one"}, 148, 210}, // on A5
+        {{"--paper", "bible", "--orientation", "portrait", "--page", "one"}, 148, 210},  // on A5
         {{"--paper", "mini", "--orientation", "landscape", "--page", "left"}, 148, 100}, // on the postcard
     };
     for (const Case& c : cases) {
         const std::string out = Out("todo.pdf");
         // However long the range, the table is one page of six weeks.
-        std::vector<std::string> args{File, "--type", "todo", "--from", "2024-06-12", "--to", "2024-12-24",
-                                      "-o", out};
+        std::vector<std::string> args{File,   "--type",     "todo", "--from", "2024-06-12",
+                                      "--to", "2024-12-24", "-o",   out};
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;
@@ -65,7 +65,7 @@ TEST_F(PrintToDoTableCommandTest, ItemsOnTheirDaysAndTheTwoLists)
     EXPECT_NE(text.find("20240720"), std::string::npos) << text;
     EXPECT_NE(text.find("A1 通知表の所見入力"), std::string::npos) << text; // 12 July
     EXPECT_NE(text.find("R1 週案の提出"), std::string::npos) << text;       // 14 June
-    EXPECT_EQ(text.find("家庭訪問の日程調整"), std::string::npos) << text;   // 26 April: before the table
+    EXPECT_EQ(text.find("家庭訪問の日程調整"), std::string::npos) << text;  // 26 April: before the table
 
     result = Print({File, "--type", "todo", "--from", "2024-06-12", "--to", "2024-06-12", "--paper", "a4",
                     "--orientation", "landscape", "--page", "one", "--set", "ToDoKigenn=1", "--set",
@@ -97,9 +97,9 @@ TEST_F(PrintToDoTableCommandTest, DocumentationImages)
     };
     for (const Case& c : cases) {
         const std::string pdf = Out(std::string(c.Name) + ".pdf");
-        std::vector<std::string> args{File,  "--type", "todo",           "--from", "2024-06-12",
-                                      "--to", "2024-06-12", "--set", "ToDoGyouji=1", "--set",
-                                      "ToDoKigenn=1", "--set", "ToDoHanni=1", "-o", pdf};
+        std::vector<std::string> args{
+            File,           "--type", "todo",         "--from", "2024-06-12",  "--to", "2024-06-12", "--set",
+            "ToDoGyouji=1", "--set",  "ToDoKigenn=1", "--set",  "ToDoHanni=1", "-o",   pdf};
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;

@@ -4,7 +4,9 @@
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
 #include "print/RuledSheet.h"
+#include "support/CalendarTestDays.h"
 #include "support/Cp932Literals.h"
+#include "support/PrintedPageGrid.h"
 #include "support/RecordingCanvas.h"
 #include "view/ViewSky.h"
 
@@ -16,34 +18,10 @@ namespace planova {
 namespace {
 
 using test::CanvasOp;
+using test::Date;
 using test::RecordingCanvas;
 using test::Sj;
-
-// The recording canvas at 300 dpi: 9 points are 37 pixels (LH), a byte of text is 18 pixels wide.
-constexpr int Lh = 37;
-constexpr int Hl = 18;
-// The default sheet: A4 landscape spread. Left page from (82, 82), right page from (1753 + 177, 82),
-// each 1494 × 2316 pixels: 40 units across, 62 lines down.
-constexpr int LeftX = 82;
-constexpr int RightX = 1930;
-constexpr int Top = 82;
-constexpr int Units = 40;
-constexpr int Lines = 62;
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
-
-int X(int u, int left = LeftX)
-{
-    return left + u * Lh;
-}
-
-int Y(int n)
-{
-    return Top + n * Lh;
-}
+using namespace test::printed;
 
 class PrintedPagesTest : public ::testing::Test
 {

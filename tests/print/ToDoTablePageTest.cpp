@@ -2,7 +2,9 @@
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
 #include "print/ToDoTablePage.h"
+#include "support/CalendarTestDays.h"
 #include "support/Cp932Literals.h"
+#include "support/PrintedPageGrid.h"
 #include "support/RecordingCanvas.h"
 #include "view/ViewSky.h"
 
@@ -14,33 +16,12 @@ namespace planova {
 namespace {
 
 using test::CanvasOp;
+using test::Date;
 using test::RecordingCanvas;
 using test::Sj;
+using namespace test::printed;
 
-// The recording canvas at 300 dpi with the 9-point body font: LH 37 pixels, a byte of text 18 pixels
-// wide. The default sheet is an A4 landscape spread: left page from (82, 82), right page from (1930, 82),
-// each 40 units across and 62 lines down, so C = trunc(40 ÷ 4) = 10 and R = trunc((62 − 2) ÷ 6) = 10.
-constexpr int Lh = 37;
-constexpr int Hl = 18;
-constexpr int LeftX = 82;
-constexpr int RightX = 1930;
-constexpr int Top = 82;
-constexpr int Lines = 62;
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
-
-int X(int u, int left = LeftX)
-{
-    return left + u * Lh;
-}
-
-int Y(int n)
-{
-    return Top + n * Lh;
-}
+// On the A4 spread C = trunc(40 ÷ 4) = 10 and R = trunc((62 − 2) ÷ 6) = 10.
 
 /// Line k of the texts inside a cell (inset by half a line).
 Rect TextLine(const Rect& cell, int k)
@@ -141,7 +122,8 @@ TEST_F(ToDoTablePageTest, CellsFollowTheFormulasOnEveryPaperAndPageType)
         const std::vector<Rect> cells = Draw();
         const int lh = static_cast<int>(c.FontSize * 300 / 72);
         const PageGeometry g = ComputePageGeometry(Print, {300, 300, lh});
-        const std::string name = "paper " + std::to_string(c.Paper) + ", page type " + std::to_string(c.PageType);
+        const std::string name =
+            "paper " + std::to_string(c.Paper) + ", page type " + std::to_string(c.PageType);
         for (int column = 0; column < 7; ++column) {
             const bool right = column >= 4 && c.PageType != PageType::One;
             const bool drawn = c.PageType == PageType::Spread || c.PageType == PageType::One ||
@@ -156,11 +138,11 @@ TEST_F(ToDoTablePageTest, CellsFollowTheFormulasOnEveryPaperAndPageType)
             const int columnUnits = g.UnitsAcross / perPage;
             const int rowLines = (g.LinesDown - 2) / 6;
             const int k = right ? column - 4 : column;
-            EXPECT_EQ(cells[column * 7], g.UnitRect(side, k * columnUnits, 0, (k + 1) * columnUnits, 2)) << name;
+            EXPECT_EQ(cells[column * 7], g.UnitRect(side, k * columnUnits, 0, (k + 1) * columnUnits, 2))
+                << name;
             for (int row = 1; row <= 6; ++row)
-                EXPECT_EQ(cells[column * 7 + row],
-                          g.UnitRect(side, k * columnUnits, 2 + (row - 1) * rowLines, (k + 1) * columnUnits,
-                                     2 + row * rowLines))
+                EXPECT_EQ(cells[column * 7 + row], g.UnitRect(side, k * columnUnits, 2 + (row - 1) * rowLines,
+                                                              (k + 1) * columnUnits, 2 + row * rowLines))
                     << name << ", column " << column << ", row " << row;
         }
     }
@@ -179,8 +161,8 @@ TEST_F(ToDoTablePageTest, SixWeeksFromTheStartWeekdayWithTitles)
     const Case cases[] = {
         {Date(2024, 6, 12), 0, Date(2024, 6, 9), "20240609", "20240720"},
         {Date(2024, 6, 12), 1, Date(2024, 6, 10), "20240610", "20240721"},
-        {Date(2024, 6, 9), 0, Date(2024, 6, 9), "20240609", "20240720"},  // already on a Sunday
-        {Date(2024, 6, 9), 1, Date(2024, 6, 3), "20240603", "20240714"},  // a Sunday, weeks from Monday
+        {Date(2024, 6, 9), 0, Date(2024, 6, 9), "20240609", "20240720"},     // already on a Sunday
+        {Date(2024, 6, 9), 1, Date(2024, 6, 3), "20240603", "20240714"},     // a Sunday, weeks from Monday
         {Date(2024, 12, 31), 1, Date(2024, 12, 30), "20241230", "20250209"}, // into the next year
     };
     for (const Case& c : cases) {
@@ -246,7 +228,9 @@ TEST_F(ToDoTablePageTest, WeekdayHeaderAndDateColours)
             const int weekday = (start + column) % 7;
             const char* const letters[] = {"日", "月", "火", "水", "木", "金", "土"};
             const CanvasOp header = Canvas.TextOp(Sj(letters[weekday]));
-            const Rgb colour = weekday == 0 ? TextColours::Red : weekday == 6 ? TextColours::Blue : TextColours::Black;
+            const Rgb colour = weekday == 0   ? TextColours::Red
+                               : weekday == 6 ? TextColours::Blue
+                                              : TextColours::Black;
             EXPECT_EQ(Canvas.TextOps(Sj(letters[weekday])).size(), 1u) << weekday;
             EXPECT_EQ(header.Area, cells[column * 7]) << start << " " << weekday;
             EXPECT_EQ(header.TextColour, colour) << weekday;
@@ -258,9 +242,10 @@ TEST_F(ToDoTablePageTest, WeekdayHeaderAndDateColours)
         DateTime Date;
         Rgb Colour;
     };
-    for (const Case& c : {Case{Date(2024, 6, 15), TextColours::Black}, Case{Date(2024, 6, 22), TextColours::Blue},
-                          Case{Date(2024, 6, 11), TextColours::Red}, Case{Date(2024, 6, 16), TextColours::Red},
-                          Case{Date(2024, 6, 12), TextColours::Black}})
+    for (const Case& c :
+         {Case{Date(2024, 6, 15), TextColours::Black}, Case{Date(2024, 6, 22), TextColours::Blue},
+          Case{Date(2024, 6, 11), TextColours::Red}, Case{Date(2024, 6, 16), TextColours::Red},
+          Case{Date(2024, 6, 12), TextColours::Black}})
         EXPECT_EQ(Canvas.TextOp(PrintedMonthDay(c.Date, 0, false)).TextColour, c.Colour) << c.Date.Day();
 }
 
@@ -331,8 +316,16 @@ TEST(ToDoTableFitTest, TextsThatDoNotFitBecomeACount)
          3,
          {"a", rest + "2" + Sj("件")}},
         {"later texts wait for the one before", {{"a1", "a2"}, {"b"}}, 0, 2, {rest + "2" + Sj("件")}},
-        {"the event stays, the items are counted", {{"event"}, {"b"}, {"c"}, {"d"}}, 1, 2, {"event", rest + "3" + Sj("件")}},
-        {"no room for the event either: only the items counted", {{"event"}, {"b"}, {"c"}}, 1, 1, {rest + "2" + Sj("件")}},
+        {"the event stays, the items are counted",
+         {{"event"}, {"b"}, {"c"}, {"d"}},
+         1,
+         2,
+         {"event", rest + "3" + Sj("件")}},
+        {"no room for the event either: only the items counted",
+         {{"event"}, {"b"}, {"c"}},
+         1,
+         1,
+         {rest + "2" + Sj("件")}},
         {"no line at all", {{"a"}}, 0, 0, {}},
         {"nothing to fit", {}, 0, 4, {}},
     };
@@ -375,7 +368,7 @@ TEST_F(ToDoTablePageTest, OverdueAndLaterListsInDeadlineOrder)
     AddToDo("B1", "前日の件", Date(2024, 6, 8)); // the day before the first printed day
     AddToDo("A2", "同じ日の件", Date(2024, 5, 1));
     AddToDo("A1", "初日の件", Date(2024, 6, 9));
-    AddToDo("A1", "翌日の件", Date(2024, 7, 21)); // the day after the last printed day
+    AddToDo("A1", "翌日の件", Date(2024, 7, 21));     // the day after the last printed day
     AddToDo("A1", "日付のない件", Date(2023, 2, 29)); // not a date: in neither list
 
     const ToDoTableLists none = ToDoTableListsOf(Doc, Date(2024, 6, 9), false, false);
@@ -390,7 +383,8 @@ TEST_F(ToDoTablePageTest, OverdueAndLaterListsInDeadlineOrder)
             out.push_back(item->GetKennmei());
         return out;
     };
-    EXPECT_EQ(subjects(lists.Overdue), (std::vector<std::string>{Sj("古い件"), Sj("同じ日の件"), Sj("前日の件")}));
+    EXPECT_EQ(subjects(lists.Overdue),
+              (std::vector<std::string>{Sj("古い件"), Sj("同じ日の件"), Sj("前日の件")}));
     EXPECT_EQ(subjects(lists.Later), (std::vector<std::string>{Sj("翌日の件"), Sj("後の件")}));
     EXPECT_EQ(lists.LinesWanted(), 4); // a title and the three overdue items
 }
@@ -416,7 +410,8 @@ TEST_F(ToDoTablePageTest, ListsBelowTheCalendar)
     EXPECT_EQ(Canvas.TextOp(Sj("20240601　A2　三つ目")).Area.Top, Y(58));
     EXPECT_EQ(Canvas.TextOp(Sj("20240608　B1　前日の件")).Area.Top, Y(59));
     // The later items below the right page's three columns.
-    EXPECT_EQ(Canvas.TextOp(Sj("指定期間以降のToDo")).Area, (Rect{X(0, RightX) + Hl, Y(56), X(30, RightX) - Hl, Y(57)}));
+    EXPECT_EQ(Canvas.TextOp(Sj("指定期間以降のToDo")).Area,
+              (Rect{X(0, RightX) + Hl, Y(56), X(30, RightX) - Hl, Y(57)}));
     const CanvasOp later = Canvas.TextOp(Sj("20240901　A1　後の件"));
     EXPECT_EQ(later.Area.Top, Y(57));
     EXPECT_EQ(later.TextColour, TextColours::Black);
