@@ -1,8 +1,9 @@
-// A school year of day-planner pages printed into one PDF: 365 pages (1 April 2024 to 31 March 2025)
-// with the record sheet, every period row of every day filled, against drawing the same strings into
-// the same rectangles with bare QPainter::drawText calls onto the same kind of QPdfWriter (the cost
-// of the glyphs alone). Budget: the printed job ≤ 1.5 × bare text. The PDF's size per page is
-// reported as the counter "bytes_per_page".
+// A school year (1 April 2024 to 31 March 2025, every period row of every day filled) printed into one
+// PDF as each planner: 365 day-planner pages with the record sheet, 53 week-planner pages and 12
+// month-planner pages; each against drawing the same strings into the same rectangles with bare
+// QPainter::drawText calls onto the same kind of QPdfWriter (the cost of the glyphs alone). Budget: a
+// printed job ≤ 1.5 × its bare text. The PDF's size per page is reported as the counter
+// "bytes_per_page".
 
 #include "TextCapture.h"
 #include "canvas/PrintOutput.h"
@@ -18,6 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,11 +65,12 @@ CPlanovaDoc& FullYear()
     return document;
 }
 
-ViewPrintState YearJob()
+/// The school year printed as a planner of the type, at the font table's size for A4.
+ViewPrintState YearJob(int printType)
 {
     ViewPrintState job = CopyPrintSettings(FullYear());
-    job.PrintType = PrintType::Day;
-    job.PFontSize = 9;
+    job.PrintType = printType;
+    job.PFontSize = TableFontSize(job, printType);
     job.WakunaiNuritubushi = true;
     job.PrintStartDate = First;
     job.PrintEndDate = Last;
@@ -82,9 +85,9 @@ PrintEnvironment Environment()
     return environment;
 }
 
-void PrintedYear(benchmark::State& state)
+void Printed(benchmark::State& state, int printType)
 {
-    const ViewPrintState job = YearJob();
+    const ViewPrintState job = YearJob(printType);
     const PrintEnvironment environment = Environment();
     qsizetype bytes = 0;
     for (auto _ : state) {
@@ -94,7 +97,7 @@ void PrintedYear(benchmark::State& state)
     }
     const int pages = PrintPageCount(job);
     state.counters["pages"] = pages;
-    state.counters["bytes_per_page"] = static_cast<double>(bytes) / pages;
+    state.counters["bytes_per_page"] = static_cast<double>(bytes) / std::max(1, pages);
 }
 
 /// The texts and fonts of each printed page, as the printed job draws them.
@@ -104,9 +107,8 @@ struct CapturedPage
     std::vector<QFont> Fonts;
 };
 
-std::vector<CapturedPage> CaptureYear()
+std::vector<CapturedPage> CaptureYear(const ViewPrintState& job)
 {
-    const ViewPrintState job = YearJob();
     const PrintEnvironment environment = Environment();
     std::vector<CapturedPage> pages;
     QByteArray discarded;
@@ -122,10 +124,10 @@ std::vector<CapturedPage> CaptureYear()
     return pages;
 }
 
-void BareTextYear(benchmark::State& state)
+void BareText(benchmark::State& state, int printType)
 {
-    const ViewPrintState job = YearJob();
-    const std::vector<CapturedPage> pages = CaptureYear();
+    const ViewPrintState job = YearJob(printType);
+    const std::vector<CapturedPage> pages = CaptureYear(job);
     std::size_t texts = 0;
     for (const CapturedPage& page : pages)
         texts += page.Texts.size();
@@ -147,8 +149,12 @@ void BareTextYear(benchmark::State& state)
     state.counters["texts"] = static_cast<double>(texts);
 }
 
-BENCHMARK(PrintedYear)->Unit(benchmark::kMillisecond);
-BENCHMARK(BareTextYear)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Printed, DayYear, PrintType::Day)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BareText, DayYear, PrintType::Day)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Printed, WeekYear, PrintType::Week)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BareText, WeekYear, PrintType::Week)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Printed, MonthYear, PrintType::Month)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BareText, MonthYear, PrintType::Month)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
