@@ -55,6 +55,12 @@ struct ListPlace
 constexpr ListPlace OverduePlace{0, ColumnsOfSpreadPage, "期限が切れたToDo"};
 constexpr ListPlace LaterPlace{ColumnsOfSpreadPage, Columns, "指定期間以降のToDo"};
 
+/// The weekday the weeks start on: the setting as a weekday 0–6 (a damaged file may hold any number).
+int StartWeekdayOf(const PrintedPage& page)
+{
+    return (page.Print.PStartWeekday % WeekDays + WeekDays) % WeekDays;
+}
+
 DateTime LastDay(const DateTime& firstDay)
 {
     return firstDay.AddDays(ToDoTableCell::Days - 1);
@@ -118,7 +124,7 @@ void DrawHeader(const PrintedPage& page, PageSide side, const std::vector<Rect>&
     const SideColumns columns = ColumnsOn(side);
     Canvas& canvas = page.Surface;
     for (int column = columns.First; column < columns.First + columns.Count; ++column) {
-        const int weekday = (page.Print.PStartWeekday + column) % WeekDays;
+        const int weekday = (StartWeekdayOf(page) + column) % WeekDays;
         canvas.SetTextColour(WeekdayNameColour(weekday));
         canvas.DrawText(cells[Index(column, 0)], WeekdayLetterOf(weekday),
                         TextSingleLine | TextCenter | TextVCenter);
@@ -295,7 +301,7 @@ std::vector<std::string> FittedLines(const std::vector<std::vector<std::string>>
 int DrawToDoTableSide(const PrintedPage& page, PageSide side)
 {
     const PageGeometry& g = page.Geometry;
-    const DateTime firstDay = ToDoTableFirstDay(page.Date, page.Print.PStartWeekday);
+    const DateTime firstDay = ToDoTableFirstDay(page.Date, StartWeekdayOf(page));
     const ToDoTableLists lists =
         ToDoTableListsOf(page.Document, firstDay, page.Print.ToDoKigenn, page.Print.ToDoHanni);
     const ToDoTableGrid grid = ToDoTableGridOf(g, side, lists.LinesWanted());

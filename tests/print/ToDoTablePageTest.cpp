@@ -189,6 +189,25 @@ TEST_F(ToDoTablePageTest, SixWeeksFromTheStartWeekdayWithTitles)
     }
 }
 
+TEST_F(ToDoTablePageTest, StartWeekdayOutsideTheWeekFromADamagedFile)
+{
+    struct Case
+    {
+        int StartWeekday;
+        const char* FirstHeader;
+        DateTime First;
+    };
+    // Taken as a weekday 0–6: the header and the days agree, and nothing is read past the letters.
+    for (const Case& c : {Case{-1, "土", Date(2024, 6, 8)}, Case{9, "火", Date(2024, 6, 11)},
+                          Case{-14, "日", Date(2024, 6, 9)}}) {
+        Print.PStartWeekday = c.StartWeekday;
+        const std::vector<Rect> cells = Draw();
+        EXPECT_EQ(Canvas.TextOp(Sj(c.FirstHeader)).Area, cells[0]) << c.StartWeekday;
+        EXPECT_EQ(Canvas.TextOp(PrintedMonthDay(c.First, 0, false)).Area.Left, cells[1].Left + Hl)
+            << c.StartWeekday;
+    }
+}
+
 TEST_F(ToDoTablePageTest, TitlesByPageType)
 {
     struct Case
