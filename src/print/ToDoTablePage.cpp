@@ -55,10 +55,10 @@ struct ListPlace
 constexpr ListPlace OverduePlace{0, ColumnsOfSpreadPage, "期限が切れたToDo"};
 constexpr ListPlace LaterPlace{ColumnsOfSpreadPage, Columns, "指定期間以降のToDo"};
 
-/// The weekday the weeks start on: the setting as a weekday 0–6 (a damaged file may hold any number).
+/// The weekday the weeks start on (a damaged file may hold any number).
 int StartWeekdayOf(const PrintedPage& page)
 {
-    return (page.Print.PStartWeekday % WeekDays + WeekDays) % WeekDays;
+    return NormalisedWeekday(page.Print.PStartWeekday);
 }
 
 DateTime LastDay(const DateTime& firstDay)
