@@ -180,7 +180,7 @@ Outcome ExportPdf(const std::string& path, const CPlanovaDoc& document, const Vi
                   const PrintEnvironment& environment, const QString& title, PdfSheets sheets)
 {
     if (!CanPrint(print))
-        return Outcome::Refused("この印刷タイプはまだ書き出せません。");
+        return Outcome::Refused("この印刷タイプは書き出せません。");
     if (PrintPageCount(print) == 0)
         return Outcome::Refused("印刷の終了日が開始日より前です。");
     if (sheets == PdfSheets::ImposedA4 && !PlanImposition(print))

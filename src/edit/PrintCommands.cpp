@@ -15,7 +15,7 @@ CommandOutcome RunPrintCommand(PlannerView& view, ViewDialogs& dialogs, PrintOut
     const bool saved = model.Values().SaveSettings;
     const ViewPrintState job = AcceptPrintDialog(model, view.Print, view.Document());
     if (!CanPrint(job))
-        dialogs.ShowMessage(PrintTypeNotReadyMessage);
+        dialogs.ShowMessage(UnknownPrintTypeMessage);
     else if (output == PrintOutput::ImposedPdfFile && !PlanImposition(job))
         dialogs.ShowMessage(CannotImposeMessage);
     else

@@ -6,6 +6,7 @@
 #include "print/RuledSheet.h"
 #include "print/WeekPlannerPage.h"
 #include "print/YearPlannerPage.h"
+#include "print/ToDoTablePage.h"
 
 namespace planova {
 
@@ -20,6 +21,8 @@ const PageLayout Layouts[] = {
     {PrintType::Month, PageStep::Month, MonthPlannerCellCount, DrawMonthPlannerSide, true, true},
     {PrintType::Year, PageStep::None, YearPlannerCellCount, DrawYearPlannerSide, true, true},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
+    {PrintType::ToDo, PageStep::None, [](const PrintSettings&) { return ToDoTableCell::Count; },
+     DrawToDoTableSide, true, true},
 };
 
 } // namespace

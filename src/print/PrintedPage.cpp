@@ -24,16 +24,22 @@ void SelectRulePen(Canvas& canvas, const PrintSettings& settings)
     canvas.SetHollowBrush();
 }
 
-std::vector<std::string> PrintedToDoLines(const CPlanovaDoc& document, bool leaveOutRoutine)
+std::string PrintedToDoLine(const CToDo& item)
 {
     static const std::string Space = Cp932Literal("　");
     static const std::string Box = Cp932Literal("□");
+    const std::string& code = item.GetJyuuyoudo();
+    return (code.empty() ? Box : code) + Space + item.GetKennmei();
+}
+
+std::vector<std::string> PrintedToDoLines(const CPlanovaDoc& document, bool leaveOutRoutine)
+{
     std::vector<std::string> lines;
     for (const CToDo& item : document.ToDoList()) {
         const std::string& code = item.GetJyuuyoudo();
         if (leaveOutRoutine && !code.empty() && code[0] == 'R')
             continue;
-        lines.push_back((code.empty() ? Box : code) + Space + item.GetKennmei());
+        lines.push_back(PrintedToDoLine(item));
     }
     return lines;
 }

@@ -46,6 +46,10 @@ std::uint32_t ColourValueOf(Rgb colour);
 /// Selects the rule pen: solid, PKeisenFutosa pixels wide, in the colour PKeisenIro.
 void SelectRulePen(Canvas& canvas, const PrintSettings& settings);
 
+/// The printed line of a ToDo item: its importance code ("□" when it has none), a full-width space, the
+/// subject.
+std::string PrintedToDoLine(const CToDo& item);
+
 /**
  * The printed lines of the document's ToDo list: the importance code, a full-width space and the
  * subject ("□　" in place of a missing code). Items whose code begins with "R" are left out when

@@ -79,9 +79,9 @@ Rgb WeekdayColour(int weekday)
 {
     constexpr int Sunday = 0;
     constexpr int Saturday = 6;
-    if (weekday == Sunday)
+    if (weekday % 7 == Sunday)
         return TextColours::Red;
-    return weekday == Saturday ? TextColours::Blue : TextColours::Black;
+    return weekday % 7 == Saturday ? TextColours::Blue : TextColours::Black;
 }
 
 Rgb DateColour(const CDayData& day)

@@ -26,7 +26,8 @@ std::string MonthViewDateText(const DateTime& date);
 /// A deadline as "2014/01/01" (four-digit year, two-digit month and day).
 std::string SlashDateText(const DateTime& date);
 
-/// The colour of a weekday's name in a weekday header: red on Sunday (0), blue on Saturday (6), else black.
+/// The colour of a weekday's name in a weekday header: red on Sunday (0), blue on Saturday (6), else
+/// black; larger numbers wrap around.
 Rgb WeekdayColour(int weekday);
 
 /// The colour of a drawn date: red on Sundays and "休日" / "振替休業日" days, blue on Saturdays, else black.

@@ -10,11 +10,6 @@ namespace planova {
 
 namespace {
 
-int NormalisedWeekday(int weekday)
-{
-    return ((weekday % WeekDays) + WeekDays) % WeekDays;
-}
-
 bool IsShortMonth(int month)
 {
     return month == 4 || month == 6 || month == 9 || month == 11;
@@ -41,6 +36,11 @@ DateTime StepMonth(const DateTime& date, int direction)
     else if (IsShortMonth(month))
         day = std::min(day, 30);
     return DateTime::FromDate(year, month, day);
+}
+
+int NormalisedWeekday(int weekday)
+{
+    return ((weekday % WeekDays) + WeekDays) % WeekDays;
 }
 
 int DaysBackToWeekStart(int weekday, int startWeekday)

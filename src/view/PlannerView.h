@@ -100,6 +100,9 @@ private:
 /// short months.
 DateTime StepMonth(const DateTime& date, int direction);
 
+/// A weekday setting as a weekday 0 (Sunday) … 6: any number is taken modulo 7 (a file may hold any).
+int NormalisedWeekday(int weekday);
+
 /// Days back from a weekday (0 Sunday … 6 Saturday) to the start of its week beginning on startWeekday.
 int DaysBackToWeekStart(int weekday, int startWeekday);
 

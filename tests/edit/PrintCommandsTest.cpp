@@ -107,14 +107,26 @@ TEST_F(PrintCommandsTest, SavingTheSettingsChangesTheDocument)
     EXPECT_TRUE(Document.IsModified());
 }
 
-TEST_F(PrintCommandsTest, ATypeWithoutPagesIsRefusedWithAMessage)
+TEST_F(PrintCommandsTest, EveryPrintTypeOfTheDialogPrints)
 {
-    Answer({C::ToDoType});
+    for (const int radio : {C::DayType, C::WeekType, C::MonthType, C::YearType, C::MemoType, C::ToDoType}) {
+        Dialogs.Printed.clear();
+        Answer({radio});
+        EXPECT_EQ(RunViewCommand(View, CommandId::FilePrint, Dialogs), CommandOutcome::ViewChanged);
+        ASSERT_EQ(Dialogs.Printed.size(), 1u) << radio;
+        EXPECT_EQ(PrintPageCount(Dialogs.Printed.back().Job), 1) << radio;
+    }
+    EXPECT_TRUE(Dialogs.Messages.empty());
+}
+
+TEST_F(PrintCommandsTest, AnUnknownPrintTypeIsRefusedWithAMessage)
+{
+    View.Print.PrintType = 9; // read from a damaged file
+    Answer({});
     EXPECT_EQ(RunViewCommand(View, CommandId::FilePrint, Dialogs), CommandOutcome::ViewChanged);
     EXPECT_TRUE(Dialogs.Printed.empty());
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
-    EXPECT_EQ(Dialogs.Messages[0], PrintTypeNotReadyMessage);
-    EXPECT_EQ(View.Print.PrintType, PrintType::ToDo);
+    EXPECT_EQ(Dialogs.Messages[0], UnknownPrintTypeMessage);
 }
 
 TEST_F(PrintCommandsTest, ImposingA4RefillsOnA4IsRefusedWithAMessage)
