@@ -29,8 +29,10 @@ constexpr Command Commands[] = {
     {"export", RunExport,
      "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
     {"print", RunPrint,
-     "print FILE.dat --type day|memo [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini] "
-     "[--orientation portrait|landscape] [--page spread|left|right|one] [--set TAG=VALUE ...] -o OUT.pdf"},
+     "print FILE.dat --type day|week|month|year|memo|todo [--from YYYY-MM-DD --to YYYY-MM-DD] "
+     "[--paper a4|a5|bible|mini] [--orientation portrait|landscape] [--page spread|left|right|one] "
+     "[--layout vertical|list] [--months 1|2|3|4|6] [--start-weekday 0|1] [--impose a4] "
+     "[--set TAG=VALUE ...] -o OUT.pdf"},
 };
 
 void PrintUsage(std::ostream& out)
