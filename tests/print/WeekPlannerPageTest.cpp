@@ -610,5 +610,23 @@ TEST_F(WeekPlannerPageTest, NoBiorhythmMarkersWhenAskedOrWithoutRoom)
     EXPECT_FALSE(markersAfterDate());
 }
 
+TEST_F(WeekPlannerPageTest, DateWiderThanItsColumnIsCutAtTheColumnEdge)
+{
+    // Bible upright one page at 9 points: vertical columns of 3 units (75 pixels), narrower than the
+    // date "4/7(日)" itself. The date stays on its line inside the column instead of running into the next.
+    Print.PPaperType = PaperType::Bible;
+    Print.PYoushiType = Orientation::Portrait;
+    Print.PPageType = PageType::One;
+    const std::vector<Rect> cells = Draw();
+    const std::string text =
+        WithWeekdayInBrackets(PrintedMonthDay(Date(2024, 4, 7), 0, false), Date(2024, 4, 7));
+    ASSERT_GT(Canvas.TextExtent(text).Width, cells[0].Width());
+    const CanvasOp date = Canvas.TextOp(text);
+    EXPECT_EQ(date.Area,
+              (Rect{cells[0].Left + Hl, cells[0].Top + Hl, cells[0].Right - Hl, cells[0].Top + Hl + Lh}));
+    EXPECT_NE(date.Flags & TextSingleLine, 0u);
+    EXPECT_EQ(date.TextColour, TextColours::Red); // a Sunday
+}
+
 } // namespace
 } // namespace planova
