@@ -20,7 +20,7 @@ using test::Date;
 using test::Sj;
 using namespace test::a4spread;
 
-class PrintedPagesTest : public test::PrintedPageTest
+class PrintedPagesTest : public test::PrintedPageFixture
 {
 protected:
     PrintedPagesTest()

@@ -28,7 +28,7 @@ std::pair<int, int> VerticalRow(int row)
     return {1 + 5 * row, 6 + 5 * row};
 }
 
-class WeekPlannerPageTest : public test::PrintedPageTest
+class WeekPlannerPageTest : public test::PrintedPageFixture
 {
 protected:
     WeekPlannerPageTest()
