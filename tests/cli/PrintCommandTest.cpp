@@ -1,9 +1,7 @@
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
+#include "support/PrintCommandFixture.h"
 #include "support/TempDir.h"
-#include "support/SchoolYearFile.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +18,10 @@ namespace {
 using test::CliResult;
 using test::PdfPageText;
 using test::Poppler;
-using test::RunProgram;
 using test::TempDir;
 using test::WriteBytes;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintCommandTest = test::SchoolYearFileTest;
+using PrintCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintCommandTest, DayPagesOnThePrinterPaperOfEachRefill)
 {
@@ -223,8 +213,7 @@ TEST_F(PrintCommandTest, DocumentationImages)
                                         "-o",
                                         pdf});
         ASSERT_EQ(result.Status, 0) << result.Err;
-        const std::string image = std::string(folder) + "/print-day-" + c.Paper;
-        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf, image});
+        WritePicture(pdf, c.Resolution, std::string(folder) + "/print-day-" + c.Paper);
     }
 }
 

@@ -1,6 +1,4 @@
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
-#include "support/SchoolYearFile.h"
+#include "support/PrintCommandFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +11,8 @@ namespace {
 
 using test::CliResult;
 using test::PdfPageText;
-using test::Poppler;
-using test::RunProgram;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintMonthYearCommandTest = test::SchoolYearFileTest;
+using PrintMonthYearCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintMonthYearCommandTest, PagesAndPaper)
 {
@@ -133,8 +122,7 @@ TEST_F(PrintMonthYearCommandTest, DocumentationImages)
         }
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << c.Image << ": " << result.Err;
-        Poppler("pdftoppm",
-                {"-png", "-r", c.Resolution, "-singlefile", pdf, std::string(folder) + "/" + c.Image});
+        WritePicture(pdf, c.Resolution, std::string(folder) + "/" + c.Image);
     }
 }
 

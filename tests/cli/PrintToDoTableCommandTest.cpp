@@ -1,6 +1,4 @@
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
-#include "support/SchoolYearFile.h"
+#include "support/PrintCommandFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +11,8 @@ namespace {
 
 using test::CliResult;
 using test::PdfPageText;
-using test::Poppler;
-using test::RunProgram;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintToDoTableCommandTest = test::SchoolYearFileTest;
+using PrintToDoTableCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintToDoTableCommandTest, OnePageOnThePrinterPaperOfEachRefill)
 {
@@ -103,8 +92,7 @@ TEST_F(PrintToDoTableCommandTest, DocumentationImages)
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;
-        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf,
-                             std::string(folder) + "/print-todo-" + c.Name});
+        WritePicture(pdf, c.Resolution, std::string(folder) + "/print-todo-" + c.Name);
     }
 }
 

@@ -1,8 +1,6 @@
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
-#include "support/SchoolYearFile.h"
+#include "support/PrintCommandFixture.h"
 #include "support/TempDir.h"
 #include "support/ViewSchoolYear.h"
 
@@ -17,18 +15,9 @@ namespace {
 
 using test::CliResult;
 using test::PdfPageText;
-using test::Poppler;
-using test::RunProgram;
 using test::WriteBytes;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintWeekCommandTest = test::SchoolYearFileTest;
+using PrintWeekCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintWeekCommandTest, WeekPagesOnThePrinterPaperOfEachRefill)
 {
@@ -141,8 +130,7 @@ TEST_F(PrintWeekCommandTest, DocumentationImages)
         args.insert(args.end(), c.Options.begin(), c.Options.end());
         const CliResult result = Print(args);
         ASSERT_EQ(result.Status, 0) << result.Err;
-        const std::string image = std::string(folder) + "/print-week-" + c.Name;
-        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf, image});
+        WritePicture(pdf, c.Resolution, std::string(folder) + "/print-week-" + c.Name);
     }
 }
 
