@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -183,11 +182,10 @@ TEST_F(PrintImposeCommandTest, RefusedWithoutWritingAnything)
 // folder.
 TEST_F(PrintImposeCommandTest, DocumentationImages)
 {
-    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
-    if (folder == nullptr)
+    const std::string folder = PicturesFolder();
+    if (folder.empty())
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the picture of an imposed sheet";
-    const std::string out = ImposedWeek();
-    WritePicture(out, "80", std::string(folder) + "/impose-bible-a4");
+    WritePicture(ImposedWeek(), "80", folder + "/impose-bible-a4");
 }
 
 } // namespace

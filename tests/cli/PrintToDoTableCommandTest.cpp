@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -71,29 +70,15 @@ TEST_F(PrintToDoTableCommandTest, ItemsOnTheirDaysAndTheTwoLists)
 // (docs/images): an A4 landscape spread and a Bible page upright, with events and both lists.
 TEST_F(PrintToDoTableCommandTest, DocumentationImages)
 {
-    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
-    if (folder == nullptr)
+    const std::string folder = PicturesFolder();
+    if (folder.empty())
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the pictures of printed pages";
-    struct Case
-    {
-        const char* Name;
-        std::vector<std::string> Options;
-        const char* Resolution; // of the picture, in pixels per inch
-    };
-    const Case cases[] = {
-        {"a4", {"--paper", "a4", "--orientation", "landscape", "--page", "spread"}, "110"},
-        {"bible", {"--paper", "bible", "--orientation", "portrait", "--page", "one"}, "200"},
-    };
-    for (const Case& c : cases) {
-        const std::string pdf = Out(std::string(c.Name) + ".pdf");
-        std::vector<std::string> args{
-            File,           "--type", "todo",         "--from", "2024-06-12",  "--to", "2024-06-12", "--set",
-            "ToDoGyouji=1", "--set",  "ToDoKigenn=1", "--set",  "ToDoHanni=1", "-o",   pdf};
-        args.insert(args.end(), c.Options.begin(), c.Options.end());
-        const CliResult result = Print(args);
-        ASSERT_EQ(result.Status, 0) << result.Err;
-        WritePicture(pdf, c.Resolution, std::string(folder) + "/print-todo-" + c.Name);
-    }
+    WritePictures(
+        folder,
+        {"--type", "todo", "--from", "2024-06-12", "--to", "2024-06-12", "--set", "ToDoGyouji=1", "--set",
+         "ToDoKigenn=1", "--set", "ToDoHanni=1"},
+        {{"print-todo-a4", {"--paper", "a4", "--orientation", "landscape", "--page", "spread"}, "110"},
+         {"print-todo-bible", {"--paper", "bible", "--orientation", "portrait", "--page", "one"}, "200"}});
 }
 
 } // namespace
