@@ -240,14 +240,7 @@ TEST_F(WeekPlannerPageTest, DateColours)
 
 TEST_F(WeekPlannerPageTest, VerticalDayTextsInTheirCells)
 {
-    CDayData day = DayOf(Date(2024, 4, 9), "休日");
-    day.SetGyouji(Sj("入学式"));
-    day.SetJigenn(0, Sj("朝"));
-    day.SetYotei(0, Sj("職員朝会"));
-    day.SetNaiyou(0, Sj("連絡"));
-    day.SetYotei(9, Sj("部活動"));
-    day.SetMemo(Sj("メモ"));
-    Store(day);
+    Store(DayWithEveryText(Date(2024, 4, 9)));
     Print.PStartWeekday = 1; // 9 April is the second column of the left page: units 10–20
     Draw();
     const int x0 = LeftX + 10 * Lh + Hl;

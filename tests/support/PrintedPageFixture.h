@@ -106,6 +106,21 @@ protected:
         return day;
     }
 
+    /**
+     * A day with a text in every part: "休日", the event "入学式", period row 0 ("朝", "職員朝会",
+     * "連絡"), the plan "部活動" in period row 9 and the memo "メモ".
+     */
+    static CDayData DayWithEveryText(const DateTime& date)
+    {
+        CDayData day = DayOf(date, "休日", "入学式");
+        day.SetJigenn(0, Sj("朝"));
+        day.SetYotei(0, Sj("職員朝会"));
+        day.SetNaiyou(0, Sj("連絡"));
+        day.SetYotei(9, Sj("部活動"));
+        day.SetMemo(Sj("メモ"));
+        return day;
+    }
+
     void Store(const CDayData& day)
     {
         Doc.WorkDay = day;
