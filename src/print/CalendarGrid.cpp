@@ -1,10 +1,8 @@
 #include "print/CalendarGrid.h"
 
 #include "model/CellColours.h"
-#include "print/PrintedDates.h"
-#include "view/DayDrawing.h"
 #include "view/DayTexts.h"
-#include "view/ViewSky.h"
+#include "view/ScreenLayout.h"
 
 #include <algorithm>
 #include <chrono>
@@ -88,42 +86,38 @@ void DrawCalendarGrid(const PrintedPage& page, PageSide side, const CalendarGrid
     }
 }
 
-void DrawCalendarTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn,
-                        const Rect& lastColumn, const std::string& leftText, const std::string& rightText)
+SixWeekColumns SixWeekColumnsOn(PageSide side)
 {
-    if (side != PageSide::Right)
-        DrawPageTitle(page, firstColumn, leftText, false);
-    if (side != PageSide::Left)
-        DrawPageTitle(page, lastColumn, rightText, true);
-}
-
-int DrawCalendarDate(const PrintedPage& page, const Rect& rect, const CDayData& day, const std::string& text)
-{
-    Canvas& canvas = page.Surface;
-    const int lh = page.Geometry.LH;
-    const int dateWidth = canvas.TextExtent(text).Width + lh; // DrawDateWithMarkers's date box
-    if (dateWidth > rect.Width()) {
-        // Too narrow for the date box: the date alone, clipped to the cell.
-        canvas.SetTextColour(PrintedDateColour(day));
-        canvas.DrawText(rect, text, TextSingleLine);
-        canvas.SetTextColour(TextColours::Black);
-        return rect.Right;
+    using namespace SixWeekCell;
+    switch (side) {
+    case PageSide::Left:
+        return {0, ColumnsOfLeftPage, ColumnsOfLeftPage};
+    case PageSide::Right:
+        return {ColumnsOfLeftPage, Columns - ColumnsOfLeftPage, ColumnsOfLeftPage};
+    case PageSide::Whole:
+        break;
     }
-    // The markers are left out when they do not fit beside the date.
-    const bool withMarkers = !page.Print.Biorhythm && dateWidth + RhythmMarkers::Count * lh <= rect.Width();
-    const RhythmMarkers markers = RhythmMarkersOn(page.Document, day.GetDate());
-    const Rect box =
-        DrawDateWithMarkers(canvas, lh, rect, text, PrintedDateColour(day), withMarkers ? &markers : nullptr);
-    return withMarkers ? box.Right + RhythmMarkers::Count * lh : box.Right;
+    return {0, Columns, Columns};
 }
 
-void DrawCalendarKind(const PrintedPage& page, const Rect& rect, const CDayData& day)
+void DrawSixWeekFrame(const PrintedPage& page, PageSide side, const CalendarGrid& grid, int startWeekday)
 {
-    if (rect.Width() <= 0)
-        return;
+    using namespace SixWeekCell;
+    const PageGeometry& g = page.Geometry;
+    const SixWeekColumns columns = SixWeekColumnsOn(side);
+    for (int k = 0; k < columns.Count; ++k) {
+        for (int row = 0; row < Rows; ++row)
+            page.Cells[Index(columns.First + k, row)] = grid.Cell(g, side, k, row);
+    }
+    DrawCalendarGrid(page, side, grid, columns.Count, Rows);
+
     Canvas& canvas = page.Surface;
-    canvas.SetTextColour(IsHolidayKind(day.GetJitei()) ? TextColours::Red : TextColours::Black);
-    canvas.DrawText(rect, day.GetJitei(), TextSingleLine);
+    for (int k = 0; k < columns.Count; ++k) {
+        const int weekday = (startWeekday + columns.First + k) % WeekDays;
+        canvas.SetTextColour(WeekdayColour(weekday));
+        canvas.DrawText(grid.Cell(g, side, k, 0), WeekdayLetterOf(weekday),
+                        TextSingleLine | TextCenter | TextVCenter);
+    }
     canvas.SetTextColour(TextColours::Black);
 }
 

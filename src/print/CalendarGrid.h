@@ -25,6 +25,42 @@ struct CalendarGrid
     Rect Cell(const PageGeometry& geometry, PageSide side, int column, int row) const;
 };
 
+/**
+ * The cells of a six-week calendar (the vertical month planner, the ToDo table): 7 weekday columns ×
+ * 7 rows, row 0 the weekday header (HeaderLines high) and rows 1–6 the weeks, index column × 7 + row;
+ * the count leaves room for 8 columns. On a spread the left page holds columns 0–3, the right page
+ * the other three.
+ */
+namespace SixWeekCell {
+constexpr int Columns = 7;
+constexpr int Rows = 7;
+constexpr int Weeks = Rows - 1;
+constexpr int Days = Columns * Weeks; ///< 42 days
+constexpr int HeaderLines = 2;
+constexpr int Count = 56;
+constexpr int ColumnsOfLeftPage = 4;
+constexpr int Index(int column, int row)
+{
+    return column * Rows + row;
+}
+} // namespace SixWeekCell
+
+/// The columns of a six-week calendar a page side holds, and how many columns share its width.
+struct SixWeekColumns
+{
+    int First = 0;
+    int Count = 0;
+    int Across = 0; ///< 4 on both pages of a spread (the right page's fourth stays empty), 7 on one page
+};
+
+SixWeekColumns SixWeekColumnsOn(PageSide side);
+
+/**
+ * Puts the cells of the side's columns of a six-week calendar into page.Cells at their indices, and
+ * draws the grid and the weekday header above the columns, column 0 being `startWeekday`.
+ */
+void DrawSixWeekFrame(const PrintedPage& page, PageSide side, const CalendarGrid& grid, int startWeekday);
+
 /// The lines of text a cell holds, each one LH high, from the top of its text area.
 struct CellLines
 {
@@ -60,22 +96,6 @@ int DaysInMonth(const DateTime& date);
 /// Outlines `columns` × `rows` cells of the grid with the rule pen and draws the lines between them.
 void DrawCalendarGrid(const PrintedPage& page, PageSide side, const CalendarGrid& grid, int columns,
                       int rows);
-
-/**
- * The page titles over a grid: the left text above the first column on the left page (or the one
- * page), the right text right-aligned above the last column on the right page (or the one page).
- */
-void DrawCalendarTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn,
-                        const Rect& lastColumn, const std::string& leftText, const std::string& rightText);
-
-/**
- * The date of a printed day from the left of the rectangle, in its colour, followed by the
- * biorhythm markers unless they are switched off. Returns the right end of what was drawn.
- */
-int DrawCalendarDate(const PrintedPage& page, const Rect& rect, const CDayData& day, const std::string& text);
-
-/// The time-table kind on one line: red for "休日", black otherwise.
-void DrawCalendarKind(const PrintedPage& page, const Rect& rect, const CDayData& day);
 
 /// The period rows a calendar cell shows: those with a plan or a content, or a colour to fill.
 std::vector<int> ShownPeriodRows(const PrintedPage& page, const CDayData& day);

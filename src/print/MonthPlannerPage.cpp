@@ -13,8 +13,7 @@ namespace planova {
 namespace {
 
 constexpr Rgb NeighbourMonthGrey{160, 160, 160};
-constexpr int ColumnsPerSpreadPage = 4; // the right page holds the other three
-constexpr int KindUnits = 6;            // wide enough for "振替休業日"
+constexpr int KindUnits = 6; // wide enough for "振替休業日"
 constexpr int MinPeriodColumnUnits = 10;
 
 /// The month's titles: its year and month on the left, its last day on the right.
@@ -23,9 +22,9 @@ void DrawMonthTitles(const PrintedPage& page, PageSide side, const Rect& firstCo
 {
     const PrintSettings& print = page.Print;
     const DateTime last = first.AddDays(DaysInMonth(first) - 1);
-    DrawCalendarTitles(page, side, firstColumn, lastColumn,
-                       PrintedYearMonth(first, print.PDateType, print.PZerotoru),
-                       PrintedDateText(last, print.PDateType, print.PZerotoru));
+    DrawPageTitles(page, side, firstColumn, lastColumn,
+                   PrintedYearMonth(first, print.PDateType, print.PZerotoru),
+                   PrintedDateText(last, print.PDateType, print.PZerotoru));
 }
 
 // ---- Vertical ----------------------------------------------------------------------------------
@@ -38,10 +37,10 @@ void DrawVerticalDay(const PrintedPage& page, const Rect& cell, const CDayData& 
     if (lines.Count() == 0)
         return;
     const Rect dateLine = lines.Line(0);
-    const int dateRight = DrawCalendarDate(
+    const int dateRight = DrawPrintedDate(
         page, dateLine, day, PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru));
-    DrawCalendarKind(page, Rect{dateRight + page.Geometry.HL, dateLine.Top, dateLine.Right, dateLine.Bottom},
-                     day);
+    DrawPrintedKind(page, Rect{dateRight + page.Geometry.HL, dateLine.Top, dateLine.Right, dateLine.Bottom},
+                    day);
 
     int line = 1;
     if (line < lines.Count())
@@ -55,35 +54,19 @@ void DrawVerticalDay(const PrintedPage& page, const Rect& cell, const CDayData& 
         page.Surface.DrawText(lines.From(line), day.GetMemo(), TextWordBreak);
 }
 
-void DrawWeekdayHeader(const PrintedPage& page, const Rect& cell, int weekday)
-{
-    Canvas& canvas = page.Surface;
-    canvas.SetTextColour(WeekdayColour(weekday));
-    canvas.DrawText(cell, WeekdayLetterOf(weekday), TextSingleLine | TextCenter | TextVCenter);
-    canvas.SetTextColour(TextColours::Black);
-}
-
 int DrawVerticalSide(const PrintedPage& page, PageSide side, const DateTime& first)
 {
-    namespace Cell = MonthVerticalCell;
+    namespace Cell = SixWeekCell;
     const PageGeometry& g = page.Geometry;
-    const int perPage = side == PageSide::Whole ? Cell::Columns : ColumnsPerSpreadPage;
-    const int firstColumn = side == PageSide::Right ? ColumnsPerSpreadPage : 0;
-    const int columns = std::min(perPage, Cell::Columns - firstColumn);
-    const CalendarGrid grid{ColumnUnitsFor(g, perPage), Cell::HeaderLines,
+    const SixWeekColumns columns = SixWeekColumnsOn(side);
+    const CalendarGrid grid{ColumnUnitsFor(g, columns.Across), Cell::HeaderLines,
                             RowLinesFor(g.LinesDown - Cell::HeaderLines, Cell::Weeks)};
-
-    for (int k = 0; k < columns; ++k) {
-        for (int row = 0; row < Cell::Rows; ++row)
-            page.Cells[Cell::Index(firstColumn + k, row)] = grid.Cell(g, side, k, row);
-    }
-    DrawCalendarGrid(page, side, grid, columns, Cell::Rows);
-
     const int startWeekday = page.Print.PStartWeekday;
+    DrawSixWeekFrame(page, side, grid, startWeekday);
+
     const DateTime start = MonthGridStart(first, startWeekday);
-    for (int k = 0; k < columns; ++k) {
-        const int column = firstColumn + k;
-        DrawWeekdayHeader(page, grid.Cell(g, side, k, 0), (column + startWeekday) % WeekDays);
+    for (int k = 0; k < columns.Count; ++k) {
+        const int column = columns.First + k;
         for (int row = 1; row < Cell::Rows; ++row) {
             const Rect cell = grid.Cell(g, side, k, row);
             const DateTime date = start.AddDays((row - 1) * WeekDays + column);
@@ -98,7 +81,7 @@ int DrawVerticalSide(const PrintedPage& page, PageSide side, const DateTime& fir
             page.Surface.SetTextColour(TextColours::Black);
         }
     }
-    DrawMonthTitles(page, side, grid.Cell(g, side, 0, 0), grid.Cell(g, side, columns - 1, 0), first);
+    DrawMonthTitles(page, side, grid.Cell(g, side, 0, 0), grid.Cell(g, side, columns.Count - 1, 0), first);
     return g.LineY(side, grid.RowTop(Cell::Rows));
 }
 
@@ -136,7 +119,7 @@ void DrawListDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
     if (lines.Count() == 0)
         return;
     const Rect& area = lines.Area;
-    const int dateRight = DrawCalendarDate(
+    const int dateRight = DrawPrintedDate(
         page, lines.Line(0), day,
         WithWeekdayInBrackets(PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru),
                               day.GetDate()));
@@ -145,7 +128,7 @@ void DrawListDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
     const int kindLeft = below ? area.Left : dateRight + g.HL;
     const int kindRight = std::max(below ? dateRight : 0, kindLeft + KindUnits * g.LH);
     const Rect kindLine = lines.Line(below ? 1 : 0);
-    DrawCalendarKind(page, Rect{kindLeft, kindLine.Top, kindRight, kindLine.Bottom}, day);
+    DrawPrintedKind(page, Rect{kindLeft, kindLine.Top, kindRight, kindLine.Bottom}, day);
 
     const int left = kindRight + g.HL;
     const int rest = std::max(0, area.Right - left);
@@ -183,7 +166,7 @@ int DrawListSide(const PrintedPage& page, PageSide side, const DateTime& first)
 
 int MonthPlannerCellCount(const PrintSettings& settings)
 {
-    return settings.P_VL_Type == 1 ? MonthListCell::Count : MonthVerticalCell::Count;
+    return settings.P_VL_Type == 1 ? MonthListCell::Count : SixWeekCell::Count;
 }
 
 DateTime MonthGridStart(const DateTime& date, int startWeekday)

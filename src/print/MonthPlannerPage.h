@@ -5,22 +5,6 @@
 namespace planova {
 
 /**
- * The cells of the vertical month planner: 7 weekday columns × 7 rows (row 0 the weekday header,
- * rows 1–6 the weeks), index column × 7 + row; the count leaves room for 8 columns.
- */
-namespace MonthVerticalCell {
-constexpr int Columns = 7;
-constexpr int Rows = 7;
-constexpr int Weeks = 6;
-constexpr int HeaderLines = 2;
-constexpr int Count = 56;
-constexpr int Index(int column, int row)
-{
-    return column * Rows + row;
-}
-} // namespace MonthVerticalCell
-
-/**
  * The cells of the month list: one column of 32 rows, index column × 32 + row. Row r is day r + 1 on
  * the one page; on the pages of a spread rows 0–15 are the left page (days 1–16) and rows 16–31 the
  * right page (days 17–31, row 31 stays empty).
@@ -43,7 +27,8 @@ int MonthPlannerCellCount(const PrintSettings& settings);
 DateTime MonthGridStart(const DateTime& date, int startWeekday);
 
 /**
- * Draws a page of the month planner for the month of the page's date, vertical or list. Days of the
+ * Draws a page of the month planner for the month of the page's date, vertical (the six-week cells of
+ * SixWeekCell) or list. Days of the
  * neighbouring months in the vertical grid show only their date, in grey. Returns the bottom of the
  * last row.
  */

@@ -21,7 +21,7 @@ const PageLayout Layouts[] = {
     {PrintType::Month, PageStep::Month, MonthPlannerCellCount, DrawMonthPlannerSide, true, true},
     {PrintType::Year, PageStep::None, YearPlannerCellCount, DrawYearPlannerSide, true, true},
     {PrintType::Memo, PageStep::None, [](const PrintSettings&) { return 1; }, DrawMemoSheet, false, false},
-    {PrintType::ToDo, PageStep::None, [](const PrintSettings&) { return ToDoTableCell::Count; },
+    {PrintType::ToDo, PageStep::None, [](const PrintSettings&) { return SixWeekCell::Count; },
      DrawToDoTableSide, true, true},
 };
 

@@ -2,7 +2,11 @@
 
 #include "calendar/ClassHourCount.h"
 #include "model/FixedTexts.h"
+#include "print/PrintedDates.h"
+#include "view/DayDrawing.h"
+#include "view/DayTexts.h"
 #include "view/ScreenLayout.h"
+#include "view/ViewSky.h"
 
 namespace planova {
 
@@ -76,6 +80,45 @@ void DrawPageTitle(const PrintedPage& page, const Rect& column, const std::strin
     canvas.DrawText(Rect{column.Left, column.Top - height, column.Right, column.Top}, text,
                     TextSingleLine | TextNoClip | (rightAligned ? TextRight : 0u));
     SelectBodyFont(canvas, page.Print.PFontSize);
+}
+
+void DrawPageTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn, const Rect& lastColumn,
+                    const std::string& leftText, const std::string& rightText)
+{
+    if (side != PageSide::Right)
+        DrawPageTitle(page, firstColumn, leftText, false);
+    if (side != PageSide::Left)
+        DrawPageTitle(page, lastColumn, rightText, true);
+}
+
+int DrawPrintedDate(const PrintedPage& page, const Rect& rect, const CDayData& day, const std::string& text)
+{
+    Canvas& canvas = page.Surface;
+    const int lh = page.Geometry.LH;
+    const int dateWidth = canvas.TextExtent(text).Width + lh; // DrawDateWithMarkers's date box
+    if (dateWidth > rect.Width()) {
+        // Too narrow for the date box: the date alone, clipped to the cell.
+        canvas.SetTextColour(PrintedDateColour(day));
+        canvas.DrawText(rect, text, TextSingleLine);
+        canvas.SetTextColour(TextColours::Black);
+        return rect.Right;
+    }
+    // The markers are left out when they do not fit beside the date.
+    const bool withMarkers = !page.Print.Biorhythm && dateWidth + RhythmMarkers::Count * lh <= rect.Width();
+    const RhythmMarkers markers = RhythmMarkersOn(page.Document, day.GetDate());
+    const Rect box =
+        DrawDateWithMarkers(canvas, lh, rect, text, PrintedDateColour(day), withMarkers ? &markers : nullptr);
+    return withMarkers ? box.Right + RhythmMarkers::Count * lh : box.Right;
+}
+
+void DrawPrintedKind(const PrintedPage& page, const Rect& rect, const CDayData& day)
+{
+    if (rect.Width() <= 0)
+        return;
+    Canvas& canvas = page.Surface;
+    canvas.SetTextColour(IsHolidayKind(day.GetJitei()) ? TextColours::Red : TextColours::Black);
+    canvas.DrawText(rect, day.GetJitei(), TextSingleLine);
+    canvas.SetTextColour(TextColours::Black);
 }
 
 int DrawTextLines(const PrintedPage& page, PageSide side, int u0, int u1, int first, int end,

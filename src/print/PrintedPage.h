@@ -74,6 +74,22 @@ std::vector<std::string> ClassHourLines(const PrintedPage& page, const DateTime&
 void DrawPageTitle(const PrintedPage& page, const Rect& column, const std::string& text, bool rightAligned);
 
 /**
+ * The titles of a page above its first row: the left text over the first column on the left page (or
+ * the one page), the right text right-aligned over the last column on the right page (or the one page).
+ */
+void DrawPageTitles(const PrintedPage& page, PageSide side, const Rect& firstColumn, const Rect& lastColumn,
+                    const std::string& leftText, const std::string& rightText);
+
+/**
+ * The date of a printed day from the left of the rectangle, in its colour, followed by the
+ * biorhythm markers unless they are switched off or do not fit. Returns the right end of what was drawn.
+ */
+int DrawPrintedDate(const PrintedPage& page, const Rect& rect, const CDayData& day, const std::string& text);
+
+/// The time-table kind on one line: red for "休日", black otherwise.
+void DrawPrintedKind(const PrintedPage& page, const Rect& rect, const CDayData& day);
+
+/**
  * Writes texts one per line of the unit grid of a page, from line `first` down to (not including)
  * line `end`, between units u0 and u1, inset by half a line on the left and right. Texts that do
  * not fit are not drawn. Returns the line after the last text written.

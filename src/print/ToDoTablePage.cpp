@@ -15,33 +15,13 @@ namespace planova {
 
 namespace {
 
-using ToDoTableCell::Columns;
-using ToDoTableCell::HeaderLines;
-using ToDoTableCell::Index;
-using ToDoTableCell::Weeks;
+using SixWeekCell::Columns;
+using SixWeekCell::ColumnsOfLeftPage;
+using SixWeekCell::HeaderLines;
+using SixWeekCell::Index;
+using SixWeekCell::Weeks;
 
-constexpr int ColumnsOfSpreadPage = 4; // the left page's columns; the right page holds the other three
-constexpr int ListShareDivisor = 3;    // the lists take at most a third of the lines under the header
-
-/// The calendar columns a page side holds.
-struct SideColumns
-{
-    int First;
-    int Count;
-};
-
-SideColumns ColumnsOn(PageSide side)
-{
-    switch (side) {
-    case PageSide::Left:
-        return {0, ColumnsOfSpreadPage};
-    case PageSide::Right:
-        return {ColumnsOfSpreadPage, Columns - ColumnsOfSpreadPage};
-    case PageSide::Whole:
-        break;
-    }
-    return {0, Columns};
-}
+constexpr int ListShareDivisor = 3; // the lists take at most a third of the lines under the header
 
 /// The list below a range of columns: the overdue items below the left page's columns, the later ones
 /// below the right page's.
@@ -52,8 +32,8 @@ struct ListPlace
     const char* Title;
 };
 
-constexpr ListPlace OverduePlace{0, ColumnsOfSpreadPage, "期限が切れたToDo"};
-constexpr ListPlace LaterPlace{ColumnsOfSpreadPage, Columns, "指定期間以降のToDo"};
+constexpr ListPlace OverduePlace{0, ColumnsOfLeftPage, "期限が切れたToDo"};
+constexpr ListPlace LaterPlace{ColumnsOfLeftPage, Columns, "指定期間以降のToDo"};
 
 /// The weekday the weeks start on (a damaged file may hold any number).
 int StartWeekdayOf(const PrintedPage& page)
@@ -63,7 +43,7 @@ int StartWeekdayOf(const PrintedPage& page)
 
 DateTime LastDay(const DateTime& firstDay)
 {
-    return firstDay.AddDays(ToDoTableCell::Days - 1);
+    return firstDay.AddDays(SixWeekCell::Days - 1);
 }
 
 /// One line per item: the deadline, a full-width space and the item's printed line.
@@ -81,13 +61,13 @@ std::vector<std::vector<std::string>> ListLines(const PrintedPage& page,
 void DrawList(const PrintedPage& page, PageSide side, const ToDoTableGrid& grid, const ListPlace& place,
               const std::vector<std::vector<std::string>>& lines, Rgb colour)
 {
-    const SideColumns columns = ColumnsOn(side);
+    const SixWeekColumns columns = SixWeekColumnsOn(side);
     const int first = std::max(place.FirstColumn, columns.First);
     const int end = std::min(place.EndColumn, columns.First + columns.Count);
     if (first >= end || grid.ListLines <= 0)
         return;
-    const int u0 = (first - columns.First) * grid.ColumnUnits;
-    const int u1 = (end - columns.First) * grid.ColumnUnits;
+    const int u0 = (first - columns.First) * grid.Calendar.ColumnUnits;
+    const int u1 = (end - columns.First) * grid.Calendar.ColumnUnits;
     const int top = grid.ListTop;
     const int bottom = grid.ListTop + grid.ListLines;
     Canvas& canvas = page.Surface;
@@ -95,40 +75,6 @@ void DrawList(const PrintedPage& page, PageSide side, const ToDoTableGrid& grid,
     DrawTextLines(page, side, u0, u1, top, top + 1, {Cp932Literal(place.Title)});
     canvas.SetTextColour(colour);
     DrawTextLines(page, side, u0, u1, top + 1, bottom, FittedLines(lines, 0, bottom - top - 1));
-    canvas.SetTextColour(TextColours::Black);
-}
-
-void DrawGrid(const PrintedPage& page, PageSide side, const ToDoTableGrid& grid,
-              const std::vector<Rect>& cells)
-{
-    const PageGeometry& g = page.Geometry;
-    const SideColumns columns = ColumnsOn(side);
-    const int last = columns.First + columns.Count - 1;
-    const Rect outline{cells[Index(columns.First, 0)].Left, cells[Index(columns.First, 0)].Top,
-                       cells[Index(last, Weeks)].Right, cells[Index(last, Weeks)].Bottom};
-    Canvas& canvas = page.Surface;
-    SelectRulePen(canvas, page.Print);
-    canvas.DrawRectangle(outline);
-    for (int k = 1; k < columns.Count; ++k) {
-        const int x = g.UnitX(side, k * grid.ColumnUnits);
-        canvas.DrawLine({x, outline.Top}, {x, outline.Bottom});
-    }
-    for (int row = 1; row <= Weeks; ++row) {
-        const int y = cells[Index(columns.First, row)].Top;
-        canvas.DrawLine({outline.Left, y}, {outline.Right, y});
-    }
-}
-
-void DrawHeader(const PrintedPage& page, PageSide side, const std::vector<Rect>& cells)
-{
-    const SideColumns columns = ColumnsOn(side);
-    Canvas& canvas = page.Surface;
-    for (int column = columns.First; column < columns.First + columns.Count; ++column) {
-        const int weekday = (StartWeekdayOf(page) + column) % WeekDays;
-        canvas.SetTextColour(WeekdayColour(weekday));
-        canvas.DrawText(cells[Index(column, 0)], WeekdayLetterOf(weekday),
-                        TextSingleLine | TextCenter | TextVCenter);
-    }
     canvas.SetTextColour(TextColours::Black);
 }
 
@@ -149,11 +95,7 @@ void DrawDay(const PrintedPage& page, const Rect& cell, const DateTime& date)
 
     const CDayData day = PrintedDay(page.Document, date);
     const std::string dateText = PrintedMonthDay(date, page.Print.PDateType, page.Print.PZerotoru);
-    const RhythmMarkers markers = RhythmMarkersOn(page.Document, date);
-    const bool markersFit =
-        canvas.TextExtent(dateText).Width + (1 + RhythmMarkers::Count) * g.LH <= inset.Width();
-    DrawDateWithMarkers(canvas, g.LH, line(0), dateText, PrintedDateColour(day),
-                        page.Print.Biorhythm || !markersFit ? nullptr : &markers);
+    DrawPrintedDate(page, line(0), day, dateText);
 
     std::vector<std::vector<std::string>> texts;
     std::size_t firstItem = 0;
@@ -220,30 +162,14 @@ std::vector<const CToDo*> ToDoItemsDueOn(const CPlanovaDoc& document, const Date
 
 ToDoTableGrid ToDoTableGridOf(const PageGeometry& geometry, PageSide side, int listLinesWanted)
 {
-    const int perPage = side == PageSide::Whole ? Columns : ColumnsOfSpreadPage;
     const int underHeader = std::max(0, geometry.LinesDown - HeaderLines);
-    ToDoTableGrid grid;
-    grid.ColumnUnits = geometry.UnitsAcross / perPage;
     const int listLines = std::clamp(listLinesWanted, 0, underHeader / ListShareDivisor);
-    grid.RowLines = (underHeader - listLines) / Weeks;
-    grid.ListTop = HeaderLines + Weeks * grid.RowLines;
+    ToDoTableGrid grid;
+    grid.Calendar = CalendarGrid{ColumnUnitsFor(geometry, SixWeekColumnsOn(side).Across), HeaderLines,
+                                 (underHeader - listLines) / Weeks};
+    grid.ListTop = grid.Calendar.RowTop(SixWeekCell::Rows);
     grid.ListLines = listLines > 0 ? geometry.LinesDown - grid.ListTop : 0;
     return grid;
-}
-
-void ToDoTableCells(const PageGeometry& geometry, PageSide side, const ToDoTableGrid& grid,
-                    std::vector<Rect>& cells)
-{
-    const SideColumns columns = ColumnsOn(side);
-    const int c = grid.ColumnUnits;
-    const int r = grid.RowLines;
-    for (int k = 0; k < columns.Count; ++k) {
-        const int column = columns.First + k;
-        cells[Index(column, 0)] = geometry.UnitRect(side, k * c, 0, (k + 1) * c, HeaderLines);
-        for (int row = 1; row <= Weeks; ++row)
-            cells[Index(column, row)] = geometry.UnitRect(side, k * c, HeaderLines + (row - 1) * r,
-                                                          (k + 1) * c, HeaderLines + row * r);
-    }
 }
 
 std::vector<std::string> BrokenLines(const Canvas& canvas, std::string_view text, int width)
@@ -305,16 +231,15 @@ int DrawToDoTableSide(const PrintedPage& page, PageSide side)
     const ToDoTableLists lists =
         ToDoTableListsOf(page.Document, firstDay, page.Print.ToDoKigenn, page.Print.ToDoHanni);
     const ToDoTableGrid grid = ToDoTableGridOf(g, side, lists.LinesWanted());
-    std::vector<Rect>& cells = page.Cells;
-    ToDoTableCells(g, side, grid, cells);
+    DrawSixWeekFrame(page, side, grid.Calendar, StartWeekdayOf(page));
 
-    DrawGrid(page, side, grid, cells);
-    DrawHeader(page, side, cells);
-    const SideColumns columns = ColumnsOn(side);
+    const SixWeekColumns columns = SixWeekColumnsOn(side);
     if (firstDay.IsValid()) {
-        for (int column = columns.First; column < columns.First + columns.Count; ++column) {
+        for (int k = 0; k < columns.Count; ++k) {
+            const int column = columns.First + k;
             for (int row = 1; row <= Weeks; ++row)
-                DrawDay(page, cells[Index(column, row)], firstDay.AddDays((row - 1) * Columns + column));
+                DrawDay(page, grid.Calendar.Cell(g, side, k, row),
+                        firstDay.AddDays((row - 1) * Columns + column));
         }
     }
     if (lists.OverdueShown)
@@ -322,12 +247,11 @@ int DrawToDoTableSide(const PrintedPage& page, PageSide side)
     if (lists.LaterShown)
         DrawList(page, side, grid, LaterPlace, ListLines(page, lists.Later), TextColours::Black);
 
-    if (side != PageSide::Right)
-        DrawPageTitle(page, cells[Index(0, 0)],
-                      PrintedDateText(firstDay, page.Print.PDateType, page.Print.PZerotoru), false);
-    if (side != PageSide::Left)
-        DrawPageTitle(page, cells[Index(Columns - 1, 0)],
-                      PrintedDateText(LastDay(firstDay), page.Print.PDateType, page.Print.PZerotoru), true);
+    const PrintSettings& print = page.Print;
+    DrawPageTitles(page, side, grid.Calendar.Cell(g, side, 0, 0),
+                   grid.Calendar.Cell(g, side, columns.Count - 1, 0),
+                   PrintedDateText(firstDay, print.PDateType, print.PZerotoru),
+                   PrintedDateText(LastDay(firstDay), print.PDateType, print.PZerotoru));
 
     const int used = std::min(grid.ListLines, lists.LinesWanted());
     return g.LineY(side, grid.ListTop + used);

@@ -2,6 +2,7 @@
 
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
+#include "print/CalendarGrid.h"
 #include "print/PrintedPage.h"
 
 #include <cstddef>
@@ -10,20 +11,6 @@
 #include <vector>
 
 namespace planova {
-
-/// The cells of the printed ToDo table: 7 weekday columns × 7 rows, index column × 7 + row.
-namespace ToDoTableCell {
-constexpr int Columns = 7;
-constexpr int Rows = 7; ///< row 0 the weekday header, rows 1–6 the six weeks
-constexpr int Weeks = Rows - 1;
-constexpr int Days = Columns * Weeks; ///< 42 printed days
-constexpr int HeaderLines = 2;
-constexpr int Count = 56; ///< the cell list of a page is sized for 8 × 7; the table uses 49 of them
-constexpr int Index(int column, int row)
-{
-    return column * Rows + row;
-}
-} // namespace ToDoTableCell
 
 /// The first printed day of the table: the page's date (its day) moved back to the week's start weekday.
 DateTime ToDoTableFirstDay(const DateTime& pageDate, int startWeekday);
@@ -52,27 +39,19 @@ ToDoTableLists ToDoTableListsOf(const CPlanovaDoc& document, const DateTime& fir
 std::vector<const CToDo*> ToDoItemsDueOn(const CPlanovaDoc& document, const DateTime& day);
 
 /**
- * The calendar's size on the unit grid of a page: C units per column and R lines per week row. The
- * lists below it take the lines they ask for, but at most a third of the lines under the header, so
- * the calendar keeps at least two thirds of them; without lists R = trunc((lines − 2) ÷ 6).
+ * The calendar's size on the unit grid of a page (its cells are those of SixWeekCell): C units per
+ * column and R lines per week row. The lists below it take the lines they ask for, but at most a third
+ * of the lines under the header, so the calendar keeps at least two thirds of them; without lists
+ * R = trunc((lines − 2) ÷ 6).
  */
 struct ToDoTableGrid
 {
-    int ColumnUnits = 0; ///< C
-    int RowLines = 0;    ///< R
-    int ListTop = 0;     ///< the first line below the calendar
-    int ListLines = 0;   ///< lines kept for the lists from ListTop on
+    CalendarGrid Calendar;
+    int ListTop = 0;   ///< the first line below the calendar
+    int ListLines = 0; ///< lines kept for the lists from ListTop on
 };
 
 ToDoTableGrid ToDoTableGridOf(const PageGeometry& geometry, PageSide side, int listLinesWanted);
-
-/**
- * The cells of the columns on one page side at their indices: columns 0–3 on the left page, 4–6 on
- * the right page, all seven on the one-page type. Row 0 (lines 0–2) is the weekday header; week row
- * r spans lines 2 + (r − 1)R to 2 + rR. Cells of the other side are left as they are.
- */
-void ToDoTableCells(const PageGeometry& geometry, PageSide side, const ToDoTableGrid& grid,
-                    std::vector<Rect>& cells);
 
 /**
  * A text broken into lines no wider than `width` on the canvas's font, between characters (line breaks

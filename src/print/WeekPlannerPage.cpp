@@ -64,24 +64,6 @@ bool HasRoom(const Rect& text, const Rect& inset)
     return text.Width() > 0 && text.Height() > 0 && text.Bottom <= inset.Bottom;
 }
 
-/// The date with the biorhythm markers after it, when they are printed and fit into the line.
-void DrawDate(const PrintedPage& page, const CDayData& day, const Rect& line, const std::string& text)
-{
-    Canvas& canvas = page.Surface;
-    const int lh = page.Geometry.LH;
-    const RhythmMarkers markers = RhythmMarkersOn(page.Document, day.GetDate());
-    const int needed = canvas.TextExtent(text).Width + lh * (1 + RhythmMarkers::Count);
-    const bool withMarkers = !page.Print.Biorhythm && needed <= line.Width();
-    DrawDateWithMarkers(canvas, lh, line, text, PrintedDateColour(day), withMarkers ? &markers : nullptr);
-}
-
-void DrawKind(Canvas& canvas, const CDayData& day, const Rect& line)
-{
-    canvas.SetTextColour(IsHolidayKind(day.GetJitei()) ? TextColours::Red : TextColours::Black);
-    canvas.DrawText(line, day.GetJitei(), TextSingleLine);
-    canvas.SetTextColour(TextColours::Black);
-}
-
 /// Fills a period row of the day with its colour when coloured rows are filled and it has one.
 void FillPeriod(const PrintedPage& page, const CDayData& day, int m, const Rect& area)
 {
@@ -175,12 +157,12 @@ void DrawVerticalDay(const PrintedPage& page, const CDayData& day, int slot, con
     const Rect dateLine = TextLine(head, 0, lh);
     if (HasRoom(dateLine, head)) {
         const PrintSettings& s = page.Print;
-        DrawDate(
-            page, day, dateLine,
+        DrawPrintedDate(
+            page, dateLine, day,
             WithWeekdayInBrackets(PrintedMonthDay(day.GetDate(), s.PDateType, s.PZerotoru), day.GetDate()));
     }
     if (const Rect line = TextLine(head, 1, lh); HasRoom(line, head))
-        DrawKind(canvas, day, line);
+        DrawPrintedKind(page, line, day);
     if (const Rect line = TextLine(head, 2, lh); HasRoom(line, head))
         canvas.DrawText(line, day.GetGyouji(), TextSingleLine);
 
@@ -268,9 +250,10 @@ void DrawListDay(const PrintedPage& page, const CDayData& day, const Rect& row)
 
     const Rect head = blocks.Date.Shrunk(hl);
     if (const Rect line = TextLine(head, 0, lh); HasRoom(line, head))
-        DrawDate(page, day, line, PrintedMonthDay(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru));
+        DrawPrintedDate(page, line, day,
+                        PrintedMonthDay(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru));
     if (const Rect line = TextLine(head, 1, lh); HasRoom(line, head))
-        DrawKind(canvas, day, line);
+        DrawPrintedKind(page, line, day);
     if (const Rect event{head.Left, head.Top + 2 * lh, head.Right, head.Bottom}; event.Height() >= lh)
         canvas.DrawText(event, day.GetGyouji(), TextWordBreak);
 
@@ -353,16 +336,12 @@ void DrawTitles(const PrintedPage& page, PageSide side, const WeekSlots& slots,
     const auto titleCell = [&](int slot) -> const Rect& {
         return cells[static_cast<std::size_t>(vertical ? WeekPlannerCell::Index(slot, 0) : slots.First)];
     };
-    if (side != PageSide::Right)
-        DrawPageTitle(page, titleCell(slots.First),
-                      PrintedDateText(firstDay, print.PDateType, print.PZerotoru), false);
-    if (side != PageSide::Left) {
-        const std::string text = print.PKenin && print.PPageType == PageType::One
-                                     ? ApprovalLine(print.Shiyousya)
-                                     : PrintedDateText(firstDay.AddDays(WeekPlannerCell::Days - 1),
-                                                       print.PDateType, print.PZerotoru);
-        DrawPageTitle(page, titleCell(slots.End - 1), text, true);
-    }
+    const std::string right =
+        print.PKenin && print.PPageType == PageType::One
+            ? ApprovalLine(print.Shiyousya)
+            : PrintedDateText(firstDay.AddDays(WeekPlannerCell::Days - 1), print.PDateType, print.PZerotoru);
+    DrawPageTitles(page, side, titleCell(slots.First), titleCell(slots.End - 1),
+                   PrintedDateText(firstDay, print.PDateType, print.PZerotoru), right);
 }
 
 } // namespace

@@ -23,10 +23,10 @@ void DrawYearDay(const PrintedPage& page, const Rect& cell, const CDayData& day)
     const Rect line = lines.Line(0);
     const std::string date = WithWeekdayLetter(
         PrintedDayOfMonth(day.GetDate(), page.Print.PDateType, page.Print.PZerotoru), day.GetDate());
-    int left = DrawCalendarDate(page, line, day, date) + g.HL;
+    int left = DrawPrintedDate(page, line, day, date) + g.HL;
     if (!day.GetJitei().empty()) {
         const int kindRight = std::min(line.Right, left + canvas.TextExtent(day.GetJitei()).Width);
-        DrawCalendarKind(page, Rect{left, line.Top, kindRight, line.Bottom}, day);
+        DrawPrintedKind(page, Rect{left, line.Top, kindRight, line.Bottom}, day);
         left = kindRight + g.HL;
     }
     canvas.DrawText(Rect{left, line.Top, line.Right, line.Bottom}, day.GetGyouji(), TextSingleLine);
@@ -76,7 +76,7 @@ int DrawYearPlannerSide(const PrintedPage& page, PageSide side)
                         PrintedDay(page.Document, month.AddDays(day - 1)));
     }
     const DateTime lastMonth = FirstOfMonth(first, months - 1);
-    DrawCalendarTitles(
+    DrawPageTitles(
         page, side, grid.Cell(g, side, 0, 0), grid.Cell(g, side, months - 1, 0),
         PrintedDateText(first, print.PDateType, print.PZerotoru),
         PrintedDateText(lastMonth.AddDays(DaysInMonth(lastMonth) - 1), print.PDateType, print.PZerotoru));

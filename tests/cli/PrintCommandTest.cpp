@@ -1,13 +1,10 @@
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
+#include "support/PrintCommandFixture.h"
 #include "support/TempDir.h"
-#include "support/SchoolYearFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -20,18 +17,10 @@ namespace {
 using test::CliResult;
 using test::PdfPageText;
 using test::Poppler;
-using test::RunProgram;
 using test::TempDir;
 using test::WriteBytes;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintCommandTest = test::SchoolYearFileTest;
+using PrintCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintCommandTest, DayPagesOnThePrinterPaperOfEachRefill)
 {
@@ -189,43 +178,21 @@ TEST_F(PrintCommandTest, UnreadableInputAndUnwritableOutput)
 // (docs/images): the first day page of each refill, with its record sheet.
 TEST_F(PrintCommandTest, DocumentationImages)
 {
-    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
-    if (folder == nullptr)
+    const std::string folder = PicturesFolder();
+    if (folder.empty())
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the pictures of printed pages";
-    struct Case
-    {
-        const char* Paper;
-        const char* FontSize;   // small enough for the planner's 43 lines on the spread's pages
-        const char* Resolution; // of the picture, in pixels per inch
+    // Font sizes small enough for the planner's 43 lines on the spread's pages.
+    const auto paper = [](const char* name, const char* fontSize) {
+        return std::vector<std::string>{"--paper", name, "--set", std::string("PFontSize=") + fontSize};
     };
-    for (const Case& c : {Case{"a4", "9", "110"}, Case{"a5", "8", "150"}, Case{"bible", "5", "150"},
-                          Case{"mini", "4", "200"}}) {
-        const std::string pdf = Out(std::string(c.Paper) + ".pdf");
-        const CliResult result = Print({File,
-                                        "--type",
-                                        "day",
-                                        "--from",
-                                        "2024-06-12",
-                                        "--to",
-                                        "2024-06-12",
-                                        "--paper",
-                                        c.Paper,
-                                        "--orientation",
-                                        "landscape",
-                                        "--page",
-                                        "spread",
-                                        "--set",
-                                        std::string("PFontSize=") + c.FontSize,
-                                        "--set",
-                                        "WakunaiNuritubushi=1",
-                                        "--set",
-                                        "PRoutineWork=1",
-                                        "-o",
-                                        pdf});
-        ASSERT_EQ(result.Status, 0) << result.Err;
-        const std::string image = std::string(folder) + "/print-day-" + c.Paper;
-        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf, image});
-    }
+    WritePictures(folder,
+                  {"--type", "day", "--from", "2024-06-12", "--to", "2024-06-12", "--orientation",
+                   "landscape", "--page", "spread", "--set", "WakunaiNuritubushi=1", "--set",
+                   "PRoutineWork=1"},
+                  {{"print-day-a4", paper("a4", "9"), "110"},
+                   {"print-day-a5", paper("a5", "8"), "150"},
+                   {"print-day-bible", paper("bible", "5"), "150"},
+                   {"print-day-mini", paper("mini", "4"), "200"}});
 }
 
 } // namespace

@@ -1,11 +1,8 @@
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
-#include "support/SchoolYearFile.h"
+#include "support/PrintCommandFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -17,14 +14,6 @@ namespace {
 
 using test::CliResult;
 using test::Poppler;
-using test::RunProgram;
-
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
 
 /// A page rendered in grey at 254 dpi: ten pixels per millimetre.
 class GreyPage
@@ -78,7 +67,7 @@ double WordLeft(const std::string& pdf, int page, const std::string& text)
     return -1;
 }
 
-class PrintImposeCommandTest : public test::SchoolYearFileTest
+class PrintImposeCommandTest : public test::PrintCommandFixture
 {
 protected:
     /// Seven Bible left pages, 10 to 16 June, imposed on A4.
@@ -193,12 +182,10 @@ TEST_F(PrintImposeCommandTest, RefusedWithoutWritingAnything)
 // folder.
 TEST_F(PrintImposeCommandTest, DocumentationImages)
 {
-    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
-    if (folder == nullptr)
+    const std::string folder = PicturesFolder();
+    if (folder.empty())
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the picture of an imposed sheet";
-    const std::string out = ImposedWeek();
-    Poppler("pdftoppm", {"-png", "-r", "80", "-f", "1", "-l", "1", "-singlefile", out,
-                         std::string(folder) + "/impose-bible-a4"});
+    WritePicture(ImposedWeek(), "80", folder + "/impose-bible-a4");
 }
 
 } // namespace

@@ -1,10 +1,7 @@
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
-#include "support/SchoolYearFile.h"
+#include "support/PrintCommandFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,17 +10,8 @@ namespace {
 
 using test::CliResult;
 using test::PdfPageText;
-using test::Poppler;
-using test::RunProgram;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintMonthYearCommandTest = test::SchoolYearFileTest;
+using PrintMonthYearCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintMonthYearCommandTest, PagesAndPaper)
 {
@@ -96,46 +84,28 @@ TEST_F(PrintMonthYearCommandTest, TheTextsOfThePagesCanBeFound)
 // folder (docs/images): an A4 landscape spread (the year planner: one page) and a Bible upright page.
 TEST_F(PrintMonthYearCommandTest, DocumentationImages)
 {
-    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
-    if (folder == nullptr)
+    const std::string folder = PicturesFolder();
+    if (folder.empty())
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the pictures of printed pages";
-    struct Case
-    {
-        const char* Image;
-        std::vector<std::string> Options;
-        const char* Resolution; // of the picture, in pixels per inch
+    const std::vector<std::string> filled{"--set", "WakunaiNuritubushi=1"};
+    const auto with = [](std::vector<std::string> options, const std::vector<std::string>& more) {
+        options.insert(options.end(), more.begin(), more.end());
+        return options;
     };
     const std::vector<std::string> a4{"--paper", "a4", "--orientation", "landscape"};
-    const std::vector<std::string> bible{"--paper", "bible", "--orientation", "portrait", "--page", "one"};
-    const Case cases[] = {
-        {"print-month-a4", {"--type", "month", "--page", "spread", "--set", "WakunaiNuritubushi=1"}, "110"},
-        {"print-month-bible", {"--type", "month", "--set", "WakunaiNuritubushi=1"}, "150"},
-        {"print-month-list-a4",
-         {"--type", "month", "--layout", "list", "--page", "spread", "--set", "WakunaiNuritubushi=1"},
-         "110"},
-        {"print-month-list-bible",
-         {"--type", "month", "--layout", "list", "--set", "WakunaiNuritubushi=1"},
-         "150"},
-        {"print-year-a4", {"--type", "year", "--months", "6"}, "110"},
-        {"print-year-bible", {"--type", "year", "--months", "2"}, "150"},
-    };
-    for (const Case& c : cases) {
-        const std::string pdf = Out(std::string(c.Image) + ".pdf");
-        std::vector<std::string> args{File, "--from", "2024-06-01", "--to", "2024-06-01", "-o", pdf};
-        args.insert(args.end(), c.Options.begin(), c.Options.end());
-        const std::string image(c.Image);
-        const std::vector<std::string>& paper = image.find("bible") != std::string::npos ? bible : a4;
-        for (std::size_t i = 0; i < paper.size(); i += 2) {
-            if (c.Options[1] == "year" && paper[i] == "--page")
-                continue; // the year planner is always one page
-            args.push_back(paper[i]);
-            args.push_back(paper[i + 1]);
-        }
-        const CliResult result = Print(args);
-        ASSERT_EQ(result.Status, 0) << c.Image << ": " << result.Err;
-        Poppler("pdftoppm",
-                {"-png", "-r", c.Resolution, "-singlefile", pdf, std::string(folder) + "/" + c.Image});
-    }
+    const std::vector<std::string> bible{"--paper", "bible", "--orientation", "portrait"};
+    const std::vector<std::string> a4Spread = with(a4, {"--page", "spread"});
+    const std::vector<std::string> bibleOne = with(bible, {"--page", "one"});
+    // The year planner is always one page.
+    WritePictures(folder, {"--from", "2024-06-01", "--to", "2024-06-01"},
+                  {{"print-month-a4", with(with({"--type", "month"}, filled), a4Spread), "110"},
+                   {"print-month-bible", with(with({"--type", "month"}, filled), bibleOne), "150"},
+                   {"print-month-list-a4",
+                    with(with({"--type", "month", "--layout", "list"}, filled), a4Spread), "110"},
+                   {"print-month-list-bible",
+                    with(with({"--type", "month", "--layout", "list"}, filled), bibleOne), "150"},
+                   {"print-year-a4", with({"--type", "year", "--months", "6"}, a4), "110"},
+                   {"print-year-bible", with({"--type", "year", "--months", "2"}, bible), "150"}});
 }
 
 } // namespace

@@ -1,10 +1,7 @@
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
-#include "support/SchoolYearFile.h"
+#include "support/PrintCommandFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,17 +10,8 @@ namespace {
 
 using test::CliResult;
 using test::PdfPageText;
-using test::Poppler;
-using test::RunProgram;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintToDoTableCommandTest = test::SchoolYearFileTest;
+using PrintToDoTableCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintToDoTableCommandTest, OnePageOnThePrinterPaperOfEachRefill)
 {
@@ -82,30 +70,15 @@ TEST_F(PrintToDoTableCommandTest, ItemsOnTheirDaysAndTheTwoLists)
 // (docs/images): an A4 landscape spread and a Bible page upright, with events and both lists.
 TEST_F(PrintToDoTableCommandTest, DocumentationImages)
 {
-    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
-    if (folder == nullptr)
+    const std::string folder = PicturesFolder();
+    if (folder.empty())
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the pictures of printed pages";
-    struct Case
-    {
-        const char* Name;
-        std::vector<std::string> Options;
-        const char* Resolution; // of the picture, in pixels per inch
-    };
-    const Case cases[] = {
-        {"a4", {"--paper", "a4", "--orientation", "landscape", "--page", "spread"}, "110"},
-        {"bible", {"--paper", "bible", "--orientation", "portrait", "--page", "one"}, "200"},
-    };
-    for (const Case& c : cases) {
-        const std::string pdf = Out(std::string(c.Name) + ".pdf");
-        std::vector<std::string> args{
-            File,           "--type", "todo",         "--from", "2024-06-12",  "--to", "2024-06-12", "--set",
-            "ToDoGyouji=1", "--set",  "ToDoKigenn=1", "--set",  "ToDoHanni=1", "-o",   pdf};
-        args.insert(args.end(), c.Options.begin(), c.Options.end());
-        const CliResult result = Print(args);
-        ASSERT_EQ(result.Status, 0) << result.Err;
-        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf,
-                             std::string(folder) + "/print-todo-" + c.Name});
-    }
+    WritePictures(
+        folder,
+        {"--type", "todo", "--from", "2024-06-12", "--to", "2024-06-12", "--set", "ToDoGyouji=1", "--set",
+         "ToDoKigenn=1", "--set", "ToDoHanni=1"},
+        {{"print-todo-a4", {"--paper", "a4", "--orientation", "landscape", "--page", "spread"}, "110"},
+         {"print-todo-bible", {"--paper", "bible", "--orientation", "portrait", "--page", "one"}, "200"}});
 }
 
 } // namespace

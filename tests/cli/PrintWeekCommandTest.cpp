@@ -1,14 +1,11 @@
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
-#include "support/CliRun.h"
-#include "support/PdfInspect.h"
-#include "support/SchoolYearFile.h"
+#include "support/PrintCommandFixture.h"
 #include "support/TempDir.h"
 #include "support/ViewSchoolYear.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,18 +14,9 @@ namespace {
 
 using test::CliResult;
 using test::PdfPageText;
-using test::Poppler;
-using test::RunProgram;
 using test::WriteBytes;
 
-CliResult Print(const std::vector<std::string>& arguments)
-{
-    std::vector<std::string> args{"print"};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return RunProgram(PLANOVA_CLI, args);
-}
-
-using PrintWeekCommandTest = test::SchoolYearFileTest;
+using PrintWeekCommandTest = test::PrintCommandFixture;
 
 TEST_F(PrintWeekCommandTest, WeekPagesOnThePrinterPaperOfEachRefill)
 {
@@ -115,35 +103,19 @@ TEST_F(PrintWeekCommandTest, ApprovalLineAndClassHourCount)
 // (docs/images): an A4 landscape spread and a Bible upright single page.
 TEST_F(PrintWeekCommandTest, DocumentationImages)
 {
-    const char* folder = std::getenv("PLANOVA_PRINT_IMAGES");
-    if (folder == nullptr)
+    const std::string folder = PicturesFolder();
+    if (folder.empty())
         GTEST_SKIP() << "set PLANOVA_PRINT_IMAGES to a folder to write the pictures of printed pages";
-    struct Case
-    {
-        const char* Name;
-        std::vector<std::string> Options;
-        const char* Resolution; // of the picture, in pixels per inch
-    };
-    const Case cases[] = {
-        {"a4",
-         {"--paper", "a4", "--orientation", "landscape", "--page", "spread", "--layout", "vertical"},
-         "110"},
-        {"bible",
-         {"--paper", "bible", "--orientation", "portrait", "--page", "one", "--layout", "list"},
-         "200"},
-    };
-    for (const Case& c : cases) {
-        const std::string pdf = Out(std::string(c.Name) + ".pdf");
-        std::vector<std::string> args{
-            File,         "--type",          "week", "--from", "2024-06-12",           "--to",
-            "2024-06-12", "--start-weekday", "1",    "--set",  "WakunaiNuritubushi=1", "-o",
-            pdf};
-        args.insert(args.end(), c.Options.begin(), c.Options.end());
-        const CliResult result = Print(args);
-        ASSERT_EQ(result.Status, 0) << result.Err;
-        const std::string image = std::string(folder) + "/print-week-" + c.Name;
-        Poppler("pdftoppm", {"-png", "-r", c.Resolution, "-singlefile", pdf, image});
-    }
+    WritePictures(
+        folder,
+        {"--type", "week", "--from", "2024-06-12", "--to", "2024-06-12", "--start-weekday", "1", "--set",
+         "WakunaiNuritubushi=1"},
+        {{"print-week-a4",
+          {"--paper", "a4", "--orientation", "landscape", "--page", "spread", "--layout", "vertical"},
+          "110"},
+         {"print-week-bible",
+          {"--paper", "bible", "--orientation", "portrait", "--page", "one", "--layout", "list"},
+          "200"}});
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "print/MonthPlannerPage.h"
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
-#include "support/PrintPageFixture.h"
+#include "support/PrintedPageFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ constexpr int RightX = 1930;
 constexpr test::UnitGrid Left{Lh, LeftX, 82};
 constexpr test::UnitGrid Right{Lh, RightX, 82};
 
-class MonthPlannerPageTest : public test::PrintPageFixture
+class MonthPlannerPageTest : public test::PrintedPageFixture
 {
 protected:
     MonthPlannerPageTest()
@@ -404,7 +404,7 @@ TEST_F(MonthPlannerPageTest, PagesFollowTheMonths)
     }
     // Both footers: below the left page and, right-aligned, below the right page.
     Draw();
-    const std::vector<CanvasOp> footers = Canvas.TextOps("2024/06/01  9:05");
+    const std::vector<CanvasOp> footers = Canvas.TextOps("2024/04/01  9:05");
     ASSERT_EQ(footers.size(), 2u);
     EXPECT_EQ(footers[0].Area.Top, Left.Y(110));
     EXPECT_NE(footers[1].Flags & TextRight, 0u);

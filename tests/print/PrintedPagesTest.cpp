@@ -20,7 +20,7 @@ using test::Date;
 using test::Sj;
 using namespace test::a4spread;
 
-class PrintedPagesTest : public test::PrintedPageTest
+class PrintedPagesTest : public test::PrintedPageFixture
 {
 protected:
     PrintedPagesTest()
@@ -184,14 +184,7 @@ TEST_F(PrintedPagesTest, DateColoursOnThePlannerPage)
 
 TEST_F(PrintedPagesTest, DayTextsInTheirCells)
 {
-    CDayData day = DayOf(Date(2024, 4, 8), "休日");
-    day.SetGyouji(Sj("入学式"));
-    day.SetJigenn(0, Sj("朝"));
-    day.SetYotei(0, Sj("職員朝会"));
-    day.SetNaiyou(0, Sj("連絡"));
-    day.SetYotei(9, Sj("部活動"));
-    day.SetMemo(Sj("メモ"));
-    Store(day);
+    Store(DayWithEveryText(Date(2024, 4, 8)));
     const std::vector<Rect> cells = Draw();
 
     EXPECT_EQ(Canvas.TextOp(Sj("休日")).Area, cells[2 * 12].Shrunk(Hl));

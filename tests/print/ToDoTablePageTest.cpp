@@ -16,7 +16,6 @@ namespace planova {
 namespace {
 
 using test::CanvasOp;
-using test::Date;
 using test::RecordingCanvas;
 using test::Sj;
 using namespace test::a4spread;
@@ -29,18 +28,15 @@ Rect TextLine(const Rect& cell, int k)
     return Rect{cell.Left + Hl, cell.Top + Hl + k * Lh, cell.Right - Hl, cell.Top + Hl + (k + 1) * Lh};
 }
 
-class ToDoTablePageTest : public ::testing::Test
+class ToDoTablePageTest : public test::PrintedPageFixture
 {
 protected:
     ToDoTablePageTest()
     {
-        Print = CopyPrintSettings(Doc);
         Print.PrintType = PrintType::ToDo;
         Print.PFontSize = 9;
         Print.PrintStartDate = Date(2024, 6, 12); // a Wednesday: the table starts on Sunday 9 June
         Print.PrintEndDate = Date(2024, 6, 12);
-        Environment.FooterDate = "2024/06/01";
-        Environment.FooterTime = "9:05";
     }
 
     void AddToDo(const char* importance, const char* subject, const DateTime& deadline)
@@ -50,37 +46,11 @@ protected:
         Doc.WorkToDo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
         Doc.StoreToDo(Doc.ToDoCount);
     }
-
-    void StoreDay(const DateTime& date, const char* jitei, const char* gyouji = "")
-    {
-        Doc.WorkDay.ClearDay(date);
-        Doc.WorkDay.SetJitei(Sj(jitei));
-        Doc.WorkDay.SetGyouji(Sj(gyouji));
-        Doc.StoreDay();
-    }
-
-    std::vector<Rect> Draw()
-    {
-        Canvas.Ops.clear();
-        return DrawPrintPage(Doc, Print, 1, Canvas, Environment);
-    }
-
-    CPlanovaDoc Doc;
-    ViewPrintState Print;
-    RecordingCanvas Canvas{300};
-    PrintEnvironment Environment;
 };
 
 TEST_F(ToDoTablePageTest, CellsOfTheA4Spread)
 {
-    struct Case
-    {
-        const char* Name;
-        int Column;
-        int Row;
-        Rect Cell;
-    };
-    const Case cases[] = {
+    const test::CellCase cases[] = {
         {"header of the first column", 0, 0, {X(0), Y(0), X(10), Y(2)}},
         {"first week, first day", 0, 1, {X(0), Y(2), X(10), Y(12)}},
         {"last column of the left page, last week", 3, 6, {X(30), Y(52), X(40), Y(62)}},
@@ -90,7 +60,7 @@ TEST_F(ToDoTablePageTest, CellsOfTheA4Spread)
     };
     const std::vector<Rect> cells = Draw();
     ASSERT_EQ(cells.size(), 56u);
-    for (const Case& c : cases)
+    for (const test::CellCase& c : cases)
         EXPECT_EQ(cells[c.Column * 7 + c.Row], c.Cell) << c.Name;
     EXPECT_EQ(cells[7 * 7], Rect{}); // the eighth column is not used
 }
@@ -237,9 +207,9 @@ TEST_F(ToDoTablePageTest, TitlesByPageType)
 
 TEST_F(ToDoTablePageTest, WeekdayHeaderAndDateColours)
 {
-    StoreDay(Date(2024, 6, 15), "50分時程"); // a school Saturday
-    StoreDay(Date(2024, 6, 22), "");
-    StoreDay(Date(2024, 6, 11), "休日");
+    Store(DayOf(Date(2024, 6, 15), "50分時程")); // a school Saturday
+    Store(DayOf(Date(2024, 6, 22), ""));
+    Store(DayOf(Date(2024, 6, 11), "休日"));
     for (const int start : {0, 1}) {
         Print.PStartWeekday = start;
         const std::vector<Rect> cells = Draw();
@@ -270,7 +240,7 @@ TEST_F(ToDoTablePageTest, WeekdayHeaderAndDateColours)
 
 TEST_F(ToDoTablePageTest, ItemsOnTheirDeadlineDayAndTheEventWhenAsked)
 {
-    StoreDay(Date(2024, 6, 14), "50分時程", "避難訓練");
+    Store(DayOf(Date(2024, 6, 14), "50分時程", "避難訓練"));
     AddToDo("A1", "会議資料", Date(2024, 6, 14));
     AddToDo("", "掃除当番表", Date(2024, 7, 20)); // the last printed day
     AddToDo("B2", "来月の予定", Date(2024, 7, 21));
@@ -298,7 +268,7 @@ TEST_F(ToDoTablePageTest, ItemsOnTheirDeadlineDayAndTheEventWhenAsked)
 TEST_F(ToDoTablePageTest, ItemsThatDoNotFitAreCounted)
 {
     // A week row of 10 lines holds nine text lines inside its insets: the date and eight more.
-    StoreDay(Date(2024, 6, 14), "", "避難訓練");
+    Store(DayOf(Date(2024, 6, 14), "", "避難訓練"));
     for (int i = 0; i < 10; ++i)
         AddToDo("A1", ("件名" + std::to_string(i)).c_str(), Date(2024, 6, 14));
     Print.ToDoGyouji = true;
@@ -435,7 +405,7 @@ TEST_F(ToDoTablePageTest, ListsBelowTheCalendar)
     EXPECT_EQ(later.Area.Top, Y(57));
     EXPECT_EQ(later.TextColour, TextColours::Black);
     // The footers go below the lists.
-    const std::vector<CanvasOp> footers = Canvas.TextOps("2024/06/01  9:05");
+    const std::vector<CanvasOp> footers = Canvas.TextOps("2024/04/01  9:05");
     ASSERT_EQ(footers.size(), 2u);
     EXPECT_EQ(footers[0].Area.Top, Y(60));
     EXPECT_EQ(footers[1].Area.Top, Y(60));
@@ -487,7 +457,7 @@ TEST_F(ToDoTablePageTest, TextsStayInTheirCellsOnANarrowPage)
     Print.PPageType = PageType::One;
     Print.PFontSize = 6;
     Print.ToDoGyouji = true;
-    StoreDay(Date(2024, 6, 14), "", "とても長い行事の名前");
+    Store(DayOf(Date(2024, 6, 14), "", "とても長い行事の名前"));
     for (int i = 0; i < 20; ++i)
         AddToDo("A1", "長い件名の項目", Date(2024, 6, 14));
     const std::vector<Rect> cells = Draw();

@@ -28,7 +28,7 @@ std::pair<int, int> VerticalRow(int row)
     return {1 + 5 * row, 6 + 5 * row};
 }
 
-class WeekPlannerPageTest : public test::PrintedPageTest
+class WeekPlannerPageTest : public test::PrintedPageFixture
 {
 protected:
     WeekPlannerPageTest()
@@ -240,14 +240,7 @@ TEST_F(WeekPlannerPageTest, DateColours)
 
 TEST_F(WeekPlannerPageTest, VerticalDayTextsInTheirCells)
 {
-    CDayData day = DayOf(Date(2024, 4, 9), "休日");
-    day.SetGyouji(Sj("入学式"));
-    day.SetJigenn(0, Sj("朝"));
-    day.SetYotei(0, Sj("職員朝会"));
-    day.SetNaiyou(0, Sj("連絡"));
-    day.SetYotei(9, Sj("部活動"));
-    day.SetMemo(Sj("メモ"));
-    Store(day);
+    Store(DayWithEveryText(Date(2024, 4, 9)));
     Print.PStartWeekday = 1; // 9 April is the second column of the left page: units 10–20
     Draw();
     const int x0 = LeftX + 10 * Lh + Hl;
@@ -608,6 +601,24 @@ TEST_F(WeekPlannerPageTest, NoBiorhythmMarkersWhenAskedOrWithoutRoom)
     Print.PYoushiType = Orientation::Portrait;
     Draw();
     EXPECT_FALSE(markersAfterDate());
+}
+
+TEST_F(WeekPlannerPageTest, DateWiderThanItsColumnIsCutAtTheColumnEdge)
+{
+    // Bible upright one page at 9 points: vertical columns of 3 units (75 pixels), narrower than the
+    // date "4/7(日)" itself. The date stays on its line inside the column instead of running into the next.
+    Print.PPaperType = PaperType::Bible;
+    Print.PYoushiType = Orientation::Portrait;
+    Print.PPageType = PageType::One;
+    const std::vector<Rect> cells = Draw();
+    const std::string text =
+        WithWeekdayInBrackets(PrintedMonthDay(Date(2024, 4, 7), 0, false), Date(2024, 4, 7));
+    ASSERT_GT(Canvas.TextExtent(text).Width, cells[0].Width());
+    const CanvasOp date = Canvas.TextOp(text);
+    EXPECT_EQ(date.Area,
+              (Rect{cells[0].Left + Hl, cells[0].Top + Hl, cells[0].Right - Hl, cells[0].Top + Hl + Lh}));
+    EXPECT_NE(date.Flags & TextSingleLine, 0u);
+    EXPECT_EQ(date.TextColour, TextColours::Red); // a Sunday
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "print/PrintTypes.h"
 #include "print/YearPlannerPage.h"
-#include "support/PrintPageFixture.h"
+#include "support/PrintedPageFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ using test::Sj;
 constexpr int Lh = 25;
 constexpr test::UnitGrid Page{Lh, 82, 82};
 
-class YearPlannerPageTest : public test::PrintPageFixture
+class YearPlannerPageTest : public test::PrintedPageFixture
 {
 protected:
     YearPlannerPageTest()
@@ -99,7 +99,7 @@ TEST_F(YearPlannerPageTest, LastDayRowsMayReachBelowTheUsableArea)
     EXPECT_GT(cells[31].Bottom, g.LeftArea.Bottom);
     EXPECT_LT(cells[31].Bottom, g.H); // still on the paper
     // The footer follows the last row.
-    EXPECT_EQ(Canvas.TextOp("2024/06/01  9:05").Area.Top, cells[31].Bottom);
+    EXPECT_EQ(Canvas.TextOp("2024/04/01  9:05").Area.Top, cells[31].Bottom);
     // One line per day: the date is still printed.
     EXPECT_TRUE(Canvas.HasText(Sj("30土")));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PageGeometry.h"
 #include "print/PrintJob.h"
 #include "print/PrintedDates.h"
 #include "support/Cp932Literals.h"
@@ -35,6 +36,25 @@ constexpr int Y(int n)
 }
 } // namespace a4spread
 
+/// Pixel positions on the unit grid of a printed page: units across from Left, lines down from Top.
+struct UnitGrid
+{
+    int Lh;
+    int Left;
+    int Top;
+    constexpr int X(int u) const { return Left + u * Lh; }
+    constexpr int Y(int n) const { return Top + n * Lh; }
+};
+
+/// A row of a table of expected cells: the cell at (column, row) of the page's cell list.
+struct CellCase
+{
+    const char* Name;
+    int Column;
+    int Row;
+    Rect Cell;
+};
+
 /// A printed day's date colour: the day's date and time-table kind (UTF-8), and the colour of its date.
 struct DateColourCase
 {
@@ -59,16 +79,46 @@ inline const std::vector<DateColourCase>& DateColourCases()
     return cases;
 }
 
-/// A document, the view's print settings (the document's, A4 landscape spread at 9 points) and a recording
-/// canvas at 300 dpi to draw printed pages on.
-class PrintedPageTest : public ::testing::Test
+/**
+ * A document, the view's print settings (the document's: A4 landscape spread at 9 points) and a
+ * recording canvas at 300 dpi to draw printed pages on. The canvas's em at 300 dpi is
+ * trunc(points × 300 ÷ 72) pixels: LH.
+ */
+class PrintedPageFixture : public ::testing::Test
 {
 protected:
-    PrintedPageTest()
+    PrintedPageFixture()
     {
         Print = CopyPrintSettings(Doc);
         Environment.FooterDate = "2024/04/01";
         Environment.FooterTime = "9:05";
+    }
+
+    static DateTime Date(int year, int month, int day) { return DateTime::FromDate(year, month, day); }
+
+    /// An empty day of the date with a time-table kind and an event (UTF-8, stored as code page 932).
+    static CDayData DayOf(const DateTime& date, const char* jitei = "", const char* gyouji = "")
+    {
+        CDayData day;
+        day.ClearDay(date);
+        day.SetJitei(Sj(jitei));
+        day.SetGyouji(Sj(gyouji));
+        return day;
+    }
+
+    /**
+     * A day with a text in every part: "休日", the event "入学式", period row 0 ("朝", "職員朝会",
+     * "連絡"), the plan "部活動" in period row 9 and the memo "メモ".
+     */
+    static CDayData DayWithEveryText(const DateTime& date)
+    {
+        CDayData day = DayOf(date, "休日", "入学式");
+        day.SetJigenn(0, Sj("朝"));
+        day.SetYotei(0, Sj("職員朝会"));
+        day.SetNaiyou(0, Sj("連絡"));
+        day.SetYotei(9, Sj("部活動"));
+        day.SetMemo(Sj("メモ"));
+        return day;
     }
 
     void Store(const CDayData& day)
@@ -77,20 +127,18 @@ protected:
         Doc.StoreDay();
     }
 
-    /// An empty day of the date with the time-table kind given in UTF-8.
-    static CDayData DayOf(const DateTime& date, const char* jitei = "")
-    {
-        CDayData day;
-        day.ClearDay(date);
-        day.SetJitei(Sj(jitei));
-        return day;
-    }
-
     /// Draws page n of the job on a cleared canvas; returns the page's cells.
     std::vector<Rect> Draw(int page = 1)
     {
         Canvas.Ops.clear();
         return DrawPrintPage(Doc, Print, page, Canvas, Environment);
+    }
+
+    /// The geometry the page is laid out with (LH from the canvas's em at the print font size).
+    PageGeometry Geometry() const
+    {
+        return ComputePageGeometry(Print,
+                                   PrintDevice{300, 300, static_cast<int>(Print.PFontSize * 300 / 72)});
     }
 
     CPlanovaDoc Doc;
