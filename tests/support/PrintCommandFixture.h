@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/CliRun.h"
-#include "support/PdfInspect.h"
+#include "support/PopplerTools.h"
 #include "support/SchoolYearFile.h"
 
 #include <gtest/gtest.h>

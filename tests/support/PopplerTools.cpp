@@ -1,4 +1,4 @@
-#include "support/PdfInspect.h"
+#include "support/PopplerTools.h"
 
 #include "support/CliRun.h"
 
