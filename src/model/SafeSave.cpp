@@ -295,6 +295,9 @@ std::string Megabytes(unsigned long long bytes)
 
 } // namespace
 
+/// A save whose bytes reached the target but whose writing to the disk could not be confirmed.
+constexpr const char* UnconfirmedSave = "保存しましたが、ディスクへの書き込みを確認できませんでした。";
+
 Outcome SafeSave(const std::string& path, std::string_view bytes)
 {
     IgnoreFileSizeSignal();
@@ -327,20 +330,22 @@ Outcome SafeSave(const std::string& path, std::string_view bytes)
                        ")。元のファイルは変更されていません。");
     }
     // The file stays open, and so locked, until it has its name.
-    bool ok =
+    const bool renamed =
         WriteAll(fd.Get(), bytes) && fsync(fd.Get()) == 0 && rename(temporary.c_str(), target.c_str()) == 0;
-    int error = errno;
-    if (!fd.Close() && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
+    const int error = errno;
+    // Once renamed, the synced bytes are the target: a failing close cannot undo that, so it is
+    // reported as an unconfirmed save, never as "unchanged".
+    const bool closed = fd.Close();
+    const int closeError = errno;
+    if (!renamed) {
         unlink(temporary.c_str());
         return Failure("保存できませんでした。" + Reason(error) + "元のファイルは変更されていません。");
     }
     RemoveStaleTemporaries(target);
+    if (!closed)
+        return Failure(UnconfirmedSave + Reason(closeError));
     if (!SyncFolder(FolderOf(target)))
-        return Failure("保存しましたが、ディスクへの書き込みを確認できませんでした。" + Reason(errno));
+        return Failure(UnconfirmedSave + Reason(errno));
     return {};
 }
 
