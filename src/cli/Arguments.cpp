@@ -34,6 +34,22 @@ void ArgumentReader::DataFileOperand(std::string& file, const std::string& arg)
     file = arg;
 }
 
+const std::string* ArgumentReader::NextOption(std::string& dataFile)
+{
+    while (!AtEnd()) {
+        const std::string& arg = Take();
+        if (IsOption(arg))
+            return &arg;
+        DataFileOperand(dataFile, arg);
+    }
+    return nullptr;
+}
+
+CommandError UnknownOption(const std::string& option)
+{
+    return CommandError::Usage("不明なオプションです: " + option);
+}
+
 DateTime DateArgument(const std::string& option, const std::string& text)
 {
     const std::optional<DateTime> date = ParseIsoDate(text);

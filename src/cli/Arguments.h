@@ -56,6 +56,12 @@ public:
     /// A plain operand as the command's one data file; a second one is a usage error.
     static void DataFileOperand(std::string& file, const std::string& arg);
 
+    /**
+     * The next option, after filing the plain operands before it as the command's one data file
+     * (DataFileOperand); nullptr when the arguments are used up.
+     */
+    const std::string* NextOption(std::string& dataFile);
+
     /// Whether an argument is an option ("-o", "--from"); "-" alone is an operand (standard input).
     static bool IsOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
 
@@ -64,6 +70,9 @@ private:
     std::size_t Next = 0;
     std::map<std::string, std::string> Given;
 };
+
+/// The usage error for an option the command does not know.
+CommandError UnknownOption(const std::string& option);
 
 /// "YYYY-MM-DD" as a date; bad input naming the option when it is not a real date of 100 to 9999.
 DateTime DateArgument(const std::string& option, const std::string& text);

@@ -61,17 +61,15 @@ Request ParseArguments(const CommandArgs& args)
 {
     Request request;
     ArgumentReader reader(args);
-    while (!reader.AtEnd()) {
-        const std::string& arg = reader.Take();
-        if (!ArgumentReader::IsOption(arg)) {
-            ArgumentReader::DataFileOperand(request.Input, arg);
-        } else if (arg == "--class") {
+    while (const std::string* option = reader.NextOption(request.Input)) {
+        const std::string& arg = *option;
+        if (arg == "--class") {
             request.Classes.push_back(ParseClass(arg, reader.Value(arg)));
         } else if (arg == "--from" || arg == "--to") {
             reader.Once(arg, arg);
             (arg == "--from" ? request.From : request.To) = DateArgument(arg, reader.Value(arg));
         } else {
-            throw CommandError::Usage("不明なオプションです: " + arg);
+            throw UnknownOption(arg);
         }
     }
     if (request.Input.empty())

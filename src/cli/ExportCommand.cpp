@@ -31,12 +31,8 @@ Request ParseArguments(const CommandArgs& args)
 {
     Request request;
     ArgumentReader reader(args);
-    while (!reader.AtEnd()) {
-        const std::string& arg = reader.Take();
-        if (!ArgumentReader::IsOption(arg)) {
-            ArgumentReader::DataFileOperand(request.Input, arg);
-            continue;
-        }
+    while (const std::string* option = reader.NextOption(request.Input)) {
+        const std::string& arg = *option;
         reader.Once(arg == "--ics" || arg == "--csv" ? "format" : arg, arg);
         if (arg == "--ics")
             request.Format = ExportFormat::ICalendar;
@@ -51,7 +47,7 @@ Request ParseArguments(const CommandArgs& args)
         else if (arg == "-o")
             request.Output = reader.Value(arg);
         else
-            throw CommandError::Usage("不明なオプションです: " + arg);
+            throw UnknownOption(arg);
     }
     if (request.Input.empty() || request.Output.empty() || !request.Format)
         throw CommandError::Usage("FILE.dat、--ics か --csv、-o OUT は必ず指定してください。");

@@ -160,7 +160,7 @@ Request ParseArguments(const CommandArgs& args)
         else if (arg == "--no-tomin")
             parameters.Holidays.TominNoHi = false;
         else
-            throw CommandError::Usage("不明なオプションです: " + arg);
+            throw UnknownOption(arg);
     }
     if (request.Input.empty() || request.Output.empty() || !from || !to)
         throw CommandError::Usage("IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");

@@ -43,12 +43,8 @@ Request ParseArguments(const CommandArgs& args)
 {
     Request request;
     ArgumentReader reader(args);
-    while (!reader.AtEnd()) {
-        const std::string& arg = reader.Take();
-        if (!ArgumentReader::IsOption(arg)) {
-            ArgumentReader::DataFileOperand(request.Input, arg);
-            continue;
-        }
+    while (const std::string* option = reader.NextOption(request.Input)) {
+        const std::string& arg = *option;
         reader.Once(arg, arg);
         if (arg == "-o")
             request.Output = reader.Value(arg);
@@ -61,7 +57,7 @@ Request ParseArguments(const CommandArgs& args)
         else if (arg == "--direction")
             request.Direction = ParseDirection(arg, reader.Value(arg));
         else
-            throw CommandError::Usage("不明なオプションです: " + arg);
+            throw UnknownOption(arg);
     }
     if (request.Input.empty() || request.Output.empty() || !request.ClassName || !request.From ||
         !request.To || !request.Direction)
