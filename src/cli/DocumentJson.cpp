@@ -477,12 +477,8 @@ CPlanovaDoc DocumentFromJson(const json& value)
                 document.AppendDayUnsorted(DayFromJson(days[i], Index(at, i)));
         } else if (key == ToDosKey) {
             const json& todos = Array(field, at, std::numeric_limits<int>::max());
-            const CToDo workToDo = document.WorkToDo;
-            for (std::size_t i = 0; i < todos.size(); ++i) {
-                document.WorkToDo = ToDoFromJson(todos[i], Index(at, i));
-                document.StoreToDo(document.ToDoCount);
-            }
-            document.WorkToDo = workToDo;
+            for (std::size_t i = 0; i < todos.size(); ++i)
+                document.AppendToDo(ToDoFromJson(todos[i], Index(at, i)));
         } else if (key == SettingsKey) {
             SettingsFromJson(document, field, at);
             // A birthday that is no date would be replaced by the current date on reading.

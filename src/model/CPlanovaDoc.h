@@ -4,6 +4,7 @@
 #include "model/CToDo.h"
 #include "model/DateTime.h"
 #include "model/PrintSettings.h"
+#include "model/UndoHistory.h"
 
 #include <array>
 #include <cstdint>
@@ -39,15 +40,6 @@ struct FindHitState
     std::string Text;
 };
 
-/// Kinds of undo entries.
-enum UndoKind : std::uint16_t
-{
-    UndoEmpty = 0,
-    UndoDay = 1,       ///< a day as it was before a change
-    UndoToDo = 2,      ///< a ToDo item as it was before a change or a deletion
-    UndoAddedToDo = 3, ///< a ToDo item as it was entered new; undoing it removes the item
-};
-
 /**
  * The planner document: every stored day, the ToDo list, all settings and the undo history.
  *
@@ -81,11 +73,35 @@ public:
     /// Appends a record as it stands, in file order (the data file reader's use; the list is not sorted).
     void AppendDayUnsorted(CDayData day);
 
+    /// A copy of the stored day of the date, or an empty day of that date when none is stored.
+    CDayData Day(const DateTime& date) const;
+    /// Stores the day under its calendar date (replacing the record of that date) and sets the modified flag.
+    void PutDay(CDayData day);
+    /// Changes the day of the date (a copy of the stored one, or an empty day) and stores it.
+    template <typename Change> void UpdateDay(const DateTime& date, Change change)
+    {
+        CDayData day = Day(date);
+        change(day);
+        PutDay(std::move(day));
+    }
+    /// Removes the stored record of the date; false, changing nothing, when none is stored.
+    bool RemoveDay(const DateTime& date);
+
     // ---- ToDo -------------------------------------------------------------------------------
     CToDo WorkToDo;
     int ToDoCount = 0;
 
     const std::vector<CToDo>& ToDoList() const { return ToDos; }
+    /// Item i; InvalidArgument when i is not an item index.
+    const CToDo& ToDo(int index) const;
+    /// Adds the item at the end of the list.
+    void AppendToDo(CToDo item);
+    /// Overwrites item i; InvalidArgument when i is not an item index.
+    void ReplaceToDo(int index, CToDo item);
+    /// Inserts the item before item i (i = the item count appends); InvalidArgument for any other i.
+    void InsertToDo(int index, CToDo item);
+    /// Removes item i; InvalidArgument when i is not an item index.
+    void RemoveToDo(int index);
     /// WorkToDo := a copy of item i; InvalidArgument when i is not an item index.
     void LoadToDo(int index);
     /// Overwrites item i with WorkToDo, or appends when i is past the end (or the list is empty).
@@ -94,17 +110,18 @@ public:
     void DeleteToDo(int index);
 
     // ---- Undo history -----------------------------------------------------------------------
-    using UndoSnapshot = std::variant<std::monostate, CDayData, CToDo>;
-    std::vector<UndoSnapshot> UndoSnapshots;
-    std::vector<std::uint16_t> UndoKinds;
-    int UndoTop = -1;
-    int UndoCapacity = 0;
-
     /// Sizes the history to the capacity with every slot empty (what a view does when it starts).
     void InitUndoHistory(int capacity = DefaultUndoCapacity);
-    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo, UndoAddedToDo), dropping the oldest
-    /// when full.
+    /// Appends the entry, dropping the oldest when the history is full; records nothing before a view has
+    /// sized the history.
+    void RecordUndo(UndoEntry entry);
+    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo, UndoAddedToDo).
     void RecordUndo(UndoKind kind);
+    /// True when the history holds an entry.
+    bool CanUndo() const { return History.Count() > 0; }
+    /// Removes the newest entry and returns it (an empty entry when there is none).
+    UndoEntry TakeUndo() { return History.TakeNewest(); }
+    const UndoHistory& Undo() const { return History; }
 
     // ---- Find -------------------------------------------------------------------------------
     FindHitState FindHit;
@@ -156,6 +173,7 @@ private:
     std::vector<CDayData> Days;
     bool DaysOrdered = true;
     std::vector<CToDo> ToDos;
+    UndoHistory History;
     bool Modified = false;
 };
 

@@ -158,8 +158,8 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
         ASSERT_EQ(Document.DayList().size(), 1u);
         EXPECT_EQ(StoredDay(), expected);
         EXPECT_TRUE(Document.IsModified());
-        ASSERT_EQ(Document.UndoTop, 0);
-        EXPECT_EQ(std::get<CDayData>(Document.UndoSnapshots[0]), FilledDay(April1));
+        ASSERT_EQ(Document.Undo().Count(), 1);
+        EXPECT_EQ(std::get<CDayData>(Document.Undo().Entry(0).Snapshot), FilledDay(April1));
     }
 }
 
@@ -171,7 +171,7 @@ TEST_F(EntryDialogTest, RowsOutsideTheEntriesOpenNothing)
         EXPECT_TRUE(dialog.Started.empty()) << cellRow;
     }
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
 TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
@@ -200,7 +200,7 @@ TEST_F(EntryDialogTest, CancelLeavesDocumentHistoryAndModifiedFlag)
     EXPECT_EQ(Document.DayList(), before.DayList());
     EXPECT_EQ(Document.ToDoList(), before.ToDoList());
     EXPECT_EQ(Document.ToDoCount, 3);
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
     EXPECT_FALSE(Document.IsModified());
 }
 
@@ -210,14 +210,14 @@ TEST_F(EntryDialogTest, ConfirmingWithoutChangeRecordsUndoAndMarksModified)
     ASSERT_TRUE(EditDayEntry(Document, 4, dayDialog));
     EXPECT_EQ(StoredDay(), FilledDay(April1));
     EXPECT_TRUE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, 0);
+    EXPECT_EQ(Document.Undo().Count(), 1);
 
     Document.SetModified(false);
     ScriptedViewDialogs itemDialog = Confirming();
     ASSERT_EQ(EditToDoItem(Document, 1, itemDialog), 1);
     EXPECT_EQ(Document.ToDoList()[1], Item("second"));
     EXPECT_TRUE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, 1);
+    EXPECT_EQ(Document.Undo().Count(), 2);
 }
 
 TEST_F(EntryDialogTest, TheEditedDayIsTheOneOpenedEvenWhenDrawingMovedWorkDay)
@@ -233,7 +233,7 @@ TEST_F(EntryDialogTest, TheEditedDayIsTheOneOpenedEvenWhenDrawingMovedWorkDay)
     ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
     ASSERT_EQ(Document.DayList().size(), 1u);
     EXPECT_EQ(StoredDay().GetMemo(), "edited");
-    EXPECT_EQ(std::get<CDayData>(Document.UndoSnapshots[0]), FilledDay(April1));
+    EXPECT_EQ(std::get<CDayData>(Document.Undo().Entry(0).Snapshot), FilledDay(April1));
 }
 
 TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
@@ -371,7 +371,7 @@ TEST_F(EntryDialogTest, UndoAfterAddingAnItemRemovesIt)
     Document.LoadToDo(0); // what the ToDo pane drew last
     ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     ASSERT_EQ(EditToDoItem(Document, 3, dialog), 3);
-    ASSERT_EQ(Document.UndoKinds[0], UndoAddedToDo);
+    ASSERT_EQ(Document.Undo().Entry(0).Kind, UndoAddedToDo);
 
     Document.SetModified(false);
     ASSERT_TRUE(UndoLast(Document));

@@ -180,7 +180,7 @@ TEST_F(EditCommandsTest, InsertPushesTheRowsDownAndDropsTheLastOne)
         EXPECT_EQ(View.State.SelectedCell, cell);
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Shown));
         EXPECT_TRUE(Document.IsModified());
-        EXPECT_EQ(Document.UndoTop, 0);
+        EXPECT_EQ(Document.Undo().Count(), 1);
     }
 }
 
@@ -192,7 +192,7 @@ TEST_F(EditCommandsTest, CancelledInsertChangesNothing)
     EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::ViewChanged);
     EXPECT_EQ(Labels(Friday), Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
 TEST_F(EditCommandsTest, DeletePullsTheRowsUpAndAnEmptyRowIn)
@@ -221,7 +221,7 @@ TEST_F(EditCommandsTest, DeletePullsTheRowsUpAndAnEmptyRowIn)
         EXPECT_EQ(day.GetIro(9), 0);
         EXPECT_EQ(day.GetYotei(0), c.PeriodRow == 0 ? "P1" : "P0");
         EXPECT_EQ(View.State.SelectedCell, selected);
-        EXPECT_EQ(Document.UndoTop, 0);
+        EXPECT_EQ(Document.Undo().Count(), 1);
     }
 }
 
@@ -252,7 +252,7 @@ TEST_F(EditCommandsTest, MovesExchangeRowsAndTheSelectionFollows)
                   c.PeriodRow % 8); // colours move with the rows
         EXPECT_EQ(View.State.SelectedCell,
                   CellIndexOf(ViewMode::Week, FridayColumn, DayRow::FirstPeriod + c.SelectedPeriodRow));
-        EXPECT_EQ(Document.UndoTop, 0);
+        EXPECT_EQ(Document.Undo().Count(), 1);
     }
 }
 
@@ -289,7 +289,7 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         EXPECT_EQ(added.GetKennmei(), "new");
         EXPECT_TRUE(added.GetKigenn().IsIdenticalTo(Day(2024, 7, 1)));
         EXPECT_EQ(View.State.SelectedToDoRow, c.SelectedAfter);
-        EXPECT_EQ(Document.UndoTop, -1); // inserting an item keeps no undo
+        EXPECT_EQ(Document.Undo().Count(), 0); // inserting an item keeps no undo
     }
 
     ScriptedViewDialogs cancelled = Cancelling();
@@ -342,7 +342,7 @@ TEST_F(EditCommandsTest, ToDoMovesExchangeItemsWithoutUndoAndTheSelectionFollows
         EXPECT_EQ(Subjects(), expected);
         EXPECT_EQ(View.State.SelectedToDoRow, c.SelectedAfter);
         EXPECT_EQ(View.State.ToDoScrollTop, c.TopAfter);
-        EXPECT_EQ(Document.UndoTop, -1);
+        EXPECT_EQ(Document.Undo().Count(), 0);
     }
 }
 

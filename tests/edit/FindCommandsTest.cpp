@@ -64,7 +64,7 @@ TEST_F(FindCommandsTest, ReplaceRequestsLeaveTheShownDayInTheWorkingDay)
     EXPECT_EQ(all.ChangedFields, 20);
     EXPECT_EQ(StoredDay(NextMonday).GetNaiyou(9), "c9");
     EXPECT_EQ(Document.WorkDay.GetDate(), Shown);
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
 TEST_F(FindCommandsTest, TheCommandsOpenTheDialogInTheirMode)

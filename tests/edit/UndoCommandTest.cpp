@@ -59,7 +59,7 @@ TEST_F(UndoCommandTest, AnEmptyHistoryUndoesNothing)
     EXPECT_FALSE(CanUndo(Document));
     EXPECT_FALSE(UndoLast(Document));
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 
     CPlanovaDoc noView; // the history is not set up before a view starts
     EXPECT_FALSE(UndoLast(noView));
@@ -77,8 +77,8 @@ TEST_F(UndoCommandTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
     EXPECT_FALSE(CanUndo(Document));
     EXPECT_FALSE(UndoLast(Document));
     EXPECT_EQ(StoredMemo(April1), "v1"); // the state before the first edit was dropped
-    for (std::uint16_t kind : Document.UndoKinds)
-        EXPECT_EQ(kind, UndoEmpty);
+    for (int slot = 0; slot < Document.Undo().Capacity(); ++slot)
+        EXPECT_EQ(Document.Undo().Entry(slot).Kind, UndoEmpty);
 }
 
 TEST_F(UndoCommandTest, ADaySnapshotRestoresTheWholeDayWhereverItIs)
@@ -102,7 +102,7 @@ TEST_F(UndoCommandTest, ADaySnapshotRestoresTheWholeDayWhereverItIs)
 
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Document.DayList().front(), before);
-    EXPECT_EQ(Document.WorkDay, before);
+    EXPECT_EQ(Document.Day(April1), before);
     EXPECT_TRUE(Document.IsModified());
 }
 
@@ -163,14 +163,13 @@ TEST_F(UndoCommandTest, AnEntryWithoutItsSnapshotRestoresNothingButIsUsedUp)
 {
     AddItems(1);
     EditMemo(April1, "kept");
-    Document.RecordUndo(UndoEmpty);
-    Document.RecordUndo(UndoDay);
-    Document.UndoSnapshots[static_cast<std::size_t>(Document.UndoTop)] = std::monostate{};
+    Document.RecordUndo(UndoEntry{});
+    Document.RecordUndo(UndoEntry{UndoDay, std::monostate{}});
     const auto days = Document.DayList();
 
     ASSERT_TRUE(UndoLast(Document));
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Document.DayList(), days);
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0"}));
-    EXPECT_EQ(Document.UndoTop, 0);
+    EXPECT_EQ(Document.Undo().Count(), 1);
 }

@@ -497,7 +497,7 @@ void EditDialogTest::editingADayThroughTheDialog()
     QCOMPARE(document.DayList().size(), size_t(1));
     QCOMPARE(document.DayList()[0].GetMemo(), Sj("職員会議") + "\r\n16:00");
     QVERIFY(document.IsModified());
-    QCOMPARE(document.UndoTop, 0);
+    QCOMPARE(document.Undo().Count(), 1);
 
     document.SetModified(false);
     const auto days = document.DayList();
@@ -510,7 +510,7 @@ void EditDialogTest::editingADayThroughTheDialog()
     QVERIFY(!EditDayEntry(document, 12, dialogs));
     QCOMPARE(document.DayList(), days);
     QVERIFY(!document.IsModified());
-    QCOMPARE(document.UndoTop, 0);
+    QCOMPARE(document.Undo().Count(), 1);
 
     QVERIFY(UndoLast(document));
     QCOMPARE(document.DayList()[0].GetMemo(), std::string());

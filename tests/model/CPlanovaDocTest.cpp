@@ -174,24 +174,24 @@ TEST(CPlanovaDocTest, UndoHistoryKeepsTheTenNewestSnapshots)
 {
     CPlanovaDoc doc;
     doc.RecordUndo(UndoDay); // before a view initialised the history: nothing recorded, no crash
-    EXPECT_EQ(doc.UndoTop, -1);
+    EXPECT_EQ(doc.Undo().Count(), 0);
     doc.InitUndoHistory();
-    ASSERT_EQ(doc.UndoCapacity, 10);
+    ASSERT_EQ(doc.Undo().Capacity(), 10);
     for (int call = 1; call <= 11; ++call) {
         doc.WorkDay.SetMemo("snapshot " + std::to_string(call));
         doc.RecordUndo(UndoDay);
     }
-    EXPECT_EQ(doc.UndoTop, 9);
-    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[0]).GetMemo(), "snapshot 2");
-    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[9]).GetMemo(), "snapshot 11");
+    EXPECT_EQ(doc.Undo().Count(), 10);
+    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(0).Snapshot).GetMemo(), "snapshot 2");
+    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(9).Snapshot).GetMemo(), "snapshot 11");
     doc.WorkToDo.SetKennmei("task");
     doc.RecordUndo(UndoToDo);
-    EXPECT_EQ(doc.UndoKinds[9], UndoToDo);
-    EXPECT_EQ(std::get<CToDo>(doc.UndoSnapshots[9]).GetKennmei(), "task");
-    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[0]).GetMemo(), "snapshot 3");
+    EXPECT_EQ(doc.Undo().Entry(9).Kind, UndoToDo);
+    EXPECT_EQ(std::get<CToDo>(doc.Undo().Entry(9).Snapshot).GetKennmei(), "task");
+    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(0).Snapshot).GetMemo(), "snapshot 3");
     doc.InitUndoHistory();
-    EXPECT_EQ(doc.UndoTop, -1);
-    EXPECT_EQ(doc.UndoKinds[0], UndoEmpty);
+    EXPECT_EQ(doc.Undo().Count(), 0);
+    EXPECT_EQ(doc.Undo().Entry(0).Kind, UndoEmpty);
 }
 
 TEST(CPlanovaDocTest, DefaultsDependOnTheCreationDate)
@@ -229,4 +229,77 @@ TEST(CPlanovaDocTest, DefaultsDependOnTheCreationDate)
     EXPECT_FALSE(doc.FindHit.Found);
     EXPECT_EQ(doc.FindHit.Date.DayNumber(), 0.0);
     EXPECT_EQ(doc.FindHit.Column, -1);
+}
+
+TEST(CPlanovaDocTest, DaysAreReadWrittenAndRemovedByDate)
+{
+    CPlanovaDoc doc;
+    const DateTime april2 = DateTime::FromDate(2012, 4, 2);
+    // An unstored date reads as an empty day of that date and stores nothing.
+    const CDayData blank = doc.Day(DateTime::FromDateTime(2012, 4, 2, 9, 30, 0));
+    EXPECT_TRUE(blank.GetDate().IsIdenticalTo(april2));
+    EXPECT_TRUE(blank.GetMemo().empty());
+    EXPECT_TRUE(doc.DayList().empty());
+    EXPECT_FALSE(doc.IsModified());
+
+    doc.UpdateDay(april2, [](CDayData& day) { day.SetMemo("first"); });
+    doc.UpdateDay(april2, [](CDayData& day) { day.SetGyouji("event"); });
+    ASSERT_EQ(doc.DayList().size(), 1u);
+    EXPECT_EQ(doc.Day(april2).GetMemo(), "first");
+    EXPECT_EQ(doc.Day(april2).GetGyouji(), "event");
+    EXPECT_TRUE(doc.IsModified());
+
+    // A day put with a time of day replaces the record of its date and is stored at 00:00.
+    CDayData later;
+    later.ClearDay(DateTime::FromDateTime(2012, 4, 2, 15, 0, 0));
+    later.SetMemo("replaced");
+    doc.PutDay(later);
+    ASSERT_EQ(doc.DayList().size(), 1u);
+    EXPECT_EQ(doc.DayList()[0].GetMemo(), "replaced");
+    EXPECT_EQ(doc.DayList()[0].GetDate().Hour(), 0);
+
+    doc.SetModified(false);
+    EXPECT_FALSE(doc.RemoveDay(DateTime::FromDate(2012, 4, 3)));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.RemoveDay(april2));
+    EXPECT_TRUE(doc.DayList().empty());
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(CPlanovaDocTest, ItemsAreAppendedInsertedReplacedAndRemovedByIndex)
+{
+    const auto item = [](const std::string& subject) {
+        CToDo todo;
+        todo.SetKennmei(subject);
+        return todo;
+    };
+    const auto subjects = [](const CPlanovaDoc& doc) {
+        std::string all;
+        for (const CToDo& todo : doc.ToDoList())
+            all += todo.GetKennmei();
+        return all;
+    };
+    CPlanovaDoc doc;
+    doc.AppendToDo(item("b"));
+    doc.InsertToDo(0, item("a"));
+    doc.InsertToDo(2, item("d")); // the item count: appended
+    doc.InsertToDo(2, item("c"));
+    EXPECT_EQ(subjects(doc), "abcd");
+    doc.ReplaceToDo(1, item("B"));
+    doc.RemoveToDo(3);
+    EXPECT_EQ(subjects(doc), "aBc");
+    EXPECT_EQ(doc.ToDo(2).GetKennmei(), "c");
+    EXPECT_TRUE(doc.IsModified());
+
+    // An index outside the list changes nothing.
+    doc.SetModified(false);
+    for (int bad : {-1, 3, 100}) {
+        EXPECT_THROW(doc.ToDo(bad), InvalidArgument) << bad;
+        EXPECT_THROW(doc.ReplaceToDo(bad, item("x")), InvalidArgument) << bad;
+        EXPECT_THROW(doc.RemoveToDo(bad), InvalidArgument) << bad;
+    }
+    for (int bad : {-1, 4})
+        EXPECT_THROW(doc.InsertToDo(bad, item("x")), InvalidArgument) << bad;
+    EXPECT_EQ(subjects(doc), "aBc");
+    EXPECT_FALSE(doc.IsModified());
 }

@@ -63,9 +63,10 @@ TEST_F(PlannerViewTest, InitialUpdateShowsTodayWithTheDocumentsSettings)
     EXPECT_EQ(View.Print.PrintType, 2);
     EXPECT_TRUE(View.Print.WakunaiNuritubushi);
     EXPECT_TRUE(View.Print.PrintStartDate.IsIdenticalTo(D(2024, 6, 12)));
-    EXPECT_EQ(Document.UndoCapacity, 10);
-    EXPECT_EQ(Document.UndoTop, -1);
-    EXPECT_EQ(Document.UndoKinds, std::vector<std::uint16_t>(10, UndoEmpty));
+    EXPECT_EQ(Document.Undo().Capacity(), 10);
+    EXPECT_EQ(Document.Undo().Count(), 0);
+    for (int slot = 0; slot < Document.Undo().Capacity(); ++slot)
+        EXPECT_EQ(Document.Undo().Entry(slot).Kind, UndoEmpty);
 }
 
 TEST_F(PlannerViewTest, ValuesOnlyAHandMadeFileCanHoldAreShownAsTheNearestValidView)
