@@ -105,7 +105,7 @@ ordered_json SettingJson(const CPlanovaDoc& document, const SettingEntry& entry,
 {
     return std::visit(
         [&](auto member) -> ordered_json {
-            const auto& value = document.*member;
+            const auto& value = SettingOf(document, member);
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
                 return Utf8(value, where);
             else
@@ -317,7 +317,7 @@ void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const jso
 {
     std::visit(
         [&](auto member) {
-            auto& target = document.*member;
+            auto& target = SettingOf(document, member);
             using Value = std::decay_t<decltype(target)>;
             if constexpr (std::is_same_v<Value, bool>)
                 target = Boolean(value, where);
@@ -327,7 +327,7 @@ void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const jso
                 target = static_cast<std::uint32_t>(
                     Integer(value, where, 0, std::numeric_limits<std::uint32_t>::max()));
             else
-                target = FileNumber(value, where, entry.Form);
+                target = EnteredSettingNumber(entry, FileNumber(value, where, entry.Form));
         },
         entry.Member);
 }

@@ -581,10 +581,7 @@ CommandOutcome RunViewCommand(PlannerView& view, int id, ViewDialogs& dialogs)
 {
     if (!IsViewCommandEnabled(view, id))
         return CommandOutcome::NotRun;
-    const CommandOutcome outcome = ViewRow(id)->Run(view, dialogs);
-    // Commands load other days and items; the working day holds the shown day again, as after a redraw.
-    view.Document().LoadDay(view.State.CurrentDate);
-    return outcome;
+    return ViewRow(id)->Run(view, dialogs);
 }
 
 std::vector<PopupItem> CellContextMenuItems(const PlannerView& view)

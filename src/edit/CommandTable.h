@@ -123,10 +123,7 @@ bool IsViewCommandChecked(const PlannerView& view, int id);
 /// The menu text the view's command shows now (UTF-8), or empty for the table's text.
 std::string ViewCommandText(const PlannerView& view, int id);
 
-/**
- * Runs the view's command when it is enabled now (NotRun otherwise, changing nothing). Afterwards
- * the document's working day holds the view's CurrentDate, as a redraw leaves it.
- */
+/// Runs the view's command when it is enabled now (NotRun otherwise, changing nothing).
 CommandOutcome RunViewCommand(PlannerView& view, int id, ViewDialogs& dialogs);
 
 /// The entries of the cell context menu "セルの操作".

@@ -36,7 +36,7 @@ RuleInput RuleInputOf(const PlannerView& view)
     input.M = state.SelectedCell >= 0 ? state.SelectedCell % DayRow::Count : -1;
     input.NotMonth = view.Mode() != ViewMode::Month;
     input.P = state.SelectedToDoRow;
-    input.ToDoCount = view.Document().ToDoCount;
+    input.ToDoCount = view.Document().ToDoCount();
     input.ToDoRowCount = state.ToDoRowCount;
     input.DspType = static_cast<int>(view.Mode());
     return input;
@@ -60,14 +60,6 @@ int SelectedPeriodRow(const PlannerView& view)
 {
     const int row = SplitCell(view.Mode(), view.State.SelectedCell).Row - DayRow::FirstPeriod;
     return row >= 0 && row <= LastPeriodRow ? row : -1;
-}
-
-/// Records the day as it is for undo, changes it and stores it.
-template <typename Change> void ChangeDay(CPlanovaDoc& document, Change change)
-{
-    document.RecordUndo(UndoDay);
-    change(document.WorkDay);
-    document.StoreDay();
 }
 
 // ---- The selected ToDo row ----------------------------------------------------------------
@@ -130,7 +122,7 @@ namespace {
 
 CommandOutcome InsertPeriodRow(PlannerView& view, ViewDialogs& dialogs)
 {
-    LoadSelectedDay(view);
+    const DateTime day = SelectedColumnDay(view);
     const int row = SelectedPeriodRow(view);
     if (row < 0)
         return CommandOutcome::ViewChanged;
@@ -138,7 +130,7 @@ CommandOutcome InsertPeriodRow(PlannerView& view, ViewDialogs& dialogs)
     values.EditMode = EditPeriodRow;
     if (!dialogs.EditEntry(values))
         return CommandOutcome::ViewChanged;
-    ChangeDay(view.Document(), [&](CDayData& work) {
+    view.Document().UpdateDayWithUndo(day, [&](CDayData& work) {
         ShiftPeriodRowsDown(work, row);
         WritePeriodRow(values, work, row);
     });
@@ -154,7 +146,7 @@ CommandOutcome InsertItem(PlannerView& view, ViewDialogs& dialogs)
     values.EditMode = EditToDo;
     const bool confirmed = dialogs.EditEntry(values);
     if (confirmed) {
-        n = std::min(n, document.ToDoCount);
+        n = std::min(n, document.ToDoCount());
         CToDo item;
         WriteToDoValues(values, item);
         InsertToDoItem(document, n, item);
@@ -169,18 +161,18 @@ CommandOutcome Move(PlannerView& view, int direction)
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (SelectsCell(state)) {
-        LoadSelectedDay(view);
+        const DateTime day = SelectedColumnDay(view);
         const int row = SelectedPeriodRow(view);
         const int other = row + direction;
         if (row < 0 || other < 0 || other > LastPeriodRow)
             return CommandOutcome::ViewChanged;
-        ChangeDay(document, [&](CDayData& work) { SwapPeriodRows(work, row, other); });
+        document.UpdateDayWithUndo(day, [&](CDayData& work) { SwapPeriodRows(work, row, other); });
         state.SelectedCell += direction;
         return CommandOutcome::DocumentChanged;
     }
     const int n = SelectedItem(state);
     const int other = n + direction;
-    const bool moved = n >= 0 && n < document.ToDoCount && other >= 0 && other < document.ToDoCount;
+    const bool moved = n >= 0 && n < document.ToDoCount() && other >= 0 && other < document.ToDoCount();
     if (moved)
         SwapToDoItems(document, n, other);
     SelectPaneRow(state, other + 1 - state.ToDoScrollTop);
@@ -192,9 +184,7 @@ template <typename Fill> CommandOutcome FillDay(PlannerView& view, Fill fill)
 {
     ViewState& state = view.State;
     const int column = view.Mode() == ViewMode::Week ? state.SelectedCell / DayRow::Count : 0;
-    CPlanovaDoc& document = view.Document();
-    document.LoadDay(state.FirstShownDate.AddDays(column));
-    ChangeDay(document, fill);
+    view.Document().UpdateDayWithUndo(state.FirstShownDate.AddDays(column), fill);
     state.SelectedCell = -1;
     return CommandOutcome::DocumentChanged;
 }
@@ -226,19 +216,18 @@ CommandOutcome RunDelete(PlannerView& view, ViewDialogs&)
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (SelectsCell(state)) {
-        LoadSelectedDay(view);
+        const DateTime day = SelectedColumnDay(view);
         const int row = SelectedPeriodRow(view);
         if (row < 0)
             return CommandOutcome::ViewChanged;
-        ChangeDay(document, [&](CDayData& work) { RemovePeriodRow(work, row); });
+        document.UpdateDayWithUndo(day, [&](CDayData& work) { RemovePeriodRow(work, row); });
         return CommandOutcome::DocumentChanged;
     }
     const int n = SelectedItem(state);
-    if (n < 0 || n >= document.ToDoCount)
+    if (n < 0 || n >= document.ToDoCount())
         return CommandOutcome::ViewChanged;
-    document.LoadToDo(n);
-    document.RecordUndo(UndoToDo);
-    document.DeleteToDo(n);
+    document.RecordUndo(UndoEntry::ToDoBefore(document.ToDo(n)));
+    document.RemoveToDo(n);
     return CommandOutcome::DocumentChanged;
 }
 

@@ -13,7 +13,7 @@ class ViewDialogs;
 
 // What the view does for the commands "検索" and "置換" and for the requests of the modeless find
 // dialog. The dialog stays open while the user works; each request acts on the view's document
-// and leaves the working day on the shown day. No request records undo.
+// and keeps its hit in the view. No request records undo.
 
 /**
  * "次を検索" from the month calendar's date (CalendarDate): on a hit the view moves to the hit's day

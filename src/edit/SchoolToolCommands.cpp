@@ -42,7 +42,7 @@ CommandOutcome RunClassHours(PlannerView& view, ViewDialogs& dialogs)
 
 CommandOutcome RunContentShift(PlannerView& view, ViewDialogs& dialogs)
 {
-    ContentShiftValues values = ContentShiftDefaults(view.Document());
+    ContentShiftValues values = ContentShiftDefaults(view.State.CurrentDate);
     if (!dialogs.EditContentShift(values))
         return CommandOutcome::ViewChanged;
     const Outcome shifted =

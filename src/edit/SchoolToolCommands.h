@@ -21,7 +21,7 @@ CommandOutcome RunMakeYear(PlannerView& view, ViewDialogs& dialogs);
 /**
  * "時数の計算...": the dialog with the document's classes and period; "計算" counts into the view
  * and shows the results; "OK" with "設定を保存する" checked keeps names, offsets and period in the
- * document. The working day is given back as it was.
+ * document.
  */
 CommandOutcome RunClassHours(PlannerView& view, ViewDialogs& dialogs);
 

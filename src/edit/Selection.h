@@ -41,7 +41,7 @@ struct HitResult
 HitResult HitTest(const ViewState& state, Point point);
 
 /**
- * SelectCellDay: the day of the selected cell becomes the working day and the shown day. A day of
+ * SelectCellDay: the day of the selected cell becomes the shown day. A day of
  * the neighbouring month in the month view moves the grid to that month at once (FirstShownDate)
  * and the selection with it, to the cell where the day stands on the new grid.
  */
@@ -74,8 +74,8 @@ bool PressRight(PlannerView& view, Point point);
  */
 bool WheelOverToDo(PlannerView& view, Point point, int lines);
 
-/// Loads the day of the selected cell's column (FirstShownDate + column days) into WorkDay and returns it.
-DateTime LoadSelectedDay(PlannerView& view);
+/// The day of the selected cell's column: FirstShownDate + column days.
+DateTime SelectedColumnDay(const PlannerView& view);
 
 /// The ToDo item number of the selected pane row: SelectedToDoRow − 1 + ToDoScrollTop.
 int SelectedItem(const ViewState& state);

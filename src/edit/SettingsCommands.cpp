@@ -25,9 +25,8 @@ CommandOutcome RunInsertTimetable(PlannerView& view, ViewDialogs&)
     if (day.DayOfWeek() == 0)
         return CommandOutcome::ViewChanged; // Sunday has no column in the timetable
     CPlanovaDoc& document = view.Document();
-    document.LoadDay(day);
-    InsertTimetable(document.WorkDay, document.Jikannwari, state.JUwagaki);
-    document.StoreDay();
+    document.UpdateDay(day,
+                       [&](CDayData& work) { InsertTimetable(work, document.Jikannwari, state.JUwagaki); });
     state.CurrentDate = day;
     state.CalendarDate = day;
     return CommandOutcome::DocumentChanged;

@@ -199,8 +199,7 @@ ViewDialogs& CPlanovaView::Dialogs()
 void CPlanovaView::Finish(bool documentChanged)
 {
     WriteFormData();
-    // Every view of the document is redrawn, this one last: a redraw leaves the working day on the
-    // view's own day, and this view's commands go on from there.
+    // Every view of the document is redrawn, this one last.
     if (documentChanged && OnDocumentEdited)
         OnDocumentEdited();
     else if (!documentChanged && OnViewChanged)
@@ -332,9 +331,7 @@ ScreenGeometry CPlanovaView::Geometry() const
 
 void CPlanovaView::Redraw()
 {
-    // The working records are set here, when the view is told to redraw, and not by painting: a
-    // repaint while a modal dialog is open then leaves the day or item the dialog edits in place.
-    View->SetWorkingRecordsAfterRedraw(View->LayoutScreen(Geometry(), logicalDpiX()));
+    View->LayoutScreen(Geometry(), logicalDpiX());
     update();
 }
 

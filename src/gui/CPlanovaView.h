@@ -111,8 +111,8 @@ private:
     void PlaceScrollBar(const ScreenDrawResult& drawn);
     /// The window's sizes the planner is laid out for.
     ScreenGeometry Geometry() const;
-    /// Ends a command that changed what the planner shows: the layout step and the working records as a
-    /// redraw leaves them now, the paint when the widget is next painted.
+    /// Ends a command that changed what the planner shows: the layout step now, the paint when the widget
+    /// is next painted.
     void Redraw();
     /// Ends input or a command: the form data are written and every view of the document redrawn,
     /// this one last; a changed document also updates the window titles.

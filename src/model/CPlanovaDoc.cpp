@@ -80,11 +80,6 @@ CDayData CPlanovaDoc::Day(const DateTime& date) const
     return blank;
 }
 
-void CPlanovaDoc::LoadDay(const DateTime& date)
-{
-    WorkDay = Day(date);
-}
-
 void CPlanovaDoc::PutDay(CDayData day)
 {
     // Looked up by the calendar date alone: a day that carries a time of day must still replace the
@@ -104,11 +99,6 @@ void CPlanovaDoc::PutDay(CDayData day)
         break;
     }
     Modified = true;
-}
-
-void CPlanovaDoc::StoreDay()
-{
-    PutDay(WorkDay);
 }
 
 bool CPlanovaDoc::RemoveDay(const DateTime& date)
@@ -147,7 +137,6 @@ const CToDo& CPlanovaDoc::ToDo(int index) const
 void CPlanovaDoc::AppendToDo(CToDo item)
 {
     ToDos.push_back(std::move(item));
-    ToDoCount = static_cast<int>(ToDos.size());
     Modified = true;
 }
 
@@ -162,7 +151,6 @@ void CPlanovaDoc::InsertToDo(int index, CToDo item)
 {
     CheckItemIndex(index, ToDos.size() + 1);
     ToDos.insert(ToDos.begin() + index, std::move(item));
-    ToDoCount = static_cast<int>(ToDos.size());
     Modified = true;
 }
 
@@ -170,26 +158,7 @@ void CPlanovaDoc::RemoveToDo(int index)
 {
     CheckItemIndex(index, ToDos.size());
     ToDos.erase(ToDos.begin() + index);
-    ToDoCount = static_cast<int>(ToDos.size());
     Modified = true;
-}
-
-void CPlanovaDoc::LoadToDo(int index)
-{
-    WorkToDo = ToDo(index);
-}
-
-void CPlanovaDoc::StoreToDo(int index)
-{
-    if (index >= 0 && static_cast<std::size_t>(index) < ToDos.size())
-        ReplaceToDo(index, WorkToDo);
-    else
-        AppendToDo(WorkToDo);
-}
-
-void CPlanovaDoc::DeleteToDo(int index)
-{
-    RemoveToDo(index);
 }
 
 void CPlanovaDoc::InitUndoHistory(int capacity)
@@ -200,18 +169,6 @@ void CPlanovaDoc::InitUndoHistory(int capacity)
 void CPlanovaDoc::RecordUndo(UndoEntry entry)
 {
     History.Record(std::move(entry));
-}
-
-void CPlanovaDoc::RecordUndo(UndoKind kind)
-{
-    if (kind == UndoDay)
-        RecordUndo(UndoEntry::DayBefore(WorkDay));
-    else if (kind == UndoToDo)
-        RecordUndo(UndoEntry::ToDoBefore(WorkToDo));
-    else if (kind == UndoAddedToDo)
-        RecordUndo(UndoEntry::AddedToDo(WorkToDo));
-    else
-        RecordUndo(UndoEntry{});
 }
 
 } // namespace planova

@@ -7,9 +7,7 @@
 #include "model/UndoHistory.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace planova {
@@ -29,26 +27,18 @@ struct DayPosition
     std::size_t Position;
 };
 
-/// Position of the last find hit.
-struct FindHitState
-{
-    bool Found = false;
-    DateTime Date = DateTime::FromDayNumber(0.0);
-    int Field = 0;
-    int Column = -1;
-    int Line = -1;
-    std::string Text;
-};
-
 /**
  * The planner document: every stored day, the ToDo list, all settings and the undo history.
  *
- * Nobody else holds stored records: load a day or an item into WorkDay / WorkToDo, change the
- * copy and store it back. Settings are plain members named by their data-file tags (the print
- * settings through the PrintSettings base).
- * The constructor reads the program clock (Now()) for the dates that default to "today".
+ * Plain data behind a small API that editors, painters and tools share: a day is read by its date
+ * (a copy, or an empty day of that date) and written back whole; an item is read and written by
+ * its index. Nothing of a reader's position is kept here: which day a window shows, its find hit
+ * and its selection belong to the view, so two windows of one document never move each other.
+ * Settings are plain members named by their data-file tags, the print settings in the member Print.
+ * The constructor reads the program clock (Now()) for the dates that default
+ * to "today".
  */
-class CPlanovaDoc : public PrintSettings
+class CPlanovaDoc
 {
 public:
     static constexpr int ClassCount = 10;
@@ -59,20 +49,6 @@ public:
     CPlanovaDoc();
 
     // ---- Days -------------------------------------------------------------------------------
-    CDayData WorkDay;
-
-    /// WorkDay := a copy of the stored record of the date, or an empty day of that date.
-    void LoadDay(const DateTime& date);
-    /// Stores a copy of WorkDay under its date (replacing an equal date) and sets the modified flag.
-    void StoreDay();
-    DayPosition FindDayPosition(const DateTime& date) const;
-    /// The stored record of the date, or nullptr when none is stored (what painters read; never moves
-    /// WorkDay).
-    const CDayData* FindStoredDay(const DateTime& date) const;
-    const std::vector<CDayData>& DayList() const { return Days; }
-    /// Appends a record as it stands, in file order (the data file reader's use; the list is not sorted).
-    void AppendDayUnsorted(CDayData day);
-
     /// A copy of the stored day of the date, or an empty day of that date when none is stored.
     CDayData Day(const DateTime& date) const;
     /// Stores the day under its calendar date (replacing the record of that date) and sets the modified flag.
@@ -84,14 +60,27 @@ public:
         change(day);
         PutDay(std::move(day));
     }
+    /// UpdateDay with the day as it was recorded for undo first.
+    template <typename Change> void UpdateDayWithUndo(const DateTime& date, Change change)
+    {
+        CDayData day = Day(date);
+        RecordUndo(UndoEntry::DayBefore(day));
+        change(day);
+        PutDay(std::move(day));
+    }
     /// Removes the stored record of the date; false, changing nothing, when none is stored.
     bool RemoveDay(const DateTime& date);
 
-    // ---- ToDo -------------------------------------------------------------------------------
-    CToDo WorkToDo;
-    int ToDoCount = 0;
+    DayPosition FindDayPosition(const DateTime& date) const;
+    /// The stored record of the date, or nullptr when none is stored (what painters read: no copy).
+    const CDayData* FindStoredDay(const DateTime& date) const;
+    const std::vector<CDayData>& DayList() const { return Days; }
+    /// Appends a record as it stands, in file order (the data file reader's use; the list is not sorted).
+    void AppendDayUnsorted(CDayData day);
 
+    // ---- ToDo -------------------------------------------------------------------------------
     const std::vector<CToDo>& ToDoList() const { return ToDos; }
+    int ToDoCount() const { return static_cast<int>(ToDos.size()); }
     /// Item i; InvalidArgument when i is not an item index.
     const CToDo& ToDo(int index) const;
     /// Adds the item at the end of the list.
@@ -102,12 +91,6 @@ public:
     void InsertToDo(int index, CToDo item);
     /// Removes item i; InvalidArgument when i is not an item index.
     void RemoveToDo(int index);
-    /// WorkToDo := a copy of item i; InvalidArgument when i is not an item index.
-    void LoadToDo(int index);
-    /// Overwrites item i with WorkToDo, or appends when i is past the end (or the list is empty).
-    void StoreToDo(int index);
-    /// Removes item i; InvalidArgument when i is not an item index.
-    void DeleteToDo(int index);
 
     // ---- Undo history -----------------------------------------------------------------------
     /// Sizes the history to the capacity with every slot empty (what a view does when it starts).
@@ -115,20 +98,18 @@ public:
     /// Appends the entry, dropping the oldest when the history is full; records nothing before a view has
     /// sized the history.
     void RecordUndo(UndoEntry entry);
-    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo, UndoAddedToDo).
-    void RecordUndo(UndoKind kind);
     /// True when the history holds an entry.
     bool CanUndo() const { return History.Count() > 0; }
     /// Removes the newest entry and returns it (an empty entry when there is none).
     UndoEntry TakeUndo() { return History.TakeNewest(); }
     const UndoHistory& Undo() const { return History; }
 
-    // ---- Find -------------------------------------------------------------------------------
-    FindHitState FindHit;
-
     // ---- Modified flag ----------------------------------------------------------------------
     bool IsModified() const { return Modified; }
     void SetModified(bool modified = true) { Modified = modified; }
+
+    // ---- Print settings ---------------------------------------------------------------------
+    PrintSettings Print;
 
     // ---- Display settings (Birthday, Property, ToDoSort) ------------------------------------
     int BirthdayYear = 0;

@@ -25,15 +25,15 @@ CPlanovaDoc Lessons()
     CPlanovaDoc document;
     int lesson = 0;
     for (int day = 8; day <= 12; ++day) {
-        document.LoadDay(Date(2024, 4, day));
-        document.WorkDay.SetSchoolDayRows();
-        for (int row : day == 10 ? std::vector{1, 5} : std::vector{1}) {
-            document.WorkDay.SetYotei(row, Sj("数学"));
-            document.WorkDay.SetNaiyou(row, Sj(("第" + std::to_string(++lesson) + "回").c_str()));
-        }
-        document.WorkDay.SetYotei(2, Sj("国語"));
-        document.WorkDay.SetNaiyou(2, Sj("漢字"));
-        document.StoreDay();
+        document.UpdateDay(Date(2024, 4, day), [&](CDayData& stored) {
+            stored.SetSchoolDayRows();
+            for (int row : day == 10 ? std::vector{1, 5} : std::vector{1}) {
+                stored.SetYotei(row, Sj("数学"));
+                stored.SetNaiyou(row, Sj(("第" + std::to_string(++lesson) + "回").c_str()));
+            }
+            stored.SetYotei(2, Sj("国語"));
+            stored.SetNaiyou(2, Sj("漢字"));
+        });
     }
     document.Class[0] = Sj("数学");
     document.Offset[0] = 10;

@@ -142,7 +142,7 @@ TEST_F(ClipboardCommandsTest, CutAMemoAndPasteItOnAnotherDay)
     Run(CommandId::EditPaste);
     EXPECT_EQ(StoredDay(Thursday).GetMemo(), "friday memo");
     EXPECT_EQ(Document.Undo().Count(), 0);
-    EXPECT_EQ(Document.WorkDay.GetDate(), View.State.CurrentDate);
+    EXPECT_EQ(View.State.CurrentDate, Thursday);
 }
 
 TEST_F(ClipboardCommandsTest, TwoPastesOfAToDoItemAppendTwoEqualItems)

@@ -60,7 +60,6 @@ TEST_F(CommandTableTest, TheCommandsOfTheViewMenuRunThroughTheTable)
         EXPECT_EQ(View.Mode(), c.Mode);
         EXPECT_EQ(View.State.ToDoView, c.ToDoPane);
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(c.Shown));
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(c.Shown));
         const std::pair<int, ViewMode> modes[] = {{CommandId::DayView, ViewMode::Day},
                                                   {CommandId::WeekView, ViewMode::Week},
                                                   {CommandId::MonthView, ViewMode::Month}};
@@ -83,7 +82,6 @@ TEST_F(CommandTableTest, TodayShowsTodayInTheViewsModeWithItsKeys)
         EXPECT_EQ(View.Mode(), mode);
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Day(2024, 9, 3)));
         EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(Day(2024, 9, 3)));
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(Day(2024, 9, 3)));
         EXPECT_EQ(View.State.SelectedCell, -1);
     }
     EXPECT_FALSE(Document.IsModified());

@@ -296,7 +296,7 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
     SelectPaneRow(7);
     Document.SetModified(false);
     EXPECT_EQ(Run(CommandId::Insert, cancelled), CommandOutcome::ViewChanged);
-    EXPECT_EQ(Document.ToDoCount, 4);
+    EXPECT_EQ(Document.ToDoCount(), 4);
     EXPECT_EQ(View.State.SelectedToDoRow, 7);
     EXPECT_FALSE(Document.IsModified());
 }
@@ -364,7 +364,7 @@ TEST_F(EditCommandsTest, AfterDeletingTheLastItemItsRowIsEmptyAndDeleteIsDisable
     StartToDo(3);
     SelectPaneRow(3);
     EXPECT_EQ(Run(CommandId::Delete), CommandOutcome::DocumentChanged);
-    EXPECT_EQ(Document.ToDoCount, 2);
+    EXPECT_EQ(Document.ToDoCount(), 2);
     EXPECT_EQ(View.State.SelectedToDoRow, 3);
     EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::Delete));
     EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::Edit));
@@ -481,7 +481,6 @@ TEST_F(EditCommandsTest, UndoChangesADayOutsideTheShownPageWithoutMovingTheView)
     EXPECT_EQ(Run(CommandId::EditUndo), CommandOutcome::DocumentChanged);
     EXPECT_EQ(StoredDay(Friday), before);
     EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(nextWeek));
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(nextWeek));
     EXPECT_TRUE(Document.IsModified());
 }
 

@@ -103,7 +103,7 @@ TEST_F(PrintCommandsTest, SavingTheSettingsChangesTheDocument)
 {
     Answer({C::PaperA5, C::SaveSettings});
     EXPECT_EQ(RunViewCommand(View, CommandId::FileExportPdf, Dialogs), CommandOutcome::DocumentChanged);
-    EXPECT_EQ(Document.PPaperType, PaperType::A5);
+    EXPECT_EQ(Document.Print.PPaperType, PaperType::A5);
     EXPECT_TRUE(Document.IsModified());
 }
 

@@ -23,7 +23,6 @@ protected:
     {
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(day));
         EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(day));
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(day));
     }
 
     ScriptedViewDialogs Dialog; // cancels
@@ -424,7 +423,7 @@ TEST_F(SelectionTest, DoubleClickOnAnEmptyToDoRowAppendsANewItem)
     ScriptedViewDialogs cancelled = Cancelling();
     Document.SetModified(false);
     EXPECT_FALSE(DoubleClickLeft(View, ToDoRowPoint(8), 2000, 500, cancelled));
-    EXPECT_EQ(Document.ToDoCount, 4);
+    EXPECT_EQ(Document.ToDoCount(), 4);
     EXPECT_EQ(View.State.SelectedToDoRow, 5);
     EXPECT_FALSE(Document.IsModified());
 }
@@ -472,10 +471,11 @@ TEST_F(SelectionTest, DoubleClickOnTheToDoHeaderSortsTheList)
         SCOPED_TRACE(c.Sort);
         Document = CPlanovaDoc();
         for (const Item& item : items) {
-            Document.WorkToDo.SetKennmei(item.Subject);
-            Document.WorkToDo.SetKigenn(item.Deadline.Year(), item.Deadline.Month(), item.Deadline.Day());
-            Document.WorkToDo.SetJyuuyoudo(item.Importance);
-            Document.StoreToDo(Document.ToDoCount);
+            CToDo todo;
+            todo.SetKennmei(item.Subject);
+            todo.SetKigenn(item.Deadline.Year(), item.Deadline.Month(), item.Deadline.Day());
+            todo.SetJyuuyoudo(item.Importance);
+            Document.AppendToDo(todo);
         }
         Document.SetModified(false);
         Start(ViewMode::Day, Day(2024, 6, 12), true);

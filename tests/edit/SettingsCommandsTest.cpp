@@ -28,13 +28,12 @@ protected:
     /// A school day (labels 朝①②③④昼⑤⑥放 and an empty one) with the plan "自習" in every row.
     void StoreSchoolDay(const DateTime& date)
     {
-        Document.LoadDay(date);
-        Document.WorkDay.SetSchoolDayRows();
-        for (int r = 0; r < CDayData::RowCount; ++r)
-            Document.WorkDay.SetYotei(r, Sj("自習"));
-        Document.StoreDay();
+        Document.UpdateDay(date, [&](CDayData& day) {
+            day.SetSchoolDayRows();
+            for (int r = 0; r < CDayData::RowCount; ++r)
+                day.SetYotei(r, Sj("自習"));
+        });
         Document.SetModified(false);
-        Document.LoadDay(View.State.CurrentDate);
     }
 
     CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialogs); }
@@ -81,10 +80,10 @@ TEST_F(SettingsCommandsTest, WednesdayGetsItsColumnInThePeriodRowsOnly)
 TEST_F(SettingsCommandsTest, ClockHourDayChangesNothingButIsStored)
 {
     Start(ViewMode::Day, Wednesday);
-    Document.LoadDay(Wednesday);
-    Document.WorkDay.SetClockHourRows();
-    Document.WorkDay.SetYotei(1, Sj("会議"));
-    Document.StoreDay();
+    Document.UpdateDay(Wednesday, [&](CDayData& day) {
+        day.SetClockHourRows();
+        day.SetYotei(1, Sj("会議"));
+    });
     const CDayData before = StoredDay(Wednesday);
     Document.SetModified(false);
     Run(CommandId::InsertTimetable);
@@ -129,9 +128,9 @@ TEST_F(SettingsCommandsTest, ToDoSortKeyTwiceRestoresTheKeyAndLeavesTheList)
 {
     Start(ViewMode::Day, Wednesday, true);
     AddItems(3);
-    Document.LoadToDo(2);
-    Document.WorkToDo.SetJyuuyoudo("A0");
-    Document.StoreToDo(2);
+    CToDo item = Document.ToDo(2);
+    item.SetJyuuyoudo("A0");
+    Document.ReplaceToDo(2, item);
     Document.SetModified(false);
     const std::vector<std::string> subjects = Subjects();
 
@@ -264,13 +263,13 @@ TEST_F(SettingsCommandsTest, ClassHoursCountThenSaveOnlyWhenAsked)
 TEST_F(SettingsCommandsTest, ContentShiftMovesOnOkAndTellsARefusal)
 {
     Start(ViewMode::Day, Wednesday);
-    Document.LoadDay(Wednesday);
-    Document.WorkDay.SetSchoolDayRows();
-    for (int row : {1, 4}) {
-        Document.WorkDay.SetYotei(row, Sj("数学"));
-        Document.WorkDay.SetNaiyou(row, Sj(row == 1 ? "一次関数" : "連立方程式"));
-    }
-    Document.StoreDay();
+    Document.UpdateDay(Wednesday, [&](CDayData& day) {
+        day.SetSchoolDayRows();
+        for (int row : {1, 4}) {
+            day.SetYotei(row, Sj("数学"));
+            day.SetNaiyou(row, Sj(row == 1 ? "一次関数" : "連立方程式"));
+        }
+    });
     Document.SetModified(false);
 
     EXPECT_EQ(Run(CommandId::ContentShift), CommandOutcome::ViewChanged); // cancelled

@@ -202,7 +202,7 @@ private slots:
 
         const auto click = [](QPushButton& button) { QTest::mouseClick(&button, Qt::LeftButton); };
         click(dialog.FindNextButton());
-        const FindHitState& hit = Document().FindHit;
+        const FindHitState& hit = State().FindHit;
         QVERIFY(hit.Found);
         QVERIFY(hit.Date.IsIdenticalTo(DateTime::FromDate(2024, 4, 8)));
         QCOMPARE(hit.Field, FindField::Yotei(1));

@@ -482,7 +482,6 @@ void EditDialogTest::editingADayThroughTheDialog()
     CPlanovaDoc document;
     document.InitUndoHistory();
     const DateTime day = DateTime::FromDate(2012, 4, 1);
-    document.LoadDay(day);
 
     QTimer::singleShot(0, Dialog.get(), [this] {
         QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
@@ -493,7 +492,7 @@ void EditDialogTest::editingADayThroughTheDialog()
         ClickOk(*Dialog);
     });
     QtViewDialogs dialogs(*Dialog);
-    QVERIFY(EditDayEntry(document, 12, dialogs));
+    QVERIFY(EditDayEntry(document, day, 12, dialogs));
     QCOMPARE(document.DayList().size(), size_t(1));
     QCOMPARE(document.DayList()[0].GetMemo(), Sj("職員会議") + "\r\n16:00");
     QVERIFY(document.IsModified());
@@ -506,8 +505,7 @@ void EditDialogTest::editingADayThroughTheDialog()
         QTest::keyClicks(&Dialog->Edit(1), "more");
         QTest::keyClick(&Dialog->Edit(1), Qt::Key_Escape);
     });
-    document.LoadDay(day);
-    QVERIFY(!EditDayEntry(document, 12, dialogs));
+    QVERIFY(!EditDayEntry(document, day, 12, dialogs));
     QCOMPARE(document.DayList(), days);
     QVERIFY(!document.IsModified());
     QCOMPARE(document.Undo().Count(), 1);

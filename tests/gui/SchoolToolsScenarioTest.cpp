@@ -52,13 +52,13 @@ CPlanovaDoc LessonWeek()
 {
     CPlanovaDoc document;
     for (int day = 8; day <= 12; ++day) {
-        document.LoadDay(Date(2024, 4, day));
-        document.WorkDay.SetSchoolDayRows();
-        document.WorkDay.SetYotei(1, Sj("国語"));
-        document.WorkDay.SetNaiyou(1, Sj(("漢字" + std::to_string(day)).c_str()));
-        document.WorkDay.SetYotei(2, Sj("数学"));
-        document.WorkDay.SetNaiyou(2, Sj(("計算" + std::to_string(day)).c_str()));
-        document.StoreDay();
+        document.UpdateDay(Date(2024, 4, day), [&](CDayData& stored) {
+            stored.SetSchoolDayRows();
+            stored.SetYotei(1, Sj("国語"));
+            stored.SetNaiyou(1, Sj(("漢字" + std::to_string(day)).c_str()));
+            stored.SetYotei(2, Sj("数学"));
+            stored.SetNaiyou(2, Sj(("計算" + std::to_string(day)).c_str()));
+        });
     }
     for (std::size_t k = 0; k < document.Jikannwari.size(); ++k)
         document.Jikannwari[k] = Sj(k % 2 == 0 ? "国語" : "数学");

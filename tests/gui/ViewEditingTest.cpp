@@ -125,8 +125,9 @@ private:
     void AddItems(int count)
     {
         for (int n = 0; n < count; ++n) {
-            Document->WorkToDo.SetKennmei("item " + std::to_string(n));
-            Document->StoreToDo(Document->ToDoCount);
+            CToDo todo;
+            todo.SetKennmei("item " + std::to_string(n));
+            Document->AppendToDo(todo);
         }
         Document->SetModified(false);
     }
@@ -244,13 +245,11 @@ private slots:
         DoubleClick(CellPoint(DayRow::FirstPeriod + 1));
         QCOMPARE(Dialog.Started.size(), std::size_t{1});
         QCOMPARE(Dialog.Started[0].EditMode, static_cast<int>(EditPeriodRow));
-        Document->LoadDay(D(2024, 6, 10));
-        QCOMPARE(Document->WorkDay.GetYotei(1), std::string("plan"));
+        QCOMPARE(Document->Day(D(2024, 6, 10)).GetYotei(1), std::string("plan"));
         QCOMPARE(Edits, 1);
         QVERIFY(View->IsCommandEnabled(CommandId::EditUndo));
         QVERIFY(View->ExecuteCommand(CommandId::EditUndo));
-        Document->LoadDay(D(2024, 6, 10));
-        QCOMPARE(Document->WorkDay.GetYotei(1), std::string());
+        QCOMPARE(Document->Day(D(2024, 6, 10)).GetYotei(1), std::string());
         QCOMPARE(Edits, 2);
         QVERIFY(!View->IsCommandEnabled(CommandId::EditUndo));
         QVERIFY(!View->ExecuteCommand(CommandId::EditUndo));
@@ -264,22 +263,17 @@ private slots:
         Key(Qt::Key_Right); // Tuesday is selected, Monday still shown
         QVERIFY(Shows(D(2024, 6, 10)));
         int paints = 0;
-        DateTime during;
         Dialog = ScriptedViewDialogs([&](EntryDialogValues& values) {
             const int before = View->PaintCount();
             View->repaint();
             paints = View->PaintCount() - before;
-            during = Document->WorkDay.GetDate();
             values.Text1 = "inserted";
             return true;
         });
         QVERIFY(View->ExecuteCommand(CommandId::Insert));
         QCOMPARE(paints, 1);
-        QVERIFY(during.IsIdenticalTo(D(2024, 6, 11)));
-        Document->LoadDay(D(2024, 6, 11));
-        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string("inserted"));
-        Document->LoadDay(D(2024, 6, 10));
-        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string());
+        QCOMPARE(Document->Day(D(2024, 6, 11)).GetJigenn(2), std::string("inserted"));
+        QCOMPARE(Document->Day(D(2024, 6, 10)).GetJigenn(2), std::string());
     }
 
     void ArrowKeysStopAtTheGridEdges()
@@ -427,10 +421,10 @@ private slots:
     void TheCellMenuOffersTheCommandsOfTheSelection()
     {
         Open(1);
-        Document->LoadDay(D(2024, 6, 12));
-        for (int r = 0; r < CDayData::RowCount; ++r)
-            Document->WorkDay.SetJigenn(r, test::Numbered("L", r));
-        Document->StoreDay();
+        Document->UpdateDay(D(2024, 6, 12), [&](CDayData& day) {
+            for (int r = 0; r < CDayData::RowCount; ++r)
+                day.SetJigenn(r, test::Numbered("L", r));
+        });
         MenuChoice = QStringLiteral("削除");
         const QPoint at = CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod + 1));
         Click(at, Qt::RightButton);
@@ -441,8 +435,7 @@ private slots:
         // The separator counts as enabled; nothing is clipped yet, so paste is not.
         QCOMPARE(Menus[0].Enabled, (QList<bool>{true, true, true, true, true, true, true, false}));
         QCOMPARE(Menus[0].At, View->mapToGlobal(at));
-        Document->LoadDay(D(2024, 6, 12));
-        QCOMPARE(Document->WorkDay.GetJigenn(1), std::string("L2"));
+        QCOMPARE(Document->Day(D(2024, 6, 12)).GetJigenn(1), std::string("L2"));
         QCOMPARE(Edits, 1);
         QVERIFY(Shows(D(2024, 6, 10))); // a right click does not change the shown day
 
@@ -452,9 +445,7 @@ private slots:
         QCOMPARE(Menus[1].Enabled, (QList<bool>{true, false, false, false, false, true, true, false}));
 
         // Copy and paste from the menu: Wednesday's memo onto Thursday's.
-        Document->LoadDay(D(2024, 6, 12));
-        Document->WorkDay.SetMemo("memo");
-        Document->StoreDay();
+        Document->UpdateDay(D(2024, 6, 12), [&](CDayData& day) { day.SetMemo("memo"); });
         MenuChoice = QStringLiteral("コピー");
         Click(CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::Memo)), Qt::RightButton);
         MenuChoice = QStringLiteral("貼り付け");
@@ -496,7 +487,7 @@ private slots:
         DoubleClick(ToDoRowPoint(6));
         QCOMPARE(Dialog.Started.size(), std::size_t{1});
         QCOMPARE(Dialog.Started[0].EditMode, static_cast<int>(EditToDo));
-        QCOMPARE(Document->ToDoCount, 4);
+        QCOMPARE(Document->ToDoCount(), 4);
         QCOMPARE(Document->ToDoList().back().GetKennmei(), std::string("new item"));
         QCOMPARE(State().SelectedToDoRow, 4);
         QCOMPARE(Edits, 1);

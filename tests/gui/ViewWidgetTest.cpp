@@ -67,8 +67,9 @@ private:
     void AddToDos(int count)
     {
         for (int n = 0; n < count; ++n) {
-            Document->WorkToDo.SetKennmei(Utf8ToCp932("項目" + std::to_string(n)));
-            Document->StoreToDo(n);
+            CToDo item;
+            item.SetKennmei(Utf8ToCp932("項目" + std::to_string(n)));
+            Document->AppendToDo(item);
         }
         Document->SetModified(false);
     }
@@ -100,7 +101,6 @@ private slots:
     {
         Document->DspType = 1;
         Open();
-        QVERIFY(SameDay(Document->WorkDay.GetDate(), D(2024, 3, 1)));
         QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 3, 1)));
         QCOMPARE(View->Planner().Mode(), ViewMode::Week);
         QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 3, 1));
@@ -144,7 +144,6 @@ private slots:
         View->Planner().State.SelectedCell = 3;
         View->Information()->Calendar()->setSelectedDate(QDate(2024, 5, 20));
         QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 5, 20)));
-        QVERIFY(SameDay(Document->WorkDay.GetDate(), D(2024, 5, 20)));
         QCOMPARE(View->Planner().State.SelectedCell, -1);
     }
 
@@ -195,10 +194,10 @@ private slots:
 
     void TheWindowShowsPlannerColoursAndIcons()
     {
-        Document->WorkDay.ClearDay(D(2024, 3, 3)); // a Sunday
-        Document->WorkDay.SetIro(2, 4);            // a green period row
-        Document->WorkDay.SetYotei(2, Utf8ToCp932("理科"));
-        Document->StoreDay();
+        Document->UpdateDay(D(2024, 3, 3), [](CDayData& day) { // a Sunday
+            day.SetIro(2, 4);                                  // a green period row
+            day.SetYotei(2, Utf8ToCp932("理科"));
+        });
         Document->DspType = 1;
         Document->ToDoView = false;
         Open(1280, 720);

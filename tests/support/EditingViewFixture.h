@@ -60,31 +60,22 @@ protected:
     /// A stored day whose period row r has the label "L<r>", plan "P<r>", content "C<r>" and colour r % 8.
     void StoreNumberedDay(const DateTime& date, const std::string& memo = "memo")
     {
-        Document.LoadDay(date);
-        CDayData& day = Document.WorkDay;
-        day.SetJitei("kind");
-        day.SetGyouji("event");
-        for (int r = 0; r < CDayData::RowCount; ++r) {
-            const std::string n = std::to_string(r);
-            day.SetJigenn(r, "L" + n);
-            day.SetYotei(r, "P" + n);
-            day.SetNaiyou(r, "C" + n);
-            day.SetIro(r, r % 8);
-        }
-        day.SetMemo(memo);
-        Document.StoreDay();
+        Document.UpdateDay(date, [&](CDayData& day) {
+            day.SetJitei("kind");
+            day.SetGyouji("event");
+            for (int r = 0; r < CDayData::RowCount; ++r) {
+                const std::string n = std::to_string(r);
+                day.SetJigenn(r, "L" + n);
+                day.SetYotei(r, "P" + n);
+                day.SetNaiyou(r, "C" + n);
+                day.SetIro(r, r % 8);
+            }
+            day.SetMemo(memo);
+        });
         Document.SetModified(false);
-        Document.LoadDay(View.State.CurrentDate);
     }
 
-    CDayData StoredDay(const DateTime& date)
-    {
-        const CDayData working = Document.WorkDay;
-        Document.LoadDay(date);
-        CDayData day = Document.WorkDay;
-        Document.WorkDay = working;
-        return day;
-    }
+    CDayData StoredDay(const DateTime& date) const { return Document.Day(date); }
 
     std::vector<std::string> Labels(const DateTime& date)
     {
@@ -99,10 +90,11 @@ protected:
     void AddItems(int count)
     {
         for (int n = 0; n < count; ++n) {
-            Document.WorkToDo.SetKennmei("item " + std::to_string(n));
+            CToDo todo;
+            todo.SetKennmei("item " + std::to_string(n));
             const DateTime deadline = Day(2024, 4, 1).AddDays(n);
-            Document.WorkToDo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
-            Document.StoreToDo(Document.ToDoCount);
+            todo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
+            Document.AppendToDo(todo);
         }
         Document.SetModified(false);
     }

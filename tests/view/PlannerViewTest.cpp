@@ -1,5 +1,7 @@
 #include "view/PlannerView.h"
 
+#include "model/DataFile.h"
+
 #include "support/Cp932Literals.h"
 #include "support/RecordingCanvas.h"
 #include "support/ViewSchoolYear.h"
@@ -39,21 +41,17 @@ protected:
 
 TEST_F(PlannerViewTest, InitialUpdateShowsTodayWithTheDocumentsSettings)
 {
-    Document.WorkDay.ClearDay(D(2024, 6, 12));
-    Document.WorkDay.SetGyouji(Sj("避難訓練"));
-    Document.StoreDay();
-    Document.WorkDay.ClearDay(D(2000, 1, 1));
+    Document.UpdateDay(D(2024, 6, 12), [](CDayData& day) { day.SetGyouji(Sj("避難訓練")); });
     Document.DspType = 1;
     Document.StartWeekday = 1;
     Document.ToDoView = false;
-    Document.PrintType = 2;
-    Document.WakunaiNuritubushi = false;
-    Document.RecordUndo(UndoDay);
+    Document.Print.PrintType = 2;
+    Document.Print.WakunaiNuritubushi = false;
+    Document.RecordUndo(UndoEntry::DayBefore(Document.Day(D(2000, 1, 1))));
     Start(DateTime::FromDateTime(2024, 6, 12, 15, 4, 5));
 
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 6, 12)));
-    EXPECT_EQ(Document.WorkDay.GetGyouji(), Sj("避難訓練"));
     EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 6, 12)));
+    EXPECT_EQ(Document.Day(View.State.CurrentDate).GetGyouji(), Sj("避難訓練"));
     EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(D(2024, 6, 12)));
     EXPECT_EQ(View.State.DspType, 1);
     EXPECT_EQ(View.State.StartWeekday, 1);
@@ -73,6 +71,7 @@ TEST_F(PlannerViewTest, ValuesOnlyAHandMadeFileCanHoldAreShownAsTheNearestValidV
 {
     Document.DspType = 9;
     Document.StartWeekday = 8;
+    Document = ReadDataFile(WriteDataFile(Document)); // the weekday is read modulo 7
     Start();
     EXPECT_EQ(View.Mode(), ViewMode::Day);
     EXPECT_EQ(View.State.StartWeekday, 1);
@@ -142,7 +141,6 @@ TEST_F(PlannerViewTest, StepMovesTheWorkingDayByTheViewsPeriod)
         View.State.SelectedCell = 1;
         View.State.SelectedToDoRow = 1;
         View.Step(c.Direction);
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(c.To));
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(c.To));
         EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(c.To));
         EXPECT_EQ(View.State.SelectedCell, -1);
@@ -158,7 +156,6 @@ TEST_F(PlannerViewTest, CalendarSelectionMakesTheDateCurrent)
     Start();
     View.State.SelectedCell = 5;
     View.SelectCalendarDate(D(2024, 9, 2));
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 9, 2)));
     EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 9, 2)));
     EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(D(2024, 9, 2)));
     EXPECT_EQ(View.State.SelectedCell, -1);
@@ -286,20 +283,18 @@ TEST_F(PlannerViewTest, MonthHeaderFollowsTheFirstWeekday)
     }
 }
 
-TEST_F(PlannerViewTest, RedrawLeavesTheWorkingDayOnTheCurrentDate)
+TEST_F(PlannerViewTest, RedrawKeepsTheCurrentDateAndStoresNothing)
 {
     Document.DspType = 2;
     Start(D(2024, 6, 20));
-    Document.WorkDay.SetMemo(Sj("未保存の変更"));
     Draw();
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 6, 20)));
-    EXPECT_TRUE(Document.WorkDay.GetMemo().empty());
-    EXPECT_TRUE(Document.DayList().empty()); // drawing stores nothing
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 6, 20)));
+    EXPECT_TRUE(Document.DayList().empty());
+    EXPECT_FALSE(Document.IsModified());
 }
 
 TEST_F(PlannerViewTest, TwoViewsOfOneDocumentDrawAndStepFromTheirOwnDays)
 {
-    // Each view leaves its own day in the document's working day; the other view must not follow it.
     Start(D(2024, 6, 12));
     View.ShowView(ViewMode::Week);
     PlannerView other(Document);
@@ -309,7 +304,7 @@ TEST_F(PlannerViewTest, TwoViewsOfOneDocumentDrawAndStepFromTheirOwnDays)
 
     Draw();
     EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(D(2024, 6, 9)));
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 6, 12)));
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 6, 12)));
     other.Step(+1);
     EXPECT_TRUE(other.State.CurrentDate.IsIdenticalTo(D(2024, 9, 17)));
     View.Step(+1);
@@ -350,7 +345,7 @@ TEST_F(PlannerViewTest, FrameGridAndSelectionComeBeforeTheTexts)
 TEST_F(PlannerViewTest, TheDayViewDrawsTheToDoPaneAndKeepsItsRows)
 {
     for (int n = 0; n < 40; ++n)
-        Document.StoreToDo(n);
+        Document.AppendToDo(CToDo());
     Start();
     View.State.ToDoScrollTop = 35;
     const ScreenDrawResult result = Draw(1200, 800);
@@ -370,7 +365,7 @@ TEST_F(PlannerViewTest, TheDayViewDrawsTheToDoPaneAndKeepsItsRows)
 TEST_F(PlannerViewTest, ScrollRequestsMoveTheFirstShownItem)
 {
     for (int n = 0; n < 40; ++n)
-        Document.StoreToDo(n);
+        Document.AppendToDo(CToDo());
     Start();
     Draw(1200, 800); // 32 rows, 32 in use
     struct Case
