@@ -1,6 +1,6 @@
 #include "dialogs/EntryDialog.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "model/CPlanovaDoc.h"
 #include "model/FixedTexts.h"
 #include "model/TextFunctions.h"
@@ -121,7 +121,7 @@ void ApplyImportanceDeadline(CToDo& item, const DateTime& now)
     }
 }
 
-bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, ViewDialogs& dialogs)
+bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, ViewServices& dialogs)
 {
     const int mode = DayEntryMode(cellRow);
     if (mode < 0)
@@ -140,7 +140,7 @@ bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, View
     return true;
 }
 
-int EditToDoItem(CPlanovaDoc& document, int n, ViewDialogs& dialogs)
+int EditToDoItem(CPlanovaDoc& document, int n, ViewServices& dialogs)
 {
     const bool existing = n >= 0 && n < document.ToDoCount();
     EntryDialogValues values;

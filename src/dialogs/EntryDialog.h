@@ -10,7 +10,7 @@ namespace planova {
 class CDayData;
 class CPlanovaDoc;
 class CToDo;
-class ViewDialogs;
+class ViewServices;
 
 /// What the cell edit dialog edits.
 enum EntryEditMode : int
@@ -68,7 +68,7 @@ void ApplyImportanceDeadline(CToDo& item, const DateTime& now);
  * snapshot recorded, the values written and the day stored. Returns true on OK.
  * Other rows do nothing and return false.
  */
-bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, ViewDialogs& dialogs);
+bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, ViewServices& dialogs);
 
 /**
  * Edits ToDo item n, or enters a new item appended at the end when n ≥ ToDoCount. On OK the
@@ -77,6 +77,6 @@ bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, View
  * stored. A new item is recorded as it was entered (UndoAddedToDo: undo removes it again).
  * Returns the item number edited or appended, or −1 on cancel.
  */
-int EditToDoItem(CPlanovaDoc& document, int n, ViewDialogs& dialogs);
+int EditToDoItem(CPlanovaDoc& document, int n, ViewServices& dialogs);
 
 } // namespace planova

@@ -1,6 +1,6 @@
 #include "edit/ClipboardCommands.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "edit/Selection.h"
 #include "model/Clock.h"
 
@@ -31,7 +31,7 @@ int ShowSelectedCell(PlannerView& view)
 }
 
 /// Ends a copy or cut: what it took goes to the system clipboard too.
-void ShareTakenTexts(const PlannerView& view, ViewDialogs& dialogs)
+void ShareTakenTexts(const PlannerView& view, ViewServices& dialogs)
 {
     dialogs.SetSystemClipboardText(view.State.Clipboard.PlainText);
 }
@@ -55,7 +55,7 @@ bool CanPaste(const PlannerView& view)
     return (kind != ClipEmpty && SelectsCellRow(view)) || kind == ClipToDo;
 }
 
-CommandOutcome RunCopy(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunCopy(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -72,7 +72,7 @@ CommandOutcome RunCopy(PlannerView& view, ViewDialogs& dialogs)
     return CommandOutcome::ViewChanged;
 }
 
-CommandOutcome RunCut(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunCut(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     const int row = ShowSelectedCell(view);
@@ -82,7 +82,7 @@ CommandOutcome RunCut(PlannerView& view, ViewDialogs& dialogs)
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunPaste(PlannerView& view, ViewDialogs&)
+CommandOutcome RunPaste(PlannerView& view, ViewServices&)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();

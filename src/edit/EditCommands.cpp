@@ -1,7 +1,7 @@
 #include "edit/EditCommands.h"
 
 #include "dialogs/EntryDialog.h"
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "edit/OpenEntry.h"
 #include "view/PlannerView.h"
 #include "edit/RowOperations.h"
@@ -120,7 +120,7 @@ bool CanUndoNow(const PlannerView& view)
 
 namespace {
 
-CommandOutcome InsertPeriodRow(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome InsertPeriodRow(PlannerView& view, ViewServices& dialogs)
 {
     const DateTime day = SelectedColumnDay(view);
     const int row = SelectedPeriodRow(view);
@@ -137,7 +137,7 @@ CommandOutcome InsertPeriodRow(PlannerView& view, ViewDialogs& dialogs)
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome InsertItem(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome InsertItem(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -191,27 +191,27 @@ template <typename Fill> CommandOutcome FillDay(PlannerView& view, Fill fill)
 
 } // namespace
 
-CommandOutcome RunEdit(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunEdit(PlannerView& view, ViewServices& dialogs)
 {
     return Changed(OpenEntry(view, dialogs));
 }
 
-CommandOutcome RunInsert(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunInsert(PlannerView& view, ViewServices& dialogs)
 {
     return SelectsCell(view.State) ? InsertPeriodRow(view, dialogs) : InsertItem(view, dialogs);
 }
 
-CommandOutcome RunMoveUp(PlannerView& view, ViewDialogs&)
+CommandOutcome RunMoveUp(PlannerView& view, ViewServices&)
 {
     return Move(view, -1);
 }
 
-CommandOutcome RunMoveDown(PlannerView& view, ViewDialogs&)
+CommandOutcome RunMoveDown(PlannerView& view, ViewServices&)
 {
     return Move(view, +1);
 }
 
-CommandOutcome RunDelete(PlannerView& view, ViewDialogs&)
+CommandOutcome RunDelete(PlannerView& view, ViewServices&)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -231,27 +231,27 @@ CommandOutcome RunDelete(PlannerView& view, ViewDialogs&)
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunStandardDay(PlannerView& view, ViewDialogs&)
+CommandOutcome RunStandardDay(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.SetStandardDay(); });
 }
 
-CommandOutcome RunSchoolDayRows(PlannerView& view, ViewDialogs&)
+CommandOutcome RunSchoolDayRows(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.SetSchoolDayRows(); });
 }
 
-CommandOutcome RunClockHourRows(PlannerView& view, ViewDialogs&)
+CommandOutcome RunClockHourRows(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.SetClockHourRows(); });
 }
 
-CommandOutcome RunClearDay(PlannerView& view, ViewDialogs&)
+CommandOutcome RunClearDay(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.ClearDay(day.GetDate()); });
 }
 
-CommandOutcome RunFirstWeekday(PlannerView& view, ViewDialogs&)
+CommandOutcome RunFirstWeekday(PlannerView& view, ViewServices&)
 {
     ViewState& state = view.State;
     state.StartWeekday = state.StartWeekday == 0 ? 1 : 0;
@@ -260,7 +260,7 @@ CommandOutcome RunFirstWeekday(PlannerView& view, ViewDialogs&)
     return CommandOutcome::ViewChanged;
 }
 
-CommandOutcome RunUndo(PlannerView& view, ViewDialogs&)
+CommandOutcome RunUndo(PlannerView& view, ViewServices&)
 {
     return Changed(UndoLast(view.Document()));
 }

@@ -1,6 +1,6 @@
 #include "edit/FindCommands.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "view/PlannerView.h"
 
 namespace planova {
@@ -42,7 +42,7 @@ bool BeginFind(PlannerView& view, FindDialogMode mode)
 namespace {
 
 /// Opens the dialog in the mode unless it is open in it; the view redraws without its hit.
-CommandOutcome OpenFind(PlannerView& view, ViewDialogs& dialogs, FindDialogMode mode)
+CommandOutcome OpenFind(PlannerView& view, ViewServices& dialogs, FindDialogMode mode)
 {
     if (BeginFind(view, mode))
         dialogs.OpenFindDialog(mode);
@@ -51,12 +51,12 @@ CommandOutcome OpenFind(PlannerView& view, ViewDialogs& dialogs, FindDialogMode 
 
 } // namespace
 
-CommandOutcome RunFind(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunFind(PlannerView& view, ViewServices& dialogs)
 {
     return OpenFind(view, dialogs, FindDialogFind);
 }
 
-CommandOutcome RunReplace(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunReplace(PlannerView& view, ViewServices& dialogs)
 {
     return OpenFind(view, dialogs, FindDialogReplace);
 }

@@ -1,7 +1,7 @@
 #include "edit/OpenEntry.h"
 
 #include "dialogs/EntryDialog.h"
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "view/PlannerView.h"
 #include "edit/Selection.h"
 
@@ -10,7 +10,7 @@ namespace planova {
 namespace {
 
 /// Opens the selected cell, whose day becomes the shown day; returns true when the document was changed.
-bool OpenCell(PlannerView& view, ViewDialogs& dialogs)
+bool OpenCell(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     const ViewMode mode = view.Mode();
@@ -27,7 +27,7 @@ bool OpenCell(PlannerView& view, ViewDialogs& dialogs)
 }
 
 /// Opens the item of the selected ToDo row, or enters a new one on an empty row.
-bool OpenToDoRow(PlannerView& view, ViewDialogs& dialogs)
+bool OpenToDoRow(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -42,7 +42,7 @@ bool OpenToDoRow(PlannerView& view, ViewDialogs& dialogs)
 
 } // namespace
 
-bool OpenEntry(PlannerView& view, ViewDialogs& dialogs)
+bool OpenEntry(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     bool changed = false;

@@ -174,7 +174,7 @@ void PressLeft(PlannerView& view, Point point, std::int64_t time)
     }
 }
 
-bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewDialogs& dialogs)
+bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     const HitResult hit = SelectAt(state, point);
@@ -234,7 +234,7 @@ bool TakesKey(const ViewState& state)
     return state.SelectedCell >= 0 || state.SelectedToDoRow >= 0;
 }
 
-KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs)
+KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewServices& dialogs)
 {
     KeyOutcome outcome;
     if (!TakesKey(view.State))

@@ -8,7 +8,7 @@
 
 namespace planova {
 
-class ViewDialogs;
+class ViewServices;
 class PlannerView;
 struct ViewState;
 
@@ -59,7 +59,7 @@ void PressLeft(PlannerView& view, Point point, std::int64_t time);
  * click, the nearest earlier press on the same cell less than `interval` milliseconds before.
  * Returns true when the document was changed.
  */
-bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewDialogs& dialogs);
+bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewServices& dialogs);
 
 /**
  * Right press: selects the hit cell or ToDo row without changing the shown day. Returns true when
@@ -108,6 +108,6 @@ struct KeyOutcome
  * column and the grid, or ↑ and ↓ the selected ToDo row (scrolling the pane at its ends; ← and →
  * are taken and change nothing there). The shown day does not change.
  */
-KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs);
+KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewServices& dialogs);
 
 } // namespace planova

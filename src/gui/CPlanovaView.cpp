@@ -1,7 +1,7 @@
 #include "gui/CPlanovaView.h"
 
 #include "gui/InfoPane.h"
-#include "gui/QtViewDialogs.h"
+#include "gui/QtViewServices.h"
 #include "canvas/QtCanvas.h"
 #include "canvas/QtText.h"
 #include "model/Clock.h"
@@ -175,7 +175,7 @@ void CPlanovaView::OnFindEnded()
     Finish(true);
 }
 
-void CPlanovaView::SetDialogs(ViewDialogs* dialogs)
+void CPlanovaView::SetDialogs(ViewServices* dialogs)
 {
     ExternalDialogs = dialogs;
 }
@@ -185,12 +185,12 @@ void CPlanovaView::SetPopupRunner(PopupRunner runner)
     Popup = std::move(runner);
 }
 
-ViewDialogs& CPlanovaView::Dialogs()
+ViewServices& CPlanovaView::Dialogs()
 {
     if (ExternalDialogs)
         return *ExternalDialogs;
     if (!OwnDialogs) {
-        OwnDialogs = std::make_unique<QtViewDialogs>(*this);
+        OwnDialogs = std::make_unique<QtViewServices>(*this);
         OwnDialogs->DocumentPath = [this] { return DocumentPath ? DocumentPath() : QString(); };
     }
     return *OwnDialogs;

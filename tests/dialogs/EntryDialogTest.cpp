@@ -4,7 +4,7 @@
 #include "model/Clock.h"
 #include "support/Numbered.h"
 #include "support/Cp932Literals.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 #include "edit/UndoCommand.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 using namespace planova;
 using planova::test::Cancelling;
 using planova::test::Confirming;
-using planova::test::ScriptedViewDialogs;
+using planova::test::ScriptedViewServices;
 using planova::test::Sj;
 
 namespace {
@@ -131,7 +131,7 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         Reset();
-        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
             values.ComboText = "new combo";
             values.Text1 = "new 1";
             values.Text2 = "new 2";
@@ -163,7 +163,7 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
 TEST_F(EntryDialogTest, RowsOutsideTheEntriesOpenNothing)
 {
     for (int cellRow : {-1, 0, 13, 14}) {
-        ScriptedViewDialogs dialog = Confirming();
+        ScriptedViewServices dialog = Confirming();
         EXPECT_FALSE(EditDayEntry(Document, April1, cellRow, dialog)) << cellRow;
         EXPECT_TRUE(dialog.Started.empty()) << cellRow;
     }
@@ -174,7 +174,7 @@ TEST_F(EntryDialogTest, RowsOutsideTheEntriesOpenNothing)
 TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
 {
     const DateTime may5 = DateTime::FromDate(2012, 5, 5);
-    ScriptedViewDialogs dialog =
+    ScriptedViewServices dialog =
         Confirming([](EntryDialogValues& values) { values.Text1 = Sj("こどもの日"); });
     ASSERT_TRUE(EditDayEntry(Document, may5, 12, dialog));
     EXPECT_EQ(dialog.Started[0].TitlePrefix, Sj("2012年 5月 5日"));
@@ -186,11 +186,11 @@ TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
 TEST_F(EntryDialogTest, CancelLeavesDocumentHistoryAndModifiedFlag)
 {
     const CPlanovaDoc before = Document;
-    ScriptedViewDialogs dayDialog = Cancelling();
+    ScriptedViewServices dayDialog = Cancelling();
     EXPECT_FALSE(EditDayEntry(Document, April1, 5, dayDialog));
-    ScriptedViewDialogs itemDialog = Cancelling();
+    ScriptedViewServices itemDialog = Cancelling();
     EXPECT_EQ(EditToDoItem(Document, 1, itemDialog), -1);
-    ScriptedViewDialogs newItemDialog = Cancelling();
+    ScriptedViewServices newItemDialog = Cancelling();
     EXPECT_EQ(EditToDoItem(Document, 3, newItemDialog), -1);
 
     EXPECT_EQ(Document.DayList(), before.DayList());
@@ -202,14 +202,14 @@ TEST_F(EntryDialogTest, CancelLeavesDocumentHistoryAndModifiedFlag)
 
 TEST_F(EntryDialogTest, ConfirmingWithoutChangeRecordsUndoAndMarksModified)
 {
-    ScriptedViewDialogs dayDialog = Confirming();
+    ScriptedViewServices dayDialog = Confirming();
     ASSERT_TRUE(EditDayEntry(Document, April1, 4, dayDialog));
     EXPECT_EQ(StoredDay(), FilledDay(April1));
     EXPECT_TRUE(Document.IsModified());
     EXPECT_EQ(Document.Undo().Count(), 1);
 
     Document.SetModified(false);
-    ScriptedViewDialogs itemDialog = Confirming();
+    ScriptedViewServices itemDialog = Confirming();
     ASSERT_EQ(EditToDoItem(Document, 1, itemDialog), 1);
     EXPECT_EQ(Document.ToDoList()[1], Item("second"));
     EXPECT_TRUE(Document.IsModified());
@@ -220,7 +220,7 @@ TEST_F(EntryDialogTest, TheEditedDayIsTheOneOpenedWhateverRanWhileTheDialogWasOp
 {
     // Another window of the document stores another day while the dialog is open.
     const DateTime april2 = DateTime::FromDate(2012, 4, 2);
-    ScriptedViewDialogs dialog([&](EntryDialogValues& values) {
+    ScriptedViewServices dialog([&](EntryDialogValues& values) {
         Document.UpdateDay(april2, [](CDayData& day) { day.SetMemo("other window"); });
         values.Text1 = "edited";
         return true;
@@ -240,12 +240,12 @@ TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
         int Stored;
     } cases[] = {{7, 7}, {3, 3}, {0, 0}, {8, 0}, {-1, 0}, {1000, 0}};
     for (const auto& c : cases) {
-        ScriptedViewDialogs dialog =
+        ScriptedViewServices dialog =
             Confirming([&](EntryDialogValues& values) { values.ColorIndex = c.Chosen; });
         ASSERT_TRUE(EditDayEntry(Document, April1, 5, dialog));
         EXPECT_EQ(StoredDay().GetIro(3), c.Stored) << c.Chosen;
 
-        ScriptedViewDialogs reopened;
+        ScriptedViewServices reopened;
         EditDayEntry(Document, April1, 5, reopened);
         EXPECT_EQ(reopened.Started[0].ColorIndex, c.Stored) << c.Chosen;
     }
@@ -253,7 +253,7 @@ TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
 
 TEST_F(EntryDialogTest, ToDoItemOpensWithItsFieldsAndIsReplacedInPlace)
 {
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
         values.Text1 = Sj("成績処理");
         values.DateValue = DateTime::FromDateTime(2014, 7, 1, 9, 30, 0);
         values.ComboText = "A3";
@@ -300,7 +300,7 @@ TEST_F(EntryDialogTest, ImportanceCodesSetTheDeadlineFromTheMomentOfConfirmation
         {"", picked},
     };
     for (const auto& c : cases) {
-        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([&](EntryDialogValues& values) {
             values.ComboText = c.Importance;
             values.DateValue = picked;
         });
@@ -314,7 +314,7 @@ TEST_F(EntryDialogTest, ImportanceCodesSetTheDeadlineFromTheMomentOfConfirmation
 TEST_F(EntryDialogTest, ANewItemStartsEmptyAndIsAppended)
 {
     for (int n : {3, 7}) {
-        ScriptedViewDialogs dialog = Confirming();
+        ScriptedViewServices dialog = Confirming();
         const int count = Document.ToDoCount();
         ASSERT_EQ(EditToDoItem(Document, n, dialog), count) << n;
 
@@ -338,14 +338,14 @@ TEST_F(EntryDialogTest, AnInvalidDeadlineLeftAloneStaysInvalid)
     CToDo undated = Item("undated");
     undated.SetKigenn(2014, 2, 30);
     Document.ReplaceToDo(0, undated);
-    ScriptedViewDialogs dialog = Confirming();
+    ScriptedViewServices dialog = Confirming();
     EditToDoItem(Document, 0, dialog);
     EXPECT_FALSE(Document.ToDoList()[0].GetKigenn().IsValid());
 }
 
 TEST_F(EntryDialogTest, UndoAfterEditingAnItemAppendsItsFormerVersion)
 {
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
     ASSERT_TRUE(UndoLast(Document));
     ASSERT_EQ(Document.ToDoCount(), 4);
@@ -356,7 +356,7 @@ TEST_F(EntryDialogTest, UndoAfterEditingAnItemAppendsItsFormerVersion)
 TEST_F(EntryDialogTest, UndoAfterAddingAnItemRemovesIt)
 {
     const std::vector<CToDo> before = Document.ToDoList();
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     ASSERT_EQ(EditToDoItem(Document, 3, dialog), 3);
     ASSERT_EQ(Document.Undo().Entry(0).Kind, UndoAddedToDo);
 
@@ -370,8 +370,8 @@ TEST_F(EntryDialogTest, UndoAfterAddingAnItemRemovesIt)
 
 TEST_F(EntryDialogTest, UndoOfAnAddedItemFollowsItAndRemovesOnlyIt)
 {
-    ScriptedViewDialogs addA = Confirming([](EntryDialogValues& values) { values.Text1 = "A"; });
-    ScriptedViewDialogs addB = Confirming([](EntryDialogValues& values) { values.Text1 = "B"; });
+    ScriptedViewServices addA = Confirming([](EntryDialogValues& values) { values.Text1 = "A"; });
+    ScriptedViewServices addB = Confirming([](EntryDialogValues& values) { values.Text1 = "B"; });
     EditToDoItem(Document, 3, addA);
     EditToDoItem(Document, 4, addB);
     // Moved to the top by exchanging contents without an undo entry, as the move commands do.
@@ -389,7 +389,7 @@ TEST_F(EntryDialogTest, UndoOfAnAddedItemFollowsItAndRemovesOnlyIt)
 
 TEST_F(EntryDialogTest, UndoOfAnAddedItemChangedSinceRemovesNothing)
 {
-    ScriptedViewDialogs add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewServices add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     EditToDoItem(Document, 3, add);
     // Changed without an undo entry of its own (a paste over it would do this).
     Document.ReplaceToDo(3, Item("pasted"));

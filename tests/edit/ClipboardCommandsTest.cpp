@@ -2,7 +2,7 @@
 
 #include "edit/Selection.h"
 #include "support/EditingViewFixture.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ protected:
 
     CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialogs); }
 
-    test::ScriptedViewDialogs Dialogs;
+    test::ScriptedViewServices Dialogs;
 };
 
 TEST_F(ClipboardCommandsTest, EnableRulesFollowTheSelectionTheModeAndTheClipboard)

@@ -17,7 +17,7 @@ using test::Day;
 class CommandTableTest : public test::EditingViewFixture
 {
 protected:
-    test::ScriptedViewDialogs Dialogs; // cancels
+    test::ScriptedViewServices Dialogs; // cancels
 };
 
 TEST_F(CommandTableTest, EveryCommandHasOneRow)

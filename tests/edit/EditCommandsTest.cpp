@@ -15,7 +15,7 @@ namespace {
 using test::Cancelling;
 using test::Confirming;
 using test::Day;
-using test::ScriptedViewDialogs;
+using test::ScriptedViewServices;
 
 const DateTime Shown = Day(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
 const DateTime Friday = Day(2024, 6, 14);
@@ -59,9 +59,9 @@ protected:
     }
 
     CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialog); }
-    CommandOutcome Run(int id, ScriptedViewDialogs& dialog) { return RunViewCommand(View, id, dialog); }
+    CommandOutcome Run(int id, ScriptedViewServices& dialog) { return RunViewCommand(View, id, dialog); }
 
-    ScriptedViewDialogs Dialog; // cancels
+    ScriptedViewServices Dialog; // cancels
 };
 
 TEST_F(EditCommandsTest, EnableRulesFollowTheSelectedRowAndPaneRow)
@@ -123,7 +123,7 @@ TEST_F(EditCommandsTest, ADisabledCommandDoesNothing)
 {
     StartWeek();
     SelectFridayRow(DayRow::FirstPeriod);
-    ScriptedViewDialogs dialog = Confirming();
+    ScriptedViewServices dialog = Confirming();
     EXPECT_EQ(Run(CommandId::MoveUp, dialog), CommandOutcome::NotRun);
     SelectFridayRow(DayRow::Memo - 1);
     EXPECT_EQ(Run(CommandId::MoveDown, dialog), CommandOutcome::NotRun);
@@ -157,7 +157,7 @@ TEST_F(EditCommandsTest, InsertPushesTheRowsDownAndDropsTheLastOne)
         StartWeek();
         const int cell = CellIndexOf(ViewMode::Week, FridayColumn, DayRow::FirstPeriod + c.PeriodRow);
         View.State.SelectedCell = cell;
-        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
             values.Text1 = "L99";
             values.Text2 = "new plan";
             values.ColorIndex = 6;
@@ -188,7 +188,7 @@ TEST_F(EditCommandsTest, CancelledInsertChangesNothing)
 {
     StartWeek();
     SelectFridayRow(DayRow::FirstPeriod + 2);
-    ScriptedViewDialogs dialog = Cancelling();
+    ScriptedViewServices dialog = Cancelling();
     EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::ViewChanged);
     EXPECT_EQ(Labels(Friday), Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_FALSE(Document.IsModified());
@@ -275,7 +275,7 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         Document = CPlanovaDoc();
         StartToDo(3);
         SelectPaneRow(c.PaneRow);
-        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
             values.Text1 = "new";
             values.ComboText = "R2"; // the importance codes set no deadline here
             values.DateValue = Day(2024, 7, 1);
@@ -292,7 +292,7 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         EXPECT_EQ(Document.Undo().Count(), 0); // inserting an item keeps no undo
     }
 
-    ScriptedViewDialogs cancelled = Cancelling();
+    ScriptedViewServices cancelled = Cancelling();
     SelectPaneRow(7);
     Document.SetModified(false);
     EXPECT_EQ(Run(CommandId::Insert, cancelled), CommandOutcome::ViewChanged);
@@ -446,7 +446,7 @@ TEST_F(EditCommandsTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
     };
     StartWeek();
     int count = 0;
-    ScriptedViewDialogs dialog = Confirming(
+    ScriptedViewServices dialog = Confirming(
         [&count](EntryDialogValues& values) { values.Text1 = "typed " + std::to_string(++count); });
     std::vector<CDayData> before;
     for (const Step& step : steps) {

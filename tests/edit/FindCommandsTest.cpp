@@ -1,7 +1,7 @@
 #include "edit/FindCommands.h"
 
 #include "support/EditingViewFixture.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 #include "view/DayDrawing.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +68,7 @@ TEST_F(FindCommandsTest, ReplaceRequestsLeaveTheShownDayInTheWorkingDay)
 
 TEST_F(FindCommandsTest, TheCommandsOpenTheDialogInTheirMode)
 {
-    test::ScriptedViewDialogs dialogs;
+    test::ScriptedViewServices dialogs;
     ASSERT_TRUE(FindNextRequest(View, "P4", false));
     EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::EditFind));
     EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::DocumentChanged);

@@ -38,7 +38,7 @@ protected:
         };
     }
 
-    test::ScriptedViewDialogs Dialogs; // cancels until answered
+    test::ScriptedViewServices Dialogs; // cancels until answered
 };
 
 TEST_F(PrintCommandsTest, EachCommandPutsTheJobOutWhereItSays)

@@ -13,7 +13,7 @@ namespace {
 using test::Cancelling;
 using test::Confirming;
 using test::Day;
-using test::ScriptedViewDialogs;
+using test::ScriptedViewServices;
 using test::Sj;
 
 class SelectionTest : public test::EditingViewFixture
@@ -25,7 +25,7 @@ protected:
         EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(day));
     }
 
-    ScriptedViewDialogs Dialog; // cancels
+    ScriptedViewServices Dialog; // cancels
 };
 
 TEST(SplitCellTest, CellIndexToColumnAndRowAndDay)
@@ -170,7 +170,7 @@ TEST_F(SelectionTest, DoubleClickOnAPeriodRowEditsItWithTheDialog)
     Start(ViewMode::Week, Day(2024, 4, 3));
     StoreNumberedDay(Day(2024, 4, 2));
     const int cell = CellIndexOf(ViewMode::Week, 2, DayRow::FirstPeriod + 3);
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text2 = "new plan"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text2 = "new plan"; });
     PressLeft(View, CellPoint(cell), 1000);
     EXPECT_TRUE(DoubleClickLeft(View, CellPoint(cell), 1001, 500, dialog));
 
@@ -380,7 +380,7 @@ TEST_F(SelectionTest, EnterOpensTheSelectedCellOnTheDayOfItsColumn)
     StoreNumberedDay(Day(2024, 6, 14));
     // Selected with the keys: the shown day is still 12 June.
     View.State.SelectedCell = CellIndexOf(ViewMode::Week, 5, DayRow::Memo);
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new memo"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new memo"; });
     const KeyOutcome outcome = PressKey(View, NavigationKey::Enter, dialog);
     EXPECT_TRUE(outcome.Taken);
     EXPECT_TRUE(outcome.DocumentChanged);
@@ -395,7 +395,7 @@ TEST_F(SelectionTest, OpeningACellShowsItsDayAlsoWhenTheDialogIsCancelled)
 {
     Start(ViewMode::Week, Day(2024, 6, 12));
     View.State.SelectedCell = CellIndexOf(ViewMode::Week, 1, DayRow::KindAndEvent);
-    ScriptedViewDialogs dialog = Cancelling();
+    ScriptedViewServices dialog = Cancelling();
     EXPECT_FALSE(OpenEntry(View, dialog));
     ASSERT_EQ(dialog.Started.size(), 1u);
     EXPECT_EQ(dialog.Started[0].EditMode, EditKindAndEvent);
@@ -409,7 +409,7 @@ TEST_F(SelectionTest, DoubleClickOnAnEmptyToDoRowAppendsANewItem)
     Start(ViewMode::Day, Day(2024, 6, 12), true);
     AddItems(3);
     Draw();
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new"; });
     EXPECT_TRUE(DoubleClickLeft(View, ToDoRowPoint(6), 1000, 500, dialog));
     ASSERT_EQ(dialog.Started.size(), 1u);
     EXPECT_EQ(dialog.Started[0].EditMode, EditToDo);
@@ -420,7 +420,7 @@ TEST_F(SelectionTest, DoubleClickOnAnEmptyToDoRowAppendsANewItem)
     ExpectShown(Day(2024, 6, 12));
 
     // Cancelled, nothing is added and the selection goes to the first empty row.
-    ScriptedViewDialogs cancelled = Cancelling();
+    ScriptedViewServices cancelled = Cancelling();
     Document.SetModified(false);
     EXPECT_FALSE(DoubleClickLeft(View, ToDoRowPoint(8), 2000, 500, cancelled));
     EXPECT_EQ(Document.ToDoCount(), 4);
@@ -435,7 +435,7 @@ TEST_F(SelectionTest, OpeningAnItemOfAScrolledPaneEditsTheItemShownThere)
     Start(ViewMode::Week, Day(2024, 6, 12), true);
     View.State.ToDoScrollTop = 5;
     View.State.SelectedToDoRow = 2;
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     EXPECT_TRUE(OpenEntry(View, dialog));
     ASSERT_EQ(dialog.Started.size(), 1u);
     EXPECT_EQ(dialog.Started[0].Text1, "item 6");

@@ -1,5 +1,5 @@
 // The settings commands and the school tools run through the command table on a drawn planner view,
-// their dialogs answered by the scripted ViewDialogs.
+// their dialogs answered by the scripted ViewServices.
 
 #include "edit/CommandTable.h"
 #include "model/Clock.h"
@@ -47,7 +47,7 @@ protected:
         return plans;
     }
 
-    ScriptedViewDialogs Dialogs;
+    ScriptedViewServices Dialogs;
 };
 
 const DateTime Wednesday = Day(2024, 6, 12);

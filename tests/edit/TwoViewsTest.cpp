@@ -14,7 +14,7 @@ namespace {
 
 using test::Confirming;
 using test::Day;
-using test::ScriptedViewDialogs;
+using test::ScriptedViewServices;
 
 const DateTime Wednesday = Day(2024, 6, 12); // the first window's week starts on Sunday 9 June
 const DateTime Thursday = Day(2024, 6, 13);
@@ -44,13 +44,13 @@ protected:
     void EditMemo(PlannerView& view, int cell, const std::string& memo)
     {
         view.State.SelectedCell = cell;
-        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
+        ScriptedViewServices dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
         ASSERT_EQ(RunViewCommand(view, CommandId::Edit, dialog), CommandOutcome::DocumentChanged);
     }
 
     void Undo(PlannerView& view)
     {
-        ScriptedViewDialogs none;
+        ScriptedViewServices none;
         ASSERT_EQ(RunViewCommand(view, CommandId::EditUndo, none), CommandOutcome::DocumentChanged);
     }
 

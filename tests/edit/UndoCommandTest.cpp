@@ -2,13 +2,13 @@
 
 #include "model/CPlanovaDoc.h"
 #include "support/Numbered.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 
 #include <gtest/gtest.h>
 
 using namespace planova;
 using planova::test::Confirming;
-using planova::test::ScriptedViewDialogs;
+using planova::test::ScriptedViewServices;
 
 namespace {
 
@@ -22,7 +22,7 @@ protected:
     /// Edits the memo of the day through the edit dialog, as a double-click on the memo row does.
     void EditMemo(const DateTime& date, const std::string& memo)
     {
-        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
+        ScriptedViewServices dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
         ASSERT_TRUE(EditDayEntry(Document, date, 12, dialog));
     }
 
@@ -123,7 +123,7 @@ TEST_F(UndoCommandTest, ADeletedItemComesBackAtTheEnd)
 TEST_F(UndoCommandTest, UndoAfterEditingAnItemKeepsTheEditAndAppendsTheFormerVersion)
 {
     AddItems(2);
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"edited", "item 1", "item 0"}));
@@ -133,7 +133,7 @@ TEST_F(UndoCommandTest, DaysAndItemsUndoNewestFirst)
 {
     AddItems(3);
     EditMemo(April1, "day edit");
-    ScriptedViewDialogs add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewServices add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     EditToDoItem(Document, 3, add);
     Document.RecordUndo(UndoEntry::ToDoBefore(Document.ToDo(2)));
     Document.RemoveToDo(2);

@@ -5,7 +5,7 @@
 
 #include "gui/CDayDataIns.h"
 #include "gui/DateField.h"
-#include "gui/QtViewDialogs.h"
+#include "gui/QtViewServices.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
 #include "support/Cp932Literals.h"
@@ -491,7 +491,7 @@ void EditDialogTest::editingADayThroughTheDialog()
         QTest::keyClicks(&Dialog->Edit(1), "16:00");
         ClickOk(*Dialog);
     });
-    QtViewDialogs dialogs(*Dialog);
+    QtViewServices dialogs(*Dialog);
     QVERIFY(EditDayEntry(document, day, 12, dialogs));
     QCOMPARE(document.DayList().size(), size_t(1));
     QCOMPARE(document.DayList()[0].GetMemo(), Sj("職員会議") + "\r\n16:00");

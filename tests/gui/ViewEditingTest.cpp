@@ -7,7 +7,7 @@
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
 #include "support/Numbered.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 #include "view/PlannerView.h"
 
 #include <QAction>
@@ -23,7 +23,7 @@
 
 using namespace planova;
 using planova::test::Confirming;
-using planova::test::ScriptedViewDialogs;
+using planova::test::ScriptedViewServices;
 
 namespace {
 
@@ -55,7 +55,7 @@ private:
     std::unique_ptr<FixedNowScope> Clock;
     std::unique_ptr<CPlanovaDoc> Document;
     std::unique_ptr<CPlanovaView> View;
-    ScriptedViewDialogs Dialog;
+    ScriptedViewServices Dialog;
     std::vector<ShownMenu> Menus;
     QString MenuChoice; ///< the item the scripted menu chooses (empty: none)
     int Edits = 0;
@@ -143,7 +143,7 @@ private slots:
     {
         Clock = std::make_unique<FixedNowScope>(DateTime::FromDateTime(2024, 6, 10, 9, 0, 0));
         Document = std::make_unique<CPlanovaDoc>();
-        Dialog = ScriptedViewDialogs();
+        Dialog = ScriptedViewServices();
         Menus.clear();
         MenuChoice.clear();
         Edits = 0;
@@ -263,7 +263,7 @@ private slots:
         Key(Qt::Key_Right); // Tuesday is selected, Monday still shown
         QVERIFY(Shows(D(2024, 6, 10)));
         int paints = 0;
-        Dialog = ScriptedViewDialogs([&](EntryDialogValues& values) {
+        Dialog = ScriptedViewServices([&](EntryDialogValues& values) {
             const int before = View->PaintCount();
             View->repaint();
             paints = View->PaintCount() - before;

@@ -4,7 +4,7 @@
 // rectangles are those of a real redraw: the ground the selection and editing tests stand on.
 
 #include "model/CPlanovaDoc.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 #include "support/RecordingCanvas.h"
 #include "view/PlannerView.h"
 

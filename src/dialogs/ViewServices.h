@@ -25,17 +25,19 @@ enum class ExportKind
 };
 
 /**
- * The dialogs the view's commands run, one method per dialog. Each runs modally and returns true
- * on OK with its values updated, false on cancel with the values unchanged. The application shows
- * the real Qt dialogs; the tests answer with one scripted implementation.
+ * What the view's commands ask of the application: the dialogs, one method per dialog, and the
+ * platform services a command uses (the system clipboard, the export and print output). A dialog
+ * runs modally and returns true on OK with its values updated, false on cancel with the values
+ * unchanged. The application answers with the real Qt dialogs; the tests with one scripted
+ * implementation.
  *
- * A command that needs a new dialog adds one method here, its Qt dialog to the application's
- * implementation and an answer to the tests' script.
+ * A command that needs a new dialog or service adds one method here, its Qt side to the
+ * application's implementation and an answer to the tests' script.
  */
-class ViewDialogs
+class ViewServices
 {
 public:
-    virtual ~ViewDialogs() = default;
+    virtual ~ViewServices() = default;
 
     /// The cell edit dialog "CDayDataIns": a day's kind and event, a period row, a memo or a ToDo item.
     virtual bool EditEntry(EntryDialogValues& values) = 0;
