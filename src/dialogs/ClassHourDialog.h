@@ -11,7 +11,7 @@ namespace planova {
 
 class PlannerView;
 
-/// The two showings of the dialog "時数計算" (CJisuuKeisanDlg).
+/// The two showings of the dialog "時数計算" (QtClassHourDialog).
 enum class ClassHourMode
 {
     Entry,  ///< names, offsets and dates are entered; button 1 reads "計算"

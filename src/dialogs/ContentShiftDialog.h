@@ -10,7 +10,7 @@ namespace planova {
 
 class CPlanovaDoc;
 
-/// What the dialog "「内容」の繰り上げ・繰り下げ" (CKuriageKurisageDlg) shows and edits.
+/// What the dialog "「内容」の繰り上げ・繰り下げ" (QtContentShiftDialog) shows and edits.
 struct ContentShiftValues
 {
     ShiftDirection Direction = ShiftDirection::Earlier;

@@ -39,7 +39,7 @@ class ViewServices
 public:
     virtual ~ViewServices() = default;
 
-    /// The cell edit dialog "CDayDataIns": a day's kind and event, a period row, a memo or a ToDo item.
+    /// The cell edit dialog "QtEntryDialog": a day's kind and event, a period row, a memo or a ToDo item.
     virtual bool EditEntry(EntryDialogValues& values) = 0;
 
     /**
@@ -61,12 +61,12 @@ public:
 
     /// The property sheet of "プロパティ...": the pages "表示", "印刷" and "時間割".
     virtual bool EditProperties(PropertySheetValues& values) = 0;
-    /// "データの自動作成" (CMakeAuto).
+    /// "データの自動作成" (QtSchoolYearDialog).
     virtual bool EditSchoolYear(SchoolYearDialogValues& values) = 0;
-    /// "時数計算" (CJisuuKeisanDlg) in the mode of the values; true when "計算" (entry) or "OK" (result)
+    /// "時数計算" (QtClassHourDialog) in the mode of the values; true when "計算" (entry) or "OK" (result)
     /// closed it.
     virtual bool CountClassHours(ClassHourValues& values) = 0;
-    /// "「内容」の繰り上げ・繰り下げ" (CKuriageKurisageDlg).
+    /// "「内容」の繰り上げ・繰り下げ" (QtContentShiftDialog).
     virtual bool EditContentShift(ContentShiftValues& values) = 0;
 
     /// Told after each step of a long work (steps done, steps in all); false stops it before the next.
@@ -80,7 +80,7 @@ public:
     /// A message box with the text (UTF-8) and "OK".
     virtual void ShowMessage(const std::string& text) = 0;
 
-    /// The print options dialog "印刷" (CPrintDlg, dialog 316): true on "印刷" with the model's values
+    /// The print options dialog "印刷" (QtPrintDialog, dialog 316): true on "印刷" with the model's values
     /// confirmed.
     virtual bool PrintOptions(PrintDialogModel& model) = 0;
 

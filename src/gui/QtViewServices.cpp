@@ -1,13 +1,13 @@
 #include "gui/QtViewServices.h"
 
 #include "canvas/QtText.h"
-#include "gui/CDayDataIns.h"
-#include "gui/CFindDlg.h"
-#include "gui/CJisuuKeisanDlg.h"
-#include "gui/CKuriageKurisageDlg.h"
-#include "gui/CMakeAuto.h"
-#include "gui/CPrintDlg.h"
-#include "gui/CPropertySheet.h"
+#include "gui/QtEntryDialog.h"
+#include "gui/QtFindDialog.h"
+#include "gui/QtClassHourDialog.h"
+#include "gui/QtContentShiftDialog.h"
+#include "gui/QtSchoolYearDialog.h"
+#include "gui/QtPrintDialog.h"
+#include "gui/QtPropertySheet.h"
 #include "gui/ExportDialogs.h"
 #include "gui/PrintPipeline.h"
 #include "gui/StepProgressDialog.h"
@@ -22,14 +22,14 @@ namespace planova {
 bool QtViewServices::EditEntry(EntryDialogValues& values)
 {
     if (!EntryDialog)
-        EntryDialog = new CDayDataIns(Parent);
+        EntryDialog = new QtEntryDialog(Parent);
     return EntryDialog->Run(values);
 }
 
 void QtViewServices::OpenFindDialog(FindDialogMode mode)
 {
     // The main window keeps one find dialog for all its document windows.
-    if (auto* dialog = Parent ? Parent->window()->findChild<CFindDlg*>() : nullptr)
+    if (auto* dialog = Parent ? Parent->window()->findChild<QtFindDialog*>() : nullptr)
         dialog->Open(mode);
 }
 
@@ -47,7 +47,7 @@ void QtViewServices::ExportDocument(ExportKind kind, const CPlanovaDoc& document
 
 bool QtViewServices::PrintOptions(PrintDialogModel& model)
 {
-    CPrintDlg dialog(Parent);
+    QtPrintDialog dialog(Parent);
     return dialog.Run(model);
 }
 
@@ -99,22 +99,22 @@ template <typename Dialog, typename Values> bool RunOnce(QWidget* parent, Values
 
 bool QtViewServices::EditProperties(PropertySheetValues& values)
 {
-    return RunOnce<CPropertySheet>(Parent, values);
+    return RunOnce<QtPropertySheet>(Parent, values);
 }
 
 bool QtViewServices::EditSchoolYear(SchoolYearDialogValues& values)
 {
-    return RunOnce<CMakeAuto>(Parent, values);
+    return RunOnce<QtSchoolYearDialog>(Parent, values);
 }
 
 bool QtViewServices::CountClassHours(ClassHourValues& values)
 {
-    return RunOnce<CJisuuKeisanDlg>(Parent, values);
+    return RunOnce<QtClassHourDialog>(Parent, values);
 }
 
 bool QtViewServices::EditContentShift(ContentShiftValues& values)
 {
-    return RunOnce<CKuriageKurisageDlg>(Parent, values);
+    return RunOnce<QtContentShiftDialog>(Parent, values);
 }
 
 void QtViewServices::RunWithProgress(const std::string& title,

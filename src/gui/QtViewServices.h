@@ -10,7 +10,7 @@ class QWidget;
 
 namespace planova {
 
-class CDayDataIns;
+class QtEntryDialog;
 
 /**
  * The view's dialogs as the application shows them: each method runs the real Qt dialog modally
@@ -21,7 +21,7 @@ class QtViewServices : public ViewServices
 public:
     explicit QtViewServices(QWidget& parent) : Parent(&parent) {}
     /// Dialogs whose edit dialog is one made elsewhere (not owned; it must outlive its use).
-    explicit QtViewServices(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
+    explicit QtViewServices(QtEntryDialog& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
     /// Shows the find dialog of the main window the view sits in (none outside a main window).
@@ -47,7 +47,7 @@ private:
     QString DocumentTitle() const;
 
     QWidget* Parent = nullptr;
-    CDayDataIns* EntryDialog = nullptr;
+    QtEntryDialog* EntryDialog = nullptr;
 };
 
 } // namespace planova

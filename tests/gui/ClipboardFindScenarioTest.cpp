@@ -7,7 +7,7 @@
 
 #include "edit/CommandTable.h"
 #include "gui/CChildFrame.h"
-#include "gui/CFindDlg.h"
+#include "gui/QtFindDialog.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPlanovaView.h"
 #include "gui/DocumentManager.h"
@@ -192,7 +192,7 @@ private slots:
     void FindAndReplaceThroughTheDialog()
     {
         StartSession();
-        CFindDlg& dialog = Frame->FindDialog();
+        QtFindDialog& dialog = Frame->FindDialog();
         Keys(Qt::Key_H, Qt::ControlModifier);
         QTRY_VERIFY(dialog.isVisible());
         QCOMPARE(dialog.Mode(), FindDialogReplace);

@@ -3,7 +3,7 @@
 
 #include "ShellTestSupport.h"
 
-#include "gui/CDayDataIns.h"
+#include "gui/QtEntryDialog.h"
 #include "gui/DateField.h"
 #include "gui/QtViewServices.h"
 #include "model/Clock.h"
@@ -46,7 +46,7 @@ QStringList ComboEntries(const QComboBox& combo)
     return entries;
 }
 
-void ClickOk(CDayDataIns& dialog)
+void ClickOk(QtEntryDialog& dialog)
 {
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
 }
@@ -58,7 +58,7 @@ class EditDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Dialog = std::make_unique<CDayDataIns>(); }
+    void init() { Dialog = std::make_unique<QtEntryDialog>(); }
     void cleanup() { Dialog.reset(); }
 
     void modesShowTheirControls_data();
@@ -87,7 +87,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
     }
 
-    std::unique_ptr<CDayDataIns> Dialog;
+    std::unique_ptr<QtEntryDialog> Dialog;
 };
 
 void EditDialogTest::modesShowTheirControls_data()
@@ -416,7 +416,7 @@ void EditDialogTest::anImpossibleDeadlineIsRefused()
     const DialogScript script;
     for (const QString& typed :
          {QStringLiteral("2026/02/30"), QStringLiteral("20261315"), QStringLiteral("2026/1")}) {
-        Dialog = std::make_unique<CDayDataIns>();
+        Dialog = std::make_unique<QtEntryDialog>();
         Show(ValuesOf(EditToDo));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClicks(QApplication::focusWidget(), typed);

@@ -5,7 +5,7 @@
 
 #include "ShellTestSupport.h"
 
-#include "gui/CDayDataIns.h"
+#include "gui/QtEntryDialog.h"
 #include "gui/CChildFrame.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPlanovaView.h"
@@ -66,7 +66,7 @@ private:
         auto* poll = new QTimer(this);
         poll->setInterval(20);
         connect(poll, &QTimer::timeout, this, [this, poll, plan, &title] {
-            auto* dialog = qobject_cast<CDayDataIns*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<QtEntryDialog*>(QApplication::activeModalWidget());
             // Typed keys go to the focus widget of the active window: wait until the dialog is it.
             if (!dialog || !dialog->isVisible() || !dialog->isActiveWindow())
                 return;

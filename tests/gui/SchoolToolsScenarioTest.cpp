@@ -10,12 +10,12 @@
 #include "calendar/SchoolYear.h"
 #include "edit/CommandIds.h"
 #include "gui/CChildFrame.h"
-#include "gui/CJisuuKeisanDlg.h"
-#include "gui/CKuriageKurisageDlg.h"
+#include "gui/QtClassHourDialog.h"
+#include "gui/QtContentShiftDialog.h"
 #include "gui/CMainFrame.h"
-#include "gui/CMakeAuto.h"
+#include "gui/QtSchoolYearDialog.h"
 #include "gui/CPlanovaView.h"
-#include "gui/CPropertySheet.h"
+#include "gui/QtPropertySheet.h"
 #include "gui/CommandActions.h"
 #include "gui/DialogFields.h"
 #include "gui/DocumentManager.h"
@@ -166,9 +166,9 @@ private slots:
     void PropertySheetOkTakesTheSettings()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after = RunAndSave<CPropertySheet>(
+        const QJsonObject after = RunAndSave<QtPropertySheet>(
             File, CommandId::Properties,
-            [](CPropertySheet& sheet, int) {
+            [](QtPropertySheet& sheet, int) {
                 QCOMPARE(At(sheet, 1099).text(), QStringLiteral("数学")); // Saturday ②
                 sheet.Pages().setCurrentIndex(2);
                 Type(At(sheet, 1099), QStringLiteral("学活"));
@@ -195,8 +195,8 @@ private slots:
     void MakeYearWritesTheRange()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after =
-            RunAndSave<CMakeAuto>(File, CommandId::MakeYear, [this](CMakeAuto& dialog, int) {
+        const QJsonObject after = RunAndSave<QtSchoolYearDialog>(
+            File, CommandId::MakeYear, [this](QtSchoolYearDialog& dialog, int) {
                 QCOMPARE(At<QDateEdit>(dialog, 1113).date(), QDate(2024, 4, 1));
                 QCOMPARE(At<QDateEdit>(dialog, 1114).date(), QDate(2025, 3, 31));
                 QVERIFY(!At<QCheckBox>(dialog, 1186).isChecked());
@@ -222,8 +222,8 @@ private slots:
     void ClassHoursCountedAndSaved()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after = RunAndSave<CJisuuKeisanDlg>(
-            File, CommandId::ClassHours, [this](CJisuuKeisanDlg& dialog, int showing) {
+        const QJsonObject after = RunAndSave<QtClassHourDialog>(
+            File, CommandId::ClassHours, [this](QtClassHourDialog& dialog, int showing) {
                 if (showing == 0) {
                     QCOMPARE(dialog.OkButton().text(), QStringLiteral("計算"));
                     QCOMPARE(At(dialog, 1146).text(), QStringLiteral("国語"));
@@ -259,8 +259,8 @@ private slots:
     void ContentShiftMovesTheContents()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after = RunAndSave<CKuriageKurisageDlg>(
-            File, CommandId::ContentShift, [](CKuriageKurisageDlg& dialog, int) {
+        const QJsonObject after = RunAndSave<QtContentShiftDialog>(
+            File, CommandId::ContentShift, [](QtContentShiftDialog& dialog, int) {
                 QCOMPARE(At<QDateEdit>(dialog, 1183).date(), QDate(2024, 4, 8));
                 QCOMPARE(At<QDateEdit>(dialog, 1184).date(), QDate(2024, 4, 8));
                 QVERIFY(!dialog.OkButton().isEnabled());
