@@ -4,6 +4,7 @@
 #include "support/CliRun.h"
 #include "support/Cp932Literals.h"
 #include "support/TempDir.h"
+#include "support/Dates.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -12,11 +13,6 @@ using namespace planova;
 using namespace planova::test;
 
 namespace {
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
 
 /// Lessons of 数学 with contents 第1回 … on 8–12 April 2024 (row 1 each day, and row 5 on the 10th),
 /// a 国語 lesson in row 2 of each day, and the stored class-hour settings.

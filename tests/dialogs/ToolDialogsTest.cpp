@@ -5,6 +5,7 @@
 #include "dialogs/ContentShiftDialog.h"
 #include "dialogs/SchoolYearDialog.h"
 #include "support/Cp932Literals.h"
+#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,6 @@ using namespace planova;
 using namespace planova::test;
 
 namespace {
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
 
 } // namespace
 

@@ -9,11 +9,11 @@
 namespace planova {
 namespace {
 
-using test::Day;
+using test::Date;
 
-const DateTime Shown = Day(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
-const DateTime Thursday = Day(2024, 6, 13);
-const DateTime Friday = Day(2024, 6, 14);
+const DateTime Shown = Date(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
+const DateTime Thursday = Date(2024, 6, 13);
+const DateTime Friday = Date(2024, 6, 14);
 constexpr int ThursdayColumn = 4;
 constexpr int FridayColumn = 5;
 
@@ -172,7 +172,7 @@ TEST_F(ClipboardCommandsTest, ThePaneScrolledByFiveCopiesItemFiveFromItsFirstRow
     SelectPaneRow(1);
     Run(CommandId::EditCopy);
     EXPECT_EQ(View.State.Clipboard.ClipTexts[0], "item 5");
-    EXPECT_EQ(View.State.Clipboard.ClipDate, Day(2024, 4, 6));
+    EXPECT_EQ(View.State.Clipboard.ClipDate, Date(2024, 4, 6));
 
     // Pasting appends item 20 and scrolls the pane so that it shows, selected, on the last row.
     Run(CommandId::EditPaste);

@@ -14,11 +14,11 @@ namespace {
 
 using test::Cancelling;
 using test::Confirming;
-using test::Day;
+using test::Date;
 using test::ScriptedViewServices;
 
-const DateTime Shown = Day(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
-const DateTime Friday = Day(2024, 6, 14);
+const DateTime Shown = Date(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
+const DateTime Friday = Date(2024, 6, 14);
 constexpr int FridayColumn = 5;
 
 std::vector<std::string> Numbered(const std::string& prefix, std::initializer_list<int> numbers)
@@ -278,7 +278,7 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
             values.Text1 = "new";
             values.ComboText = "R2"; // the importance codes set no deadline here
-            values.DateValue = Day(2024, 7, 1);
+            values.DateValue = Date(2024, 7, 1);
         });
         EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::DocumentChanged);
         ASSERT_EQ(dialog.Started.size(), 1u);
@@ -287,7 +287,7 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         EXPECT_EQ(Subjects(), c.Subjects);
         const CToDo& added = Document.ToDoList()[static_cast<std::size_t>(c.SelectedAfter - 1)];
         EXPECT_EQ(added.GetKennmei(), "new");
-        EXPECT_TRUE(added.GetKigenn().IsIdenticalTo(Day(2024, 7, 1)));
+        EXPECT_TRUE(added.GetKigenn().IsIdenticalTo(Date(2024, 7, 1)));
         EXPECT_EQ(View.State.SelectedToDoRow, c.SelectedAfter);
         EXPECT_EQ(Document.Undo().Count(), 0); // inserting an item keeps no undo
     }

@@ -9,11 +9,11 @@
 namespace planova {
 namespace {
 
-using test::Day;
+using test::Date;
 
-const DateTime Shown = Day(2024, 6, 12);
-const DateTime Friday = Day(2024, 6, 14);
-const DateTime NextMonday = Day(2024, 6, 17);
+const DateTime Shown = Date(2024, 6, 12);
+const DateTime Friday = Date(2024, 6, 14);
+const DateTime NextMonday = Date(2024, 6, 17);
 
 class FindCommandsTest : public test::EditingViewFixture
 {

@@ -1,6 +1,7 @@
 #include "edit/FindReplace.h"
 
 #include "support/Cp932Literals.h"
+#include "support/Dates.h"
 #include "view/DayDrawing.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +13,11 @@ using planova::test::Sj;
 
 namespace {
 
-DateTime Day(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using planova::test::Date;
 
-const DateTime Monday = Day(2014, 4, 7);
-const DateTime Tuesday = Day(2014, 4, 8);
-const DateTime Friday = Day(2014, 4, 11);
+const DateTime Monday = Date(2014, 4, 7);
+const DateTime Tuesday = Date(2014, 4, 8);
+const DateTime Friday = Date(2014, 4, 11);
 
 /// A hit as the tests compare it.
 struct Hit
@@ -123,15 +121,15 @@ TEST_F(FindReplaceTest, WhereTheSearchBeginsAndEnds)
     const Case cases[] = {
         {"no stored day finds nothing", false, Monday, false, {}},
         {"no stored day, from the start either", false, Monday, true, {}},
-        {"after the last stored day nothing", true, Day(2014, 5, 1), false, {}},
+        {"after the last stored day nothing", true, Date(2014, 5, 1), false, {}},
         {"after the last day, from the start",
          true,
-         Day(2014, 5, 1),
+         Date(2014, 5, 1),
          true,
          {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
         {"a day without record starts at the next", true, Tuesday, false, {{Friday, 33, 0, 0}}},
         {"the start day itself is searched", true, Friday, false, {{Friday, 33, 0, 0}}},
-        {"before the first day", true, Day(2014, 1, 1), false, {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
+        {"before the first day", true, Date(2014, 1, 1), false, {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -50,7 +50,7 @@ protected:
     ScriptedViewServices Dialogs;
 };
 
-const DateTime Wednesday = Day(2024, 6, 12);
+const DateTime Wednesday = Date(2024, 6, 12);
 
 } // namespace
 
@@ -91,7 +91,7 @@ TEST_F(SettingsCommandsTest, ClockHourDayChangesNothingButIsStored)
     EXPECT_TRUE(Document.IsModified());
 
     // A day never stored is stored too (its labels are empty, so nothing is inserted).
-    const DateTime thursday = Day(2024, 6, 13);
+    const DateTime thursday = Date(2024, 6, 13);
     Start(ViewMode::Day, thursday);
     Run(CommandId::InsertTimetable);
     EXPECT_NE(Document.FindStoredDay(thursday), nullptr);
@@ -99,14 +99,14 @@ TEST_F(SettingsCommandsTest, ClockHourDayChangesNothingButIsStored)
 
 TEST_F(SettingsCommandsTest, SundayChangesNothing)
 {
-    const DateTime sunday = Day(2024, 6, 16);
+    const DateTime sunday = Date(2024, 6, 16);
     Start(ViewMode::Day, sunday);
     StoreSchoolDay(sunday);
     const CDayData before = StoredDay(sunday);
     EXPECT_EQ(Run(CommandId::InsertTimetable), CommandOutcome::ViewChanged);
     EXPECT_EQ(StoredDay(sunday), before);
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.FindStoredDay(Day(2024, 6, 17)), nullptr);
+    EXPECT_EQ(Document.FindStoredDay(Date(2024, 6, 17)), nullptr);
 }
 
 TEST_F(SettingsCommandsTest, WeekViewTakesTheSelectedColumnAndShowsThatDay)
@@ -192,7 +192,7 @@ TEST_F(SettingsCommandsTest, MakeYearWritesTheYearUnderProgress)
     };
     EXPECT_EQ(Run(CommandId::MakeYear), CommandOutcome::DocumentChanged);
     const SchoolYearDialogValues& opened = Dialogs.SchoolYear.Started.front();
-    EXPECT_EQ(opened.Start, Day(2024, 4, 1));
+    EXPECT_EQ(opened.Start, Date(2024, 4, 1));
     EXPECT_TRUE(opened.Overwrite);
     EXPECT_EQ(Document.DayList().size(), 365u);
     EXPECT_EQ(Dialogs.ProgressTitles, (std::vector<std::string>{"データの自動作成"}));
@@ -208,13 +208,13 @@ TEST_F(SettingsCommandsTest, CancelledMakeYearKeepsTheDaysWrittenAndSaysSo)
 {
     FixedNowScope clock(DateTime::FromDateTime(2024, 6, 12, 9, 0, 0));
     Start(ViewMode::Day, Wednesday);
-    StoreSchoolDay(Day(2024, 4, 20));
-    const CDayData later = StoredDay(Day(2024, 4, 20));
+    StoreSchoolDay(Date(2024, 4, 20));
+    const CDayData later = StoredDay(Date(2024, 4, 20));
     Dialogs.SchoolYear.Answer = [](SchoolYearDialogValues&) { return true; };
     Dialogs.CancelAfter = 10;
     EXPECT_EQ(Run(CommandId::MakeYear), CommandOutcome::DocumentChanged);
     EXPECT_EQ(Document.DayList().size(), 11u); // 1–10 April and the day stored before
-    EXPECT_EQ(StoredDay(Day(2024, 4, 20)), later);
+    EXPECT_EQ(StoredDay(Date(2024, 4, 20)), later);
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_NE(Dialogs.Messages[0].find("2024年4月1日から2024年4月10日までの 10 日分"), std::string::npos)
         << Dialogs.Messages[0];

@@ -13,12 +13,12 @@ namespace planova {
 namespace {
 
 using test::Confirming;
-using test::Day;
+using test::Date;
 using test::ScriptedViewServices;
 
-const DateTime Wednesday = Day(2024, 6, 12); // the first window's week starts on Sunday 9 June
-const DateTime Thursday = Day(2024, 6, 13);
-const DateTime September10 = Day(2024, 9, 10); // the second window's day
+const DateTime Wednesday = Date(2024, 6, 12); // the first window's week starts on Sunday 9 June
+const DateTime Thursday = Date(2024, 6, 13);
+const DateTime September10 = Date(2024, 9, 10); // the second window's day
 
 class TwoViewsTest : public test::EditingViewFixture
 {
@@ -58,7 +58,7 @@ protected:
     void ExpectEachOnItsOwnDay(const DateTime& firstWindowDay)
     {
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(firstWindowDay));
-        EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Day(2024, 6, 9)));
+        EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Date(2024, 6, 9)));
         EXPECT_EQ(View.Mode(), ViewMode::Week);
         EXPECT_TRUE(Other.State.CurrentDate.IsIdenticalTo(September10));
         EXPECT_TRUE(Other.State.FirstShownDate.IsIdenticalTo(September10));
@@ -101,8 +101,8 @@ TEST_F(TwoViewsTest, EachWindowEditsUndoesAndRedrawsOnItsOwnDay)
     // Stepping on goes from each window's own day.
     View.Step(+1);
     Other.Step(+1);
-    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Day(2024, 6, 20)));
-    EXPECT_TRUE(Other.State.CurrentDate.IsIdenticalTo(Day(2024, 9, 11)));
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(2024, 6, 20)));
+    EXPECT_TRUE(Other.State.CurrentDate.IsIdenticalTo(Date(2024, 9, 11)));
 }
 
 TEST_F(TwoViewsTest, AFindHitIsMarkedOnlyInTheWindowThatFoundIt)

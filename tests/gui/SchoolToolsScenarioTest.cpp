@@ -21,6 +21,7 @@
 #include "gui/DocumentManager.h"
 #include "model/Clock.h"
 #include "support/Cp932Literals.h"
+#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <QCheckBox>
@@ -40,11 +41,6 @@ using namespace planova;
 using namespace planova::test;
 
 namespace {
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
 
 /// A week of lessons in April 2024: 国語 in row 1 and 数学 in row 2 of each day, with contents; the
 /// class-hour settings name both classes.

@@ -8,6 +8,7 @@
 #include "model/Clock.h"
 #include "support/Numbered.h"
 #include "support/ScriptedViewServices.h"
+#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <QAction>
@@ -27,10 +28,7 @@ using planova::test::ScriptedViewServices;
 
 namespace {
 
-DateTime D(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using planova::test::Date;
 
 QPoint Centre(const Rect& rect)
 {
@@ -160,18 +158,18 @@ private slots:
     {
         Open(2);
         const DateTime first = State().FirstShownDate;
-        QVERIFY(first.IsIdenticalTo(D(2024, 5, 26)));
+        QVERIFY(first.IsIdenticalTo(Date(2024, 5, 26)));
         // 26 May is a grey day of June's grid: the grid moves to May, and the selection with the day.
         Click(CellPoint(0));
         QVERIFY(Shows(first));
         Repaint(); // now May 2024, from Sunday 28 April
         const DateTime mayFirst = State().FirstShownDate;
-        QVERIFY(mayFirst.IsIdenticalTo(D(2024, 4, 28)));
+        QVERIFY(mayFirst.IsIdenticalTo(Date(2024, 4, 28)));
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 0, 4));
 
         const int lastCell = CellIndexOf(ViewMode::Month, 6, 5); // 8 June, grey on May's grid
         Click(CellPoint(lastCell));
-        QVERIFY(Shows(D(2024, 6, 8)));
+        QVERIFY(Shows(Date(2024, 6, 8)));
         Repaint();
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 6, 1));
         QCOMPARE(Edits, 0);
@@ -180,7 +178,7 @@ private slots:
         // Enter opens the day that was clicked.
         Key(Qt::Key_Return);
         QCOMPARE(View->Planner().Mode(), ViewMode::Day);
-        QVERIFY(Shows(D(2024, 6, 8)));
+        QVERIFY(Shows(Date(2024, 6, 8)));
     }
 
     void TheSelectionIsDrawnInBlue()
@@ -205,7 +203,7 @@ private slots:
             QCOMPARE(View->Planner().Mode(), ViewMode::Day);
             QCOMPARE(State().ToDoView, toDoView);
             QCOMPARE(State().SelectedCell, -1);
-            QVERIFY(Shows(D(2024, 6, 12)));
+            QVERIFY(Shows(Date(2024, 6, 12)));
             QVERIFY(Dialog.Started.empty());
             QVERIFY(View->IsCommandChecked(CommandId::DayView));
         }
@@ -220,12 +218,12 @@ private slots:
         SendMouse(QEvent::MouseButtonPress, at, 10000);
         SendMouse(QEvent::MouseButtonRelease, at, 10050);
         Repaint();
-        QVERIFY(State().FirstShownDate.IsIdenticalTo(D(2024, 4, 28)));
+        QVERIFY(State().FirstShownDate.IsIdenticalTo(Date(2024, 4, 28)));
         SendMouse(QEvent::MouseButtonPress, at, 10200);
         SendMouse(QEvent::MouseButtonDblClick, at, 10200);
         SendMouse(QEvent::MouseButtonRelease, at, 10250);
         QCOMPARE(View->Planner().Mode(), ViewMode::Day);
-        QVERIFY(Shows(D(2024, 5, 26)));
+        QVERIFY(Shows(Date(2024, 5, 26)));
     }
 
     void DoubleClickOnTheDayViewsDateHeaderOpensNothing()
@@ -234,7 +232,7 @@ private slots:
         DoubleClick(CellPoint(DayRow::Date));
         QVERIFY(Dialog.Started.empty());
         QCOMPARE(View->Planner().Mode(), ViewMode::Day);
-        QVERIFY(Shows(D(2024, 6, 10)));
+        QVERIFY(Shows(Date(2024, 6, 10)));
         QCOMPARE(Edits, 0);
     }
 
@@ -245,11 +243,11 @@ private slots:
         DoubleClick(CellPoint(DayRow::FirstPeriod + 1));
         QCOMPARE(Dialog.Started.size(), std::size_t{1});
         QCOMPARE(Dialog.Started[0].EditMode, static_cast<int>(EditPeriodRow));
-        QCOMPARE(Document->Day(D(2024, 6, 10)).GetYotei(1), std::string("plan"));
+        QCOMPARE(Document->Day(Date(2024, 6, 10)).GetYotei(1), std::string("plan"));
         QCOMPARE(Edits, 1);
         QVERIFY(View->IsCommandEnabled(CommandId::EditUndo));
         QVERIFY(View->ExecuteCommand(CommandId::EditUndo));
-        QCOMPARE(Document->Day(D(2024, 6, 10)).GetYotei(1), std::string());
+        QCOMPARE(Document->Day(Date(2024, 6, 10)).GetYotei(1), std::string());
         QCOMPARE(Edits, 2);
         QVERIFY(!View->IsCommandEnabled(CommandId::EditUndo));
         QVERIFY(!View->ExecuteCommand(CommandId::EditUndo));
@@ -261,7 +259,7 @@ private slots:
         Open(1); // the week from Sunday 9 June
         Click(CellPoint(CellIndexOf(ViewMode::Week, 1, DayRow::FirstPeriod + 2)));
         Key(Qt::Key_Right); // Tuesday is selected, Monday still shown
-        QVERIFY(Shows(D(2024, 6, 10)));
+        QVERIFY(Shows(Date(2024, 6, 10)));
         int paints = 0;
         Dialog = ScriptedViewServices([&](EntryDialogValues& values) {
             const int before = View->PaintCount();
@@ -272,15 +270,15 @@ private slots:
         });
         QVERIFY(View->ExecuteCommand(CommandId::Insert));
         QCOMPARE(paints, 1);
-        QCOMPARE(Document->Day(D(2024, 6, 11)).GetJigenn(2), std::string("inserted"));
-        QCOMPARE(Document->Day(D(2024, 6, 10)).GetJigenn(2), std::string());
+        QCOMPARE(Document->Day(Date(2024, 6, 11)).GetJigenn(2), std::string("inserted"));
+        QCOMPARE(Document->Day(Date(2024, 6, 10)).GetJigenn(2), std::string());
     }
 
     void ArrowKeysStopAtTheGridEdges()
     {
         Open(1);
         Click(CellPoint(CellIndexOf(ViewMode::Week, 6, DayRow::Memo)));
-        QVERIFY(Shows(D(2024, 6, 15)));
+        QVERIFY(Shows(Date(2024, 6, 15)));
         Key(Qt::Key_Right);
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Week, 6, DayRow::Memo));
         Key(Qt::Key_Down);
@@ -288,7 +286,7 @@ private slots:
         Key(Qt::Key_Left);
         Key(Qt::Key_Up);
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Week, 5, DayRow::Memo - 1));
-        QVERIFY(Shows(D(2024, 6, 15))); // the keys move the selection, not the shown day
+        QVERIFY(Shows(Date(2024, 6, 15))); // the keys move the selection, not the shown day
 
         Click(CellPoint(CellIndexOf(ViewMode::Week, 0, DayRow::Date)));
         Key(Qt::Key_Left);
@@ -421,7 +419,7 @@ private slots:
     void TheCellMenuOffersTheCommandsOfTheSelection()
     {
         Open(1);
-        Document->UpdateDay(D(2024, 6, 12), [&](CDayData& day) {
+        Document->UpdateDay(Date(2024, 6, 12), [&](CDayData& day) {
             for (int r = 0; r < CDayData::RowCount; ++r)
                 day.SetJigenn(r, test::Numbered("L", r));
         });
@@ -435,9 +433,9 @@ private slots:
         // The separator counts as enabled; nothing is clipped yet, so paste is not.
         QCOMPARE(Menus[0].Enabled, (QList<bool>{true, true, true, true, true, true, true, false}));
         QCOMPARE(Menus[0].At, View->mapToGlobal(at));
-        QCOMPARE(Document->Day(D(2024, 6, 12)).GetJigenn(1), std::string("L2"));
+        QCOMPARE(Document->Day(Date(2024, 6, 12)).GetJigenn(1), std::string("L2"));
         QCOMPARE(Edits, 1);
-        QVERIFY(Shows(D(2024, 6, 10))); // a right click does not change the shown day
+        QVERIFY(Shows(Date(2024, 6, 10))); // a right click does not change the shown day
 
         // The kind-and-event row can be edited, but not inserted, moved or deleted.
         MenuChoice.clear();
@@ -445,14 +443,14 @@ private slots:
         QCOMPARE(Menus[1].Enabled, (QList<bool>{true, false, false, false, false, true, true, false}));
 
         // Copy and paste from the menu: Wednesday's memo onto Thursday's.
-        Document->UpdateDay(D(2024, 6, 12), [&](CDayData& day) { day.SetMemo("memo"); });
+        Document->UpdateDay(Date(2024, 6, 12), [&](CDayData& day) { day.SetMemo("memo"); });
         MenuChoice = QStringLiteral("コピー");
         Click(CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::Memo)), Qt::RightButton);
         MenuChoice = QStringLiteral("貼り付け");
         Click(CellPoint(CellIndexOf(ViewMode::Week, 4, DayRow::Memo)), Qt::RightButton);
         QCOMPARE(Menus[3].Enabled.back(), true);
-        QVERIFY(Document->FindStoredDay(D(2024, 6, 13)));
-        QCOMPARE(Document->FindStoredDay(D(2024, 6, 13))->GetMemo(), std::string("memo"));
+        QVERIFY(Document->FindStoredDay(Date(2024, 6, 13)));
+        QCOMPARE(Document->FindStoredDay(Date(2024, 6, 13))->GetMemo(), std::string("memo"));
         QCOMPARE(Dialog.SystemClipboard, std::string("memo"));
     }
 
@@ -504,7 +502,7 @@ private slots:
         QCOMPARE(QString::fromStdString(View->CommandText(CommandId::FirstWeekday)),
                  QStringLiteral("表示を日曜始に変更する"));
         Repaint();
-        QVERIFY(State().FirstShownDate.IsIdenticalTo(D(2024, 6, 10))); // the week now starts on Monday
+        QVERIFY(State().FirstShownDate.IsIdenticalTo(Date(2024, 6, 10))); // the week now starts on Monday
         QCOMPARE(Edits, 0);
         QVERIFY(!Document->IsModified());
     }

@@ -21,10 +21,7 @@ using namespace planova;
 
 namespace {
 
-DateTime D(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using planova::test::Date;
 
 bool SameDay(const DateTime& a, const DateTime& b)
 {
@@ -101,7 +98,7 @@ private slots:
     {
         Document->DspType = 1;
         Open();
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 3, 1)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 3, 1)));
         QCOMPARE(View->Planner().Mode(), ViewMode::Week);
         QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 3, 1));
         QCOMPARE(Document->Undo().Capacity(), 10);
@@ -130,11 +127,11 @@ private slots:
         QVERIFY(View->ExecuteCommand(CommandId::ToDoView));
         QVERIFY(View->IsCommandChecked(CommandId::ToDoView));
         QVERIFY(View->ExecuteCommand(CommandId::Forward));
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 4, 1)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 4, 1)));
         QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 4, 1));
         QVERIFY(View->ExecuteCommand(CommandId::Back));
         QVERIFY(View->ExecuteCommand(CommandId::Back));
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 2, 1)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 2, 1)));
         QVERIFY(!Document->IsModified());
     }
 
@@ -143,7 +140,7 @@ private slots:
         Open();
         View->Planner().State.SelectedCell = 3;
         View->Information()->Calendar()->setSelectedDate(QDate(2024, 5, 20));
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 5, 20)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 5, 20)));
         QCOMPARE(View->Planner().State.SelectedCell, -1);
     }
 
@@ -194,14 +191,14 @@ private slots:
 
     void TheWindowShowsPlannerColoursAndIcons()
     {
-        Document->UpdateDay(D(2024, 3, 3), [](CDayData& day) { // a Sunday
-            day.SetIro(2, 4);                                  // a green period row
+        Document->UpdateDay(Date(2024, 3, 3), [](CDayData& day) { // a Sunday
+            day.SetIro(2, 4);                                     // a green period row
             day.SetYotei(2, Utf8ToCp932("理科"));
         });
         Document->DspType = 1;
         Document->ToDoView = false;
         Open(1280, 720);
-        View->ShowDate(D(2024, 3, 3));
+        View->ShowDate(Date(2024, 3, 3));
         const QImage image = View->grab().toImage();
         const Rect sunday = View->Planner().State.CellRects[0];
         QVERIFY(HasColour(image, QRect(sunday.Left, sunday.Top, sunday.Width(), sunday.Height()),
@@ -304,3 +301,4 @@ private slots:
 
 QTEST_MAIN(ViewWidgetTest)
 #include "ViewWidgetTest.moc"
+#include "support/Dates.h"

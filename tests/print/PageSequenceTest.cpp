@@ -2,16 +2,14 @@
 #include "print/PrintJob.h"
 #include "print/PrintTypes.h"
 #include "support/RecordingCanvas.h"
+#include "support/Dates.h"
 
 #include <gtest/gtest.h>
 
 namespace planova {
 namespace {
 
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using test::Date;
 
 TEST(PageSequenceTest, PageCounts)
 {

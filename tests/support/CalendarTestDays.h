@@ -3,16 +3,12 @@
 #include "model/CPlanovaDoc.h"
 #include "model/Cp932Codec.h"
 #include "model/DateTime.h"
+#include "support/Dates.h"
 
 #include <string>
 #include <utility>
 
 namespace planova::test {
-
-inline DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
 
 /// The stored record of the date, or nullptr when it has none.
 inline const CDayData* StoredDay(const CPlanovaDoc& document, const DateTime& date)

@@ -5,6 +5,7 @@
 
 #include "model/CPlanovaDoc.h"
 #include "support/ScriptedViewServices.h"
+#include "support/Dates.h"
 #include "support/RecordingCanvas.h"
 #include "view/PlannerView.h"
 
@@ -14,11 +15,6 @@
 #include <vector>
 
 namespace planova::test {
-
-inline DateTime Day(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
 
 /// The middle of a rectangle.
 inline Point Centre(const Rect& rect)
@@ -42,7 +38,7 @@ protected:
     {
         Canvas.Ops.clear();
         View.DrawScreen(Canvas, ScreenGeometry{WindowSize.Width, WindowSize.Height, 140, 16},
-                        Day(2024, 6, 12));
+                        Date(2024, 6, 12));
     }
 
     /// A window low enough for ten ToDo pane rows (the header and nine items).
@@ -92,7 +88,7 @@ protected:
         for (int n = 0; n < count; ++n) {
             CToDo todo;
             todo.SetKennmei("item " + std::to_string(n));
-            const DateTime deadline = Day(2024, 4, 1).AddDays(n);
+            const DateTime deadline = Date(2024, 4, 1).AddDays(n);
             todo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
             Document.AppendToDo(todo);
         }

@@ -2,6 +2,7 @@
 
 #include "support/RecordingCanvas.h"
 #include "support/ViewSchoolYear.h"
+#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,7 @@ namespace {
 
 using test::RecordingCanvas;
 
-DateTime D(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using test::Date;
 
 const ScreenGeometry Window{1920, 1080, 140, 16};
 const DateTime Now = DateTime::FromDateTime(2024, 6, 12, 10, 0, 0);
@@ -36,7 +34,7 @@ protected:
     /// Shows the mode with the ToDo pane on the day, a cell selected, and runs the layout step.
     ScreenDrawResult LayOut(ViewMode mode)
     {
-        View.InitialUpdate(D(2024, 6, 12));
+        View.InitialUpdate(Date(2024, 6, 12));
         View.ShowView(mode);
         View.State.ToDoView = true;
         View.State.SelectedCell = 3;
@@ -83,7 +81,7 @@ TEST_F(ScreenPainterTest, ViewsAndToDoPaneArePaintedFromAReadOnlyDocument)
 
 TEST_F(ScreenPainterTest, ADateWithoutARecordIsPaintedAsAnEmptyRecordOfThatDate)
 {
-    View.InitialUpdate(D(2030, 6, 12)); // far past the school year: no day of the week is stored
+    View.InitialUpdate(Date(2030, 6, 12)); // far past the school year: no day of the week is stored
     View.ShowView(ViewMode::Week);
     const ScreenDrawResult drawn = View.LayoutScreen(Window, 96);
     RecordingCanvas withoutRecords;
