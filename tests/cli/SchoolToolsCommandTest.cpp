@@ -3,8 +3,8 @@
 #include "model/DataFile.h"
 #include "support/CliRun.h"
 #include "support/Cp932Literals.h"
-#include "support/TempDir.h"
 #include "support/Dates.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -5,8 +5,8 @@
 #include "dialogs/ContentShiftDialog.h"
 #include "dialogs/SchoolYearDialog.h"
 #include "support/Cp932Literals.h"
-#include "support/Dates.h"
 #include "view/PlannerView.h"
+#include "support/Dates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "edit/FindReplace.h"
 
 #include "support/Cp932Literals.h"
-#include "support/Dates.h"
 #include "view/DayDrawing.h"
+#include "support/Dates.h"
 
 #include <gtest/gtest.h>
 

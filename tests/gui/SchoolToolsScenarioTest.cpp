@@ -21,8 +21,8 @@
 #include "gui/DocumentManager.h"
 #include "model/Clock.h"
 #include "support/Cp932Literals.h"
-#include "support/Dates.h"
 #include "view/PlannerView.h"
+#include "support/Dates.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

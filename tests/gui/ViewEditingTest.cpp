@@ -6,9 +6,9 @@
 #include "gui/CPlanovaView.h"
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
+#include "support/Dates.h"
 #include "support/Numbered.h"
 #include "support/ScriptedViewServices.h"
-#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <QAction>

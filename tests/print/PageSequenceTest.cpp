@@ -1,8 +1,8 @@
 #include "print/PageSequence.h"
 #include "print/PrintJob.h"
 #include "print/PrintTypes.h"
-#include "support/RecordingCanvas.h"
 #include "support/Dates.h"
+#include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // rectangles are those of a real redraw: the ground the selection and editing tests stand on.
 
 #include "model/CPlanovaDoc.h"
-#include "support/ScriptedViewServices.h"
 #include "support/Dates.h"
+#include "support/ScriptedViewServices.h"
 #include "support/RecordingCanvas.h"
 #include "view/PlannerView.h"
 

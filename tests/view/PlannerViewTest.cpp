@@ -3,9 +3,9 @@
 #include "model/DataFile.h"
 
 #include "support/Cp932Literals.h"
+#include "support/Dates.h"
 #include "support/RecordingCanvas.h"
 #include "support/ViewSchoolYear.h"
-#include "support/Dates.h"
 #include "view/DayTexts.h"
 #include "view/InfoPaneIcons.h"
 

@@ -1,8 +1,8 @@
 #include "view/ScreenPainter.h"
 
+#include "support/Dates.h"
 #include "support/RecordingCanvas.h"
 #include "support/ViewSchoolYear.h"
-#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <gtest/gtest.h>
