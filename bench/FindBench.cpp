@@ -40,15 +40,15 @@ const std::string& MissingWord()
 }
 
 /// What "次を検索" reports, pressed again and again from the first day: the number of hits.
-int FindEveryHit(CPlanovaDoc& document, const std::string& word)
+int FindEveryHit(const CPlanovaDoc& document, const std::string& word)
 {
-    ResetFindHit(document);
+    FindHitState hit;
     DateTime start = document.DayList().front().GetDate();
     bool fromStart = true;
     int hits = 0;
-    while (FindNext(document, start, word, fromStart)) {
+    while (FindNext(document, hit, start, word, fromStart)) {
         ++hits;
-        start = document.FindHit.Date;
+        start = hit.Date;
         fromStart = false;
     }
     return hits;
@@ -86,11 +86,12 @@ void BM_Memmem_EveryHit(benchmark::State& state)
 
 void BM_FindNext_NoHit(benchmark::State& state)
 {
-    CPlanovaDoc& document = Document();
+    const CPlanovaDoc& document = Document();
     const DateTime first = document.DayList().front().GetDate();
+    FindHitState hit;
     for (auto _ : state) {
-        ResetFindHit(document);
-        benchmark::DoNotOptimize(FindNext(document, first, MissingWord(), true));
+        ResetFindHit(hit);
+        benchmark::DoNotOptimize(FindNext(document, hit, first, MissingWord(), true));
     }
 }
 

@@ -42,27 +42,27 @@ inline CPlanovaDoc LargeDocument()
     CPlanovaDoc document;
     const DateTime first = DateTime::FromDate(2005, 4, 1);
     for (int d = 0; d < SchoolYears * DaysPerYear; ++d) {
-        document.LoadDay(first.AddDays(d));
-        CDayData& day = document.WorkDay;
-        day.SetStandardDay();
-        const bool weekend = day.GetDate().DayOfWeek() == 0 || day.GetDate().DayOfWeek() == 6;
-        day.SetJitei(weekend ? Text(FixedText::Holiday) : Text(FixedText::SchoolDay50));
-        day.SetGyouji(Sj(Events[d % 8]));
-        for (int row = 0; row < CDayData::RowCount; ++row) {
-            day.SetYotei(row, Sj(Classes[(d + row) % 6]) + " " + Sj(Subjects[(d * 3 + row) % 10]));
-            day.SetNaiyou(row, Sj(Contents[(d + row * 5) % 8]));
-            day.SetIro(row, (d + row) % 8);
-        }
-        day.SetMemo(Sj(Memos[d % 3]));
-        document.StoreDay();
+        document.UpdateDay(first.AddDays(d), [&](CDayData& day) {
+            day.SetStandardDay();
+            const bool weekend = day.GetDate().DayOfWeek() == 0 || day.GetDate().DayOfWeek() == 6;
+            day.SetJitei(weekend ? Text(FixedText::Holiday) : Text(FixedText::SchoolDay50));
+            day.SetGyouji(Sj(Events[d % 8]));
+            for (int row = 0; row < CDayData::RowCount; ++row) {
+                day.SetYotei(row, Sj(Classes[(d + row) % 6]) + " " + Sj(Subjects[(d * 3 + row) % 10]));
+                day.SetNaiyou(row, Sj(Contents[(d + row * 5) % 8]));
+                day.SetIro(row, (d + row) % 8);
+            }
+            day.SetMemo(Sj(Memos[d % 3]));
+        });
     }
     for (int i = 0; i < ToDoItems; ++i) {
-        document.WorkToDo.SetKennmei(Sj(Subjects[i % 10]) + Sj("の評価資料をまとめる ") + std::to_string(i));
+        CToDo item;
+        item.SetKennmei(Sj(Subjects[i % 10]) + Sj("の評価資料をまとめる ") + std::to_string(i));
         const DateTime deadline = first.AddDays(i * 3);
-        document.WorkToDo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
-        document.WorkToDo.SetJyuuyoudo(i % 3 == 0 ? "A1" : "B2");
-        document.WorkToDo.SetMemo(Sj(Memos[i % 3]));
-        document.StoreToDo(i);
+        item.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
+        item.SetJyuuyoudo(i % 3 == 0 ? "A1" : "B2");
+        item.SetMemo(Sj(Memos[i % 3]));
+        document.AppendToDo(item);
     }
     return document;
 }

@@ -44,21 +44,20 @@ CPlanovaDoc& FullYear()
         const std::string plan = Utf8ToCp932("2-3 国語");
         const std::string content = Utf8ToCp932("走れメロス (3) 人物の心情を読み取る");
         for (DateTime date = First; !date.IsLaterThan(Last); date = date.AddDays(1)) {
-            year.LoadDay(date);
-            CDayData& day = year.WorkDay;
-            if (day.GetGyouji().empty())
-                day.SetGyouji(Utf8ToCp932("学年集会"));
-            if (day.GetMemo().empty())
-                day.SetMemo(Utf8ToCp932("提出物の確認\r\n保護者への連絡"));
-            for (int row = 0; row < CDayData::RowCount; ++row) {
-                if (day.GetJigenn(row).empty())
-                    day.SetJigenn(row, label);
-                if (day.GetYotei(row).empty())
-                    day.SetYotei(row, plan);
-                if (day.GetNaiyou(row).empty())
-                    day.SetNaiyou(row, content);
-            }
-            year.StoreDay();
+            year.UpdateDay(date, [&](CDayData& day) {
+                if (day.GetGyouji().empty())
+                    day.SetGyouji(Utf8ToCp932("学年集会"));
+                if (day.GetMemo().empty())
+                    day.SetMemo(Utf8ToCp932("提出物の確認\r\n保護者への連絡"));
+                for (int row = 0; row < CDayData::RowCount; ++row) {
+                    if (day.GetJigenn(row).empty())
+                        day.SetJigenn(row, label);
+                    if (day.GetYotei(row).empty())
+                        day.SetYotei(row, plan);
+                    if (day.GetNaiyou(row).empty())
+                        day.SetNaiyou(row, content);
+                }
+            });
         }
         return year;
     }();

@@ -14,7 +14,7 @@ namespace planova {
  * (both included, whatever the day's kind) whose plan is exactly that name, byte for byte.
  * An empty name counts nothing; a name given twice is counted for both entries. Returns one
  * count per name, all 0 when `last` is before `first` or a date is invalid. The stored days are
- * read; a day without a record counts nothing. The document is not changed (its working day neither).
+ * read; a day without a record counts nothing. The document is not changed.
  */
 std::vector<int> CountClassHours(const CPlanovaDoc& document, std::span<const std::string> classNames,
                                  const DateTime& first, const DateTime& last);

@@ -75,13 +75,11 @@ void StoreSubstituteAfter(CPlanovaDoc& document, const DateTime& sunday)
     for (;;) {
         if (!candidate.IsValid())
             return;
-        document.LoadDay(candidate);
-        if (!IsHoliday(document.WorkDay))
+        if (!IsHoliday(document.Day(candidate)))
             break;
         candidate = candidate.AddDays(1);
     }
-    SetHoliday(document.WorkDay, Text(FixedText::SubstituteHoliday));
-    document.StoreDay();
+    MarkHoliday(document, candidate, Text(FixedText::SubstituteHoliday));
 }
 
 } // namespace
@@ -109,24 +107,19 @@ int MondayOrdinal(int dayOfMonth)
 void MarkClassicHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last, bool tominNoHi)
 {
     ForEachDate(first, last, [&](const DateTime& date) {
-        document.LoadDay(date);
-        if (const std::string* name = ClassicFixedDateHoliday(date.Month(), date.Day(), tominNoHi)) {
-            SetHoliday(document.WorkDay, *name);
-            document.StoreDay();
-        }
+        if (const std::string* name = ClassicFixedDateHoliday(date.Month(), date.Day(), tominNoHi))
+            MarkHoliday(document, date, *name);
         switch (date.DayOfWeek()) {
-        case 0:
+        case 0: {
             // What the Sunday holds now counts, whoever marked it "休日".
-            if (IsHoliday(document.WorkDay) && !GivesNoSubstitute(document.WorkDay.GetGyouji())) {
+            const CDayData sunday = document.Day(date);
+            if (IsHoliday(sunday) && !GivesNoSubstitute(sunday.GetGyouji()))
                 StoreSubstituteAfter(document, date);
-                document.LoadDay(date);
-            }
             break;
+        }
         case 1:
-            if (const std::string* name = ClassicMondayHoliday(date.Month(), MondayOrdinal(date.Day()))) {
-                SetHoliday(document.WorkDay, *name);
-                document.StoreDay();
-            }
+            if (const std::string* name = ClassicMondayHoliday(date.Month(), MondayOrdinal(date.Day())))
+                MarkHoliday(document, date, *name);
             break;
         default:
             break;

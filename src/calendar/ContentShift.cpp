@@ -18,30 +18,28 @@ Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const Dat
     if (std::string reason = ShiftRefusal(start, end, className); !reason.empty())
         return Outcome::Refused(std::move(reason));
 
-    const DateTime workDate = document.WorkDay.GetDate().DateOnly();
     const bool earlier = direction == ShiftDirection::Earlier;
     std::string carry;
     // Walking against the direction of the move hands each content on to its neighbour.
     const auto shiftDay = [&](const DateTime& date) {
-        document.LoadDay(date);
+        CDayData day = document.Day(date);
         bool changed = false;
         for (int i = 0; i < CDayData::RowCount; ++i) {
             const int row = earlier ? CDayData::RowCount - 1 - i : i;
-            if (document.WorkDay.GetYotei(row) != className)
+            if (day.GetYotei(row) != className)
                 continue;
-            std::string content = document.WorkDay.GetNaiyou(row);
-            document.WorkDay.SetNaiyou(row, std::move(carry));
+            std::string content = day.GetNaiyou(row);
+            day.SetNaiyou(row, std::move(carry));
             carry = std::move(content);
             changed = true;
         }
         if (changed)
-            document.StoreDay();
+            document.PutDay(std::move(day));
     };
     if (earlier)
         ForEachDateDescending(start, end, shiftDay);
     else
         ForEachDate(start, end, shiftDay);
-    document.LoadDay(workDate);
     return {};
 }
 

@@ -28,8 +28,7 @@ std::string ShiftRefusal(const DateTime& start, const DateTime& end, const std::
  * period row whose plan equals the class name exactly; lessons are ordered by date, then row.
  * Only contents move; the lesson at the open end gets the empty text. Days with a lesson are
  * stored, others are not touched. Refused, changing nothing, for the reasons of ShiftRefusal.
- * Afterwards the working day is reloaded with its
- * date. Not undoable.
+ * Not undoable.
  */
 Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
                       const DateTime& end, const std::string& className);

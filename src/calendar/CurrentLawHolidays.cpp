@@ -300,9 +300,7 @@ void Mark(CPlanovaDoc& document, sys_days date, const std::string& name)
     const DateTime value = DateTime::FromSysDays(date);
     if (!value.IsValid())
         return; // past the supported years
-    document.LoadDay(value);
-    SetHoliday(document.WorkDay, name);
-    document.StoreDay();
+    MarkHoliday(document, value, name);
 }
 
 /// The law's holidays of the year with "都民の日" added on 1 October when wanted, in date order.

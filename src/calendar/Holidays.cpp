@@ -25,6 +25,11 @@ void SetHoliday(CDayData& day, const std::string& name)
     day.SetGyouji(name);
 }
 
+void MarkHoliday(CPlanovaDoc& document, const DateTime& date, const std::string& name)
+{
+    document.UpdateDay(date, [&](CDayData& day) { SetHoliday(day, name); });
+}
+
 bool IsHoliday(const CDayData& day)
 {
     return day.GetJitei() == Text(FixedText::Holiday);

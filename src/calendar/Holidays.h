@@ -29,13 +29,16 @@ struct HolidayOptions
  * time-table kind "休日" and the holiday's name as event, each changed day stored through the
  * document (which sets its modified flag). A substitute holiday owed by a holiday of the range
  * may be written on a day after `last`. Nothing happens when either date is invalid or `last`
- * is before `first`. The working day is left on the last date loaded.
+ * is before `first`.
  */
 void MarkHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
                   const HolidayOptions& options = {});
 
 /// Time-table kind "休日" and the event `name`; the period rows and the memo stay.
 void SetHoliday(CDayData& day, const std::string& name);
+
+/// SetHoliday on the day of the date, stored through the document.
+void MarkHoliday(CPlanovaDoc& document, const DateTime& date, const std::string& name);
 
 /// The day's time-table kind is "休日" (whoever wrote it).
 bool IsHoliday(const CDayData& day);

@@ -78,13 +78,6 @@ CPlanovaDoc DaysFrom(const CPlanovaDoc& document, const DateTime& start)
     return copy;
 }
 
-/// Stores a copy of the day under its date.
-void StoreCopy(CPlanovaDoc& document, const CDayData& day)
-{
-    document.WorkDay = day;
-    document.StoreDay();
-}
-
 } // namespace
 
 SchoolYearParameters SchoolYearParameters::Defaults(const DateTime& now, bool overwritePlans)
@@ -129,16 +122,15 @@ void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime
                     const SchoolDayRules& rules)
 {
     ForEachDate(start, end, [&](const DateTime& date) {
-        document.LoadDay(date);
-        CDayData& day = document.WorkDay;
-        if (!IsHoliday(day))
-            SetOrdinaryDayKind(day, date, rules);
-        if (day.GetJitei() == Text(FixedText::SchoolDay50))
-            day.SetSchoolDayRows();
-        else
-            day.SetClockHourRows();
-        InsertTimetable(day, document.Jikannwari, rules.OverwritePlans);
-        document.StoreDay();
+        document.UpdateDay(date, [&](CDayData& day) {
+            if (!IsHoliday(day))
+                SetOrdinaryDayKind(day, date, rules);
+            if (day.GetJitei() == Text(FixedText::SchoolDay50))
+                day.SetSchoolDayRows();
+            else
+                day.SetClockHourRows();
+            InsertTimetable(day, document.Jikannwari, rules.OverwritePlans);
+        });
     });
 }
 
@@ -146,10 +138,8 @@ Outcome MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parame
 {
     if (std::string reason = SchoolYearRefusal(parameters); !reason.empty())
         return Outcome::Refused(std::move(reason));
-    const DateTime workDate = document.WorkDay.GetDate().DateOnly();
     MarkHolidays(document, parameters.Start, parameters.End, parameters.Holidays);
     FillSchoolDays(document, parameters.Start, parameters.End, parameters.Days);
-    document.LoadDay(workDate);
     return {};
 }
 
@@ -161,7 +151,6 @@ SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearPara
         run.Result = Outcome::Refused(std::move(reason));
         return run;
     }
-    const DateTime workDate = document.WorkDay.GetDate().DateOnly();
     // Nothing before the start of the range is read by the holidays or the school days.
     CPlanovaDoc work = DaysFrom(document, parameters.Start);
     MarkHolidays(work, parameters.Start, parameters.End, parameters.Holidays);
@@ -172,7 +161,7 @@ SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearPara
         if (stopped)
             return;
         FillSchoolDays(work, date, date, parameters.Days);
-        StoreCopy(document, work.WorkDay);
+        document.PutDay(work.Day(date));
         ++run.DaysWritten;
         if (progress && !progress(run.DaysWritten, run.DaysInRange) && run.DaysWritten < run.DaysInRange)
             stopped = true;
@@ -183,10 +172,9 @@ SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearPara
                 continue;
             const CDayData* stored = document.FindStoredDay(day.GetDate());
             if (stored == nullptr || !(*stored == day))
-                StoreCopy(document, day);
+                document.PutDay(day);
         }
     }
-    document.LoadDay(workDate);
     return run;
 }
 

@@ -64,16 +64,14 @@ std::string SchoolYearRefusal(const SchoolYearParameters& parameters);
  * gets an empty kind; the foundation day on an ordinary weekday becomes "休日"/"開校記念日"; every
  * other weekday becomes a "50分時程" school day (event emptied) whose ①–⑥ rows receive the
  * timetable. Days that are no school day get the clock-hour labels. Month/day values that do
- * not exist in a year (29 February) match nothing in that year. The working day is left on the
- * last date stored.
+ * not exist in a year (29 February) match nothing in that year.
  */
 void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end,
                     const SchoolDayRules& rules);
 
 /**
  * Generates the school year: marks the holidays of the range, then fills the school days.
- * Refused parameters (see SchoolYearRefusal) change nothing. Afterwards the working day is
- * reloaded with its date, so it shows what was stored. Not undoable.
+ * Refused parameters (see SchoolYearRefusal) change nothing. Not undoable.
  */
 Outcome MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters);
 
@@ -102,8 +100,7 @@ struct SchoolYearRun
  * day together, as soon as it is done. A substitute holiday that the range owes after its end is
  * written only when the whole range is done. So a stopped run leaves every day from the start up
  * to the last one written exactly as the complete run makes it, and every other day as it was;
- * a complete run gives the same document as MakeSchoolYear. The working day is reloaded with its
- * date afterwards. Not undoable.
+ * a complete run gives the same document as MakeSchoolYear. Not undoable.
  */
 SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearParameters& parameters,
                                      const SchoolYearProgress& progress);

@@ -78,14 +78,12 @@ CPlanovaDoc DataFileArgument(const std::string& path)
     return std::move(*loaded.Document);
 }
 
-int RunCommand(std::string_view usage, const std::function<int()>& body)
+int RunCommand(const std::function<int()>& body)
 {
     try {
         return body();
     } catch (const CommandError& error) {
         std::cerr << "planova-cli: " << error.what() << "\n";
-        if (error.Status == ExitUsage)
-            std::cerr << usage;
         return error.Status;
     }
 }

@@ -89,9 +89,9 @@ std::string Cp932Argument(const std::string& option, const std::string& utf8);
 CPlanovaDoc DataFileArgument(const std::string& path);
 
 /**
- * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error,
- * followed by the command's usage text after a usage error, and its exit status.
+ * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error and
+ * its exit status (after ExitUsage main prints the command's usage text).
  */
-int RunCommand(std::string_view usage, const std::function<int()>& body);
+int RunCommand(const std::function<int()>& body);
 
 } // namespace planova::cli

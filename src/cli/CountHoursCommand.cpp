@@ -17,13 +17,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* UsageText =
-    "usage: planova-cli count-hours FILE.dat [--from YYYY-MM-DD --to YYYY-MM-DD] [--class NAME[=OFFSET]]...\n"
-    "  Counts the period rows whose plan is exactly each class name, from --from to --to (both\n"
-    "  included; without them the document's stored period). Without --class the document's ten\n"
-    "  class names and offsets are counted. A name that holds \"=\" is written NAME=OFFSET.\n"
-    "  Prints {\"from\", \"to\", \"classes\": [{\"name\", \"offset\", \"count\", \"result\"}]}.\n";
-
 /// A class to count: its name (code page 932) and offset.
 struct ClassEntry
 {
@@ -88,7 +81,7 @@ std::string IsoDate(const DateTime& date)
 
 int RunCountHours(const CommandArgs& args)
 {
-    return RunCommand(UsageText, [&] {
+    return RunCommand([&] {
         Request request = ParseArguments(args);
         CPlanovaDoc document = DataFileArgument(request.Input);
         const DateTime from = request.From.value_or(

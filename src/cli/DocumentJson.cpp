@@ -105,7 +105,7 @@ ordered_json SettingJson(const CPlanovaDoc& document, const SettingEntry& entry,
 {
     return std::visit(
         [&](auto member) -> ordered_json {
-            const auto& value = document.*member;
+            const auto& value = SettingOf(document, member);
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
                 return Utf8(value, where);
             else
@@ -317,7 +317,7 @@ void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const jso
 {
     std::visit(
         [&](auto member) {
-            auto& target = document.*member;
+            auto& target = SettingOf(document, member);
             using Value = std::decay_t<decltype(target)>;
             if constexpr (std::is_same_v<Value, bool>)
                 target = Boolean(value, where);
@@ -327,7 +327,7 @@ void SettingFromJson(CPlanovaDoc& document, const SettingEntry& entry, const jso
                 target = static_cast<std::uint32_t>(
                     Integer(value, where, 0, std::numeric_limits<std::uint32_t>::max()));
             else
-                target = FileNumber(value, where, entry.Form);
+                target = EnteredSettingNumber(entry, FileNumber(value, where, entry.Form));
         },
         entry.Member);
 }
@@ -477,12 +477,8 @@ CPlanovaDoc DocumentFromJson(const json& value)
                 document.AppendDayUnsorted(DayFromJson(days[i], Index(at, i)));
         } else if (key == ToDosKey) {
             const json& todos = Array(field, at, std::numeric_limits<int>::max());
-            const CToDo workToDo = document.WorkToDo;
-            for (std::size_t i = 0; i < todos.size(); ++i) {
-                document.WorkToDo = ToDoFromJson(todos[i], Index(at, i));
-                document.StoreToDo(document.ToDoCount);
-            }
-            document.WorkToDo = workToDo;
+            for (std::size_t i = 0; i < todos.size(); ++i)
+                document.AppendToDo(ToDoFromJson(todos[i], Index(at, i)));
         } else if (key == SettingsKey) {
             SettingsFromJson(document, field, at);
             // A birthday that is no date would be replaced by the current date on reading.

@@ -9,7 +9,7 @@ namespace planova::cli {
 
 int RunDump(const CommandArgs& args)
 {
-    return RunCommand("usage: planova-cli dump FILE.dat\n", [&] {
+    return RunCommand([&] {
         if (args.size() != 1 || ArgumentReader::IsOption(args[0]))
             throw CommandError::Usage("データファイルを1つ指定してください。");
         const std::string& path = args[0];

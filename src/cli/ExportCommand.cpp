@@ -11,13 +11,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* UsageText =
-    "usage: planova-cli export FILE.dat --ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.ics\n"
-    "       planova-cli export FILE.dat --csv [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.csv\n"
-    "       planova-cli export FILE.dat --csv --todos -o OUT.csv\n"
-    "  --from and --to limit the days (either end may stay open); ToDo items are always taken whole.\n"
-    "  --csv writes the stored days, ten lines a day; with --todos it writes the ToDo list instead.\n";
-
 struct Request
 {
     std::string Input;
@@ -71,7 +64,7 @@ Request ParseArguments(const CommandArgs& args)
 
 int RunExport(const CommandArgs& args)
 {
-    return RunCommand(UsageText, [&] {
+    return RunCommand([&] {
         const Request request = ParseArguments(args);
         const CPlanovaDoc document = DataFileArgument(request.Input);
         const ExportRequest what{*request.Format, request.Range,

@@ -13,11 +13,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* FindUsage =
-    "usage: planova-cli find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]\n";
-constexpr const char* ReplaceUsage =
-    "usage: planova-cli replace FILE.dat --text TEXT --with TEXT -o OUT.dat\n";
-
 /// The arguments of find and replace; each command checks the ones it needs.
 struct FindRequest
 {
@@ -68,7 +63,7 @@ FindRequest ParseArguments(const CommandArgs& args, bool replacing)
 
 int RunFind(const CommandArgs& args)
 {
-    return RunCommand(FindUsage, [&] {
+    return RunCommand([&] {
         const FindRequest request = ParseArguments(args, false);
         CPlanovaDoc document = DataFileArgument(request.File);
         // As repeated "次を検索" in the application: the first search starts at the given date (the
@@ -76,8 +71,8 @@ int RunFind(const CommandArgs& args)
         DateTime start = request.From.value_or(Now().DateOnly());
         bool fromStart = request.FromStart;
         nlohmann::ordered_json hits = nlohmann::ordered_json::array();
-        while (FindNext(document, start, *request.Text, fromStart)) {
-            const FindHitState& hit = document.FindHit;
+        FindHitState hit;
+        while (FindNext(document, hit, start, *request.Text, fromStart)) {
             hits.push_back({{"date", DateJson(hit.Date)},
                             {"field", hit.Field},
                             {"line", hit.Line},
@@ -92,10 +87,11 @@ int RunFind(const CommandArgs& args)
 
 int RunReplace(const CommandArgs& args)
 {
-    return RunCommand(ReplaceUsage, [&] {
+    return RunCommand([&] {
         const FindRequest request = ParseArguments(args, true);
         CPlanovaDoc document = DataFileArgument(request.File);
-        if (const ReplaceAllResult replaced = ReplaceAll(document, *request.Text, *request.With);
+        FindHitState hit;
+        if (const ReplaceAllResult replaced = ReplaceAll(document, hit, *request.Text, *request.With);
             !replaced.Result.Ok)
             throw CommandError::BadInput(replaced.Result.Error);
         if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)

@@ -11,8 +11,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* Usage = "usage: planova-cli import FILE.json|- -o OUT.dat\n";
-
 struct ImportRequest
 {
     std::string Input;
@@ -53,7 +51,7 @@ std::string ReadJsonText(const std::string& input)
 
 int RunImport(const CommandArgs& args)
 {
-    return RunCommand(Usage, [&] {
+    return RunCommand([&] {
         const ImportRequest request = ParseArguments(args);
         const std::string text = ReadJsonText(request.Input);
         std::string bytes;

@@ -14,15 +14,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* UsageText =
-    "usage: planova-cli make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD\n"
-    "         [--spring MM-DD:MM-DD | --no-spring] [--summer MM-DD:MM-DD | --no-summer]\n"
-    "         [--autumn MM-DD:MM-DD | --no-autumn] [--winter MM-DD:MM-DD | --no-winter]\n"
-    "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic] [--no-tomin]\n"
-    "  IN.dat \"-\" starts from a new document. The vacations default to 03-26:04-05, 07-21:08-31,\n"
-    "  10-01:10-01 and 12-26:01-07 (a winter vacation whose first day comes later in the year than\n"
-    "  its last runs across the year end); the timetable mode defaults to the document's setting.\n";
-
 struct VacationOption
 {
     const char* Name;
@@ -179,7 +170,7 @@ CPlanovaDoc ReadInput(const std::string& input)
 
 int RunMakeYear(const CommandArgs& args)
 {
-    return RunCommand(UsageText, [&] {
+    return RunCommand([&] {
         Request request = ParseArguments(args);
         CPlanovaDoc document = ReadInput(request.Input);
         SchoolYearParameters& parameters = request.Parameters;

@@ -28,17 +28,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* UsageText =
-    "usage: planova-cli print FILE.dat --type day|week|month|year|memo|todo\n"
-    "         [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini]\n"
-    "         [--orientation portrait|landscape] [--page spread|left|right|one]\n"
-    "         [--layout vertical|list] [--months 1|2|3|4|6] [--start-weekday 0|1]\n"
-    "         [--set TAG=VALUE ...] [--impose a4] -o OUT.pdf\n"
-    "  Every other option comes from the print settings stored in FILE.dat; --set overrides one by its\n"
-    "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
-    "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n"
-    "  --impose a4 places the Bible, A5 or Mini refills on A4 sheets, front and back, with cut marks.\n";
-
 /// A word of the command line and the setting value it stands for.
 struct Choice
 {
@@ -102,9 +91,9 @@ Request ParseRequest(const CommandArgs& args)
 {
     Request request;
     ArgumentReader reader(args);
-    while (!reader.AtEnd()) {
-        const std::string& arg = reader.Take();
-        if (arg != "--set" && ArgumentReader::IsOption(arg))
+    while (const std::string* option = reader.NextOption(request.Input)) {
+        const std::string& arg = *option;
+        if (arg != "--set") // the one option given as often as there are settings to override
             reader.Once(arg, arg);
         if (arg == "--type")
             request.Type = ChoiceOf(arg, reader.Value(arg), Types);
@@ -135,10 +124,8 @@ Request ParseRequest(const CommandArgs& args)
             request.Sheets = static_cast<PdfSheets>(ChoiceOf(arg, reader.Value(arg), Sheets));
         else if (arg == "-o")
             request.Output = reader.Value(arg);
-        else if (!ArgumentReader::IsOption(arg) && request.Input.empty())
-            request.Input = arg;
         else
-            throw CommandError::Usage("不明な引数です: " + arg);
+            throw UnknownOption(arg);
     }
     if (request.Input.empty() || !request.Type || request.Output.empty())
         throw CommandError::Usage("FILE.dat、--type と -o は必須です。");
@@ -242,19 +229,6 @@ private:
     }
 };
 
-CPlanovaDoc ReadDocument(const std::string& path)
-{
-    std::string bytes;
-    const Outcome read = ReadWholeFile(path, bytes);
-    if (!read.Ok)
-        throw CommandError::BadInput(path + ": " + read.Error);
-    try {
-        return ReadDataFile(bytes);
-    } catch (const DataFileError& error) {
-        throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
-    }
-}
-
 /// The print settings of the job: the document's, then the options of the command line.
 ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
 {
@@ -290,9 +264,9 @@ ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
 
 int RunPrint(const CommandArgs& args)
 {
-    return RunCommand(UsageText, [&] {
+    return RunCommand([&] {
         const Request request = ParseRequest(args);
-        CPlanovaDoc document = ReadDocument(request.Input);
+        CPlanovaDoc document = DataFileArgument(request.Input);
         const ViewPrintState print = JobSettings(document, request);
         // Fonts and painting need Qt Gui, no widgets.
         const std::unique_ptr<QGuiApplication> application = StartQt<QGuiApplication>();

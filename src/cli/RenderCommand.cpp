@@ -27,11 +27,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* Usage =
-    "usage: planova-cli render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WIDTHxHEIGHT\n"
-    "                          [--todo|--no-todo] [--start-weekday 0|1] [--now \"YYYY-MM-DD HH:MM:SS\"] -o "
-    "OUT.png\n";
-
 constexpr int MaxSide = 16384;
 
 struct RenderOptions
@@ -153,7 +148,7 @@ int Render(const RenderOptions& options)
 
 int RunRender(const CommandArgs& args)
 {
-    return RunCommand(Usage, [&] { return Render(ParseOptions(args)); });
+    return RunCommand([&] { return Render(ParseOptions(args)); });
 }
 
 } // namespace planova::cli

@@ -14,12 +14,6 @@
 namespace planova::cli {
 namespace {
 
-constexpr const char* UsageText =
-    "usage: planova-cli shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down\n"
-    "         -o OUT.dat\n"
-    "  Moves the contents of the class's lessons (rows whose plan is exactly NAME) by one lesson\n"
-    "  through the range: up = 繰り上げ（前倒し）, down = 繰り下げ（先送り）.\n";
-
 struct Request
 {
     std::string Input;
@@ -70,7 +64,7 @@ Request ParseArguments(const CommandArgs& args)
 
 int RunShift(const CommandArgs& args)
 {
-    return RunCommand(UsageText, [&] {
+    return RunCommand([&] {
         const Request request = ParseArguments(args);
         CPlanovaDoc document = DataFileArgument(request.Input);
         const std::array<std::string, 1> name{*request.ClassName};

@@ -40,7 +40,7 @@ nlohmann::ordered_json ToJson(const sky::SkyReadout& r, double moonAgeAt21)
 
 int RunSky(const CommandArgs& args)
 {
-    return RunCommand("usage: planova-cli sky [--at \"YYYY-MM-DD HH:MM:SS\"]\n", [&] {
+    return RunCommand([&] {
         DateTime at = Now();
         ArgumentReader reader(args);
         while (!reader.AtEnd()) {

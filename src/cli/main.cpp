@@ -2,44 +2,71 @@
 
 #include <cstring>
 #include <iostream>
+#include <string_view>
 
 namespace {
 
 using namespace planova::cli;
 
+/// A command, its function and its usage text: the synopsis on the first line, then the lines that
+/// continue it and explain it.
 struct Command
 {
     const char* Name;
     int (*Run)(const CommandArgs&);
-    const char* Usage;
+    std::string_view Usage;
 };
 
 constexpr Command Commands[] = {
-    {"dump", RunDump, "dump FILE.dat"},
-    {"import", RunImport, "import FILE.json -o OUT.dat"},
-    {"sky", RunSky, "sky [--at \"YYYY-MM-DD HH:MM:SS\"]"},
-    {"make-year", RunMakeYear, "make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD [options]"},
-    {"render", RunRender, "render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WxH -o OUT.png"},
+    {"dump", RunDump, "dump FILE.dat\n"},
+    {"import", RunImport, "import FILE.json|- -o OUT.dat\n"},
+    {"sky", RunSky, "sky [--at \"YYYY-MM-DD HH:MM:SS\"]\n"},
+    {"make-year", RunMakeYear,
+     "make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD [options]\n"
+     "  options: [--spring MM-DD:MM-DD | --no-spring] [--summer MM-DD:MM-DD | --no-summer]\n"
+     "         [--autumn MM-DD:MM-DD | --no-autumn] [--winter MM-DD:MM-DD | --no-winter]\n"
+     "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic] [--no-tomin]\n"
+     "  IN.dat \"-\" starts from a new document. The vacations default to 03-26:04-05, 07-21:08-31,\n"
+     "  10-01:10-01 and 12-26:01-07 (a winter vacation whose first day comes later in the year than\n"
+     "  its last runs across the year end); the timetable mode defaults to the document's setting.\n"},
+    {"render", RunRender,
+     "render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WIDTHxHEIGHT -o OUT.png\n"
+     "         [--todo|--no-todo] [--start-weekday 0|1] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"},
     {"count-hours", RunCountHours,
-     "count-hours FILE.dat [--from YYYY-MM-DD --to YYYY-MM-DD] [--class NAME[=OFFSET]]..."},
+     "count-hours FILE.dat [--from YYYY-MM-DD --to YYYY-MM-DD] [--class NAME[=OFFSET]]...\n"
+     "  Counts the period rows whose plan is exactly each class name, from --from to --to (both\n"
+     "  included; without them the document's stored period). Without --class the document's ten\n"
+     "  class names and offsets are counted. A name that holds \"=\" is written NAME=OFFSET.\n"
+     "  Prints {\"from\", \"to\", \"classes\": [{\"name\", \"offset\", \"count\", \"result\"}]}.\n"},
     {"shift", RunShift,
-     "shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down -o OUT.dat"},
-    {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]"},
-    {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat"},
+     "shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down -o OUT.dat\n"
+     "  Moves the contents of the class's lessons (rows whose plan is exactly NAME) by one lesson\n"
+     "  through the range: up = 繰り上げ（前倒し）, down = 繰り下げ（先送り）.\n"},
+    {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]\n"},
+    {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat\n"},
     {"export", RunExport,
-     "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
+     "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT\n"
+     "  --ics writes an iCalendar file, --csv the stored days, ten lines a day; --csv --todos writes\n"
+     "  the ToDo list instead. --from and --to limit the days (either end may stay open); ToDo items\n"
+     "  are always taken whole.\n"},
     {"print", RunPrint,
-     "print FILE.dat --type day|week|month|year|memo|todo [--from YYYY-MM-DD --to YYYY-MM-DD] "
-     "[--paper a4|a5|bible|mini] [--orientation portrait|landscape] [--page spread|left|right|one] "
-     "[--layout vertical|list] [--months 1|2|3|4|6] [--start-weekday 0|1] [--impose a4] "
-     "[--set TAG=VALUE ...] -o OUT.pdf"},
+     "print FILE.dat --type day|week|month|year|memo|todo [options] -o OUT.pdf\n"
+     "  options: [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini]\n"
+     "         [--orientation portrait|landscape] [--page spread|left|right|one]\n"
+     "         [--layout vertical|list] [--months 1|2|3|4|6] [--start-weekday 0|1]\n"
+     "         [--set TAG=VALUE ...] [--impose a4]\n"
+     "  Every other option comes from the print settings stored in FILE.dat; --set overrides one by its\n"
+     "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
+     "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n"
+     "  --impose a4 places the Bible, A5 or Mini refills on A4 sheets, front and back, with cut marks.\n"},
 };
 
-void PrintUsage(std::ostream& out)
+/// Every command's synopsis.
+void PrintOverview(std::ostream& out)
 {
     out << "usage: planova-cli COMMAND ...\n";
     for (const Command& command : Commands)
-        out << "  planova-cli " << command.Usage << "\n";
+        out << "  planova-cli " << command.Usage.substr(0, command.Usage.find('\n') + 1);
 }
 
 } // namespace
@@ -47,15 +74,19 @@ void PrintUsage(std::ostream& out)
 int main(int argc, char* argv[])
 {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        PrintUsage(std::cout);
+        PrintOverview(std::cout);
         return ExitOk;
     }
     if (argc >= 2) {
         for (const Command& command : Commands) {
-            if (std::strcmp(argv[1], command.Name) == 0)
-                return command.Run(CommandArgs(argv + 2, argv + argc));
+            if (std::strcmp(argv[1], command.Name) != 0)
+                continue;
+            const int status = command.Run(CommandArgs(argv + 2, argv + argc));
+            if (status == ExitUsage)
+                std::cerr << "usage: planova-cli " << command.Usage;
+            return status;
         }
     }
-    PrintUsage(std::cerr);
+    PrintOverview(std::cerr);
     return ExitUsage;
 }

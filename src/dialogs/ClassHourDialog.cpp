@@ -50,7 +50,7 @@ ClassHourValues StartClassHourCount(PlannerView& view)
     values.Start = DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay);
     values.End = DateTime::FromDate(document.OwariYear, document.OwariMonth, document.OwariDay);
     if (!values.Start.IsValid() || !values.End.IsValid()) {
-        values.Start = document.WorkDay.GetDate().DateOnly();
+        values.Start = view.State.CurrentDate.DateOnly();
         values.End = values.Start;
     }
     return values;

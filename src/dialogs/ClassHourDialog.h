@@ -11,7 +11,7 @@ namespace planova {
 
 class PlannerView;
 
-/// The two showings of the dialog "時数計算" (CJisuuKeisanDlg).
+/// The two showings of the dialog "時数計算" (QtClassHourDialog).
 enum class ClassHourMode
 {
     Entry,  ///< names, offsets and dates are entered; button 1 reads "計算"
@@ -54,8 +54,8 @@ struct ClassHourValues
 
 /**
  * Opening the count: the view's class names and offsets become the document's, and the dialog gets
- * them with results 0, the document's stored period (both dates become the working day's date when
- * either is no calendar date), in entry mode.
+ * them with results 0, the document's stored period (both dates become the shown day when either is
+ * no calendar date), in entry mode.
  */
 ClassHourValues StartClassHourCount(PlannerView& view);
 
@@ -64,7 +64,7 @@ std::string ClassHourRefusal(const ClassHourValues& values);
 
 /**
  * "計算": the view takes the entered names and offsets, counts the class hours of the entered
- * period (the working day is given back as it was), and the values turn to result mode with each
+ * period, and the values turn to result mode with each
  * result = offset + count.
  */
 void CountIntoResults(PlannerView& view, ClassHourValues& values);

@@ -19,10 +19,10 @@ std::span<const ShiftDirectionButton> ShiftDirectionButtons()
     return DirectionButtons;
 }
 
-ContentShiftValues ContentShiftDefaults(const CPlanovaDoc& document)
+ContentShiftValues ContentShiftDefaults(const DateTime& shownDay)
 {
     ContentShiftValues values;
-    values.Start = document.WorkDay.GetDate().DateOnly();
+    values.Start = shownDay.DateOnly();
     values.End = values.Start;
     return values;
 }

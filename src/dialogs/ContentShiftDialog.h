@@ -10,7 +10,7 @@ namespace planova {
 
 class CPlanovaDoc;
 
-/// What the dialog "「内容」の繰り上げ・繰り下げ" (CKuriageKurisageDlg) shows and edits.
+/// What the dialog "「内容」の繰り上げ・繰り下げ" (QtContentShiftDialog) shows and edits.
 struct ContentShiftValues
 {
     ShiftDirection Direction = ShiftDirection::Earlier;
@@ -31,8 +31,8 @@ struct ShiftDirectionButton
 /// "繰り上げ（前倒し）" and "繰り下げ（先送り）".
 std::span<const ShiftDirectionButton> ShiftDirectionButtons();
 
-/// The dialog opens on "繰り上げ（前倒し）" with both dates on the working day and no class name.
-ContentShiftValues ContentShiftDefaults(const CPlanovaDoc& document);
+/// The dialog opens on "繰り上げ（前倒し）" with both dates on the view's shown day and no class name.
+ContentShiftValues ContentShiftDefaults(const DateTime& shownDay);
 
 /// Why OK is disabled now (an empty class name, a start after the end), or empty when it is enabled.
 std::string ContentShiftRefusal(const ContentShiftValues& values);

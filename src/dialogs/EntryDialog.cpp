@@ -1,6 +1,6 @@
 #include "dialogs/EntryDialog.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "model/CPlanovaDoc.h"
 #include "model/FixedTexts.h"
 #include "model/TextFunctions.h"
@@ -121,60 +121,56 @@ void ApplyImportanceDeadline(CToDo& item, const DateTime& now)
     }
 }
 
-bool EditDayEntry(CPlanovaDoc& document, int cellRow, ViewDialogs& dialogs)
+bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, ViewServices& dialogs)
 {
     const int mode = DayEntryMode(cellRow);
     if (mode < 0)
         return false;
     const int row = cellRow - FirstPeriodCellRow;
-    // The day is loaded again after the dialog: the dialog runs an event loop, and what ran in it must
-    // not decide which day is stored.
-    const DateTime date = document.WorkDay.GetDate();
 
     EntryDialogValues values;
     values.EditMode = mode;
     values.TitlePrefix = DayTitlePrefix(date);
-    FillFromDay(document.WorkDay, row, values);
+    FillFromDay(document.Day(date), row, values);
     if (!dialogs.EditEntry(values))
         return false;
 
-    document.LoadDay(date);
-    document.RecordUndo(UndoDay);
-    WriteToDay(values, document.WorkDay, row);
-    document.StoreDay();
+    // The day is read again after the dialog: its event loop may have run anything that changed it.
+    document.UpdateDayWithUndo(date, [&](CDayData& day) { WriteToDay(values, day, row); });
     return true;
 }
 
-int EditToDoItem(CPlanovaDoc& document, int n, ViewDialogs& dialogs)
+int EditToDoItem(CPlanovaDoc& document, int n, ViewServices& dialogs)
 {
-    const bool existing = n >= 0 && n < document.ToDoCount;
+    const bool existing = n >= 0 && n < document.ToDoCount();
     EntryDialogValues values;
     values.EditMode = EditToDo;
     if (existing) {
-        document.LoadToDo(n);
-        const CToDo& item = document.WorkToDo;
+        const CToDo& item = document.ToDo(n);
         values.Text1 = item.GetKennmei();
         values.DateValue = item.GetKigenn();
         values.ComboText = item.GetJyuuyoudo();
         values.Text2 = item.GetMemo();
     } else {
-        n = document.ToDoCount;
+        n = document.ToDoCount();
     }
     if (!dialogs.EditEntry(values))
         return -1;
 
+    // Read again after the dialog (whose event loop may have run anything): the snapshot must be the
+    // edited item as it is now, so undo brings back its former version.
+    CToDo item = existing ? document.ToDo(n) : CToDo();
+    if (existing)
+        document.RecordUndo(UndoEntry::ToDoBefore(item));
+    WriteToDoValues(values, item);
+    ApplyImportanceDeadline(item, Now());
     if (existing) {
-        // Loaded again after the dialog (whose event loop may have run anything): the snapshot must
-        // be the edited item as it was, so undo brings back its former version.
-        document.LoadToDo(n);
-        document.RecordUndo(UndoToDo);
+        document.ReplaceToDo(n, std::move(item));
+        return n;
     }
-    WriteToDoValues(values, document.WorkToDo);
-    ApplyImportanceDeadline(document.WorkToDo, Now());
-    if (!existing)
-        document.RecordUndo(UndoAddedToDo);
-    document.StoreToDo(n);
-    return n;
+    document.RecordUndo(UndoEntry::AddedToDo(item));
+    document.AppendToDo(std::move(item));
+    return document.ToDoCount() - 1;
 }
 
 } // namespace planova

@@ -10,7 +10,7 @@ namespace planova {
 class CDayData;
 class CPlanovaDoc;
 class CToDo;
-class ViewDialogs;
+class ViewServices;
 
 /// What the cell edit dialog edits.
 enum EntryEditMode : int
@@ -63,20 +63,20 @@ void WriteToDoValues(const EntryDialogValues& values, CToDo& item);
 void ApplyImportanceDeadline(CToDo& item, const DateTime& now);
 
 /**
- * Edits an entry of the day already loaded into WorkDay with the edit dialog: cell row 1 the kind and event,
- * rows 2–11 period row (row − 2), row 12 the memo. On OK the day is loaded again, an undo
+ * Edits an entry of the day of the date with the edit dialog: cell row 1 the kind and event,
+ * rows 2–11 period row (row − 2), row 12 the memo. On OK the day is read again, an undo
  * snapshot recorded, the values written and the day stored. Returns true on OK.
  * Other rows do nothing and return false.
  */
-bool EditDayEntry(CPlanovaDoc& document, int cellRow, ViewDialogs& dialogs);
+bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, ViewServices& dialogs);
 
 /**
  * Edits ToDo item n, or enters a new item appended at the end when n ≥ ToDoCount. On OK the
- * item is loaded again and recorded for undo (UndoToDo: undo appends the former version), the
+ * item is read again and recorded for undo (UndoToDo: undo appends the former version), the
  * values written (with the "R0" / "R1"–"R3" / "PJ" deadline rule against Now()) and the item
  * stored. A new item is recorded as it was entered (UndoAddedToDo: undo removes it again).
  * Returns the item number edited or appended, or −1 on cancel.
  */
-int EditToDoItem(CPlanovaDoc& document, int n, ViewDialogs& dialogs);
+int EditToDoItem(CPlanovaDoc& document, int n, ViewServices& dialogs);
 
 } // namespace planova

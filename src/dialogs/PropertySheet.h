@@ -10,7 +10,7 @@ namespace planova {
 
 class PlannerView;
 
-// ---- Page "表示" (CBirthdayPage) ------------------------------------------------------------
+// ---- Page "表示" (QtDisplayPage) ------------------------------------------------------------
 
 /// The members of the display page.
 struct DisplayPageValues
@@ -60,7 +60,7 @@ bool IsDisplayRadioChecked(const DisplayPageValues& values, int controlId);
 /// Whether the three numbers form a calendar date (a birthday that is not one is not taken over).
 bool IsBirthdayDate(int year, int month, int day);
 
-// ---- Page "印刷" (CInnsatsuPage) -------------------------------------------------------------
+// ---- Page "印刷" (QtPrintPage) -------------------------------------------------------------
 
 /// The members of the print page: the user's name and the print font-size table.
 struct PrintPageValues
@@ -89,7 +89,7 @@ constexpr int FontSizeIndex(int row, int column)
 /// "初期化": every size becomes the default table; the user name stays.
 void ResetFontSizes(PrintPageValues& values);
 
-// ---- Page "時間割" (CJikannwariPage) ---------------------------------------------------------
+// ---- Page "時間割" (QtTimetablePage) ---------------------------------------------------------
 
 /// The members of the timetable page: text k is weekday k ÷ 6 (0 Monday … 5 Saturday), period k mod 6.
 struct TimetablePageValues

@@ -13,7 +13,7 @@ namespace planova {
 constexpr const char* SchoolYearMonthDayNote = "以下の休業日等は月日のみ有効です（年は無視されます）。";
 constexpr const char* SchoolYearWarning = "データを自動作成します。この操作は元に戻せません。";
 
-/// The switched rows of the dialog "データの自動作成" (CMakeAuto), in the order shown.
+/// The switched rows of the dialog "データの自動作成" (QtSchoolYearDialog), in the order shown.
 enum SchoolYearRow : int
 {
     SpringRow,

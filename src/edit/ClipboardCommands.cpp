@@ -1,6 +1,6 @@
 #include "edit/ClipboardCommands.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "edit/Selection.h"
 #include "model/Clock.h"
 
@@ -21,17 +21,17 @@ bool SelectsCellRow(const PlannerView& view)
     return row >= DayRow::KindAndEvent && row <= DayRow::Memo;
 }
 
-/// The selected cell's row; its day is loaded into WorkDay and becomes the shown day.
-int LoadSelectedCell(PlannerView& view)
+/// The selected cell's row; its day becomes the shown day.
+int ShowSelectedCell(PlannerView& view)
 {
-    const DateTime day = LoadSelectedDay(view);
+    const DateTime day = SelectedColumnDay(view);
     view.State.CurrentDate = day;
     view.State.CalendarDate = day;
     return SplitCell(view.Mode(), view.State.SelectedCell).Row;
 }
 
 /// Ends a copy or cut: what it took goes to the system clipboard too.
-void ShareTakenTexts(const PlannerView& view, ViewDialogs& dialogs)
+void ShareTakenTexts(const PlannerView& view, ViewServices& dialogs)
 {
     dialogs.SetSystemClipboardText(view.State.Clipboard.PlainText);
 }
@@ -41,7 +41,7 @@ void ShareTakenTexts(const PlannerView& view, ViewDialogs& dialogs)
 bool CanCopy(const PlannerView& view)
 {
     const int p = view.State.SelectedToDoRow;
-    return SelectsCellRow(view) || (p >= 1 && p <= view.Document().ToDoCount);
+    return SelectsCellRow(view) || (p >= 1 && p <= view.Document().ToDoCount());
 }
 
 bool CanCut(const PlannerView& view)
@@ -55,47 +55,45 @@ bool CanPaste(const PlannerView& view)
     return (kind != ClipEmpty && SelectsCellRow(view)) || kind == ClipToDo;
 }
 
-CommandOutcome RunCopy(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunCopy(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (state.SelectedCell <= 0 && state.SelectedToDoRow >= 1) {
         const int n = SelectedItem(state);
-        if (n < 0 || n >= document.ToDoCount)
+        if (n < 0 || n >= document.ToDoCount())
             return CommandOutcome::ViewChanged; // an empty pane row below the last item: nothing to copy
-        document.LoadToDo(n);
-        CopyToDo(state.Clipboard, document.WorkToDo);
+        CopyToDo(state.Clipboard, document.ToDo(n));
     } else {
-        const int row = LoadSelectedCell(view);
-        CopyCell(state.Clipboard, state.Copy, document.WorkDay, row, Now());
+        const int row = ShowSelectedCell(view);
+        CopyCell(state.Clipboard, state.Copy, document.Day(state.CurrentDate), row, Now());
     }
     ShareTakenTexts(view, dialogs);
     return CommandOutcome::ViewChanged;
 }
 
-CommandOutcome RunCut(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunCut(PlannerView& view, ViewServices& dialogs)
 {
-    const int row = LoadSelectedCell(view);
-    CPlanovaDoc& document = view.Document();
-    CutCell(view.State.Clipboard, view.State.Copy, document.WorkDay, row);
-    document.StoreDay();
+    ViewState& state = view.State;
+    const int row = ShowSelectedCell(view);
+    view.Document().UpdateDay(state.CurrentDate,
+                              [&](CDayData& day) { CutCell(state.Clipboard, state.Copy, day, row); });
     ShareTakenTexts(view, dialogs);
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunPaste(PlannerView& view, ViewDialogs&)
+CommandOutcome RunPaste(PlannerView& view, ViewServices&)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (state.Clipboard.ClipKind == ClipToDo) {
-        const int n = document.ToDoCount;
-        document.WorkToDo = ClippedToDo(state.Clipboard);
-        document.StoreToDo(n);
+        const int n = document.ToDoCount();
+        document.AppendToDo(ClippedToDo(state.Clipboard));
         SelectPaneRow(state, n + 1 - state.ToDoScrollTop);
     } else {
-        const int row = LoadSelectedCell(view);
-        PasteCell(state.Clipboard, state.Copy, document.WorkDay, row);
-        document.StoreDay();
+        const int row = ShowSelectedCell(view);
+        document.UpdateDay(state.CurrentDate,
+                           [&](CDayData& day) { PasteCell(state.Clipboard, state.Copy, day, row); });
     }
     return CommandOutcome::DocumentChanged;
 }

@@ -24,14 +24,14 @@ bool CanPaste(const PlannerView& view);
  * "コピー(&C)": the selected item when a pane row is selected and no cell beyond the first, otherwise
  * the selected cell, whose day becomes the shown day.
  */
-CommandOutcome RunCopy(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunCopy(PlannerView& view, ViewServices& dialogs);
 /// "切り取り(&T)": the selected cell's taken fields are emptied and its day stored.
-CommandOutcome RunCut(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunCut(PlannerView& view, ViewServices& dialogs);
 /**
  * "貼り付け(&P)": a clipped ToDo item is appended to the list and selected, whatever is selected;
  * otherwise the selected cell's day gets the clip when the kinds agree and is stored in any case.
  */
-CommandOutcome RunPaste(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunPaste(PlannerView& view, ViewServices& dialogs);
 
 /// A copy option's check mark.
 template <bool CopyOptions::*Option> bool IsCopyOptionOn(const PlannerView& view)
@@ -40,7 +40,7 @@ template <bool CopyOptions::*Option> bool IsCopyOptionOn(const PlannerView& view
 }
 
 /// A copy option chosen: it toggles, keeping one option of its group on.
-template <bool CopyOptions::*Option> CommandOutcome RunCopyOption(PlannerView& view, ViewDialogs&)
+template <bool CopyOptions::*Option> CommandOutcome RunCopyOption(PlannerView& view, ViewServices&)
 {
     ToggleCopyOption(view.State.Copy, Option);
     return CommandOutcome::ViewChanged;

@@ -1,6 +1,6 @@
 #include "edit/CommandTable.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "edit/ClipboardCommands.h"
 #include "edit/EditCommands.h"
 #include "edit/FindCommands.h"
@@ -76,7 +76,7 @@ template <bool CopyOptions::*Option> constexpr CommandInfo CopyOption(int id, st
 
 // ---- The commands of the "表示" menu --------------------------------------------------------
 
-template <ViewMode Mode> CommandOutcome ShowMode(PlannerView& view, ViewDialogs&)
+template <ViewMode Mode> CommandOutcome ShowMode(PlannerView& view, ViewServices&)
 {
     view.ShowView(Mode);
     return CommandOutcome::ViewChanged;
@@ -87,7 +87,7 @@ template <ViewMode Mode> bool ShowsMode(const PlannerView& view)
     return view.Mode() == Mode;
 }
 
-CommandOutcome ToggleToDo(PlannerView& view, ViewDialogs&)
+CommandOutcome ToggleToDo(PlannerView& view, ViewServices&)
 {
     view.ToggleToDoView();
     return CommandOutcome::ViewChanged;
@@ -98,13 +98,13 @@ bool ToDoShown(const PlannerView& view)
     return view.State.ToDoView;
 }
 
-template <int Direction> CommandOutcome StepBy(PlannerView& view, ViewDialogs&)
+template <int Direction> CommandOutcome StepBy(PlannerView& view, ViewServices&)
 {
     view.Step(Direction);
     return CommandOutcome::ViewChanged;
 }
 
-CommandOutcome ShowToday(PlannerView& view, ViewDialogs&)
+CommandOutcome ShowToday(PlannerView& view, ViewServices&)
 {
     view.SelectCalendarDate(Now());
     return CommandOutcome::ViewChanged;
@@ -112,7 +112,7 @@ CommandOutcome ShowToday(PlannerView& view, ViewDialogs&)
 
 // ---- The export commands of the "ファイル" menu ----------------------------------------------
 
-template <ExportKind Kind> CommandOutcome ExportAs(PlannerView& view, ViewDialogs& dialogs)
+template <ExportKind Kind> CommandOutcome ExportAs(PlannerView& view, ViewServices& dialogs)
 {
     dialogs.ExportDocument(Kind, view.Document());
     return CommandOutcome::ViewChanged;
@@ -120,7 +120,7 @@ template <ExportKind Kind> CommandOutcome ExportAs(PlannerView& view, ViewDialog
 
 // ---- The print commands of the "ファイル" menu -----------------------------------------------
 
-template <PrintOutput Output> CommandOutcome PrintTo(PlannerView& view, ViewDialogs& dialogs)
+template <PrintOutput Output> CommandOutcome PrintTo(PlannerView& view, ViewServices& dialogs)
 {
     return RunPrintCommand(view, dialogs, Output);
 }
@@ -577,14 +577,11 @@ std::string ViewCommandText(const PlannerView& view, int id)
     return command && command->CurrentText ? command->CurrentText(view) : std::string();
 }
 
-CommandOutcome RunViewCommand(PlannerView& view, int id, ViewDialogs& dialogs)
+CommandOutcome RunViewCommand(PlannerView& view, int id, ViewServices& dialogs)
 {
     if (!IsViewCommandEnabled(view, id))
         return CommandOutcome::NotRun;
-    const CommandOutcome outcome = ViewRow(id)->Run(view, dialogs);
-    // Commands load other days and items; the working day holds the shown day again, as after a redraw.
-    view.Document().LoadDay(view.State.CurrentDate);
-    return outcome;
+    return ViewRow(id)->Run(view, dialogs);
 }
 
 std::vector<PopupItem> CellContextMenuItems(const PlannerView& view)

@@ -10,7 +10,7 @@
 namespace planova {
 
 class PlannerView;
-class ViewDialogs;
+class ViewServices;
 
 /// Who runs a command.
 enum class CommandHandler
@@ -51,7 +51,7 @@ enum class CommandOutcome
  * enable rule, its mark, the text it shows now and what it does.
  *
  * This table is the one place where a command lives: a new command of the view is one row (plus,
- * when it runs a dialog, one method of ViewDialogs). A view row without Run is listed and stays
+ * when it runs a dialog, one method of ViewServices). A view row without Run is listed and stays
  * disabled until its action is written.
  */
 struct CommandInfo
@@ -78,7 +78,7 @@ struct CommandInfo
     /// The menu text it shows now (UTF-8); nullptr: Text.
     std::string (*CurrentText)(const PlannerView& view) = nullptr;
     /// Runs the command on the view, with the dialogs it needs.
-    CommandOutcome (*Run)(PlannerView& view, ViewDialogs& dialogs) = nullptr;
+    CommandOutcome (*Run)(PlannerView& view, ViewServices& dialogs) = nullptr;
 };
 
 /// A top-level menu of the menu bar (in the order shown) and the menu bars it belongs to.
@@ -123,11 +123,8 @@ bool IsViewCommandChecked(const PlannerView& view, int id);
 /// The menu text the view's command shows now (UTF-8), or empty for the table's text.
 std::string ViewCommandText(const PlannerView& view, int id);
 
-/**
- * Runs the view's command when it is enabled now (NotRun otherwise, changing nothing). Afterwards
- * the document's working day holds the view's CurrentDate, as a redraw leaves it.
- */
-CommandOutcome RunViewCommand(PlannerView& view, int id, ViewDialogs& dialogs);
+/// Runs the view's command when it is enabled now (NotRun otherwise, changing nothing).
+CommandOutcome RunViewCommand(PlannerView& view, int id, ViewServices& dialogs);
 
 /// The entries of the cell context menu "セルの操作".
 std::span<const PopupEntry> CellContextMenu();

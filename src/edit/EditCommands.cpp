@@ -1,7 +1,7 @@
 #include "edit/EditCommands.h"
 
 #include "dialogs/EntryDialog.h"
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "edit/OpenEntry.h"
 #include "view/PlannerView.h"
 #include "edit/RowOperations.h"
@@ -36,7 +36,7 @@ RuleInput RuleInputOf(const PlannerView& view)
     input.M = state.SelectedCell >= 0 ? state.SelectedCell % DayRow::Count : -1;
     input.NotMonth = view.Mode() != ViewMode::Month;
     input.P = state.SelectedToDoRow;
-    input.ToDoCount = view.Document().ToDoCount;
+    input.ToDoCount = view.Document().ToDoCount();
     input.ToDoRowCount = state.ToDoRowCount;
     input.DspType = static_cast<int>(view.Mode());
     return input;
@@ -60,14 +60,6 @@ int SelectedPeriodRow(const PlannerView& view)
 {
     const int row = SplitCell(view.Mode(), view.State.SelectedCell).Row - DayRow::FirstPeriod;
     return row >= 0 && row <= LastPeriodRow ? row : -1;
-}
-
-/// Records the day as it is for undo, changes it and stores it.
-template <typename Change> void ChangeDay(CPlanovaDoc& document, Change change)
-{
-    document.RecordUndo(UndoDay);
-    change(document.WorkDay);
-    document.StoreDay();
 }
 
 // ---- The selected ToDo row ----------------------------------------------------------------
@@ -128,9 +120,9 @@ bool CanUndoNow(const PlannerView& view)
 
 namespace {
 
-CommandOutcome InsertPeriodRow(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome InsertPeriodRow(PlannerView& view, ViewServices& dialogs)
 {
-    LoadSelectedDay(view);
+    const DateTime day = SelectedColumnDay(view);
     const int row = SelectedPeriodRow(view);
     if (row < 0)
         return CommandOutcome::ViewChanged;
@@ -138,14 +130,14 @@ CommandOutcome InsertPeriodRow(PlannerView& view, ViewDialogs& dialogs)
     values.EditMode = EditPeriodRow;
     if (!dialogs.EditEntry(values))
         return CommandOutcome::ViewChanged;
-    ChangeDay(view.Document(), [&](CDayData& work) {
+    view.Document().UpdateDayWithUndo(day, [&](CDayData& work) {
         ShiftPeriodRowsDown(work, row);
         WritePeriodRow(values, work, row);
     });
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome InsertItem(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome InsertItem(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
@@ -154,7 +146,7 @@ CommandOutcome InsertItem(PlannerView& view, ViewDialogs& dialogs)
     values.EditMode = EditToDo;
     const bool confirmed = dialogs.EditEntry(values);
     if (confirmed) {
-        n = std::min(n, document.ToDoCount);
+        n = std::min(n, document.ToDoCount());
         CToDo item;
         WriteToDoValues(values, item);
         InsertToDoItem(document, n, item);
@@ -169,18 +161,18 @@ CommandOutcome Move(PlannerView& view, int direction)
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (SelectsCell(state)) {
-        LoadSelectedDay(view);
+        const DateTime day = SelectedColumnDay(view);
         const int row = SelectedPeriodRow(view);
         const int other = row + direction;
         if (row < 0 || other < 0 || other > LastPeriodRow)
             return CommandOutcome::ViewChanged;
-        ChangeDay(document, [&](CDayData& work) { SwapPeriodRows(work, row, other); });
+        document.UpdateDayWithUndo(day, [&](CDayData& work) { SwapPeriodRows(work, row, other); });
         state.SelectedCell += direction;
         return CommandOutcome::DocumentChanged;
     }
     const int n = SelectedItem(state);
     const int other = n + direction;
-    const bool moved = n >= 0 && n < document.ToDoCount && other >= 0 && other < document.ToDoCount;
+    const bool moved = n >= 0 && n < document.ToDoCount() && other >= 0 && other < document.ToDoCount();
     if (moved)
         SwapToDoItems(document, n, other);
     SelectPaneRow(state, other + 1 - state.ToDoScrollTop);
@@ -192,77 +184,74 @@ template <typename Fill> CommandOutcome FillDay(PlannerView& view, Fill fill)
 {
     ViewState& state = view.State;
     const int column = view.Mode() == ViewMode::Week ? state.SelectedCell / DayRow::Count : 0;
-    CPlanovaDoc& document = view.Document();
-    document.LoadDay(state.FirstShownDate.AddDays(column));
-    ChangeDay(document, fill);
+    view.Document().UpdateDayWithUndo(state.FirstShownDate.AddDays(column), fill);
     state.SelectedCell = -1;
     return CommandOutcome::DocumentChanged;
 }
 
 } // namespace
 
-CommandOutcome RunEdit(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunEdit(PlannerView& view, ViewServices& dialogs)
 {
     return Changed(OpenEntry(view, dialogs));
 }
 
-CommandOutcome RunInsert(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunInsert(PlannerView& view, ViewServices& dialogs)
 {
     return SelectsCell(view.State) ? InsertPeriodRow(view, dialogs) : InsertItem(view, dialogs);
 }
 
-CommandOutcome RunMoveUp(PlannerView& view, ViewDialogs&)
+CommandOutcome RunMoveUp(PlannerView& view, ViewServices&)
 {
     return Move(view, -1);
 }
 
-CommandOutcome RunMoveDown(PlannerView& view, ViewDialogs&)
+CommandOutcome RunMoveDown(PlannerView& view, ViewServices&)
 {
     return Move(view, +1);
 }
 
-CommandOutcome RunDelete(PlannerView& view, ViewDialogs&)
+CommandOutcome RunDelete(PlannerView& view, ViewServices&)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (SelectsCell(state)) {
-        LoadSelectedDay(view);
+        const DateTime day = SelectedColumnDay(view);
         const int row = SelectedPeriodRow(view);
         if (row < 0)
             return CommandOutcome::ViewChanged;
-        ChangeDay(document, [&](CDayData& work) { RemovePeriodRow(work, row); });
+        document.UpdateDayWithUndo(day, [&](CDayData& work) { RemovePeriodRow(work, row); });
         return CommandOutcome::DocumentChanged;
     }
     const int n = SelectedItem(state);
-    if (n < 0 || n >= document.ToDoCount)
+    if (n < 0 || n >= document.ToDoCount())
         return CommandOutcome::ViewChanged;
-    document.LoadToDo(n);
-    document.RecordUndo(UndoToDo);
-    document.DeleteToDo(n);
+    document.RecordUndo(UndoEntry::ToDoBefore(document.ToDo(n)));
+    document.RemoveToDo(n);
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunStandardDay(PlannerView& view, ViewDialogs&)
+CommandOutcome RunStandardDay(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.SetStandardDay(); });
 }
 
-CommandOutcome RunSchoolDayRows(PlannerView& view, ViewDialogs&)
+CommandOutcome RunSchoolDayRows(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.SetSchoolDayRows(); });
 }
 
-CommandOutcome RunClockHourRows(PlannerView& view, ViewDialogs&)
+CommandOutcome RunClockHourRows(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.SetClockHourRows(); });
 }
 
-CommandOutcome RunClearDay(PlannerView& view, ViewDialogs&)
+CommandOutcome RunClearDay(PlannerView& view, ViewServices&)
 {
     return FillDay(view, [](CDayData& day) { day.ClearDay(day.GetDate()); });
 }
 
-CommandOutcome RunFirstWeekday(PlannerView& view, ViewDialogs&)
+CommandOutcome RunFirstWeekday(PlannerView& view, ViewServices&)
 {
     ViewState& state = view.State;
     state.StartWeekday = state.StartWeekday == 0 ? 1 : 0;
@@ -271,7 +260,7 @@ CommandOutcome RunFirstWeekday(PlannerView& view, ViewDialogs&)
     return CommandOutcome::ViewChanged;
 }
 
-CommandOutcome RunUndo(PlannerView& view, ViewDialogs&)
+CommandOutcome RunUndo(PlannerView& view, ViewServices&)
 {
     return Changed(UndoLast(view.Document()));
 }

@@ -7,7 +7,7 @@
 namespace planova {
 
 class PlannerView;
-class ViewDialogs;
+class ViewServices;
 
 // The editing commands of the view (menu "予定表", the cell context menu and undo): the enable
 // rules and actions that their rows of the command table point to. An action runs only when its
@@ -31,21 +31,21 @@ bool CanFillDay(const PlannerView& view);
 bool CanUndoNow(const PlannerView& view);
 
 /// "編集": OpenEntry.
-CommandOutcome RunEdit(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunEdit(PlannerView& view, ViewServices& dialogs);
 /// "挿入": an empty period row (the dialog fills it) or a new item before the selected one.
-CommandOutcome RunInsert(PlannerView& view, ViewDialogs& dialogs);
-CommandOutcome RunMoveUp(PlannerView& view, ViewDialogs& dialogs);
-CommandOutcome RunMoveDown(PlannerView& view, ViewDialogs& dialogs);
-CommandOutcome RunDelete(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunInsert(PlannerView& view, ViewServices& dialogs);
+CommandOutcome RunMoveUp(PlannerView& view, ViewServices& dialogs);
+CommandOutcome RunMoveDown(PlannerView& view, ViewServices& dialogs);
+CommandOutcome RunDelete(PlannerView& view, ViewServices& dialogs);
 /// The day fills of the selected column (the shown day in the day view).
-CommandOutcome RunStandardDay(PlannerView& view, ViewDialogs& dialogs);
-CommandOutcome RunSchoolDayRows(PlannerView& view, ViewDialogs& dialogs);
-CommandOutcome RunClockHourRows(PlannerView& view, ViewDialogs& dialogs);
-CommandOutcome RunClearDay(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunStandardDay(PlannerView& view, ViewServices& dialogs);
+CommandOutcome RunSchoolDayRows(PlannerView& view, ViewServices& dialogs);
+CommandOutcome RunClockHourRows(PlannerView& view, ViewServices& dialogs);
+CommandOutcome RunClearDay(PlannerView& view, ViewServices& dialogs);
 /// "表示始めの曜日の変更": Sunday ↔ Monday; the selection is cleared.
-CommandOutcome RunFirstWeekday(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunFirstWeekday(PlannerView& view, ViewServices& dialogs);
 /// "元に戻す": UndoLast.
-CommandOutcome RunUndo(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunUndo(PlannerView& view, ViewServices& dialogs);
 
 /// The menu text of "表示始めの曜日の変更": the weekday the views would start on after it.
 std::string FirstWeekdayText(const PlannerView& view);

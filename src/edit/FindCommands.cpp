@@ -1,68 +1,62 @@
 #include "edit/FindCommands.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "view/PlannerView.h"
 
 namespace planova {
 
 bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart)
 {
-    CPlanovaDoc& document = view.Document();
-    const bool found = FindNext(document, view.State.CalendarDate, search, fromStart);
+    FindHitState& hit = view.State.FindHit;
+    const bool found = FindNext(view.Document(), hit, view.State.CalendarDate, search, fromStart);
     if (found)
-        view.SelectCalendarDate(document.FindHit.Date);
-    document.LoadDay(view.State.CurrentDate);
+        view.SelectCalendarDate(hit.Date);
     return found;
 }
 
 bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement)
 {
-    const bool replaced = ReplaceHit(view.Document(), search, replacement);
-    view.Document().LoadDay(view.State.CurrentDate);
-    return replaced;
+    return ReplaceHit(view.Document(), view.State.FindHit, search, replacement);
 }
 
 ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement)
 {
-    const ReplaceAllResult result = ReplaceAll(view.Document(), search, replacement);
-    view.Document().LoadDay(view.State.CurrentDate);
-    return result;
+    return ReplaceAll(view.Document(), view.State.FindHit, search, replacement);
 }
 
 void EndFind(PlannerView& view)
 {
     view.State.FindDialogMode = FindDialogClosed;
-    ResetFindHit(view.Document());
+    ResetFindHit(view.State.FindHit);
 }
 
 bool BeginFind(PlannerView& view, FindDialogMode mode)
 {
     if (view.State.FindDialogMode == mode)
         return false;
-    ResetFindHit(view.Document());
+    ResetFindHit(view.State.FindHit);
     view.State.FindDialogMode = mode;
     return true;
 }
 
 namespace {
 
-/// Opens the dialog in the mode unless it is open in it; the hit, reset, shows in every view of the document.
-CommandOutcome OpenFind(PlannerView& view, ViewDialogs& dialogs, FindDialogMode mode)
+/// Opens the dialog in the mode unless it is open in it; the view redraws without its hit.
+CommandOutcome OpenFind(PlannerView& view, ViewServices& dialogs, FindDialogMode mode)
 {
-    if (!BeginFind(view, mode))
-        return CommandOutcome::ViewChanged;
-    dialogs.OpenFindDialog(mode);
-    return CommandOutcome::DocumentChanged;
+    if (BeginFind(view, mode))
+        dialogs.OpenFindDialog(mode);
+    return CommandOutcome::ViewChanged;
 }
 
 } // namespace
 
-CommandOutcome RunFind(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunFind(PlannerView& view, ViewServices& dialogs)
 {
     return OpenFind(view, dialogs, FindDialogFind);
 }
 
-CommandOutcome RunReplace(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunReplace(PlannerView& view, ViewServices& dialogs)
 {
     return OpenFind(view, dialogs, FindDialogReplace);
 }

@@ -9,11 +9,11 @@
 namespace planova {
 
 class PlannerView;
-class ViewDialogs;
+class ViewServices;
 
 // What the view does for the commands "検索" and "置換" and for the requests of the modeless find
 // dialog. The dialog stays open while the user works; each request acts on the view's document
-// and leaves the working day on the shown day. No request records undo.
+// and keeps its hit in the view. No request records undo.
 
 /**
  * "次を検索" from the month calendar's date (CalendarDate): on a hit the view moves to the hit's day
@@ -39,8 +39,8 @@ void EndFind(PlannerView& view);
 bool BeginFind(PlannerView& view, FindDialogMode mode);
 
 /// "検索" (always enabled): BeginFind in find mode, and the dialog opened when it says so.
-CommandOutcome RunFind(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunFind(PlannerView& view, ViewServices& dialogs);
 /// "置換" (always enabled): the same in replace mode.
-CommandOutcome RunReplace(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunReplace(PlannerView& view, ViewServices& dialogs);
 
 } // namespace planova

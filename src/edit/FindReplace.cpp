@@ -25,9 +25,8 @@ std::size_t FirstVisitedDay(const CPlanovaDoc& document, const DateTime& start, 
 
 } // namespace
 
-void ResetFindHit(CPlanovaDoc& document)
+void ResetFindHit(FindHitState& hit)
 {
-    FindHitState& hit = document.FindHit;
     hit.Found = false;
     hit.Field = 0;
     hit.Column = -1;
@@ -35,11 +34,11 @@ void ResetFindHit(CPlanovaDoc& document)
     hit.Text.clear();
 }
 
-bool FindNext(CPlanovaDoc& document, const DateTime& start, std::string_view search, bool fromStart)
+bool FindNext(const CPlanovaDoc& document, FindHitState& hit, const DateTime& start, std::string_view search,
+              bool fromStart)
 {
-    FindHitState& hit = document.FindHit;
     if (hit.Found && !(hit.Date == start))
-        ResetFindHit(document);
+        ResetFindHit(hit);
     if (!hit.Found)
         hit.Field = 0;
     const std::vector<CDayData>& days = document.DayList();
@@ -48,7 +47,7 @@ bool FindNext(CPlanovaDoc& document, const DateTime& start, std::string_view sea
         if (!day.GetDate().IsValid())
             continue;
         if (!(day.GetDate() == start))
-            ResetFindHit(document);
+            ResetFindHit(hit);
         for (int field = hit.Field + 1; field <= LastDayField; ++field) {
             const TextMatch match = MatchText(DayFieldText(day, field), search);
             if (!match.Found)
@@ -65,20 +64,20 @@ bool FindNext(CPlanovaDoc& document, const DateTime& start, std::string_view sea
     return false;
 }
 
-bool ReplaceHit(CPlanovaDoc& document, std::string_view search, std::string_view replacement)
+bool ReplaceHit(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
+                std::string_view replacement)
 {
-    const FindHitState& hit = document.FindHit;
     if (!hit.Found)
         return false;
-    document.LoadDay(hit.Date);
-    CDayData& day = document.WorkDay;
-    SetDayFieldText(day, hit.Field, ReplaceFirst(DayFieldText(day, hit.Field), search, replacement));
-    document.StoreDay();
-    ResetFindHit(document);
+    document.UpdateDay(hit.Date, [&](CDayData& day) {
+        SetDayFieldText(day, hit.Field, ReplaceFirst(DayFieldText(day, hit.Field), search, replacement));
+    });
+    ResetFindHit(hit);
     return true;
 }
 
-ReplaceAllResult ReplaceAll(CPlanovaDoc& document, std::string_view search, std::string_view replacement)
+ReplaceAllResult ReplaceAll(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
+                            std::string_view replacement)
 {
     ReplaceAllResult result;
     if (search.empty()) {
@@ -92,8 +91,7 @@ ReplaceAllResult ReplaceAll(CPlanovaDoc& document, std::string_view search, std:
         const DateTime date = days[i].GetDate();
         if (!date.IsValid())
             continue;
-        document.LoadDay(date);
-        CDayData& day = document.WorkDay;
+        CDayData day = document.Day(date);
         int changed = 0;
         for (int field = 1; field <= LastDayField; ++field) {
             const std::string& text = DayFieldText(day, field);
@@ -103,11 +101,11 @@ ReplaceAllResult ReplaceAll(CPlanovaDoc& document, std::string_view search, std:
             ++changed;
         }
         if (changed > 0) {
-            document.StoreDay();
+            document.PutDay(std::move(day));
             result.ChangedFields += changed;
             ++result.ChangedDays;
         }
-        ResetFindHit(document);
+        ResetFindHit(hit);
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "edit/DayFields.h"
 #include "model/CPlanovaDoc.h"
+#include "model/FindHit.h"
 #include "model/Outcome.h"
 
 #include <string>
@@ -10,11 +11,11 @@
 namespace planova {
 
 // Find and replace over the document's stored days, field by field in the order of the field
-// numbers (DayFields.h). The document keeps the current hit (CPlanovaDoc::FindHit), which the
-// drawing marks in yellow; the ToDo list is not searched. Nothing here records undo.
+// numbers (DayFields.h). The caller keeps the current hit (each view its own), which the drawing
+// marks in yellow; the ToDo list is not searched. Nothing here records undo.
 
 /// No hit: the found flag off, field 0, column and line −1, no text; the date stays.
-void ResetFindHit(CPlanovaDoc& document);
+void ResetFindHit(FindHitState& hit);
 
 /**
  * "次を検索": the next hit after the current one, searching forward through the stored days in
@@ -25,15 +26,17 @@ void ResetFindHit(CPlanovaDoc& document);
  * are tested; on every other day the hit is reset first and all 33 fields are tested. A field is
  * reported once however often it holds the text. A current hit on another day than `start` (the
  * view was moved since) is forgotten first, so no field of the start day is skipped. Records
- * without a valid date are not searched. Returns true and sets the document's hit on a find.
+ * without a valid date are not searched. Returns true and sets the hit on a find.
  */
-bool FindNext(CPlanovaDoc& document, const DateTime& start, std::string_view search, bool fromStart);
+bool FindNext(const CPlanovaDoc& document, FindHitState& hit, const DateTime& start, std::string_view search,
+              bool fromStart);
 
 /**
  * "置換": on the day of the current hit, replaces the first occurrence of `search` in the hit's
  * field, stores the day and resets the hit. Without a current hit nothing happens (false).
  */
-bool ReplaceHit(CPlanovaDoc& document, std::string_view search, std::string_view replacement);
+bool ReplaceHit(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
+                std::string_view replacement);
 
 /// What "全て置換" did.
 struct ReplaceAllResult
@@ -47,8 +50,8 @@ struct ReplaceAllResult
  * "全て置換": every field of every stored day that holds `search` gets its first occurrence
  * replaced; a day is stored only when one of its fields changed, and the hit is reset. An empty
  * search text is refused: it would put the replacement in front of every field of every day.
- * The working day is left on the last day visited; the caller loads the day it shows.
  */
-ReplaceAllResult ReplaceAll(CPlanovaDoc& document, std::string_view search, std::string_view replacement);
+ReplaceAllResult ReplaceAll(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
+                            std::string_view replacement);
 
 } // namespace planova

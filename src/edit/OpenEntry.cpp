@@ -1,7 +1,7 @@
 #include "edit/OpenEntry.h"
 
 #include "dialogs/EntryDialog.h"
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "view/PlannerView.h"
 #include "edit/Selection.h"
 
@@ -9,29 +9,29 @@ namespace planova {
 
 namespace {
 
-/// Opens the selected cell, whose day is loaded into WorkDay; returns true when the document was changed.
-bool OpenCell(PlannerView& view, ViewDialogs& dialogs)
+/// Opens the selected cell, whose day becomes the shown day; returns true when the document was changed.
+bool OpenCell(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
-    CPlanovaDoc& document = view.Document();
     const ViewMode mode = view.Mode();
     const CellPlace place = SplitCell(mode, state.SelectedCell);
-    document.LoadDay(DayOfCell(mode, state.FirstShownDate, state.SelectedCell));
+    const DateTime day = DayOfCell(mode, state.FirstShownDate, state.SelectedCell).DateOnly();
+    state.CurrentDate = day;
 
     if (mode == ViewMode::Month || (mode == ViewMode::Week && place.Row == DayRow::Date)) {
         state.DspType = static_cast<int>(ViewMode::Day);
         state.SelectedCell = -1;
         return false;
     }
-    return EditDayEntry(document, place.Row, dialogs);
+    return EditDayEntry(view.Document(), day, place.Row, dialogs);
 }
 
 /// Opens the item of the selected ToDo row, or enters a new one on an empty row.
-bool OpenToDoRow(PlannerView& view, ViewDialogs& dialogs)
+bool OpenToDoRow(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
-    const int count = document.ToDoCount;
+    const int count = document.ToDoCount();
     int n = state.SelectedToDoRow - 1 + state.ToDoScrollTop;
     const bool changed = EditToDoItem(document, n, dialogs) >= 0;
     if (n >= count)
@@ -42,16 +42,14 @@ bool OpenToDoRow(PlannerView& view, ViewDialogs& dialogs)
 
 } // namespace
 
-bool OpenEntry(PlannerView& view, ViewDialogs& dialogs)
+bool OpenEntry(PlannerView& view, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     bool changed = false;
-    if (state.SelectedCell >= 0) {
+    if (state.SelectedCell >= 0)
         changed = OpenCell(view, dialogs);
-        state.CurrentDate = view.Document().WorkDay.GetDate();
-    } else if (state.SelectedToDoRow >= 1) {
+    else if (state.SelectedToDoRow >= 1)
         changed = OpenToDoRow(view, dialogs);
-    }
     state.CalendarDate = state.CurrentDate;
     return changed;
 }

@@ -2,7 +2,7 @@
 
 namespace planova {
 
-class ViewDialogs;
+class ViewServices;
 class PlannerView;
 
 /**
@@ -14,6 +14,6 @@ class PlannerView;
  * that was opened is the shown day, whether the dialog was confirmed or not.
  * Returns true when the document was changed.
  */
-bool OpenEntry(PlannerView& view, ViewDialogs& dialogs);
+bool OpenEntry(PlannerView& view, ViewServices& dialogs);
 
 } // namespace planova

@@ -1,13 +1,13 @@
 #include "edit/PrintCommands.h"
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "print/Imposition.h"
 #include "print/PrintJob.h"
 #include "view/PlannerView.h"
 
 namespace planova {
 
-CommandOutcome RunPrintCommand(PlannerView& view, ViewDialogs& dialogs, PrintOutput output)
+CommandOutcome RunPrintCommand(PlannerView& view, ViewServices& dialogs, PrintOutput output)
 {
     PrintDialogModel model(view.Print, view.State.CurrentDate, output == PrintOutput::Preview);
     if (!dialogs.PrintOptions(model))

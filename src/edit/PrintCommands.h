@@ -6,7 +6,7 @@
 namespace planova {
 
 class PlannerView;
-class ViewDialogs;
+class ViewServices;
 
 /**
  * "印刷" (57607), "プレビュー" (57609), "PDFに書き出し..." and "A4に面付けしてPDFに書き出し...": the
@@ -15,7 +15,7 @@ class ViewDialogs;
  * document: DocumentChanged); a print type that has no page layout, or A4 refills to be imposed on
  * A4, is then refused with a message.
  */
-CommandOutcome RunPrintCommand(PlannerView& view, ViewDialogs& dialogs, PrintOutput output);
+CommandOutcome RunPrintCommand(PlannerView& view, ViewServices& dialogs, PrintOutput output);
 
 /// The message for a print type that has no page layout (an unknown value from a damaged file).
 constexpr const char* UnknownPrintTypeMessage = "この印刷タイプは印刷できません。";

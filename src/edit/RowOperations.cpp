@@ -3,6 +3,7 @@
 #include "model/CDayData.h"
 #include "model/CPlanovaDoc.h"
 
+#include <algorithm>
 #include <string>
 
 namespace planova {
@@ -57,27 +58,14 @@ void SwapPeriodRows(CDayData& day, int a, int b)
 
 void InsertToDoItem(CPlanovaDoc& document, int n, const CToDo& item)
 {
-    const int count = document.ToDoCount;
-    if (n >= count) {
-        n = count;
-    } else {
-        for (int k = count; k > n; --k) {
-            document.LoadToDo(k - 1);
-            document.StoreToDo(k);
-        }
-    }
-    document.WorkToDo = item;
-    document.StoreToDo(n);
+    document.InsertToDo(std::min(n, document.ToDoCount()), item);
 }
 
 void SwapToDoItems(CPlanovaDoc& document, int a, int b)
 {
-    document.LoadToDo(a);
-    const CToDo first = document.WorkToDo;
-    document.LoadToDo(b);
-    document.StoreToDo(a);
-    document.WorkToDo = first;
-    document.StoreToDo(b);
+    CToDo first = document.ToDo(a);
+    document.ReplaceToDo(a, document.ToDo(b));
+    document.ReplaceToDo(b, std::move(first));
 }
 
 } // namespace planova

@@ -17,11 +17,11 @@ void RemovePeriodRow(CDayData& day, int row);
 void SwapPeriodRows(CDayData& day, int a, int b);
 
 /**
- * Puts the item at place n of the ToDo list: items n … last move one place towards the end
- * (the last one appended first); n past the end appends. Goes through WorkToDo and StoreToDo.
+ * Puts the item at place n of the ToDo list: items n … last move one place towards the end; n past
+ * the end appends.
  */
 void InsertToDoItem(CPlanovaDoc& document, int n, const CToDo& item);
-/// Items a and b exchange their contents (LoadToDo / StoreToDo).
+/// Items a and b exchange their places.
 void SwapToDoItems(CPlanovaDoc& document, int a, int b);
 
 } // namespace planova

@@ -2,13 +2,13 @@
 
 #include "calendar/ContentShift.h"
 #include "calendar/SchoolYear.h"
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "model/Clock.h"
 #include "view/PlannerView.h"
 
 namespace planova {
 
-CommandOutcome RunMakeYear(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunMakeYear(PlannerView& view, ViewServices& dialogs)
 {
     SchoolYearDialogValues values = SchoolYearDialogDefaults(Now(), view.State.JUwagaki);
     if (!dialogs.EditSchoolYear(values))
@@ -16,7 +16,7 @@ CommandOutcome RunMakeYear(PlannerView& view, ViewDialogs& dialogs)
     view.State.JUwagaki = values.Overwrite;
     const SchoolYearParameters parameters = SchoolYearDialogParameters(values);
     SchoolYearRun run;
-    dialogs.RunWithProgress("データの自動作成", [&](const ViewDialogs::StepReport& report) {
+    dialogs.RunWithProgress("データの自動作成", [&](const ViewServices::StepReport& report) {
         run = MakeSchoolYearStepwise(view.Document(), parameters, report);
     });
     if (!run.Result.Ok)
@@ -26,7 +26,7 @@ CommandOutcome RunMakeYear(PlannerView& view, ViewDialogs& dialogs)
     return run.DaysWritten > 0 ? CommandOutcome::DocumentChanged : CommandOutcome::ViewChanged;
 }
 
-CommandOutcome RunClassHours(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunClassHours(PlannerView& view, ViewServices& dialogs)
 {
     ClassHourValues values = StartClassHourCount(view);
     if (!dialogs.CountClassHours(values))
@@ -40,9 +40,9 @@ CommandOutcome RunClassHours(PlannerView& view, ViewDialogs& dialogs)
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunContentShift(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunContentShift(PlannerView& view, ViewServices& dialogs)
 {
-    ContentShiftValues values = ContentShiftDefaults(view.Document());
+    ContentShiftValues values = ContentShiftDefaults(view.State.CurrentDate);
     if (!dialogs.EditContentShift(values))
         return CommandOutcome::ViewChanged;
     const Outcome shifted =

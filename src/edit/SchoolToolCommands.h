@@ -5,7 +5,7 @@
 namespace planova {
 
 class PlannerView;
-class ViewDialogs;
+class ViewServices;
 
 // The school tools of the menu "予定表": they walk a date range through the document and record no
 // undo (their dialogs say so).
@@ -16,20 +16,20 @@ class ViewDialogs;
  * year is written day by day under a progress dialog. "キャンセル" there stops between two days:
  * the days written stay, every later day is as it was, and a message says how far it got.
  */
-CommandOutcome RunMakeYear(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunMakeYear(PlannerView& view, ViewServices& dialogs);
 
 /**
  * "時数の計算...": the dialog with the document's classes and period; "計算" counts into the view
  * and shows the results; "OK" with "設定を保存する" checked keeps names, offsets and period in the
- * document. The working day is given back as it was.
+ * document.
  */
-CommandOutcome RunClassHours(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunClassHours(PlannerView& view, ViewServices& dialogs);
 
 /**
  * "「内容」の繰り上げ・繰り下げ...": the dialog opens on the shown day; OK moves the class's lesson
  * contents one lesson through the range (ShiftContents). A refused request is told and changes
  * nothing.
  */
-CommandOutcome RunContentShift(PlannerView& view, ViewDialogs& dialogs);
+CommandOutcome RunContentShift(PlannerView& view, ViewServices& dialogs);
 
 } // namespace planova

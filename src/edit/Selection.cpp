@@ -150,9 +150,6 @@ void SelectCellDay(PlannerView& view)
     if (state.SelectedCell < 0)
         return;
     const DateTime day = DayOfCell(view.Mode(), state.FirstShownDate, state.SelectedCell);
-    CPlanovaDoc& document = view.Document();
-    document.WorkDay.SetDate(day);
-    document.LoadDay(day);
     state.CurrentDate = day;
     state.CalendarDate = day;
     // A grey day of the neighbouring month moves the month grid to its month; the selection moves
@@ -177,7 +174,7 @@ void PressLeft(PlannerView& view, Point point, std::int64_t time)
     }
 }
 
-bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewDialogs& dialogs)
+bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewServices& dialogs)
 {
     ViewState& state = view.State;
     const HitResult hit = SelectAt(state, point);
@@ -210,12 +207,10 @@ bool WheelOverToDo(PlannerView& view, Point point, int lines)
     return true;
 }
 
-DateTime LoadSelectedDay(PlannerView& view)
+DateTime SelectedColumnDay(const PlannerView& view)
 {
     const int column = SplitCell(view.Mode(), view.State.SelectedCell).Column;
-    const DateTime day = view.State.FirstShownDate.AddDays(column);
-    view.Document().LoadDay(day);
-    return day;
+    return view.State.FirstShownDate.AddDays(column);
 }
 
 int SelectedItem(const ViewState& state)
@@ -239,7 +234,7 @@ bool TakesKey(const ViewState& state)
     return state.SelectedCell >= 0 || state.SelectedToDoRow >= 0;
 }
 
-KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs)
+KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewServices& dialogs)
 {
     KeyOutcome outcome;
     if (!TakesKey(view.State))
@@ -250,7 +245,7 @@ KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs)
     else if (view.State.SelectedCell >= 0)
         MoveCell(view, key);
     else
-        MoveToDoRow(view.State, key, view.Document().ToDoCount);
+        MoveToDoRow(view.State, key, view.Document().ToDoCount());
     return outcome;
 }
 

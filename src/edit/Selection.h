@@ -8,7 +8,7 @@
 
 namespace planova {
 
-class ViewDialogs;
+class ViewServices;
 class PlannerView;
 struct ViewState;
 
@@ -41,7 +41,7 @@ struct HitResult
 HitResult HitTest(const ViewState& state, Point point);
 
 /**
- * SelectCellDay: the day of the selected cell becomes the working day and the shown day. A day of
+ * SelectCellDay: the day of the selected cell becomes the shown day. A day of
  * the neighbouring month in the month view moves the grid to that month at once (FirstShownDate)
  * and the selection with it, to the cell where the day stands on the new grid.
  */
@@ -59,7 +59,7 @@ void PressLeft(PlannerView& view, Point point, std::int64_t time);
  * click, the nearest earlier press on the same cell less than `interval` milliseconds before.
  * Returns true when the document was changed.
  */
-bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewDialogs& dialogs);
+bool DoubleClickLeft(PlannerView& view, Point point, std::int64_t time, int interval, ViewServices& dialogs);
 
 /**
  * Right press: selects the hit cell or ToDo row without changing the shown day. Returns true when
@@ -74,8 +74,8 @@ bool PressRight(PlannerView& view, Point point);
  */
 bool WheelOverToDo(PlannerView& view, Point point, int lines);
 
-/// Loads the day of the selected cell's column (FirstShownDate + column days) into WorkDay and returns it.
-DateTime LoadSelectedDay(PlannerView& view);
+/// The day of the selected cell's column: FirstShownDate + column days.
+DateTime SelectedColumnDay(const PlannerView& view);
 
 /// The ToDo item number of the selected pane row: SelectedToDoRow − 1 + ToDoScrollTop.
 int SelectedItem(const ViewState& state);
@@ -108,6 +108,6 @@ struct KeyOutcome
  * column and the grid, or ↑ and ↓ the selected ToDo row (scrolling the pane at its ends; ← and →
  * are taken and change nothing there). The shown day does not change.
  */
-KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewDialogs& dialogs);
+KeyOutcome PressKey(PlannerView& view, NavigationKey key, ViewServices& dialogs);
 
 } // namespace planova

@@ -1,13 +1,13 @@
 #include "edit/SettingsCommands.h"
 
 #include "calendar/Timetable.h"
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 #include "edit/Selection.h"
 #include "view/PlannerView.h"
 
 namespace planova {
 
-CommandOutcome RunProperties(PlannerView& view, ViewDialogs& dialogs)
+CommandOutcome RunProperties(PlannerView& view, ViewServices& dialogs)
 {
     PropertySheetValues values = StartPropertySheet(view);
     if (!dialogs.EditProperties(values))
@@ -16,7 +16,7 @@ CommandOutcome RunProperties(PlannerView& view, ViewDialogs& dialogs)
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunInsertTimetable(PlannerView& view, ViewDialogs&)
+CommandOutcome RunInsertTimetable(PlannerView& view, ViewServices&)
 {
     ViewState& state = view.State;
     const int column =
@@ -25,15 +25,14 @@ CommandOutcome RunInsertTimetable(PlannerView& view, ViewDialogs&)
     if (day.DayOfWeek() == 0)
         return CommandOutcome::ViewChanged; // Sunday has no column in the timetable
     CPlanovaDoc& document = view.Document();
-    document.LoadDay(day);
-    InsertTimetable(document.WorkDay, document.Jikannwari, state.JUwagaki);
-    document.StoreDay();
+    document.UpdateDay(day,
+                       [&](CDayData& work) { InsertTimetable(work, document.Jikannwari, state.JUwagaki); });
     state.CurrentDate = day;
     state.CalendarDate = day;
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunToDoSortKey(PlannerView& view, ViewDialogs&)
+CommandOutcome RunToDoSortKey(PlannerView& view, ViewServices&)
 {
     view.State.ToDoSort = view.State.ToDoSort == 0 ? 1 : 0;
     return CommandOutcome::ViewChanged;

@@ -15,7 +15,7 @@ std::string ToDoSortKey(const CToDo& item, int sortKind)
 
 bool SortToDo(CPlanovaDoc& document, int sortKind)
 {
-    const int count = document.ToDoCount;
+    const int count = document.ToDoCount();
     const auto key = [&](int n) {
         return ToDoSortKey(document.ToDoList()[static_cast<std::size_t>(n)], sortKind);
     };

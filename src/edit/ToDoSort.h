@@ -19,7 +19,7 @@ std::string ToDoSortKey(const CToDo& item, int sortKind);
 
 /**
  * SortToDo: sorts the list in place, ascending by key, compared byte by byte. Items exchange their
- * contents with LoadToDo / StoreToDo in an exchange sort, so items with equal keys end in the order
+ * places in an exchange sort (SwapToDoItems), so items with equal keys end in the order
  * that sort gives; every write marks the document modified and nothing is recorded for undo.
  * Returns true when the list had an item (and so was written).
  */

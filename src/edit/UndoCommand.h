@@ -9,9 +9,8 @@ bool CanUndo(const CPlanovaDoc& document);
 
 /**
  * Applies the newest undo entry and removes it from the history:
- * - a day snapshot becomes WorkDay and is stored, replacing the day of its date (or adding it);
+ * - a day snapshot is stored, replacing the day of its date (or adding it);
  * - a ToDo snapshot is appended at the end of the ToDo list (not put back at its former place);
- *   WorkToDo is left as it was;
  * - an added-item entry removes the newest item that still equals the item as it was entered;
  *   when no item equals it any more (changed or gone since), nothing is removed;
  * - an empty entry restores nothing.

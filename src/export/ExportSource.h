@@ -41,7 +41,7 @@ public:
 /**
  * The stored days of the range with a valid date, in ascending date order, also when the list
  * came from a file in another order; of a date held twice (a damaged file) the first record in
- * list order, the one a lookup of the date finds. The working day is not touched.
+ * list order, the one a lookup of the date finds.
  */
 std::vector<const CDayData*> StoredDaysInRange(const CPlanovaDoc& document, const ExportRange& range);
 

@@ -4,7 +4,7 @@
 #include "gui/ApplicationLook.h"
 #include "gui/CAboutDlg.h"
 #include "gui/CChildFrame.h"
-#include "gui/CFindDlg.h"
+#include "gui/QtFindDialog.h"
 #include "gui/CPlanovaView.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
@@ -46,7 +46,7 @@ QStringList DroppedFiles(const QMimeData& data)
 
 CMainFrame::CMainFrame(AppSettings& settings)
     : Settings(settings), Area(new QMdiArea(this)), Commands(new CommandActions(*this)),
-      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), Find(new CFindDlg(this)),
+      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), Find(new QtFindDialog(this)),
       CurrentLook(settings.Look())
 {
     ApplyLook(CurrentLook);
@@ -105,21 +105,21 @@ void CMainFrame::ConnectFindDialog()
 {
     // The requests act on the active document window only: sent to every view, "全て置換" would
     // replace once per window of the same document and "次を検索" would skip hits.
-    connect(Find, &CFindDlg::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
+    connect(Find, &QtFindDialog::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
         if (auto* view = ActivePlannerView())
             view->OnFindNext(search, fromStart);
     });
-    connect(Find, &CFindDlg::ReplaceRequested, this,
+    connect(Find, &QtFindDialog::ReplaceRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
                     view->OnReplace(search, replacement);
             });
-    connect(Find, &CFindDlg::ReplaceAllRequested, this,
+    connect(Find, &QtFindDialog::ReplaceAllRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
                     view->OnReplaceAll(search, replacement);
             });
-    connect(Find, &CFindDlg::Ended, this, [this] {
+    connect(Find, &QtFindDialog::Ended, this, [this] {
         for (const auto& document : Documents->Documents())
             for (auto* frame : document->Frames)
                 if (auto* view = dynamic_cast<CPlanovaView*>(frame->View()))

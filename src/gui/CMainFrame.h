@@ -14,7 +14,7 @@ class QToolBar;
 namespace planova {
 
 class AppSettings;
-class CFindDlg;
+class QtFindDialog;
 class CPlanovaView;
 class CommandActions;
 class DocumentManager;
@@ -41,7 +41,7 @@ public:
     QToolBar& StandardToolbar() const { return *Toolbar; }
     KeyIndicators& Indicators() const { return *Keys; }
     /// The one find dialog "検索・置換" of the window; its requests go to the active document window.
-    CFindDlg& FindDialog() const { return *Find; }
+    QtFindDialog& FindDialog() const { return *Find; }
 
     /// The current look (a command 205–219, or the stored value as it was).
     int Look() const { return CurrentLook; }
@@ -83,7 +83,7 @@ private:
     CommandActions* Commands;
     QToolBar* Toolbar;
     KeyIndicators* Keys;
-    CFindDlg* Find;
+    QtFindDialog* Find;
     int CurrentLook;
 };
 

@@ -1,7 +1,7 @@
 #include "gui/CPlanovaView.h"
 
 #include "gui/InfoPane.h"
-#include "gui/QtViewDialogs.h"
+#include "gui/QtViewServices.h"
 #include "canvas/QtCanvas.h"
 #include "canvas/QtText.h"
 #include "model/Clock.h"
@@ -175,7 +175,7 @@ void CPlanovaView::OnFindEnded()
     Finish(true);
 }
 
-void CPlanovaView::SetDialogs(ViewDialogs* dialogs)
+void CPlanovaView::SetDialogs(ViewServices* dialogs)
 {
     ExternalDialogs = dialogs;
 }
@@ -185,12 +185,12 @@ void CPlanovaView::SetPopupRunner(PopupRunner runner)
     Popup = std::move(runner);
 }
 
-ViewDialogs& CPlanovaView::Dialogs()
+ViewServices& CPlanovaView::Dialogs()
 {
     if (ExternalDialogs)
         return *ExternalDialogs;
     if (!OwnDialogs) {
-        OwnDialogs = std::make_unique<QtViewDialogs>(*this);
+        OwnDialogs = std::make_unique<QtViewServices>(*this);
         OwnDialogs->DocumentPath = [this] { return DocumentPath ? DocumentPath() : QString(); };
     }
     return *OwnDialogs;
@@ -199,8 +199,7 @@ ViewDialogs& CPlanovaView::Dialogs()
 void CPlanovaView::Finish(bool documentChanged)
 {
     WriteFormData();
-    // Every view of the document is redrawn, this one last: a redraw leaves the working day on the
-    // view's own day, and this view's commands go on from there.
+    // Every view of the document is redrawn, this one last.
     if (documentChanged && OnDocumentEdited)
         OnDocumentEdited();
     else if (!documentChanged && OnViewChanged)
@@ -332,9 +331,7 @@ ScreenGeometry CPlanovaView::Geometry() const
 
 void CPlanovaView::Redraw()
 {
-    // The working records are set here, when the view is told to redraw, and not by painting: a
-    // repaint while a modal dialog is open then leaves the day or item the dialog edits in place.
-    View->SetWorkingRecordsAfterRedraw(View->LayoutScreen(Geometry(), logicalDpiX()));
+    View->LayoutScreen(Geometry(), logicalDpiX());
     update();
 }
 

@@ -19,8 +19,8 @@ namespace planova {
 class DateTime;
 class InfoPane;
 class PlannerView;
-class QtViewDialogs;
-class ViewDialogs;
+class QtViewServices;
+class ViewServices;
 struct ScreenDrawResult;
 struct ScreenGeometry;
 
@@ -77,7 +77,7 @@ public:
 
     /// The dialogs the view's commands run (not owned; they must outlive their use); nullptr: the real
     /// Qt dialogs.
-    void SetDialogs(ViewDialogs* dialogs);
+    void SetDialogs(ViewServices* dialogs);
 
     /// Shows the cell context menu at a screen position and returns the chosen item (nullptr: none).
     using PopupRunner = std::function<QAction*(QMenu& menu, const QPoint& screenPosition)>;
@@ -111,13 +111,13 @@ private:
     void PlaceScrollBar(const ScreenDrawResult& drawn);
     /// The window's sizes the planner is laid out for.
     ScreenGeometry Geometry() const;
-    /// Ends a command that changed what the planner shows: the layout step and the working records as a
-    /// redraw leaves them now, the paint when the widget is next painted.
+    /// Ends a command that changed what the planner shows: the layout step now, the paint when the widget
+    /// is next painted.
     void Redraw();
     /// Ends input or a command: the form data are written and every view of the document redrawn,
     /// this one last; a changed document also updates the window titles.
     void Finish(bool documentChanged);
-    ViewDialogs& Dialogs();
+    ViewServices& Dialogs();
     void ShowCellMenu(const QPoint& screenPosition);
 
     std::unique_ptr<PlannerView> View;
@@ -125,8 +125,8 @@ private:
     QScrollArea* PaneScroller = nullptr;
     QScrollBar* ScrollBar = nullptr;
     QTimer* Timer = nullptr;
-    ViewDialogs* ExternalDialogs = nullptr;
-    std::unique_ptr<QtViewDialogs> OwnDialogs;
+    ViewServices* ExternalDialogs = nullptr;
+    std::unique_ptr<QtViewServices> OwnDialogs;
     PopupRunner Popup;
     int WheelAngle = 0; ///< wheel rotation not yet a whole notch
     int Paints = 0;

@@ -2,6 +2,7 @@
 
 #include "gui/AppSettings.h"
 #include "gui/CChildFrame.h"
+#include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
@@ -19,11 +20,6 @@ namespace planova {
 namespace {
 
 const QString UntitledBase = QStringLiteral("Planova");
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 QString Reason(const std::string& error)
 {

@@ -1,6 +1,7 @@
 #include "gui/ExportDialogs.h"
 
 #include "canvas/QtText.h"
+#include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
 
 #include <QDir>
@@ -95,12 +96,11 @@ Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const E
     progress.setValue(0); // the half second counts from here
 
     const ExportRequest request{target.Format, {}, UtcDateTime(std::chrono::system_clock::now())};
-    return ExportToFile(document, request, QFile::encodeName(target.Path).toStdString(),
-                        [&](std::size_t done, std::size_t total) {
-                            progress.setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
-                            progress.setValue(static_cast<int>(done));
-                            return !progress.wasCanceled();
-                        });
+    return ExportToFile(document, request, LocalPath(target.Path), [&](std::size_t done, std::size_t total) {
+        progress.setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
+        progress.setValue(static_cast<int>(done));
+        return !progress.wasCanceled();
+    });
 }
 
 bool ExportDocument(QWidget* parent, const CPlanovaDoc& document, ExportFormat format,

@@ -1,5 +1,6 @@
 #include "gui/RecoveryStore.h"
 
+#include "gui/LocalPath.h"
 #include "model/DataFile.h"
 #include "model/SafeSave.h"
 
@@ -28,11 +29,6 @@ QString DataName(int serial)
 QString InfoName(int serial)
 {
     return QStringLiteral("document-%1.ini").arg(serial);
-}
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 void WriteStamp(QSettings& values, const FileStamp& stamp)

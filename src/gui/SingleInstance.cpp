@@ -1,5 +1,7 @@
 #include "gui/SingleInstance.h"
 
+#include "gui/LocalPath.h"
+
 #include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,11 +25,6 @@ const QString SocketName = QStringLiteral("planova.socket");
 // How long a start keeps trying when an instance answers the socket but takes no files (it may
 // be starting itself), before it runs on its own.
 constexpr qint64 ClaimTimeoutMs = 90000;
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 /// Whether the path is a folder of this user's that nobody else may enter (not a link to one).
 bool IsPrivateFolder(const QString& path)

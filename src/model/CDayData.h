@@ -20,11 +20,6 @@ public:
 
     /// Empty texts, colour 0 in every row, and the current local date and time.
     CDayData();
-    virtual ~CDayData() = default;
-    CDayData(const CDayData&) = default;
-    CDayData& operator=(const CDayData&) = default;
-    CDayData(CDayData&&) noexcept = default;
-    CDayData& operator=(CDayData&&) noexcept = default;
 
     /// That date at 00:00; invalid when the numbers do not form a date.
     void SetDate(int year, int month, int day);

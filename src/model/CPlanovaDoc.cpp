@@ -65,41 +65,50 @@ DayPosition CPlanovaDoc::FindDayPosition(const DateTime& date) const
     return {DayPositionOutcome::Append, Days.size()};
 }
 
-void CPlanovaDoc::LoadDay(const DateTime& date)
-{
-    const DayPosition position = FindDayPosition(date);
-    if (position.Outcome == DayPositionOutcome::Found)
-        WorkDay = Days[position.Position];
-    else
-        WorkDay.ClearDay(date);
-}
-
 const CDayData* CPlanovaDoc::FindStoredDay(const DateTime& date) const
 {
     const DayPosition position = FindDayPosition(date);
     return position.Outcome == DayPositionOutcome::Found ? &Days[position.Position] : nullptr;
 }
 
-void CPlanovaDoc::StoreDay()
+CDayData CPlanovaDoc::Day(const DateTime& date) const
 {
-    // Looked up by the calendar date alone: a working day that carries a time of day must still
-    // replace the stored record of its date rather than add a second record for it.
-    const DayPosition position = FindDayPosition(WorkDay.GetDate().DateOnly());
-    CDayData copy = WorkDay;
-    copy.SetDate(WorkDay.GetDate()); // stored records carry 00:00
+    if (const CDayData* stored = FindStoredDay(date))
+        return *stored;
+    CDayData blank;
+    blank.ClearDay(date);
+    return blank;
+}
+
+void CPlanovaDoc::PutDay(CDayData day)
+{
+    // Looked up by the calendar date alone: a day that carries a time of day must still replace the
+    // stored record of its date rather than add a second record for it.
+    const DayPosition position = FindDayPosition(day.GetDate().DateOnly());
+    day.SetDate(day.GetDate()); // stored records carry 00:00
     switch (position.Outcome) {
     case DayPositionOutcome::Found:
-        Days[position.Position] = std::move(copy);
+        Days[position.Position] = std::move(day);
         break;
     case DayPositionOutcome::InsertBefore:
-        Days.insert(Days.begin() + static_cast<std::ptrdiff_t>(position.Position), std::move(copy));
+        Days.insert(Days.begin() + static_cast<std::ptrdiff_t>(position.Position), std::move(day));
         break;
     case DayPositionOutcome::EmptyList:
     case DayPositionOutcome::Append:
-        AppendDayUnsorted(std::move(copy));
+        AppendDayUnsorted(std::move(day));
         break;
     }
     Modified = true;
+}
+
+bool CPlanovaDoc::RemoveDay(const DateTime& date)
+{
+    const DayPosition position = FindDayPosition(date.DateOnly());
+    if (position.Outcome != DayPositionOutcome::Found)
+        return false;
+    Days.erase(Days.begin() + static_cast<std::ptrdiff_t>(position.Position));
+    Modified = true;
+    return true;
 }
 
 void CPlanovaDoc::AppendDayUnsorted(CDayData day)
@@ -109,57 +118,57 @@ void CPlanovaDoc::AppendDayUnsorted(CDayData day)
     Days.push_back(std::move(day));
 }
 
-void CPlanovaDoc::LoadToDo(int index)
+namespace {
+
+void CheckItemIndex(int index, std::size_t count)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= ToDos.size())
+    if (index < 0 || static_cast<std::size_t>(index) >= count)
         throw InvalidArgument("ToDo index " + std::to_string(index) + " is outside the list");
-    WorkToDo = ToDos[static_cast<std::size_t>(index)];
 }
 
-void CPlanovaDoc::StoreToDo(int index)
+} // namespace
+
+const CToDo& CPlanovaDoc::ToDo(int index) const
 {
-    if (index >= 0 && static_cast<std::size_t>(index) < ToDos.size())
-        ToDos[static_cast<std::size_t>(index)] = WorkToDo;
-    else
-        ToDos.push_back(WorkToDo);
-    ToDoCount = static_cast<int>(ToDos.size());
+    CheckItemIndex(index, ToDos.size());
+    return ToDos[static_cast<std::size_t>(index)];
+}
+
+void CPlanovaDoc::AppendToDo(CToDo item)
+{
+    ToDos.push_back(std::move(item));
     Modified = true;
 }
 
-void CPlanovaDoc::DeleteToDo(int index)
+void CPlanovaDoc::ReplaceToDo(int index, CToDo item)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= ToDos.size())
-        throw InvalidArgument("ToDo index " + std::to_string(index) + " is outside the list");
+    CheckItemIndex(index, ToDos.size());
+    ToDos[static_cast<std::size_t>(index)] = std::move(item);
+    Modified = true;
+}
+
+void CPlanovaDoc::InsertToDo(int index, CToDo item)
+{
+    CheckItemIndex(index, ToDos.size() + 1);
+    ToDos.insert(ToDos.begin() + index, std::move(item));
+    Modified = true;
+}
+
+void CPlanovaDoc::RemoveToDo(int index)
+{
+    CheckItemIndex(index, ToDos.size());
     ToDos.erase(ToDos.begin() + index);
-    ToDoCount = static_cast<int>(ToDos.size());
     Modified = true;
 }
 
 void CPlanovaDoc::InitUndoHistory(int capacity)
 {
-    UndoCapacity = capacity;
-    UndoSnapshots.assign(static_cast<std::size_t>(capacity), std::monostate{});
-    UndoKinds.assign(static_cast<std::size_t>(capacity), UndoEmpty);
-    UndoTop = -1;
+    History.Reset(capacity);
 }
 
-void CPlanovaDoc::RecordUndo(UndoKind kind)
+void CPlanovaDoc::RecordUndo(UndoEntry entry)
 {
-    if (UndoCapacity <= 0)
-        return; // no view has initialised the history yet
-    ++UndoTop;
-    if (UndoTop >= UndoCapacity) {
-        UndoTop = UndoCapacity - 1;
-        std::move(UndoSnapshots.begin() + 1, UndoSnapshots.end(), UndoSnapshots.begin());
-        std::move(UndoKinds.begin() + 1, UndoKinds.end(), UndoKinds.begin());
-    }
-    UndoKinds[static_cast<std::size_t>(UndoTop)] = kind;
-    if (kind == UndoDay)
-        UndoSnapshots[static_cast<std::size_t>(UndoTop)] = WorkDay;
-    else if (kind == UndoToDo || kind == UndoAddedToDo)
-        UndoSnapshots[static_cast<std::size_t>(UndoTop)] = WorkToDo;
-    else
-        UndoSnapshots[static_cast<std::size_t>(UndoTop)] = std::monostate{};
+    History.Record(std::move(entry));
 }
 
 } // namespace planova

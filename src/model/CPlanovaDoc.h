@@ -4,11 +4,10 @@
 #include "model/CToDo.h"
 #include "model/DateTime.h"
 #include "model/PrintSettings.h"
+#include "model/UndoHistory.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace planova {
@@ -28,35 +27,18 @@ struct DayPosition
     std::size_t Position;
 };
 
-/// Position of the last find hit.
-struct FindHitState
-{
-    bool Found = false;
-    DateTime Date = DateTime::FromDayNumber(0.0);
-    int Field = 0;
-    int Column = -1;
-    int Line = -1;
-    std::string Text;
-};
-
-/// Kinds of undo entries.
-enum UndoKind : std::uint16_t
-{
-    UndoEmpty = 0,
-    UndoDay = 1,       ///< a day as it was before a change
-    UndoToDo = 2,      ///< a ToDo item as it was before a change or a deletion
-    UndoAddedToDo = 3, ///< a ToDo item as it was entered new; undoing it removes the item
-};
-
 /**
  * The planner document: every stored day, the ToDo list, all settings and the undo history.
  *
- * Nobody else holds stored records: load a day or an item into WorkDay / WorkToDo, change the
- * copy and store it back. Settings are plain members named by their data-file tags (the print
- * settings through the PrintSettings base).
- * The constructor reads the program clock (Now()) for the dates that default to "today".
+ * Plain data behind a small API that editors, painters and tools share: a day is read by its date
+ * (a copy, or an empty day of that date) and written back whole; an item is read and written by
+ * its index. Nothing of a reader's position is kept here: which day a window shows, its find hit
+ * and its selection belong to the view, so two windows of one document never move each other.
+ * Settings are plain members named by their data-file tags, the print settings in the member Print.
+ * The constructor reads the program clock (Now()) for the dates that default
+ * to "today".
  */
-class CPlanovaDoc : public PrintSettings
+class CPlanovaDoc
 {
 public:
     static constexpr int ClassCount = 10;
@@ -67,51 +49,67 @@ public:
     CPlanovaDoc();
 
     // ---- Days -------------------------------------------------------------------------------
-    CDayData WorkDay;
+    /// A copy of the stored day of the date, or an empty day of that date when none is stored.
+    CDayData Day(const DateTime& date) const;
+    /// Stores the day under its calendar date (replacing the record of that date) and sets the modified flag.
+    void PutDay(CDayData day);
+    /// Changes the day of the date (a copy of the stored one, or an empty day) and stores it.
+    template <typename Change> void UpdateDay(const DateTime& date, Change change)
+    {
+        CDayData day = Day(date);
+        change(day);
+        PutDay(std::move(day));
+    }
+    /// UpdateDay with the day as it was recorded for undo first.
+    template <typename Change> void UpdateDayWithUndo(const DateTime& date, Change change)
+    {
+        CDayData day = Day(date);
+        RecordUndo(UndoEntry::DayBefore(day));
+        change(day);
+        PutDay(std::move(day));
+    }
+    /// Removes the stored record of the date; false, changing nothing, when none is stored.
+    bool RemoveDay(const DateTime& date);
 
-    /// WorkDay := a copy of the stored record of the date, or an empty day of that date.
-    void LoadDay(const DateTime& date);
-    /// Stores a copy of WorkDay under its date (replacing an equal date) and sets the modified flag.
-    void StoreDay();
     DayPosition FindDayPosition(const DateTime& date) const;
-    /// The stored record of the date, or nullptr when none is stored (what painters read; never moves
-    /// WorkDay).
+    /// The stored record of the date, or nullptr when none is stored (what painters read: no copy).
     const CDayData* FindStoredDay(const DateTime& date) const;
     const std::vector<CDayData>& DayList() const { return Days; }
     /// Appends a record as it stands, in file order (the data file reader's use; the list is not sorted).
     void AppendDayUnsorted(CDayData day);
 
     // ---- ToDo -------------------------------------------------------------------------------
-    CToDo WorkToDo;
-    int ToDoCount = 0;
-
     const std::vector<CToDo>& ToDoList() const { return ToDos; }
-    /// WorkToDo := a copy of item i; InvalidArgument when i is not an item index.
-    void LoadToDo(int index);
-    /// Overwrites item i with WorkToDo, or appends when i is past the end (or the list is empty).
-    void StoreToDo(int index);
+    int ToDoCount() const { return static_cast<int>(ToDos.size()); }
+    /// Item i; InvalidArgument when i is not an item index.
+    const CToDo& ToDo(int index) const;
+    /// Adds the item at the end of the list.
+    void AppendToDo(CToDo item);
+    /// Overwrites item i; InvalidArgument when i is not an item index.
+    void ReplaceToDo(int index, CToDo item);
+    /// Inserts the item before item i (i = the item count appends); InvalidArgument for any other i.
+    void InsertToDo(int index, CToDo item);
     /// Removes item i; InvalidArgument when i is not an item index.
-    void DeleteToDo(int index);
+    void RemoveToDo(int index);
 
     // ---- Undo history -----------------------------------------------------------------------
-    using UndoSnapshot = std::variant<std::monostate, CDayData, CToDo>;
-    std::vector<UndoSnapshot> UndoSnapshots;
-    std::vector<std::uint16_t> UndoKinds;
-    int UndoTop = -1;
-    int UndoCapacity = 0;
-
     /// Sizes the history to the capacity with every slot empty (what a view does when it starts).
     void InitUndoHistory(int capacity = DefaultUndoCapacity);
-    /// Appends a snapshot of WorkDay (UndoDay) or WorkToDo (UndoToDo, UndoAddedToDo), dropping the oldest
-    /// when full.
-    void RecordUndo(UndoKind kind);
-
-    // ---- Find -------------------------------------------------------------------------------
-    FindHitState FindHit;
+    /// Appends the entry, dropping the oldest when the history is full; records nothing before a view has
+    /// sized the history.
+    void RecordUndo(UndoEntry entry);
+    /// True when the history holds an entry.
+    bool CanUndo() const { return History.Count() > 0; }
+    /// Removes the newest entry and returns it (an empty entry when there is none).
+    UndoEntry TakeUndo() { return History.TakeNewest(); }
+    const UndoHistory& Undo() const { return History; }
 
     // ---- Modified flag ----------------------------------------------------------------------
     bool IsModified() const { return Modified; }
     void SetModified(bool modified = true) { Modified = modified; }
+
+    // ---- Print settings ---------------------------------------------------------------------
+    PrintSettings Print;
 
     // ---- Display settings (Birthday, Property, ToDoSort) ------------------------------------
     int BirthdayYear = 0;
@@ -156,6 +154,7 @@ private:
     std::vector<CDayData> Days;
     bool DaysOrdered = true;
     std::vector<CToDo> ToDos;
+    UndoHistory History;
     bool Modified = false;
 };
 

@@ -12,11 +12,6 @@ class CToDo
 public:
     /// Subject "件名", importance "A1", empty memo, deadline = the current local date and time.
     CToDo();
-    virtual ~CToDo() = default;
-    CToDo(const CToDo&) = default;
-    CToDo& operator=(const CToDo&) = default;
-    CToDo(CToDo&&) noexcept = default;
-    CToDo& operator=(CToDo&&) noexcept = default;
 
     const std::string& GetKennmei() const { return Kennmei; }
     void SetKennmei(std::string text) { Kennmei = std::move(text); }

@@ -80,12 +80,8 @@ void ReadToDo(std::string_view text, CPlanovaDoc& document)
     const std::string_view toDoText = FindElement(text, Tags::ToDo);
     const std::size_t count = CountIn(toDoText, ShortestTaskElement, "ToDo");
     const CToDo blank;
-    const CToDo workToDo = document.WorkToDo;
-    for (CToDo& item : ReadToDoItems(toDoText, count, blank)) {
-        document.WorkToDo = std::move(item);
-        document.StoreToDo(document.ToDoCount);
-    }
-    document.WorkToDo = workToDo;
+    for (CToDo& item : ReadToDoItems(toDoText, count, blank))
+        document.AppendToDo(std::move(item));
     ReadGroup(document, SettingGroup::ToDo, toDoText);
 }
 

@@ -8,6 +8,7 @@ namespace planova {
 namespace {
 
 using D = CPlanovaDoc;
+using P = PrintSettings;
 using G = SettingGroup;
 using F = ValueForm;
 
@@ -22,45 +23,45 @@ const std::array<SettingEntry, 53> Table{{
     {"Day", G::Birthday, F::Number, &D::BirthdayDay},
 
     {"DspType", G::Property, F::Number, &D::DspType},
-    {"StartWeekday", G::Property, F::Number, &D::StartWeekday},
+    {"StartWeekday", G::Property, F::Number, &D::StartWeekday, true},
     {"ToDoView", G::Property, F::Flag, &D::ToDoView},
     {"Biorhythm", G::Property, F::Flag, &D::Biorhythm},
     {"Shiyousya", G::Property, F::Text, &D::Shiyousya},
 
-    {"PrintType", G::Print, F::Number, &D::PrintType},
-    {"P_VL_Type", G::Print, F::Number, &D::P_VL_Type},
-    {"PYearType", G::Print, F::Number, &D::PYearType},
-    {"PYoushiType", G::Print, F::Number, &D::PYoushiType},
-    {"PPaperType", G::Print, F::Number, &D::PPaperType},
-    {"PPageType", G::Print, F::Number, &D::PPageType},
-    {"PFontSize", G::Print, F::Number, &D::PFontSize},
-    {"PKeisenFutosa", G::Print, F::Number, &D::PKeisenFutosa},
-    {"PKeisenIro", G::Print, F::Number, &D::PKeisenIro},
-    {"PDayTodo", G::Print, F::Flag, &D::PDayTodo},
-    {"PDayKiroku", G::Print, F::Flag, &D::PDayKiroku},
-    {"PKirokuDate", G::Print, F::Flag, &D::PKirokuDate},
-    {"PKirokuTodo", G::Print, F::Flag, &D::PKirokuTodo},
-    {"PKirokuTomorrow", G::Print, F::Flag, &D::PKirokuTomorrow},
-    {"PKirokuCenterline", G::Print, F::Flag, &D::PKirokuCenterline},
-    {"PKirokuCenterline1by3", G::Print, F::Flag, &D::PKirokuCenterline1by3},
-    {"PRoutineWork", G::Print, F::Flag, &D::PRoutineWork},
-    {"PKirokuBunnrui", G::Print, F::Flag, &D::PKirokuBunnrui},
-    {"PPageYohakuhidari", G::Print, F::Flag, &D::PPageYohakuhidari},
-    {"PPageYohakumigi", G::Print, F::Flag, &D::PPageYohakumigi},
-    {"PPageYohakuue", G::Print, F::Flag, &D::PPageYohakuue},
-    {"PPageYohakushita", G::Print, F::Flag, &D::PPageYohakushita},
+    {"PrintType", G::Print, F::Number, &P::PrintType},
+    {"P_VL_Type", G::Print, F::Number, &P::P_VL_Type},
+    {"PYearType", G::Print, F::Number, &P::PYearType},
+    {"PYoushiType", G::Print, F::Number, &P::PYoushiType},
+    {"PPaperType", G::Print, F::Number, &P::PPaperType},
+    {"PPageType", G::Print, F::Number, &P::PPageType},
+    {"PFontSize", G::Print, F::Number, &P::PFontSize},
+    {"PKeisenFutosa", G::Print, F::Number, &P::PKeisenFutosa},
+    {"PKeisenIro", G::Print, F::Number, &P::PKeisenIro},
+    {"PDayTodo", G::Print, F::Flag, &P::PDayTodo},
+    {"PDayKiroku", G::Print, F::Flag, &P::PDayKiroku},
+    {"PKirokuDate", G::Print, F::Flag, &P::PKirokuDate},
+    {"PKirokuTodo", G::Print, F::Flag, &P::PKirokuTodo},
+    {"PKirokuTomorrow", G::Print, F::Flag, &P::PKirokuTomorrow},
+    {"PKirokuCenterline", G::Print, F::Flag, &P::PKirokuCenterline},
+    {"PKirokuCenterline1by3", G::Print, F::Flag, &P::PKirokuCenterline1by3},
+    {"PRoutineWork", G::Print, F::Flag, &P::PRoutineWork},
+    {"PKirokuBunnrui", G::Print, F::Flag, &P::PKirokuBunnrui},
+    {"PPageYohakuhidari", G::Print, F::Flag, &P::PPageYohakuhidari},
+    {"PPageYohakumigi", G::Print, F::Flag, &P::PPageYohakumigi},
+    {"PPageYohakuue", G::Print, F::Flag, &P::PPageYohakuue},
+    {"PPageYohakushita", G::Print, F::Flag, &P::PPageYohakushita},
     // The print offsets may be negative (a nudge to the left or upwards).
-    {"PIdouMigi", G::Print, F::SignedNumber, &D::PIdouMigi},
-    {"PIdouSita", G::Print, F::SignedNumber, &D::PIdouSita},
-    {"PWaku", G::Print, F::Flag, &D::PWaku},
-    {"PDialog", G::Print, F::Flag, &D::PDialog},
-    {"PSennyoushi", G::Print, F::Flag, &D::PSennyoushi},
-    {"PStartWeekday", G::Print, F::Number, &D::PStartWeekday},
-    {"PKatagawa", G::Print, F::Flag, &D::PKatagawa},
-    {"PDateType", G::Print, F::Number, &D::PDateType},
-    {"PKenin", G::Print, F::Flag, &D::PKenin},
-    {"PZerotoru", G::Print, F::Flag, &D::PZerotoru},
-    {"WakunaiNuritubushi", G::Print, F::Flag, &D::WakunaiNuritubushi},
+    {"PIdouMigi", G::Print, F::SignedNumber, &P::PIdouMigi},
+    {"PIdouSita", G::Print, F::SignedNumber, &P::PIdouSita},
+    {"PWaku", G::Print, F::Flag, &P::PWaku},
+    {"PDialog", G::Print, F::Flag, &P::PDialog},
+    {"PSennyoushi", G::Print, F::Flag, &P::PSennyoushi},
+    {"PStartWeekday", G::Print, F::Number, &P::PStartWeekday, true},
+    {"PKatagawa", G::Print, F::Flag, &P::PKatagawa},
+    {"PDateType", G::Print, F::Number, &P::PDateType},
+    {"PKenin", G::Print, F::Flag, &P::PKenin},
+    {"PZerotoru", G::Print, F::Flag, &P::PZerotoru},
+    {"WakunaiNuritubushi", G::Print, F::Flag, &P::WakunaiNuritubushi},
 
     {"JUwagaki", G::Jikannwari, F::Flag, &D::JUwagaki},
 
@@ -107,7 +108,7 @@ void AppendSettingValue(std::string& out, const CPlanovaDoc& document, const Set
 {
     std::visit(
         [&](auto member) {
-            const auto& value = document.*member;
+            const auto& value = SettingOf(document, member);
             using Value = std::decay_t<decltype(value)>;
             if constexpr (std::is_same_v<Value, bool>)
                 out += FlagValue(value);
@@ -119,11 +120,17 @@ void AppendSettingValue(std::string& out, const CPlanovaDoc& document, const Set
         entry.Member);
 }
 
+int EnteredSettingNumber(const SettingEntry& entry, int value)
+{
+    constexpr int Week = 7;
+    return entry.Weekday ? ((value % Week) + Week) % Week : value;
+}
+
 void ReadSettingValue(CPlanovaDoc& document, const SettingEntry& entry, std::string_view value)
 {
     std::visit(
         [&](auto member) {
-            auto& target = document.*member;
+            auto& target = SettingOf(document, member);
             using Value = std::decay_t<decltype(target)>;
             if constexpr (std::is_same_v<Value, bool>)
                 target = ReadFlagValue(value);
@@ -132,7 +139,7 @@ void ReadSettingValue(CPlanovaDoc& document, const SettingEntry& entry, std::str
             else if constexpr (std::is_same_v<Value, std::uint32_t>)
                 target = ParseUnsigned(value);
             else
-                target = ReadNumberValue(value, entry.Form);
+                target = EnteredSettingNumber(entry, ReadNumberValue(value, entry.Form));
         },
         entry.Member);
 }

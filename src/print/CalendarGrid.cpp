@@ -48,24 +48,6 @@ int RowLinesFor(int lines, int rows)
     return rows > 0 ? std::max(0, lines / rows) : 0;
 }
 
-DateTime FirstOfMonth(const DateTime& date, int monthsLater)
-{
-    if (!date.IsValid())
-        return date;
-    const std::chrono::year_month month =
-        std::chrono::year{date.Year()} / date.Month() + std::chrono::months{monthsLater};
-    return DateTime::FromDate(static_cast<int>(month.year()), static_cast<int>(unsigned(month.month())), 1);
-}
-
-int DaysInMonth(const DateTime& date)
-{
-    if (!date.IsValid())
-        return 0;
-    const std::chrono::year_month_day_last last{
-        std::chrono::year{date.Year()}, std::chrono::month_day_last{std::chrono::month(date.Month())}};
-    return static_cast<int>(unsigned(last.day()));
-}
-
 void DrawCalendarGrid(const PrintedPage& page, PageSide side, const CalendarGrid& grid, int columns, int rows)
 {
     if (columns <= 0 || rows <= 0)

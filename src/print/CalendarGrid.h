@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/CalendarDates.h"
 #include "print/PrintedPage.h"
 
 #include <algorithm>
@@ -86,12 +87,6 @@ int ColumnUnitsFor(const PageGeometry& geometry, int columns);
 
 /// R = trunc(lines ÷ rows), never negative; 0 when there are no rows.
 int RowLinesFor(int lines, int rows);
-
-/// The 1st of the month `monthsLater` months after the month of the date (invalid stays invalid).
-DateTime FirstOfMonth(const DateTime& date, int monthsLater = 0);
-
-/// The number of days of the date's month (0 for an invalid date).
-int DaysInMonth(const DateTime& date);
 
 /// Outlines `columns` × `rows` cells of the grid with the rule pen and draws the lines between them.
 void DrawCalendarGrid(const PrintedPage& page, PageSide side, const CalendarGrid& grid, int columns,

@@ -3,7 +3,6 @@
 #include "print/CalendarGrid.h"
 #include "print/PrintedDates.h"
 #include "view/DayTexts.h"
-#include "view/PlannerView.h"
 #include "view/ScreenLayout.h"
 
 #include <algorithm>
@@ -171,8 +170,7 @@ int MonthPlannerCellCount(const PrintSettings& settings)
 
 DateTime MonthGridStart(const DateTime& date, int startWeekday)
 {
-    const DateTime first = FirstOfMonth(date);
-    return first.AddDays(-DaysBackToWeekStart(first.DayOfWeek(), startWeekday));
+    return WeekStartOf(FirstOfMonth(date), startWeekday);
 }
 
 int DrawMonthPlannerSide(const PrintedPage& page, PageSide side)

@@ -3,7 +3,6 @@
 #include "print/PageLayouts.h"
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
-#include "view/PlannerView.h"
 #include "view/ScreenLayout.h"
 
 #include <algorithm>
@@ -62,9 +61,7 @@ std::string FooterText(const PrintEnvironment& environment, bool stripZeros)
 std::vector<Rect> DrawPrintPage(const CPlanovaDoc& document, const ViewPrintState& settings, int page,
                                 Canvas& canvas, const PrintEnvironment& environment)
 {
-    // A start weekday outside 0–6 (from a damaged file) is read as the screen reads its own.
-    ViewPrintState print = settings;
-    print.PStartWeekday = NormalisedWeekday(print.PStartWeekday);
+    const ViewPrintState& print = settings;
     const PageLayout* layout = PageLayoutOf(print.PrintType);
     if (layout == nullptr)
         return {};

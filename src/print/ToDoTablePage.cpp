@@ -5,7 +5,7 @@
 #include "print/PrintedDates.h"
 #include "view/DayDrawing.h"
 #include "view/DayTexts.h"
-#include "view/PlannerView.h"
+#include "calendar/CalendarDates.h"
 #include "view/ScreenLayout.h"
 #include "view/ViewSky.h"
 
@@ -35,10 +35,10 @@ struct ListPlace
 constexpr ListPlace OverduePlace{0, ColumnsOfLeftPage, "期限が切れたToDo"};
 constexpr ListPlace LaterPlace{ColumnsOfLeftPage, Columns, "指定期間以降のToDo"};
 
-/// The weekday the weeks start on (a damaged file may hold any number).
+/// The weekday the weeks start on.
 int StartWeekdayOf(const PrintedPage& page)
 {
-    return NormalisedWeekday(page.Print.PStartWeekday);
+    return page.Print.PStartWeekday;
 }
 
 DateTime LastDay(const DateTime& firstDay)
@@ -114,10 +114,7 @@ void DrawDay(const PrintedPage& page, const Rect& cell, const DateTime& date)
 
 DateTime ToDoTableFirstDay(const DateTime& pageDate, int startWeekday)
 {
-    const DateTime day = pageDate.DateOnly();
-    if (!day.IsValid())
-        return day;
-    return day.AddDays(-DaysBackToWeekStart(day.DayOfWeek(), startWeekday));
+    return WeekStartOf(pageDate.DateOnly(), startWeekday);
 }
 
 int ToDoTableLists::LinesWanted() const

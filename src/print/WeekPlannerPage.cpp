@@ -6,7 +6,7 @@
 #include "print/PrintedDates.h"
 #include "view/DayDrawing.h"
 #include "view/DayTexts.h"
-#include "view/PlannerView.h"
+#include "calendar/CalendarDates.h"
 #include "view/ViewSky.h"
 
 #include <algorithm>
@@ -348,7 +348,7 @@ void DrawTitles(const PrintedPage& page, PageSide side, const WeekSlots& slots,
 
 DateTime FirstDayOfWeekPage(const DateTime& date, int startWeekday)
 {
-    return date.AddDays(-DaysBackToWeekStart(date.DayOfWeek(), startWeekday));
+    return WeekStartOf(date, startWeekday);
 }
 
 WeekSlots WeekSlotsOn(PageSide side, const ViewPrintState& print)

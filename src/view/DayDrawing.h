@@ -2,6 +2,7 @@
 
 #include "model/CDayData.h"
 #include "model/CPlanovaDoc.h"
+#include "model/FindHit.h"
 #include "view/Canvas.h"
 
 #include <array>

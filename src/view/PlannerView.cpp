@@ -8,64 +8,20 @@
 
 namespace planova {
 
-namespace {
-
-bool IsShortMonth(int month)
-{
-    return month == 4 || month == 6 || month == 9 || month == 11;
-}
-
-} // namespace
-
-DateTime StepMonth(const DateTime& date, int direction)
-{
-    if (!date.IsValid())
-        return date;
-    int year = date.Year();
-    int month = date.Month() + direction;
-    if (month > 12) {
-        month = 1;
-        ++year;
-    } else if (month < 1) {
-        month = 12;
-        --year;
-    }
-    int day = date.Day();
-    if (month == 2)
-        day = std::min(day, 28);
-    else if (IsShortMonth(month))
-        day = std::min(day, 30);
-    return DateTime::FromDate(year, month, day);
-}
-
-int NormalisedWeekday(int weekday)
-{
-    return ((weekday % WeekDays) + WeekDays) % WeekDays;
-}
-
-int DaysBackToWeekStart(int weekday, int startWeekday)
-{
-    const int d = weekday + 1;
-    const int s = startWeekday;
-    return d > s ? d - s - 1 : d + 6 - s;
-}
-
 PlannerView::PlannerView(CPlanovaDoc& document) : Doc(document) {}
 
 void PlannerView::InitialUpdate(const DateTime& today)
 {
     const DateTime date = today.DateOnly();
-    Doc.WorkDay.SetDate(date);
-    Doc.LoadDay(date);
     State.CalendarDate = date;
     State.CurrentDate = date;
-    State.ToDoCount = Doc.ToDoCount;
+    State.ToDoCount = Doc.ToDoCount();
     State.SelectedCell = -1;
     State.SelectedToDoRow = -1;
 
-    // A display type or first weekday that only a hand-made file can hold is shown as the nearest valid one.
+    // A display type that only a hand-made file can hold is shown as the nearest valid one.
     State.DspType = static_cast<int>(ViewModeOf(Doc.DspType));
-    State.StartWeekday = NormalisedWeekday(Doc.StartWeekday);
+    State.StartWeekday = Doc.StartWeekday;
     State.ToDoView = Doc.ToDoView;
     State.ToDoSort = Doc.ToDoSort;
     State.JUwagaki = Doc.JUwagaki;
@@ -96,15 +52,12 @@ void PlannerView::ToggleToDoView()
 
 void PlannerView::GoToDate(const DateTime& date)
 {
-    Doc.LoadDay(date);
-    State.CurrentDate = Doc.WorkDay.GetDate();
+    State.CurrentDate = date.DateOnly();
     State.CalendarDate = State.CurrentDate;
 }
 
 void PlannerView::Step(int direction)
 {
-    // The view's own day: in one window it is the working day's date; another window of the document
-    // may have moved the working day since.
     const DateTime from = State.CurrentDate;
     DateTime to = from;
     switch (Mode()) {
@@ -174,8 +127,8 @@ DateTime PlannerView::FirstDateOfGrid() const
     if (Mode() == ViewMode::Day || !cursor.IsValid())
         return cursor;
     if (Mode() == ViewMode::Month)
-        cursor = DateTime::FromDate(cursor.Year(), cursor.Month(), 1);
-    return cursor.AddDays(-DaysBackToWeekStart(cursor.DayOfWeek(), State.StartWeekday));
+        cursor = FirstOfMonth(cursor);
+    return WeekStartOf(cursor, State.StartWeekday);
 }
 
 ToDoPaneLayout PlannerView::LayOutToDo(const ScreenLayout& layout, const ScreenGeometry& geometry)
@@ -211,7 +164,7 @@ ScreenDrawResult PlannerView::LayoutScreen(const ScreenGeometry& geometry, int d
     State.CellRects = layout.Cells;
     State.CellCount = layout.CellCount();
     State.ToDoRowCount = layout.ToDoRowCount;
-    State.ToDoCount = Doc.ToDoCount;
+    State.ToDoCount = Doc.ToDoCount();
     if (State.SelectedToDoRow >= State.ToDoRowCount)
         State.SelectedToDoRow = -1;
     State.FirstShownDate = FirstDateOfGrid();
@@ -224,17 +177,9 @@ ScreenDrawResult PlannerView::LayoutScreen(const ScreenGeometry& geometry, int d
     return result;
 }
 
-void PlannerView::SetWorkingRecordsAfterRedraw(const ScreenDrawResult& drawn)
-{
-    if (drawn.ToDoPaneShown)
-        LoadLastShownToDo(Doc, drawn.ToDoPane);
-    Doc.LoadDay(State.CurrentDate);
-}
-
 ScreenDrawResult PlannerView::DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now)
 {
     const ScreenDrawResult drawn = LayoutScreen(geometry, canvas.DpiX());
-    SetWorkingRecordsAfterRedraw(drawn);
     PaintScreen(canvas, std::as_const(Doc), State, Print, drawn, now);
     return drawn;
 }

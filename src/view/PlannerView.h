@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/CalendarDates.h"
 #include "model/CPlanovaDoc.h"
 #include "view/Canvas.h"
 #include "view/ScreenPainter.h"
@@ -49,7 +50,7 @@ public:
     ViewMode Mode() const { return ViewModeOf(State.DspType); }
 
     /**
-     * The first update of a new view: today becomes the working day and the shown date, the
+     * The first update of a new view: today becomes the shown date, the
      * settings are copied from the document and the document's undo history is reset to ten slots.
      */
     void InitialUpdate(const DateTime& today);
@@ -60,7 +61,7 @@ public:
     void ToggleToDoView();
     /// "進む" (+1) / "戻る" (−1): one day, week or month from CurrentDate; the cell selection is cleared.
     void Step(int direction);
-    /// The month calendar chose a date: it becomes the working day and the shown date.
+    /// The month calendar chose a date: it becomes the shown date.
     void SelectCalendarDate(const DateTime& date);
     /// A request of the ToDo scroll bar; thumbPosition is used by ThumbPosition only.
     void ScrollToDo(ScrollRequest request, int thumbPosition = 0);
@@ -74,15 +75,8 @@ public:
     ScreenDrawResult LayoutScreen(const ScreenGeometry& geometry, int dpiX);
 
     /**
-     * What a redraw leaves in the document's working records, set once: WorkToDo holds the last
-     * item the ToDo pane shows (when it shows one) and WorkDay the stored day of CurrentDate.
-     */
-    void SetWorkingRecordsAfterRedraw(const ScreenDrawResult& drawn);
-
-    /**
-     * A whole screen redraw: the layout step, the working records as a redraw leaves them, and the
-     * paint step (PaintScreen), which reads the document through const. `now` colours overdue ToDo
-     * items.
+     * A whole screen redraw: the layout step and the paint step (PaintScreen), which reads the
+     * document through const. `now` colours overdue ToDo items.
      */
     ScreenDrawResult DrawScreen(Canvas& canvas, const ScreenGeometry& geometry, const DateTime& now);
 
@@ -95,15 +89,5 @@ private:
 
     CPlanovaDoc& Doc;
 };
-
-/// The date one month later (+1) or earlier (−1); the day is kept but limited to 28 in February and 30 in
-/// short months.
-DateTime StepMonth(const DateTime& date, int direction);
-
-/// A weekday setting as a weekday 0 (Sunday) … 6: any number is taken modulo 7 (a file may hold any).
-int NormalisedWeekday(int weekday);
-
-/// Days back from a weekday (0 Sunday … 6 Saturday) to the start of its week beginning on startWeekday.
-int DaysBackToWeekStart(int weekday, int startWeekday);
 
 } // namespace planova

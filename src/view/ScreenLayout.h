@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/CalendarDates.h"
 #include "view/Canvas.h"
 
 #include <vector>
@@ -34,7 +35,6 @@ constexpr int Count = 13;
 } // namespace DayRow
 
 constexpr int MonthWeekRows = 6;
-constexpr int WeekDays = 7;
 
 /// The face every planner text is drawn in.
 constexpr const char* PlannerFace = "ＭＳ Ｐゴシック";

@@ -63,12 +63,12 @@ void DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout, int startWeekda
     canvas.SetTextColour(TextColours::Black);
 }
 
-void DrawDays(Canvas& canvas, const CPlanovaDoc& document, const ScreenLayout& layout,
-              const DateTime& firstShown, bool noBiorhythm)
+void DrawDays(Canvas& canvas, const CPlanovaDoc& document, const ScreenLayout& layout, const ViewState& state,
+              bool noBiorhythm)
 {
-    DayPainter painter(canvas, layout.L, document.FindHit);
+    DayPainter painter(canvas, layout.L, state.FindHit);
     CDayData blank; // the day of a date without a stored record
-    DateTime date = firstShown;
+    DateTime date = state.FirstShownDate;
     for (int n = 0; n < layout.DayCount(); ++n, date = date.AddDays(1)) {
         const int column = n % layout.Columns;
         const int dayRow = n / layout.Columns;
@@ -109,7 +109,7 @@ void PaintScreen(Canvas& canvas, const CPlanovaDoc& document, const ViewState& s
     canvas.SetOpaqueBackground(true);
     if (layout.Mode == ViewMode::Month)
         DrawMonthHeader(canvas, layout, state.StartWeekday);
-    DrawDays(canvas, document, layout, state.FirstShownDate, print.Biorhythm);
+    DrawDays(canvas, document, layout, state, print.Biorhythm);
     if (drawn.ToDoPaneShown)
         DrawToDoPane(canvas, document, drawn.ToDoPane, layout.L, state.SelectedToDoRow, now);
 }

@@ -110,13 +110,6 @@ ShownToDoItems ShownItemsOf(const ToDoPaneLayout& pane, int toDoCount)
     return {first, std::max(first, std::min(first + pane.VisibleRows - 1, toDoCount))};
 }
 
-void LoadLastShownToDo(CPlanovaDoc& document, const ToDoPaneLayout& pane)
-{
-    const ShownToDoItems shown = ShownItemsOf(pane, document.ToDoCount);
-    if (shown.End > shown.First)
-        document.LoadToDo(shown.End - 1);
-}
-
 void DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLayout& pane, int lineHeight,
                   int selectedRow, const DateTime& now)
 {
@@ -136,7 +129,7 @@ void DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLay
         canvas.DrawTextAt({pane.Pane.Left + h + ColumnLeftUnits[column] * l, pane.Pane.Top + h},
                           HeaderTexts()[column]);
 
-    const ShownToDoItems shown = ShownItemsOf(pane, document.ToDoCount);
+    const ShownToDoItems shown = ShownItemsOf(pane, document.ToDoCount());
     for (int item = shown.First; item < shown.End; ++item)
         DrawItem(canvas, document.ToDoList()[static_cast<std::size_t>(item)],
                  pane.Rows[static_cast<std::size_t>(item - shown.First + 1)], l, now);

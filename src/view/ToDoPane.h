@@ -53,12 +53,6 @@ struct ShownToDoItems
 ShownToDoItems ShownItemsOf(const ToDoPaneLayout& pane, int toDoCount);
 
 /**
- * What a redraw of the pane leaves in the document's WorkToDo: the last item shown, as if every
- * shown item had been loaded in turn. WorkToDo is left alone when the pane shows no item.
- */
-void LoadLastShownToDo(CPlanovaDoc& document, const ToDoPaneLayout& pane);
-
-/**
  * Draws the pane: outline, grid, selected row, header and one row per shown item, read from the
  * document's list. Items whose deadline is before `now` are red.
  * The canvas must hold the planner font and opaque black-on-white text; it is left so.

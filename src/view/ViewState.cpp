@@ -19,7 +19,7 @@ constexpr std::pair<bool ViewPrintState::*, bool CPlanovaDoc::*> PrintFlags[] = 
 ViewPrintState CopyPrintSettings(const CPlanovaDoc& document)
 {
     ViewPrintState print;
-    static_cast<PrintSettings&>(print) = document;
+    static_cast<PrintSettings&>(print) = document.Print;
     for (const auto& [view, stored] : PrintFlags)
         print.*view = document.*stored;
     print.Biorhythm = document.Biorhythm;
@@ -32,7 +32,7 @@ ViewPrintState CopyPrintSettings(const CPlanovaDoc& document)
 
 void StorePrintSettings(const ViewPrintState& print, CPlanovaDoc& document)
 {
-    static_cast<PrintSettings&>(document) = print;
+    document.Print = print;
     for (const auto& [view, stored] : PrintFlags)
         document.*stored = print.*view;
     document.FontPoint = print.PrintFontSizes;

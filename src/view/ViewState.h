@@ -2,6 +2,7 @@
 
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
+#include "model/FindHit.h"
 #include "view/Canvas.h"
 #include "view/ViewClipboard.h"
 
@@ -47,6 +48,7 @@ struct ViewState
     ClipboardRecord Clipboard; ///< the view's own clipboard
     CopyOptions Copy;          ///< the copy options; not saved
     int FindDialogMode = 0;    ///< 0 no find dialog open from this view, 1 find, 2 replace
+    FindHitState FindHit;      ///< the last hit of this view's find dialog, marked in yellow
 };
 
 /// The view's working copies of the print settings (what the print options dialog edits).

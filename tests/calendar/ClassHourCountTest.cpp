@@ -14,11 +14,11 @@ namespace {
 void StorePlans(CPlanovaDoc& document, const DateTime& date,
                 std::initializer_list<std::pair<int, const char*>> plans, const char* kind = "50分時程")
 {
-    document.LoadDay(date);
-    document.WorkDay.SetJitei(Sj(kind));
-    for (const auto& [row, plan] : plans)
-        document.WorkDay.SetYotei(row, Sj(plan));
-    document.StoreDay();
+    document.UpdateDay(date, [&](CDayData& day) {
+        day.SetJitei(Sj(kind));
+        for (const auto& [row, plan] : plans)
+            day.SetYotei(row, Sj(plan));
+    });
 }
 
 std::vector<std::string> Names(std::initializer_list<const char*> utf8)
@@ -73,14 +73,11 @@ TEST(ClassHourCountTest, TenNamesFromTheSettingsAndNothingChanges)
     document.Class[1] = Sj("2組");
     document.Class[9] = Sj("10組");
     document.SetModified(false);
-    document.LoadDay(Date(2012, 5, 1));
-    document.WorkDay.SetMemo(Sj("編集中"));
-    const CDayData workDay = document.WorkDay;
+    const std::vector<CDayData> days = document.DayList();
 
     const std::vector<int> counts =
         CountClassHours(document, document.Class, Date(2012, 4, 1), Date(2012, 4, 30));
     EXPECT_EQ(counts, (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(document.WorkDay, workDay);
-    EXPECT_EQ(document.DayList().size(), 1u);
+    EXPECT_EQ(document.DayList(), days);
     EXPECT_FALSE(document.IsModified());
 }

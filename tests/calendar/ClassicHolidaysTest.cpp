@@ -202,14 +202,14 @@ TEST(ClassicHolidaysTest, TominNoHiCanBeLeftOut)
 TEST(ClassicHolidaysTest, OnlyKindAndEventChange)
 {
     CPlanovaDoc document;
-    document.LoadDay(Date(2012, 11, 23));
-    document.WorkDay.SetJigenn(1, Sj("①"));
-    document.WorkDay.SetYotei(1, Sj("国語"));
-    document.WorkDay.SetNaiyou(1, Sj("漢字"));
-    document.WorkDay.SetIro(1, 4);
-    document.WorkDay.SetMemo(Sj("持ち物"));
-    document.StoreDay();
-    CDayData expected = document.WorkDay;
+    document.UpdateDay(Date(2012, 11, 23), [&](CDayData& day) {
+        day.SetJigenn(1, Sj("①"));
+        day.SetYotei(1, Sj("国語"));
+        day.SetNaiyou(1, Sj("漢字"));
+        day.SetIro(1, 4);
+        day.SetMemo(Sj("持ち物"));
+    });
+    CDayData expected = document.Day(Date(2012, 11, 23));
     SetHoliday(expected, Sj("勤労感謝の日"));
 
     MarkClassic(document, Date(2012, 11, 1), Date(2012, 11, 30));

@@ -24,10 +24,10 @@ protected:
     void Store(std::initializer_list<Lesson> lessons)
     {
         for (const Lesson& lesson : lessons) {
-            document.LoadDay(lesson.Day);
-            document.WorkDay.SetYotei(lesson.Row, Sj(lesson.Plan));
-            document.WorkDay.SetNaiyou(lesson.Row, Sj(lesson.Content));
-            document.StoreDay();
+            document.UpdateDay(lesson.Day, [&](CDayData& day) {
+                day.SetYotei(lesson.Row, Sj(lesson.Plan));
+                day.SetNaiyou(lesson.Row, Sj(lesson.Content));
+            });
         }
         document.SetModified(false);
     }
@@ -131,11 +131,9 @@ TEST_F(ContentShiftTest, RefusedRequestsChangeNothing)
     EXPECT_FALSE(document.IsModified());
 }
 
-TEST_F(ContentShiftTest, WorkingDayShowsTheShiftedRecord)
+TEST_F(ContentShiftTest, TheDayReadAfterwardsIsTheShiftedRecord)
 {
     Store({{Mon, 1, "3組", "A"}, {Tue, 1, "3組", "B"}});
-    document.LoadDay(Tue);
     Shift(ShiftDirection::Later, Mon, Tue, "3組");
-    EXPECT_EQ(document.WorkDay.GetDate(), Tue);
-    EXPECT_EQ(Cp932ToUtf8(document.WorkDay.GetNaiyou(1)), "A");
+    EXPECT_EQ(Cp932ToUtf8(document.Day(Tue).GetNaiyou(1)), "A");
 }

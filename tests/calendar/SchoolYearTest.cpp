@@ -77,12 +77,12 @@ protected:
 
     void StorePlan(const DateTime& date, const char* kind, const char* event, const char* firstLesson)
     {
-        document.LoadDay(date);
-        document.WorkDay.SetSchoolDayRows();
-        document.WorkDay.SetJitei(Sj(kind));
-        document.WorkDay.SetGyouji(Sj(event));
-        document.WorkDay.SetYotei(1, Sj(firstLesson));
-        document.StoreDay();
+        document.UpdateDay(date, [&](CDayData& day) {
+            day.SetSchoolDayRows();
+            day.SetJitei(Sj(kind));
+            day.SetGyouji(Sj(event));
+            day.SetYotei(1, Sj(firstLesson));
+        });
     }
 
     void Make(const SchoolYearParameters& parameters)
@@ -131,11 +131,11 @@ TEST_F(SchoolYearTest, WhatEachKindOfDayBecomes)
     StorePlan(Date(2012, 5, 2), "50分時程", "遠足", "国語");      // school day with an event
     StorePlan(Date(2012, 5, 7), "45分時程", "", "");
     StorePlan(Date(2012, 5, 8), "振替休業日", "", "");
-    document.LoadDay(Date(2012, 5, 2));
-    document.WorkDay.SetNaiyou(1, Sj("漢字"));
-    document.WorkDay.SetIro(1, 3);
-    document.WorkDay.SetMemo(Sj("雨天延期"));
-    document.StoreDay();
+    document.UpdateDay(Date(2012, 5, 2), [&](CDayData& day) {
+        day.SetNaiyou(1, Sj("漢字"));
+        day.SetIro(1, 3);
+        day.SetMemo(Sj("雨天延期"));
+    });
 
     SchoolYearParameters parameters = Parameters(Date(2012, 4, 2), Date(2012, 5, 8));
     parameters.Days.FoundationDayOn = true;
@@ -286,10 +286,10 @@ TEST_F(SchoolYearTest, TimetableAppendedOrOverwritten)
                          Case{true, 2, "火1"}}) {
         CPlanovaDoc fresh;
         fresh.Jikannwari = document.Jikannwari;
-        fresh.LoadDay(Date(2012, 5, 1));
-        fresh.WorkDay.SetYotei(0, Sj("朝読書"));
-        fresh.WorkDay.SetYotei(1, Sj("国語"));
-        fresh.StoreDay();
+        fresh.UpdateDay(Date(2012, 5, 1), [&](CDayData& day) {
+            day.SetYotei(0, Sj("朝読書"));
+            day.SetYotei(1, Sj("国語"));
+        });
         SchoolYearParameters parameters = Parameters(Date(2012, 5, 1), Date(2012, 5, 1));
         parameters.Days.OverwritePlans = c.Overwrite;
         for (int run = 0; run < c.Runs; ++run)
@@ -309,7 +309,6 @@ TEST_F(SchoolYearTest, StartEqualToEndProcessesThatDay)
 
 TEST_F(SchoolYearTest, WholeSchoolYear)
 {
-    document.LoadDay(Date(2012, 10, 2));
     Make(Parameters(Date(2012, 4, 1), Date(2013, 3, 31)));
     ASSERT_EQ(document.DayList().size(), 365u);
     for (std::size_t i = 0; i < document.DayList().size(); ++i)
@@ -317,8 +316,6 @@ TEST_F(SchoolYearTest, WholeSchoolYear)
     // 1 October is 都民の日 before the (default) autumn vacation of the same day is looked at.
     EXPECT_EQ(DayOutcomeOf(document, Date(2012, 10, 1)), DayOff("休日", "都民の日"));
     EXPECT_EQ(DayOutcomeOf(document, Date(2012, 12, 24)), DayOff("休日", "振替休日"));
-    // The working day shows what was stored for its date.
-    EXPECT_EQ(document.WorkDay, *StoredDay(document, Date(2012, 10, 2)));
     EXPECT_TRUE(document.IsModified());
 }
 
@@ -424,7 +421,6 @@ TEST_F(SchoolYearTest, StepwiseRunMakesWhatTheWholeRunMakes)
     StorePlan(Date(2012, 12, 24), "50分時程", "後の日", "後");
     StorePlan(Date(2013, 1, 8), "50分時程", "", "国語");
     const SchoolYearParameters parameters = Parameters(Date(2012, 12, 1), Date(2012, 12, 23));
-    document.LoadDay(Date(2012, 6, 1));
     document.SetModified(false);
     CPlanovaDoc whole = document;
     ASSERT_TRUE(MakeSchoolYear(whole, parameters).Ok);
@@ -445,7 +441,6 @@ TEST_F(SchoolYearTest, StepwiseRunMakesWhatTheWholeRunMakes)
     // The substitute holiday after the end is marked; the day itself is not filled.
     EXPECT_EQ(DayOutcomeOf(document, Date(2012, 12, 24)),
               (DayOutcome{"休日", "振替休日", SchoolLabels, "後", ""}));
-    EXPECT_EQ(document.WorkDay.GetDate(), Date(2012, 6, 1));
     EXPECT_TRUE(document.IsModified());
 }
 

@@ -25,16 +25,14 @@ protected:
     void SetUp() override
     {
         CPlanovaDoc document;
-        document.LoadDay(DateTime::FromDate(2014, 4, 8));
-        document.WorkDay.SetYotei(0, Sj("国語\r\n国語"));
-        document.WorkDay.SetNaiyou(3, Sj("１年国語"));
-        document.StoreDay();
-        document.LoadDay(DateTime::FromDate(2014, 4, 9));
-        document.WorkDay.SetYotei(1, Sj("数学"));
-        document.StoreDay();
-        document.LoadDay(DateTime::FromDate(2014, 4, 10));
-        document.WorkDay.SetMemo(Sj("職員会議\r\n国語科会"));
-        document.StoreDay();
+        document.UpdateDay(DateTime::FromDate(2014, 4, 8), [&](CDayData& day) {
+            day.SetYotei(0, Sj("国語\r\n国語"));
+            day.SetNaiyou(3, Sj("１年国語"));
+        });
+        document.UpdateDay(DateTime::FromDate(2014, 4, 9),
+                           [&](CDayData& day) { day.SetYotei(1, Sj("数学")); });
+        document.UpdateDay(DateTime::FromDate(2014, 4, 10),
+                           [&](CDayData& day) { day.SetMemo(Sj("職員会議\r\n国語科会")); });
         WriteBytes(File, WriteDataFile(document));
     }
 

@@ -115,12 +115,13 @@ TEST(MakeYearCommandTest, TimetableModeComesFromTheDocumentUnlessGiven)
         CPlanovaDoc input;
         input.JUwagaki = c.JUwagaki;
         input.Jikannwari[0] = Sj("数学"); // Monday ①
-        input.WorkToDo.SetKennmei(Sj("通知表"));
-        input.StoreToDo(0);
-        input.LoadDay(Date(2024, 4, 8));
-        input.WorkDay.SetSchoolDayRows();
-        input.WorkDay.SetYotei(1, Sj("国語"));
-        input.StoreDay();
+        CToDo item;
+        item.SetKennmei(Sj("通知表"));
+        input.AppendToDo(item);
+        input.UpdateDay(Date(2024, 4, 8), [&](CDayData& day) {
+            day.SetSchoolDayRows();
+            day.SetYotei(1, Sj("国語"));
+        });
         const std::string file = dir.File("planner.dat");
         WriteBytes(file, WriteDataFile(input));
 

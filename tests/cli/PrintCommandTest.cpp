@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -143,7 +145,7 @@ TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
          "使えない設定です"},
         {{"--type", "day", "--set", "PKenin=1"}, 1, "使えない設定です: PKenin"},
         {{"--type", "day", "--set", "PFontSize"}, 2, "TAG=VALUE"},
-        {{"--type", "day", "--frobnicate"}, 2, "不明な引数です"},
+        {{"--type", "day", "--frobnicate"}, 2, "不明なオプションです"},
         {{"--type", "day", "--paper", "a4", "--paper", "a5"}, 2, "--paper が2回指定されています"},
         {{"--paper", "a4"}, 2, "必須"},
     };
@@ -154,6 +156,25 @@ TEST_F(PrintCommandTest, BadInputIsRefusedAndWritesNothing)
         EXPECT_EQ(result.Status, c.Status) << c.Message;
         EXPECT_NE(result.Err.find(c.Message), std::string::npos) << result.Err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.Message;
+    }
+}
+
+TEST_F(PrintCommandTest, ANamedPipeOrAFileOverTheLimitIsRefusedAsDumpRefusesIt)
+{
+    const std::string pipe = Folder.File("pipe.dat");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string large = Folder.File("large.dat");
+    WriteBytes(large, "");
+    std::filesystem::resize_file(large, MaxDataFileBytes + 1);
+    for (const std::string& input : {pipe, large, std::string("/dev/zero")}) {
+        SCOPED_TRACE(input);
+        const CliResult printed = Print({input, "--type", "day", "-o", Out("a.pdf")});
+        const CliResult dumped = test::RunProgram(PLANOVA_CLI, {"dump", input});
+        EXPECT_EQ(printed.Status, 1);
+        EXPECT_EQ(dumped.Status, 1);
+        EXPECT_FALSE(printed.Err.empty());
+        EXPECT_EQ(printed.Err, dumped.Err);
+        EXPECT_FALSE(std::filesystem::exists(Out("a.pdf")));
     }
 }
 

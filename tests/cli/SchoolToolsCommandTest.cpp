@@ -3,6 +3,7 @@
 #include "model/DataFile.h"
 #include "support/CliRun.h"
 #include "support/Cp932Literals.h"
+#include "support/Dates.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +14,6 @@ using namespace planova::test;
 
 namespace {
 
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
-
 /// Lessons of 数学 with contents 第1回 … on 8–12 April 2024 (row 1 each day, and row 5 on the 10th),
 /// a 国語 lesson in row 2 of each day, and the stored class-hour settings.
 CPlanovaDoc Lessons()
@@ -25,15 +21,15 @@ CPlanovaDoc Lessons()
     CPlanovaDoc document;
     int lesson = 0;
     for (int day = 8; day <= 12; ++day) {
-        document.LoadDay(Date(2024, 4, day));
-        document.WorkDay.SetSchoolDayRows();
-        for (int row : day == 10 ? std::vector{1, 5} : std::vector{1}) {
-            document.WorkDay.SetYotei(row, Sj("数学"));
-            document.WorkDay.SetNaiyou(row, Sj(("第" + std::to_string(++lesson) + "回").c_str()));
-        }
-        document.WorkDay.SetYotei(2, Sj("国語"));
-        document.WorkDay.SetNaiyou(2, Sj("漢字"));
-        document.StoreDay();
+        document.UpdateDay(Date(2024, 4, day), [&](CDayData& stored) {
+            stored.SetSchoolDayRows();
+            for (int row : day == 10 ? std::vector{1, 5} : std::vector{1}) {
+                stored.SetYotei(row, Sj("数学"));
+                stored.SetNaiyou(row, Sj(("第" + std::to_string(++lesson) + "回").c_str()));
+            }
+            stored.SetYotei(2, Sj("国語"));
+            stored.SetNaiyou(2, Sj("漢字"));
+        });
     }
     document.Class[0] = Sj("数学");
     document.Offset[0] = 10;

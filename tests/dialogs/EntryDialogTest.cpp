@@ -4,7 +4,7 @@
 #include "model/Clock.h"
 #include "support/Numbered.h"
 #include "support/Cp932Literals.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 #include "edit/UndoCommand.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 using namespace planova;
 using planova::test::Cancelling;
 using planova::test::Confirming;
-using planova::test::ScriptedViewDialogs;
+using planova::test::ScriptedViewServices;
 using planova::test::Sj;
 
 namespace {
@@ -57,14 +57,11 @@ protected:
     {
         Document = CPlanovaDoc();
         Document.InitUndoHistory();
-        Document.WorkDay = FilledDay(April1);
-        Document.StoreDay();
+        Document.PutDay(FilledDay(April1));
         for (const char* subject : {"first", "second", "third"}) {
-            Document.WorkToDo = Item(subject);
-            Document.StoreToDo(Document.ToDoCount);
+            Document.AppendToDo(Item(subject));
         }
         Document.SetModified(false);
-        Document.LoadDay(April1);
     }
 
     const CDayData& StoredDay() const { return Document.DayList().front(); }
@@ -134,14 +131,14 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         Reset();
-        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
             values.ComboText = "new combo";
             values.Text1 = "new 1";
             values.Text2 = "new 2";
             values.Text3 = "new 3";
             values.ColorIndex = 6;
         });
-        ASSERT_TRUE(EditDayEntry(Document, c.CellRow, dialog));
+        ASSERT_TRUE(EditDayEntry(Document, April1, c.CellRow, dialog));
 
         ASSERT_EQ(dialog.Started.size(), 1u);
         const EntryDialogValues& shown = dialog.Started[0];
@@ -158,29 +155,28 @@ TEST_F(EntryDialogTest, EachCellRowOpensItsModeAndWritesBackOnlyItsFields)
         ASSERT_EQ(Document.DayList().size(), 1u);
         EXPECT_EQ(StoredDay(), expected);
         EXPECT_TRUE(Document.IsModified());
-        ASSERT_EQ(Document.UndoTop, 0);
-        EXPECT_EQ(std::get<CDayData>(Document.UndoSnapshots[0]), FilledDay(April1));
+        ASSERT_EQ(Document.Undo().Count(), 1);
+        EXPECT_EQ(std::get<CDayData>(Document.Undo().Entry(0).Snapshot), FilledDay(April1));
     }
 }
 
 TEST_F(EntryDialogTest, RowsOutsideTheEntriesOpenNothing)
 {
     for (int cellRow : {-1, 0, 13, 14}) {
-        ScriptedViewDialogs dialog = Confirming();
-        EXPECT_FALSE(EditDayEntry(Document, cellRow, dialog)) << cellRow;
+        ScriptedViewServices dialog = Confirming();
+        EXPECT_FALSE(EditDayEntry(Document, April1, cellRow, dialog)) << cellRow;
         EXPECT_TRUE(dialog.Started.empty()) << cellRow;
     }
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
 TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
 {
     const DateTime may5 = DateTime::FromDate(2012, 5, 5);
-    Document.LoadDay(may5);
-    ScriptedViewDialogs dialog =
+    ScriptedViewServices dialog =
         Confirming([](EntryDialogValues& values) { values.Text1 = Sj("こどもの日"); });
-    ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
+    ASSERT_TRUE(EditDayEntry(Document, may5, 12, dialog));
     EXPECT_EQ(dialog.Started[0].TitlePrefix, Sj("2012年 5月 5日"));
     ASSERT_EQ(Document.DayList().size(), 2u);
     EXPECT_EQ(Document.DayList()[1].GetMemo(), Sj("こどもの日"));
@@ -190,50 +186,50 @@ TEST_F(EntryDialogTest, ADayNeverStoredIsAddedOnOk)
 TEST_F(EntryDialogTest, CancelLeavesDocumentHistoryAndModifiedFlag)
 {
     const CPlanovaDoc before = Document;
-    ScriptedViewDialogs dayDialog = Cancelling();
-    EXPECT_FALSE(EditDayEntry(Document, 5, dayDialog));
-    ScriptedViewDialogs itemDialog = Cancelling();
+    ScriptedViewServices dayDialog = Cancelling();
+    EXPECT_FALSE(EditDayEntry(Document, April1, 5, dayDialog));
+    ScriptedViewServices itemDialog = Cancelling();
     EXPECT_EQ(EditToDoItem(Document, 1, itemDialog), -1);
-    ScriptedViewDialogs newItemDialog = Cancelling();
+    ScriptedViewServices newItemDialog = Cancelling();
     EXPECT_EQ(EditToDoItem(Document, 3, newItemDialog), -1);
 
     EXPECT_EQ(Document.DayList(), before.DayList());
     EXPECT_EQ(Document.ToDoList(), before.ToDoList());
-    EXPECT_EQ(Document.ToDoCount, 3);
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.ToDoCount(), 3);
+    EXPECT_EQ(Document.Undo().Count(), 0);
     EXPECT_FALSE(Document.IsModified());
 }
 
 TEST_F(EntryDialogTest, ConfirmingWithoutChangeRecordsUndoAndMarksModified)
 {
-    ScriptedViewDialogs dayDialog = Confirming();
-    ASSERT_TRUE(EditDayEntry(Document, 4, dayDialog));
+    ScriptedViewServices dayDialog = Confirming();
+    ASSERT_TRUE(EditDayEntry(Document, April1, 4, dayDialog));
     EXPECT_EQ(StoredDay(), FilledDay(April1));
     EXPECT_TRUE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, 0);
+    EXPECT_EQ(Document.Undo().Count(), 1);
 
     Document.SetModified(false);
-    ScriptedViewDialogs itemDialog = Confirming();
+    ScriptedViewServices itemDialog = Confirming();
     ASSERT_EQ(EditToDoItem(Document, 1, itemDialog), 1);
     EXPECT_EQ(Document.ToDoList()[1], Item("second"));
     EXPECT_TRUE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, 1);
+    EXPECT_EQ(Document.Undo().Count(), 2);
 }
 
-TEST_F(EntryDialogTest, TheEditedDayIsTheOneOpenedEvenWhenDrawingMovedWorkDay)
+TEST_F(EntryDialogTest, TheEditedDayIsTheOneOpenedWhateverRanWhileTheDialogWasOpen)
 {
-    // A redraw while the dialog is open loads the shown days one by one into WorkDay.
+    // Another window of the document stores another day while the dialog is open.
     const DateTime april2 = DateTime::FromDate(2012, 4, 2);
-    ScriptedViewDialogs dialog([&](EntryDialogValues& values) {
-        Document.LoadDay(april2);
-        Document.WorkDay.SetMemo("drawn");
+    ScriptedViewServices dialog([&](EntryDialogValues& values) {
+        Document.UpdateDay(april2, [](CDayData& day) { day.SetMemo("other window"); });
         values.Text1 = "edited";
         return true;
     });
-    ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
-    ASSERT_EQ(Document.DayList().size(), 1u);
+    ASSERT_TRUE(EditDayEntry(Document, April1, 12, dialog));
+    ASSERT_EQ(Document.DayList().size(), 2u);
     EXPECT_EQ(StoredDay().GetMemo(), "edited");
-    EXPECT_EQ(std::get<CDayData>(Document.UndoSnapshots[0]), FilledDay(April1));
+    EXPECT_EQ(Document.Day(april2).GetMemo(), "other window");
+    EXPECT_EQ(std::get<CDayData>(Document.Undo().Entry(0).Snapshot), FilledDay(April1));
 }
 
 TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
@@ -244,22 +240,20 @@ TEST_F(EntryDialogTest, ColourRoundTripAndColoursOutsideTheTableStoredAsWhite)
         int Stored;
     } cases[] = {{7, 7}, {3, 3}, {0, 0}, {8, 0}, {-1, 0}, {1000, 0}};
     for (const auto& c : cases) {
-        Document.LoadDay(April1);
-        ScriptedViewDialogs dialog =
+        ScriptedViewServices dialog =
             Confirming([&](EntryDialogValues& values) { values.ColorIndex = c.Chosen; });
-        ASSERT_TRUE(EditDayEntry(Document, 5, dialog));
+        ASSERT_TRUE(EditDayEntry(Document, April1, 5, dialog));
         EXPECT_EQ(StoredDay().GetIro(3), c.Stored) << c.Chosen;
 
-        Document.LoadDay(April1);
-        ScriptedViewDialogs reopened;
-        EditDayEntry(Document, 5, reopened);
+        ScriptedViewServices reopened;
+        EditDayEntry(Document, April1, 5, reopened);
         EXPECT_EQ(reopened.Started[0].ColorIndex, c.Stored) << c.Chosen;
     }
 }
 
 TEST_F(EntryDialogTest, ToDoItemOpensWithItsFieldsAndIsReplacedInPlace)
 {
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
         values.Text1 = Sj("成績処理");
         values.DateValue = DateTime::FromDateTime(2014, 7, 1, 9, 30, 0);
         values.ComboText = "A3";
@@ -275,7 +269,7 @@ TEST_F(EntryDialogTest, ToDoItemOpensWithItsFieldsAndIsReplacedInPlace)
     EXPECT_EQ(shown.ComboText, "B2");
     EXPECT_EQ(shown.Text2, "second memo");
 
-    ASSERT_EQ(Document.ToDoCount, 3);
+    ASSERT_EQ(Document.ToDoCount(), 3);
     const CToDo& edited = Document.ToDoList()[1];
     EXPECT_EQ(edited.GetKennmei(), Sj("成績処理"));
     // The deadline keeps the calendar date only, as the data file does.
@@ -306,7 +300,7 @@ TEST_F(EntryDialogTest, ImportanceCodesSetTheDeadlineFromTheMomentOfConfirmation
         {"", picked},
     };
     for (const auto& c : cases) {
-        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([&](EntryDialogValues& values) {
             values.ComboText = c.Importance;
             values.DateValue = picked;
         });
@@ -320,8 +314,8 @@ TEST_F(EntryDialogTest, ImportanceCodesSetTheDeadlineFromTheMomentOfConfirmation
 TEST_F(EntryDialogTest, ANewItemStartsEmptyAndIsAppended)
 {
     for (int n : {3, 7}) {
-        ScriptedViewDialogs dialog = Confirming();
-        const int count = Document.ToDoCount;
+        ScriptedViewServices dialog = Confirming();
+        const int count = Document.ToDoCount();
         ASSERT_EQ(EditToDoItem(Document, n, dialog), count) << n;
 
         const EntryDialogValues& shown = dialog.Started[0];
@@ -330,7 +324,7 @@ TEST_F(EntryDialogTest, ANewItemStartsEmptyAndIsAppended)
         EXPECT_EQ(shown.ComboText, "A1");
         EXPECT_TRUE(shown.DateValue.IsIdenticalTo(ConfirmedAt));
 
-        ASSERT_EQ(Document.ToDoCount, count + 1);
+        ASSERT_EQ(Document.ToDoCount(), count + 1);
         const CToDo& added = Document.ToDoList().back();
         EXPECT_EQ(added.GetKennmei(), "");
         EXPECT_EQ(added.GetJyuuyoudo(), "A1");
@@ -343,24 +337,18 @@ TEST_F(EntryDialogTest, AnInvalidDeadlineLeftAloneStaysInvalid)
 {
     CToDo undated = Item("undated");
     undated.SetKigenn(2014, 2, 30);
-    Document.WorkToDo = undated;
-    Document.StoreToDo(0);
-    ScriptedViewDialogs dialog = Confirming();
+    Document.ReplaceToDo(0, undated);
+    ScriptedViewServices dialog = Confirming();
     EditToDoItem(Document, 0, dialog);
     EXPECT_FALSE(Document.ToDoList()[0].GetKigenn().IsValid());
 }
 
 TEST_F(EntryDialogTest, UndoAfterEditingAnItemAppendsItsFormerVersion)
 {
-    // Drawing while the dialog is open leaves the last drawn item in WorkToDo.
-    ScriptedViewDialogs dialog([&](EntryDialogValues& values) {
-        Document.LoadToDo(2);
-        values.Text1 = "edited";
-        return true;
-    });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
     ASSERT_TRUE(UndoLast(Document));
-    ASSERT_EQ(Document.ToDoCount, 4);
+    ASSERT_EQ(Document.ToDoCount(), 4);
     EXPECT_EQ(Document.ToDoList()[0].GetKennmei(), "edited");
     EXPECT_EQ(Document.ToDoList()[3], Item("first"));
 }
@@ -368,31 +356,28 @@ TEST_F(EntryDialogTest, UndoAfterEditingAnItemAppendsItsFormerVersion)
 TEST_F(EntryDialogTest, UndoAfterAddingAnItemRemovesIt)
 {
     const std::vector<CToDo> before = Document.ToDoList();
-    Document.LoadToDo(0); // what the ToDo pane drew last
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     ASSERT_EQ(EditToDoItem(Document, 3, dialog), 3);
-    ASSERT_EQ(Document.UndoKinds[0], UndoAddedToDo);
+    ASSERT_EQ(Document.Undo().Entry(0).Kind, UndoAddedToDo);
 
     Document.SetModified(false);
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Document.ToDoList(), before);
-    EXPECT_EQ(Document.ToDoCount, 3);
+    EXPECT_EQ(Document.ToDoCount(), 3);
     EXPECT_TRUE(Document.IsModified());
     EXPECT_FALSE(CanUndo(Document));
 }
 
 TEST_F(EntryDialogTest, UndoOfAnAddedItemFollowsItAndRemovesOnlyIt)
 {
-    ScriptedViewDialogs addA = Confirming([](EntryDialogValues& values) { values.Text1 = "A"; });
-    ScriptedViewDialogs addB = Confirming([](EntryDialogValues& values) { values.Text1 = "B"; });
+    ScriptedViewServices addA = Confirming([](EntryDialogValues& values) { values.Text1 = "A"; });
+    ScriptedViewServices addB = Confirming([](EntryDialogValues& values) { values.Text1 = "B"; });
     EditToDoItem(Document, 3, addA);
     EditToDoItem(Document, 4, addB);
     // Moved to the top by exchanging contents without an undo entry, as the move commands do.
     const CToDo first = Document.ToDoList()[0];
-    Document.WorkToDo = Document.ToDoList()[3];
-    Document.StoreToDo(0);
-    Document.WorkToDo = first;
-    Document.StoreToDo(3);
+    Document.ReplaceToDo(0, Document.ToDoList()[3]);
+    Document.ReplaceToDo(3, first);
 
     ASSERT_TRUE(UndoLast(Document)); // B
     ASSERT_TRUE(UndoLast(Document)); // A, now first
@@ -404,11 +389,10 @@ TEST_F(EntryDialogTest, UndoOfAnAddedItemFollowsItAndRemovesOnlyIt)
 
 TEST_F(EntryDialogTest, UndoOfAnAddedItemChangedSinceRemovesNothing)
 {
-    ScriptedViewDialogs add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewServices add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     EditToDoItem(Document, 3, add);
     // Changed without an undo entry of its own (a paste over it would do this).
-    Document.WorkToDo = Item("pasted");
-    Document.StoreToDo(3);
+    Document.ReplaceToDo(3, Item("pasted"));
     const std::vector<CToDo> before = Document.ToDoList();
 
     ASSERT_TRUE(UndoLast(Document));

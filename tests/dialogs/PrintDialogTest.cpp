@@ -304,7 +304,7 @@ TEST(PrintDialogTest, PrintingHandsTheOptionsToTheViewAndTheJob)
     EXPECT_FALSE(view.Biorhythm); // the display keeps its setting
     EXPECT_TRUE(job.Biorhythm);   // the whole job prints without the biorhythm
     EXPECT_EQ(job.PrintType, PrintType::Memo);
-    EXPECT_EQ(document.PrintType, PrintType::Day); // not saved
+    EXPECT_EQ(document.Print.PrintType, PrintType::Day); // not saved
     EXPECT_FALSE(document.IsModified());
 }
 
@@ -321,8 +321,8 @@ TEST(PrintDialogTest, SavingWritesTheOptionsIntoTheDocument)
     ASSERT_FALSE(dialog.Confirm(dialog.Shown()));
     AcceptPrintDialog(dialog, view, document);
 
-    EXPECT_EQ(document.PPaperType, PaperType::Bible);
-    EXPECT_EQ(document.PFontSize, 6);
+    EXPECT_EQ(document.Print.PPaperType, PaperType::Bible);
+    EXPECT_EQ(document.Print.PFontSize, 6);
     EXPECT_TRUE(document.Keisannsuru);
     EXPECT_FALSE(document.Biorhythm); // the choice for printing is not the display setting
     EXPECT_EQ(document.FontPoint, dialog.Values().PrintFontSizes);

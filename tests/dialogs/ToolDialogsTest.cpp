@@ -6,6 +6,7 @@
 #include "dialogs/SchoolYearDialog.h"
 #include "support/Cp932Literals.h"
 #include "view/PlannerView.h"
+#include "support/Dates.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,6 @@ using namespace planova;
 using namespace planova::test;
 
 namespace {
-
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
 
 } // namespace
 
@@ -132,13 +128,12 @@ protected:
         Document.OwariDay = 31;
         for (const DateTime& date :
              {Date(2024, 4, 8), Date(2024, 4, 9), Date(2025, 3, 31), Date(2025, 4, 1)}) {
-            Document.LoadDay(date);
-            Document.WorkDay.SetYotei(1, Sj("1年1組"));
-            Document.WorkDay.SetYotei(2, Sj("国語"));
-            Document.WorkDay.SetYotei(3, Sj("国語A"));
-            Document.StoreDay();
+            Document.UpdateDay(date, [&](CDayData& day) {
+                day.SetYotei(1, Sj("1年1組"));
+                day.SetYotei(2, Sj("国語"));
+                day.SetYotei(3, Sj("国語A"));
+            });
         }
-        Document.LoadDay(View.State.CurrentDate);
         Document.SetModified(false);
     }
 
@@ -177,7 +172,7 @@ TEST_F(ClassHourDialogTest, CountGivesOffsetPlusCountAndKeepsTheEntriesInTheView
     ClassHourValues values = StartClassHourCount(View);
     values.Names[2] = Sj("国語A");
     values.Offsets[1] = -1;
-    const CDayData workDay = Document.WorkDay;
+    const std::vector<CDayData> days = Document.DayList();
     CountIntoResults(View, values);
     EXPECT_EQ(values.Mode, ClassHourMode::Result);
     EXPECT_EQ(values.Results[0], 3 + 3); // 8 and 9 April, 31 March; 1 April 2025 is outside
@@ -187,7 +182,7 @@ TEST_F(ClassHourDialogTest, CountGivesOffsetPlusCountAndKeepsTheEntriesInTheView
     EXPECT_EQ(View.Print.ClassNames[2], Sj("国語A"));
     EXPECT_EQ(View.Print.ClassOffsets[1], -1);
     EXPECT_EQ(View.Print.ClassCounts[0], 3);
-    EXPECT_EQ(Document.WorkDay, workDay);
+    EXPECT_EQ(Document.DayList(), days);
     EXPECT_EQ(Document.Class[2], "");
     EXPECT_FALSE(Document.IsModified());
 }
@@ -249,11 +244,9 @@ TEST_F(ClassHourDialogTest, ModesAndRows)
 
 // ---- 「内容」の繰り上げ・繰り下げ ------------------------------------------------------------------
 
-TEST(ContentShiftDialogTest, OpensOnTheWorkingDayMovingForward)
+TEST(ContentShiftDialogTest, OpensOnTheShownDayMovingForward)
 {
-    CPlanovaDoc document;
-    document.LoadDay(DateTime::FromDateTime(2024, 6, 12, 0, 0, 0));
-    const ContentShiftValues values = ContentShiftDefaults(document);
+    const ContentShiftValues values = ContentShiftDefaults(DateTime::FromDateTime(2024, 6, 12, 0, 0, 0));
     EXPECT_EQ(values.Direction, ShiftDirection::Earlier);
     EXPECT_EQ(values.Start, Date(2024, 6, 12));
     EXPECT_EQ(values.End, Date(2024, 6, 12));

@@ -2,18 +2,18 @@
 
 #include "edit/Selection.h"
 #include "support/EditingViewFixture.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 
 #include <gtest/gtest.h>
 
 namespace planova {
 namespace {
 
-using test::Day;
+using test::Date;
 
-const DateTime Shown = Day(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
-const DateTime Thursday = Day(2024, 6, 13);
-const DateTime Friday = Day(2024, 6, 14);
+const DateTime Shown = Date(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
+const DateTime Thursday = Date(2024, 6, 13);
+const DateTime Friday = Date(2024, 6, 14);
 constexpr int ThursdayColumn = 4;
 constexpr int FridayColumn = 5;
 
@@ -45,7 +45,7 @@ protected:
 
     CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialogs); }
 
-    test::ScriptedViewDialogs Dialogs;
+    test::ScriptedViewServices Dialogs;
 };
 
 TEST_F(ClipboardCommandsTest, EnableRulesFollowTheSelectionTheModeAndTheClipboard)
@@ -112,7 +112,7 @@ TEST_F(ClipboardCommandsTest, CopyOfARowPastedOnAnotherDayKeepsTheTargetsLabel)
     EXPECT_TRUE(Document.IsModified());
     EXPECT_EQ(View.State.CurrentDate, Thursday);
     EXPECT_EQ(View.State.CalendarDate, Thursday);
-    EXPECT_EQ(Document.UndoTop, -1); // no undo entry
+    EXPECT_EQ(Document.Undo().Count(), 0); // no undo entry
 }
 
 TEST_F(ClipboardCommandsTest, AKindMismatchStillStoresTheDay)
@@ -141,8 +141,8 @@ TEST_F(ClipboardCommandsTest, CutAMemoAndPasteItOnAnotherDay)
     SelectCell(WeekCell(ThursdayColumn, DayRow::Memo));
     Run(CommandId::EditPaste);
     EXPECT_EQ(StoredDay(Thursday).GetMemo(), "friday memo");
-    EXPECT_EQ(Document.UndoTop, -1);
-    EXPECT_EQ(Document.WorkDay.GetDate(), View.State.CurrentDate);
+    EXPECT_EQ(Document.Undo().Count(), 0);
+    EXPECT_EQ(View.State.CurrentDate, Thursday);
 }
 
 TEST_F(ClipboardCommandsTest, TwoPastesOfAToDoItemAppendTwoEqualItems)
@@ -172,7 +172,7 @@ TEST_F(ClipboardCommandsTest, ThePaneScrolledByFiveCopiesItemFiveFromItsFirstRow
     SelectPaneRow(1);
     Run(CommandId::EditCopy);
     EXPECT_EQ(View.State.Clipboard.ClipTexts[0], "item 5");
-    EXPECT_EQ(View.State.Clipboard.ClipDate, Day(2024, 4, 6));
+    EXPECT_EQ(View.State.Clipboard.ClipDate, Date(2024, 4, 6));
 
     // Pasting appends item 20 and scrolls the pane so that it shows, selected, on the last row.
     Run(CommandId::EditPaste);

@@ -12,12 +12,12 @@
 namespace planova {
 namespace {
 
-using test::Day;
+using test::Date;
 
 class CommandTableTest : public test::EditingViewFixture
 {
 protected:
-    test::ScriptedViewDialogs Dialogs; // cancels
+    test::ScriptedViewServices Dialogs; // cancels
 };
 
 TEST_F(CommandTableTest, EveryCommandHasOneRow)
@@ -45,22 +45,21 @@ TEST_F(CommandTableTest, TheCommandsOfTheViewMenuRunThroughTheTable)
         DateTime Shown;
     };
     const Case cases[] = {
-        {CommandId::DayView, ViewMode::Day, true, Day(2024, 6, 12)},
-        {CommandId::WeekView, ViewMode::Week, false, Day(2024, 6, 12)},
-        {CommandId::MonthView, ViewMode::Month, false, Day(2024, 6, 12)},
-        {CommandId::ToDoView, ViewMode::Week, true, Day(2024, 6, 12)},
-        {CommandId::Forward, ViewMode::Week, false, Day(2024, 6, 19)},
-        {CommandId::Back, ViewMode::Week, false, Day(2024, 6, 5)},
+        {CommandId::DayView, ViewMode::Day, true, Date(2024, 6, 12)},
+        {CommandId::WeekView, ViewMode::Week, false, Date(2024, 6, 12)},
+        {CommandId::MonthView, ViewMode::Month, false, Date(2024, 6, 12)},
+        {CommandId::ToDoView, ViewMode::Week, true, Date(2024, 6, 12)},
+        {CommandId::Forward, ViewMode::Week, false, Date(2024, 6, 19)},
+        {CommandId::Back, ViewMode::Week, false, Date(2024, 6, 5)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Id);
-        Start(ViewMode::Week, Day(2024, 6, 12));
+        Start(ViewMode::Week, Date(2024, 6, 12));
         EXPECT_TRUE(IsViewCommandEnabled(View, c.Id));
         EXPECT_EQ(RunViewCommand(View, c.Id, Dialogs), CommandOutcome::ViewChanged);
         EXPECT_EQ(View.Mode(), c.Mode);
         EXPECT_EQ(View.State.ToDoView, c.ToDoPane);
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(c.Shown));
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(c.Shown));
         const std::pair<int, ViewMode> modes[] = {{CommandId::DayView, ViewMode::Day},
                                                   {CommandId::WeekView, ViewMode::Week},
                                                   {CommandId::MonthView, ViewMode::Month}};
@@ -76,14 +75,13 @@ TEST_F(CommandTableTest, TodayShowsTodayInTheViewsModeWithItsKeys)
     const FixedNowScope now(DateTime::FromDateTime(2024, 9, 3, 14, 30, 0));
     for (const ViewMode mode : {ViewMode::Day, ViewMode::Week, ViewMode::Month}) {
         SCOPED_TRACE(static_cast<int>(mode));
-        Start(mode, Day(2024, 6, 12));
+        Start(mode, Date(2024, 6, 12));
         View.State.SelectedCell = 3;
         EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::Today));
         EXPECT_EQ(RunViewCommand(View, CommandId::Today, Dialogs), CommandOutcome::ViewChanged);
         EXPECT_EQ(View.Mode(), mode);
-        EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Day(2024, 9, 3)));
-        EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(Day(2024, 9, 3)));
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(Day(2024, 9, 3)));
+        EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(2024, 9, 3)));
+        EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(Date(2024, 9, 3)));
         EXPECT_EQ(View.State.SelectedCell, -1);
     }
     EXPECT_FALSE(Document.IsModified());
@@ -120,7 +118,7 @@ TEST_F(CommandTableTest, TheWindowMenuHasAPlaceForEachOpenWindow)
 
 TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
 {
-    Start(ViewMode::Week, Day(2024, 6, 12));
+    Start(ViewMode::Week, Date(2024, 6, 12));
     Document.SetModified(false);
     for (const int id : {CommandId::ExportICalendar, CommandId::ExportCsv}) {
         EXPECT_TRUE(IsViewCommandEnabled(View, id)) << id;
@@ -132,7 +130,7 @@ TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
 
 TEST_F(CommandTableTest, CommandsWithoutAnActionAreDisabledAndDoNothing)
 {
-    Start(ViewMode::Day, Day(2024, 6, 12));
+    Start(ViewMode::Day, Date(2024, 6, 12));
     for (const int id : {CommandId::EditRedo, CommandId::FileSave, 1}) {
         EXPECT_FALSE(IsViewCommandEnabled(View, id)) << id;
         EXPECT_FALSE(IsViewCommandChecked(View, id)) << id;
@@ -146,7 +144,7 @@ TEST_F(CommandTableTest, TheCellMenuShowsItsCommandsEnabledForTheSelection)
 {
     WindowSize = TenToDoRows;
     AddItems(3);
-    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    Start(ViewMode::Week, Date(2024, 6, 12), true);
     const auto menu = [&](int cell, int paneRow) {
         View.State.SelectedCell = cell;
         View.State.SelectedToDoRow = paneRow;

@@ -14,11 +14,11 @@ namespace {
 
 using test::Cancelling;
 using test::Confirming;
-using test::Day;
-using test::ScriptedViewDialogs;
+using test::Date;
+using test::ScriptedViewServices;
 
-const DateTime Shown = Day(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
-const DateTime Friday = Day(2024, 6, 14);
+const DateTime Shown = Date(2024, 6, 12); // a Wednesday: the week runs from Sunday 9 to Saturday 15 June
+const DateTime Friday = Date(2024, 6, 14);
 constexpr int FridayColumn = 5;
 
 std::vector<std::string> Numbered(const std::string& prefix, std::initializer_list<int> numbers)
@@ -59,9 +59,9 @@ protected:
     }
 
     CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialog); }
-    CommandOutcome Run(int id, ScriptedViewDialogs& dialog) { return RunViewCommand(View, id, dialog); }
+    CommandOutcome Run(int id, ScriptedViewServices& dialog) { return RunViewCommand(View, id, dialog); }
 
-    ScriptedViewDialogs Dialog; // cancels
+    ScriptedViewServices Dialog; // cancels
 };
 
 TEST_F(EditCommandsTest, EnableRulesFollowTheSelectedRowAndPaneRow)
@@ -123,7 +123,7 @@ TEST_F(EditCommandsTest, ADisabledCommandDoesNothing)
 {
     StartWeek();
     SelectFridayRow(DayRow::FirstPeriod);
-    ScriptedViewDialogs dialog = Confirming();
+    ScriptedViewServices dialog = Confirming();
     EXPECT_EQ(Run(CommandId::MoveUp, dialog), CommandOutcome::NotRun);
     SelectFridayRow(DayRow::Memo - 1);
     EXPECT_EQ(Run(CommandId::MoveDown, dialog), CommandOutcome::NotRun);
@@ -157,7 +157,7 @@ TEST_F(EditCommandsTest, InsertPushesTheRowsDownAndDropsTheLastOne)
         StartWeek();
         const int cell = CellIndexOf(ViewMode::Week, FridayColumn, DayRow::FirstPeriod + c.PeriodRow);
         View.State.SelectedCell = cell;
-        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
             values.Text1 = "L99";
             values.Text2 = "new plan";
             values.ColorIndex = 6;
@@ -180,7 +180,7 @@ TEST_F(EditCommandsTest, InsertPushesTheRowsDownAndDropsTheLastOne)
         EXPECT_EQ(View.State.SelectedCell, cell);
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Shown));
         EXPECT_TRUE(Document.IsModified());
-        EXPECT_EQ(Document.UndoTop, 0);
+        EXPECT_EQ(Document.Undo().Count(), 1);
     }
 }
 
@@ -188,11 +188,11 @@ TEST_F(EditCommandsTest, CancelledInsertChangesNothing)
 {
     StartWeek();
     SelectFridayRow(DayRow::FirstPeriod + 2);
-    ScriptedViewDialogs dialog = Cancelling();
+    ScriptedViewServices dialog = Cancelling();
     EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::ViewChanged);
     EXPECT_EQ(Labels(Friday), Numbered("L", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
 TEST_F(EditCommandsTest, DeletePullsTheRowsUpAndAnEmptyRowIn)
@@ -221,7 +221,7 @@ TEST_F(EditCommandsTest, DeletePullsTheRowsUpAndAnEmptyRowIn)
         EXPECT_EQ(day.GetIro(9), 0);
         EXPECT_EQ(day.GetYotei(0), c.PeriodRow == 0 ? "P1" : "P0");
         EXPECT_EQ(View.State.SelectedCell, selected);
-        EXPECT_EQ(Document.UndoTop, 0);
+        EXPECT_EQ(Document.Undo().Count(), 1);
     }
 }
 
@@ -252,7 +252,7 @@ TEST_F(EditCommandsTest, MovesExchangeRowsAndTheSelectionFollows)
                   c.PeriodRow % 8); // colours move with the rows
         EXPECT_EQ(View.State.SelectedCell,
                   CellIndexOf(ViewMode::Week, FridayColumn, DayRow::FirstPeriod + c.SelectedPeriodRow));
-        EXPECT_EQ(Document.UndoTop, 0);
+        EXPECT_EQ(Document.Undo().Count(), 1);
     }
 }
 
@@ -275,10 +275,10 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         Document = CPlanovaDoc();
         StartToDo(3);
         SelectPaneRow(c.PaneRow);
-        ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) {
+        ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) {
             values.Text1 = "new";
             values.ComboText = "R2"; // the importance codes set no deadline here
-            values.DateValue = Day(2024, 7, 1);
+            values.DateValue = Date(2024, 7, 1);
         });
         EXPECT_EQ(Run(CommandId::Insert, dialog), CommandOutcome::DocumentChanged);
         ASSERT_EQ(dialog.Started.size(), 1u);
@@ -287,16 +287,16 @@ TEST_F(EditCommandsTest, ToDoInsertPutsTheNewItemBeforeTheSelectedOneOrAtTheEnd)
         EXPECT_EQ(Subjects(), c.Subjects);
         const CToDo& added = Document.ToDoList()[static_cast<std::size_t>(c.SelectedAfter - 1)];
         EXPECT_EQ(added.GetKennmei(), "new");
-        EXPECT_TRUE(added.GetKigenn().IsIdenticalTo(Day(2024, 7, 1)));
+        EXPECT_TRUE(added.GetKigenn().IsIdenticalTo(Date(2024, 7, 1)));
         EXPECT_EQ(View.State.SelectedToDoRow, c.SelectedAfter);
-        EXPECT_EQ(Document.UndoTop, -1); // inserting an item keeps no undo
+        EXPECT_EQ(Document.Undo().Count(), 0); // inserting an item keeps no undo
     }
 
-    ScriptedViewDialogs cancelled = Cancelling();
+    ScriptedViewServices cancelled = Cancelling();
     SelectPaneRow(7);
     Document.SetModified(false);
     EXPECT_EQ(Run(CommandId::Insert, cancelled), CommandOutcome::ViewChanged);
-    EXPECT_EQ(Document.ToDoCount, 4);
+    EXPECT_EQ(Document.ToDoCount(), 4);
     EXPECT_EQ(View.State.SelectedToDoRow, 7);
     EXPECT_FALSE(Document.IsModified());
 }
@@ -342,7 +342,7 @@ TEST_F(EditCommandsTest, ToDoMovesExchangeItemsWithoutUndoAndTheSelectionFollows
         EXPECT_EQ(Subjects(), expected);
         EXPECT_EQ(View.State.SelectedToDoRow, c.SelectedAfter);
         EXPECT_EQ(View.State.ToDoScrollTop, c.TopAfter);
-        EXPECT_EQ(Document.UndoTop, -1);
+        EXPECT_EQ(Document.Undo().Count(), 0);
     }
 }
 
@@ -364,7 +364,7 @@ TEST_F(EditCommandsTest, AfterDeletingTheLastItemItsRowIsEmptyAndDeleteIsDisable
     StartToDo(3);
     SelectPaneRow(3);
     EXPECT_EQ(Run(CommandId::Delete), CommandOutcome::DocumentChanged);
-    EXPECT_EQ(Document.ToDoCount, 2);
+    EXPECT_EQ(Document.ToDoCount(), 2);
     EXPECT_EQ(View.State.SelectedToDoRow, 3);
     EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::Delete));
     EXPECT_FALSE(IsViewCommandEnabled(View, CommandId::Edit));
@@ -446,7 +446,7 @@ TEST_F(EditCommandsTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
     };
     StartWeek();
     int count = 0;
-    ScriptedViewDialogs dialog = Confirming(
+    ScriptedViewServices dialog = Confirming(
         [&count](EntryDialogValues& values) { values.Text1 = "typed " + std::to_string(++count); });
     std::vector<CDayData> before;
     for (const Step& step : steps) {
@@ -481,7 +481,6 @@ TEST_F(EditCommandsTest, UndoChangesADayOutsideTheShownPageWithoutMovingTheView)
     EXPECT_EQ(Run(CommandId::EditUndo), CommandOutcome::DocumentChanged);
     EXPECT_EQ(StoredDay(Friday), before);
     EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(nextWeek));
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(nextWeek));
     EXPECT_TRUE(Document.IsModified());
 }
 

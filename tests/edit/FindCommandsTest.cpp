@@ -1,7 +1,7 @@
 #include "edit/FindCommands.h"
 
 #include "support/EditingViewFixture.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 #include "view/DayDrawing.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +9,11 @@
 namespace planova {
 namespace {
 
-using test::Day;
+using test::Date;
 
-const DateTime Shown = Day(2024, 6, 12);
-const DateTime Friday = Day(2024, 6, 14);
-const DateTime NextMonday = Day(2024, 6, 17);
+const DateTime Shown = Date(2024, 6, 12);
+const DateTime Friday = Date(2024, 6, 14);
+const DateTime NextMonday = Date(2024, 6, 17);
 
 class FindCommandsTest : public test::EditingViewFixture
 {
@@ -30,18 +30,17 @@ TEST_F(FindCommandsTest, FindNextMovesTheViewToTheHitAndStaysWithoutOne)
 {
     View.State.SelectedCell = 20;
     ASSERT_TRUE(FindNextRequest(View, "P4", false));
-    EXPECT_EQ(Document.FindHit.Date, Friday);
-    EXPECT_EQ(Document.FindHit.Field, FindField::Yotei(4));
+    EXPECT_EQ(View.State.FindHit.Date, Friday);
+    EXPECT_EQ(View.State.FindHit.Field, FindField::Yotei(4));
     EXPECT_EQ(View.State.CalendarDate, Friday);
     EXPECT_EQ(View.State.CurrentDate, Friday);
     EXPECT_EQ(View.State.SelectedCell, -1);
-    EXPECT_EQ(Document.WorkDay.GetDate(), Friday);
 
     ASSERT_TRUE(FindNextRequest(View, "P4", false));
     EXPECT_EQ(View.State.CalendarDate, NextMonday);
     EXPECT_FALSE(FindNextRequest(View, "P4", false)); // "最後まで検索しました。"
     EXPECT_EQ(View.State.CalendarDate, NextMonday);
-    EXPECT_EQ(Document.WorkDay.GetDate(), NextMonday);
+    EXPECT_EQ(View.State.CurrentDate, NextMonday);
 
     // "データの最初から検索する" goes back to the first stored day.
     ASSERT_TRUE(FindNextRequest(View, "P4", true));
@@ -56,26 +55,27 @@ TEST_F(FindCommandsTest, ReplaceRequestsLeaveTheShownDayInTheWorkingDay)
     EXPECT_TRUE(ReplaceRequest(View, "P4", "x"));
     EXPECT_EQ(StoredDay(Friday).GetYotei(4), "x");
     EXPECT_EQ(StoredDay(NextMonday).GetYotei(4), "P4");
-    EXPECT_FALSE(Document.FindHit.Found);
+    EXPECT_FALSE(View.State.FindHit.Found);
 
     View.SelectCalendarDate(Shown);
     const ReplaceAllResult all = ReplaceAllRequest(View, "C", "c");
     EXPECT_TRUE(all.Result.Ok);
     EXPECT_EQ(all.ChangedFields, 20);
     EXPECT_EQ(StoredDay(NextMonday).GetNaiyou(9), "c9");
-    EXPECT_EQ(Document.WorkDay.GetDate(), Shown);
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(View.State.CurrentDate, Shown);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
 TEST_F(FindCommandsTest, TheCommandsOpenTheDialogInTheirMode)
 {
-    test::ScriptedViewDialogs dialogs;
+    test::ScriptedViewServices dialogs;
     ASSERT_TRUE(FindNextRequest(View, "P4", false));
     EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::EditFind));
-    EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::DocumentChanged);
-    EXPECT_FALSE(Document.FindHit.Found);
+    // The hit is the view's own: opening the dialog changes the view, never the document.
     EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::ViewChanged);
-    EXPECT_EQ(RunViewCommand(View, CommandId::EditReplace, dialogs), CommandOutcome::DocumentChanged);
+    EXPECT_FALSE(View.State.FindHit.Found);
+    EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::ViewChanged);
+    EXPECT_EQ(RunViewCommand(View, CommandId::EditReplace, dialogs), CommandOutcome::ViewChanged);
     EXPECT_EQ(dialogs.FindDialogsOpened, (std::vector<FindDialogMode>{FindDialogFind, FindDialogReplace}));
     EXPECT_FALSE(Document.IsModified());
 }
@@ -95,14 +95,14 @@ TEST_F(FindCommandsTest, OpeningTheDialogInEachModeResetsTheHit)
         ASSERT_TRUE(FindNextRequest(View, "P4", true));
         EXPECT_EQ(BeginFind(View, step.Mode), step.Opens);
         EXPECT_EQ(View.State.FindDialogMode, step.Mode);
-        EXPECT_EQ(Document.FindHit.Found, !step.Opens); // an open dialog of the same mode keeps the hit
+        EXPECT_EQ(View.State.FindHit.Found, !step.Opens); // an open dialog of the same mode keeps the hit
     }
     EXPECT_FALSE(CanReplaceIn(FindDialogFind));
     EXPECT_TRUE(CanReplaceIn(FindDialogReplace));
 
     EndFind(View);
     EXPECT_EQ(View.State.FindDialogMode, FindDialogClosed);
-    EXPECT_FALSE(Document.FindHit.Found);
+    EXPECT_FALSE(View.State.FindHit.Found);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "support/Cp932Literals.h"
 #include "view/DayDrawing.h"
+#include "support/Dates.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,11 @@ using planova::test::Sj;
 
 namespace {
 
-DateTime Day(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using planova::test::Date;
 
-const DateTime Monday = Day(2014, 4, 7);
-const DateTime Tuesday = Day(2014, 4, 8);
-const DateTime Friday = Day(2014, 4, 11);
+const DateTime Monday = Date(2014, 4, 7);
+const DateTime Tuesday = Date(2014, 4, 8);
+const DateTime Friday = Date(2014, 4, 11);
 
 /// A hit as the tests compare it.
 struct Hit
@@ -43,10 +41,10 @@ protected:
     /// Stores a day: the fields given by number, everything else empty.
     void StoreDay(const DateTime& date, std::initializer_list<std::pair<int, std::string>> fields)
     {
-        Document.LoadDay(date);
-        for (const auto& [field, text] : fields)
-            SetDayFieldText(Document.WorkDay, field, text);
-        Document.StoreDay();
+        Document.UpdateDay(date, [&](CDayData& day) {
+            for (const auto& [field, text] : fields)
+                SetDayFieldText(day, field, text);
+        });
         Document.SetModified(false);
     }
 
@@ -55,8 +53,8 @@ protected:
     {
         std::vector<Hit> hits;
         DateTime start = from;
-        while (FindNext(Document, start, search, fromStart)) {
-            const FindHitState& hit = Document.FindHit;
+        while (FindNext(Document, CurrentHit, start, search, fromStart)) {
+            const FindHitState& hit = CurrentHit;
             hits.push_back({hit.Date, hit.Field, hit.Line, hit.Column});
             start = hit.Date;
             fromStart = false;
@@ -71,6 +69,7 @@ protected:
     }
 
     CPlanovaDoc Document;
+    FindHitState CurrentHit;
 };
 
 } // namespace
@@ -104,8 +103,8 @@ TEST_F(FindReplaceTest, RepeatedFindNextReportsEachFieldOnceInDateAndFieldOrder)
         Walk(Monday, Sj("国語")),
         (std::vector<Hit>{{Monday, 4, 0, 0}, {Monday, 5, 0, 6}, {Tuesday, 1, 0, 0}, {Tuesday, 33, 1, 4}}));
     // The last search, after the memo of the last stored day, found nothing; the hit stays marked.
-    EXPECT_TRUE(Document.FindHit.Found);
-    EXPECT_EQ(Document.FindHit.Text, Sj("国語"));
+    EXPECT_TRUE(CurrentHit.Found);
+    EXPECT_EQ(CurrentHit.Text, Sj("国語"));
     EXPECT_FALSE(Document.IsModified());
 }
 
@@ -122,19 +121,20 @@ TEST_F(FindReplaceTest, WhereTheSearchBeginsAndEnds)
     const Case cases[] = {
         {"no stored day finds nothing", false, Monday, false, {}},
         {"no stored day, from the start either", false, Monday, true, {}},
-        {"after the last stored day nothing", true, Day(2014, 5, 1), false, {}},
+        {"after the last stored day nothing", true, Date(2014, 5, 1), false, {}},
         {"after the last day, from the start",
          true,
-         Day(2014, 5, 1),
+         Date(2014, 5, 1),
          true,
          {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
         {"a day without record starts at the next", true, Tuesday, false, {{Friday, 33, 0, 0}}},
         {"the start day itself is searched", true, Friday, false, {{Friday, 33, 0, 0}}},
-        {"before the first day", true, Day(2014, 1, 1), false, {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
+        {"before the first day", true, Date(2014, 1, 1), false, {{Monday, 1, 0, 0}, {Friday, 33, 0, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         Document = CPlanovaDoc();
+        CurrentHit = FindHitState();
         if (c.StoreDays) {
             StoreDay(Monday, {{FindField::Jitei, "x"}});
             StoreDay(Friday, {{FindField::Memo, "x"}});
@@ -147,31 +147,31 @@ TEST_F(FindReplaceTest, AHitOnAnotherDayDoesNotSkipFieldsOfTheStartDay)
 {
     StoreDay(Monday, {{FindField::Memo, "x"}});
     StoreDay(Tuesday, {{FindField::Jitei, "x"}, {FindField::Memo, "x"}});
-    ASSERT_TRUE(FindNext(Document, Monday, "x", false));
-    ASSERT_EQ(Document.FindHit.Field, FindField::Memo);
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "x", false));
+    ASSERT_EQ(CurrentHit.Field, FindField::Memo);
     // The teacher picks Tuesday in the calendar and searches again: Tuesday's kind is the next hit.
-    ASSERT_TRUE(FindNext(Document, Tuesday, "x", false));
-    EXPECT_EQ(Document.FindHit.Date, Tuesday);
-    EXPECT_EQ(Document.FindHit.Field, FindField::Jitei);
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Tuesday, "x", false));
+    EXPECT_EQ(CurrentHit.Date, Tuesday);
+    EXPECT_EQ(CurrentHit.Field, FindField::Jitei);
 }
 
 TEST_F(FindReplaceTest, ReplaceHitChangesTheHitFieldOnlyAndResetsTheHit)
 {
     StoreDay(Monday, {{FindField::Yotei(2), "a a"}, {FindField::Naiyou(2), "a"}});
-    EXPECT_FALSE(ReplaceHit(Document, "a", "b")); // no hit yet: nothing happens
+    EXPECT_FALSE(ReplaceHit(Document, CurrentHit, "a", "b")); // no hit yet: nothing happens
     EXPECT_FALSE(Document.IsModified());
 
-    ASSERT_TRUE(FindNext(Document, Monday, "a", false));
-    EXPECT_TRUE(ReplaceHit(Document, "a", "b"));
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "a", false));
+    EXPECT_TRUE(ReplaceHit(Document, CurrentHit, "a", "b"));
     EXPECT_EQ(Field(Monday, FindField::Yotei(2)), "b a");
     EXPECT_EQ(Field(Monday, FindField::Naiyou(2)), "a");
     EXPECT_TRUE(Document.IsModified());
-    EXPECT_FALSE(Document.FindHit.Found);
-    EXPECT_EQ(Document.FindHit.Field, 0);
+    EXPECT_FALSE(CurrentHit.Found);
+    EXPECT_EQ(CurrentHit.Field, 0);
     // The next search starts again from the first field of the day.
-    ASSERT_TRUE(FindNext(Document, Monday, "a", false));
-    EXPECT_EQ(Document.FindHit.Field, FindField::Yotei(2));
-    EXPECT_EQ(Document.FindHit.Column, 2);
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "a", false));
+    EXPECT_EQ(CurrentHit.Field, FindField::Yotei(2));
+    EXPECT_EQ(CurrentHit.Column, 2);
 }
 
 TEST_F(FindReplaceTest, ReplaceAllReplacesOncePerFieldAndStoresOnlyChangedDays)
@@ -179,20 +179,20 @@ TEST_F(FindReplaceTest, ReplaceAllReplacesOncePerFieldAndStoresOnlyChangedDays)
     StoreDay(Monday, {{FindField::Yotei(0), "aaa"}, {FindField::Memo, Sj("ア")}});
     StoreDay(Tuesday, {{FindField::Memo, "none"}});
     StoreDay(Friday, {{FindField::Jitei, "a"}, {FindField::Gyouji, "xa"}});
-    ASSERT_TRUE(FindNext(Document, Friday, "a", false));
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Friday, "a", false));
 
     for (const char* expected : {"baa", "bba", "bbb"}) {
-        const ReplaceAllResult result = ReplaceAll(Document, "a", "b");
+        const ReplaceAllResult result = ReplaceAll(Document, CurrentHit, "a", "b");
         EXPECT_TRUE(result.Result.Ok);
         EXPECT_EQ(Field(Monday, FindField::Yotei(0)), expected);
     }
     EXPECT_EQ(Field(Monday, FindField::Memo), Sj("ア")); // its trail byte is an "A", not an "a"
     EXPECT_EQ(Field(Friday, FindField::Jitei), "b");
     EXPECT_EQ(Field(Friday, FindField::Gyouji), "xb");
-    EXPECT_FALSE(Document.FindHit.Found);
+    EXPECT_FALSE(CurrentHit.Found);
 
     Document.SetModified(false);
-    const ReplaceAllResult nothing = ReplaceAll(Document, "a", "b");
+    const ReplaceAllResult nothing = ReplaceAll(Document, CurrentHit, "a", "b");
     EXPECT_TRUE(nothing.Result.Ok);
     EXPECT_EQ(nothing.ChangedDays, 0);
     EXPECT_FALSE(Document.IsModified()); // no day changed, none stored
@@ -202,7 +202,7 @@ TEST_F(FindReplaceTest, ReplaceAllWithAnEmptySearchTextIsRefused)
 {
     StoreDay(Monday, {{FindField::Yotei(0), "abc"}});
     const std::vector<CDayData> before = Document.DayList();
-    const ReplaceAllResult result = ReplaceAll(Document, "", "x");
+    const ReplaceAllResult result = ReplaceAll(Document, CurrentHit, "", "x");
     EXPECT_FALSE(result.Result.Ok);
     EXPECT_NE(result.Result.Error.find("検索文字列"), std::string::npos);
     EXPECT_EQ(result.ChangedFields, 0);
@@ -213,9 +213,9 @@ TEST_F(FindReplaceTest, ReplaceAllWithAnEmptySearchTextIsRefused)
 TEST_F(FindReplaceTest, AnEmptySearchTextFindsEveryFieldAndReplaceHitStillWorks)
 {
     StoreDay(Monday, {{FindField::Memo, "m"}});
-    ASSERT_TRUE(FindNext(Document, Monday, "", false));
-    EXPECT_EQ(Document.FindHit.Field, FindField::Jitei); // an empty field matches too
-    ASSERT_TRUE(ReplaceHit(Document, "", "x"));
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "", false));
+    EXPECT_EQ(CurrentHit.Field, FindField::Jitei); // an empty field matches too
+    ASSERT_TRUE(ReplaceHit(Document, CurrentHit, "", "x"));
     EXPECT_EQ(Field(Monday, FindField::Jitei), "x");
     EXPECT_EQ(Walk(Monday, "").size(), static_cast<std::size_t>(LastDayField));
 }

@@ -12,7 +12,7 @@
 namespace planova {
 namespace {
 
-using test::Day;
+using test::Date;
 namespace C = PrintControl;
 
 class PrintCommandsTest : public test::EditingViewFixture
@@ -20,7 +20,7 @@ class PrintCommandsTest : public test::EditingViewFixture
 protected:
     void SetUp() override
     {
-        Start(ViewMode::Day, Day(2024, 6, 12));
+        Start(ViewMode::Day, Date(2024, 6, 12));
         Document.SetModified(false);
     }
 
@@ -38,7 +38,7 @@ protected:
         };
     }
 
-    test::ScriptedViewDialogs Dialogs; // cancels until answered
+    test::ScriptedViewServices Dialogs; // cancels until answered
 };
 
 TEST_F(PrintCommandsTest, EachCommandPutsTheJobOutWhereItSays)
@@ -70,8 +70,8 @@ TEST_F(PrintCommandsTest, EachCommandPutsTheJobOutWhereItSays)
 TEST_F(PrintCommandsTest, TheDialogStartsOnTheShownDay)
 {
     Dialogs.PrintOptionsScript = [](PrintDialogModel& model) {
-        EXPECT_EQ(model.Values().PrintStartDate, Day(2024, 6, 12));
-        EXPECT_EQ(model.Values().PrintEndDate, Day(2024, 6, 12));
+        EXPECT_EQ(model.Values().PrintStartDate, Date(2024, 6, 12));
+        EXPECT_EQ(model.Values().PrintEndDate, Date(2024, 6, 12));
         return true;
     };
     RunViewCommand(View, CommandId::FilePrint, Dialogs);
@@ -103,7 +103,7 @@ TEST_F(PrintCommandsTest, SavingTheSettingsChangesTheDocument)
 {
     Answer({C::PaperA5, C::SaveSettings});
     EXPECT_EQ(RunViewCommand(View, CommandId::FileExportPdf, Dialogs), CommandOutcome::DocumentChanged);
-    EXPECT_EQ(Document.PPaperType, PaperType::A5);
+    EXPECT_EQ(Document.Print.PPaperType, PaperType::A5);
     EXPECT_TRUE(Document.IsModified());
 }
 

@@ -12,8 +12,8 @@ namespace {
 
 using test::Cancelling;
 using test::Confirming;
-using test::Day;
-using test::ScriptedViewDialogs;
+using test::Date;
+using test::ScriptedViewServices;
 using test::Sj;
 
 class SelectionTest : public test::EditingViewFixture
@@ -23,10 +23,9 @@ protected:
     {
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(day));
         EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(day));
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(day));
     }
 
-    ScriptedViewDialogs Dialog; // cancels
+    ScriptedViewServices Dialog; // cancels
 };
 
 TEST(SplitCellTest, CellIndexToColumnAndRowAndDay)
@@ -43,7 +42,7 @@ TEST(SplitCellTest, CellIndexToColumnAndRowAndDay)
         {ViewMode::Week, 90, {6, 12}, 6}, {ViewMode::Month, 0, {0, 0}, 0}, {ViewMode::Month, 41, {6, 5}, 41},
         {ViewMode::Month, 7, {1, 1}, 8},
     };
-    const DateTime first = Day(2024, 5, 26);
+    const DateTime first = Date(2024, 5, 26);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Cell);
         EXPECT_EQ(SplitCell(c.Mode, c.Cell), c.Place);
@@ -54,7 +53,7 @@ TEST(SplitCellTest, CellIndexToColumnAndRowAndDay)
 
 TEST_F(SelectionTest, HitTestingCountsLeftAndTopEdgesAndSeesToDoRowsOnlyWhileThePaneIsShown)
 {
-    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    Start(ViewMode::Day, Date(2024, 6, 12), true);
     const Rect cell = View.State.CellRects[4];
     EXPECT_EQ(HitTest(View.State, {cell.Left, cell.Top}).Cell, 4);
     EXPECT_EQ(HitTest(View.State, {cell.Right - 1, cell.Bottom - 1}).Cell, 4);
@@ -83,15 +82,15 @@ TEST_F(SelectionTest, MonthViewClickSelectsTheDayOfTheCell)
     // June 2024 begins on a Saturday: the grid runs from Sunday 26 May to Saturday 6 July. A grey day
     // of May or July moves the grid to its month, and the selection goes with the day.
     const Case cases[] = {
-        {"first cell, 26 May", 0, 0, Day(2024, 5, 26), Day(2024, 4, 28), {0, 4}},
-        {"a day of the month", 3, 2, Day(2024, 6, 12), Day(2024, 5, 26), {3, 2}},
-        {"row 5, column 6, 6 July", 6, 5, Day(2024, 7, 6), Day(2024, 6, 30), {6, 0}},
-        {"row 5, column 0, 30 June", 0, 5, Day(2024, 6, 30), Day(2024, 5, 26), {0, 5}},
+        {"first cell, 26 May", 0, 0, Date(2024, 5, 26), Date(2024, 4, 28), {0, 4}},
+        {"a day of the month", 3, 2, Date(2024, 6, 12), Date(2024, 5, 26), {3, 2}},
+        {"row 5, column 6, 6 July", 6, 5, Date(2024, 7, 6), Date(2024, 6, 30), {6, 0}},
+        {"row 5, column 0, 30 June", 0, 5, Date(2024, 6, 30), Date(2024, 5, 26), {0, 5}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        Start(ViewMode::Month, Day(2024, 6, 20));
-        ASSERT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Day(2024, 5, 26)));
+        Start(ViewMode::Month, Date(2024, 6, 20));
+        ASSERT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Date(2024, 5, 26)));
         PressLeft(View, CellPoint(CellIndexOf(ViewMode::Month, c.Column, c.Row)), 1000);
         const int selected = CellIndexOf(ViewMode::Month, c.Selected.Column, c.Selected.Row);
         EXPECT_EQ(View.State.SelectedCell, selected);
@@ -111,26 +110,26 @@ TEST_F(SelectionTest, EnterAfterAClickOnAGreyDayOpensThatDay)
 {
     // December 2024's grid shows 5 January 2025 grey at row 5, column 0. On January's grid that day
     // stands in row 1; a selection left in row 5 would be 2 February there, and Enter would open it.
-    Start(ViewMode::Month, Day(2024, 12, 8));
+    Start(ViewMode::Month, Date(2024, 12, 8));
     const int greyDay = CellIndexOf(ViewMode::Month, 0, 5);
     ASSERT_TRUE(
-        DayOfCell(ViewMode::Month, View.State.FirstShownDate, greyDay).IsIdenticalTo(Day(2025, 1, 5)));
+        DayOfCell(ViewMode::Month, View.State.FirstShownDate, greyDay).IsIdenticalTo(Date(2025, 1, 5)));
     PressLeft(View, CellPoint(greyDay), 1000);
     Draw();
     EXPECT_EQ(View.State.SelectedCell, CellIndexOf(ViewMode::Month, 0, 1));
     EXPECT_TRUE(PressKey(View, NavigationKey::Enter, Dialog).Taken);
     EXPECT_EQ(View.Mode(), ViewMode::Day);
-    ExpectShown(Day(2025, 1, 5));
+    ExpectShown(Date(2025, 1, 5));
 }
 
 TEST_F(SelectionTest, APressOutsideEveryCellClearsTheSelectionAndKeepsTheDay)
 {
-    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    Start(ViewMode::Week, Date(2024, 6, 12), true);
     View.State.SelectedCell = 20;
     PressLeft(View, {20, 400}, 1000);
     EXPECT_EQ(View.State.SelectedCell, -1);
     EXPECT_EQ(View.State.SelectedToDoRow, -1);
-    ExpectShown(Day(2024, 6, 12));
+    ExpectShown(Date(2024, 6, 12));
 
     PressLeft(View, ToDoRowPoint(3), 2000);
     EXPECT_EQ(View.State.SelectedToDoRow, 3);
@@ -141,7 +140,7 @@ TEST_F(SelectionTest, DoubleClickOnAWeekDateHeaderShowsThatDayWithTheToDoPaneAsI
 {
     for (const bool toDoView : {false, true}) {
         SCOPED_TRACE(toDoView);
-        Start(ViewMode::Week, Day(2024, 6, 10), toDoView); // Monday; the week starts on Sunday 9 June
+        Start(ViewMode::Week, Date(2024, 6, 10), toDoView); // Monday; the week starts on Sunday 9 June
         View.Print.PrintType = 1;
         const int wednesdayHeader = CellIndexOf(ViewMode::Week, 3, DayRow::Date);
         PressLeft(View, CellPoint(wednesdayHeader), 1000);
@@ -150,28 +149,28 @@ TEST_F(SelectionTest, DoubleClickOnAWeekDateHeaderShowsThatDayWithTheToDoPaneAsI
         EXPECT_EQ(View.State.ToDoView, toDoView);
         EXPECT_EQ(View.Print.PrintType, 1);
         EXPECT_EQ(View.State.SelectedCell, -1);
-        ExpectShown(Day(2024, 6, 12));
+        ExpectShown(Date(2024, 6, 12));
         EXPECT_TRUE(Dialog.Started.empty());
     }
 }
 
 TEST_F(SelectionTest, DoubleClickOnTheDayViewsDateHeaderOpensNothing)
 {
-    Start(ViewMode::Day, Day(2024, 6, 12));
+    Start(ViewMode::Day, Date(2024, 6, 12));
     EXPECT_FALSE(DoubleClickLeft(View, CellPoint(DayRow::Date), 1000, 500, Dialog));
     EXPECT_TRUE(Dialog.Started.empty());
     EXPECT_EQ(View.Mode(), ViewMode::Day);
     EXPECT_EQ(View.State.SelectedCell, DayRow::Date);
-    ExpectShown(Day(2024, 6, 12));
+    ExpectShown(Date(2024, 6, 12));
     EXPECT_FALSE(Document.IsModified());
 }
 
 TEST_F(SelectionTest, DoubleClickOnAPeriodRowEditsItWithTheDialog)
 {
-    Start(ViewMode::Week, Day(2024, 4, 3));
-    StoreNumberedDay(Day(2024, 4, 2));
+    Start(ViewMode::Week, Date(2024, 4, 3));
+    StoreNumberedDay(Date(2024, 4, 2));
     const int cell = CellIndexOf(ViewMode::Week, 2, DayRow::FirstPeriod + 3);
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text2 = "new plan"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text2 = "new plan"; });
     PressLeft(View, CellPoint(cell), 1000);
     EXPECT_TRUE(DoubleClickLeft(View, CellPoint(cell), 1001, 500, dialog));
 
@@ -179,10 +178,10 @@ TEST_F(SelectionTest, DoubleClickOnAPeriodRowEditsItWithTheDialog)
     EXPECT_EQ(dialog.Started[0].EditMode, EditPeriodRow);
     EXPECT_EQ(dialog.Started[0].Text1, "L3");
     EXPECT_EQ(dialog.Started[0].TitlePrefix, Sj("2024年 4月 2日"));
-    EXPECT_EQ(StoredDay(Day(2024, 4, 2)).GetYotei(3), "new plan");
+    EXPECT_EQ(StoredDay(Date(2024, 4, 2)).GetYotei(3), "new plan");
     EXPECT_EQ(View.State.SelectedCell, cell);
-    ExpectShown(Day(2024, 4, 2));
-    EXPECT_EQ(Document.UndoTop, 0);
+    ExpectShown(Date(2024, 4, 2));
+    EXPECT_EQ(Document.Undo().Count(), 1);
 }
 
 TEST_F(SelectionTest, DoubleClickInTheMonthViewOpensTheDayOfItsFirstClick)
@@ -197,14 +196,14 @@ TEST_F(SelectionTest, DoubleClickInTheMonthViewOpensTheDayOfItsFirstClick)
         DateTime Opened;
     };
     const Case cases[] = {
-        {"press, redraw, double-click", {1000}, 1200, Day(2024, 5, 26)},
-        {"press, redraw, second press, double-click", {1000, 1200}, 1200, Day(2024, 5, 26)},
-        {"a press long before is no first click", {1000}, 5000, Day(2024, 4, 28)},
+        {"press, redraw, double-click", {1000}, 1200, Date(2024, 5, 26)},
+        {"press, redraw, second press, double-click", {1000, 1200}, 1200, Date(2024, 5, 26)},
+        {"a press long before is no first click", {1000}, 5000, Date(2024, 4, 28)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         View.State.RecentCellPresses = {};
-        Start(ViewMode::Month, Day(2024, 6, 20));
+        Start(ViewMode::Month, Date(2024, 6, 20));
         for (const std::int64_t time : c.Presses) {
             PressLeft(View, CellPoint(0), time);
             Draw();
@@ -217,7 +216,7 @@ TEST_F(SelectionTest, DoubleClickInTheMonthViewOpensTheDayOfItsFirstClick)
 
 TEST_F(SelectionTest, RightPressSelectsWithoutChangingTheDayAndTellsWhetherTheMenuOpens)
 {
-    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    Start(ViewMode::Week, Date(2024, 6, 12), true);
     AddItems(2);
     Draw();
     struct Case
@@ -240,7 +239,7 @@ TEST_F(SelectionTest, RightPressSelectsWithoutChangingTheDayAndTellsWhetherTheMe
         EXPECT_EQ(PressRight(View, c.At), c.Menu);
         EXPECT_EQ(View.State.SelectedCell, c.Cell);
         EXPECT_EQ(View.State.SelectedToDoRow, c.ToDoRow);
-        ExpectShown(Day(2024, 6, 12));
+        ExpectShown(Date(2024, 6, 12));
     }
 }
 
@@ -274,13 +273,13 @@ TEST_F(SelectionTest, ArrowKeysMoveTheCellWithinTheGridAndStopAtItsEdges)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        Start(c.Mode, Day(2024, 6, 12));
+        Start(c.Mode, Date(2024, 6, 12));
         View.State.SelectedCell = CellIndexOf(c.Mode, c.From.Column, c.From.Row);
         const KeyOutcome outcome = PressKey(View, c.Key, Dialog);
         EXPECT_TRUE(outcome.Taken);
         EXPECT_FALSE(outcome.DocumentChanged);
         EXPECT_EQ(View.State.SelectedCell, CellIndexOf(c.Mode, c.To.Column, c.To.Row));
-        ExpectShown(Day(2024, 6, 12));
+        ExpectShown(Date(2024, 6, 12));
     }
 }
 
@@ -314,7 +313,7 @@ TEST_F(SelectionTest, ToDoArrowKeysMoveTheRowAndScrollThePaneAtItsEnds)
         SCOPED_TRACE(c.Name);
         Document = CPlanovaDoc();
         AddItems(c.Items);
-        Start(ViewMode::Week, Day(2024, 6, 12), true);
+        Start(ViewMode::Week, Date(2024, 6, 12), true);
         ASSERT_EQ(View.State.ToDoRowCount, 10);
         View.State.SelectedToDoRow = c.Row;
         View.State.ToDoScrollTop = c.Top;
@@ -329,7 +328,7 @@ TEST_F(SelectionTest, LeftAndRightLeaveAToDoSelectionAndTheScrollPositionAlone)
 {
     WindowSize = TenToDoRows;
     AddItems(20);
-    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    Start(ViewMode::Day, Date(2024, 6, 12), true);
     // Scrolled to the end: the bar stands at the last item, the pane shows the last full page.
     View.ScrollToDo(ScrollRequest::Bottom);
     View.State.SelectedToDoRow = 4;
@@ -346,7 +345,7 @@ TEST_F(SelectionTest, TheWheelOverTheToDoPaneScrollsIt)
 {
     WindowSize = TenToDoRows;
     AddItems(20);
-    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    Start(ViewMode::Day, Date(2024, 6, 12), true);
     EXPECT_TRUE(WheelOverToDo(View, ToDoRowPoint(3), 3));
     EXPECT_EQ(View.State.ToDoScrollTop, 3);
     EXPECT_EQ(View.State.ToDoScrollPos, 3);
@@ -367,7 +366,7 @@ TEST_F(SelectionTest, TheWheelOverTheToDoPaneScrollsIt)
 
 TEST_F(SelectionTest, KeysPassWithoutASelection)
 {
-    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    Start(ViewMode::Week, Date(2024, 6, 12), true);
     for (const NavigationKey key : {NavigationKey::Enter, NavigationKey::Down, NavigationKey::Left}) {
         EXPECT_FALSE(TakesKey(View.State));
         EXPECT_FALSE(PressKey(View, key, Dialog).Taken);
@@ -377,40 +376,40 @@ TEST_F(SelectionTest, KeysPassWithoutASelection)
 
 TEST_F(SelectionTest, EnterOpensTheSelectedCellOnTheDayOfItsColumn)
 {
-    Start(ViewMode::Week, Day(2024, 6, 12));
-    StoreNumberedDay(Day(2024, 6, 14));
+    Start(ViewMode::Week, Date(2024, 6, 12));
+    StoreNumberedDay(Date(2024, 6, 14));
     // Selected with the keys: the shown day is still 12 June.
     View.State.SelectedCell = CellIndexOf(ViewMode::Week, 5, DayRow::Memo);
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new memo"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new memo"; });
     const KeyOutcome outcome = PressKey(View, NavigationKey::Enter, dialog);
     EXPECT_TRUE(outcome.Taken);
     EXPECT_TRUE(outcome.DocumentChanged);
     ASSERT_EQ(dialog.Started.size(), 1u);
     EXPECT_EQ(dialog.Started[0].EditMode, EditMemo);
     EXPECT_EQ(dialog.Started[0].Text1, "memo");
-    EXPECT_EQ(StoredDay(Day(2024, 6, 14)).GetMemo(), "new memo");
-    ExpectShown(Day(2024, 6, 14));
+    EXPECT_EQ(StoredDay(Date(2024, 6, 14)).GetMemo(), "new memo");
+    ExpectShown(Date(2024, 6, 14));
 }
 
 TEST_F(SelectionTest, OpeningACellShowsItsDayAlsoWhenTheDialogIsCancelled)
 {
-    Start(ViewMode::Week, Day(2024, 6, 12));
+    Start(ViewMode::Week, Date(2024, 6, 12));
     View.State.SelectedCell = CellIndexOf(ViewMode::Week, 1, DayRow::KindAndEvent);
-    ScriptedViewDialogs dialog = Cancelling();
+    ScriptedViewServices dialog = Cancelling();
     EXPECT_FALSE(OpenEntry(View, dialog));
     ASSERT_EQ(dialog.Started.size(), 1u);
     EXPECT_EQ(dialog.Started[0].EditMode, EditKindAndEvent);
-    ExpectShown(Day(2024, 6, 10));
+    ExpectShown(Date(2024, 6, 10));
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
 TEST_F(SelectionTest, DoubleClickOnAnEmptyToDoRowAppendsANewItem)
 {
-    Start(ViewMode::Day, Day(2024, 6, 12), true);
+    Start(ViewMode::Day, Date(2024, 6, 12), true);
     AddItems(3);
     Draw();
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "new"; });
     EXPECT_TRUE(DoubleClickLeft(View, ToDoRowPoint(6), 1000, 500, dialog));
     ASSERT_EQ(dialog.Started.size(), 1u);
     EXPECT_EQ(dialog.Started[0].EditMode, EditToDo);
@@ -418,13 +417,13 @@ TEST_F(SelectionTest, DoubleClickOnAnEmptyToDoRowAppendsANewItem)
     EXPECT_EQ(dialog.Started[0].ComboText, "A1");
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "item 2", "new"}));
     EXPECT_EQ(View.State.SelectedToDoRow, 4); // the new item
-    ExpectShown(Day(2024, 6, 12));
+    ExpectShown(Date(2024, 6, 12));
 
     // Cancelled, nothing is added and the selection goes to the first empty row.
-    ScriptedViewDialogs cancelled = Cancelling();
+    ScriptedViewServices cancelled = Cancelling();
     Document.SetModified(false);
     EXPECT_FALSE(DoubleClickLeft(View, ToDoRowPoint(8), 2000, 500, cancelled));
-    EXPECT_EQ(Document.ToDoCount, 4);
+    EXPECT_EQ(Document.ToDoCount(), 4);
     EXPECT_EQ(View.State.SelectedToDoRow, 5);
     EXPECT_FALSE(Document.IsModified());
 }
@@ -433,10 +432,10 @@ TEST_F(SelectionTest, OpeningAnItemOfAScrolledPaneEditsTheItemShownThere)
 {
     WindowSize = TenToDoRows;
     AddItems(20);
-    Start(ViewMode::Week, Day(2024, 6, 12), true);
+    Start(ViewMode::Week, Date(2024, 6, 12), true);
     View.State.ToDoScrollTop = 5;
     View.State.SelectedToDoRow = 2;
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     EXPECT_TRUE(OpenEntry(View, dialog));
     ASSERT_EQ(dialog.Started.size(), 1u);
     EXPECT_EQ(dialog.Started[0].Text1, "item 6");
@@ -453,9 +452,9 @@ TEST_F(SelectionTest, DoubleClickOnTheToDoHeaderSortsTheList)
         std::string Importance;
     };
     const Item items[] = {
-        {"b", Day(2024, 5, 3), Sj("Ａ")}, // a code page 932 text sorts after every ASCII text
-        {"c", Day(2023, 12, 1), "B1"},
-        {"a", Day(2024, 5, 2), "A1"},
+        {"b", Date(2024, 5, 3), Sj("Ａ")}, // a code page 932 text sorts after every ASCII text
+        {"c", Date(2023, 12, 1), "B1"},
+        {"a", Date(2024, 5, 2), "A1"},
         {"d", DateTime::Invalid(), "A1"},
     };
     struct Case
@@ -472,19 +471,20 @@ TEST_F(SelectionTest, DoubleClickOnTheToDoHeaderSortsTheList)
         SCOPED_TRACE(c.Sort);
         Document = CPlanovaDoc();
         for (const Item& item : items) {
-            Document.WorkToDo.SetKennmei(item.Subject);
-            Document.WorkToDo.SetKigenn(item.Deadline.Year(), item.Deadline.Month(), item.Deadline.Day());
-            Document.WorkToDo.SetJyuuyoudo(item.Importance);
-            Document.StoreToDo(Document.ToDoCount);
+            CToDo todo;
+            todo.SetKennmei(item.Subject);
+            todo.SetKigenn(item.Deadline.Year(), item.Deadline.Month(), item.Deadline.Day());
+            todo.SetJyuuyoudo(item.Importance);
+            Document.AppendToDo(todo);
         }
         Document.SetModified(false);
-        Start(ViewMode::Day, Day(2024, 6, 12), true);
+        Start(ViewMode::Day, Date(2024, 6, 12), true);
         View.State.ToDoSort = c.Sort;
         EXPECT_TRUE(DoubleClickLeft(View, ToDoRowPoint(0), 1000, 500, Dialog));
         EXPECT_EQ(Subjects(), c.Order);
         EXPECT_EQ(View.State.SelectedToDoRow, 0);
         EXPECT_TRUE(Document.IsModified());
-        EXPECT_EQ(Document.UndoTop, -1);
+        EXPECT_EQ(Document.Undo().Count(), 0);
         EXPECT_TRUE(Dialog.Started.empty());
     }
 }

@@ -1,5 +1,5 @@
 // The settings commands and the school tools run through the command table on a drawn planner view,
-// their dialogs answered by the scripted ViewDialogs.
+// their dialogs answered by the scripted ViewServices.
 
 #include "edit/CommandTable.h"
 #include "model/Clock.h"
@@ -28,13 +28,12 @@ protected:
     /// A school day (labels 朝①②③④昼⑤⑥放 and an empty one) with the plan "自習" in every row.
     void StoreSchoolDay(const DateTime& date)
     {
-        Document.LoadDay(date);
-        Document.WorkDay.SetSchoolDayRows();
-        for (int r = 0; r < CDayData::RowCount; ++r)
-            Document.WorkDay.SetYotei(r, Sj("自習"));
-        Document.StoreDay();
+        Document.UpdateDay(date, [&](CDayData& day) {
+            day.SetSchoolDayRows();
+            for (int r = 0; r < CDayData::RowCount; ++r)
+                day.SetYotei(r, Sj("自習"));
+        });
         Document.SetModified(false);
-        Document.LoadDay(View.State.CurrentDate);
     }
 
     CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialogs); }
@@ -48,10 +47,10 @@ protected:
         return plans;
     }
 
-    ScriptedViewDialogs Dialogs;
+    ScriptedViewServices Dialogs;
 };
 
-const DateTime Wednesday = Day(2024, 6, 12);
+const DateTime Wednesday = Date(2024, 6, 12);
 
 } // namespace
 
@@ -74,17 +73,17 @@ TEST_F(SettingsCommandsTest, WednesdayGetsItsColumnInThePeriodRowsOnly)
         Run(CommandId::InsertTimetable);
         EXPECT_EQ(Plans(Wednesday), c.Plans) << c.Overwrite;
         EXPECT_TRUE(Document.IsModified());
-        EXPECT_EQ(Document.UndoTop, -1) << "no undo snapshot";
+        EXPECT_EQ(Document.Undo().Count(), 0) << "no undo snapshot";
     }
 }
 
 TEST_F(SettingsCommandsTest, ClockHourDayChangesNothingButIsStored)
 {
     Start(ViewMode::Day, Wednesday);
-    Document.LoadDay(Wednesday);
-    Document.WorkDay.SetClockHourRows();
-    Document.WorkDay.SetYotei(1, Sj("会議"));
-    Document.StoreDay();
+    Document.UpdateDay(Wednesday, [&](CDayData& day) {
+        day.SetClockHourRows();
+        day.SetYotei(1, Sj("会議"));
+    });
     const CDayData before = StoredDay(Wednesday);
     Document.SetModified(false);
     Run(CommandId::InsertTimetable);
@@ -92,7 +91,7 @@ TEST_F(SettingsCommandsTest, ClockHourDayChangesNothingButIsStored)
     EXPECT_TRUE(Document.IsModified());
 
     // A day never stored is stored too (its labels are empty, so nothing is inserted).
-    const DateTime thursday = Day(2024, 6, 13);
+    const DateTime thursday = Date(2024, 6, 13);
     Start(ViewMode::Day, thursday);
     Run(CommandId::InsertTimetable);
     EXPECT_NE(Document.FindStoredDay(thursday), nullptr);
@@ -100,14 +99,14 @@ TEST_F(SettingsCommandsTest, ClockHourDayChangesNothingButIsStored)
 
 TEST_F(SettingsCommandsTest, SundayChangesNothing)
 {
-    const DateTime sunday = Day(2024, 6, 16);
+    const DateTime sunday = Date(2024, 6, 16);
     Start(ViewMode::Day, sunday);
     StoreSchoolDay(sunday);
     const CDayData before = StoredDay(sunday);
     EXPECT_EQ(Run(CommandId::InsertTimetable), CommandOutcome::ViewChanged);
     EXPECT_EQ(StoredDay(sunday), before);
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.FindStoredDay(Day(2024, 6, 17)), nullptr);
+    EXPECT_EQ(Document.FindStoredDay(Date(2024, 6, 17)), nullptr);
 }
 
 TEST_F(SettingsCommandsTest, WeekViewTakesTheSelectedColumnAndShowsThatDay)
@@ -129,9 +128,9 @@ TEST_F(SettingsCommandsTest, ToDoSortKeyTwiceRestoresTheKeyAndLeavesTheList)
 {
     Start(ViewMode::Day, Wednesday, true);
     AddItems(3);
-    Document.LoadToDo(2);
-    Document.WorkToDo.SetJyuuyoudo("A0");
-    Document.StoreToDo(2);
+    CToDo item = Document.ToDo(2);
+    item.SetJyuuyoudo("A0");
+    Document.ReplaceToDo(2, item);
     Document.SetModified(false);
     const std::vector<std::string> subjects = Subjects();
 
@@ -193,7 +192,7 @@ TEST_F(SettingsCommandsTest, MakeYearWritesTheYearUnderProgress)
     };
     EXPECT_EQ(Run(CommandId::MakeYear), CommandOutcome::DocumentChanged);
     const SchoolYearDialogValues& opened = Dialogs.SchoolYear.Started.front();
-    EXPECT_EQ(opened.Start, Day(2024, 4, 1));
+    EXPECT_EQ(opened.Start, Date(2024, 4, 1));
     EXPECT_TRUE(opened.Overwrite);
     EXPECT_EQ(Document.DayList().size(), 365u);
     EXPECT_EQ(Dialogs.ProgressTitles, (std::vector<std::string>{"データの自動作成"}));
@@ -209,13 +208,13 @@ TEST_F(SettingsCommandsTest, CancelledMakeYearKeepsTheDaysWrittenAndSaysSo)
 {
     FixedNowScope clock(DateTime::FromDateTime(2024, 6, 12, 9, 0, 0));
     Start(ViewMode::Day, Wednesday);
-    StoreSchoolDay(Day(2024, 4, 20));
-    const CDayData later = StoredDay(Day(2024, 4, 20));
+    StoreSchoolDay(Date(2024, 4, 20));
+    const CDayData later = StoredDay(Date(2024, 4, 20));
     Dialogs.SchoolYear.Answer = [](SchoolYearDialogValues&) { return true; };
     Dialogs.CancelAfter = 10;
     EXPECT_EQ(Run(CommandId::MakeYear), CommandOutcome::DocumentChanged);
     EXPECT_EQ(Document.DayList().size(), 11u); // 1–10 April and the day stored before
-    EXPECT_EQ(StoredDay(Day(2024, 4, 20)), later);
+    EXPECT_EQ(StoredDay(Date(2024, 4, 20)), later);
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_NE(Dialogs.Messages[0].find("2024年4月1日から2024年4月10日までの 10 日分"), std::string::npos)
         << Dialogs.Messages[0];
@@ -264,13 +263,13 @@ TEST_F(SettingsCommandsTest, ClassHoursCountThenSaveOnlyWhenAsked)
 TEST_F(SettingsCommandsTest, ContentShiftMovesOnOkAndTellsARefusal)
 {
     Start(ViewMode::Day, Wednesday);
-    Document.LoadDay(Wednesday);
-    Document.WorkDay.SetSchoolDayRows();
-    for (int row : {1, 4}) {
-        Document.WorkDay.SetYotei(row, Sj("数学"));
-        Document.WorkDay.SetNaiyou(row, Sj(row == 1 ? "一次関数" : "連立方程式"));
-    }
-    Document.StoreDay();
+    Document.UpdateDay(Wednesday, [&](CDayData& day) {
+        day.SetSchoolDayRows();
+        for (int row : {1, 4}) {
+            day.SetYotei(row, Sj("数学"));
+            day.SetNaiyou(row, Sj(row == 1 ? "一次関数" : "連立方程式"));
+        }
+    });
     Document.SetModified(false);
 
     EXPECT_EQ(Run(CommandId::ContentShift), CommandOutcome::ViewChanged); // cancelled

@@ -2,13 +2,13 @@
 
 #include "model/CPlanovaDoc.h"
 #include "support/Numbered.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 
 #include <gtest/gtest.h>
 
 using namespace planova;
 using planova::test::Confirming;
-using planova::test::ScriptedViewDialogs;
+using planova::test::ScriptedViewServices;
 
 namespace {
 
@@ -22,22 +22,18 @@ protected:
     /// Edits the memo of the day through the edit dialog, as a double-click on the memo row does.
     void EditMemo(const DateTime& date, const std::string& memo)
     {
-        Document.LoadDay(date);
-        ScriptedViewDialogs dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
-        ASSERT_TRUE(EditDayEntry(Document, 12, dialog));
+        ScriptedViewServices dialog = Confirming([&](EntryDialogValues& values) { values.Text1 = memo; });
+        ASSERT_TRUE(EditDayEntry(Document, date, 12, dialog));
     }
 
-    std::string StoredMemo(const DateTime& date)
-    {
-        Document.LoadDay(date);
-        return Document.WorkDay.GetMemo();
-    }
+    std::string StoredMemo(const DateTime& date) { return Document.Day(date).GetMemo(); }
 
     void AddItems(int count)
     {
         for (int n = 0; n < count; ++n) {
-            Document.WorkToDo.SetKennmei("item " + std::to_string(n));
-            Document.StoreToDo(n);
+            CToDo todo;
+            todo.SetKennmei("item " + std::to_string(n));
+            Document.AppendToDo(todo);
         }
     }
 
@@ -59,7 +55,7 @@ TEST_F(UndoCommandTest, AnEmptyHistoryUndoesNothing)
     EXPECT_FALSE(CanUndo(Document));
     EXPECT_FALSE(UndoLast(Document));
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.UndoTop, -1);
+    EXPECT_EQ(Document.Undo().Count(), 0);
 
     CPlanovaDoc noView; // the history is not set up before a view starts
     EXPECT_FALSE(UndoLast(noView));
@@ -77,32 +73,28 @@ TEST_F(UndoCommandTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
     EXPECT_FALSE(CanUndo(Document));
     EXPECT_FALSE(UndoLast(Document));
     EXPECT_EQ(StoredMemo(April1), "v1"); // the state before the first edit was dropped
-    for (std::uint16_t kind : Document.UndoKinds)
-        EXPECT_EQ(kind, UndoEmpty);
+    for (int slot = 0; slot < Document.Undo().Capacity(); ++slot)
+        EXPECT_EQ(Document.Undo().Entry(slot).Kind, UndoEmpty);
 }
 
 TEST_F(UndoCommandTest, ADaySnapshotRestoresTheWholeDayWhereverItIs)
 {
-    Document.LoadDay(April1);
-    Document.WorkDay.SetStandardDay();
-    Document.WorkDay.SetMemo("memo");
-    Document.WorkDay.SetIro(4, 5);
-    Document.StoreDay();
-    const CDayData before = Document.WorkDay;
+    Document.UpdateDay(April1, [&](CDayData& day) {
+        day.SetStandardDay();
+        day.SetMemo("memo");
+        day.SetIro(4, 5);
+    });
+    const CDayData before = Document.Day(April1);
     EditMemo(DateTime::FromDate(2012, 4, 2), "other day");
     ASSERT_TRUE(UndoLast(Document)); // drops the other day's edit
 
     // "この日の全データ消去" records the day and stores it cleared.
-    Document.LoadDay(April1);
-    Document.RecordUndo(UndoDay);
-    Document.WorkDay.ClearDay(April1);
-    Document.StoreDay();
-    Document.LoadDay(DateTime::FromDate(2013, 1, 1)); // the view shows another page
+    Document.UpdateDayWithUndo(April1, [&](CDayData& day) { day.ClearDay(April1); });
     Document.SetModified(false);
 
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Document.DayList().front(), before);
-    EXPECT_EQ(Document.WorkDay, before);
+    EXPECT_EQ(Document.Day(April1), before);
     EXPECT_TRUE(Document.IsModified());
 }
 
@@ -120,21 +112,18 @@ TEST_F(UndoCommandTest, UndoMarksModifiedEvenWhenNothingChanges)
 TEST_F(UndoCommandTest, ADeletedItemComesBackAtTheEnd)
 {
     AddItems(5);
-    Document.LoadToDo(1);
-    Document.RecordUndo(UndoToDo);
-    Document.DeleteToDo(1);
-    Document.LoadToDo(0); // drawing leaves another item in WorkToDo
+    Document.RecordUndo(UndoEntry::ToDoBefore(Document.ToDo(1)));
+    Document.RemoveToDo(1);
 
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 2", "item 3", "item 4", "item 1"}));
-    EXPECT_EQ(Document.ToDoCount, 5);
-    EXPECT_EQ(Document.WorkToDo.GetKennmei(), "item 0");
+    EXPECT_EQ(Document.ToDoCount(), 5);
 }
 
 TEST_F(UndoCommandTest, UndoAfterEditingAnItemKeepsTheEditAndAppendsTheFormerVersion)
 {
     AddItems(2);
-    ScriptedViewDialogs dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
     ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"edited", "item 1", "item 0"}));
@@ -144,11 +133,10 @@ TEST_F(UndoCommandTest, DaysAndItemsUndoNewestFirst)
 {
     AddItems(3);
     EditMemo(April1, "day edit");
-    ScriptedViewDialogs add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
+    ScriptedViewServices add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
     EditToDoItem(Document, 3, add);
-    Document.LoadToDo(2);
-    Document.RecordUndo(UndoToDo);
-    Document.DeleteToDo(2);
+    Document.RecordUndo(UndoEntry::ToDoBefore(Document.ToDo(2)));
+    Document.RemoveToDo(2);
 
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "added", "item 2"}));
@@ -163,14 +151,13 @@ TEST_F(UndoCommandTest, AnEntryWithoutItsSnapshotRestoresNothingButIsUsedUp)
 {
     AddItems(1);
     EditMemo(April1, "kept");
-    Document.RecordUndo(UndoEmpty);
-    Document.RecordUndo(UndoDay);
-    Document.UndoSnapshots[static_cast<std::size_t>(Document.UndoTop)] = std::monostate{};
+    Document.RecordUndo(UndoEntry{});
+    Document.RecordUndo(UndoEntry{UndoDay, std::monostate{}});
     const auto days = Document.DayList();
 
     ASSERT_TRUE(UndoLast(Document));
     ASSERT_TRUE(UndoLast(Document));
     EXPECT_EQ(Document.DayList(), days);
     EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0"}));
-    EXPECT_EQ(Document.UndoTop, 0);
+    EXPECT_EQ(Document.Undo().Count(), 1);
 }

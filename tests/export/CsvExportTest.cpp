@@ -83,10 +83,10 @@ TEST(CsvExportTest, SchoolYearReadsBackDayByDayAndRowByRow)
 {
     CPlanovaDoc document = SchoolYearDocument(2024);
     const std::string memo = "持ち物: 上履き, 筆記用具\r\n\"しおり\" を配布\r\n集合 8:10";
-    document.LoadDay(Date(2024, 6, 12));
-    document.WorkDay.SetMemo(Sj(memo.c_str()));
-    document.WorkDay.SetNaiyou(3, Sj("\"走れメロス\", 第2場面"));
-    document.StoreDay();
+    document.UpdateDay(Date(2024, 6, 12), [&](CDayData& day) {
+        day.SetMemo(Sj(memo.c_str()));
+        day.SetNaiyou(3, Sj("\"走れメロス\", 第2場面"));
+    });
 
     const std::vector<Record> records = ReadExport(DayCsvText(document, {}));
     ASSERT_EQ(records.size(), 1 + 10 * document.DayList().size());
@@ -142,11 +142,12 @@ TEST(CsvExportTest, RangeTakesItsDaysOnly)
 TEST(CsvExportTest, ToDoListInItsOwnOrder)
 {
     CPlanovaDoc document = SchoolYearDocument(2024);
-    document.WorkToDo.SetKennmei(Sj("名簿, 座席表の\"確認\""));
-    document.WorkToDo.SetKigenn(2025, 2, 30); // no such date
-    document.WorkToDo.SetJyuuyoudo("C3");
-    document.WorkToDo.SetMemo(Sj("1行目\r\n2行目"));
-    document.StoreToDo(document.ToDoCount);
+    CToDo item;
+    item.SetKennmei(Sj("名簿, 座席表の\"確認\""));
+    item.SetKigenn(2025, 2, 30); // no such date
+    item.SetJyuuyoudo("C3");
+    item.SetMemo(Sj("1行目\r\n2行目"));
+    document.AppendToDo(item);
 
     const std::vector<Record> records = ReadExport(ToDoCsvText(document));
     ASSERT_EQ(records.size(), 12u);
@@ -175,9 +176,7 @@ TEST(CsvExportTest, FieldsAreQuotedOnlyWhenTheyMustBe)
 TEST(CsvExportTest, BytesThatAreNotCodePage932AreRefusedNamingTheField)
 {
     CPlanovaDoc document;
-    document.LoadDay(Date(2024, 9, 2));
-    document.WorkDay.SetJigenn(0, "\x81");
-    document.StoreDay();
+    document.UpdateDay(Date(2024, 9, 2), [&](CDayData& day) { day.SetJigenn(0, "\x81"); });
     try {
         DayCsvText(document, {});
         ADD_FAILURE() << "not refused";

@@ -119,13 +119,13 @@ void ExpectDate(icaltimetype time, int year, int month, int day)
 void StoreClockHourDay(CPlanovaDoc& document, const DateTime& date,
                        std::initializer_list<std::tuple<int, const char*, const char*>> rows)
 {
-    document.LoadDay(date);
-    document.WorkDay.SetClockHourRows();
-    for (const auto& [row, plan, content] : rows) {
-        document.WorkDay.SetYotei(row, Sj(plan));
-        document.WorkDay.SetNaiyou(row, Sj(content));
-    }
-    document.StoreDay();
+    document.UpdateDay(date, [&](CDayData& day) {
+        day.SetClockHourRows();
+        for (const auto& [row, plan, content] : rows) {
+            day.SetYotei(row, Sj(plan));
+            day.SetNaiyou(row, Sj(content));
+        }
+    });
 }
 
 /// The school year 2024 with a summer day of clock-hour rows (two plans, one row with content only)
@@ -284,10 +284,10 @@ TEST(ICalendarExportTest, UidsAreTheSameInEveryExportOfTheSameEntries)
 
     // Changing one plan changes the UID of that entry only; changing its content changes none.
     CPlanovaDoc edited = SchoolYearFixture();
-    edited.LoadDay(Date(2024, 8, 5));
-    edited.WorkDay.SetYotei(1, Sj("校内研修（午前）"));
-    edited.WorkDay.SetNaiyou(6, Sj("大会前の調整"));
-    edited.StoreDay();
+    edited.UpdateDay(Date(2024, 8, 5), [&](CDayData& day) {
+        day.SetYotei(1, Sj("校内研修（午前）"));
+        day.SetNaiyou(6, Sj("大会前の調整"));
+    });
     const Parsed three = Parse(ICalendarText(edited, {}, Stamp));
     std::vector<std::string> changed;
     const std::vector<std::string> after = Uids(three.get());
@@ -304,9 +304,10 @@ TEST(ICalendarExportTest, RepeatedEntriesGetTheirOwnUids)
 {
     CPlanovaDoc document;
     for (int i = 0; i < 3; ++i) {
-        document.WorkToDo.SetKennmei(Sj("週案の提出"));
-        document.WorkToDo.SetKigenn(2024, 6, 14);
-        document.StoreToDo(document.ToDoCount);
+        CToDo item;
+        item.SetKennmei(Sj("週案の提出"));
+        item.SetKigenn(2024, 6, 14);
+        document.AppendToDo(item);
     }
     const Parsed calendar = Parse(ICalendarText(document, {}, Stamp));
     const std::vector<std::string> uids = Uids(calendar.get());
@@ -333,16 +334,17 @@ TEST(ICalendarExportTest, TrickyTextsSurviveTheRoundTrip)
     };
 
     CPlanovaDoc document;
-    document.LoadDay(Date(2024, 7, 1));
-    document.WorkDay.SetClockHourRows();
-    document.WorkDay.SetGyouji(Sj(texts.Event.c_str()));
-    document.WorkDay.SetMemo(Sj(texts.Memo.c_str()));
-    document.WorkDay.SetYotei(2, Sj(texts.Plan.c_str()));
-    document.WorkDay.SetNaiyou(2, Sj(texts.Content.c_str()));
-    document.StoreDay();
-    document.WorkToDo.SetKennmei(Sj(texts.Subject.c_str()));
-    document.WorkToDo.SetMemo(Sj(texts.ToDoMemo.c_str()));
-    document.StoreToDo(0);
+    document.UpdateDay(Date(2024, 7, 1), [&](CDayData& day) {
+        day.SetClockHourRows();
+        day.SetGyouji(Sj(texts.Event.c_str()));
+        day.SetMemo(Sj(texts.Memo.c_str()));
+        day.SetYotei(2, Sj(texts.Plan.c_str()));
+        day.SetNaiyou(2, Sj(texts.Content.c_str()));
+    });
+    CToDo item;
+    item.SetKennmei(Sj(texts.Subject.c_str()));
+    item.SetMemo(Sj(texts.ToDoMemo.c_str()));
+    document.AppendToDo(item);
 
     const std::string text = ICalendarText(document, {}, Stamp);
     std::istringstream lines(text);
@@ -393,10 +395,10 @@ TEST(ICalendarExportTest, OnlyClockHourLabelsGiveTimedEntries)
         EXPECT_EQ(hour.value_or(-1), c.Hour);
 
         CPlanovaDoc document;
-        document.LoadDay(Date(2024, 12, 31));
-        document.WorkDay.SetJigenn(4, Sj(c.Label));
-        document.WorkDay.SetYotei(4, Sj("大晦日の当番"));
-        document.StoreDay();
+        document.UpdateDay(Date(2024, 12, 31), [&](CDayData& day) {
+            day.SetJigenn(4, Sj(c.Label));
+            day.SetYotei(4, Sj("大晦日の当番"));
+        });
         const Parsed calendar = Parse(ICalendarText(document, {}, Stamp));
         const std::vector<icalcomponent*> events = Components(calendar.get(), ICAL_VEVENT_COMPONENT);
         ASSERT_EQ(events.size(), c.Hour < 0 ? 0u : 1u);
@@ -428,25 +430,26 @@ TEST(ICalendarExportTest, TextsThatCannotBeWrittenAreRefusedNamingTheField)
     const Case cases[] = {
         {"control character in an event",
          [](CPlanovaDoc& d) {
-             d.LoadDay(Date(2024, 7, 2));
-             d.WorkDay.SetGyouji("a\x01"
-                                 "b");
-             d.StoreDay();
+             d.UpdateDay(Date(2024, 7, 2), [&](CDayData& day) {
+                 day.SetGyouji("a\x01"
+                               "b");
+             });
          },
          "2024年7月2日の行事に、iCalendar に書き出せない制御文字 (U+0001) があります。"},
         {"broken code page 932 in a clock-hour content",
          [](CPlanovaDoc& d) {
-             d.LoadDay(Date(2024, 7, 3));
-             d.WorkDay.SetClockHourRows();
-             d.WorkDay.SetYotei(3, "plan");
-             d.WorkDay.SetNaiyou(3, "\x81");
-             d.StoreDay();
+             d.UpdateDay(Date(2024, 7, 3), [&](CDayData& day) {
+                 day.SetClockHourRows();
+                 day.SetYotei(3, "plan");
+                 day.SetNaiyou(3, "\x81");
+             });
          },
          "2024年7月3日の4行目の内容を書き出せません: "},
         {"delete character in a ToDo subject",
          [](CPlanovaDoc& d) {
-             d.WorkToDo.SetKennmei("x\x7f");
-             d.StoreToDo(0);
+             CToDo item;
+             item.SetKennmei("x\x7f");
+             d.AppendToDo(item);
          },
          "ToDo 1件目の件名に"},
     };

@@ -7,7 +7,7 @@
 
 #include "edit/CommandTable.h"
 #include "gui/CChildFrame.h"
-#include "gui/CFindDlg.h"
+#include "gui/QtFindDialog.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPlanovaView.h"
 #include "gui/DocumentManager.h"
@@ -165,7 +165,7 @@ private slots:
         ClickCell(3, Period + 1); // Thursday's 国語 is cut: plan, content and colour go, the label stays
         Keys(Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(system.text(), QStringLiteral("国語\t漢字の書き取り"));
-        QCOMPARE(Document().UndoTop, -1); // none of them keeps undo
+        QCOMPARE(Document().Undo().Count(), 0); // none of them keeps undo
 
         QJsonObject expected = Before;
         expected = WithDay(expected, QStringLiteral("2024-04-10"), [](QJsonObject& day) {
@@ -192,7 +192,7 @@ private slots:
     void FindAndReplaceThroughTheDialog()
     {
         StartSession();
-        CFindDlg& dialog = Frame->FindDialog();
+        QtFindDialog& dialog = Frame->FindDialog();
         Keys(Qt::Key_H, Qt::ControlModifier);
         QTRY_VERIFY(dialog.isVisible());
         QCOMPARE(dialog.Mode(), FindDialogReplace);
@@ -202,7 +202,7 @@ private slots:
 
         const auto click = [](QPushButton& button) { QTest::mouseClick(&button, Qt::LeftButton); };
         click(dialog.FindNextButton());
-        const FindHitState& hit = Document().FindHit;
+        const FindHitState& hit = State().FindHit;
         QVERIFY(hit.Found);
         QVERIFY(hit.Date.IsIdenticalTo(DateTime::FromDate(2024, 4, 8)));
         QCOMPARE(hit.Field, FindField::Yotei(1));
@@ -232,7 +232,7 @@ private slots:
         click(dialog.EndButton());
         QVERIFY(!dialog.isVisible());
         QCOMPARE(State().FindDialogMode, int{FindDialogClosed});
-        QCOMPARE(Document().UndoTop, -1);
+        QCOMPARE(Document().Undo().Count(), 0);
 
         QJsonObject expected = Before;
         for (int day = 8; day <= 12; ++day) {

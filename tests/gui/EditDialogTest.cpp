@@ -3,9 +3,9 @@
 
 #include "ShellTestSupport.h"
 
-#include "gui/CDayDataIns.h"
+#include "gui/QtEntryDialog.h"
 #include "gui/DateField.h"
-#include "gui/QtViewDialogs.h"
+#include "gui/QtViewServices.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
 #include "support/Cp932Literals.h"
@@ -46,7 +46,7 @@ QStringList ComboEntries(const QComboBox& combo)
     return entries;
 }
 
-void ClickOk(CDayDataIns& dialog)
+void ClickOk(QtEntryDialog& dialog)
 {
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
 }
@@ -58,7 +58,7 @@ class EditDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Dialog = std::make_unique<CDayDataIns>(); }
+    void init() { Dialog = std::make_unique<QtEntryDialog>(); }
     void cleanup() { Dialog.reset(); }
 
     void modesShowTheirControls_data();
@@ -87,7 +87,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
     }
 
-    std::unique_ptr<CDayDataIns> Dialog;
+    std::unique_ptr<QtEntryDialog> Dialog;
 };
 
 void EditDialogTest::modesShowTheirControls_data()
@@ -416,7 +416,7 @@ void EditDialogTest::anImpossibleDeadlineIsRefused()
     const DialogScript script;
     for (const QString& typed :
          {QStringLiteral("2026/02/30"), QStringLiteral("20261315"), QStringLiteral("2026/1")}) {
-        Dialog = std::make_unique<CDayDataIns>();
+        Dialog = std::make_unique<QtEntryDialog>();
         Show(ValuesOf(EditToDo));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClicks(QApplication::focusWidget(), typed);
@@ -482,7 +482,6 @@ void EditDialogTest::editingADayThroughTheDialog()
     CPlanovaDoc document;
     document.InitUndoHistory();
     const DateTime day = DateTime::FromDate(2012, 4, 1);
-    document.LoadDay(day);
 
     QTimer::singleShot(0, Dialog.get(), [this] {
         QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
@@ -492,12 +491,12 @@ void EditDialogTest::editingADayThroughTheDialog()
         QTest::keyClicks(&Dialog->Edit(1), "16:00");
         ClickOk(*Dialog);
     });
-    QtViewDialogs dialogs(*Dialog);
-    QVERIFY(EditDayEntry(document, 12, dialogs));
+    QtViewServices dialogs(*Dialog);
+    QVERIFY(EditDayEntry(document, day, 12, dialogs));
     QCOMPARE(document.DayList().size(), size_t(1));
     QCOMPARE(document.DayList()[0].GetMemo(), Sj("職員会議") + "\r\n16:00");
     QVERIFY(document.IsModified());
-    QCOMPARE(document.UndoTop, 0);
+    QCOMPARE(document.Undo().Count(), 1);
 
     document.SetModified(false);
     const auto days = document.DayList();
@@ -506,11 +505,10 @@ void EditDialogTest::editingADayThroughTheDialog()
         QTest::keyClicks(&Dialog->Edit(1), "more");
         QTest::keyClick(&Dialog->Edit(1), Qt::Key_Escape);
     });
-    document.LoadDay(day);
-    QVERIFY(!EditDayEntry(document, 12, dialogs));
+    QVERIFY(!EditDayEntry(document, day, 12, dialogs));
     QCOMPARE(document.DayList(), days);
     QVERIFY(!document.IsModified());
-    QCOMPARE(document.UndoTop, 0);
+    QCOMPARE(document.Undo().Count(), 1);
 
     QVERIFY(UndoLast(document));
     QCOMPARE(document.DayList()[0].GetMemo(), std::string());

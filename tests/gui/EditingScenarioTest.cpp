@@ -5,7 +5,7 @@
 
 #include "ShellTestSupport.h"
 
-#include "gui/CDayDataIns.h"
+#include "gui/QtEntryDialog.h"
 #include "gui/CChildFrame.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPlanovaView.h"
@@ -66,7 +66,7 @@ private:
         auto* poll = new QTimer(this);
         poll->setInterval(20);
         connect(poll, &QTimer::timeout, this, [this, poll, plan, &title] {
-            auto* dialog = qobject_cast<CDayDataIns*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<QtEntryDialog*>(QApplication::activeModalWidget());
             // Typed keys go to the focus widget of the active window: wait until the dialog is it.
             if (!dialog || !dialog->isVisible() || !dialog->isActiveWindow())
                 return;
@@ -139,23 +139,20 @@ private slots:
         ReturnTo(frame);
         QCOMPARE(title, QStringLiteral("2024年 4月 9日の時限・予定・内容の変更"));
         CPlanovaDoc& document = *open.Doc;
-        document.LoadDay(DateTime::FromDate(2024, 4, 9));
-        QCOMPARE(document.WorkDay.GetYotei(1), Sj("算数"));
+        QCOMPARE(document.Day(DateTime::FromDate(2024, 4, 9)).GetYotei(1), Sj("算数"));
         QVERIFY(frame.windowTitle().contains(QStringLiteral("*")) || document.IsModified());
 
         QAction* undo = frame.Actions().Action(CommandId::EditUndo);
         QTRY_VERIFY(undo->isEnabled());
         QTest::keyClick(frame.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
-        document.LoadDay(DateTime::FromDate(2024, 4, 9));
-        QCOMPARE(document.WorkDay.GetYotei(1), Sj("国語"));
+        QCOMPARE(document.Day(DateTime::FromDate(2024, 4, 9)).GetYotei(1), Sj("国語"));
         QTRY_VERIFY(!undo->isEnabled());
         QVERIFY(!frame.Actions().Action(CommandId::EditRedo)->isEnabled());
 
         TypePlanWhenAsked(QStringLiteral("数学 小テスト"), title);
         QTest::keyClick(frame.windowHandle(), Qt::Key_Return);
         ReturnTo(frame);
-        document.LoadDay(DateTime::FromDate(2024, 4, 9));
-        QCOMPARE(document.WorkDay.GetYotei(1), Sj("数学 小テスト"));
+        QCOMPARE(document.Day(DateTime::FromDate(2024, 4, 9)).GetYotei(1), Sj("数学 小テスト"));
 
         QTest::keyClick(frame.windowHandle(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!document.IsModified());

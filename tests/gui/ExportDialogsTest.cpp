@@ -128,9 +128,7 @@ void ExportDialogsTest::RefusalIsShownAndWritesNothing()
     QTemporaryDir dir;
     DialogScript dialogs;
     CPlanovaDoc document;
-    document.LoadDay(DateTime::FromDate(2024, 9, 2));
-    document.WorkDay.SetGyouji("\x01");
-    document.StoreDay();
+    document.UpdateDay(DateTime::FromDate(2024, 9, 2), [&](CDayData& day) { day.SetGyouji("\x01"); });
     dialogs->ExportName = dir.filePath(QStringLiteral("plan.ics"));
     QVERIFY(!ExportDocument(nullptr, document, ExportFormat::ICalendar, QString()));
     QVERIFY(!QFile::exists(dialogs->ExportName));

@@ -4,7 +4,7 @@
 
 #include "ShellTestSupport.h"
 
-#include "gui/CFindDlg.h"
+#include "gui/QtFindDialog.h"
 #include "support/Cp932Literals.h"
 
 #include <QCheckBox>
@@ -35,7 +35,7 @@ class FindDialogTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<CFindDlg> Dialog;
+    std::unique_ptr<QtFindDialog> Dialog;
     std::vector<Request> Finds;
     std::vector<Request> Replaces;
     std::vector<Request> ReplaceAlls;
@@ -46,25 +46,25 @@ private:
 private slots:
     void init()
     {
-        Dialog = std::make_unique<CFindDlg>(nullptr);
+        Dialog = std::make_unique<QtFindDialog>(nullptr);
         Finds.clear();
         Replaces.clear();
         ReplaceAlls.clear();
         Ends = 0;
         const auto utf8 = [](const std::string& cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); };
-        connect(Dialog.get(), &CFindDlg::FindNextRequested, this,
+        connect(Dialog.get(), &QtFindDialog::FindNextRequested, this,
                 [=, this](const std::string& s, bool fromStart) {
                     Finds.push_back({utf8(s), {}, fromStart});
                 });
-        connect(Dialog.get(), &CFindDlg::ReplaceRequested, this,
+        connect(Dialog.get(), &QtFindDialog::ReplaceRequested, this,
                 [=, this](const std::string& s, const std::string& r) {
                     Replaces.push_back({utf8(s), utf8(r)});
                 });
-        connect(Dialog.get(), &CFindDlg::ReplaceAllRequested, this,
+        connect(Dialog.get(), &QtFindDialog::ReplaceAllRequested, this,
                 [=, this](const std::string& s, const std::string& r) {
                     ReplaceAlls.push_back({utf8(s), utf8(r)});
                 });
-        connect(Dialog.get(), &CFindDlg::Ended, this, [this] { ++Ends; });
+        connect(Dialog.get(), &QtFindDialog::Ended, this, [this] { ++Ends; });
     }
 
     void cleanup() { Dialog.reset(); }

@@ -3,7 +3,7 @@
 
 #include "gui/ApplicationLook.h"
 #include "gui/CAboutDlg.h"
-#include "gui/CDayDataIns.h"
+#include "gui/QtEntryDialog.h"
 #include "gui/InfoPane.h"
 #include "view/ReadableColour.h"
 
@@ -92,7 +92,7 @@ private slots:
         for (int look : {205, 210, 216}) {
             ApplyLook(look);
             for (int mode : {EditKindAndEvent, EditPeriodRow, EditMemo, EditToDo}) {
-                CDayDataIns dialog;
+                QtEntryDialog dialog;
                 EntryDialogValues values;
                 values.EditMode = mode;
                 values.ColorIndex = 1;

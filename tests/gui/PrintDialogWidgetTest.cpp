@@ -1,5 +1,5 @@
 #include "ShellTestSupport.h"
-#include "gui/CPrintDlg.h"
+#include "gui/QtPrintDialog.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -23,7 +23,7 @@ private:
     }
 
     /// Clicks the button's indicator (a click far right of its text does not count as a click on it).
-    static void Click(CPrintDlg& dialog, int control)
+    static void Click(QtPrintDialog& dialog, int control)
     {
         QAbstractButton& button = dialog.Button(control);
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(6, button.height() / 2));
@@ -41,7 +41,7 @@ private slots:
     {
         DialogScript script;
         PrintDialogModel model(NewView(), DateTime::FromDate(2024, 6, 12), false);
-        CPrintDlg dialog;
+        QtPrintDialog dialog;
         dialog.Start(model);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -103,7 +103,7 @@ private slots:
     void PreviewDisablesThePrinterDialogOption()
     {
         PrintDialogModel model(NewView(), DateTime::FromDate(2024, 6, 12), true);
-        CPrintDlg dialog;
+        QtPrintDialog dialog;
         dialog.Start(model);
         QVERIFY(!dialog.Button(C::PrinterDialog).isEnabled());
     }

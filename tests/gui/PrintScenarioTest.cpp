@@ -5,7 +5,7 @@
 #include "ShellTestSupport.h"
 
 #include "gui/CMainFrame.h"
-#include "gui/CPrintDlg.h"
+#include "gui/QtPrintDialog.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
 #include "model/Clock.h"
@@ -29,12 +29,12 @@ class PrintScenarioTest : public QObject
 
 private:
     /// Answers the print options dialog that the next step opens.
-    void AnswerPrintDialog(std::function<void(CPrintDlg&)> answer, bool& answered)
+    void AnswerPrintDialog(std::function<void(QtPrintDialog&)> answer, bool& answered)
     {
         auto* poll = new QTimer(this);
         poll->setInterval(20);
         connect(poll, &QTimer::timeout, this, [poll, answer, &answered] {
-            auto* dialog = qobject_cast<CPrintDlg*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<QtPrintDialog*>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible())
                 return;
             poll->deleteLater();
@@ -70,7 +70,7 @@ private slots:
 
         bool answered = false;
         AnswerPrintDialog(
-            [](CPrintDlg& dialog) {
+            [](QtPrintDialog& dialog) {
                 dialog.DateEdit(PrintControl::EndDate).setDate(QDate(2024, 6, 14));
                 QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
             },
@@ -88,8 +88,8 @@ private slots:
         if (!QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("this machine has a printer: Ctrl+P would print");
         answered = false;
-        AnswerPrintDialog([](CPrintDlg& dialog) { QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton); },
-                          answered);
+        AnswerPrintDialog(
+            [](QtPrintDialog& dialog) { QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton); }, answered);
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QTest::keyClick(frame.windowHandle(), Qt::Key_P, Qt::ControlModifier);

@@ -10,18 +10,19 @@
 #include "calendar/SchoolYear.h"
 #include "edit/CommandIds.h"
 #include "gui/CChildFrame.h"
-#include "gui/CJisuuKeisanDlg.h"
-#include "gui/CKuriageKurisageDlg.h"
+#include "gui/QtClassHourDialog.h"
+#include "gui/QtContentShiftDialog.h"
 #include "gui/CMainFrame.h"
-#include "gui/CMakeAuto.h"
+#include "gui/QtSchoolYearDialog.h"
 #include "gui/CPlanovaView.h"
-#include "gui/CPropertySheet.h"
+#include "gui/QtPropertySheet.h"
 #include "gui/CommandActions.h"
 #include "gui/DialogFields.h"
 #include "gui/DocumentManager.h"
 #include "model/Clock.h"
 #include "support/Cp932Literals.h"
 #include "view/PlannerView.h"
+#include "support/Dates.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -41,24 +42,19 @@ using namespace planova::test;
 
 namespace {
 
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
-
 /// A week of lessons in April 2024: 国語 in row 1 and 数学 in row 2 of each day, with contents; the
 /// class-hour settings name both classes.
 CPlanovaDoc LessonWeek()
 {
     CPlanovaDoc document;
     for (int day = 8; day <= 12; ++day) {
-        document.LoadDay(Date(2024, 4, day));
-        document.WorkDay.SetSchoolDayRows();
-        document.WorkDay.SetYotei(1, Sj("国語"));
-        document.WorkDay.SetNaiyou(1, Sj(("漢字" + std::to_string(day)).c_str()));
-        document.WorkDay.SetYotei(2, Sj("数学"));
-        document.WorkDay.SetNaiyou(2, Sj(("計算" + std::to_string(day)).c_str()));
-        document.StoreDay();
+        document.UpdateDay(Date(2024, 4, day), [&](CDayData& stored) {
+            stored.SetSchoolDayRows();
+            stored.SetYotei(1, Sj("国語"));
+            stored.SetNaiyou(1, Sj(("漢字" + std::to_string(day)).c_str()));
+            stored.SetYotei(2, Sj("数学"));
+            stored.SetNaiyou(2, Sj(("計算" + std::to_string(day)).c_str()));
+        });
     }
     for (std::size_t k = 0; k < document.Jikannwari.size(); ++k)
         document.Jikannwari[k] = Sj(k % 2 == 0 ? "国語" : "数学");
@@ -166,9 +162,9 @@ private slots:
     void PropertySheetOkTakesTheSettings()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after = RunAndSave<CPropertySheet>(
+        const QJsonObject after = RunAndSave<QtPropertySheet>(
             File, CommandId::Properties,
-            [](CPropertySheet& sheet, int) {
+            [](QtPropertySheet& sheet, int) {
                 QCOMPARE(At(sheet, 1099).text(), QStringLiteral("数学")); // Saturday ②
                 sheet.Pages().setCurrentIndex(2);
                 Type(At(sheet, 1099), QStringLiteral("学活"));
@@ -195,8 +191,8 @@ private slots:
     void MakeYearWritesTheRange()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after =
-            RunAndSave<CMakeAuto>(File, CommandId::MakeYear, [this](CMakeAuto& dialog, int) {
+        const QJsonObject after = RunAndSave<QtSchoolYearDialog>(
+            File, CommandId::MakeYear, [this](QtSchoolYearDialog& dialog, int) {
                 QCOMPARE(At<QDateEdit>(dialog, 1113).date(), QDate(2024, 4, 1));
                 QCOMPARE(At<QDateEdit>(dialog, 1114).date(), QDate(2025, 3, 31));
                 QVERIFY(!At<QCheckBox>(dialog, 1186).isChecked());
@@ -222,8 +218,8 @@ private slots:
     void ClassHoursCountedAndSaved()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after = RunAndSave<CJisuuKeisanDlg>(
-            File, CommandId::ClassHours, [this](CJisuuKeisanDlg& dialog, int showing) {
+        const QJsonObject after = RunAndSave<QtClassHourDialog>(
+            File, CommandId::ClassHours, [this](QtClassHourDialog& dialog, int showing) {
                 if (showing == 0) {
                     QCOMPARE(dialog.OkButton().text(), QStringLiteral("計算"));
                     QCOMPARE(At(dialog, 1146).text(), QStringLiteral("国語"));
@@ -259,8 +255,8 @@ private slots:
     void ContentShiftMovesTheContents()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
-        const QJsonObject after = RunAndSave<CKuriageKurisageDlg>(
-            File, CommandId::ContentShift, [](CKuriageKurisageDlg& dialog, int) {
+        const QJsonObject after = RunAndSave<QtContentShiftDialog>(
+            File, CommandId::ContentShift, [](QtContentShiftDialog& dialog, int) {
                 QCOMPARE(At<QDateEdit>(dialog, 1183).date(), QDate(2024, 4, 8));
                 QCOMPARE(At<QDateEdit>(dialog, 1184).date(), QDate(2024, 4, 8));
                 QVERIFY(!dialog.OkButton().isEnabled());

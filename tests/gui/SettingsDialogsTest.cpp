@@ -4,10 +4,10 @@
 #include "DialogTestSupport.h"
 #include "ShellTestSupport.h"
 
-#include "gui/CJisuuKeisanDlg.h"
-#include "gui/CKuriageKurisageDlg.h"
-#include "gui/CMakeAuto.h"
-#include "gui/CPropertySheet.h"
+#include "gui/QtClassHourDialog.h"
+#include "gui/QtContentShiftDialog.h"
+#include "gui/QtSchoolYearDialog.h"
+#include "gui/QtPropertySheet.h"
 #include "gui/DialogFields.h"
 #include "gui/StepProgressDialog.h"
 #include "model/Clock.h"
@@ -95,7 +95,7 @@ void SettingsDialogsTest::PropertySheetShowsAndTakesTheSettings()
     DialogScript dialogs;
     SheetGround ground;
     const PropertySheetValues start = StartPropertySheet(ground.View);
-    CPropertySheet sheet;
+    QtPropertySheet sheet;
     sheet.Start(start);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
@@ -157,7 +157,7 @@ void SettingsDialogsTest::PropertySheetShowsAndTakesTheSettings()
     QVERIFY(ground.Document.IsModified());
 
     // OK untouched gives back what the sheet opened with.
-    CPropertySheet again;
+    QtPropertySheet again;
     again.Start(start);
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
@@ -169,7 +169,7 @@ void SettingsDialogsTest::PropertySheetRefusesWhatItCannotTake()
 {
     DialogScript dialogs;
     SheetGround ground;
-    CPropertySheet sheet;
+    QtPropertySheet sheet;
     sheet.Start(StartPropertySheet(ground.View));
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
@@ -223,7 +223,7 @@ void SettingsDialogsTest::PropertySheetRefusesWhatItCannotTake()
 void SettingsDialogsTest::SchoolYearDialog()
 {
     DialogScript dialogs;
-    CMakeAuto dialog;
+    QtSchoolYearDialog dialog;
     dialog.Start(SchoolYearDialogDefaults(DateTime::FromDateTime(2024, 6, 12, 9, 0, 0), false));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -269,7 +269,7 @@ void SettingsDialogsTest::ClassHourDialog()
     values.Offsets[1] = 4;
     values.Start = DateTime::FromDate(2024, 4, 1);
     values.End = DateTime::FromDate(2025, 3, 31);
-    CJisuuKeisanDlg dialog;
+    QtClassHourDialog dialog;
     dialog.Start(values);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -302,7 +302,7 @@ void SettingsDialogsTest::ClassHourDialog()
     // The result showing: OK alone, "設定を保存する" can be checked.
     counted.Mode = ClassHourMode::Result;
     counted.Results = {12, 40, -2};
-    CJisuuKeisanDlg result;
+    QtClassHourDialog result;
     result.Start(counted);
     result.show();
     QVERIFY(QTest::qWaitForWindowExposed(&result));
@@ -324,7 +324,7 @@ void SettingsDialogsTest::ContentShiftDialog()
     ContentShiftValues values;
     values.Start = DateTime::FromDate(2024, 6, 12);
     values.End = values.Start;
-    CKuriageKurisageDlg dialog;
+    QtContentShiftDialog dialog;
     dialog.Start(values);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

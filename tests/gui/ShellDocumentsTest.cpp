@@ -43,9 +43,8 @@ private slots:
 private:
     static void Edit(OpenDocument& document, DocumentManager& manager)
     {
-        document.Doc->LoadDay(DateTime::FromDate(2024, 5, 1));
-        document.Doc->WorkDay.SetGyouji(Cp932Literal("遠足"));
-        document.Doc->StoreDay();
+        document.Doc->UpdateDay(DateTime::FromDate(2024, 5, 1),
+                                [&](CDayData& day) { day.SetGyouji(Cp932Literal("遠足")); });
         manager.DocumentEdited(document);
     }
 };
@@ -120,8 +119,9 @@ void ShellDocumentsTest::SaveAsThenReopenGivesSameDocument()
     auto& manager = app.Documents();
     auto& document = *manager.ActiveDocument();
     Edit(document, manager);
-    document.Doc->WorkToDo.SetKennmei(Cp932Literal("通知表"));
-    document.Doc->StoreToDo(0);
+    CToDo item;
+    item.SetKennmei(Cp932Literal("通知表"));
+    document.Doc->AppendToDo(item);
     const std::string expected = WriteDataFile(*document.Doc);
 
     // The name without an extension gets ".dat".

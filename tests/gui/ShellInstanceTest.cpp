@@ -157,9 +157,8 @@ void ShellInstanceTest::TwoStartsHalfASecondApartGiveOneInstance()
     // A file that takes a while to open, so the first start is still busy when the second comes.
     CPlanovaDoc large;
     for (int day = 0; day < 4000; ++day) {
-        large.LoadDay(DateTime::FromDate(2000, 1, 1).AddDays(day));
-        large.WorkDay.SetMemo(std::string(2000, 'm'));
-        large.StoreDay();
+        large.UpdateDay(DateTime::FromDate(2000, 1, 1).AddDays(day),
+                        [&](CDayData& stored) { stored.SetMemo(std::string(2000, 'm')); });
     }
     const QString first = sandboxed.Sandbox.WriteDocument(QStringLiteral("large.dat"), large);
     const QString second = sandboxed.Sandbox.WriteDocument(QStringLiteral("second.dat"));

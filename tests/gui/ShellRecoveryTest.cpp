@@ -38,9 +38,7 @@ StartOptions OptionsIn(const QString& folder)
 
 void EditEvent(DocumentManager& manager, OpenDocument& document, const std::string& event)
 {
-    document.Doc->LoadDay(DateTime::FromDate(2024, 5, 1));
-    document.Doc->WorkDay.SetGyouji(event);
-    document.Doc->StoreDay();
+    document.Doc->UpdateDay(DateTime::FromDate(2024, 5, 1), [&](CDayData& day) { day.SetGyouji(event); });
     manager.DocumentEdited(document);
 }
 

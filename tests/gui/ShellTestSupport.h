@@ -186,19 +186,20 @@ inline CPlanovaDoc SchoolWeek()
 {
     CPlanovaDoc document;
     for (int day = 8; day <= 12; ++day) {
-        document.LoadDay(DateTime::FromDate(2024, 4, day));
-        document.WorkDay.SetSchoolDayRows();
-        document.WorkDay.SetYotei(1, Utf8ToCp932("国語"));
-        document.WorkDay.SetNaiyou(1, Utf8ToCp932("漢字の書き取り"));
-        document.WorkDay.SetIro(1, 2);
-        document.StoreDay();
+        document.UpdateDay(DateTime::FromDate(2024, 4, day), [&](CDayData& stored) {
+            stored.SetSchoolDayRows();
+            stored.SetYotei(1, Utf8ToCp932("国語"));
+            stored.SetNaiyou(1, Utf8ToCp932("漢字の書き取り"));
+            stored.SetIro(1, 2);
+        });
     }
-    document.LoadDay(DateTime::FromDate(2024, 4, 8));
-    document.WorkDay.SetGyouji(Utf8ToCp932("始業式"));
-    document.WorkDay.SetMemo(Utf8ToCp932("持ち物：上履き\r\n名札"));
-    document.StoreDay();
-    document.WorkToDo.SetKennmei(Utf8ToCp932("学級通信"));
-    document.StoreToDo(0);
+    document.UpdateDay(DateTime::FromDate(2024, 4, 8), [&](CDayData& day) {
+        day.SetGyouji(Utf8ToCp932("始業式"));
+        day.SetMemo(Utf8ToCp932("持ち物：上履き\r\n名札"));
+    });
+    CToDo item;
+    item.SetKennmei(Utf8ToCp932("学級通信"));
+    document.AppendToDo(item);
     document.DspType = 1;
     document.StartWeekday = 1;
     document.ToDoView = false;
@@ -209,9 +210,8 @@ inline CPlanovaDoc SchoolWeek()
 inline CPlanovaDoc DocumentWithEvent(int year, int month, int day, const std::string& event)
 {
     CPlanovaDoc document;
-    document.LoadDay(DateTime::FromDate(year, month, day));
-    document.WorkDay.SetGyouji(event);
-    document.StoreDay();
+    document.UpdateDay(DateTime::FromDate(year, month, day),
+                       [&](CDayData& stored) { stored.SetGyouji(event); });
     return document;
 }
 

@@ -6,8 +6,9 @@
 #include "gui/CPlanovaView.h"
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
+#include "support/Dates.h"
 #include "support/Numbered.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/ScriptedViewServices.h"
 #include "view/PlannerView.h"
 
 #include <QAction>
@@ -23,14 +24,11 @@
 
 using namespace planova;
 using planova::test::Confirming;
-using planova::test::ScriptedViewDialogs;
+using planova::test::ScriptedViewServices;
 
 namespace {
 
-DateTime D(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using planova::test::Date;
 
 QPoint Centre(const Rect& rect)
 {
@@ -55,7 +53,7 @@ private:
     std::unique_ptr<FixedNowScope> Clock;
     std::unique_ptr<CPlanovaDoc> Document;
     std::unique_ptr<CPlanovaView> View;
-    ScriptedViewDialogs Dialog;
+    ScriptedViewServices Dialog;
     std::vector<ShownMenu> Menus;
     QString MenuChoice; ///< the item the scripted menu chooses (empty: none)
     int Edits = 0;
@@ -125,8 +123,9 @@ private:
     void AddItems(int count)
     {
         for (int n = 0; n < count; ++n) {
-            Document->WorkToDo.SetKennmei("item " + std::to_string(n));
-            Document->StoreToDo(Document->ToDoCount);
+            CToDo todo;
+            todo.SetKennmei("item " + std::to_string(n));
+            Document->AppendToDo(todo);
         }
         Document->SetModified(false);
     }
@@ -142,7 +141,7 @@ private slots:
     {
         Clock = std::make_unique<FixedNowScope>(DateTime::FromDateTime(2024, 6, 10, 9, 0, 0));
         Document = std::make_unique<CPlanovaDoc>();
-        Dialog = ScriptedViewDialogs();
+        Dialog = ScriptedViewServices();
         Menus.clear();
         MenuChoice.clear();
         Edits = 0;
@@ -159,18 +158,18 @@ private slots:
     {
         Open(2);
         const DateTime first = State().FirstShownDate;
-        QVERIFY(first.IsIdenticalTo(D(2024, 5, 26)));
+        QVERIFY(first.IsIdenticalTo(Date(2024, 5, 26)));
         // 26 May is a grey day of June's grid: the grid moves to May, and the selection with the day.
         Click(CellPoint(0));
         QVERIFY(Shows(first));
         Repaint(); // now May 2024, from Sunday 28 April
         const DateTime mayFirst = State().FirstShownDate;
-        QVERIFY(mayFirst.IsIdenticalTo(D(2024, 4, 28)));
+        QVERIFY(mayFirst.IsIdenticalTo(Date(2024, 4, 28)));
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 0, 4));
 
         const int lastCell = CellIndexOf(ViewMode::Month, 6, 5); // 8 June, grey on May's grid
         Click(CellPoint(lastCell));
-        QVERIFY(Shows(D(2024, 6, 8)));
+        QVERIFY(Shows(Date(2024, 6, 8)));
         Repaint();
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Month, 6, 1));
         QCOMPARE(Edits, 0);
@@ -179,7 +178,7 @@ private slots:
         // Enter opens the day that was clicked.
         Key(Qt::Key_Return);
         QCOMPARE(View->Planner().Mode(), ViewMode::Day);
-        QVERIFY(Shows(D(2024, 6, 8)));
+        QVERIFY(Shows(Date(2024, 6, 8)));
     }
 
     void TheSelectionIsDrawnInBlue()
@@ -204,7 +203,7 @@ private slots:
             QCOMPARE(View->Planner().Mode(), ViewMode::Day);
             QCOMPARE(State().ToDoView, toDoView);
             QCOMPARE(State().SelectedCell, -1);
-            QVERIFY(Shows(D(2024, 6, 12)));
+            QVERIFY(Shows(Date(2024, 6, 12)));
             QVERIFY(Dialog.Started.empty());
             QVERIFY(View->IsCommandChecked(CommandId::DayView));
         }
@@ -219,12 +218,12 @@ private slots:
         SendMouse(QEvent::MouseButtonPress, at, 10000);
         SendMouse(QEvent::MouseButtonRelease, at, 10050);
         Repaint();
-        QVERIFY(State().FirstShownDate.IsIdenticalTo(D(2024, 4, 28)));
+        QVERIFY(State().FirstShownDate.IsIdenticalTo(Date(2024, 4, 28)));
         SendMouse(QEvent::MouseButtonPress, at, 10200);
         SendMouse(QEvent::MouseButtonDblClick, at, 10200);
         SendMouse(QEvent::MouseButtonRelease, at, 10250);
         QCOMPARE(View->Planner().Mode(), ViewMode::Day);
-        QVERIFY(Shows(D(2024, 5, 26)));
+        QVERIFY(Shows(Date(2024, 5, 26)));
     }
 
     void DoubleClickOnTheDayViewsDateHeaderOpensNothing()
@@ -233,7 +232,7 @@ private slots:
         DoubleClick(CellPoint(DayRow::Date));
         QVERIFY(Dialog.Started.empty());
         QCOMPARE(View->Planner().Mode(), ViewMode::Day);
-        QVERIFY(Shows(D(2024, 6, 10)));
+        QVERIFY(Shows(Date(2024, 6, 10)));
         QCOMPARE(Edits, 0);
     }
 
@@ -244,13 +243,11 @@ private slots:
         DoubleClick(CellPoint(DayRow::FirstPeriod + 1));
         QCOMPARE(Dialog.Started.size(), std::size_t{1});
         QCOMPARE(Dialog.Started[0].EditMode, static_cast<int>(EditPeriodRow));
-        Document->LoadDay(D(2024, 6, 10));
-        QCOMPARE(Document->WorkDay.GetYotei(1), std::string("plan"));
+        QCOMPARE(Document->Day(Date(2024, 6, 10)).GetYotei(1), std::string("plan"));
         QCOMPARE(Edits, 1);
         QVERIFY(View->IsCommandEnabled(CommandId::EditUndo));
         QVERIFY(View->ExecuteCommand(CommandId::EditUndo));
-        Document->LoadDay(D(2024, 6, 10));
-        QCOMPARE(Document->WorkDay.GetYotei(1), std::string());
+        QCOMPARE(Document->Day(Date(2024, 6, 10)).GetYotei(1), std::string());
         QCOMPARE(Edits, 2);
         QVERIFY(!View->IsCommandEnabled(CommandId::EditUndo));
         QVERIFY(!View->ExecuteCommand(CommandId::EditUndo));
@@ -262,31 +259,26 @@ private slots:
         Open(1); // the week from Sunday 9 June
         Click(CellPoint(CellIndexOf(ViewMode::Week, 1, DayRow::FirstPeriod + 2)));
         Key(Qt::Key_Right); // Tuesday is selected, Monday still shown
-        QVERIFY(Shows(D(2024, 6, 10)));
+        QVERIFY(Shows(Date(2024, 6, 10)));
         int paints = 0;
-        DateTime during;
-        Dialog = ScriptedViewDialogs([&](EntryDialogValues& values) {
+        Dialog = ScriptedViewServices([&](EntryDialogValues& values) {
             const int before = View->PaintCount();
             View->repaint();
             paints = View->PaintCount() - before;
-            during = Document->WorkDay.GetDate();
             values.Text1 = "inserted";
             return true;
         });
         QVERIFY(View->ExecuteCommand(CommandId::Insert));
         QCOMPARE(paints, 1);
-        QVERIFY(during.IsIdenticalTo(D(2024, 6, 11)));
-        Document->LoadDay(D(2024, 6, 11));
-        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string("inserted"));
-        Document->LoadDay(D(2024, 6, 10));
-        QCOMPARE(Document->WorkDay.GetJigenn(2), std::string());
+        QCOMPARE(Document->Day(Date(2024, 6, 11)).GetJigenn(2), std::string("inserted"));
+        QCOMPARE(Document->Day(Date(2024, 6, 10)).GetJigenn(2), std::string());
     }
 
     void ArrowKeysStopAtTheGridEdges()
     {
         Open(1);
         Click(CellPoint(CellIndexOf(ViewMode::Week, 6, DayRow::Memo)));
-        QVERIFY(Shows(D(2024, 6, 15)));
+        QVERIFY(Shows(Date(2024, 6, 15)));
         Key(Qt::Key_Right);
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Week, 6, DayRow::Memo));
         Key(Qt::Key_Down);
@@ -294,7 +286,7 @@ private slots:
         Key(Qt::Key_Left);
         Key(Qt::Key_Up);
         QCOMPARE(State().SelectedCell, CellIndexOf(ViewMode::Week, 5, DayRow::Memo - 1));
-        QVERIFY(Shows(D(2024, 6, 15))); // the keys move the selection, not the shown day
+        QVERIFY(Shows(Date(2024, 6, 15))); // the keys move the selection, not the shown day
 
         Click(CellPoint(CellIndexOf(ViewMode::Week, 0, DayRow::Date)));
         Key(Qt::Key_Left);
@@ -427,10 +419,10 @@ private slots:
     void TheCellMenuOffersTheCommandsOfTheSelection()
     {
         Open(1);
-        Document->LoadDay(D(2024, 6, 12));
-        for (int r = 0; r < CDayData::RowCount; ++r)
-            Document->WorkDay.SetJigenn(r, test::Numbered("L", r));
-        Document->StoreDay();
+        Document->UpdateDay(Date(2024, 6, 12), [&](CDayData& day) {
+            for (int r = 0; r < CDayData::RowCount; ++r)
+                day.SetJigenn(r, test::Numbered("L", r));
+        });
         MenuChoice = QStringLiteral("削除");
         const QPoint at = CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::FirstPeriod + 1));
         Click(at, Qt::RightButton);
@@ -441,10 +433,9 @@ private slots:
         // The separator counts as enabled; nothing is clipped yet, so paste is not.
         QCOMPARE(Menus[0].Enabled, (QList<bool>{true, true, true, true, true, true, true, false}));
         QCOMPARE(Menus[0].At, View->mapToGlobal(at));
-        Document->LoadDay(D(2024, 6, 12));
-        QCOMPARE(Document->WorkDay.GetJigenn(1), std::string("L2"));
+        QCOMPARE(Document->Day(Date(2024, 6, 12)).GetJigenn(1), std::string("L2"));
         QCOMPARE(Edits, 1);
-        QVERIFY(Shows(D(2024, 6, 10))); // a right click does not change the shown day
+        QVERIFY(Shows(Date(2024, 6, 10))); // a right click does not change the shown day
 
         // The kind-and-event row can be edited, but not inserted, moved or deleted.
         MenuChoice.clear();
@@ -452,16 +443,14 @@ private slots:
         QCOMPARE(Menus[1].Enabled, (QList<bool>{true, false, false, false, false, true, true, false}));
 
         // Copy and paste from the menu: Wednesday's memo onto Thursday's.
-        Document->LoadDay(D(2024, 6, 12));
-        Document->WorkDay.SetMemo("memo");
-        Document->StoreDay();
+        Document->UpdateDay(Date(2024, 6, 12), [&](CDayData& day) { day.SetMemo("memo"); });
         MenuChoice = QStringLiteral("コピー");
         Click(CellPoint(CellIndexOf(ViewMode::Week, 3, DayRow::Memo)), Qt::RightButton);
         MenuChoice = QStringLiteral("貼り付け");
         Click(CellPoint(CellIndexOf(ViewMode::Week, 4, DayRow::Memo)), Qt::RightButton);
         QCOMPARE(Menus[3].Enabled.back(), true);
-        QVERIFY(Document->FindStoredDay(D(2024, 6, 13)));
-        QCOMPARE(Document->FindStoredDay(D(2024, 6, 13))->GetMemo(), std::string("memo"));
+        QVERIFY(Document->FindStoredDay(Date(2024, 6, 13)));
+        QCOMPARE(Document->FindStoredDay(Date(2024, 6, 13))->GetMemo(), std::string("memo"));
         QCOMPARE(Dialog.SystemClipboard, std::string("memo"));
     }
 
@@ -496,7 +485,7 @@ private slots:
         DoubleClick(ToDoRowPoint(6));
         QCOMPARE(Dialog.Started.size(), std::size_t{1});
         QCOMPARE(Dialog.Started[0].EditMode, static_cast<int>(EditToDo));
-        QCOMPARE(Document->ToDoCount, 4);
+        QCOMPARE(Document->ToDoCount(), 4);
         QCOMPARE(Document->ToDoList().back().GetKennmei(), std::string("new item"));
         QCOMPARE(State().SelectedToDoRow, 4);
         QCOMPARE(Edits, 1);
@@ -513,7 +502,7 @@ private slots:
         QCOMPARE(QString::fromStdString(View->CommandText(CommandId::FirstWeekday)),
                  QStringLiteral("表示を日曜始に変更する"));
         Repaint();
-        QVERIFY(State().FirstShownDate.IsIdenticalTo(D(2024, 6, 10))); // the week now starts on Monday
+        QVERIFY(State().FirstShownDate.IsIdenticalTo(Date(2024, 6, 10))); // the week now starts on Monday
         QCOMPARE(Edits, 0);
         QVERIFY(!Document->IsModified());
     }

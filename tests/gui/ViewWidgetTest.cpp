@@ -3,6 +3,7 @@
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
+#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <QCalendarWidget>
@@ -21,10 +22,7 @@ using namespace planova;
 
 namespace {
 
-DateTime D(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using planova::test::Date;
 
 bool SameDay(const DateTime& a, const DateTime& b)
 {
@@ -67,8 +65,9 @@ private:
     void AddToDos(int count)
     {
         for (int n = 0; n < count; ++n) {
-            Document->WorkToDo.SetKennmei(Utf8ToCp932("項目" + std::to_string(n)));
-            Document->StoreToDo(n);
+            CToDo item;
+            item.SetKennmei(Utf8ToCp932("項目" + std::to_string(n)));
+            Document->AppendToDo(item);
         }
         Document->SetModified(false);
     }
@@ -100,11 +99,10 @@ private slots:
     {
         Document->DspType = 1;
         Open();
-        QVERIFY(SameDay(Document->WorkDay.GetDate(), D(2024, 3, 1)));
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 3, 1)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 3, 1)));
         QCOMPARE(View->Planner().Mode(), ViewMode::Week);
         QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 3, 1));
-        QCOMPARE(Document->UndoCapacity, 10);
+        QCOMPARE(Document->Undo().Capacity(), 10);
         QVERIFY(View->SkyTimer()->isActive());
         QCOMPARE(View->SkyTimer()->interval(), 500);
         QVERIFY(!View->ToDoScrollBar()->isVisible());
@@ -130,11 +128,11 @@ private slots:
         QVERIFY(View->ExecuteCommand(CommandId::ToDoView));
         QVERIFY(View->IsCommandChecked(CommandId::ToDoView));
         QVERIFY(View->ExecuteCommand(CommandId::Forward));
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 4, 1)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 4, 1)));
         QCOMPARE(View->Information()->Calendar()->selectedDate(), QDate(2024, 4, 1));
         QVERIFY(View->ExecuteCommand(CommandId::Back));
         QVERIFY(View->ExecuteCommand(CommandId::Back));
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 2, 1)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 2, 1)));
         QVERIFY(!Document->IsModified());
     }
 
@@ -143,8 +141,7 @@ private slots:
         Open();
         View->Planner().State.SelectedCell = 3;
         View->Information()->Calendar()->setSelectedDate(QDate(2024, 5, 20));
-        QVERIFY(SameDay(View->Planner().State.CurrentDate, D(2024, 5, 20)));
-        QVERIFY(SameDay(Document->WorkDay.GetDate(), D(2024, 5, 20)));
+        QVERIFY(SameDay(View->Planner().State.CurrentDate, Date(2024, 5, 20)));
         QCOMPARE(View->Planner().State.SelectedCell, -1);
     }
 
@@ -195,14 +192,14 @@ private slots:
 
     void TheWindowShowsPlannerColoursAndIcons()
     {
-        Document->WorkDay.ClearDay(D(2024, 3, 3)); // a Sunday
-        Document->WorkDay.SetIro(2, 4);            // a green period row
-        Document->WorkDay.SetYotei(2, Utf8ToCp932("理科"));
-        Document->StoreDay();
+        Document->UpdateDay(Date(2024, 3, 3), [](CDayData& day) { // a Sunday
+            day.SetIro(2, 4);                                     // a green period row
+            day.SetYotei(2, Utf8ToCp932("理科"));
+        });
         Document->DspType = 1;
         Document->ToDoView = false;
         Open(1280, 720);
-        View->ShowDate(D(2024, 3, 3));
+        View->ShowDate(Date(2024, 3, 3));
         const QImage image = View->grab().toImage();
         const Rect sunday = View->Planner().State.CellRects[0];
         QVERIFY(HasColour(image, QRect(sunday.Left, sunday.Top, sunday.Width(), sunday.Height()),

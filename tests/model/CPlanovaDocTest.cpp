@@ -1,5 +1,6 @@
 #include "model/CPlanovaDoc.h"
 #include "model/Clock.h"
+#include "model/FindHit.h"
 #include "model/InvalidArgument.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,7 @@ namespace {
 
 void StoreDate(CPlanovaDoc& doc, int y, int m, int d, const std::string& memo = {})
 {
-    doc.LoadDay(DateTime::FromDate(y, m, d));
-    doc.WorkDay.SetMemo(memo);
-    doc.StoreDay();
+    doc.UpdateDay(DateTime::FromDate(y, m, d), [&](CDayData& day) { day.SetMemo(memo); });
 }
 
 std::vector<int> Days(const CPlanovaDoc& doc)
@@ -83,58 +82,41 @@ TEST(CPlanovaDocTest, UnorderedListFromAFileIsWalkedInListOrder)
     EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 9)).Outcome, DayPositionOutcome::Found);
 }
 
-TEST(CPlanovaDocTest, LoadDayOfAnUnstoredDateGivesAnEmptyDayAndStoresNothing)
+TEST(CPlanovaDocTest, AnUnstoredDateReadsAsAnEmptyDayAndStoresNothing)
 {
     CPlanovaDoc doc;
     StoreDate(doc, 2012, 4, 1, "stored");
     doc.SetModified(false);
-    doc.LoadDay(DateTime::FromDate(2012, 4, 2));
-    EXPECT_EQ(doc.WorkDay.GetDate(), DateTime::FromDate(2012, 4, 2));
-    EXPECT_TRUE(doc.WorkDay.GetMemo().empty());
+    const CDayData blank = doc.Day(DateTime::FromDate(2012, 4, 2));
+    EXPECT_EQ(blank.GetDate(), DateTime::FromDate(2012, 4, 2));
+    EXPECT_TRUE(blank.GetMemo().empty());
     for (int row = 0; row < CDayData::RowCount; ++row)
-        EXPECT_EQ(doc.WorkDay.GetIro(row), 0);
+        EXPECT_EQ(blank.GetIro(row), 0);
     EXPECT_EQ(doc.DayList().size(), 1u);
     EXPECT_FALSE(doc.IsModified());
-    doc.LoadDay(DateTime::FromDate(2012, 4, 1));
-    EXPECT_EQ(doc.WorkDay.GetMemo(), "stored");
+    EXPECT_EQ(doc.Day(DateTime::FromDate(2012, 4, 1)).GetMemo(), "stored");
 }
 
-TEST(CPlanovaDocTest, FindStoredDayReadsWithoutMovingTheWorkingDay)
+TEST(CPlanovaDocTest, FindStoredDayReadsWithoutACopy)
 {
     CPlanovaDoc doc;
     StoreDate(doc, 2012, 4, 1, "stored");
-    doc.LoadDay(DateTime::FromDate(2012, 5, 5));
     const CPlanovaDoc& readOnly = doc;
     const CDayData* stored = readOnly.FindStoredDay(DateTime::FromDate(2012, 4, 1));
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->GetMemo(), "stored");
+    EXPECT_EQ(stored, &doc.DayList()[0]);
     EXPECT_EQ(readOnly.FindStoredDay(DateTime::FromDate(2012, 4, 2)), nullptr);
-    EXPECT_EQ(doc.WorkDay.GetDate(), DateTime::FromDate(2012, 5, 5));
-}
-
-TEST(CPlanovaDocTest, StoreDayDropsTheTimeOfDayAndReplacesThatDate)
-{
-    CPlanovaDoc doc;
-    StoreDate(doc, 2012, 4, 1, "first");
-    doc.WorkDay.SetDate(DateTime::FromDate(2012, 4, 1));
-    doc.WorkDay = doc.DayList()[0];
-    // A working day that carries a time of day still replaces the record of its date.
-    CDayData withTime = doc.WorkDay;
-    doc.WorkDay.ClearDay(DateTime::FromDate(2012, 4, 1));
-    doc.WorkDay.SetMemo("second");
-    doc.StoreDay();
-    ASSERT_EQ(doc.DayList().size(), 1u);
-    EXPECT_EQ(doc.DayList()[0].GetMemo(), "second");
-    EXPECT_EQ(doc.DayList()[0].GetDate().Hour(), 0);
 }
 
 TEST(CPlanovaDocTest, StoringAnInvalidDateAppendsEachTime)
 {
     CPlanovaDoc doc;
     StoreDate(doc, 2012, 4, 1);
-    doc.WorkDay.SetDate(2012, 2, 30);
-    doc.StoreDay();
-    doc.StoreDay();
+    CDayData invalid;
+    invalid.SetDate(2012, 2, 30);
+    doc.PutDay(invalid);
+    doc.PutDay(invalid);
     EXPECT_EQ(Days(doc), (std::vector<int>{1, -1, -1}));
     // The list still finds its valid dates.
     EXPECT_EQ(doc.FindDayPosition(DateTime::FromDate(2012, 4, 1)).Outcome, DayPositionOutcome::Found);
@@ -142,56 +124,31 @@ TEST(CPlanovaDocTest, StoringAnInvalidDateAppendsEachTime)
     EXPECT_EQ(Days(doc), (std::vector<int>{1, 1, -1, -1}));
 }
 
-TEST(CPlanovaDocTest, ToDoOperations)
-{
-    CPlanovaDoc doc;
-    doc.WorkToDo.SetKennmei("a");
-    doc.StoreToDo(0);
-    doc.WorkToDo.SetKennmei("b");
-    doc.StoreToDo(1);
-    EXPECT_EQ(doc.ToDoCount, 2);
-    doc.WorkToDo.SetKennmei("c");
-    doc.StoreToDo(5);
-    EXPECT_EQ(doc.ToDoCount, 3);
-    EXPECT_EQ(doc.ToDoList()[2].GetKennmei(), "c");
-    doc.WorkToDo.SetKennmei("B");
-    doc.StoreToDo(1);
-    EXPECT_EQ(doc.ToDoCount, 3);
-    EXPECT_EQ(doc.ToDoList()[1].GetKennmei(), "B");
-    doc.LoadToDo(0);
-    EXPECT_EQ(doc.WorkToDo.GetKennmei(), "a");
-    doc.DeleteToDo(0);
-    EXPECT_EQ(doc.ToDoCount, 2);
-    EXPECT_EQ(doc.ToDoList()[0].GetKennmei(), "B");
-    for (int bad : {-1, 2, 100}) {
-        EXPECT_THROW(doc.LoadToDo(bad), InvalidArgument);
-        EXPECT_THROW(doc.DeleteToDo(bad), InvalidArgument);
-    }
-    EXPECT_EQ(doc.ToDoCount, 2);
-}
-
 TEST(CPlanovaDocTest, UndoHistoryKeepsTheTenNewestSnapshots)
 {
     CPlanovaDoc doc;
-    doc.RecordUndo(UndoDay); // before a view initialised the history: nothing recorded, no crash
-    EXPECT_EQ(doc.UndoTop, -1);
+    CDayData day;
+    doc.RecordUndo(
+        UndoEntry::DayBefore(day)); // before a view initialised the history: nothing recorded, no crash
+    EXPECT_EQ(doc.Undo().Count(), 0);
     doc.InitUndoHistory();
-    ASSERT_EQ(doc.UndoCapacity, 10);
+    ASSERT_EQ(doc.Undo().Capacity(), 10);
     for (int call = 1; call <= 11; ++call) {
-        doc.WorkDay.SetMemo("snapshot " + std::to_string(call));
-        doc.RecordUndo(UndoDay);
+        day.SetMemo("snapshot " + std::to_string(call));
+        doc.RecordUndo(UndoEntry::DayBefore(day));
     }
-    EXPECT_EQ(doc.UndoTop, 9);
-    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[0]).GetMemo(), "snapshot 2");
-    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[9]).GetMemo(), "snapshot 11");
-    doc.WorkToDo.SetKennmei("task");
-    doc.RecordUndo(UndoToDo);
-    EXPECT_EQ(doc.UndoKinds[9], UndoToDo);
-    EXPECT_EQ(std::get<CToDo>(doc.UndoSnapshots[9]).GetKennmei(), "task");
-    EXPECT_EQ(std::get<CDayData>(doc.UndoSnapshots[0]).GetMemo(), "snapshot 3");
+    EXPECT_EQ(doc.Undo().Count(), 10);
+    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(0).Snapshot).GetMemo(), "snapshot 2");
+    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(9).Snapshot).GetMemo(), "snapshot 11");
+    CToDo item;
+    item.SetKennmei("task");
+    doc.RecordUndo(UndoEntry::ToDoBefore(item));
+    EXPECT_EQ(doc.Undo().Entry(9).Kind, UndoToDo);
+    EXPECT_EQ(std::get<CToDo>(doc.Undo().Entry(9).Snapshot).GetKennmei(), "task");
+    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(0).Snapshot).GetMemo(), "snapshot 3");
     doc.InitUndoHistory();
-    EXPECT_EQ(doc.UndoTop, -1);
-    EXPECT_EQ(doc.UndoKinds[0], UndoEmpty);
+    EXPECT_EQ(doc.Undo().Count(), 0);
+    EXPECT_EQ(doc.Undo().Entry(0).Kind, UndoEmpty);
 }
 
 TEST(CPlanovaDocTest, DefaultsDependOnTheCreationDate)
@@ -221,12 +178,86 @@ TEST(CPlanovaDocTest, DefaultsDependOnTheCreationDate)
     EXPECT_EQ(doc.FontPoint[0], 9);
     EXPECT_EQ(doc.FontPoint[4 * 4 + 0], 16);
     EXPECT_EQ(doc.FontPoint[5 * 4 + 2], 4);
-    EXPECT_EQ(doc.PFontSize, 9);
-    EXPECT_EQ(doc.PKeisenFutosa, 1);
-    EXPECT_TRUE(doc.PDayKiroku);
-    EXPECT_FALSE(doc.PKirokuCenterline1by3);
+    EXPECT_EQ(doc.Print.PFontSize, 9);
+    EXPECT_EQ(doc.Print.PKeisenFutosa, 1);
+    EXPECT_TRUE(doc.Print.PDayKiroku);
+    EXPECT_FALSE(doc.Print.PKirokuCenterline1by3);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_FALSE(doc.FindHit.Found);
-    EXPECT_EQ(doc.FindHit.Date.DayNumber(), 0.0);
-    EXPECT_EQ(doc.FindHit.Column, -1);
+    const FindHitState hit; // no hit before the first search
+    EXPECT_FALSE(hit.Found);
+    EXPECT_EQ(hit.Date.DayNumber(), 0.0);
+    EXPECT_EQ(hit.Column, -1);
+}
+
+TEST(CPlanovaDocTest, DaysAreReadWrittenAndRemovedByDate)
+{
+    CPlanovaDoc doc;
+    const DateTime april2 = DateTime::FromDate(2012, 4, 2);
+    // An unstored date reads as an empty day of that date and stores nothing.
+    const CDayData blank = doc.Day(DateTime::FromDateTime(2012, 4, 2, 9, 30, 0));
+    EXPECT_TRUE(blank.GetDate().IsIdenticalTo(april2));
+    EXPECT_TRUE(blank.GetMemo().empty());
+    EXPECT_TRUE(doc.DayList().empty());
+    EXPECT_FALSE(doc.IsModified());
+
+    doc.UpdateDay(april2, [](CDayData& day) { day.SetMemo("first"); });
+    doc.UpdateDay(april2, [](CDayData& day) { day.SetGyouji("event"); });
+    ASSERT_EQ(doc.DayList().size(), 1u);
+    EXPECT_EQ(doc.Day(april2).GetMemo(), "first");
+    EXPECT_EQ(doc.Day(april2).GetGyouji(), "event");
+    EXPECT_TRUE(doc.IsModified());
+
+    // A day put with a time of day replaces the record of its date and is stored at 00:00.
+    CDayData later;
+    later.ClearDay(DateTime::FromDateTime(2012, 4, 2, 15, 0, 0));
+    later.SetMemo("replaced");
+    doc.PutDay(later);
+    ASSERT_EQ(doc.DayList().size(), 1u);
+    EXPECT_EQ(doc.DayList()[0].GetMemo(), "replaced");
+    EXPECT_EQ(doc.DayList()[0].GetDate().Hour(), 0);
+
+    doc.SetModified(false);
+    EXPECT_FALSE(doc.RemoveDay(DateTime::FromDate(2012, 4, 3)));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.RemoveDay(april2));
+    EXPECT_TRUE(doc.DayList().empty());
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(CPlanovaDocTest, ItemsAreAppendedInsertedReplacedAndRemovedByIndex)
+{
+    const auto item = [](const std::string& subject) {
+        CToDo todo;
+        todo.SetKennmei(subject);
+        return todo;
+    };
+    const auto subjects = [](const CPlanovaDoc& doc) {
+        std::string all;
+        for (const CToDo& todo : doc.ToDoList())
+            all += todo.GetKennmei();
+        return all;
+    };
+    CPlanovaDoc doc;
+    doc.AppendToDo(item("b"));
+    doc.InsertToDo(0, item("a"));
+    doc.InsertToDo(2, item("d")); // the item count: appended
+    doc.InsertToDo(2, item("c"));
+    EXPECT_EQ(subjects(doc), "abcd");
+    doc.ReplaceToDo(1, item("B"));
+    doc.RemoveToDo(3);
+    EXPECT_EQ(subjects(doc), "aBc");
+    EXPECT_EQ(doc.ToDo(2).GetKennmei(), "c");
+    EXPECT_TRUE(doc.IsModified());
+
+    // An index outside the list changes nothing.
+    doc.SetModified(false);
+    for (int bad : {-1, 3, 100}) {
+        EXPECT_THROW(doc.ToDo(bad), InvalidArgument) << bad;
+        EXPECT_THROW(doc.ReplaceToDo(bad, item("x")), InvalidArgument) << bad;
+        EXPECT_THROW(doc.RemoveToDo(bad), InvalidArgument) << bad;
+    }
+    for (int bad : {-1, 4})
+        EXPECT_THROW(doc.InsertToDo(bad, item("x")), InvalidArgument) << bad;
+    EXPECT_EQ(subjects(doc), "aBc");
+    EXPECT_FALSE(doc.IsModified());
 }

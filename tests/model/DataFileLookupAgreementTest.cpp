@@ -89,23 +89,24 @@ std::string RandomDocumentText(Mutator& random)
 {
     CPlanovaDoc document;
     for (std::size_t d = random.Below(5); d > 0; --d) {
-        document.LoadDay(DateTime::FromDate(2014, 1, 1).AddDays(static_cast<int>(random.Below(400))));
-        CDayData& day = document.WorkDay;
-        day.SetJitei(random.Text());
-        day.SetGyouji(random.Text());
-        for (int row = 0; row < CDayData::RowCount; ++row) {
-            day.SetJigenn(row, random.Text());
-            day.SetYotei(row, random.Text());
-            day.SetNaiyou(row, random.Text());
-            day.SetIro(row, static_cast<int>(random.Below(8)));
-        }
-        day.SetMemo(random.Text());
-        document.StoreDay();
+        document.UpdateDay(DateTime::FromDate(2014, 1, 1).AddDays(static_cast<int>(random.Below(400))),
+                           [&](CDayData& day) {
+                               day.SetJitei(random.Text());
+                               day.SetGyouji(random.Text());
+                               for (int row = 0; row < CDayData::RowCount; ++row) {
+                                   day.SetJigenn(row, random.Text());
+                                   day.SetYotei(row, random.Text());
+                                   day.SetNaiyou(row, random.Text());
+                                   day.SetIro(row, static_cast<int>(random.Below(8)));
+                               }
+                               day.SetMemo(random.Text());
+                           });
     }
     for (std::size_t i = random.Below(6); i > 0; --i) {
-        document.WorkToDo.SetKennmei(random.Text());
-        document.WorkToDo.SetMemo(random.Text());
-        document.StoreToDo(document.ToDoCount);
+        CToDo item;
+        item.SetKennmei(random.Text());
+        item.SetMemo(random.Text());
+        document.AppendToDo(item);
     }
     document.Shiyousya = random.Text();
     document.Jikannwari[random.Below(36)] = random.Text();

@@ -97,7 +97,7 @@ TEST_F(DataFileTest, EmptyDocumentWritesEmptyCountsThatReadAsZero)
     EXPECT_EQ(text.substr(text.size() - 12), "\r\n</Planova>");
     const CPlanovaDoc read = ReadDataText(text);
     EXPECT_TRUE(read.DayList().empty());
-    EXPECT_EQ(read.ToDoCount, 0);
+    EXPECT_EQ(read.ToDoCount(), 0);
 }
 
 TEST_F(DataFileTest, MissingSettingsReadAsZeroOffOrEmptyExceptTheBirthday)
@@ -105,14 +105,33 @@ TEST_F(DataFileTest, MissingSettingsReadAsZeroOffOrEmptyExceptTheBirthday)
     SetFixedNow(DateTime::FromDate(2020, 6, 15));
     const CPlanovaDoc read = ReadDataText("<Planova></Planova>");
     EXPECT_FALSE(read.ToDoView);
-    EXPECT_FALSE(read.PDayKiroku);
-    EXPECT_EQ(read.PFontSize, 0);
+    EXPECT_FALSE(read.Print.PDayKiroku);
+    EXPECT_EQ(read.Print.PFontSize, 0);
     EXPECT_EQ(read.HajimeYear, 0);
     EXPECT_EQ(read.FontPoint[0], 0); // every missing Set reads as No 0, FP 0
     EXPECT_EQ(read.FontPoint[1], 6); // entries never named keep their construction value
     EXPECT_EQ(read.BirthdayYear, 2020);
     EXPECT_EQ(read.BirthdayMonth, 6);
     EXPECT_EQ(read.BirthdayDay, 15);
+}
+
+// A start weekday outside 0–6 comes only from a damaged or hand-made file: it is read modulo 7, so
+// the views and the printed pages never meet another.
+TEST_F(DataFileTest, StartWeekdaysOutsideTheWeekAreReadModuloSeven)
+{
+    struct Case
+    {
+        int Stored;
+        int Read;
+    };
+    for (const Case c : {Case{9, 2}, Case{7, 0}, Case{13, 6}, Case{6, 6}, Case{2147483647, 1}}) {
+        CPlanovaDoc document;
+        document.StartWeekday = c.Stored;
+        document.Print.PStartWeekday = c.Stored;
+        const CPlanovaDoc read = ReadDataFile(WriteDataFile(document));
+        EXPECT_EQ(read.StartWeekday, c.Read) << c.Stored;
+        EXPECT_EQ(read.Print.PStartWeekday, c.Read) << c.Stored;
+    }
 }
 
 TEST_F(DataFileTest, InvalidBirthdayBecomesTheCurrentDate)
@@ -133,7 +152,7 @@ TEST_F(DataFileTest, CountsLargerThanTheElementsBuildRecordsForTheElementsOnly)
     const CPlanovaDoc read = ReadDataText(text);
     ASSERT_EQ(read.DayList().size(), 1u);
     EXPECT_TRUE(read.DayList()[0].GetDate().IsValid());
-    ASSERT_EQ(read.ToDoCount, 1);
+    ASSERT_EQ(read.ToDoCount(), 1);
     EXPECT_EQ(read.ToDoList()[0].GetKennmei(), Sj("件名"));
     EXPECT_EQ(WriteDataFile(read), TestDataFile("example-2014.dat"));
 }
@@ -156,34 +175,34 @@ TEST_F(DataFileTest, DaysKeepTheFileOrder)
 TEST_F(DataFileTest, NegativeOffsetsAreWrittenWithASignAndReadBack)
 {
     CPlanovaDoc document = ExampleDocument2014();
-    document.PIdouMigi = -10;
-    document.PIdouSita = -3;
+    document.Print.PIdouMigi = -10;
+    document.Print.PIdouSita = -3;
     document.Offset[4] = -7;
     const std::string text = ReadArchiveString(WriteDataFile(document));
     EXPECT_NE(text.find("<PIdouMigi>-10</PIdouMigi><PIdouSita>-3</PIdouSita>"), std::string::npos);
     EXPECT_NE(text.find("<Offset>-7</Offset>"), std::string::npos);
     const CPlanovaDoc read = ReadDataText(text);
-    EXPECT_EQ(read.PIdouMigi, -10);
-    EXPECT_EQ(read.PIdouSita, -3);
+    EXPECT_EQ(read.Print.PIdouMigi, -10);
+    EXPECT_EQ(read.Print.PIdouSita, -3);
     EXPECT_EQ(read.Offset[4], -7);
 
     // Only these fields read a sign; elsewhere "-" is an ordinary non-digit byte as before.
     const CPlanovaDoc other =
         ReadDataText(ExampleTextWith("<PFontSize>9</PFontSize>", "<PFontSize>-9</PFontSize>"));
-    EXPECT_EQ(other.PFontSize, 9);
+    EXPECT_EQ(other.Print.PFontSize, 9);
     const CPlanovaDoc unsigned_ =
         ReadDataText(ExampleTextWith("<PIdouMigi>0</PIdouMigi>", "<PIdouMigi>15</PIdouMigi>"));
-    EXPECT_EQ(unsigned_.PIdouMigi, 15);
+    EXPECT_EQ(unsigned_.Print.PIdouMigi, 15);
 }
 
 TEST_F(DataFileTest, TextsHoldingTagsAreNotCut)
 {
     CPlanovaDoc document = ExampleDocument2014();
-    document.LoadDay(DateTime::FromDate(2014, 1, 1));
-    document.WorkDay.SetYotei(2, Sj("予定</Yotei>続き"));
-    document.WorkDay.SetYotei(3, Sj("行</YoteiSet>続き"));
-    document.WorkDay.SetMemo(Sj("<Memo>x</DayData>y"));
-    document.StoreDay();
+    document.UpdateDay(DateTime::FromDate(2014, 1, 1), [&](CDayData& day) {
+        day.SetYotei(2, Sj("予定</Yotei>続き"));
+        day.SetYotei(3, Sj("行</YoteiSet>続き"));
+        day.SetMemo(Sj("<Memo>x</DayData>y"));
+    });
     const std::string text = ReadArchiveString(WriteDataFile(document));
     // The plain lookups of another reader find the whole text, with one DEL byte in each tag.
     const std::string_view row2 = FindElement(FindElement(text, "DayData"), "YoteiSet", 2);
@@ -212,9 +231,8 @@ TEST_F(DataFileTest, UnprotectedTagsInFilesFromElsewhereCutAsBefore)
 TEST_F(DataFileTest, LineBreaksInTextsAreKept)
 {
     CPlanovaDoc document = ExampleDocument2014();
-    document.LoadDay(DateTime::FromDate(2014, 1, 1));
-    document.WorkDay.SetYotei(0, Sj("一行目\r\n二行目"));
-    document.StoreDay();
+    document.UpdateDay(DateTime::FromDate(2014, 1, 1),
+                       [&](CDayData& day) { day.SetYotei(0, Sj("一行目\r\n二行目")); });
     const std::string bytes = WriteDataFile(document);
     EXPECT_NE(bytes.find(Sj("<Yotei>一行目\r\n二行目</Yotei>")), std::string::npos);
     EXPECT_EQ(ReadDataFile(bytes).DayList()[0].GetYotei(0), Sj("一行目\r\n二行目"));
@@ -306,7 +324,7 @@ TEST_F(DataFileTest, DamagedAndForeignFilesFailWithOneErrorAndTheReason)
     // An empty text with nothing after it is an empty document.
     const CPlanovaDoc empty = ReadDataFile(std::string(1, '\0'));
     EXPECT_TRUE(empty.DayList().empty());
-    EXPECT_EQ(empty.ToDoCount, 0);
+    EXPECT_EQ(empty.ToDoCount(), 0);
 }
 
 TEST_F(DataFileTest, LengthPrefixInAllThreeSizes)
@@ -336,9 +354,8 @@ TEST_F(DataFileTest, ALargeDocumentUsesTheLongPrefixAndRoundTrips)
 {
     CPlanovaDoc document = ExampleDocument2014();
     for (int d = 2; d <= 80; ++d) {
-        document.LoadDay(DateTime::FromDate(2014, 1, d % 31 + 1).AddDays(d / 31 * 31));
-        document.WorkDay.SetMemo(std::string(1000, 'm'));
-        document.StoreDay();
+        document.UpdateDay(DateTime::FromDate(2014, 1, d % 31 + 1).AddDays(d / 31 * 31),
+                           [&](CDayData& day) { day.SetMemo(std::string(1000, 'm')); });
     }
     const std::string bytes = WriteDataFile(document);
     ASSERT_GT(bytes.size(), 0xFFFEu);

@@ -1,6 +1,7 @@
 #include "print/PageSequence.h"
 #include "print/PrintJob.h"
 #include "print/PrintTypes.h"
+#include "support/Dates.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,7 @@
 namespace planova {
 namespace {
 
-DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using test::Date;
 
 TEST(PageSequenceTest, PageCounts)
 {
@@ -66,32 +64,6 @@ TEST(PageSequenceTest, PageDatesInAnyOrder)
     };
     for (const Case& c : cases)
         EXPECT_EQ(PageDate(c.Step, first, c.Page), c.Expected) << c.Name;
-}
-
-// A start weekday outside 0–6 comes only from a damaged file; pages read it modulo 7, as the screen
-// reads its own start weekday, so they start on a real weekday and draw real weekday names.
-TEST(PageSequenceTest, StartWeekdaysOutsideTheWeekAreReadModuloSeven)
-{
-    CPlanovaDoc document;
-    PrintEnvironment environment;
-    const auto drawn = [&](int printType, int startWeekday) {
-        ViewPrintState print = CopyPrintSettings(document);
-        print.PrintType = printType;
-        print.PStartWeekday = startWeekday;
-        print.PrintStartDate = Date(2024, 4, 10);
-        print.PrintEndDate = print.PrintStartDate;
-        test::RecordingCanvas canvas(300);
-        DrawPrintPage(document, print, 1, canvas, environment);
-        std::vector<std::string> texts;
-        for (const test::CanvasOp& op : canvas.Texts())
-            texts.push_back(op.Bytes);
-        return texts;
-    };
-    for (const int type : {PrintType::Week, PrintType::Month, PrintType::ToDo}) {
-        EXPECT_EQ(drawn(type, 9), drawn(type, 2)) << type;
-        EXPECT_EQ(drawn(type, -3), drawn(type, 4)) << type;
-        EXPECT_EQ(drawn(type, -7), drawn(type, 0)) << type;
-    }
 }
 
 } // namespace

@@ -37,9 +37,10 @@ protected:
 
     void AddToDo(const char* importance, const char* subject)
     {
-        Doc.WorkToDo.SetJyuuyoudo(Sj(importance));
-        Doc.WorkToDo.SetKennmei(Sj(subject));
-        Doc.StoreToDo(Doc.ToDoCount);
+        CToDo item;
+        item.SetJyuuyoudo(Sj(importance));
+        item.SetKennmei(Sj(subject));
+        Doc.AppendToDo(item);
     }
 
     /// Lines drawn between two x positions (both ends inside).

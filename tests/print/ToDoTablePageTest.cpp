@@ -41,10 +41,11 @@ protected:
 
     void AddToDo(const char* importance, const char* subject, const DateTime& deadline)
     {
-        Doc.WorkToDo.SetJyuuyoudo(Sj(importance));
-        Doc.WorkToDo.SetKennmei(Sj(subject));
-        Doc.WorkToDo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
-        Doc.StoreToDo(Doc.ToDoCount);
+        CToDo item;
+        item.SetJyuuyoudo(Sj(importance));
+        item.SetKennmei(Sj(subject));
+        item.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
+        Doc.AppendToDo(item);
     }
 };
 

@@ -3,22 +3,17 @@
 #include "model/CPlanovaDoc.h"
 #include "model/Cp932Codec.h"
 #include "model/DateTime.h"
+#include "support/Dates.h"
 
 #include <string>
 #include <utility>
 
 namespace planova::test {
 
-inline DateTime Date(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
-
-/// The stored record of the date, or nullptr when it has none; the working day is not touched.
+/// The stored record of the date, or nullptr when it has none.
 inline const CDayData* StoredDay(const CPlanovaDoc& document, const DateTime& date)
 {
-    const DayPosition position = document.FindDayPosition(date);
-    return position.Outcome == DayPositionOutcome::Found ? &document.DayList()[position.Position] : nullptr;
+    return document.FindStoredDay(date);
 }
 
 /// Time-table kind and event of the stored record in UTF-8; two empty texts when nothing is stored.
@@ -34,10 +29,10 @@ inline std::pair<std::string, std::string> KindAndEvent(const CPlanovaDoc& docum
 inline void StoreKindAndEvent(CPlanovaDoc& document, const DateTime& date, const char* kind,
                               const char* event)
 {
-    document.LoadDay(date);
-    document.WorkDay.SetJitei(Utf8ToCp932(kind));
-    document.WorkDay.SetGyouji(Utf8ToCp932(event));
-    document.StoreDay();
+    document.UpdateDay(date, [&](CDayData& day) {
+        day.SetJitei(Utf8ToCp932(kind));
+        day.SetGyouji(Utf8ToCp932(event));
+    });
 }
 
 } // namespace planova::test

@@ -11,13 +11,12 @@ namespace planova::test {
 CPlanovaDoc ExampleDocument2014()
 {
     CPlanovaDoc document;
-    document.LoadDay(DateTime::FromDate(2014, 1, 1));
-    document.WorkDay.SetStandardDay();
-    document.WorkDay.SetYotei(1, Sj("予定"));
-    document.WorkDay.SetIro(1, 2);
-    document.StoreDay();
-    document.WorkToDo = CToDo();
-    document.StoreToDo(0);
+    document.UpdateDay(DateTime::FromDate(2014, 1, 1), [&](CDayData& day) {
+        day.SetStandardDay();
+        day.SetYotei(1, Sj("予定"));
+        day.SetIro(1, 2);
+    });
+    document.AppendToDo(CToDo());
     document.SetModified(false);
     return document;
 }
@@ -36,31 +35,32 @@ CPlanovaDoc FullDocument()
                            "",
                            "放課後"};
     for (int d = 0; d < 3; ++d) {
-        document.LoadDay(DateTime::FromDate(2013, 4, 8 + d));
-        document.WorkDay.SetStandardDay();
-        document.WorkDay.SetGyouji(Sj(d == 1 ? "始業式</Gyouji>" : "始業式"));
-        for (int row = 0; row < CDayData::RowCount; ++row) {
-            document.WorkDay.SetYotei(row, Sj(plans[(row + d) % 10]));
-            document.WorkDay.SetNaiyou(row, Sj("内容①～⑥（テスト）"));
-            document.WorkDay.SetIro(row, (row + d) % 8);
-        }
-        document.WorkDay.SetMemo(Sj("メモ\r\n二行目</DayData></YoteiData><ToDo>"));
-        document.StoreDay();
+        document.UpdateDay(DateTime::FromDate(2013, 4, 8 + d), [&](CDayData& day) {
+            day.SetStandardDay();
+            day.SetGyouji(Sj(d == 1 ? "始業式</Gyouji>" : "始業式"));
+            for (int row = 0; row < CDayData::RowCount; ++row) {
+                day.SetYotei(row, Sj(plans[(row + d) % 10]));
+                day.SetNaiyou(row, Sj("内容①～⑥（テスト）"));
+                day.SetIro(row, (row + d) % 8);
+            }
+            day.SetMemo(Sj("メモ\r\n二行目</DayData></YoteiData><ToDo>"));
+        });
     }
     const char* subjects[] = {"提出物", "</Task>会議", "面談"};
     for (int i = 0; i < 3; ++i) {
-        document.WorkToDo.SetKennmei(Sj(subjects[i]));
-        document.WorkToDo.SetKigenn(2013, 5, 1 + i);
-        document.WorkToDo.SetJyuuyoudo(Sj(i == 2 ? "PJ" : "B2"));
-        document.WorkToDo.SetMemo(Sj("メモ</Memo>"));
-        document.StoreToDo(i);
+        CToDo item;
+        item.SetKennmei(Sj(subjects[i]));
+        item.SetKigenn(2013, 5, 1 + i);
+        item.SetJyuuyoudo(Sj(i == 2 ? "PJ" : "B2"));
+        item.SetMemo(Sj("メモ</Memo>"));
+        document.AppendToDo(item);
     }
     // Every plain setting away from its default: numbers 3 (negative where allowed), flags flipped, texts
     // set.
     for (const SettingEntry& entry : Settings()) {
         std::visit(
             [&](auto member) {
-                auto& value = document.*member;
+                auto& value = SettingOf(document, member);
                 using Value = std::decay_t<decltype(value)>;
                 if constexpr (std::is_same_v<Value, bool>)
                     value = !value;

@@ -104,7 +104,6 @@ void ToDo(std::string_view text, CPlanovaDoc& document)
     // Items for the task elements present only; their texts may not add up to more than the element.
     const std::size_t built = std::min(static_cast<std::size_t>(count), OpeningCount(t, "Task"));
     std::size_t textBytes = 0;
-    const CToDo work = document.WorkToDo;
     for (std::size_t i = 0; i < built; ++i) {
         const std::string_view k = FindElement(t, "Task", i);
         textBytes += FindElement(k, "Kennmei").size() + FindElement(k, "Jyuuyoudo").size() +
@@ -117,10 +116,8 @@ void ToDo(std::string_view text, CPlanovaDoc& document)
         item.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
         item.SetJyuuyoudo(Text(k, "Jyuuyoudo"));
         item.SetMemo(Text(k, "Memo"));
-        document.WorkToDo = item;
-        document.StoreToDo(static_cast<int>(i));
+        document.AppendToDo(item);
     }
-    document.WorkToDo = work;
     Group(document, SettingGroup::ToDo, t);
 }
 
@@ -191,13 +188,15 @@ std::string DocumentDifference(const CPlanovaDoc& expected, const CPlanovaDoc& a
     Compare(out, "day count", expected.DayList().size(), actual.DayList().size());
     for (std::size_t i = 0; i < expected.DayList().size() && i < actual.DayList().size(); ++i)
         Compare(out, "day " + std::to_string(i), expected.DayList()[i], actual.DayList()[i]);
-    Compare(out, "ToDo count", expected.ToDoCount, actual.ToDoCount);
+    Compare(out, "ToDo count", expected.ToDoCount(), actual.ToDoCount());
     Compare(out, "ToDo list length", expected.ToDoList().size(), actual.ToDoList().size());
     for (std::size_t i = 0; i < expected.ToDoList().size() && i < actual.ToDoList().size(); ++i)
         Compare(out, "ToDo item " + std::to_string(i), expected.ToDoList()[i], actual.ToDoList()[i]);
     for (const SettingEntry& entry : planova::Settings()) {
         std::visit(
-            [&](auto member) { Compare(out, std::string(entry.Tag), expected.*member, actual.*member); },
+            [&](auto member) {
+                Compare(out, std::string(entry.Tag), SettingOf(expected, member), SettingOf(actual, member));
+            },
             entry.Member);
     }
     Compare(out, "FontPoint", expected.FontPoint, actual.FontPoint);

@@ -4,7 +4,8 @@
 // rectangles are those of a real redraw: the ground the selection and editing tests stand on.
 
 #include "model/CPlanovaDoc.h"
-#include "support/ScriptedViewDialogs.h"
+#include "support/Dates.h"
+#include "support/ScriptedViewServices.h"
 #include "support/RecordingCanvas.h"
 #include "view/PlannerView.h"
 
@@ -14,11 +15,6 @@
 #include <vector>
 
 namespace planova::test {
-
-inline DateTime Day(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
 
 /// The middle of a rectangle.
 inline Point Centre(const Rect& rect)
@@ -42,7 +38,7 @@ protected:
     {
         Canvas.Ops.clear();
         View.DrawScreen(Canvas, ScreenGeometry{WindowSize.Width, WindowSize.Height, 140, 16},
-                        Day(2024, 6, 12));
+                        Date(2024, 6, 12));
     }
 
     /// A window low enough for ten ToDo pane rows (the header and nine items).
@@ -60,31 +56,22 @@ protected:
     /// A stored day whose period row r has the label "L<r>", plan "P<r>", content "C<r>" and colour r % 8.
     void StoreNumberedDay(const DateTime& date, const std::string& memo = "memo")
     {
-        Document.LoadDay(date);
-        CDayData& day = Document.WorkDay;
-        day.SetJitei("kind");
-        day.SetGyouji("event");
-        for (int r = 0; r < CDayData::RowCount; ++r) {
-            const std::string n = std::to_string(r);
-            day.SetJigenn(r, "L" + n);
-            day.SetYotei(r, "P" + n);
-            day.SetNaiyou(r, "C" + n);
-            day.SetIro(r, r % 8);
-        }
-        day.SetMemo(memo);
-        Document.StoreDay();
+        Document.UpdateDay(date, [&](CDayData& day) {
+            day.SetJitei("kind");
+            day.SetGyouji("event");
+            for (int r = 0; r < CDayData::RowCount; ++r) {
+                const std::string n = std::to_string(r);
+                day.SetJigenn(r, "L" + n);
+                day.SetYotei(r, "P" + n);
+                day.SetNaiyou(r, "C" + n);
+                day.SetIro(r, r % 8);
+            }
+            day.SetMemo(memo);
+        });
         Document.SetModified(false);
-        Document.LoadDay(View.State.CurrentDate);
     }
 
-    CDayData StoredDay(const DateTime& date)
-    {
-        const CDayData working = Document.WorkDay;
-        Document.LoadDay(date);
-        CDayData day = Document.WorkDay;
-        Document.WorkDay = working;
-        return day;
-    }
+    CDayData StoredDay(const DateTime& date) const { return Document.Day(date); }
 
     std::vector<std::string> Labels(const DateTime& date)
     {
@@ -99,10 +86,11 @@ protected:
     void AddItems(int count)
     {
         for (int n = 0; n < count; ++n) {
-            Document.WorkToDo.SetKennmei("item " + std::to_string(n));
-            const DateTime deadline = Day(2024, 4, 1).AddDays(n);
-            Document.WorkToDo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
-            Document.StoreToDo(Document.ToDoCount);
+            CToDo todo;
+            todo.SetKennmei("item " + std::to_string(n));
+            const DateTime deadline = Date(2024, 4, 1).AddDays(n);
+            todo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
+            Document.AppendToDo(todo);
         }
         Document.SetModified(false);
     }

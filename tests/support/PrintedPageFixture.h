@@ -121,11 +121,7 @@ protected:
         return day;
     }
 
-    void Store(const CDayData& day)
-    {
-        Doc.WorkDay = day;
-        Doc.StoreDay();
-    }
+    void Store(const CDayData& day) { Doc.PutDay(day); }
 
     /// Draws page n of the job on a cleared canvas; returns the page's cells.
     std::vector<Rect> Draw(int page = 1)

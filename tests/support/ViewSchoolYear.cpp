@@ -180,7 +180,7 @@ void AddSchoolYear(CPlanovaDoc& document, int startYear)
         const int month = date.Month();
         const int dayOfMonth = date.Day();
         const int weekday = date.DayOfWeek();
-        CDayData& day = document.WorkDay;
+        CDayData day;
         day.ClearDay(date);
         const MonthDay* holiday = FindDay(Holidays, month, dayOfMonth);
         const MonthDay* event = FindDay(Events, month, dayOfMonth);
@@ -207,7 +207,7 @@ void AddSchoolYear(CPlanovaDoc& document, int startYear)
             if (event != nullptr)
                 day.SetGyouji(Sjis(event->Text));
         }
-        document.StoreDay();
+        document.PutDay(std::move(day));
     }
 }
 
@@ -234,11 +234,12 @@ void AddSchoolToDos(CPlanovaDoc& document, int startYear)
         {"年度末の指導要録", 3, 15, "A1", "担任分"},
     }};
     for (const Item& item : items) {
-        document.WorkToDo.SetKennmei(Sjis(item.Subject));
-        document.WorkToDo.SetKigenn(item.Month >= 4 ? startYear : startYear + 1, item.Month, item.Day);
-        document.WorkToDo.SetJyuuyoudo(item.Importance);
-        document.WorkToDo.SetMemo(Sjis(item.Memo));
-        document.StoreToDo(document.ToDoCount);
+        CToDo todo;
+        todo.SetKennmei(Sjis(item.Subject));
+        todo.SetKigenn(item.Month >= 4 ? startYear : startYear + 1, item.Month, item.Day);
+        todo.SetJyuuyoudo(item.Importance);
+        todo.SetMemo(Sjis(item.Memo));
+        document.AppendToDo(todo);
     }
 }
 

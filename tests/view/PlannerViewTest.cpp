@@ -1,6 +1,9 @@
 #include "view/PlannerView.h"
 
+#include "model/DataFile.h"
+
 #include "support/Cp932Literals.h"
+#include "support/Dates.h"
 #include "support/RecordingCanvas.h"
 #include "support/ViewSchoolYear.h"
 #include "view/DayTexts.h"
@@ -15,15 +18,12 @@ using test::CanvasOp;
 using test::RecordingCanvas;
 using test::Sj;
 
-DateTime D(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using test::Date;
 
 class PlannerViewTest : public ::testing::Test
 {
 protected:
-    void Start(const DateTime& today = D(2024, 6, 12)) { View.InitialUpdate(today); }
+    void Start(const DateTime& today = Date(2024, 6, 12)) { View.InitialUpdate(today); }
 
     ScreenDrawResult Draw(int width = 1920, int height = 1080)
     {
@@ -39,22 +39,18 @@ protected:
 
 TEST_F(PlannerViewTest, InitialUpdateShowsTodayWithTheDocumentsSettings)
 {
-    Document.WorkDay.ClearDay(D(2024, 6, 12));
-    Document.WorkDay.SetGyouji(Sj("避難訓練"));
-    Document.StoreDay();
-    Document.WorkDay.ClearDay(D(2000, 1, 1));
+    Document.UpdateDay(Date(2024, 6, 12), [](CDayData& day) { day.SetGyouji(Sj("避難訓練")); });
     Document.DspType = 1;
     Document.StartWeekday = 1;
     Document.ToDoView = false;
-    Document.PrintType = 2;
-    Document.WakunaiNuritubushi = false;
-    Document.RecordUndo(UndoDay);
+    Document.Print.PrintType = 2;
+    Document.Print.WakunaiNuritubushi = false;
+    Document.RecordUndo(UndoEntry::DayBefore(Document.Day(Date(2000, 1, 1))));
     Start(DateTime::FromDateTime(2024, 6, 12, 15, 4, 5));
 
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 6, 12)));
-    EXPECT_EQ(Document.WorkDay.GetGyouji(), Sj("避難訓練"));
-    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 6, 12)));
-    EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(D(2024, 6, 12)));
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(2024, 6, 12)));
+    EXPECT_EQ(Document.Day(View.State.CurrentDate).GetGyouji(), Sj("避難訓練"));
+    EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(Date(2024, 6, 12)));
     EXPECT_EQ(View.State.DspType, 1);
     EXPECT_EQ(View.State.StartWeekday, 1);
     EXPECT_FALSE(View.State.ToDoView);
@@ -62,16 +58,18 @@ TEST_F(PlannerViewTest, InitialUpdateShowsTodayWithTheDocumentsSettings)
     EXPECT_EQ(View.State.SelectedToDoRow, -1);
     EXPECT_EQ(View.Print.PrintType, 2);
     EXPECT_TRUE(View.Print.WakunaiNuritubushi);
-    EXPECT_TRUE(View.Print.PrintStartDate.IsIdenticalTo(D(2024, 6, 12)));
-    EXPECT_EQ(Document.UndoCapacity, 10);
-    EXPECT_EQ(Document.UndoTop, -1);
-    EXPECT_EQ(Document.UndoKinds, std::vector<std::uint16_t>(10, UndoEmpty));
+    EXPECT_TRUE(View.Print.PrintStartDate.IsIdenticalTo(Date(2024, 6, 12)));
+    EXPECT_EQ(Document.Undo().Capacity(), 10);
+    EXPECT_EQ(Document.Undo().Count(), 0);
+    for (int slot = 0; slot < Document.Undo().Capacity(); ++slot)
+        EXPECT_EQ(Document.Undo().Entry(slot).Kind, UndoEmpty);
 }
 
 TEST_F(PlannerViewTest, ValuesOnlyAHandMadeFileCanHoldAreShownAsTheNearestValidView)
 {
     Document.DspType = 9;
     Document.StartWeekday = 8;
+    Document = ReadDataFile(WriteDataFile(Document)); // the weekday is read modulo 7
     Start();
     EXPECT_EQ(View.Mode(), ViewMode::Day);
     EXPECT_EQ(View.State.StartWeekday, 1);
@@ -112,10 +110,10 @@ TEST_F(PlannerViewTest, StepMonthKeepsTheDayWithinTheMonth)
         DateTime To;
     };
     const Case cases[] = {
-        {D(2024, 1, 31), +1, D(2024, 2, 28)}, // limited to 28 also in a leap year
-        {D(2024, 3, 31), +1, D(2024, 4, 30)}, {D(2024, 12, 15), +1, D(2025, 1, 15)},
-        {D(2024, 3, 31), -1, D(2024, 2, 28)}, {D(2024, 1, 10), -1, D(2023, 12, 10)},
-        {D(2024, 8, 31), +1, D(2024, 9, 30)}, {D(2024, 6, 30), +1, D(2024, 7, 30)},
+        {Date(2024, 1, 31), +1, Date(2024, 2, 28)}, // limited to 28 also in a leap year
+        {Date(2024, 3, 31), +1, Date(2024, 4, 30)}, {Date(2024, 12, 15), +1, Date(2025, 1, 15)},
+        {Date(2024, 3, 31), -1, Date(2024, 2, 28)}, {Date(2024, 1, 10), -1, Date(2023, 12, 10)},
+        {Date(2024, 8, 31), +1, Date(2024, 9, 30)}, {Date(2024, 6, 30), +1, Date(2024, 7, 30)},
     };
     for (const Case& c : cases)
         EXPECT_TRUE(StepMonth(c.From, c.Direction).IsIdenticalTo(c.To))
@@ -131,9 +129,9 @@ TEST_F(PlannerViewTest, StepMovesTheWorkingDayByTheViewsPeriod)
         DateTime To;
     };
     const Case cases[] = {
-        {ViewMode::Day, +1, D(2024, 6, 13)},   {ViewMode::Day, -1, D(2024, 6, 11)},
-        {ViewMode::Week, +1, D(2024, 6, 19)},  {ViewMode::Week, -1, D(2024, 6, 5)},
-        {ViewMode::Month, +1, D(2024, 7, 12)},
+        {ViewMode::Day, +1, Date(2024, 6, 13)},   {ViewMode::Day, -1, Date(2024, 6, 11)},
+        {ViewMode::Week, +1, Date(2024, 6, 19)},  {ViewMode::Week, -1, Date(2024, 6, 5)},
+        {ViewMode::Month, +1, Date(2024, 7, 12)},
     };
     for (const Case& c : cases) {
         Start();
@@ -141,25 +139,23 @@ TEST_F(PlannerViewTest, StepMovesTheWorkingDayByTheViewsPeriod)
         View.State.SelectedCell = 1;
         View.State.SelectedToDoRow = 1;
         View.Step(c.Direction);
-        EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(c.To));
         EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(c.To));
         EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(c.To));
         EXPECT_EQ(View.State.SelectedCell, -1);
         EXPECT_EQ(View.State.SelectedToDoRow, 1);
     }
-    Start(D(9999, 12, 31));
+    Start(Date(9999, 12, 31));
     View.Step(+1); // nothing lies beyond: the view stays
-    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(9999, 12, 31)));
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(9999, 12, 31)));
 }
 
 TEST_F(PlannerViewTest, CalendarSelectionMakesTheDateCurrent)
 {
     Start();
     View.State.SelectedCell = 5;
-    View.SelectCalendarDate(D(2024, 9, 2));
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 9, 2)));
-    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 9, 2)));
-    EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(D(2024, 9, 2)));
+    View.SelectCalendarDate(Date(2024, 9, 2));
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(2024, 9, 2)));
+    EXPECT_TRUE(View.State.CalendarDate.IsIdenticalTo(Date(2024, 9, 2)));
     EXPECT_EQ(View.State.SelectedCell, -1);
 }
 
@@ -182,10 +178,10 @@ TEST_F(PlannerViewTest, TheWeekStartsOnTheFirstWeekday)
         DateTime First;
     };
     const Case cases[] = {
-        {0, D(2024, 6, 12), D(2024, 6, 9)},  // Wednesday, Sunday start
-        {1, D(2024, 6, 12), D(2024, 6, 10)}, // Monday start
-        {1, D(2024, 6, 16), D(2024, 6, 10)}, // a Sunday shows the week that began six days earlier
-        {0, D(2024, 6, 16), D(2024, 6, 16)},
+        {0, Date(2024, 6, 12), Date(2024, 6, 9)},  // Wednesday, Sunday start
+        {1, Date(2024, 6, 12), Date(2024, 6, 10)}, // Monday start
+        {1, Date(2024, 6, 16), Date(2024, 6, 10)}, // a Sunday shows the week that began six days earlier
+        {0, Date(2024, 6, 16), Date(2024, 6, 16)},
     };
     for (const Case& c : cases) {
         Document.StartWeekday = c.StartWeekday;
@@ -205,12 +201,12 @@ TEST_F(PlannerViewTest, TheWeekStartsOnTheFirstWeekday)
 TEST_F(PlannerViewTest, TheMonthGridShowsFortyTwoDaysFromTheWeekOfTheFirst)
 {
     Document.DspType = 2;
-    Start(D(2024, 6, 20));
+    Start(Date(2024, 6, 20));
     const ScreenDrawResult result = Draw();
-    EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(D(2024, 5, 26))); // 1 June 2024 is a Saturday
+    EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Date(2024, 5, 26))); // 1 June 2024 is a Saturday
     EXPECT_EQ(View.State.CellCount, 42);
     for (int n = 0; n < 42; ++n) {
-        const DateTime day = D(2024, 5, 26).AddDays(n);
+        const DateTime day = Date(2024, 5, 26).AddDays(n);
         const Rect cell = result.Layout.Cells[CellIndexOf(ViewMode::Month, n % 7, n / 7)];
         const std::vector<CanvasOp> dates = Canvas.TextOps(MonthViewDateText(day));
         ASSERT_EQ(dates.size(), 1u) << n;
@@ -226,7 +222,7 @@ TEST_F(PlannerViewTest, EveryDayOfAMonthViewInALowWindowStaysInItsCell)
     Document = test::SchoolYearDocument(2024);
     Document.DspType = 2;
     Document.ToDoView = false; // as the command "月表示" leaves it
-    for (const DateTime& shown : {D(2024, 6, 12), D(2024, 12, 8), D(2025, 2, 10)}) {
+    for (const DateTime& shown : {Date(2024, 6, 12), Date(2024, 12, 8), Date(2025, 2, 10)}) {
         SCOPED_TRACE(MonthViewDateText(shown));
         Start(shown);
         const ScreenDrawResult result = Draw(1024, 600);
@@ -285,34 +281,32 @@ TEST_F(PlannerViewTest, MonthHeaderFollowsTheFirstWeekday)
     }
 }
 
-TEST_F(PlannerViewTest, RedrawLeavesTheWorkingDayOnTheCurrentDate)
+TEST_F(PlannerViewTest, RedrawKeepsTheCurrentDateAndStoresNothing)
 {
     Document.DspType = 2;
-    Start(D(2024, 6, 20));
-    Document.WorkDay.SetMemo(Sj("未保存の変更"));
+    Start(Date(2024, 6, 20));
     Draw();
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 6, 20)));
-    EXPECT_TRUE(Document.WorkDay.GetMemo().empty());
-    EXPECT_TRUE(Document.DayList().empty()); // drawing stores nothing
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(2024, 6, 20)));
+    EXPECT_TRUE(Document.DayList().empty());
+    EXPECT_FALSE(Document.IsModified());
 }
 
 TEST_F(PlannerViewTest, TwoViewsOfOneDocumentDrawAndStepFromTheirOwnDays)
 {
-    // Each view leaves its own day in the document's working day; the other view must not follow it.
-    Start(D(2024, 6, 12));
+    Start(Date(2024, 6, 12));
     View.ShowView(ViewMode::Week);
     PlannerView other(Document);
-    other.InitialUpdate(D(2024, 6, 12));
+    other.InitialUpdate(Date(2024, 6, 12));
     other.ShowView(ViewMode::Week);
-    other.SelectCalendarDate(D(2024, 9, 10));
+    other.SelectCalendarDate(Date(2024, 9, 10));
 
     Draw();
-    EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(D(2024, 6, 9)));
-    EXPECT_TRUE(Document.WorkDay.GetDate().IsIdenticalTo(D(2024, 6, 12)));
+    EXPECT_TRUE(View.State.FirstShownDate.IsIdenticalTo(Date(2024, 6, 9)));
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(2024, 6, 12)));
     other.Step(+1);
-    EXPECT_TRUE(other.State.CurrentDate.IsIdenticalTo(D(2024, 9, 17)));
+    EXPECT_TRUE(other.State.CurrentDate.IsIdenticalTo(Date(2024, 9, 17)));
     View.Step(+1);
-    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(D(2024, 6, 19)));
+    EXPECT_TRUE(View.State.CurrentDate.IsIdenticalTo(Date(2024, 6, 19)));
 }
 
 TEST_F(PlannerViewTest, FrameGridAndSelectionComeBeforeTheTexts)
@@ -349,7 +343,7 @@ TEST_F(PlannerViewTest, FrameGridAndSelectionComeBeforeTheTexts)
 TEST_F(PlannerViewTest, TheDayViewDrawsTheToDoPaneAndKeepsItsRows)
 {
     for (int n = 0; n < 40; ++n)
-        Document.StoreToDo(n);
+        Document.AppendToDo(CToDo());
     Start();
     View.State.ToDoScrollTop = 35;
     const ScreenDrawResult result = Draw(1200, 800);
@@ -369,7 +363,7 @@ TEST_F(PlannerViewTest, TheDayViewDrawsTheToDoPaneAndKeepsItsRows)
 TEST_F(PlannerViewTest, ScrollRequestsMoveTheFirstShownItem)
 {
     for (int n = 0; n < 40; ++n)
-        Document.StoreToDo(n);
+        Document.AppendToDo(CToDo());
     Start();
     Draw(1200, 800); // 32 rows, 32 in use
     struct Case
@@ -435,7 +429,7 @@ TEST_F(PlannerViewTest, EachDayCarriesItsBiorhythmMarkersUnlessSwitchedOff)
     Document.DspType = 1;
     Start();
     const ScreenDrawResult result = Draw();
-    const CanvasOp date = Canvas.TextOp(WeekViewDateText(D(2024, 6, 9)));
+    const CanvasOp date = Canvas.TextOp(WeekViewDateText(Date(2024, 6, 9)));
     const CanvasOp physical = Canvas.TextOp(Sj("▲"));
     EXPECT_EQ(physical.Area.Left, date.Area.Right);
     EXPECT_EQ(physical.TextColour, (Rgb{0, 0, 255}));

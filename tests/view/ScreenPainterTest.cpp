@@ -1,5 +1,6 @@
 #include "view/ScreenPainter.h"
 
+#include "support/Dates.h"
 #include "support/RecordingCanvas.h"
 #include "support/ViewSchoolYear.h"
 #include "view/PlannerView.h"
@@ -13,10 +14,7 @@ namespace {
 
 using test::RecordingCanvas;
 
-DateTime D(int year, int month, int day)
-{
-    return DateTime::FromDate(year, month, day);
-}
+using test::Date;
 
 const ScreenGeometry Window{1920, 1080, 140, 16};
 const DateTime Now = DateTime::FromDateTime(2024, 6, 12, 10, 0, 0);
@@ -36,7 +34,7 @@ protected:
     /// Shows the mode with the ToDo pane on the day, a cell selected, and runs the layout step.
     ScreenDrawResult LayOut(ViewMode mode)
     {
-        View.InitialUpdate(D(2024, 6, 12));
+        View.InitialUpdate(Date(2024, 6, 12));
         View.ShowView(mode);
         View.State.ToDoView = true;
         View.State.SelectedCell = 3;
@@ -53,64 +51,45 @@ TEST_F(ScreenPainterTest, ViewsAndToDoPaneArePaintedFromAReadOnlyDocument)
         SCOPED_TRACE(static_cast<int>(mode));
         const ScreenDrawResult drawn = LayOut(mode);
         ASSERT_TRUE(drawn.ToDoPaneShown);
-        View.SetWorkingRecordsAfterRedraw(drawn);
-        const CDayData workDay = Document.WorkDay;
-        const CToDo workToDo = Document.WorkToDo;
+        const std::vector<CDayData> days = Document.DayList();
+        const std::vector<CToDo> items = Document.ToDoList();
 
         // A copy that can only be read: the paint step has no other way to the days and items.
         const CPlanovaDoc readOnly = Document;
         RecordingCanvas painted;
         PaintScreen(painted, readOnly, View.State, View.Print, drawn, Now);
 
-        EXPECT_EQ(Document.WorkDay, workDay);
-        EXPECT_EQ(Document.WorkToDo, workToDo);
         // The paint is the whole redraw's drawing, and every shown day and item is in it.
         RecordingCanvas redrawn;
         View.DrawScreen(redrawn, Window, Now);
         EXPECT_EQ(TextsOf(painted), TextsOf(redrawn));
-        EXPECT_EQ(Document.WorkDay, workDay);
-        EXPECT_EQ(Document.WorkToDo, workToDo);
+        EXPECT_EQ(Document.DayList(), days);
+        EXPECT_EQ(Document.ToDoList(), items);
+        EXPECT_FALSE(Document.IsModified());
         DateTime date = View.State.FirstShownDate;
         for (int n = 0; n < drawn.Layout.DayCount(); ++n, date = date.AddDays(1)) {
             if (const CDayData* day = Document.FindStoredDay(date); day && !day->GetGyouji().empty()) {
                 EXPECT_TRUE(painted.HasText(day->GetGyouji())) << n;
             }
         }
-        const ShownToDoItems shown = ShownItemsOf(drawn.ToDoPane, Document.ToDoCount);
+        const ShownToDoItems shown = ShownItemsOf(drawn.ToDoPane, Document.ToDoCount());
         ASSERT_GT(shown.End, shown.First);
         for (int item = shown.First; item < shown.End; ++item)
             EXPECT_TRUE(painted.HasText(Document.ToDoList()[static_cast<std::size_t>(item)].GetKennmei()));
     }
 }
 
-TEST_F(ScreenPainterTest, ARedrawLeavesTheShownDayAndTheLastShownItemInTheWorkingRecords)
-{
-    const ScreenDrawResult drawn = LayOut(ViewMode::Week);
-    Document.LoadDay(D(2024, 1, 1)); // anything else in the working records before the redraw
-    Document.LoadToDo(0);
-    Document.WorkDay.SetMemo("unsaved");
-    View.SetWorkingRecordsAfterRedraw(drawn);
-
-    const CDayData* stored = Document.FindStoredDay(D(2024, 6, 12));
-    ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(Document.WorkDay, *stored);
-    const ShownToDoItems shown = ShownItemsOf(drawn.ToDoPane, Document.ToDoCount);
-    EXPECT_EQ(Document.WorkToDo, Document.ToDoList()[static_cast<std::size_t>(shown.End - 1)]);
-}
-
 TEST_F(ScreenPainterTest, ADateWithoutARecordIsPaintedAsAnEmptyRecordOfThatDate)
 {
-    View.InitialUpdate(D(2030, 6, 12)); // far past the school year: no day of the week is stored
+    View.InitialUpdate(Date(2030, 6, 12)); // far past the school year: no day of the week is stored
     View.ShowView(ViewMode::Week);
     const ScreenDrawResult drawn = View.LayoutScreen(Window, 96);
     RecordingCanvas withoutRecords;
     PaintScreen(withoutRecords, std::as_const(Document), View.State, View.Print, drawn, Now);
 
     CPlanovaDoc emptyRecords = Document;
-    for (int n = 0; n < WeekDays; ++n) {
-        emptyRecords.WorkDay.ClearDay(View.State.FirstShownDate.AddDays(n));
-        emptyRecords.StoreDay();
-    }
+    for (int n = 0; n < WeekDays; ++n)
+        emptyRecords.PutDay(emptyRecords.Day(View.State.FirstShownDate.AddDays(n)));
     RecordingCanvas withEmptyRecords;
     PaintScreen(withEmptyRecords, std::as_const(emptyRecords), View.State, View.Print, drawn, Now);
     EXPECT_FALSE(TextsOf(withoutRecords).empty()); // the dates are drawn

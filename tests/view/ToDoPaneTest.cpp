@@ -100,17 +100,17 @@ protected:
 
     void AddItem(const char* subject, DateTime deadline, const char* importance, const char* memo = "")
     {
-        Document.WorkToDo.SetKennmei(Sj(subject));
-        Document.WorkToDo.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
-        Document.WorkToDo.SetJyuuyoudo(importance);
-        Document.WorkToDo.SetMemo(Sj(memo));
-        Document.StoreToDo(Document.ToDoCount);
+        CToDo item;
+        item.SetKennmei(Sj(subject));
+        item.SetKigenn(deadline.Year(), deadline.Month(), deadline.Day());
+        item.SetJyuuyoudo(importance);
+        item.SetMemo(Sj(memo));
+        Document.AppendToDo(item);
     }
 
     void Draw(int rows, int selected = -1, int scrollTop = 0)
     {
-        Pane = ComputeToDoPane(PaneInput(rows, Document.ToDoCount, scrollTop));
-        LoadLastShownToDo(Document, Pane); // what the redraw leaves in WorkToDo
+        Pane = ComputeToDoPane(PaneInput(rows, Document.ToDoCount(), scrollTop));
         DrawToDoPane(Canvas, std::as_const(Document), Pane, L, selected, Now);
     }
 
@@ -193,7 +193,6 @@ TEST_F(ToDoPaneDrawingTest, ScrolledRowsShowTheItemsFromTheTop)
     for (int n = 4; n < 8; ++n)
         EXPECT_EQ(Canvas.TextOp(Sj(("項目" + std::to_string(n)).c_str())).Area.Top, Pane.Rows[n - 3].Top + H);
     EXPECT_FALSE(Canvas.HasText(Sj("項目8")));
-    EXPECT_EQ(Document.WorkToDo.GetKennmei(), Sj("項目7")); // each shown item went through WorkToDo
 
     Canvas.Ops.clear();
     Draw(5, -1, 11); // past the end: the last row holds the last item

@@ -25,19 +25,21 @@ enum class ExportKind
 };
 
 /**
- * The dialogs the view's commands run, one method per dialog. Each runs modally and returns true
- * on OK with its values updated, false on cancel with the values unchanged. The application shows
- * the real Qt dialogs; the tests answer with one scripted implementation.
+ * What the view's commands ask of the application: the dialogs, one method per dialog, and the
+ * platform services a command uses (the system clipboard, the export and print output). A dialog
+ * runs modally and returns true on OK with its values updated, false on cancel with the values
+ * unchanged. The application answers with the real Qt dialogs; the tests with one scripted
+ * implementation.
  *
- * A command that needs a new dialog adds one method here, its Qt dialog to the application's
- * implementation and an answer to the tests' script.
+ * A command that needs a new dialog or service adds one method here, its Qt side to the
+ * application's implementation and an answer to the tests' script.
  */
-class ViewDialogs
+class ViewServices
 {
 public:
-    virtual ~ViewDialogs() = default;
+    virtual ~ViewServices() = default;
 
-    /// The cell edit dialog "CDayDataIns": a day's kind and event, a period row, a memo or a ToDo item.
+    /// The cell edit dialog "QtEntryDialog": a day's kind and event, a period row, a memo or a ToDo item.
     virtual bool EditEntry(EntryDialogValues& values) = 0;
 
     /**
@@ -59,12 +61,12 @@ public:
 
     /// The property sheet of "プロパティ...": the pages "表示", "印刷" and "時間割".
     virtual bool EditProperties(PropertySheetValues& values) = 0;
-    /// "データの自動作成" (CMakeAuto).
+    /// "データの自動作成" (QtSchoolYearDialog).
     virtual bool EditSchoolYear(SchoolYearDialogValues& values) = 0;
-    /// "時数計算" (CJisuuKeisanDlg) in the mode of the values; true when "計算" (entry) or "OK" (result)
+    /// "時数計算" (QtClassHourDialog) in the mode of the values; true when "計算" (entry) or "OK" (result)
     /// closed it.
     virtual bool CountClassHours(ClassHourValues& values) = 0;
-    /// "「内容」の繰り上げ・繰り下げ" (CKuriageKurisageDlg).
+    /// "「内容」の繰り上げ・繰り下げ" (QtContentShiftDialog).
     virtual bool EditContentShift(ContentShiftValues& values) = 0;
 
     /// Told after each step of a long work (steps done, steps in all); false stops it before the next.
@@ -78,7 +80,7 @@ public:
     /// A message box with the text (UTF-8) and "OK".
     virtual void ShowMessage(const std::string& text) = 0;
 
-    /// The print options dialog "印刷" (CPrintDlg, dialog 316): true on "印刷" with the model's values
+    /// The print options dialog "印刷" (QtPrintDialog, dialog 316): true on "印刷" with the model's values
     /// confirmed.
     virtual bool PrintOptions(PrintDialogModel& model) = 0;
 

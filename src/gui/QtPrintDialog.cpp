@@ -1,4 +1,4 @@
-#include "gui/CPrintDlg.h"
+#include "gui/QtPrintDialog.h"
 
 #include "canvas/QtText.h"
 #include "gui/InfoPane.h"
@@ -87,10 +87,10 @@ QColor ColourOf(std::uint32_t value)
 
 } // namespace
 
-CPrintDlg::CPrintDlg(QWidget* parent) : QDialog(parent)
+QtPrintDialog::QtPrintDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("印刷"));
-    setObjectName(QStringLiteral("CPrintDlg"));
+    setObjectName(QStringLiteral("QtPrintDialog"));
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -119,15 +119,15 @@ CPrintDlg::CPrintDlg(QWidget* parent) : QDialog(parent)
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     bottom->addWidget(Ok, 0, Qt::AlignBottom);
     bottom->addWidget(cancel, 0, Qt::AlignBottom);
-    connect(Ok, &QPushButton::clicked, this, &CPrintDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CPrintDlg::reject);
+    connect(Ok, &QPushButton::clicked, this, &QtPrintDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QtPrintDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(bottom);
 }
 
-QWidget* CPrintDlg::AddButton(int control)
+QWidget* QtPrintDialog::AddButton(int control)
 {
     QAbstractButton* button =
         IsRadio(control) ? static_cast<QAbstractButton*>(new QRadioButton(Label(nullptr, control), this))
@@ -141,7 +141,7 @@ QWidget* CPrintDlg::AddButton(int control)
     return button;
 }
 
-NumberField* CPrintDlg::AddNumber(int control)
+NumberField* QtPrintDialog::AddNumber(int control)
 {
     const auto numbers = PrintNumbers();
     const auto number =
@@ -153,7 +153,7 @@ NumberField* CPrintDlg::AddNumber(int control)
     return field;
 }
 
-QGroupBox* CPrintDlg::BuildPrintType()
+QGroupBox* QtPrintDialog::BuildPrintType()
 {
     auto* group = new QGroupBox(QStringLiteral("印刷タイプ"), this);
     auto* layout = new QVBoxLayout(group);
@@ -191,7 +191,7 @@ QGroupBox* CPrintDlg::BuildPrintType()
     return group;
 }
 
-QGroupBox* CPrintDlg::BuildPaper()
+QGroupBox* QtPrintDialog::BuildPaper()
 {
     auto* group = new QGroupBox(QStringLiteral("用紙のオプション"), this);
     auto* layout = new QGridLayout(group);
@@ -206,7 +206,7 @@ QGroupBox* CPrintDlg::BuildPaper()
     return group;
 }
 
-QGroupBox* CPrintDlg::BuildPageOptions()
+QGroupBox* QtPrintDialog::BuildPageOptions()
 {
     auto* group = new QGroupBox(QStringLiteral("印刷オプション"), this);
     auto* layout = new QVBoxLayout(group);
@@ -221,7 +221,7 @@ QGroupBox* CPrintDlg::BuildPageOptions()
     return group;
 }
 
-QGroupBox* CPrintDlg::BuildAdjustment()
+QGroupBox* QtPrintDialog::BuildAdjustment()
 {
     auto* group = new QGroupBox(QStringLiteral("微調整"), this);
     auto* layout = new QFormLayout(group);
@@ -232,13 +232,13 @@ QGroupBox* CPrintDlg::BuildAdjustment()
     layout->addRow(QStringLiteral("フォントサイズ"), AddNumber(C::FontSize));
     Colour = new QPushButton(QStringLiteral("罫線の色"), this);
     Colour->setObjectName(QString::number(C::RuleColour));
-    connect(Colour, &QPushButton::clicked, this, &CPrintDlg::ChooseColour);
+    connect(Colour, &QPushButton::clicked, this, &QtPrintDialog::ChooseColour);
     layout->addRow(Colour);
     layout->addRow(QStringLiteral("罫線の太さ"), AddNumber(C::RuleWidth));
     return group;
 }
 
-QGroupBox* CPrintDlg::BuildDates()
+QGroupBox* QtPrintDialog::BuildDates()
 {
     auto* group = new QGroupBox(QStringLiteral("日付表示のタイプ"), this);
     auto* layout = new QVBoxLayout(group);
@@ -262,12 +262,12 @@ QGroupBox* CPrintDlg::BuildDates()
     return group;
 }
 
-QLineEdit& CPrintDlg::NumberEdit(int control) const
+QLineEdit& QtPrintDialog::NumberEdit(int control) const
 {
     return *Numbers.at(control)->Edit();
 }
 
-PrintDialogReading CPrintDlg::ReadControls() const
+PrintDialogReading QtPrintDialog::ReadControls() const
 {
     PrintDialogReading reading;
     for (const PrintCheck& check : PrintChecks())
@@ -280,7 +280,7 @@ PrintDialogReading CPrintDlg::ReadControls() const
     return reading;
 }
 
-void CPrintDlg::Changed(int control)
+void QtPrintDialog::Changed(int control)
 {
     if (Model == nullptr || Writing)
         return;
@@ -292,7 +292,7 @@ void CPrintDlg::Changed(int control)
     WriteControls();
 }
 
-void CPrintDlg::ShowFieldError(const FieldError& error)
+void QtPrintDialog::ShowFieldError(const FieldError& error)
 {
     ShowError(this, Utf8Text(error.Message));
     if (const auto field = Numbers.find(error.Control); field != Numbers.end()) {
@@ -303,7 +303,7 @@ void CPrintDlg::ShowFieldError(const FieldError& error)
     }
 }
 
-void CPrintDlg::WriteButtons()
+void QtPrintDialog::WriteButtons()
 {
     for (const auto& [control, button] : Buttons) {
         button->setChecked(Model->IsChecked(control));
@@ -313,7 +313,7 @@ void CPrintDlg::WriteButtons()
     Ok->setEnabled(Model->IsEnabled(C::Ok));
 }
 
-void CPrintDlg::WriteControls()
+void QtPrintDialog::WriteControls()
 {
     Writing = true;
     WriteButtons();
@@ -329,7 +329,7 @@ void CPrintDlg::WriteControls()
     Writing = false;
 }
 
-void CPrintDlg::ChooseColour()
+void QtPrintDialog::ChooseColour()
 {
     const QColor chosen = QColorDialog::getColor(ColourOf(ColourValue), this, QStringLiteral("罫線の色"));
     if (!chosen.isValid())
@@ -340,13 +340,13 @@ void CPrintDlg::ChooseColour()
     Changed(C::RuleColour);
 }
 
-void CPrintDlg::Start(PrintDialogModel& model)
+void QtPrintDialog::Start(PrintDialogModel& model)
 {
     Model = &model;
     WriteControls();
 }
 
-bool CPrintDlg::Run(PrintDialogModel& model)
+bool QtPrintDialog::Run(PrintDialogModel& model)
 {
     Start(model);
     const bool confirmed = exec() == QDialog::Accepted;
@@ -354,7 +354,7 @@ bool CPrintDlg::Run(PrintDialogModel& model)
     return confirmed;
 }
 
-void CPrintDlg::accept()
+void QtPrintDialog::accept()
 {
     if (Model == nullptr)
         return;

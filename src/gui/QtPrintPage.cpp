@@ -1,4 +1,4 @@
-#include "gui/CInnsatsuPage.h"
+#include "gui/QtPrintPage.h"
 
 #include "gui/DialogFields.h"
 #include "canvas/QtText.h"
@@ -18,7 +18,7 @@ constexpr int ResetId = 1140;
 
 } // namespace
 
-CInnsatsuPage::CInnsatsuPage(QWidget* parent)
+QtPrintPage::QtPrintPage(QWidget* parent)
     : QWidget(parent), UserName(new ModelTextEdit(this, UserNameId)),
       Reset(new QPushButton(QStringLiteral("初期化"), this))
 {
@@ -57,19 +57,19 @@ CInnsatsuPage::CInnsatsuPage(QWidget* parent)
     connect(Reset, &QPushButton::clicked, this, [this] { ShowSizes(DefaultFontPoints); });
 }
 
-void CInnsatsuPage::Fill(const PrintPageValues& values)
+void QtPrintPage::Fill(const PrintPageValues& values)
 {
     UserName->SetModelText(values.UserName);
     ShowSizes(values.FontSizes);
 }
 
-void CInnsatsuPage::ShowSizes(const std::array<int, CPlanovaDoc::FontPointCount>& sizes)
+void QtPrintPage::ShowSizes(const std::array<int, CPlanovaDoc::FontPointCount>& sizes)
 {
     for (std::size_t i = 0; i < Sizes.size(); ++i)
         Sizes[i]->setText(QString::number(sizes[i]));
 }
 
-bool CInnsatsuPage::Read(PrintPageValues& values)
+bool QtPrintPage::Read(PrintPageValues& values)
 {
     PrintPageValues read;
     const std::optional<std::string> name = UserName->TakeModelText();

@@ -1,8 +1,8 @@
-#include "gui/CPropertySheet.h"
+#include "gui/QtPropertySheet.h"
 
-#include "gui/CBirthdayPage.h"
-#include "gui/CInnsatsuPage.h"
-#include "gui/CJikannwariPage.h"
+#include "gui/QtDisplayPage.h"
+#include "gui/QtPrintPage.h"
+#include "gui/QtTimetablePage.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -11,9 +11,9 @@
 
 namespace planova {
 
-CPropertySheet::CPropertySheet(QWidget* parent)
-    : QDialog(parent), Tabs(new QTabWidget(this)), Display(new CBirthdayPage), Print(new CInnsatsuPage),
-      Timetable(new CJikannwariPage), Ok(new QPushButton(QStringLiteral("OK"), this)),
+QtPropertySheet::QtPropertySheet(QWidget* parent)
+    : QDialog(parent), Tabs(new QTabWidget(this)), Display(new QtDisplayPage), Print(new QtPrintPage),
+      Timetable(new QtTimetablePage), Ok(new QPushButton(QStringLiteral("OK"), this)),
       Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
 {
     // The sheet has no title of its own.
@@ -25,14 +25,14 @@ CPropertySheet::CPropertySheet(QWidget* parent)
     buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
     Ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QtPropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QtPropertySheet::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Tabs);
     layout->addWidget(buttons);
 }
 
-void CPropertySheet::Start(const PropertySheetValues& values)
+void QtPropertySheet::Start(const PropertySheetValues& values)
 {
     Values = values;
     Display->Fill(values.Display);
@@ -41,7 +41,7 @@ void CPropertySheet::Start(const PropertySheetValues& values)
     Tabs->setCurrentIndex(0);
 }
 
-void CPropertySheet::accept()
+void QtPropertySheet::accept()
 {
     PropertySheetValues read = Values;
     if (!Display->Read(read.Display) || !Print->Read(read.Print) || !Timetable->Read(read.Timetable))

@@ -1,4 +1,4 @@
-#include "gui/CFindDlg.h"
+#include "gui/QtFindDialog.h"
 
 #include "canvas/QtText.h"
 #include "gui/UserDialogs.h"
@@ -13,7 +13,7 @@
 
 namespace planova {
 
-CFindDlg::CFindDlg(QWidget* parent)
+QtFindDialog::QtFindDialog(QWidget* parent)
     : QDialog(parent), Search(new QLineEdit(this)), Replacement(new QLineEdit(this)),
       FromStart(new QCheckBox(QStringLiteral("データの最初から検索する"), this)),
       FindNext(new QPushButton(QStringLiteral("次を検索"), this)),
@@ -51,13 +51,13 @@ CFindDlg::CFindDlg(QWidget* parent)
     layout->addLayout(buttons);
 
     FindNext->setDefault(true);
-    connect(FindNext, &QPushButton::clicked, this, &CFindDlg::RequestFindNext);
+    connect(FindNext, &QPushButton::clicked, this, &QtFindDialog::RequestFindNext);
     connect(ReplaceOne, &QPushButton::clicked, this, [this] { RequestReplace(false); });
     connect(ReplaceAll, &QPushButton::clicked, this, [this] { RequestReplace(true); });
-    connect(End, &QPushButton::clicked, this, &CFindDlg::EndDialog);
+    connect(End, &QPushButton::clicked, this, &QtFindDialog::EndDialog);
 }
 
-void CFindDlg::Open(FindDialogMode mode)
+void QtFindDialog::Open(FindDialogMode mode)
 {
     CurrentMode = mode;
     Search->clear();
@@ -73,7 +73,7 @@ void CFindDlg::Open(FindDialogMode mode)
     Search->setFocus();
 }
 
-std::optional<std::string> CFindDlg::Cp932Of(QLineEdit& field)
+std::optional<std::string> QtFindDialog::Cp932Of(QLineEdit& field)
 {
     Cp932Text converted = ToCp932(field.text());
     if (converted.Ok)
@@ -84,7 +84,7 @@ std::optional<std::string> CFindDlg::Cp932Of(QLineEdit& field)
     return std::nullopt;
 }
 
-void CFindDlg::RequestFindNext()
+void QtFindDialog::RequestFindNext()
 {
     const std::optional<std::string> search = Cp932Of(*Search);
     if (!search)
@@ -94,7 +94,7 @@ void CFindDlg::RequestFindNext()
     emit FindNextRequested(*search, fromStart);
 }
 
-void CFindDlg::RequestReplace(bool all)
+void QtFindDialog::RequestReplace(bool all)
 {
     if (!CanReplaceIn(CurrentMode))
         return;
@@ -111,7 +111,7 @@ void CFindDlg::RequestReplace(bool all)
         emit ReplaceRequested(*search, *replacement);
 }
 
-void CFindDlg::EndDialog()
+void QtFindDialog::EndDialog()
 {
     if (CurrentMode == FindDialogClosed)
         return;
@@ -120,12 +120,12 @@ void CFindDlg::EndDialog()
     emit Ended();
 }
 
-void CFindDlg::reject()
+void QtFindDialog::reject()
 {
     EndDialog();
 }
 
-void CFindDlg::closeEvent(QCloseEvent* event)
+void QtFindDialog::closeEvent(QCloseEvent* event)
 {
     EndDialog();
     event->accept();

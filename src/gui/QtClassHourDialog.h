@@ -22,12 +22,14 @@ class ModelTextEdit;
  * "設定を保存する". In entry mode button 1 reads "計算" and checks what was typed (names held by
  * code page 932, whole-number offsets, a start not after the end); in result mode it reads "OK",
  * "キャンセル" is hidden and only "設定を保存する" is taken from the dialog.
+ *
+ * (Formerly CJisuuKeisanDlg.)
  */
-class CJisuuKeisanDlg : public QDialog
+class QtClassHourDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CJisuuKeisanDlg(QWidget* parent = nullptr);
+    explicit QtClassHourDialog(QWidget* parent = nullptr);
 
     void Start(const ClassHourValues& values);
     const ClassHourValues& Confirmed() const { return Values; }

@@ -19,12 +19,14 @@ namespace planova {
  * (each with its check box enabling its date pickers) and the overwrite switch. OK refuses a range
  * whose start is after its end, or a date that exists in no year, with a message; the dialog then
  * stays open.
+ *
+ * (Formerly CMakeAuto.)
  */
-class CMakeAuto : public QDialog
+class QtSchoolYearDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CMakeAuto(QWidget* parent = nullptr);
+    explicit QtSchoolYearDialog(QWidget* parent = nullptr);
 
     void Start(const SchoolYearDialogValues& values);
     const SchoolYearDialogValues& Confirmed() const { return Values; }

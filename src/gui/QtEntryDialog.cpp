@@ -1,4 +1,4 @@
-#include "gui/CDayDataIns.h"
+#include "gui/QtEntryDialog.h"
 
 #include "gui/DateField.h"
 #include "gui/UserDialogs.h"
@@ -58,7 +58,7 @@ void SelectIn(QWidget& control, int position, int length)
 
 } // namespace
 
-CDayDataIns::CDayDataIns(QWidget* parent)
+QtEntryDialog::QtEntryDialog(QWidget* parent)
     : QDialog(parent), ComboBox(new QComboBox(this)), Deadline(new DateField(this)),
       Colours(new QButtonGroup(this)), Ok(new QPushButton(QStringLiteral("OK"), this)),
       Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
@@ -88,14 +88,14 @@ CDayDataIns::CDayDataIns(QWidget* parent)
     }
 
     Ok->setDefault(true);
-    connect(Ok, &QPushButton::clicked, this, &CDayDataIns::accept);
-    connect(Cancel, &QPushButton::clicked, this, &CDayDataIns::reject);
+    connect(Ok, &QPushButton::clicked, this, &QtEntryDialog::accept);
+    connect(Cancel, &QPushButton::clicked, this, &QtEntryDialog::reject);
 
     setMinimumSize(EntryDialogMinimumSize.Width, EntryDialogMinimumSize.Height);
     resize(StartSize.Width, StartSize.Height);
 }
 
-bool CDayDataIns::Run(EntryDialogValues& values)
+bool QtEntryDialog::Run(EntryDialogValues& values)
 {
     Start(values);
     if (exec() != QDialog::Accepted)
@@ -104,7 +104,7 @@ bool CDayDataIns::Run(EntryDialogValues& values)
     return true;
 }
 
-void CDayDataIns::Start(const EntryDialogValues& values)
+void QtEntryDialog::Start(const EntryDialogValues& values)
 {
     Values = values;
     ApplyStartRule(Values);
@@ -138,7 +138,7 @@ void CDayDataIns::Start(const EntryDialogValues& values)
     OrderFocus();
 }
 
-void CDayDataIns::OrderFocus()
+void QtEntryDialog::OrderFocus()
 {
     // Tab follows the fields from top to bottom, then the colours and the buttons; the first
     // field has the focus when the dialog opens.
@@ -162,7 +162,7 @@ void CDayDataIns::OrderFocus()
     chain.front()->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget& CDayDataIns::Control(int number) const
+QWidget& QtEntryDialog::Control(int number) const
 {
     const auto control = static_cast<EntryControl>(number);
     switch (control) {
@@ -179,7 +179,7 @@ QWidget& CDayDataIns::Control(int number) const
     }
 }
 
-void CDayDataIns::PlaceControls()
+void QtEntryDialog::PlaceControls()
 {
     if (!Started)
         return;
@@ -224,19 +224,19 @@ void CDayDataIns::PlaceControls()
     }
 }
 
-void CDayDataIns::resizeEvent(QResizeEvent* event)
+void QtEntryDialog::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     PlaceControls();
 }
 
-void CDayDataIns::showEvent(QShowEvent* event)
+void QtEntryDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     KeepOuterMinimumSize();
 }
 
-void CDayDataIns::KeepOuterMinimumSize()
+void QtEntryDialog::KeepOuterMinimumSize()
 {
     // The limit is on the window's outer size; Qt limits the client area, so the frame is taken off.
     const QSize frame = frameGeometry().size() - size();
@@ -244,7 +244,7 @@ void CDayDataIns::KeepOuterMinimumSize()
                    std::max(0, EntryDialogMinimumSize.Height - frame.height()));
 }
 
-bool CDayDataIns::ReadFields(EntryDialogValues& values)
+bool QtEntryDialog::ReadFields(EntryDialogValues& values)
 {
     struct TextField
     {
@@ -287,7 +287,7 @@ bool CDayDataIns::ReadFields(EntryDialogValues& values)
     return true;
 }
 
-void CDayDataIns::accept()
+void QtEntryDialog::accept()
 {
     EntryDialogValues read = Values;
     if (!ReadFields(read))

@@ -1,4 +1,4 @@
-#include "gui/CJikannwariPage.h"
+#include "gui/QtTimetablePage.h"
 
 #include "gui/DialogFields.h"
 #include "canvas/QtText.h"
@@ -15,7 +15,7 @@ constexpr int OverwriteId = 1104;
 
 } // namespace
 
-CJikannwariPage::CJikannwariPage(QWidget* parent)
+QtTimetablePage::QtTimetablePage(QWidget* parent)
     : QWidget(parent), Overwrite(new QCheckBox(QStringLiteral("「予定」に時間割を上書きする"), this))
 {
     SetControlId(*Overwrite, OverwriteId);
@@ -44,14 +44,14 @@ CJikannwariPage::CJikannwariPage(QWidget* parent)
     page->addStretch();
 }
 
-void CJikannwariPage::Fill(const TimetablePageValues& values)
+void QtTimetablePage::Fill(const TimetablePageValues& values)
 {
     for (std::size_t k = 0; k < Texts.size(); ++k)
         Texts[k]->SetModelText(values.Texts[k]);
     Overwrite->setChecked(values.Overwrite);
 }
 
-bool CJikannwariPage::Read(TimetablePageValues& values)
+bool QtTimetablePage::Read(TimetablePageValues& values)
 {
     TimetablePageValues read;
     for (std::size_t k = 0; k < Texts.size(); ++k) {

@@ -1,4 +1,4 @@
-#include "gui/CJisuuKeisanDlg.h"
+#include "gui/QtClassHourDialog.h"
 
 #include "gui/DialogFields.h"
 #include "gui/InfoPane.h"
@@ -21,7 +21,7 @@ constexpr int SaveId = 1176;
 
 } // namespace
 
-CJisuuKeisanDlg::CJisuuKeisanDlg(QWidget* parent)
+QtClassHourDialog::QtClassHourDialog(QWidget* parent)
     : QDialog(parent), StartPicker(NewDatePicker(this, StartId)), EndPicker(NewDatePicker(this, EndId)),
       Save(new QCheckBox(QStringLiteral("設定を保存する"), this)), Ok(new QPushButton(this)),
       Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
@@ -73,11 +73,11 @@ CJisuuKeisanDlg::CJisuuKeisanDlg(QWidget* parent)
     buttons->addWidget(Cancel);
     layout->addLayout(buttons);
     Ok->setDefault(true);
-    connect(Ok, &QPushButton::clicked, this, &CJisuuKeisanDlg::accept);
-    connect(Cancel, &QPushButton::clicked, this, &CJisuuKeisanDlg::reject);
+    connect(Ok, &QPushButton::clicked, this, &QtClassHourDialog::accept);
+    connect(Cancel, &QPushButton::clicked, this, &QtClassHourDialog::reject);
 }
 
-void CJisuuKeisanDlg::Start(const ClassHourValues& values)
+void QtClassHourDialog::Start(const ClassHourValues& values)
 {
     Values = values;
     for (std::size_t i = 0; i < Names.size(); ++i) {
@@ -95,7 +95,7 @@ void CJisuuKeisanDlg::Start(const ClassHourValues& values)
     Names.front()->setFocus(Qt::OtherFocusReason);
 }
 
-bool CJisuuKeisanDlg::ReadEntries(ClassHourValues& values)
+bool QtClassHourDialog::ReadEntries(ClassHourValues& values)
 {
     for (std::size_t i = 0; i < Names.size(); ++i) {
         std::optional<std::string> name = Names[i]->TakeModelText();
@@ -116,7 +116,7 @@ bool CJisuuKeisanDlg::ReadEntries(ClassHourValues& values)
     return true;
 }
 
-void CJisuuKeisanDlg::accept()
+void QtClassHourDialog::accept()
 {
     ClassHourValues read = Values;
     // What is typed into the shown result is not used; only whether to save the settings.

@@ -25,12 +25,14 @@ class NumberField;
  * (values, enable states, check marks, labels) and reports every change of a control to it; a
  * number field that does not hold an acceptable value is reported in a message box and gets the
  * focus, and the dialog stays open.
+ *
+ * (Formerly CPrintDlg.)
  */
-class CPrintDlg : public QDialog
+class QtPrintDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CPrintDlg(QWidget* parent = nullptr);
+    explicit QtPrintDialog(QWidget* parent = nullptr);
 
     /// Runs the dialog modally on the model; true on "印刷" with the model holding the confirmed values.
     bool Run(PrintDialogModel& model);

@@ -1,4 +1,4 @@
-#include "gui/CKuriageKurisageDlg.h"
+#include "gui/QtContentShiftDialog.h"
 
 #include "gui/DialogFields.h"
 #include "gui/InfoPane.h"
@@ -22,7 +22,7 @@ constexpr int ClassNameId = 1182;
 
 } // namespace
 
-CKuriageKurisageDlg::CKuriageKurisageDlg(QWidget* parent)
+QtContentShiftDialog::QtContentShiftDialog(QWidget* parent)
     : QDialog(parent), Direction(new QButtonGroup(this)), StartPicker(NewDatePicker(this, StartId)),
       EndPicker(NewDatePicker(this, EndId)), ClassName(new ModelTextEdit(this, ClassNameId)),
       Why(new QLabel(this)), Ok(new QPushButton(QStringLiteral("OK"), this)),
@@ -54,17 +54,17 @@ CKuriageKurisageDlg::CKuriageKurisageDlg(QWidget* parent)
     buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
     Ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CKuriageKurisageDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CKuriageKurisageDlg::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QtContentShiftDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QtContentShiftDialog::reject);
     layout->addWidget(buttons);
 
-    connect(Direction, &QButtonGroup::idClicked, this, &CKuriageKurisageDlg::Update);
-    connect(StartPicker, &QDateEdit::dateChanged, this, &CKuriageKurisageDlg::Update);
-    connect(EndPicker, &QDateEdit::dateChanged, this, &CKuriageKurisageDlg::Update);
-    connect(ClassName, &QLineEdit::textChanged, this, &CKuriageKurisageDlg::Update);
+    connect(Direction, &QButtonGroup::idClicked, this, &QtContentShiftDialog::Update);
+    connect(StartPicker, &QDateEdit::dateChanged, this, &QtContentShiftDialog::Update);
+    connect(EndPicker, &QDateEdit::dateChanged, this, &QtContentShiftDialog::Update);
+    connect(ClassName, &QLineEdit::textChanged, this, &QtContentShiftDialog::Update);
 }
 
-void CKuriageKurisageDlg::Start(const ContentShiftValues& values)
+void QtContentShiftDialog::Start(const ContentShiftValues& values)
 {
     Values = values;
     Direction->button(static_cast<int>(values.Direction))->setChecked(true);
@@ -75,7 +75,7 @@ void CKuriageKurisageDlg::Start(const ContentShiftValues& values)
     ClassName->setFocus(Qt::OtherFocusReason);
 }
 
-ContentShiftValues CKuriageKurisageDlg::ReadControls() const
+ContentShiftValues QtContentShiftDialog::ReadControls() const
 {
     ContentShiftValues read = Values;
     read.Direction = static_cast<ShiftDirection>(Direction->checkedId());
@@ -86,7 +86,7 @@ ContentShiftValues CKuriageKurisageDlg::ReadControls() const
     return read;
 }
 
-void CKuriageKurisageDlg::Update()
+void QtContentShiftDialog::Update()
 {
     const ContentShiftValues read = ReadControls();
     Direction->button(static_cast<int>(read.Direction))->setChecked(true);
@@ -95,7 +95,7 @@ void CKuriageKurisageDlg::Update()
     Why->setText(Utf8Text(refusal));
 }
 
-void CKuriageKurisageDlg::accept()
+void QtContentShiftDialog::accept()
 {
     ContentShiftValues read = ReadControls();
     if (!ContentShiftRefusal(read).empty())

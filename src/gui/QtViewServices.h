@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 
 #include <QString>
 
@@ -10,18 +10,18 @@ class QWidget;
 
 namespace planova {
 
-class CDayDataIns;
+class QtEntryDialog;
 
 /**
  * The view's dialogs as the application shows them: each method runs the real Qt dialog modally
  * over the parent widget. A dialog is made on first use and kept, owned by the parent.
  */
-class QtViewDialogs : public ViewDialogs
+class QtViewServices : public ViewServices
 {
 public:
-    explicit QtViewDialogs(QWidget& parent) : Parent(&parent) {}
+    explicit QtViewServices(QWidget& parent) : Parent(&parent) {}
     /// Dialogs whose edit dialog is one made elsewhere (not owned; it must outlive its use).
-    explicit QtViewDialogs(CDayDataIns& entryDialog) : EntryDialog(&entryDialog) {}
+    explicit QtViewServices(QtEntryDialog& entryDialog) : EntryDialog(&entryDialog) {}
 
     bool EditEntry(EntryDialogValues& values) override;
     /// Shows the find dialog of the main window the view sits in (none outside a main window).
@@ -47,7 +47,7 @@ private:
     QString DocumentTitle() const;
 
     QWidget* Parent = nullptr;
-    CDayDataIns* EntryDialog = nullptr;
+    QtEntryDialog* EntryDialog = nullptr;
 };
 
 } // namespace planova

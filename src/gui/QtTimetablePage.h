@@ -17,12 +17,14 @@ class ModelTextEdit;
 /**
  * The property page "時間割": the weekly timetable, Monday to Saturday ("月曜" … "土曜") by periods
  * "①" … "⑥" (text k in control 1068 + k), and the check box 1104 "「予定」に時間割を上書きする".
+ *
+ * (Formerly CJikannwariPage.)
  */
-class CJikannwariPage : public QWidget
+class QtTimetablePage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CJikannwariPage(QWidget* parent = nullptr);
+    explicit QtTimetablePage(QWidget* parent = nullptr);
 
     void Fill(const TimetablePageValues& values);
     /// Reads the controls into the values; false (after telling the user, the character selected)

@@ -1,13 +1,13 @@
-#include "gui/QtViewDialogs.h"
+#include "gui/QtViewServices.h"
 
 #include "canvas/QtText.h"
-#include "gui/CDayDataIns.h"
-#include "gui/CFindDlg.h"
-#include "gui/CJisuuKeisanDlg.h"
-#include "gui/CKuriageKurisageDlg.h"
-#include "gui/CMakeAuto.h"
-#include "gui/CPrintDlg.h"
-#include "gui/CPropertySheet.h"
+#include "gui/QtEntryDialog.h"
+#include "gui/QtFindDialog.h"
+#include "gui/QtClassHourDialog.h"
+#include "gui/QtContentShiftDialog.h"
+#include "gui/QtSchoolYearDialog.h"
+#include "gui/QtPrintDialog.h"
+#include "gui/QtPropertySheet.h"
 #include "gui/ExportDialogs.h"
 #include "gui/PrintPipeline.h"
 #include "gui/StepProgressDialog.h"
@@ -19,39 +19,39 @@
 
 namespace planova {
 
-bool QtViewDialogs::EditEntry(EntryDialogValues& values)
+bool QtViewServices::EditEntry(EntryDialogValues& values)
 {
     if (!EntryDialog)
-        EntryDialog = new CDayDataIns(Parent);
+        EntryDialog = new QtEntryDialog(Parent);
     return EntryDialog->Run(values);
 }
 
-void QtViewDialogs::OpenFindDialog(FindDialogMode mode)
+void QtViewServices::OpenFindDialog(FindDialogMode mode)
 {
     // The main window keeps one find dialog for all its document windows.
-    if (auto* dialog = Parent ? Parent->window()->findChild<CFindDlg*>() : nullptr)
+    if (auto* dialog = Parent ? Parent->window()->findChild<QtFindDialog*>() : nullptr)
         dialog->Open(mode);
 }
 
-void QtViewDialogs::SetSystemClipboardText(const std::string& cp932)
+void QtViewServices::SetSystemClipboardText(const std::string& cp932)
 {
     QGuiApplication::clipboard()->setText(DisplayText(cp932));
 }
 
-void QtViewDialogs::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
+void QtViewServices::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
 {
     const ExportFormat format =
         kind == ExportKind::ICalendar ? ExportFormat::ICalendar : ExportFormat::DayCsv;
     planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
 }
 
-bool QtViewDialogs::PrintOptions(PrintDialogModel& model)
+bool QtViewServices::PrintOptions(PrintDialogModel& model)
 {
-    CPrintDlg dialog(Parent);
+    QtPrintDialog dialog(Parent);
     return dialog.Run(model);
 }
 
-QString QtViewDialogs::DocumentTitle() const
+QString QtViewServices::DocumentTitle() const
 {
     const QString path = DocumentPath ? DocumentPath() : QString();
     if (!path.isEmpty())
@@ -66,7 +66,7 @@ QString QtViewDialogs::DocumentTitle() const
     return QStringLiteral("Planova");
 }
 
-bool QtViewDialogs::PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output)
+bool QtViewServices::PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output)
 {
     const PrintOutputContext context = MakePrintOutputContext(Parent, DocumentTitle());
     switch (output) {
@@ -97,34 +97,34 @@ template <typename Dialog, typename Values> bool RunOnce(QWidget* parent, Values
 
 } // namespace
 
-bool QtViewDialogs::EditProperties(PropertySheetValues& values)
+bool QtViewServices::EditProperties(PropertySheetValues& values)
 {
-    return RunOnce<CPropertySheet>(Parent, values);
+    return RunOnce<QtPropertySheet>(Parent, values);
 }
 
-bool QtViewDialogs::EditSchoolYear(SchoolYearDialogValues& values)
+bool QtViewServices::EditSchoolYear(SchoolYearDialogValues& values)
 {
-    return RunOnce<CMakeAuto>(Parent, values);
+    return RunOnce<QtSchoolYearDialog>(Parent, values);
 }
 
-bool QtViewDialogs::CountClassHours(ClassHourValues& values)
+bool QtViewServices::CountClassHours(ClassHourValues& values)
 {
-    return RunOnce<CJisuuKeisanDlg>(Parent, values);
+    return RunOnce<QtClassHourDialog>(Parent, values);
 }
 
-bool QtViewDialogs::EditContentShift(ContentShiftValues& values)
+bool QtViewServices::EditContentShift(ContentShiftValues& values)
 {
-    return RunOnce<CKuriageKurisageDlg>(Parent, values);
+    return RunOnce<QtContentShiftDialog>(Parent, values);
 }
 
-void QtViewDialogs::RunWithProgress(const std::string& title,
-                                    const std::function<void(const StepReport&)>& work)
+void QtViewServices::RunWithProgress(const std::string& title,
+                                     const std::function<void(const StepReport&)>& work)
 {
     StepProgressDialog progress(Parent, Utf8Text(title), QStringLiteral("データを作成しています..."));
     work([&progress](int done, int total) { return progress.Step(done, total); });
 }
 
-void QtViewDialogs::ShowMessage(const std::string& text)
+void QtViewServices::ShowMessage(const std::string& text)
 {
     UserDialogs::Current().Ask(
         Parent, {QMessageBox::Information, Utf8Text(text), {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok});

@@ -1,4 +1,4 @@
-#include "gui/CMakeAuto.h"
+#include "gui/QtSchoolYearDialog.h"
 
 #include "gui/DialogFields.h"
 #include "gui/InfoPane.h"
@@ -24,7 +24,7 @@ constexpr int OverwriteId = 1186;
 
 } // namespace
 
-CMakeAuto::CMakeAuto(QWidget* parent)
+QtSchoolYearDialog::QtSchoolYearDialog(QWidget* parent)
     : QDialog(parent), StartPicker(NewDatePicker(this, StartId)), EndPicker(NewDatePicker(this, EndId)),
       Overwrite(new QCheckBox(QStringLiteral("「予定」を「時間割」で上書きします。（OFFの場合は挿入します）"),
                               this)),
@@ -56,9 +56,9 @@ CMakeAuto::CMakeAuto(QWidget* parent)
             rows->addWidget(new QLabel(QStringLiteral("～"), this), static_cast<int>(row), 2);
             rows->addWidget(LastPickers[row], static_cast<int>(row), 3);
         }
-        connect(Switches[row], &QCheckBox::clicked, this, &CMakeAuto::EnablePickers);
+        connect(Switches[row], &QCheckBox::clicked, this, &QtSchoolYearDialog::EnablePickers);
     }
-    connect(Overwrite, &QCheckBox::clicked, this, &CMakeAuto::EnablePickers);
+    connect(Overwrite, &QCheckBox::clicked, this, &QtSchoolYearDialog::EnablePickers);
     rows->setColumnStretch(4, 1);
     layout->addLayout(rows);
     layout->addWidget(Overwrite);
@@ -69,12 +69,12 @@ CMakeAuto::CMakeAuto(QWidget* parent)
     buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
     Ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CMakeAuto::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CMakeAuto::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QtSchoolYearDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QtSchoolYearDialog::reject);
     layout->addWidget(buttons);
 }
 
-void CMakeAuto::Start(const SchoolYearDialogValues& values)
+void QtSchoolYearDialog::Start(const SchoolYearDialogValues& values)
 {
     Values = values;
     StartPicker->setDate(ToQDate(values.Start));
@@ -91,7 +91,7 @@ void CMakeAuto::Start(const SchoolYearDialogValues& values)
     StartPicker->setFocus(Qt::OtherFocusReason);
 }
 
-SchoolYearDialogValues CMakeAuto::ReadControls() const
+SchoolYearDialogValues QtSchoolYearDialog::ReadControls() const
 {
     SchoolYearDialogValues read = Values;
     read.Start = FromQDate(StartPicker->date());
@@ -109,7 +109,7 @@ SchoolYearDialogValues CMakeAuto::ReadControls() const
     return read;
 }
 
-void CMakeAuto::EnablePickers()
+void QtSchoolYearDialog::EnablePickers()
 {
     const SchoolYearDialogValues read = ReadControls();
     for (std::size_t row = 0; row < Switches.size(); ++row) {
@@ -120,7 +120,7 @@ void CMakeAuto::EnablePickers()
     }
 }
 
-void CMakeAuto::accept()
+void QtSchoolYearDialog::accept()
 {
     const SchoolYearDialogValues read = ReadControls();
     if (const std::string refusal = SchoolYearDialogRefusal(read); !refusal.empty()) {

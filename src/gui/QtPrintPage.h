@@ -19,12 +19,14 @@ class ModelTextEdit;
  * The property page "印刷": the user's name printed on pages (1188) and the print font-size table,
  * one size of 1 … 50 points per print type and paper (1125 … 1150), with "初期化" (1140) for the
  * default table.
+ *
+ * (Formerly CInnsatsuPage.)
  */
-class CInnsatsuPage : public QWidget
+class QtPrintPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CInnsatsuPage(QWidget* parent = nullptr);
+    explicit QtPrintPage(QWidget* parent = nullptr);
 
     void Fill(const PrintPageValues& values);
     /// Reads the controls into the values; false (after telling the user, the field selected) when a

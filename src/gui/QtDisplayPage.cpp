@@ -1,4 +1,4 @@
-#include "gui/CBirthdayPage.h"
+#include "gui/QtDisplayPage.h"
 
 #include "gui/DialogFields.h"
 #include "canvas/QtText.h"
@@ -36,7 +36,7 @@ const char* GroupTitle(DisplayRadioGroup group)
 
 } // namespace
 
-CBirthdayPage::CBirthdayPage(QWidget* parent)
+QtDisplayPage::QtDisplayPage(QWidget* parent)
     : QWidget(parent), ShowToDoFirst(new QCheckBox(QStringLiteral("最初にＴｏＤｏを表示する："), this)),
       NoBiorhythm(new QCheckBox(QStringLiteral("バイオリズムを表示しない"), this))
 {
@@ -83,10 +83,10 @@ CBirthdayPage::CBirthdayPage(QWidget* parent)
     page->addStretch();
 
     for (const auto& [group, buttons] : Groups)
-        connect(buttons, &QButtonGroup::idClicked, this, &CBirthdayPage::ClickRadio);
+        connect(buttons, &QButtonGroup::idClicked, this, &QtDisplayPage::ClickRadio);
 }
 
-void CBirthdayPage::Fill(const DisplayPageValues& values)
+void QtDisplayPage::Fill(const DisplayPageValues& values)
 {
     Values = values;
     const std::array numbers{values.BirthYear, values.BirthMonth, values.BirthDay};
@@ -97,13 +97,13 @@ void CBirthdayPage::Fill(const DisplayPageValues& values)
     ShowRadios();
 }
 
-void CBirthdayPage::ClickRadio(int controlId)
+void QtDisplayPage::ClickRadio(int controlId)
 {
     ClickDisplayRadio(Values, controlId);
     ShowRadios();
 }
 
-void CBirthdayPage::ShowRadios()
+void QtDisplayPage::ShowRadios()
 {
     // A member outside its group's values (a hand-made file) checks no button of the group.
     for (const auto& [group, buttons] : Groups) {
@@ -114,7 +114,7 @@ void CBirthdayPage::ShowRadios()
     }
 }
 
-bool CBirthdayPage::Read(DisplayPageValues& values)
+bool QtDisplayPage::Read(DisplayPageValues& values)
 {
     std::array<int*, 3> members{&Values.BirthYear, &Values.BirthMonth, &Values.BirthDay};
     for (std::size_t i = 0; i < Birthday.size(); ++i) {

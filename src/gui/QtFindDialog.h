@@ -26,12 +26,14 @@ namespace planova {
  * character, which is then selected in its field. The check box applies to one request: it is
  * cleared once its value has been taken. In find mode the replacement and both replace buttons
  * are disabled.
+ *
+ * (Formerly CFindDlg.)
  */
-class CFindDlg : public QDialog
+class QtFindDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CFindDlg(QWidget* parent);
+    explicit QtFindDialog(QWidget* parent);
 
     /// Shows the dialog in the mode as a new one: both texts empty, the check box off.
     void Open(FindDialogMode mode);

@@ -19,12 +19,14 @@ namespace planova {
  * The property page "表示": the birthday for the biorhythm, the view at start, the first weekday,
  * the ToDo pane at start, the ToDo sort key and the biorhythm switch. Controls carry their numbers
  * as object names (1105 … 1187).
+ *
+ * (Formerly CBirthdayPage.)
  */
-class CBirthdayPage : public QWidget
+class QtDisplayPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CBirthdayPage(QWidget* parent = nullptr);
+    explicit QtDisplayPage(QWidget* parent = nullptr);
 
     void Fill(const DisplayPageValues& values);
     /// Reads the controls into the values; false (after telling the user, the field selected) when a

@@ -11,20 +11,22 @@ class QTabWidget;
 
 namespace planova {
 
-class CBirthdayPage;
-class CInnsatsuPage;
-class CJikannwariPage;
+class QtDisplayPage;
+class QtPrintPage;
+class QtTimetablePage;
 
 /**
  * The property sheet of the command "プロパティ...": the pages "表示", "印刷" and "時間割" on copies
  * of the settings. OK reads the pages in that order; a page that cannot be read is brought to the
  * front with its field selected, and the sheet stays open. Cancel changes nothing.
+ *
+ * (Formerly CPropertySheet.)
  */
-class CPropertySheet : public QDialog
+class QtPropertySheet : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CPropertySheet(QWidget* parent = nullptr);
+    explicit QtPropertySheet(QWidget* parent = nullptr);
 
     /// Fills the pages from the values; run the sheet with exec(), and on OK read Confirmed().
     void Start(const PropertySheetValues& values);
@@ -40,9 +42,9 @@ public slots:
 
 private:
     QTabWidget* Tabs;
-    CBirthdayPage* Display;
-    CInnsatsuPage* Print;
-    CJikannwariPage* Timetable;
+    QtDisplayPage* Display;
+    QtPrintPage* Print;
+    QtTimetablePage* Timetable;
     QPushButton* Ok;
     QPushButton* Cancel;
     PropertySheetValues Values;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/ViewDialogs.h"
+#include "dialogs/ViewServices.h"
 
 #include <functional>
 #include <string>
@@ -25,12 +25,12 @@ template <typename Values> struct ScriptedDialog
  * The view's dialogs without windows, for every test: each dialog records what it was started
  * with and answers with its script. A dialog without a script is cancelled.
  */
-class ScriptedViewDialogs : public ViewDialogs
+class ScriptedViewServices : public ViewServices
 {
 public:
     using EntryAnswer = std::function<bool(EntryDialogValues&)>;
 
-    explicit ScriptedViewDialogs(EntryAnswer entry = {}) : Script(std::move(entry)) {}
+    explicit ScriptedViewServices(EntryAnswer entry = {}) : Script(std::move(entry)) {}
 
     bool EditEntry(EntryDialogValues& values) override
     {
@@ -111,9 +111,9 @@ public:
 };
 
 /// Dialogs whose edit dialog confirms after the change applied to its values.
-inline ScriptedViewDialogs Confirming(std::function<void(EntryDialogValues&)> change = {})
+inline ScriptedViewServices Confirming(std::function<void(EntryDialogValues&)> change = {})
 {
-    return ScriptedViewDialogs([change](EntryDialogValues& values) {
+    return ScriptedViewServices([change](EntryDialogValues& values) {
         if (change)
             change(values);
         return true;
@@ -121,9 +121,9 @@ inline ScriptedViewDialogs Confirming(std::function<void(EntryDialogValues&)> ch
 }
 
 /// Dialogs whose edit dialog is cancelled after the user typed into it.
-inline ScriptedViewDialogs Cancelling()
+inline ScriptedViewServices Cancelling()
 {
-    return ScriptedViewDialogs([](EntryDialogValues& values) {
+    return ScriptedViewServices([](EntryDialogValues& values) {
         values.Text1 = "typed";
         values.ComboText = "typed";
         values.ColorIndex = 5;

@@ -20,12 +20,14 @@ class ModelTextEdit;
  * and the class name. OK is enabled exactly when a class name is typed and the start is not after
  * the end; a line under the fields says why it is not. The class name is checked for code page 932
  * at OK.
+ *
+ * (Formerly CKuriageKurisageDlg.)
  */
-class CKuriageKurisageDlg : public QDialog
+class QtContentShiftDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CKuriageKurisageDlg(QWidget* parent = nullptr);
+    explicit QtContentShiftDialog(QWidget* parent = nullptr);
 
     void Start(const ContentShiftValues& values);
     const ContentShiftValues& Confirmed() const { return Values; }

@@ -31,12 +31,14 @@ class DateField;
  * Texts come in and go out as code page 932 bytes. A field left unchanged gives back its bytes
  * untouched; a changed field holding a character that code page 932 cannot hold is refused at OK
  * with a message naming it, and the dialog stays open with the text as typed.
+ *
+ * (Formerly CDayDataIns.)
  */
-class CDayDataIns : public QDialog
+class QtEntryDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CDayDataIns(QWidget* parent = nullptr);
+    explicit QtEntryDialog(QWidget* parent = nullptr);
 
     /// Runs the dialog modally; on OK the values are updated, on cancel they are left alone.
     bool Run(EntryDialogValues& values);
