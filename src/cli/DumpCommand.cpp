@@ -9,10 +9,13 @@ namespace planova::cli {
 
 int RunDump(const CommandArgs& args)
 {
-    return RunCommand("usage: planova-cli dump FILE.dat\n", [&] {
-        if (args.size() != 1 || ArgumentReader::IsOption(args[0]))
+    return RunCommand("usage: planova-cli dump FILE.dat [--strict]\n", [&] {
+        ArgumentReader reader(args);
+        std::string path;
+        if (const std::string* option = reader.NextOption(path))
+            throw UnknownOption(*option);
+        if (path.empty())
             throw CommandError::Usage("データファイルを1つ指定してください。");
-        const std::string& path = args[0];
         const CPlanovaDoc document = DataFileArgument(path);
         try {
             std::cout << DocumentToJson(document).dump(2) << "\n";

@@ -242,19 +242,6 @@ private:
     }
 };
 
-CPlanovaDoc ReadDocument(const std::string& path)
-{
-    std::string bytes;
-    const Outcome read = ReadWholeFile(path, bytes);
-    if (!read.Ok)
-        throw CommandError::BadInput(path + ": " + read.Error);
-    try {
-        return ReadDataFile(bytes);
-    } catch (const DataFileError& error) {
-        throw CommandError::BadInput(path + ": " + OpenFailureMessage(error.what()));
-    }
-}
-
 /// The print settings of the job: the document's, then the options of the command line.
 ViewPrintState JobSettings(CPlanovaDoc& document, const Request& request)
 {
@@ -292,7 +279,7 @@ int RunPrint(const CommandArgs& args)
 {
     return RunCommand(UsageText, [&] {
         const Request request = ParseRequest(args);
-        CPlanovaDoc document = ReadDocument(request.Input);
+        CPlanovaDoc document = DataFileArgument(request.Input);
         const ViewPrintState print = JobSettings(document, request);
         // Fonts and painting need Qt Gui, no widgets.
         const std::unique_ptr<QGuiApplication> application = StartQt<QGuiApplication>();

@@ -15,7 +15,7 @@ struct Command
 };
 
 constexpr Command Commands[] = {
-    {"dump", RunDump, "dump FILE.dat"},
+    {"dump", RunDump, "dump FILE.dat [--strict]"},
     {"import", RunImport, "import FILE.json -o OUT.dat"},
     {"sky", RunSky, "sky [--at \"YYYY-MM-DD HH:MM:SS\"]"},
     {"make-year", RunMakeYear, "make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD [options]"},
@@ -40,6 +40,8 @@ void PrintUsage(std::ostream& out)
     out << "usage: planova-cli COMMAND ...\n";
     for (const Command& command : Commands)
         out << "  planova-cli " << command.Usage << "\n";
+    out << "FILE.dat を読むコマンドは、一部が壊れたファイルを読むと標準エラー出力に警告します。\n"
+           "--strict を付けると、そのファイルを読まずに終了します (終了コード 1)。\n";
 }
 
 } // namespace
