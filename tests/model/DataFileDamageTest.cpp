@@ -283,6 +283,7 @@ TEST(DataFileWholeTest, UndamagedFilesOpenWithoutAWarning)
         // A fragment holding only the user's name: no days, no ToDo part, most settings missing.
         {seeds + "utf16-emoji.dat", false, true},
         {seeds + "days-count-inflated.dat", true, false},
+        {seeds + "zeroed-block.dat", false, true},
         {seeds + "days-count-fullwidth.dat", true, false},
         {seeds + "days-count-zero.dat", true, false},
         {seeds + "first-byte-flipped.dat", true, false},
