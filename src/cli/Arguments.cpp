@@ -9,12 +9,28 @@
 #include <optional>
 
 namespace planova::cli {
+namespace {
+
+/// Set by "--strict": a damaged data file is refused. One command runs per process.
+bool RefuseDamagedFiles = false;
+
+} // namespace
+
+void ArgumentReader::TakeStrictOption()
+{
+    while (Command == ReadsDataFile && Next < Args.size() && Args[Next] == "--strict") {
+        Once("--strict", "--strict");
+        RefuseDamagedFiles = true;
+        ++Next;
+    }
+}
 
 const std::string& ArgumentReader::Value(const std::string& option)
 {
-    if (AtEnd())
+    // Taken as it is: "--strict" after "--text" is the text searched for.
+    if (Next >= Args.size())
         throw CommandError::Usage(option + " には値が必要です。");
-    return Take();
+    return Args[Next++];
 }
 
 void ArgumentReader::Once(const std::string& key, const std::string& option)
@@ -75,6 +91,11 @@ CPlanovaDoc DataFileArgument(const std::string& path)
         throw CommandError::BadInput(path + ": " + OpenFailureMessage(loaded.Result.Error));
     if (!loaded.Warning.empty())
         std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
+    if (const std::string damage = DamageMessage(loaded.Damage); !damage.empty()) {
+        if (RefuseDamagedFiles)
+            throw CommandError::BadInput(path + ": " + damage + " (--strict のため中止しました)");
+        std::cerr << "planova-cli: " << path << ": " << damage << "\n";
+    }
     return std::move(*loaded.Document);
 }
 

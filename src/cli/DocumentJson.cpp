@@ -153,6 +153,9 @@ std::string Cp932(const json& value, const std::string& where)
 {
     if (!value.is_string())
         Fail(where, "文字列ではありません。");
+    // A data file never holds a NUL byte: the reader takes one for damage and drops it.
+    if (value.get_ref<const std::string&>().find('\0') != std::string::npos)
+        Fail(where, "NUL 文字 (U+0000) はデータファイルに保存できません。");
     try {
         return Utf8ToCp932(value.get_ref<const std::string&>());
     } catch (const EncodingError& error) {

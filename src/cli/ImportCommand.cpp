@@ -20,7 +20,7 @@ struct ImportRequest
 ImportRequest ParseArguments(const CommandArgs& args)
 {
     ImportRequest request;
-    ArgumentReader reader(args);
+    ArgumentReader reader(args, ArgumentReader::ReadsNoDataFile);
     while (!reader.AtEnd()) {
         const std::string& arg = reader.Take();
         if (arg == "-o") {

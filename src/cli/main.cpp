@@ -18,7 +18,7 @@ struct Command
 };
 
 constexpr Command Commands[] = {
-    {"dump", RunDump, "dump FILE.dat\n"},
+    {"dump", RunDump, "dump FILE.dat [--strict]\n"},
     {"import", RunImport, "import FILE.json|- -o OUT.dat\n"},
     {"sky", RunSky, "sky [--at \"YYYY-MM-DD HH:MM:SS\"]\n"},
     {"make-year", RunMakeYear,
@@ -67,6 +67,8 @@ void PrintOverview(std::ostream& out)
     out << "usage: planova-cli COMMAND ...\n";
     for (const Command& command : Commands)
         out << "  planova-cli " << command.Usage.substr(0, command.Usage.find('\n') + 1);
+    out << "FILE.dat を読むコマンドは、一部が壊れたファイルを読むと標準エラー出力に警告します。\n"
+           "--strict を付けると、そのファイルを読まずに終了します (終了コード 1)。\n";
 }
 
 } // namespace

@@ -51,6 +51,13 @@ std::string Reason(int errorNumber)
     return std::string("システムエラー: ") + std::strerror(errorNumber);
 }
 
+/// The reason a file could not be opened for reading: the shared reasons, but a missing read
+/// permission is named as such.
+std::string ReadingReason(int errorNumber)
+{
+    return errorNumber == EACCES ? "このファイルを読み込む権限がありません。" : Reason(errorNumber);
+}
+
 Outcome Failure(const std::string& reason)
 {
     return Outcome::Refused(reason);
@@ -354,7 +361,7 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes)
     bytes.clear();
     const Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0)
-        return Failure(Reason(errno));
+        return Failure(ReadingReason(errno));
     struct stat info
     {
     };
@@ -373,7 +380,7 @@ Outcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::stri
     // Non-blocking: opening a named pipe must not wait for a writer before it can be refused.
     const Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.Get() < 0)
-        return Failure(Reason(errno));
+        return Failure(ReadingReason(errno));
     struct stat info
     {
     };
