@@ -10,6 +10,7 @@
 #include <iostream>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace planova::cli {
 namespace {
@@ -18,10 +19,14 @@ constexpr const char* UsageText =
     "usage: planova-cli make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD\n"
     "         [--spring MM-DD:MM-DD | --no-spring] [--summer MM-DD:MM-DD | --no-summer]\n"
     "         [--autumn MM-DD:MM-DD | --no-autumn] [--winter MM-DD:MM-DD | --no-winter]\n"
-    "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic] [--no-tomin]\n"
+    "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic]\n"
+    "         [--local-holidays none|ibaraki|gunma|saitama|chiba|tokyo|yokohama|kawasaki|yamanashi\n"
+    "          | --local-holiday MM-DD:NAME ... | --no-tomin]\n"
     "  IN.dat \"-\" starts from a new document. The vacations default to 03-26:04-05, 07-21:08-31,\n"
     "  10-01:10-01 and 12-26:01-07 (a winter vacation whose first day comes later in the year than\n"
-    "  its last runs across the year end); the timetable mode defaults to the document's setting.\n";
+    "  its last runs across the year end); the timetable mode defaults to the document's setting.\n"
+    "  The local holidays default to tokyo (都民の日); --local-holiday gives your own dates instead,\n"
+    "  --no-tomin is --local-holidays none.\n";
 
 struct VacationOption
 {
@@ -41,7 +46,8 @@ struct Request
     std::string Input;
     std::string Output;
     SchoolYearParameters Parameters;
-    std::optional<bool> OverwritePlans; ///< unset: the document's own setting
+    std::optional<bool> OverwritePlans;    ///< unset: the document's own setting
+    std::vector<LocalHoliday> OwnHolidays; ///< --local-holiday, in the order given
 };
 
 /// The number written with digits only, or -1.
@@ -98,11 +104,39 @@ HolidayRuleSet ParseRuleSet(const std::string& option, const std::string& text)
     throw CommandError::BadInput(option + " には current か classic を指定してください (\"" + text + "\")。");
 }
 
+/// The place's holiday, or none for "none".
+std::vector<LocalHoliday> ParseLocalPlace(const std::string& option, const std::string& text)
+{
+    if (text == "none")
+        return {};
+    if (const LocalHolidayPlace* place = FindLocalHolidayPlace(text))
+        return {HolidayOf(*place)};
+    std::string keys = "none";
+    for (const LocalHolidayPlace& place : LocalHolidayPlaces())
+        keys += std::string(", ") + place.Key;
+    throw CommandError::BadInput(option + " には " + keys + " のどれかを指定してください (\"" + text +
+                                 "\")。");
+}
+
+/// "MM-DD:NAME"; whether the month and day exist is the generator's check.
+LocalHoliday ParseOwnHoliday(const std::string& option, const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    if (colon != std::string::npos && colon + 1 < text.size()) {
+        if (const std::optional<MonthDay> date = ParseMonthDay(std::string_view(text).substr(0, colon)))
+            return {*date, Cp932Argument(option, text.substr(colon + 1))};
+    }
+    throw CommandError::BadInput(option + " の値 \"" + text + "\" が正しくありません (MM-DD:名前)。");
+}
+
 /// Options that set the same thing share a key, so giving both (or one twice) is noticed.
 std::string OptionKey(const std::string& option)
 {
     if (option == "--overwrite" || option == "--append")
         return "timetable";
+    // --no-tomin is "--local-holidays none"; own dates stand instead of a place.
+    if (option == "--no-tomin" || option == "--local-holiday")
+        return "local-holidays";
     if (option.rfind("--no-", 0) == 0)
         return option.substr(5);
     const std::size_t name = option.find_first_not_of('-');
@@ -139,7 +173,9 @@ Request ParseArguments(const CommandArgs& args)
             request.Input = arg;
             continue;
         }
-        reader.Once(OptionKey(arg), arg);
+        // --local-holiday may be repeated; the first one conflicts with the other local options.
+        if (arg != "--local-holiday" || request.OwnHolidays.empty())
+            reader.Once(OptionKey(arg), arg);
 
         SchoolYearParameters& parameters = request.Parameters;
         if (ApplyVacationOption(arg, reader, parameters.Days))
@@ -157,8 +193,12 @@ Request ParseArguments(const CommandArgs& args)
             request.OverwritePlans = arg == "--overwrite";
         else if (arg == "--holidays")
             parameters.Holidays.RuleSet = ParseRuleSet(arg, reader.Value(arg));
+        else if (arg == "--local-holidays")
+            parameters.Holidays.LocalHolidays = ParseLocalPlace(arg, reader.Value(arg));
+        else if (arg == "--local-holiday")
+            request.OwnHolidays.push_back(ParseOwnHoliday(arg, reader.Value(arg)));
         else if (arg == "--no-tomin")
-            parameters.Holidays.TominNoHi = false;
+            parameters.Holidays.LocalHolidays.clear();
         else
             throw UnknownOption(arg);
     }
@@ -166,6 +206,8 @@ Request ParseArguments(const CommandArgs& args)
         throw CommandError::Usage("IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");
     request.Parameters.Start = *from;
     request.Parameters.End = *to;
+    if (!request.OwnHolidays.empty())
+        request.Parameters.Holidays.LocalHolidays = request.OwnHolidays;
     return request;
 }
 
