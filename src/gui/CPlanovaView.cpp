@@ -192,6 +192,7 @@ ViewDialogs& CPlanovaView::Dialogs()
     if (!OwnDialogs) {
         OwnDialogs = std::make_unique<QtViewDialogs>(*this);
         OwnDialogs->DocumentPath = [this] { return DocumentPath ? DocumentPath() : QString(); };
+        OwnDialogs->UserSettings = UserSettings;
     }
     return *OwnDialogs;
 }

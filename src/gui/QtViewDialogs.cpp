@@ -1,6 +1,7 @@
 #include "gui/QtViewDialogs.h"
 
 #include "canvas/QtText.h"
+#include "gui/AppSettings.h"
 #include "gui/CDayDataIns.h"
 #include "gui/CFindDlg.h"
 #include "gui/CJisuuKeisanDlg.h"
@@ -104,7 +105,14 @@ bool QtViewDialogs::EditProperties(PropertySheetValues& values)
 
 bool QtViewDialogs::EditSchoolYear(SchoolYearDialogValues& values)
 {
-    return RunOnce<CMakeAuto>(Parent, values);
+    // "地域の休日" starts on the user's last choice and is remembered on OK.
+    if (UserSettings != nullptr)
+        values.LocalHolidays = UserSettings->SchoolYearLocalHolidays();
+    if (!RunOnce<CMakeAuto>(Parent, values))
+        return false;
+    if (UserSettings != nullptr)
+        UserSettings->SetSchoolYearLocalHolidays(values.LocalHolidays);
+    return true;
 }
 
 bool QtViewDialogs::CountClassHours(ClassHourValues& values)
