@@ -25,10 +25,14 @@ constexpr Command Commands[] = {
      "make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD [options]\n"
      "  options: [--spring MM-DD:MM-DD | --no-spring] [--summer MM-DD:MM-DD | --no-summer]\n"
      "         [--autumn MM-DD:MM-DD | --no-autumn] [--winter MM-DD:MM-DD | --no-winter]\n"
-     "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic] [--no-tomin]\n"
+     "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic]\n"
+     "         [--local-holidays none|ibaraki|gunma|saitama|chiba|tokyo|yokohama|kawasaki|yamanashi\n"
+     "          | --local-holiday MM-DD:NAME ... | --no-tomin]\n"
      "  IN.dat \"-\" starts from a new document. The vacations default to 03-26:04-05, 07-21:08-31,\n"
      "  10-01:10-01 and 12-26:01-07 (a winter vacation whose first day comes later in the year than\n"
-     "  its last runs across the year end); the timetable mode defaults to the document's setting.\n"},
+     "  its last runs across the year end); the timetable mode defaults to the document's setting.\n"
+     "  The local holidays default to tokyo (都民の日); --local-holiday gives your own dates instead,\n"
+     "  --no-tomin is --local-holidays none.\n"},
     {"render", RunRender,
      "render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WIDTHxHEIGHT -o OUT.png\n"
      "         [--todo|--no-todo] [--start-weekday 0|1] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"},

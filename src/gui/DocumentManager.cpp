@@ -129,6 +129,7 @@ CChildFrame& DocumentManager::AddFrame(OpenDocument& document)
         view->OnDocumentEdited = [this, &document] { DocumentEdited(document); };
         view->OnViewChanged = [this, &document] { RedrawViews(document); };
         view->DocumentPath = [&document] { return document.Path; };
+        view->UserSettings = &Settings;
     }
     document.Frames.push_back(frame);
     Area.addSubWindow(frame);

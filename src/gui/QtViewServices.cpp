@@ -1,6 +1,7 @@
 #include "gui/QtViewServices.h"
 
 #include "canvas/QtText.h"
+#include "gui/AppSettings.h"
 #include "gui/QtEntryDialog.h"
 #include "gui/QtFindDialog.h"
 #include "gui/QtClassHourDialog.h"
@@ -104,7 +105,14 @@ bool QtViewServices::EditProperties(PropertySheetValues& values)
 
 bool QtViewServices::EditSchoolYear(SchoolYearDialogValues& values)
 {
-    return RunOnce<QtSchoolYearDialog>(Parent, values);
+    // "地域の休日" starts on the user's last choice and is remembered on OK.
+    if (UserSettings != nullptr)
+        values.LocalHolidays = UserSettings->SchoolYearLocalHolidays();
+    if (!RunOnce<QtSchoolYearDialog>(Parent, values))
+        return false;
+    if (UserSettings != nullptr)
+        UserSettings->SetSchoolYearLocalHolidays(values.LocalHolidays);
+    return true;
 }
 
 bool QtViewServices::CountClassHours(ClassHourValues& values)
