@@ -292,6 +292,7 @@ int RunPrint(const CommandArgs& args)
 {
     return RunCommand(UsageText, [&] {
         const Request request = ParseRequest(args);
+        RefuseOutputOverInput(request.Input, request.Output);
         CPlanovaDoc document = ReadDocument(request.Input);
         const ViewPrintState print = JobSettings(document, request);
         // Fonts and painting need Qt Gui, no widgets.

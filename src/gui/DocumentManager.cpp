@@ -2,9 +2,11 @@
 
 #include "gui/AppSettings.h"
 #include "gui/CChildFrame.h"
+#include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
+#include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 #include "edit/CommandTable.h"
 
@@ -19,11 +21,6 @@ namespace planova {
 namespace {
 
 const QString UntitledBase = QStringLiteral("Planova");
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 QString Reason(const std::string& error)
 {
@@ -241,8 +238,7 @@ bool DocumentManager::SaveTo(OpenDocument& document, const QString& path)
     if (absolute == document.Path && !ConfirmOverwriteChanged(document))
         return false;
 
-    const std::string bytes = WriteDataFile(*document.Doc);
-    const auto saved = SafeSave(LocalPath(absolute), bytes);
+    const auto saved = SaveDataFile(LocalPath(absolute), *document.Doc);
     if (!saved.Ok) {
         const auto answer = UserDialogs::Current().Ask(
             DialogParent, {QMessageBox::Warning,

@@ -1,7 +1,9 @@
 #include "gui/ExportDialogs.h"
 
 #include "canvas/QtText.h"
+#include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
+#include "model/OutputOverInput.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,12 +97,11 @@ Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const E
     progress.setValue(0); // the half second counts from here
 
     const ExportRequest request{target.Format, {}, UtcDateTime(std::chrono::system_clock::now())};
-    return ExportToFile(document, request, QFile::encodeName(target.Path).toStdString(),
-                        [&](std::size_t done, std::size_t total) {
-                            progress.setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
-                            progress.setValue(static_cast<int>(done));
-                            return !progress.wasCanceled();
-                        });
+    return ExportToFile(document, request, LocalPath(target.Path), [&](std::size_t done, std::size_t total) {
+        progress.setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
+        progress.setValue(static_cast<int>(done));
+        return !progress.wasCanceled();
+    });
 }
 
 bool ExportDocument(QWidget* parent, const CPlanovaDoc& document, ExportFormat format,
@@ -109,7 +110,9 @@ bool ExportDocument(QWidget* parent, const CPlanovaDoc& document, ExportFormat f
     const std::optional<ExportTarget> target = AskExportTarget(parent, format, documentPath);
     if (!target)
         return false;
-    const Outcome written = ExportWithProgress(parent, document, *target, showProgressAfter);
+    Outcome written = CheckOutputIsNotInput(LocalPath(documentPath), LocalPath(target->Path));
+    if (written.Ok)
+        written = ExportWithProgress(parent, document, *target, showProgressAfter);
     if (!written.Ok && written.Error != ExportStoppedReason)
         ShowError(parent, Utf8Text("書き出せませんでした: ") + target->Path + "\n" + Utf8Text(written.Error));
     return written.Ok;

@@ -68,7 +68,8 @@ QString QtViewDialogs::DocumentTitle() const
 
 bool QtViewDialogs::PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output)
 {
-    const PrintOutputContext context = MakePrintOutputContext(Parent, DocumentTitle());
+    const PrintOutputContext context =
+        MakePrintOutputContext(Parent, DocumentTitle(), DocumentPath ? DocumentPath() : QString());
     switch (output) {
     case PrintOutput::Printer:
         return PrintOnPrinter(context, document, job);

@@ -1,6 +1,9 @@
 #include "gui/RecoveryStore.h"
 
+#include "gui/LocalPath.h"
+
 #include "model/DataFile.h"
+#include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 
 #include <QCoreApplication>
@@ -28,11 +31,6 @@ QString DataName(int serial)
 QString InfoName(int serial)
 {
     return QStringLiteral("document-%1.ini").arg(serial);
-}
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 void WriteStamp(QSettings& values, const FileStamp& stamp)
@@ -216,7 +214,7 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
         return false;
     }
     const QDir dir(Folder);
-    const auto saved = SafeSave(LocalPath(dir.filePath(DataName(serial))), WriteDataFile(document));
+    const auto saved = SaveDataFile(LocalPath(dir.filePath(DataName(serial))), document);
     if (!saved.Ok) {
         error = QString::fromStdString(saved.Error);
         return false;
