@@ -2,6 +2,7 @@
 
 #include "canvas/QtCanvas.h"
 #include "canvas/QtText.h"
+#include "model/OutOfMemory.h"
 #include "model/SafeSave.h"
 #include "print/PrintJob.h"
 
@@ -183,12 +184,16 @@ Outcome ExportPdf(const std::string& path, const CPlanovaDoc& document, const Vi
         return Outcome::Refused("この印刷タイプは書き出せません。");
     if (PrintPageCount(print) == 0)
         return Outcome::Refused("印刷の終了日が開始日より前です。");
+    if (std::string refusal = PageLimitRefusal(print); !refusal.empty())
+        return Outcome::Refused(std::move(refusal));
     if (sheets == PdfSheets::ImposedA4 && !PlanImposition(print))
         return Outcome::Refused(CannotImposeMessage);
-    const QByteArray pdf = PrintPdf(document, print, environment, title, sheets);
-    if (pdf.isEmpty())
-        return Outcome::Refused("PDFを作れませんでした。");
-    return SafeSave(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    return GuardMemory("PDFを作成", [&] {
+        const QByteArray pdf = PrintPdf(document, print, environment, title, sheets);
+        if (pdf.isEmpty())
+            return Outcome::Refused("PDFを作れませんでした。");
+        return SafeSave(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    });
 }
 
 } // namespace planova

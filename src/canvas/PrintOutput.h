@@ -79,7 +79,11 @@ QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print,
                     const PrintEnvironment& environment, const QString& title,
                     PdfSheets sheets = PdfSheets::PrinterPaper);
 
-/// Writes the job as a PDF file with the safe save: a failed export leaves no file behind.
+/**
+ * Writes the job as a PDF file with the safe save: a failed export leaves no file behind. A job of
+ * more than MaxPrintPages pages is refused before a page is drawn, and running out of memory while
+ * the PDF is made is a refusal too.
+ */
 Outcome ExportPdf(const std::string& path, const CPlanovaDoc& document, const ViewPrintState& print,
                   const PrintEnvironment& environment, const QString& title,
                   PdfSheets sheets = PdfSheets::PrinterPaper);

@@ -4,8 +4,11 @@
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
+#include "model/OutOfMemory.h"
+#include "model/OutputOverInput.h"
 
 #include <iostream>
+#include <new>
 #include <optional>
 
 namespace planova::cli {
@@ -99,6 +102,12 @@ CPlanovaDoc DataFileArgument(const std::string& path)
     return std::move(*loaded.Document);
 }
 
+void RefuseOutputOverInput(const std::string& input, const std::string& output)
+{
+    if (const Outcome checked = CheckOutputIsNotInput(input, output); !checked.Ok)
+        throw CommandError::BadInput(output + ": " + checked.Error);
+}
+
 int RunCommand(const std::function<int()>& body)
 {
     try {
@@ -106,6 +115,9 @@ int RunCommand(const std::function<int()>& body)
     } catch (const CommandError& error) {
         std::cerr << "planova-cli: " << error.what() << "\n";
         return error.Status;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "planova-cli: " << OutOfMemoryMessage("コマンドを実行") << "何も書き込んでいません。\n";
+        return ExitBadInput;
     }
 }
 

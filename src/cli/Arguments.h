@@ -111,8 +111,16 @@ std::string Cp932Argument(const std::string& option, const std::string& utf8);
 CPlanovaDoc DataFileArgument(const std::string& path);
 
 /**
- * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error and
- * its exit status (after ExitUsage main prints the command's usage text).
+ * Refuses (bad input, naming the output) an output that is the command's input file, seen through
+ * links and "..": a PDF, an image or an export written there would replace the data file.
+ */
+void RefuseOutputOverInput(const std::string& input, const std::string& output);
+
+/**
+ * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error,
+ * and its exit status (after ExitUsage main prints the command's usage text). Memory that runs
+ * out anywhere in the body is bad input too ("メモリが足りないため…"); every command writes its
+ * output only once it is complete, so nothing has been written then.
  */
 int RunCommand(const std::function<int()>& body);
 

@@ -66,6 +66,7 @@ int RunExport(const CommandArgs& args)
 {
     return RunCommand([&] {
         const Request request = ParseArguments(args);
+        RefuseOutputOverInput(request.Input, request.Output);
         const CPlanovaDoc document = DataFileArgument(request.Input);
         const ExportRequest what{*request.Format, request.Range,
                                  UtcDateTime(std::chrono::system_clock::now())};

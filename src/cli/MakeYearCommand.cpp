@@ -5,7 +5,7 @@
 #include "calendar/SchoolYear.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
-#include "model/SafeSave.h"
+#include "model/DataFileSave.h"
 
 #include <iostream>
 #include <optional>
@@ -216,7 +216,7 @@ int RunMakeYear(const CommandArgs& args)
 
         if (const Outcome made = MakeSchoolYear(document, parameters); !made.Ok)
             throw CommandError::BadInput(made.Error);
-        if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
+        if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);
 
         std::cout << JapaneseDate(parameters.Start) << "〜" << JapaneseDate(parameters.End) << " の "

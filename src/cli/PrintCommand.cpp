@@ -266,6 +266,7 @@ int RunPrint(const CommandArgs& args)
 {
     return RunCommand([&] {
         const Request request = ParseRequest(args);
+        RefuseOutputOverInput(request.Input, request.Output);
         CPlanovaDoc document = DataFileArgument(request.Input);
         const ViewPrintState print = JobSettings(document, request);
         // Fonts and painting need Qt Gui, no widgets.

@@ -2,6 +2,7 @@
 
 #include "export/CsvExport.h"
 #include "export/ICalendarExport.h"
+#include "model/OutOfMemory.h"
 #include "model/SafeSave.h"
 
 namespace planova {
@@ -23,13 +24,15 @@ std::string ExportText(const CPlanovaDoc& document, const ExportRequest& request
 Outcome ExportToFile(const CPlanovaDoc& document, const ExportRequest& request, const std::string& path,
                      const ExportProgress& progress)
 {
-    std::string text;
-    try {
-        text = ExportText(document, request, progress);
-    } catch (const ExportError& error) {
-        return Outcome::Refused(error.what());
-    }
-    return SafeSave(path, text);
+    return GuardMemory("書き出し", [&] {
+        std::string text;
+        try {
+            text = ExportText(document, request, progress);
+        } catch (const ExportError& error) {
+            return Outcome::Refused(error.what());
+        }
+        return SafeSave(path, text);
+    });
 }
 
 DateTime UtcDateTime(std::chrono::system_clock::time_point moment)

@@ -32,8 +32,8 @@ std::string ExportText(const CPlanovaDoc& document, const ExportRequest& request
 
 /**
  * Writes the export to the path with the safe save. Refused with the Japanese reason (a text that
- * cannot be written, a stop asked for through the progress, a failed save): nothing is written
- * then and an existing file stays as it was.
+ * cannot be written, a stop asked for through the progress, memory that ran out, a failed save): nothing is
+ * written then and an existing file stays as it was.
  */
 Outcome ExportToFile(const CPlanovaDoc& document, const ExportRequest& request, const std::string& path,
                      const ExportProgress& progress = {});

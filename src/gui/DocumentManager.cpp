@@ -6,6 +6,7 @@
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
+#include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 #include "edit/CommandTable.h"
 
@@ -257,8 +258,7 @@ bool DocumentManager::SaveTo(OpenDocument& document, const QString& path)
     if (absolute == document.Path && !ConfirmOverwriteChanged(document))
         return false;
 
-    const std::string bytes = WriteDataFile(*document.Doc);
-    const auto saved = SafeSave(LocalPath(absolute), bytes);
+    const auto saved = SaveDataFile(LocalPath(absolute), *document.Doc);
     if (!saved.Ok) {
         const auto answer = UserDialogs::Current().Ask(
             DialogParent, {QMessageBox::Warning,

@@ -3,6 +3,7 @@
 #include "canvas/QtText.h"
 #include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
+#include "model/OutputOverInput.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,7 +110,9 @@ bool ExportDocument(QWidget* parent, const CPlanovaDoc& document, ExportFormat f
     const std::optional<ExportTarget> target = AskExportTarget(parent, format, documentPath);
     if (!target)
         return false;
-    const Outcome written = ExportWithProgress(parent, document, *target, showProgressAfter);
+    Outcome written = CheckOutputIsNotInput(LocalPath(documentPath), LocalPath(target->Path));
+    if (written.Ok)
+        written = ExportWithProgress(parent, document, *target, showProgressAfter);
     if (!written.Ok && written.Error != ExportStoppedReason)
         ShowError(parent, Utf8Text("書き出せませんでした: ") + target->Path + "\n" + Utf8Text(written.Error));
     return written.Ok;

@@ -2,7 +2,10 @@
 
 #include "canvas/PrintOutput.h"
 #include "canvas/QtText.h"
+#include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
+#include "model/OutOfMemory.h"
+#include "model/OutputOverInput.h"
 #include "print/PrintJob.h"
 
 #include <QCoreApplication>
@@ -40,9 +43,10 @@ QPageSize PrinterPageSize(const QPrinter& printer, const QPageSize& wanted)
 
 } // namespace
 
-PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title)
+PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title, const QString& documentPath)
 {
-    return PrintOutputContext{parent, title, [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
+    return PrintOutputContext{parent, title, documentPath,
+                              [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
                               [](QPrintPreviewDialog& preview) { preview.exec(); }};
 }
 
@@ -78,7 +82,17 @@ bool PrintOnPrinter(const PrintOutputContext& context, const CPlanovaDoc& docume
                   QStringLiteral("印刷を始められませんでした。プリンターの状態を確かめてください。"));
         return false;
     }
-    PaintPrintJob(painter, printer, document, job, EnvironmentNow(), printer.fromPage(), printer.toPage());
+    const Outcome painted = GuardMemory("印刷", [&] {
+        PaintPrintJob(painter, printer, document, job, EnvironmentNow(), printer.fromPage(),
+                      printer.toPage());
+        return Outcome::Done();
+    });
+    if (!painted.Ok) {
+        printer.abort();
+        painter.end();
+        ShowError(context.Parent, Utf8Text(painted.Error));
+        return false;
+    }
     return painter.end();
 }
 
@@ -110,8 +124,9 @@ bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& docume
         suggested, {QStringLiteral("PDF (*.pdf)")}, filter);
     if (path.isEmpty())
         return false;
-    const Outcome written =
-        ExportPdf(path.toStdString(), document, job, EnvironmentNow(), context.Title, sheets);
+    Outcome written = CheckOutputIsNotInput(LocalPath(context.DocumentPath), LocalPath(path));
+    if (written.Ok)
+        written = ExportPdf(LocalPath(path), document, job, EnvironmentNow(), context.Title, sheets);
     if (!written.Ok) {
         ShowError(context.Parent, QStringLiteral("PDFに書き出せませんでした。\n") + path +
                                       QStringLiteral("\n") + Utf8Text(written.Error));

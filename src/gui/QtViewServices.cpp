@@ -69,7 +69,8 @@ QString QtViewServices::DocumentTitle() const
 
 bool QtViewServices::PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output)
 {
-    const PrintOutputContext context = MakePrintOutputContext(Parent, DocumentTitle());
+    const PrintOutputContext context =
+        MakePrintOutputContext(Parent, DocumentTitle(), DocumentPath ? DocumentPath() : QString());
     switch (output) {
     case PrintOutput::Printer:
         return PrintOnPrinter(context, document, job);

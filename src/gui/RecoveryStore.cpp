@@ -2,6 +2,7 @@
 
 #include "gui/LocalPath.h"
 #include "model/DataFile.h"
+#include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 
 #include <QCoreApplication>
@@ -218,7 +219,7 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
         return false;
     }
     const QDir dir(Folder);
-    const auto saved = SafeSave(LocalPath(dir.filePath(DataName(serial))), WriteDataFile(document));
+    const auto saved = SaveDataFile(LocalPath(dir.filePath(DataName(serial))), document);
     if (!saved.Ok) {
         error = QString::fromStdString(saved.Error);
         return false;

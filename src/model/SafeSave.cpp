@@ -295,12 +295,12 @@ FileStamp StampOfInfo(const struct stat& info)
             static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
 }
 
+} // namespace
+
 std::string Megabytes(unsigned long long bytes)
 {
     return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
 }
-
-} // namespace
 
 /// A save whose bytes reached the target but whose writing to the disk could not be confirmed.
 constexpr const char* UnconfirmedSave = "保存しましたが、ディスクへの書き込みを確認できませんでした。";

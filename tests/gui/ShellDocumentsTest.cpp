@@ -39,6 +39,7 @@ private slots:
     void SecondWindowSharesDocument();
     void ChangedOnDiskIsNoticedBeforeSaving();
     void FailedSaveChangesNothing();
+    void DocumentTooLargeToReadBackStaysOpenAndUnsaved();
     void ReplacedCharactersAreShownAndLeaveTheDocumentModified();
     void ADamagedFileIsOpenedWithAMessageAndNeverOverwritten();
 
@@ -316,6 +317,32 @@ void ShellDocumentsTest::FailedSaveChangesNothing()
     QVERIFY(manager.SaveTo(document, unreachable));
     QCOMPARE(document.Name, QStringLiteral("elsewhere.dat"));
     QVERIFY(!document.Doc->IsModified());
+}
+
+void ShellDocumentsTest::DocumentTooLargeToReadBackStaysOpenAndUnsaved()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& manager = app.Documents();
+    auto& document = *manager.ActiveDocument();
+    // A memo of 257 MB: its file would be larger than the 256 MB any reader opens.
+    CDayData day;
+    day.SetDate(2024, 5, 1);
+    day.SetMemo(std::string(std::size_t{257} << 20, 'a'));
+    document.Doc->AppendDayUnsorted(std::move(day));
+    document.Doc->SetModified();
+    manager.DocumentEdited(document);
+
+    const QString file = sandbox.Path(QStringLiteral("large.dat"));
+    dialogs->Answers = {QMessageBox::Cancel};
+    QVERIFY(!manager.SaveTo(document, file));
+    QVERIFY(dialogs->WasAsked(QStringLiteral("データファイルが大きすぎるため保存できませんでした (258 MB。"
+                                             "開けるのは 256 MB までです)")));
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(document.Path.isEmpty());
+    QVERIFY(document.Doc->IsModified());
+    QCOMPARE(document.Doc->DayList().size(), std::size_t{1});
 }
 
 void ShellDocumentsTest::ReplacedCharactersAreShownAndLeaveTheDocumentModified()
