@@ -71,10 +71,11 @@ TEST_F(FindCommandsTest, TheCommandsOpenTheDialogInTheirMode)
     test::ScriptedViewServices dialogs;
     ASSERT_TRUE(FindNextRequest(View, "P4", false));
     EXPECT_TRUE(IsViewCommandEnabled(View, CommandId::EditFind));
-    EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::DocumentChanged);
+    // The hit is the view's own: opening the dialog changes the view, never the document.
+    EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::ViewChanged);
     EXPECT_FALSE(View.State.FindHit.Found);
     EXPECT_EQ(RunViewCommand(View, CommandId::EditFind, dialogs), CommandOutcome::ViewChanged);
-    EXPECT_EQ(RunViewCommand(View, CommandId::EditReplace, dialogs), CommandOutcome::DocumentChanged);
+    EXPECT_EQ(RunViewCommand(View, CommandId::EditReplace, dialogs), CommandOutcome::ViewChanged);
     EXPECT_EQ(dialogs.FindDialogsOpened, (std::vector<FindDialogMode>{FindDialogFind, FindDialogReplace}));
     EXPECT_FALSE(Document.IsModified());
 }

@@ -134,6 +134,7 @@ TEST_F(FindReplaceTest, WhereTheSearchBeginsAndEnds)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         Document = CPlanovaDoc();
+        CurrentHit = FindHitState();
         if (c.StoreDays) {
             StoreDay(Monday, {{FindField::Jitei, "x"}});
             StoreDay(Friday, {{FindField::Memo, "x"}});

@@ -14,6 +14,7 @@ namespace {
 
 using test::Confirming;
 using test::Date;
+using test::RecordingCanvas;
 using test::ScriptedViewServices;
 
 const DateTime Wednesday = Date(2024, 6, 12); // the first window's week starts on Sunday 9 June

@@ -189,10 +189,10 @@ TEST_F(DataFileTest, NegativeOffsetsAreWrittenWithASignAndReadBack)
     // Only these fields read a sign; elsewhere "-" is an ordinary non-digit byte as before.
     const CPlanovaDoc other =
         ReadDataText(ExampleTextWith("<PFontSize>9</PFontSize>", "<PFontSize>-9</PFontSize>"));
-    EXPECT_EQ(other.PFontSize, 9);
+    EXPECT_EQ(other.Print.PFontSize, 9);
     const CPlanovaDoc unsigned_ =
         ReadDataText(ExampleTextWith("<PIdouMigi>0</PIdouMigi>", "<PIdouMigi>15</PIdouMigi>"));
-    EXPECT_EQ(unsigned_.PIdouMigi, 15);
+    EXPECT_EQ(unsigned_.Print.PIdouMigi, 15);
 }
 
 TEST_F(DataFileTest, TextsHoldingTagsAreNotCut)
