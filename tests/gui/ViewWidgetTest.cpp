@@ -3,6 +3,7 @@
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
+#include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <QCalendarWidget>
@@ -301,4 +302,3 @@ private slots:
 
 QTEST_MAIN(ViewWidgetTest)
 #include "ViewWidgetTest.moc"
-#include "support/Dates.h"
