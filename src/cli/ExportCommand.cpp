@@ -15,8 +15,13 @@ constexpr const char* UsageText =
     "usage: planova-cli export FILE.dat --ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.ics\n"
     "       planova-cli export FILE.dat --csv [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.csv\n"
     "       planova-cli export FILE.dat --csv --todos -o OUT.csv\n"
+    "       planova-cli export FILE.dat --xlsx [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.xlsx\n"
     "  --from and --to limit the days (either end may stay open); ToDo items are always taken whole.\n"
-    "  --csv writes the stored days, ten lines a day; with --todos it writes the ToDo list instead.\n";
+    "  --csv writes the stored days, ten lines a day; with --todos it writes the ToDo list instead.\n"
+    "  A CSV field starting with =, +, -, @, a tab or CR gets a leading apostrophe so that a\n"
+    "  spreadsheet does not run it as a formula; --raw writes every field as it is.\n"
+    "  --xlsx writes an Excel workbook: the days, the ToDo list and the class hours counted over\n"
+    "  --from/--to (an open end: the document's stored period).\n";
 
 struct Request
 {
@@ -24,6 +29,7 @@ struct Request
     std::string Output;
     std::optional<ExportFormat> Format;
     bool ToDos = false;
+    bool Raw = false;
     ExportRange Range;
 };
 
@@ -33,11 +39,15 @@ Request ParseArguments(const CommandArgs& args)
     ArgumentReader reader(args);
     while (const std::string* option = reader.NextOption(request.Input)) {
         const std::string& arg = *option;
-        reader.Once(arg == "--ics" || arg == "--csv" ? "format" : arg, arg);
+        reader.Once(arg == "--ics" || arg == "--csv" || arg == "--xlsx" ? "format" : arg, arg);
         if (arg == "--ics")
             request.Format = ExportFormat::ICalendar;
         else if (arg == "--csv")
             request.Format = ExportFormat::DayCsv;
+        else if (arg == "--xlsx")
+            request.Format = ExportFormat::Workbook;
+        else if (arg == "--raw")
+            request.Raw = true;
         else if (arg == "--todos")
             request.ToDos = true;
         else if (arg == "--from")
@@ -50,7 +60,9 @@ Request ParseArguments(const CommandArgs& args)
             throw UnknownOption(arg);
     }
     if (request.Input.empty() || request.Output.empty() || !request.Format)
-        throw CommandError::Usage("FILE.dat、--ics か --csv、-o OUT は必ず指定してください。");
+        throw CommandError::Usage("FILE.dat、--ics か --csv か --xlsx、-o OUT は必ず指定してください。");
+    if (request.Raw && request.Format != ExportFormat::DayCsv)
+        throw CommandError::Usage("--raw は --csv と一緒に指定してください。");
     if (request.ToDos) {
         if (request.Format != ExportFormat::DayCsv)
             throw CommandError::Usage("--todos は --csv と一緒に指定してください。");
@@ -75,7 +87,8 @@ int RunExport(const CommandArgs& args)
         const Request request = ParseArguments(args);
         const CPlanovaDoc document = DataFileArgument(request.Input);
         const ExportRequest what{*request.Format, request.Range,
-                                 UtcDateTime(std::chrono::system_clock::now())};
+                                 UtcDateTime(std::chrono::system_clock::now()),
+                                 request.Raw ? CsvFormulas::Raw : CsvFormulas::Neutralised};
         if (const Outcome written = ExportToFile(document, what, request.Output); !written.Ok)
             throw CommandError::BadInput(request.Output + ": " + written.Error);
         return static_cast<int>(ExitOk);

@@ -27,7 +27,7 @@ constexpr Command Commands[] = {
     {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]"},
     {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat"},
     {"export", RunExport,
-     "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
+     "export FILE.dat --ics|--csv|--xlsx [--todos] [--raw] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT"},
     {"print", RunPrint,
      "print FILE.dat --type day|week|month|year|memo|todo [--from YYYY-MM-DD --to YYYY-MM-DD] "
      "[--paper a4|a5|bible|mini] [--orientation portrait|landscape] [--page spread|left|right|one] "
@@ -37,7 +37,8 @@ constexpr Command Commands[] = {
 
 void PrintUsage(std::ostream& out)
 {
-    out << "usage: planova-cli COMMAND ...\n";
+    out << "usage: planova-cli COMMAND ...\n"
+        << "       planova-cli --help | --version\n";
     for (const Command& command : Commands)
         out << "  planova-cli " << command.Usage << "\n";
 }
@@ -48,6 +49,10 @@ int main(int argc, char* argv[])
 {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         PrintUsage(std::cout);
+        return ExitOk;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "planova-cli " << PLANOVA_VERSION << "\n";
         return ExitOk;
     }
     if (argc >= 2) {
