@@ -22,7 +22,9 @@ WorkbookFormats::WorkbookFormats(lxw_workbook* workbook)
     format_set_bold(Header);
     format_set_bg_color(Header, 0xD9D9D9);
     format_set_bottom(Header, LXW_BORDER_THIN);
-    format_set_num_format(Date, "yyyy/mm/dd (aaa)");
+    // "aaa" is the Japanese weekday of Excel; the Japanese locale [$-411] makes every spreadsheet
+    // read it so (without it LibreOffice in another locale takes "mm" for minutes).
+    format_set_num_format(Date, "[$-411]yyyy/mm/dd (aaa)");
     format_set_align(Date, LXW_ALIGN_VERTICAL_TOP);
     format_set_align(Text, LXW_ALIGN_VERTICAL_TOP);
     format_set_text_wrap(Text);
@@ -98,13 +100,18 @@ double WorkbookSheet::DisplayWidth(std::string_view text)
     double line = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '\n') {
+        if (byte == '\n' || byte == '\r') {
             line = 0;
         } else if (byte < 0x80) {
             line += 1;
         } else if (byte >= 0xC0) {
-            // A lead byte: characters of three or more bytes (kana, kanji, full-width forms) are wide.
-            line += byte >= 0xE0 ? 2 : 1;
+            // A lead byte: characters of three or more bytes (kana, kanji, full-width forms) are
+            // wide, but for the half-width katakana U+FF61–U+FF9F (EF BD A1 … EF BE 9F).
+            const std::string_view rest = text.substr(i);
+            const bool halfWidth = rest.size() >= 3 && byte == 0xEF &&
+                                   ((rest[1] == '\xBD' && static_cast<unsigned char>(rest[2]) >= 0xA1) ||
+                                    (rest[1] == '\xBE' && static_cast<unsigned char>(rest[2]) <= 0x9F));
+            line += byte >= 0xE0 && !halfWidth ? 2 : 1;
         }
         widest = std::max(widest, line);
     }

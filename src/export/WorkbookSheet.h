@@ -16,7 +16,7 @@ struct WorkbookFormats
     explicit WorkbookFormats(lxw_workbook* workbook);
 
     lxw_format* Header; ///< bold, on grey, a line below
-    lxw_format* Date;   ///< "yyyy/mm/dd (aaa)": the date with its weekday
+    lxw_format* Date;   ///< "[$-411]yyyy/mm/dd (aaa)": the date with its Japanese weekday
     lxw_format* Text;   ///< top-aligned and wrapped, for texts with line breaks
 };
 
