@@ -19,6 +19,8 @@ std::string DayCsvText(const CPlanovaDoc& document, const ExportRange& range, Cs
 {
     const std::vector<const CDayData*> days = StoredDaysInRange(document, range);
     CsvText csv(formulas);
+    // About 80 bytes a line: reserved once rather than copied each time the text doubles.
+    csv.Reserve(days.size() * CDayData::RowCount * 80);
     AddHeader(csv, DayColumns);
     DayTexts texts;
     for (std::size_t done = 0; done < days.size(); ++done) {
@@ -30,7 +32,7 @@ std::string DayCsvText(const CPlanovaDoc& document, const ExportRange& range, Cs
         }
         ReportProgress(progress, done + 1, days.size());
     }
-    return csv.Text();
+    return csv.Take();
 }
 
 std::string ToDoCsvText(const CPlanovaDoc& document, CsvFormulas formulas, const ExportProgress& progress)
@@ -46,7 +48,7 @@ std::string ToDoCsvText(const CPlanovaDoc& document, CsvFormulas formulas, const
         csv.EndRecord();
         ReportProgress(progress, index + 1, todos.size());
     }
-    return csv.Text();
+    return csv.Take();
 }
 
 } // namespace planova

@@ -1,5 +1,7 @@
 #include "export/CsvText.h"
 
+#include <algorithm>
+
 namespace planova {
 
 CsvText::CsvText(CsvFormulas formulas) : Bytes("\xEF\xBB\xBF"), Formulas(formulas) {}
@@ -34,13 +36,27 @@ std::string CsvText::Field(std::string_view text, CsvFormulas formulas)
 
 bool CsvText::StartsLikeFormula(std::string_view text)
 {
-    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (text.empty())
+        return false;
+    switch (text.front()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CsvText::AppendField(std::string& out, std::string_view text, CsvFormulas formulas)
 {
     const bool apostrophe = formulas == CsvFormulas::Neutralised && StartsLikeFormula(text);
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool quoted = std::any_of(text.begin(), text.end(),
+                                    [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    if (!quoted) {
         if (apostrophe)
             out += '\'';
         out += text;

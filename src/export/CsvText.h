@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace planova {
@@ -29,7 +30,10 @@ public:
     /// Appends a field to the current record; EndRecord closes the record.
     void AddField(std::string_view text);
     void EndRecord();
-    const std::string& Text() const { return Bytes; }
+    /// The text written so far, moved out (the object is empty afterwards).
+    std::string Take() { return std::move(Bytes); }
+    /// Makes room for about that many more bytes, so that a long text is not copied as it grows.
+    void Reserve(std::size_t bytes) { Bytes.reserve(Bytes.size() + bytes); }
 
     /// The field as it stands in a record.
     static std::string Field(std::string_view text, CsvFormulas formulas = CsvFormulas::Neutralised);

@@ -18,6 +18,9 @@ constexpr std::array<std::string_view, CDayData::RowCount> RowNumbers{"1", "2", 
 
 const std::string& Utf8Texts::Of(const std::string& cp932, const FieldName& where)
 {
+    static const std::string Empty;
+    if (cp932.empty())
+        return Empty; // most rows have no content and most days no event or memo
     const auto found = Converted.find(cp932);
     if (found != Converted.end())
         return found->second;
