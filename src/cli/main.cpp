@@ -49,10 +49,13 @@ constexpr Command Commands[] = {
     {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]\n"},
     {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat\n"},
     {"export", RunExport,
-     "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT\n"
-     "  --ics writes an iCalendar file, --csv the stored days, ten lines a day; --csv --todos writes\n"
+     "export FILE.dat --ics|--csv|--xlsx [--todos] [--raw] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT\n"
+     "  --ics writes an iCalendar file, --csv the stored days, ten lines a day; with --todos it writes\n"
      "  the ToDo list instead. --from and --to limit the days (either end may stay open); ToDo items\n"
-     "  are always taken whole.\n"},
+     "  are always taken whole. A CSV field starting with =, +, -, @, a tab or CR gets a leading\n"
+     "  apostrophe so that a spreadsheet does not run it as a formula; --raw writes every field as it\n"
+     "  is. --xlsx writes an Excel workbook: the days, the ToDo list and the class hours counted over\n"
+     "  --from/--to (an open end: the document's stored period).\n"},
     {"print", RunPrint,
      "print FILE.dat --type day|week|month|year|memo|todo [options] -o OUT.pdf\n"
      "  options: [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini]\n"
@@ -68,7 +71,8 @@ constexpr Command Commands[] = {
 /// Every command's synopsis.
 void PrintOverview(std::ostream& out)
 {
-    out << "usage: planova-cli COMMAND ...\n";
+    out << "usage: planova-cli COMMAND ...\n"
+        << "       planova-cli --help | --version\n";
     for (const Command& command : Commands)
         out << "  planova-cli " << command.Usage.substr(0, command.Usage.find('\n') + 1);
     out << "FILE.dat を読むコマンドは、一部が壊れたファイルを読むと標準エラー出力に警告します。\n"
@@ -81,6 +85,10 @@ int main(int argc, char* argv[])
 {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         PrintOverview(std::cout);
+        return ExitOk;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "planova-cli " << PLANOVA_VERSION << "\n";
         return ExitOk;
     }
     if (argc >= 2) {

@@ -2,6 +2,7 @@
 
 #include "export/CsvExport.h"
 #include "export/ICalendarExport.h"
+#include "export/WorkbookExport.h"
 #include "model/OutOfMemory.h"
 #include "model/SafeSave.h"
 
@@ -14,9 +15,11 @@ std::string ExportText(const CPlanovaDoc& document, const ExportRequest& request
     case ExportFormat::ICalendar:
         return ICalendarText(document, request.Range, request.StampUtc, progress);
     case ExportFormat::DayCsv:
-        return DayCsvText(document, request.Range, progress);
+        return DayCsvText(document, request.Range, request.Formulas, progress);
     case ExportFormat::ToDoCsv:
-        return ToDoCsvText(document, progress);
+        return ToDoCsvText(document, request.Formulas, progress);
+    case ExportFormat::Workbook:
+        return WorkbookBytes(document, request.Range, progress);
     }
     throw ExportError("書き出しの形式が正しくありません。");
 }

@@ -41,8 +41,17 @@ void QtViewServices::SetSystemClipboardText(const std::string& cp932)
 
 void QtViewServices::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
 {
-    const ExportFormat format =
-        kind == ExportKind::ICalendar ? ExportFormat::ICalendar : ExportFormat::DayCsv;
+    ExportFormat format = ExportFormat::ICalendar;
+    switch (kind) {
+    case ExportKind::ICalendar:
+        break;
+    case ExportKind::Csv:
+        format = ExportFormat::DayCsv;
+        break;
+    case ExportKind::Workbook:
+        format = ExportFormat::Workbook;
+        break;
+    }
     planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
 }
 
