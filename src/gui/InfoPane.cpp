@@ -1,6 +1,7 @@
 #include "gui/InfoPane.h"
 
 #include "canvas/QtCanvas.h"
+#include "model/Clock.h"
 #include "model/DateTime.h"
 #include "sky/SkyReadout.h"
 #include "view/InfoPaneIcons.h"
@@ -104,8 +105,11 @@ InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
 
     MonthCalendar = new QCalendarWidget(this);
     MonthCalendar->setObjectName(QStringLiteral("MonthCalendar1000"));
-    MonthCalendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    // The first day before the locale: a locale change moves the columns but not the marked cell, so
+    // under a locale whose weeks start on Monday the mark would sit on the day before the selected one.
     MonthCalendar->setFirstDayOfWeek(Qt::Sunday);
+    MonthCalendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    MonthCalendar->setSelectedDate(ToQDate(Now()));
     MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthCalendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     FollowLook();

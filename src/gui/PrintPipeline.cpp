@@ -3,6 +3,7 @@
 #include "canvas/PrintOutput.h"
 #include "canvas/QtText.h"
 #include "gui/UserDialogs.h"
+#include "model/Clock.h"
 #include "print/PrintJob.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ namespace {
 
 PrintEnvironment EnvironmentNow()
 {
-    return PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
+    return PrintEnvironmentAt(Now(), QCoreApplication::applicationDirPath());
 }
 
 /// The page size the printer is asked for: the named size when the printer lists it, else the same size as a
