@@ -1,6 +1,7 @@
 #include "gui/QtPrintDialog.h"
 
 #include "canvas/QtText.h"
+#include "gui/DialogFields.h"
 #include "gui/InfoPane.h"
 #include "gui/UserDialogs.h"
 #include "print/PrintedPage.h"
@@ -251,10 +252,7 @@ QGroupBox* QtPrintDialog::BuildDates()
     auto* range = new QFormLayout;
     for (const auto& [control, label] :
          {std::pair{C::StartDate, "印刷の開始"}, std::pair{C::EndDate, "印刷の終了"}}) {
-        auto* date = new QDateEdit(this);
-        date->setCalendarPopup(true);
-        date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-        date->setObjectName(QString::number(control));
+        QDateEdit* date = NewDatePicker(this, control);
         connect(date, &QDateEdit::dateChanged, this, [this, id = control] {
             if (!Writing)
                 Changed(id);
