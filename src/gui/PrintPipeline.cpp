@@ -90,6 +90,8 @@ bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& docu
     SetUpPrinter(printer, job, context.Title);
     QPrintPreviewDialog preview(&printer, context.Parent);
     preview.setWindowTitle(QStringLiteral("プレビュー - ") + context.Title);
+    // A page is read best on the whole screen; Qt's own preview opens at about 700×500.
+    preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     const PrintEnvironment environment = EnvironmentNow();
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         QPainter painter(target);
