@@ -107,6 +107,16 @@ void AppSettings::SetBarVisible(const QString& bar, bool visible)
     Store->sync();
 }
 
+QByteArray AppSettings::MainWindowGeometry() const
+{
+    return Store->value(QStringLiteral("MainWindow/Geometry")).toByteArray();
+}
+
+void AppSettings::SetMainWindowGeometry(const QByteArray& geometry)
+{
+    Store->setValue(QStringLiteral("MainWindow/Geometry"), geometry);
+}
+
 void AppSettings::Sync()
 {
     Store->sync();

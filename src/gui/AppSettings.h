@@ -2,6 +2,7 @@
 
 #include "gui/RecentFileList.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -44,6 +45,11 @@ public:
     /// Visibility of the toolbar and the status bar.
     bool BarVisible(const QString& bar) const;
     void SetBarVisible(const QString& bar, bool visible);
+
+    /// "MainWindow/Geometry": the main window's place, size and maximised state when it last closed;
+    /// empty before the first close.
+    QByteArray MainWindowGeometry() const;
+    void SetMainWindowGeometry(const QByteArray& geometry);
 
     /// Writes pending changes to the store.
     void Sync();
