@@ -59,14 +59,17 @@ QPageLayout PrintPageLayout(const PrintSettings& settings)
                        QMarginsF(0, 0, 0, 0));
 }
 
-PrintEnvironment PrintEnvironmentAt(const QDateTime& now, const QString& programFolder)
+PrintEnvironment PrintEnvironmentAt(const DateTime& now, const QString& programFolder)
 {
-    const QLocale locale = QLocale::system();
+    // Japanese whatever the environment's locale: "2026/12/11" and "9:05", never "11 Dec 2026".
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    const QDate date(now.Year(), now.Month(), now.Day());
+    const QTime time(now.Hour(), now.Minute());
     PrintEnvironment environment;
-    environment.FooterDate = LocaleText(locale.toString(now.date(), QLocale::ShortFormat),
-                                        now.date().toString(QStringLiteral("yyyy/MM/dd")));
-    environment.FooterTime = LocaleText(locale.toString(now.time(), QLocale::ShortFormat),
-                                        now.time().toString(QStringLiteral("H:mm")));
+    environment.FooterDate = LocaleText(japanese.toString(date, QLocale::ShortFormat),
+                                        date.toString(QStringLiteral("yyyy/MM/dd")));
+    environment.FooterTime =
+        LocaleText(japanese.toString(time, QLocale::ShortFormat), time.toString(QStringLiteral("H:mm")));
     environment.RoutineWorkFile =
         QDir(programFolder).filePath(QStringLiteral("ルーチンワーク.bmp")).toStdString();
     return environment;

@@ -272,7 +272,7 @@ int RunPrint(const CommandArgs& args)
         // Fonts and painting need Qt Gui, no widgets.
         const std::unique_ptr<QGuiApplication> application = StartQt<QGuiApplication>();
         const PrintEnvironment environment =
-            PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
+            PrintEnvironmentAt(Now(), QCoreApplication::applicationDirPath());
         const QString title = QFileInfo(QString::fromStdString(request.Input)).fileName();
         const Outcome written =
             ExportPdf(request.Output, document, print, environment, title, request.Sheets);

@@ -122,6 +122,16 @@ void AppSettings::SetSchoolYearLocalHolidays(const LocalHolidayChoice& choice)
     Store->sync();
 }
 
+QByteArray AppSettings::MainWindowGeometry() const
+{
+    return Store->value(QStringLiteral("MainWindow/Geometry")).toByteArray();
+}
+
+void AppSettings::SetMainWindowGeometry(const QByteArray& geometry)
+{
+    Store->setValue(QStringLiteral("MainWindow/Geometry"), geometry);
+}
+
 void AppSettings::Sync()
 {
     Store->sync();

@@ -3,6 +3,7 @@
 #include "dialogs/LocalHolidayChoice.h"
 #include "gui/RecentFileList.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -50,6 +51,10 @@ public:
     /// chose, or when what is stored names no choice this program knows.
     LocalHolidayChoice SchoolYearLocalHolidays() const;
     void SetSchoolYearLocalHolidays(const LocalHolidayChoice& choice);
+    /// "MainWindow/Geometry": the main window's place, size and maximised state when it last closed;
+    /// empty before the first close.
+    QByteArray MainWindowGeometry() const;
+    void SetMainWindowGeometry(const QByteArray& geometry);
 
     /// Writes pending changes to the store.
     void Sync();

@@ -72,8 +72,13 @@ bool CPlanovaApp::Start(const QStringList& files)
 
     // The main window is shown before any document window is added: a window added to the hidden
     // tabbed area is never activated nor maximised in its tab when the area is shown later.
-    if (Options.ShowWindow)
-        Frame->showMaximized();
+    // The first start fills the screen; later starts restore the window as it was last closed.
+    if (Options.ShowWindow) {
+        if (Frame->restoreGeometry(UserSettings->MainWindowGeometry()))
+            Frame->show();
+        else
+            Frame->showMaximized();
+    }
 
     Store->Start();
     OfferRecovery();

@@ -6,6 +6,7 @@
 #include "gui/UserDialogs.h"
 #include "model/OutOfMemory.h"
 #include "model/OutputOverInput.h"
+#include "model/Clock.h"
 #include "print/PrintJob.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@ namespace {
 
 PrintEnvironment EnvironmentNow()
 {
-    return PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
+    return PrintEnvironmentAt(Now(), QCoreApplication::applicationDirPath());
 }
 
 /// The page size the printer is asked for: the named size when the printer lists it, else the same size as a
@@ -103,6 +104,8 @@ bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& docu
     SetUpPrinter(printer, job, context.Title);
     QPrintPreviewDialog preview(&printer, context.Parent);
     preview.setWindowTitle(QStringLiteral("プレビュー - ") + context.Title);
+    // A page is read best on the whole screen; Qt's own preview opens at about 700×500.
+    preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     const PrintEnvironment environment = EnvironmentNow();
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         QPainter painter(target);

@@ -102,6 +102,7 @@ void SettingsDialogsTest::PropertySheetShowsAndTakesTheSettings()
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
 
+    QCOMPARE(sheet.windowTitle(), QStringLiteral("プロパティ"));
     QTabWidget& tabs = sheet.Pages();
     QCOMPARE(tabs.count(), 3);
     QCOMPARE(tabs.tabText(0), QStringLiteral("表示"));
