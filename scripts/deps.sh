@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-noto-cjk
   qt6-translations-l10n
   xvfb xauth shared-mime-info desktop-file-utils dpkg-dev file
+  cups cups-client printer-driver-cups-pdf
   python3 python3-openpyxl lintian appstream man-db bash-completion xdg-utils libglib2.0-bin
 )
 

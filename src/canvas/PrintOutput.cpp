@@ -75,9 +75,9 @@ PrintEnvironment PrintEnvironmentAt(const DateTime& now, const QString& programF
     return environment;
 }
 
-void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaDoc& document,
+bool PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaDoc& document,
                    const ViewPrintState& print, const PrintEnvironment& environment, int firstPage,
-                   int lastPage)
+                   int lastPage, const PageProgress& progress)
 {
     InitPrintResources();
     QtCanvas canvas(painter, Paper);
@@ -88,7 +88,10 @@ void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaD
         if (page > first)
             device.newPage();
         DrawPrintPage(document, print, page, canvas, environment);
+        if (progress && !progress(page - first + 1, last - first + 1))
+            return false;
     }
+    return true;
 }
 
 QPageLayout ImposedSheetLayout()

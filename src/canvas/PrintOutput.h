@@ -14,6 +14,7 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,14 +37,18 @@ QPageLayout PrintPageLayout(const PrintSettings& settings);
  */
 PrintEnvironment PrintEnvironmentAt(const DateTime& now, const QString& programFolder);
 
+/// Told after each page how many of how many are done; false stops the job before its next page.
+using PageProgress = std::function<bool(int done, int total)>;
+
 /**
  * Paints the pages of the job onto a paged device (a printer or a PDF writer) with an active painter,
  * starting a new page before each page after the first. The device's (0, 0) must be the paper's corner.
- * firstPage and lastPage choose a range (0: from the first, to the last page).
+ * firstPage and lastPage choose a range (0: from the first, to the last page). Returns false when
+ * `progress` stopped the job; the pages painted so far are then to be discarded.
  */
-void PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaDoc& document,
+bool PaintPrintJob(QPainter& painter, QPagedPaintDevice& device, const CPlanovaDoc& document,
                    const ViewPrintState& print, const PrintEnvironment& environment, int firstPage = 0,
-                   int lastPage = 0);
+                   int lastPage = 0, const PageProgress& progress = {});
 
 /// The sheets a PDF is made of.
 enum class PdfSheets

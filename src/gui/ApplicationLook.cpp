@@ -1,6 +1,7 @@
 #include "gui/ApplicationLook.h"
 
 #include "edit/CommandTable.h"
+#include "gui/ClearMarkStyle.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -120,7 +121,7 @@ void ApplyLook(int id)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto look = LookFor(id);
     if (auto* style = QStyleFactory::create(QString::fromLatin1(look.StyleName)))
-        QApplication::setStyle(style);
+        QApplication::setStyle(new ClearMarkStyle(style));
     QApplication::setPalette(look.Palette);
     // Qt passes a new palette on to existing widgets only while its event loop runs; windows made
     // before (the main window at start-up) are told here, so every window changes at once.

@@ -106,8 +106,12 @@ void CMainFrame::ConnectFindDialog()
     // The requests act on the active document window only: sent to every view, "全て置換" would
     // replace once per window of the same document and "次を検索" would skip hits.
     connect(Find, &QtFindDialog::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
-        if (auto* view = ActivePlannerView())
-            view->OnFindNext(search, fromStart);
+        auto* view = ActivePlannerView();
+        if (view == nullptr)
+            return;
+        view->OnFindNext(search, fromStart);
+        if (const std::optional<QRect> hit = view->FindMarkOnScreen())
+            Find->MoveClearOf(*hit);
     });
     connect(Find, &QtFindDialog::ReplaceRequested, this,
             [this](const std::string& search, const std::string& replacement) {

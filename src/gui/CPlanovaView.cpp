@@ -169,6 +169,14 @@ void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& re
     Finish(result.Result.Ok);
 }
 
+std::optional<QRect> CPlanovaView::FindMarkOnScreen()
+{
+    repaint();
+    if (!FindMark || !rect().intersects(*FindMark))
+        return std::nullopt;
+    return QRect(mapToGlobal(FindMark->topLeft()), FindMark->size());
+}
+
 void CPlanovaView::OnFindEnded()
 {
     EndFind(*View);
@@ -441,7 +449,11 @@ void CPlanovaView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QtCanvas canvas(painter, ToRgb(palette().color(QPalette::Window)));
     const ScreenDrawResult drawn = View->LayoutScreen(Geometry(), canvas.DpiX());
-    PaintScreen(canvas, std::as_const(View->Document()), View->State, View->Print, drawn, Now());
+    const std::optional<Rect> mark =
+        PaintScreen(canvas, std::as_const(View->Document()), View->State, View->Print, drawn, Now());
+    FindMark = mark ? std::optional<QRect>(
+                          QRect(QPoint(mark->Left, mark->Top), QPoint(mark->Right - 1, mark->Bottom - 1)))
+                    : std::nullopt;
     PlaceScrollBar(drawn);
     Pane->SetIcons({drawn.Icons.begin(), drawn.Icons.end()});
 }

@@ -2,10 +2,12 @@
 
 #include "gui/DocumentView.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -63,6 +65,9 @@ public:
     void OnReplaceAll(const std::string& search, const std::string& replacement);
     /// The dialog ended: the view has no dialog open and the document no hit.
     void OnFindEnded();
+    /// Paints the view now and returns where the find hit's mark is on the screen (global
+    /// coordinates); none when the hit is not shown.
+    std::optional<QRect> FindMarkOnScreen();
 
     PlannerView& Planner() { return *View; }
     InfoPane* Information() const { return Pane; }
@@ -131,6 +136,8 @@ private:
     int WheelAngle = 0; ///< wheel rotation not yet a whole notch
     int Paints = 0;
     int Refreshes = 0;
+    /// Where the last paint drew the find mark, in the view's coordinates.
+    std::optional<QRect> FindMark;
 };
 
 } // namespace planova

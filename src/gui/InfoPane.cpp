@@ -218,26 +218,29 @@ DateTime InfoPane::CalendarDate() const
     return FromQDate(MonthCalendar->selectedDate());
 }
 
-void InfoPane::SetText(int controlId, const std::string& text)
+void InfoPane::SetText(int controlId, const std::string& text, const std::string& whole)
 {
     QLineEdit* field = Field(controlId);
     const QString shown = QString::fromStdString(text);
     if (field->text() != shown) {
         field->setText(shown);
         field->setCursorPosition(0); // a narrow field shows the leading digits
-        field->setToolTip(shown);    // and the whole value when the pointer rests on it
     }
+    field->setToolTip(QString::fromStdString(whole)); // the whole value when the pointer rests on it
 }
 
 void InfoPane::SetNumber(int controlId, double value)
 {
-    SetText(controlId, sky::FormatReadoutNumber(value));
+    // The Julian day's fraction is the time of day: four decimals are about nine seconds. Angles and
+    // the moon age are read to a thousandth, which is what the narrow fields hold.
+    const int decimals = controlId == InfoField::JulianDay ? 4 : 3;
+    SetText(controlId, sky::FormatRoundedReadout(value, decimals), sky::FormatReadoutNumber(value));
 }
 
 void InfoPane::ShowReadout(const sky::SkyReadout& readout)
 {
-    SetText(InfoField::SolarTime, readout.SolarTimeText);
-    SetText(InfoField::SiderealTime, readout.SiderealTimeText);
+    SetText(InfoField::SolarTime, readout.SolarTimeText, readout.SolarTimeText);
+    SetText(InfoField::SiderealTime, readout.SiderealTimeText, readout.SiderealTimeText);
     SetNumber(InfoField::JulianDay, readout.JulianDayNow);
     SetNumber(InfoField::SunLongitude, readout.SunLongitudeNow);
     SetNumber(InfoField::SunAzimuth, readout.SunAzimuthNow);

@@ -72,8 +72,9 @@ private:
     void FollowLook();
     void AddReadoutFields();
     QLineEdit* AddField(int controlId, int x, int y, int width);
+    /// Shows the value rounded to what the field holds, the whole value in its tooltip.
     void SetNumber(int controlId, double value);
-    void SetText(int controlId, const std::string& text);
+    void SetText(int controlId, const std::string& text, const std::string& whole);
 
     QCalendarWidget* MonthCalendar = nullptr;
     std::map<int, QLineEdit*> Fields;

@@ -2,21 +2,27 @@
 
 #include "canvas/PrintOutput.h"
 #include "canvas/QtText.h"
+#include "gui/CupsSubmission.h"
 #include "gui/LocalPath.h"
+#include "gui/StepProgressDialog.h"
 #include "gui/UserDialogs.h"
 #include "model/OutOfMemory.h"
 #include "model/OutputOverInput.h"
 #include "model/Clock.h"
 #include "print/PrintJob.h"
+#include "print/RefillPaper.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStatusBar>
+#include <QTemporaryDir>
 
 namespace planova {
 
@@ -42,13 +48,46 @@ QPageSize PrinterPageSize(const QPrinter& printer, const QPageSize& wanted)
                      QPageSize::ExactMatch);
 }
 
+/// How long a status-bar message about a job stays.
+constexpr int StatusMilliseconds = 10000;
+
+/// The number of pages the printer's range leaves of the job (fromPage 0: all of them).
+int PagesInRange(const QPrinter& printer, int jobPages)
+{
+    if (printer.fromPage() <= 0)
+        return jobPages;
+    const int last = printer.toPage() > 0 ? std::min(printer.toPage(), jobPages) : jobPages;
+    return std::max(0, last - printer.fromPage() + 1);
+}
+
+bool ConfirmPrinting(QWidget* parent, const QString& text)
+{
+    return UserDialogs::Current().Ask(parent, {QMessageBox::Question,
+                                               text,
+                                               {{QMessageBox::Ok, QStringLiteral("OK")},
+                                                {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
+                                               QMessageBox::Ok,
+                                               QStringLiteral("印刷")}) == QMessageBox::Ok;
+}
+
+void ShowInStatusBar(QWidget* parent, const QString& text)
+{
+    auto* window = parent ? qobject_cast<QMainWindow*>(parent->window()) : nullptr;
+    if (window != nullptr)
+        window->statusBar()->showMessage(text, StatusMilliseconds);
+}
+
 } // namespace
 
 PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title, const QString& documentPath)
 {
-    return PrintOutputContext{parent, title, documentPath,
+    return PrintOutputContext{parent,
+                              title,
+                              documentPath,
                               [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
-                              [](QPrintPreviewDialog& preview) { preview.exec(); }};
+                              [](QPrintPreviewDialog& preview) { preview.exec(); },
+                              [](QPrintDialog& dialog) { return dialog.exec(); },
+                              [parent](const QString& text) { ShowInStatusBar(parent, text); }};
 }
 
 void SetUpPrinter(QPrinter& printer, const ViewPrintState& job, const QString& title)
@@ -62,6 +101,28 @@ void SetUpPrinter(QPrinter& printer, const ViewPrintState& job, const QString& t
     printer.setDocName(title);
 }
 
+void KeepRefillPaper(QPrinter& printer, const QPageLayout& asked)
+{
+    const QPageSize chosen = printer.pageLayout().pageSize();
+    if (chosen.isEquivalentTo(asked.pageSize()))
+        return;
+    const QPageSize fallback = QPrinterInfo(printer).defaultPageSize();
+    if (fallback.isValid() && !chosen.isEquivalentTo(fallback))
+        return;
+    QPageLayout layout = asked;
+    layout.setPageSize(PrinterPageSize(printer, asked.pageSize()));
+    printer.setPageLayout(layout);
+    printer.setFullPage(true);
+}
+
+QString PrintConfirmationText(const ViewPrintState& job, int pages, const QString& printerName)
+{
+    return QStringLiteral("%1 %2 ページを %3 に印刷します。")
+        .arg(QString::fromUtf8(RefillPaperOf(job.PPaperType).Name))
+        .arg(pages)
+        .arg(printerName);
+}
+
 bool PrintOnPrinter(const PrintOutputContext& context, const CPlanovaDoc& document, const ViewPrintState& job)
 {
     if (!context.PrinterAvailable()) {
@@ -71,30 +132,59 @@ bool PrintOnPrinter(const PrintOutputContext& context, const CPlanovaDoc& docume
     }
     QPrinter printer(QPrinter::HighResolution);
     SetUpPrinter(printer, job, context.Title);
+    const int jobPages = PrintPageCount(job);
     if (job.PDialog) {
+        const QPageLayout asked = printer.pageLayout();
         QPrintDialog dialog(&printer, context.Parent);
-        dialog.setMinMax(1, PrintPageCount(job));
-        if (dialog.exec() != QDialog::Accepted)
+        dialog.setMinMax(1, jobPages);
+        if (context.RunPrintDialog(dialog) != QDialog::Accepted)
             return false;
+        KeepRefillPaper(printer, asked);
     }
+    const int pages = PagesInRange(printer, jobPages);
+    if (!ConfirmPrinting(context.Parent, PrintConfirmationText(job, pages, printer.printerName())))
+        return false;
+    // The pages are made into a file and handed to CUPS once they are all made: "キャンセル"
+    // meanwhile leaves nothing in the printer's queue.
+    const CupsJob cups = CupsJobOf(printer);
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("job.pdf"));
+    printer.setOutputFileName(pdf);
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        ShowError(context.Parent,
-                  QStringLiteral("印刷を始められませんでした。プリンターの状態を確かめてください。"));
+    if (!folder.isValid() || !painter.begin(&printer)) {
+        ShowError(
+            context.Parent,
+            QStringLiteral("印刷を始められませんでした。一時フォルダーに書き込めるか確かめてください。"));
         return false;
     }
+    StepProgressDialog progress(context.Parent, QStringLiteral("印刷"),
+                                QStringLiteral("%1 に送るページを作っています...").arg(cups.Printer));
+    bool finished = false;
     const Outcome painted = GuardMemory("印刷", [&] {
-        PaintPrintJob(painter, printer, document, job, EnvironmentNow(), printer.fromPage(),
-                      printer.toPage());
+        finished =
+            PaintPrintJob(painter, printer, document, job, EnvironmentNow(), printer.fromPage(),
+                          printer.toPage(), [&](int done, int total) { return progress.Step(done, total); });
         return Outcome::Done();
     });
+    progress.close();
+    const bool written = painter.end();
     if (!painted.Ok) {
-        printer.abort();
-        painter.end();
         ShowError(context.Parent, Utf8Text(painted.Error));
         return false;
     }
-    return painter.end();
+    if (!finished) {
+        context.ShowStatus(QStringLiteral("印刷を取り消しました。プリンターには何も送っていません。"));
+        return false;
+    }
+    const QString refused =
+        written ? SubmitToCups(cups, pdf) : QStringLiteral("ページを書き出せませんでした。");
+    if (!refused.isEmpty()) {
+        ShowError(context.Parent,
+                  QStringLiteral("%1 に印刷できませんでした。\n%2").arg(cups.Printer, refused));
+        return false;
+    }
+    context.ShowStatus(QStringLiteral("%1 ページを %2 に送りました。").arg(pages).arg(cups.Printer));
+    return true;
 }
 
 bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& document,

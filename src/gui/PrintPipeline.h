@@ -7,10 +7,12 @@
 #include "view/ViewState.h"
 #endif
 
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
 
+class QPrintDialog;
 class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
@@ -28,6 +30,10 @@ struct PrintOutputContext
     std::function<bool()> PrinterAvailable;
     /// Shows the print preview modally.
     std::function<void(QPrintPreviewDialog&)> ShowPreview;
+    /// Runs the system's print dialog modally; returns its result (QDialog::Accepted to print).
+    std::function<int(QPrintDialog&)> RunPrintDialog;
+    /// Tells the user in passing (the main window's status bar) what became of a job.
+    std::function<void(const QString&)> ShowStatus;
 };
 
 /// A context with the real printer list and a modal preview.
@@ -38,9 +44,21 @@ PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title,
 void SetUpPrinter(QPrinter& printer, const ViewPrintState& job, const QString& title);
 
 /**
+ * After the system's print dialog: puts the refill's paper and orientation back where the dialog
+ * replaced them with the printer's default paper, which it does whenever it (re)selects a printer.
+ * A paper the user chose that is not the printer's default is kept.
+ */
+void KeepRefillPaper(QPrinter& printer, const QPageLayout& asked);
+
+/// The question before a job goes out: "バイブル 365 ページを プリンタ名 に印刷します。"
+QString PrintConfirmationText(const ViewPrintState& job, int pages, const QString& printerName);
+
+/**
  * Prints the job through CUPS — after the system's print dialog when the job's
- * "このダイアログを閉じた後に、既定のプリントダイアログを開く" is on. Without a printer the user is
- * told and nothing is printed. Returns whether pages were sent.
+ * "このダイアログを閉じた後に、既定のプリントダイアログを開く" is on. The user confirms the paper,
+ * page count and printer first; a long job shows its progress with "キャンセル", which stops it
+ * without sending anything; the status bar says when the job was handed to the printer. Without a
+ * printer the user is told and nothing is printed. Returns whether pages were sent.
  */
 bool PrintOnPrinter(const PrintOutputContext& context, const CPlanovaDoc& document,
                     const ViewPrintState& job);

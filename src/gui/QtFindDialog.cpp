@@ -1,14 +1,17 @@
 #include "gui/QtFindDialog.h"
 
 #include "canvas/QtText.h"
+#include "gui/DialogPlacement.h"
 #include "gui/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace planova {
@@ -71,6 +74,16 @@ void QtFindDialog::Open(FindDialogMode mode)
     raise();
     activateWindow();
     Search->setFocus();
+}
+
+void QtFindDialog::MoveClearOf(const QRect& hit)
+{
+    if (!isVisible())
+        return;
+    const QScreen* screen = QGuiApplication::screenAt(hit.center());
+    if (screen == nullptr)
+        screen = this->screen();
+    move(PlaceClearOf(frameGeometry(), hit, screen->availableGeometry()));
 }
 
 std::optional<std::string> QtFindDialog::Cp932Of(QLineEdit& field)

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QRect;
 
 namespace planova {
 
@@ -37,6 +38,8 @@ public:
 
     /// Shows the dialog in the mode as a new one: both texts empty, the check box off.
     void Open(FindDialogMode mode);
+    /// Moves the dialog clear of the hit's mark (global coordinates), as editors do, never off the screen.
+    void MoveClearOf(const QRect& hit);
     /// The mode it was opened in; FindDialogClosed while hidden.
     FindDialogMode Mode() const { return CurrentMode; }
 

@@ -1,7 +1,10 @@
 #include "gui/UserDialogs.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -14,7 +17,42 @@ std::unique_ptr<UserDialogs>& Installed()
     return dialogs;
 }
 
+/// Runs a file dialog for one file; returns it, empty when cancelled. `filter` is the name filter
+/// offered first and becomes the one chosen.
+QString RunFileDialog(QWidget* parent, const QString& title, const QString& start, const QString& filters,
+                      QFileDialog::AcceptMode mode, QString* filter = nullptr)
+{
+    QFileDialog dialog(parent, title, start, filters);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (filter != nullptr && !filter->isEmpty())
+        dialog.selectNameFilter(*filter);
+    const QScreen* screen = parent ? parent->screen() : dialog.screen();
+    FitFileDialog(dialog, screen->availableGeometry());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    if (filter != nullptr)
+        *filter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().front();
+}
+
 } // namespace
+
+void FitFileDialog(QFileDialog& dialog, const QRect& room)
+{
+    dialog.resize(std::min(FileDialogSize.width(), room.width() * 9 / 10),
+                  std::min(FileDialogSize.height(), room.height() * 85 / 100));
+    dialog.setViewMode(QFileDialog::Detail);
+    // Qt's own dialog (the platform's native one has no such view): the size, type and date columns
+    // as wide as what they show, the name taking the rest.
+    if (auto* files = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = files->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+}
 
 QMessageBox::StandardButton UserDialogs::Ask(QWidget* parent, const MessageRequest& request)
 {
@@ -31,22 +69,23 @@ QMessageBox::StandardButton UserDialogs::Ask(QWidget* parent, const MessageReque
 
 QString UserDialogs::OpenFileName(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("開く"), QString(),
-                                        DataFileFilter() + QStringLiteral(";;すべてのファイル (*)"));
+    return RunFileDialog(parent, QStringLiteral("開く"), QString(),
+                         DataFileFilter() + QStringLiteral(";;すべてのファイル (*)"),
+                         QFileDialog::AcceptOpen);
 }
 
 QString UserDialogs::SaveFileName(QWidget* parent, const QString& suggested)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("名前を付けて保存"), suggested,
-                                        DataFileFilter());
+    return RunFileDialog(parent, QStringLiteral("名前を付けて保存"), suggested, DataFileFilter(),
+                         QFileDialog::AcceptSave);
 }
 
 QString UserDialogs::ExportFileName(QWidget* parent, const QString& title, const QString& suggested,
                                     const QStringList& filters, int& filter)
 {
     QString selected = filters.value(filter);
-    const QString path =
-        QFileDialog::getSaveFileName(parent, title, suggested, filters.join(QStringLiteral(";;")), &selected);
+    const QString path = RunFileDialog(parent, title, suggested, filters.join(QStringLiteral(";;")),
+                                       QFileDialog::AcceptSave, &selected);
     filter = std::max(0, static_cast<int>(filters.indexOf(selected)));
     return path;
 }

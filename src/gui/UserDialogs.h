@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+class QFileDialog;
 class QWidget;
 
 namespace planova {
@@ -59,5 +62,15 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text)
 
 /// The file filter of data files.
 QString DataFileFilter();
+
+/// The size a file dialog opens at, where the screen has the room.
+constexpr QSize FileDialogSize(900, 560);
+
+/**
+ * Sizes a file dialog so that its columns are readable: at FileDialogSize where the screen's free
+ * area `room` has space (at most 90 % of its width and 85 % of its height), the detailed view with
+ * the size, type and date columns as wide as their texts and the name column taking the rest.
+ */
+void FitFileDialog(QFileDialog& dialog, const QRect& room);
 
 } // namespace planova

@@ -10,10 +10,10 @@ namespace {
 
 // By paper type: A4, Bible, Mini, A5.
 constexpr std::array<RefillPaper, PaperType::Count> Papers{{
-    {210, 297, PrinterPaper::A4, 30},
-    {95, 170, PrinterPaper::A5, 16},
-    {76, 126, PrinterPaper::JapanesePostcard, 16},
-    {148, 210, PrinterPaper::A5, 30},
+    {210, 297, PrinterPaper::A4, 30, "Ａ４"},
+    {95, 170, PrinterPaper::A5, 16, "バイブル"},
+    {76, 126, PrinterPaper::JapanesePostcard, 16, "ミニ"},
+    {148, 210, PrinterPaper::A5, 30, "Ａ５"},
 }};
 
 } // namespace

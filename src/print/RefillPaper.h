@@ -22,6 +22,7 @@ struct RefillPaper
     int HeightMm;
     PrinterPaper Printer; ///< the sheet requested from the printer
     int MarginBaseMm;     ///< m: the margins are m ÷ 2 and m ÷ 4, the centre gap m
+    const char* Name;     ///< as the user knows it: "Ａ４", "バイブル", "ミニ", "Ａ５" (UTF-8)
 };
 
 /// The refill of a paper type; a value outside 0–3 is read as A4.

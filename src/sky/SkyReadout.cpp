@@ -92,4 +92,17 @@ std::string FormatReadoutNumber(double value)
     return text;
 }
 
+std::string FormatRoundedReadout(double value, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string shown = text;
+    if (shown.find('.') != std::string::npos) {
+        shown.erase(shown.find_last_not_of('0') + 1);
+        if (shown.back() == '.')
+            shown.pop_back();
+    }
+    return shown == "-0" ? "0" : shown;
+}
+
 } // namespace planova::sky

@@ -58,4 +58,10 @@ std::string FormatTimeOfDay(const DateTime& instant);
 /// A read-out number as the pane shows it: up to 15 significant digits, shortest form ("%.15g").
 std::string FormatReadoutNumber(double value);
 
+/**
+ * A read-out number rounded to what its field shows: at most `decimals` decimals, trailing zeros
+ * dropped ("341.391", "2460371.0417", "2460371"); a value that rounds to zero is "0", never "-0".
+ */
+std::string FormatRoundedReadout(double value, int decimals);
+
 } // namespace planova::sky

@@ -123,6 +123,7 @@ void DayPainter::MarkFindHit(const Rect& textRect, std::string_view drawn, std::
     }
     Surface.SetBackgroundColour(TextColours::FindHitBackground);
     Surface.DrawText(mark, Hit.Text, TextWordBreak);
+    DrawnFindMark = mark;
     // Back to the colour of the row being drawn, so the texts after the hit keep the row's colour.
     Surface.SetBackgroundColour(Background);
 }

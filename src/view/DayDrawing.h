@@ -75,6 +75,9 @@ public:
      */
     void DrawMonthCell(const CDayData& day, const RhythmMarkers* markers, const Rect& cell);
 
+    /// Where the find hit's mark was drawn, once it has been.
+    const std::optional<Rect>& FindMarkDrawn() const { return DrawnFindMark; }
+
 private:
     /// Draws the date box from the left of the inset and the markers after it; returns the date box.
     Rect DrawDateHeader(const CDayData& day, const std::string& dateText, const RhythmMarkers* markers,
@@ -100,6 +103,7 @@ private:
     Rgb Background{255, 255, 255};
     /// While a month cell is drawn: the area its find marking stays in.
     std::optional<Rect> FindMarkBounds;
+    std::optional<Rect> DrawnFindMark;
 };
 
 } // namespace planova

@@ -63,8 +63,9 @@ void DrawMonthHeader(Canvas& canvas, const ScreenLayout& layout, int startWeekda
     canvas.SetTextColour(TextColours::Black);
 }
 
-void DrawDays(Canvas& canvas, const CPlanovaDoc& document, const ScreenLayout& layout, const ViewState& state,
-              bool noBiorhythm)
+/// Draws the shown days; returns where the find mark was drawn, if it was.
+std::optional<Rect> DrawDays(Canvas& canvas, const CPlanovaDoc& document, const ScreenLayout& layout,
+                             const ViewState& state, bool noBiorhythm)
 {
     DayPainter painter(canvas, layout.L, state.FindHit);
     CDayData blank; // the day of a date without a stored record
@@ -92,12 +93,14 @@ void DrawDays(Canvas& canvas, const CPlanovaDoc& document, const ScreenLayout& l
             break;
         }
     }
+    return painter.FindMarkDrawn();
 }
 
 } // namespace
 
-void PaintScreen(Canvas& canvas, const CPlanovaDoc& document, const ViewState& state,
-                 const ViewPrintState& print, const ScreenDrawResult& drawn, const DateTime& now)
+std::optional<Rect> PaintScreen(Canvas& canvas, const CPlanovaDoc& document, const ViewState& state,
+                                const ViewPrintState& print, const ScreenDrawResult& drawn,
+                                const DateTime& now)
 {
     const ScreenLayout& layout = drawn.Layout;
     canvas.SetFont(PlannerFace, layout.PointSize);
@@ -109,9 +112,10 @@ void PaintScreen(Canvas& canvas, const CPlanovaDoc& document, const ViewState& s
     canvas.SetOpaqueBackground(true);
     if (layout.Mode == ViewMode::Month)
         DrawMonthHeader(canvas, layout, state.StartWeekday);
-    DrawDays(canvas, document, layout, state, print.Biorhythm);
+    const std::optional<Rect> findMark = DrawDays(canvas, document, layout, state, print.Biorhythm);
     if (drawn.ToDoPaneShown)
         DrawToDoPane(canvas, document, drawn.ToDoPane, layout.L, state.SelectedToDoRow, now);
+    return findMark;
 }
 
 } // namespace planova

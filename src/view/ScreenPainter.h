@@ -9,6 +9,7 @@
 #include "view/ViewState.h"
 
 #include <array>
+#include <optional>
 
 namespace planova {
 
@@ -27,9 +28,12 @@ struct ScreenDrawResult
  * state.FirstShownDate on and, when the layout holds it, the ToDo pane. Everything comes from
  * the document's stored days and items, read through const; the document and the view are not
  * changed, so a repaint may come at any time (a modal dialog over the view, a print preview).
- * `now` colours overdue ToDo items. The information pane draws the icons itself.
+ * `now` colours overdue ToDo items. The information pane draws the icons itself. Returns where the
+ * find hit's mark was drawn (none when the hit is not on the screen), so that the find dialog can
+ * stay clear of it.
  */
-void PaintScreen(Canvas& canvas, const CPlanovaDoc& document, const ViewState& state,
-                 const ViewPrintState& print, const ScreenDrawResult& drawn, const DateTime& now);
+std::optional<Rect> PaintScreen(Canvas& canvas, const CPlanovaDoc& document, const ViewState& state,
+                                const ViewPrintState& print, const ScreenDrawResult& drawn,
+                                const DateTime& now);
 
 } // namespace planova

@@ -14,7 +14,11 @@
 #include "gui/ToolbarCustomiseDlg.h"
 #include "gui/WindowListDlg.h"
 
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTreeView>
 
 #include <functional>
 #include <memory>
@@ -55,6 +59,7 @@ class DialogsFitSmallScreenTest : public QObject
 private slots:
     void EveryDialogFitsANetbookScreen_data();
     void EveryDialogFitsANetbookScreen();
+    void TheFileDialogShowsItsColumnsWhole();
 };
 
 void DialogsFitSmallScreenTest::EveryDialogFitsANetbookScreen_data()
@@ -112,6 +117,47 @@ void DialogsFitSmallScreenTest::EveryDialogFitsANetbookScreen()
                             .arg(dialog->windowTitle())
                             .arg(needed.width())
                             .arg(needed.height())));
+}
+
+void DialogsFitSmallScreenTest::TheFileDialogShowsItsColumnsWhole()
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("令和8年度の学級通信と行事予定"));
+    QFile file(folder.filePath(QStringLiteral("2026年度_第1学期_年間行事予定表_最終版.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(123456, 'x'));
+    file.close();
+
+    QFileDialog dialog(nullptr, QStringLiteral("開く"), folder.path(), DataFileFilter());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    FitFileDialog(dialog, QRect(QPoint(0, 0), SmallScreen));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* files = dialog.findChild<QTreeView*>();
+    QVERIFY(files != nullptr);
+    QTRY_COMPARE(files->model()->rowCount(files->rootIndex()), 2);
+    QCoreApplication::processEvents();
+
+    QVERIFY2(
+        dialog.frameGeometry().width() <= SmallScreen.width() &&
+            dialog.geometry().height() + TitleBar <= SmallScreen.height(),
+        qPrintable(
+            QStringLiteral("%1×%2").arg(dialog.frameGeometry().width()).arg(dialog.geometry().height())));
+    // Every column but the name shows its widest text and its caption whole.
+    QHeaderView* header = files->header();
+    for (int column = 1; column < header->count(); ++column) {
+        int needed = header->sectionSizeHint(column);
+        for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row) {
+            const QModelIndex cell = files->model()->index(row, column, files->rootIndex());
+            needed = std::max(needed, files->fontMetrics().horizontalAdvance(cell.data().toString()));
+        }
+        QVERIFY2(header->sectionSize(column) >= needed, qPrintable(QStringLiteral("column %1: %2 of %3")
+                                                                       .arg(column)
+                                                                       .arg(header->sectionSize(column))
+                                                                       .arg(needed)));
+    }
+    // The name column has the rest, and room for more than a short name.
+    QVERIFY(header->sectionSize(0) >= 300);
 }
 
 QTEST_MAIN(DialogsFitSmallScreenTest)

@@ -8,12 +8,16 @@
 #include "view/ReadableColour.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <QtTest>
 
+#include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 using namespace planova;
@@ -129,6 +133,45 @@ private slots:
                         QVERIFY(dialog.Radio(colour).isChecked());
                     }
                 }
+            }
+        }
+    }
+
+    void CheckAndRadioMarksAreAsClearAsTheText()
+    {
+        QWidget window;
+        auto* check = new QCheckBox(QStringLiteral("曜日を表示する"), &window);
+        auto* radio = new QRadioButton(QStringLiteral("縦置き"), &window);
+        radio->move(0, 40);
+        check->setChecked(true);
+        radio->setChecked(true);
+        window.resize(200, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int look : AllLooks()) {
+            ApplyLook(look);
+            QCoreApplication::processEvents();
+            const QPalette palette = window.palette();
+            const Rgb box = RgbOf(palette.color(QPalette::Base));
+            // The text stands on the window colour; the mark in its box on the base colour, with at
+            // least the contrast the text colour has there.
+            const double wanted = ContrastRatio(RgbOf(palette.color(QPalette::Text)), box);
+            for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{check, radio}) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const QStyle::SubElement element =
+                    button == check ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
+                const QRect indicator = button->style()->subElementRect(element, &option, button);
+                const QImage image = button->grab().toImage();
+                double best = 0;
+                for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+                    for (int x = indicator.left(); x <= indicator.right(); ++x)
+                        best = std::max(best, ContrastRatio(RgbOf(image.pixelColor(x, y)), box));
+                QVERIFY2(best >= wanted - 0.05, qPrintable(QStringLiteral("look %1, %2: mark %3:1, text %4:1")
+                                                               .arg(look)
+                                                               .arg(button->text())
+                                                               .arg(best, 0, 'f', 2)
+                                                               .arg(wanted, 0, 'f', 2)));
             }
         }
     }

@@ -7,16 +7,26 @@
 #include "gui/CMainFrame.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
+#include "gui/CChildFrame.h"
+#include "gui/CPlanovaView.h"
+#include "gui/InfoPane.h"
+#include "gui/QtFindDialog.h"
 #include "gui/QtPrintDialog.h"
 #include "edit/CommandIds.h"
+#include "model/Clock.h"
 #include "model/FixedTexts.h"
+#include "view/PlannerView.h"
 
+#include <QCalendarWidget>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 #include <set>
 
 using namespace planova;
@@ -54,6 +64,42 @@ struct ShellWithADocument
     }
 };
 
+namespace {
+
+/// The two screens of the pictures: a school's desktop and its netbooks.
+void AddScreens()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1920") << QSize(1920, 1080);
+    QTest::newRow("1024") << QSize(1024, 600);
+}
+
+/// The dialog's picture put into the window's at the dialog's place (the offscreen platform shows
+/// every window on its own), which must lie on the screen.
+bool PutDialog(QImage& shot, QWidget& dialog, const QPoint& at)
+{
+    const QImage picture = dialog.grab().toImage();
+    const QRect placed(at, picture.size());
+    if (!shot.rect().contains(placed))
+        return false;
+    QPainter(&shot).drawImage(placed.topLeft(), picture);
+    return true;
+}
+
+/// The place that centres the dialog on a screen of the size.
+QPoint Centred(const QWidget& dialog, const QSize& screen)
+{
+    return {(screen.width() - dialog.width()) / 2, (screen.height() - dialog.height()) / 2};
+}
+
+QString PictureName(const char* name)
+{
+    return QStringLiteral(PLANOVA_BINARY_DIR "/") + QLatin1String(name) + QLatin1Char('-') +
+           QLatin1String(QTest::currentDataTag()) + QStringLiteral(".png");
+}
+
+} // namespace
+
 class ShellScreenshotTest : public QObject
 {
     Q_OBJECT
@@ -63,6 +109,12 @@ private slots:
     void MainWindowInTheBlackLookOnASmallScreen();
     void PrintDialogOverTheMainWindow_data();
     void PrintDialogOverTheMainWindow();
+    void MainWindowAtStartUp_data() { AddScreens(); }
+    void MainWindowAtStartUp();
+    void FindDialogBesideItsHit_data() { AddScreens(); }
+    void FindDialogBesideItsHit();
+    void BlackLookWithADialog_data() { AddScreens(); }
+    void BlackLookWithADialog();
 };
 
 void ShellScreenshotTest::MainWindowWithTwoDocuments()
@@ -95,9 +147,7 @@ void ShellScreenshotTest::MainWindowInTheBlackLookOnASmallScreen()
 
 void ShellScreenshotTest::PrintDialogOverTheMainWindow_data()
 {
-    QTest::addColumn<QSize>("screen");
-    QTest::newRow("1920") << QSize(1920, 1080);
-    QTest::newRow("1024") << QSize(1024, 600);
+    AddScreens();
 }
 
 // The print options dialog where the window manager puts it, centred over a main window that fills the
@@ -113,14 +163,65 @@ void ShellScreenshotTest::PrintDialogOverTheMainWindow()
     dialog.Start(model);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const QImage picture = dialog.grab().toImage();
-    const QRect placed(
-        QPoint((screen.width() - picture.width()) / 2, (screen.height() - picture.height()) / 2),
-        picture.size());
-    QVERIFY(QRect(QPoint(0, 0), screen).contains(placed));
-    QPainter(&shot).drawImage(placed.topLeft(), picture);
-    QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/print-dialog-") + QTest::currentDataTag() +
-                      QStringLiteral(".png")));
+    QVERIFY(PutDialog(shot, dialog, Centred(dialog, screen)));
+    QVERIFY(shot.save(PictureName("print-dialog")));
+}
+
+// The start on the school's first day: the calendar and the view show the same day.
+void ShellScreenshotTest::MainWindowAtStartUp()
+{
+    QFETCH(QSize, screen);
+    FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 8, 30, 0));
+    ShellWithADocument shell;
+    const QImage shot = shell.Shot(screen);
+    auto* view = dynamic_cast<CPlanovaView*>(shell.App->Documents().ActiveFrame()->View());
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->Information()->Calendar()->selectedDate(), QDate(2024, 4, 8));
+    QVERIFY(view->Planner().State.CurrentDate.IsIdenticalTo(DateTime::FromDate(2024, 4, 8)));
+    QVERIFY(shot.save(PictureName("main-window-start")));
+}
+
+// The find dialog opened over the middle of the window moves off the hit when it finds it.
+void ShellScreenshotTest::FindDialogBesideItsHit()
+{
+    QFETCH(QSize, screen);
+    FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 8, 30, 0));
+    ShellWithADocument shell;
+    CMainFrame& frame = shell.App->MainFrame();
+    shell.Shot(screen);
+    frame.move(0, 0);
+    QtFindDialog& dialog = frame.FindDialog();
+    dialog.Open(FindDialogFind);
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.SearchEdit().setText(QStringLiteral("始業式"));
+    auto* view = dynamic_cast<CPlanovaView*>(shell.App->Documents().ActiveFrame()->View());
+    QVERIFY(view != nullptr);
+    QTest::mouseClick(&dialog.FindNextButton(), Qt::LeftButton);
+    const std::optional<QRect> hit = view->FindMarkOnScreen();
+    QVERIFY(hit.has_value());
+    QVERIFY(!dialog.frameGeometry().intersects(*hit));
+    QImage shot = frame.grab().toImage();
+    QVERIFY(PutDialog(shot, dialog, dialog.geometry().topLeft() - frame.geometry().topLeft()));
+    QVERIFY(shot.save(PictureName("find-dialog")));
+}
+
+// The black look with the print options dialog: its radio and check marks as clear as its text.
+void ShellScreenshotTest::BlackLookWithADialog()
+{
+    QFETCH(QSize, screen);
+    ShellWithADocument shell;
+    ApplyLook(CommandId::LookOffice2007Black);
+    QImage shot = shell.Shot(screen);
+    PrintDialogModel model(CopyPrintSettings(*shell.App->Documents().ActiveDocument()->Doc),
+                           DateTime::FromDate(2024, 4, 8), false);
+    QtPrintDialog dialog(&shell.App->MainFrame());
+    dialog.Start(model);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const bool put = PutDialog(shot, dialog, Centred(dialog, screen));
+    ApplyLook(CommandId::LookDefault);
+    QVERIFY(put);
+    QVERIFY(shot.save(PictureName("black-look-dialog")));
 }
 
 QTEST_MAIN(ShellScreenshotTest)

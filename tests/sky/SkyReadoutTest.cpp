@@ -85,3 +85,23 @@ TEST(SkyReadoutTest, NumbersWithFifteenSignificantDigits)
                           Case{-41.177385081872224, "-41.1773850818722"}, Case{0.0, "0"}})
         EXPECT_EQ(FormatReadoutNumber(c.value), c.expected);
 }
+
+TEST(SkyReadoutTest, NumbersRoundedToTheirField)
+{
+    struct Case
+    {
+        double value;
+        int decimals;
+        const char* expected;
+    };
+    for (const Case& c : {
+             Case{2460371.0416666665, 4, "2460371.0417"}, // the Julian day to four decimals
+             Case{2460371.0, 4, "2460371"},               // trailing zeros dropped, and the point
+             Case{341.3907330619586, 3, "341.391"},       // angles to three: rounded, not cut
+             Case{-41.177385081872224, 3, "-41.177"},
+             Case{359.9996, 3, "360"}, // rounding carries into the whole degrees
+             Case{-0.0004, 3, "0"},    // no "-0" for an altitude on the horizon
+             Case{20.5, 3, "20.5"},
+         })
+        EXPECT_EQ(FormatRoundedReadout(c.value, c.decimals), c.expected) << c.value;
+}
