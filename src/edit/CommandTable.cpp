@@ -391,7 +391,8 @@ constexpr std::array CommandRows{
                 .Prompt = "選択したセルを編集します",
                 .Enabled = CanEdit,
                 .Run = RunEdit,
-                .Writes = DocumentWrite::Content},
+                .Writes = DocumentWrite::Content,
+                .StepName = "セルの編集"},
     CommandInfo{.Id = CommandId::Insert,
                 .Text = "挿入",
                 .MenuPath = PlannerMenu,
@@ -613,6 +614,8 @@ std::string ViewCommandText(const PlannerView& view, int id)
 
 std::string UndoStepName(const CommandInfo& command)
 {
+    if (!command.StepName.empty())
+        return std::string(command.StepName);
     std::string name(command.Text);
     if (const std::size_t accelerator = name.find("(&"); accelerator != std::string::npos)
         name.erase(accelerator);

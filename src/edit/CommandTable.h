@@ -90,6 +90,8 @@ struct CommandInfo
     CommandOutcome (*Run)(PlannerView& view, ViewServices& dialogs) = nullptr;
     /// What it writes into the document: a run of a Content or Settings row is one undo step.
     DocumentWrite Writes = DocumentWrite::None;
+    /// The name of that step on the undo and redo menu items; empty: the menu text (UndoStepName).
+    std::string_view StepName = {};
 };
 
 /// A top-level menu of the menu bar (in the order shown) and the menu bars it belongs to.
@@ -119,7 +121,8 @@ struct PopupItem
 /// Every command, in menu order.
 std::span<const CommandInfo> Commands();
 
-/// The name an undo step of the command carries: its menu text without accelerator and dots.
+/// The name an undo step of the command carries: its StepName, else its menu text without accelerator
+/// and dots.
 std::string UndoStepName(const CommandInfo& command);
 
 /// The command with the identifier, or nullptr.

@@ -101,7 +101,7 @@ void CPlanovaDoc::PutDay(CDayData day)
         AppendDayUnsorted(std::move(day));
         break;
     }
-    Modified = true;
+    Touch();
 }
 
 bool CPlanovaDoc::RemoveDay(const DateTime& date)
@@ -112,7 +112,7 @@ bool CPlanovaDoc::RemoveDay(const DateTime& date)
     if (position.Outcome != DayPositionOutcome::Found)
         return false;
     Days.erase(Days.begin() + static_cast<std::ptrdiff_t>(position.Position));
-    Modified = true;
+    Touch();
     return true;
 }
 
@@ -144,7 +144,7 @@ void CPlanovaDoc::AppendToDo(CToDo item)
     const UndoStepScope step(*this, "変更");
     NoteToDos();
     ToDos.push_back(std::move(item));
-    Modified = true;
+    Touch();
 }
 
 void CPlanovaDoc::ReplaceToDo(int index, CToDo item)
@@ -153,7 +153,7 @@ void CPlanovaDoc::ReplaceToDo(int index, CToDo item)
     NoteToDos();
     CheckItemIndex(index, ToDos.size());
     ToDos[static_cast<std::size_t>(index)] = std::move(item);
-    Modified = true;
+    Touch();
 }
 
 void CPlanovaDoc::InsertToDo(int index, CToDo item)
@@ -162,7 +162,7 @@ void CPlanovaDoc::InsertToDo(int index, CToDo item)
     NoteToDos();
     CheckItemIndex(index, ToDos.size() + 1);
     ToDos.insert(ToDos.begin() + index, std::move(item));
-    Modified = true;
+    Touch();
 }
 
 void CPlanovaDoc::RemoveToDo(int index)
@@ -171,7 +171,7 @@ void CPlanovaDoc::RemoveToDo(int index)
     NoteToDos();
     CheckItemIndex(index, ToDos.size());
     ToDos.erase(ToDos.begin() + index);
-    Modified = true;
+    Touch();
 }
 
 void CPlanovaDoc::InitUndoHistory()
@@ -233,6 +233,16 @@ void CPlanovaDoc::NoteToDos()
         OpenStep.ToDos.emplace(ToDos, std::vector<CToDo>{});
 }
 
+CPlanovaDoc CPlanovaDoc::ContentCopy()
+{
+    CPlanovaDoc copy = *SettingsCopy();
+    copy.Days = Days;
+    copy.DaysOrdered = DaysOrdered;
+    copy.ToDos = ToDos;
+    copy.Recording = false;
+    return copy;
+}
+
 std::shared_ptr<const CPlanovaDoc> CPlanovaDoc::SettingsCopy()
 {
     // The days, items and history move out while the rest is copied, and back after.
@@ -255,7 +265,9 @@ void CPlanovaDoc::RestoreSettings(const CPlanovaDoc& settings)
     auto items = std::exchange(ToDos, {});
     auto history = std::exchange(History, {});
     const bool recording = Recording;
+    const std::uint64_t changes = Changes; // the count only grows, whatever the copy had
     *this = settings;
+    Changes = changes;
     Days = std::move(days);
     DaysOrdered = ordered;
     ToDos = std::move(items);
@@ -282,7 +294,7 @@ void CPlanovaDoc::Apply(const UndoStep& step, bool after)
             RestoreSettings(*settings);
     }
     Recording = recording;
-    Modified = true;
+    Touch();
 }
 
 bool CPlanovaDoc::Undo()

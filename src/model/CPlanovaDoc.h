@@ -7,6 +7,7 @@
 #include "model/UndoHistory.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -120,7 +121,20 @@ public:
 
     // ---- Modified flag ----------------------------------------------------------------------
     bool IsModified() const { return Modified; }
-    void SetModified(bool modified = true) { Modified = modified; }
+    /// Setting the flag counts as a change (settings are plain members that tell no one else).
+    void SetModified(bool modified = true)
+    {
+        Modified = modified;
+        if (modified)
+            ++Changes;
+    }
+    /// Grows with every write of a day, an item or a setting, and with every undo and redo: a reader
+    /// that kept the number knows whether the document changed since.
+    std::uint64_t Revision() const { return Changes; }
+
+    /// The days, items and settings without the undo history, recording nothing: what a recovery copy or
+    /// a trial run needs. Not const only because the history steps aside while the rest is copied.
+    CPlanovaDoc ContentCopy();
 
     // ---- Print settings ---------------------------------------------------------------------
     PrintSettings Print;
@@ -169,6 +183,8 @@ private:
     void RestoreSettings(const CPlanovaDoc& settings);
     /// Stores each part of the step as it was (before) or is again (after), recording nothing.
     void Apply(const UndoStep& step, bool after);
+    /// Sets the modified flag and counts the change.
+    void Touch() { SetModified(); }
 
     /// Binary search is exact only while the valid dates are strictly ascending and no invalid
     /// record is in the list; a file read in another order falls back to the linear walk.
@@ -182,6 +198,7 @@ private:
     int StepDepth = 0;
     UndoStep OpenStep;
     bool Modified = false;
+    std::uint64_t Changes = 0;
 };
 
 /// The default print font sizes: print type × 4 + paper (A4, Bible, Mini, A5).

@@ -132,6 +132,30 @@ TEST(UndoRedoTest, EveryCommandThatWritesTheDocumentIsUndoneAndRedoneByteForByte
     }
 }
 
+TEST(UndoRedoTest, TheMenuItemsNameTheCommandOfTheStep)
+{
+    struct Case
+    {
+        int Command;
+        Selection At;
+        const char* Name;
+    };
+    const Case cases[] = {
+        {CommandId::Edit, {DayRow::FirstPeriod + 3, -1}, "セルの編集"}, // the step's own name
+        {CommandId::Delete, {-1, 2}, "削除"},                           // the menu text
+        {CommandId::MakeYear, {-1, -1}, "データの自動作成"},            // without its dots
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Scene scene(c.At);
+        test::ScriptedViewServices dialogs = Writing();
+        ASSERT_EQ(RunViewCommand(scene.View, c.Command, dialogs), CommandOutcome::DocumentChanged);
+        EXPECT_EQ(UndoMenuText(scene.Document), std::string("元に戻す: ") + c.Name);
+        ASSERT_TRUE(UndoLast(scene.Document));
+        EXPECT_EQ(RedoMenuText(scene.Document), std::string("やり直し: ") + c.Name);
+    }
+}
+
 TEST(UndoRedoTest, ReplaceAndReplaceAllFromTheFindDialogAreOneStepEach)
 {
     struct Case
