@@ -6,5 +6,5 @@ set -eu
 build=${1:-build/test}
 kills=${2:-50}
 test -x "$build/tests/ShellDurabilityTest" || { echo "build ShellDurabilityTest in $build first" >&2; exit 2; }
-QT_QPA_PLATFORM=offscreen PLANOVA_CRASH_KILLS=$kills PLANOVA_CRASH_MARGIN_MS=1000 \
+QTEST_FUNCTION_TIMEOUT=3600000 QT_QPA_PLATFORM=offscreen PLANOVA_CRASH_KILLS=$kills PLANOVA_CRASH_MARGIN_MS=1000 \
     "$build/tests/ShellDurabilityTest" EveryEditConfirmedBeforeAKillIsRecovered
