@@ -4,6 +4,7 @@
 #include "edit/ClipboardCommands.h"
 #include "edit/EditCommands.h"
 #include "edit/FindCommands.h"
+#include "edit/OpenEntry.h"
 #include "edit/PrintCommands.h"
 #include "edit/SchoolToolCommands.h"
 #include "edit/SettingsCommands.h"
@@ -392,7 +393,7 @@ constexpr std::array CommandRows{
                 .Enabled = CanEdit,
                 .Run = RunEdit,
                 .Writes = DocumentWrite::Content,
-                .StepName = "セルの編集"},
+                .StepName = CellEditStep},
     CommandInfo{.Id = CommandId::Insert,
                 .Text = "挿入",
                 .MenuPath = PlannerMenu,

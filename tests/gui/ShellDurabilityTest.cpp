@@ -14,6 +14,7 @@
 #include "gui/CPlanovaView.h"
 #include "gui/DocumentManager.h"
 #include "gui/RecoveryStore.h"
+#include "gui/RecoveryWriter.h"
 #include "support/ScriptedViewServices.h"
 #include "view/PlannerView.h"
 #include "view/ScreenLayout.h"
@@ -102,6 +103,7 @@ class ShellDurabilityTest : public QObject
 
 private slots:
     void AnEditReachesTheRecoveryFileWithoutTheBackstop();
+    void ARemovedRecoveryFileNeverComesBack();
     void EveryEditConfirmedBeforeAKillIsRecovered();
 };
 
@@ -130,6 +132,37 @@ void ShellDurabilityTest::AnEditReachesTheRecoveryFileWithoutTheBackstop()
     QVERIFY(!QFile::exists(recoveryFile));
 }
 
+// Saving removes the recovery file while the writing thread may be writing an older state of it: the
+// removal waits for that write, so the file never comes back after the save.
+void ShellDurabilityTest::ARemovedRecoveryFileNeverComesBack()
+{
+    ShellSandbox sandbox;
+    RecoveryStore store(sandbox.Path(QStringLiteral("recovery")));
+    QVERIFY(store.Start());
+    RecoveryWriter writer(store);
+    const auto document = std::make_shared<const CPlanovaDoc>(DocumentWithEvent(2024, 5, 1, "x"));
+    const auto job = [&](std::uint64_t revision) {
+        RecoveryJob job;
+        job.Serial = 1;
+        job.Revision = revision;
+        job.Document = document;
+        job.Name = QStringLiteral("Planova1");
+        return job;
+    };
+    for (std::uint64_t revision = 1; revision <= 20; ++revision) {
+        writer.Post(job(revision));
+        writer.Remove(1);
+        writer.WaitUntilWritten();
+        QVERIFY(!store.Has(1));
+        QCOMPARE(writer.WrittenRevision(1), std::uint64_t{0});
+    }
+    writer.Post(job(21));
+    writer.WaitUntilWritten();
+    QVERIFY(store.Has(1));
+    QCOMPARE(writer.WrittenRevision(1), std::uint64_t{21});
+    QVERIFY(writer.Failure().isEmpty());
+}
+
 void ShellDurabilityTest::EveryEditConfirmedBeforeAKillIsRecovered()
 {
     const int kills = EnvironmentNumber("PLANOVA_CRASH_KILLS", 3);
@@ -137,8 +170,9 @@ void ShellDurabilityTest::EveryEditConfirmedBeforeAKillIsRecovered()
     const auto seed =
         static_cast<unsigned>(EnvironmentNumber("PLANOVA_CRASH_SEED", int(std::random_device()() >> 1)));
     std::mt19937 random(seed);
-    // The kill comes at a random moment between 0.1 s and the margin plus 2 s after the first edit.
-    std::uniform_int_distribution<qint64> moment(100, margin + 2000);
+    // The kill comes at a random moment between the margin plus 0.2 s and plus 2 s after the first edit,
+    // so that every kill has edits to check.
+    std::uniform_int_distribution<qint64> moment(margin + 200, margin + 2000);
     int checked = 0;
     int lost = 0;
     for (int kill = 0; kill < kills; ++kill) {
@@ -201,6 +235,7 @@ void ShellDurabilityTest::EveryEditConfirmedBeforeAKillIsRecovered()
     qInfo("%d kills (seed %u): %d edits confirmed %lld ms or more before a kill, %d lost", kills, seed,
           checked, static_cast<long long>(margin), lost);
     QCOMPARE(lost, 0);
+    QVERIFY(checked > 0);
 }
 
 int main(int argc, char* argv[])
