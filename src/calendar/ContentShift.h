@@ -28,7 +28,7 @@ std::string ShiftRefusal(const DateTime& start, const DateTime& end, const std::
  * period row whose plan equals the class name exactly; lessons are ordered by date, then row.
  * Only contents move; the lesson at the open end gets the empty text. Days with a lesson are
  * stored, others are not touched. Refused, changing nothing, for the reasons of ShiftRefusal.
- * Not undoable.
+ * The command that runs it makes the run one undo step.
  */
 Outcome ShiftContents(CPlanovaDoc& document, ShiftDirection direction, const DateTime& start,
                       const DateTime& end, const std::string& className);

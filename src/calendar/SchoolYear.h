@@ -72,7 +72,8 @@ void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime
 
 /**
  * Generates the school year: marks the holidays of the range, then fills the school days.
- * Refused parameters (see SchoolYearRefusal) change nothing. Not undoable.
+ * Refused parameters (see SchoolYearRefusal) change nothing. The command that runs it makes the run one undo
+ * step.
  */
 Outcome MakeSchoolYear(CPlanovaDoc& document, const SchoolYearParameters& parameters);
 
@@ -101,7 +102,7 @@ struct SchoolYearRun
  * day together, as soon as it is done. A substitute holiday that the range owes after its end is
  * written only when the whole range is done. So a stopped run leaves every day from the start up
  * to the last one written exactly as the complete run makes it, and every other day as it was;
- * a complete run gives the same document as MakeSchoolYear. Not undoable.
+ * a complete run gives the same document as MakeSchoolYear.
  */
 SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearParameters& parameters,
                                      const SchoolYearProgress& progress);

@@ -37,7 +37,7 @@ ContentShiftValues ContentShiftDefaults(const DateTime& shownDay);
 /// Why OK is disabled now (an empty class name, a start after the end), or empty when it is enabled.
 std::string ContentShiftRefusal(const ContentShiftValues& values);
 
-/// The dialog's warning above its buttons: moved contents cannot be moved back by undo.
-constexpr const char* ContentShiftWarning = "「内容」を移動します。この操作は元に戻せません。";
+/// The dialog's note above its buttons: the move is one step of "元に戻す".
+constexpr const char* ContentShiftWarning = "「内容」を移動します。「元に戻す」で取り消せます。";
 
 } // namespace planova

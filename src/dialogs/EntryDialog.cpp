@@ -136,7 +136,7 @@ bool EditDayEntry(CPlanovaDoc& document, const DateTime& date, int cellRow, View
         return false;
 
     // The day is read again after the dialog: its event loop may have run anything that changed it.
-    document.UpdateDayWithUndo(date, [&](CDayData& day) { WriteToDay(values, day, row); });
+    document.UpdateDay(date, [&](CDayData& day) { WriteToDay(values, day, row); });
     return true;
 }
 
@@ -157,18 +157,14 @@ int EditToDoItem(CPlanovaDoc& document, int n, ViewServices& dialogs)
     if (!dialogs.EditEntry(values))
         return -1;
 
-    // Read again after the dialog (whose event loop may have run anything): the snapshot must be the
-    // edited item as it is now, so undo brings back its former version.
+    // Read again after the dialog, whose event loop may have run anything that changed the item.
     CToDo item = existing ? document.ToDo(n) : CToDo();
-    if (existing)
-        document.RecordUndo(UndoEntry::ToDoBefore(item));
     WriteToDoValues(values, item);
     ApplyImportanceDeadline(item, Now());
     if (existing) {
         document.ReplaceToDo(n, std::move(item));
         return n;
     }
-    document.RecordUndo(UndoEntry::AddedToDo(item));
     document.AppendToDo(std::move(item));
     return document.ToDoCount() - 1;
 }

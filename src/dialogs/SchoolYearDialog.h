@@ -12,7 +12,7 @@ namespace planova {
 
 /// The dialog's note above the vacation rows and its warning above its buttons.
 constexpr const char* SchoolYearMonthDayNote = "以下の休業日等は月日のみ有効です（年は無視されます）。";
-constexpr const char* SchoolYearWarning = "データを自動作成します。この操作は元に戻せません。";
+constexpr const char* SchoolYearWarning = "データを自動作成します。「元に戻す」で取り消せます。";
 
 /// The switched rows of the dialog "データの自動作成" (QtSchoolYearDialog), in the order shown.
 enum SchoolYearRow : int

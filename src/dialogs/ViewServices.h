@@ -80,6 +80,8 @@ public:
                                  const std::function<void(const StepReport&)>& work) = 0;
     /// A message box with the text (UTF-8) and "OK".
     virtual void ShowMessage(const std::string& text) = 0;
+    /// A question (UTF-8) with "OK" and "キャンセル", "キャンセル" the default: true on "OK".
+    virtual bool ConfirmOverwrite(const std::string& question) = 0;
 
     /// The print options dialog "印刷" (QtPrintDialog, dialog 316): true on "印刷" with the model's values
     /// confirmed.

@@ -4,9 +4,11 @@
 #include "edit/ClipboardCommands.h"
 #include "edit/EditCommands.h"
 #include "edit/FindCommands.h"
+#include "edit/OpenEntry.h"
 #include "edit/PrintCommands.h"
 #include "edit/SchoolToolCommands.h"
 #include "edit/SettingsCommands.h"
+#include "model/CPlanovaDoc.h"
 #include "model/Clock.h"
 #include "view/PlannerView.h"
 
@@ -229,8 +231,19 @@ constexpr std::array CommandRows{
                 .Shortcuts = "Ctrl+Z;Alt+Backspace",
                 .Prompt = "直前の変更を元に戻します",
                 .Enabled = CanUndoNow,
-                .Run = RunUndo},
-    CommandInfo{.Id = CommandId::EditRedo, .Text = "やり直し", .MenuPath = EditMenu, .Handler = Nobody},
+                .CurrentText = UndoText,
+                .Run = RunUndo,
+                .Writes = DocumentWrite::History},
+    CommandInfo{.Id = CommandId::EditRedo,
+                .Text = "やり直し",
+                .MenuPath = EditMenu,
+                .Handler = View,
+                .Shortcuts = "Ctrl+Y;Ctrl+Shift+Z",
+                .Prompt = "元に戻した変更をやり直します",
+                .Enabled = CanRedoNow,
+                .CurrentText = RedoText,
+                .Run = RunRedo,
+                .Writes = DocumentWrite::History},
     CommandInfo{.Id = CommandId::EditCut,
                 .Text = "切り取り(&T)",
                 .MenuPath = EditMenu,
@@ -240,7 +253,8 @@ constexpr std::array CommandRows{
                 .SeparatorBefore = true,
                 .OnDefaultToolbar = true,
                 .Enabled = CanCut,
-                .Run = RunCut},
+                .Run = RunCut,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::EditCopy,
                 .Text = "コピー(&C)",
                 .MenuPath = EditMenu,
@@ -258,7 +272,8 @@ constexpr std::array CommandRows{
                 .Prompt = "コピーした内容を選択したセルに貼り付けます",
                 .OnDefaultToolbar = true,
                 .Enabled = CanPaste,
-                .Run = RunPaste},
+                .Run = RunPaste,
+                .Writes = DocumentWrite::Content},
     CopyOption<&CopyOptions::CopyJitei>(CommandId::CopyJitei, "時程"),
     CopyOption<&CopyOptions::CopyGyouji>(CommandId::CopyGyouji, "行事"),
     CopyOption<&CopyOptions::CopyJigenn>(CommandId::CopyJigenn, "時限"),
@@ -376,35 +391,41 @@ constexpr std::array CommandRows{
                 .Handler = View,
                 .Prompt = "選択したセルを編集します",
                 .Enabled = CanEdit,
-                .Run = RunEdit},
+                .Run = RunEdit,
+                .Writes = DocumentWrite::Content,
+                .StepName = CellEditStep},
     CommandInfo{.Id = CommandId::Insert,
                 .Text = "挿入",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "選択した行の前に空の行を挿入します",
                 .Enabled = CanInsert,
-                .Run = RunInsert},
+                .Run = RunInsert,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::MoveUp,
                 .Text = "上に移動",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "選択した行を一つ上に移動します",
                 .Enabled = CanMoveUp,
-                .Run = RunMoveUp},
+                .Run = RunMoveUp,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::MoveDown,
                 .Text = "下に移動",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "選択した行を一つ下に移動します",
                 .Enabled = CanMoveDown,
-                .Run = RunMoveDown},
+                .Run = RunMoveDown,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::Delete,
                 .Text = "削除",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "選択した行を削除します",
                 .Enabled = CanDelete,
-                .Run = RunDelete},
+                .Run = RunDelete,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::StandardDay,
                 .Text = "標準データで上書き",
                 .MenuPath = PlannerMenu,
@@ -412,35 +433,40 @@ constexpr std::array CommandRows{
                 .Prompt = "この日を標準データで上書きします",
                 .SeparatorBefore = true,
                 .Enabled = CanFillDay,
-                .Run = RunStandardDay},
+                .Run = RunStandardDay,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::SchoolDayRows,
                 .Text = "学校時程に変更",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "この日の時限を学校時程にします",
                 .Enabled = CanFillDay,
-                .Run = RunSchoolDayRows},
+                .Run = RunSchoolDayRows,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::ClockHourRows,
                 .Text = "時刻表示に変更",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "この日の時限を時刻表示にします",
                 .Enabled = CanFillDay,
-                .Run = RunClockHourRows},
+                .Run = RunClockHourRows,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::ClearDay,
                 .Text = "この日の全データ消去",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "この日のデータをすべて消去します",
                 .Enabled = CanFillDay,
-                .Run = RunClearDay},
+                .Run = RunClearDay,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::InsertTimetable,
                 .Text = "時間割データの挿入",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "この日の曜日の時間割を「予定」に挿入します",
                 .Enabled = CanFillDay,
-                .Run = RunInsertTimetable},
+                .Run = RunInsertTimetable,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::FirstWeekday,
                 .Text = "表示始めの曜日の変更",
                 .MenuPath = PlannerMenu,
@@ -455,19 +481,22 @@ constexpr std::array CommandRows{
                 .Handler = View,
                 .Prompt = "データの自動作成を行う",
                 .SeparatorBefore = true,
-                .Run = RunMakeYear},
+                .Run = RunMakeYear,
+                .Writes = DocumentWrite::Content},
     CommandInfo{.Id = CommandId::ClassHours,
                 .Text = "時数の計算...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "してした学級の授業時数を計算する",
-                .Run = RunClassHours},
+                .Run = RunClassHours,
+                .Writes = DocumentWrite::Settings},
     CommandInfo{.Id = CommandId::ContentShift,
                 .Text = "「内容」の繰り上げ・繰り下げ...",
                 .MenuPath = PlannerMenu,
                 .Handler = View,
                 .Prompt = "指定した学級の内容を繰り上げ・繰り下げる",
-                .Run = RunContentShift},
+                .Run = RunContentShift,
+                .Writes = DocumentWrite::Content},
 
     // ---- 設定 -------------------------------------------------------------------------------
     CommandInfo{.Id = CommandId::Properties,
@@ -475,7 +504,8 @@ constexpr std::array CommandRows{
                 .MenuPath = SettingsMenu,
                 .Handler = View,
                 .Prompt = "表示・印刷・時間割の設定を変更します",
-                .Run = RunProperties},
+                .Run = RunProperties,
+                .Writes = DocumentWrite::Settings},
     CommandInfo{.Id = CommandId::ToDoSort,
                 .Text = "ToDoソート",
                 .MenuPath = SettingsMenu,
@@ -583,11 +613,28 @@ std::string ViewCommandText(const PlannerView& view, int id)
     return command && command->CurrentText ? command->CurrentText(view) : std::string();
 }
 
+std::string UndoStepName(const CommandInfo& command)
+{
+    if (!command.StepName.empty())
+        return std::string(command.StepName);
+    std::string name(command.Text);
+    if (const std::size_t accelerator = name.find("(&"); accelerator != std::string::npos)
+        name.erase(accelerator);
+    while (name.ends_with("."))
+        name.pop_back();
+    return name;
+}
+
 CommandOutcome RunViewCommand(PlannerView& view, int id, ViewServices& dialogs)
 {
     if (!IsViewCommandEnabled(view, id))
         return CommandOutcome::NotRun;
-    return ViewRow(id)->Run(view, dialogs);
+    const CommandInfo& command = *ViewRow(id);
+    if (command.Writes != DocumentWrite::Content && command.Writes != DocumentWrite::Settings)
+        return command.Run(view, dialogs);
+    const CPlanovaDoc::UndoStepScope step(view.Document(), UndoStepName(command),
+                                          command.Writes == DocumentWrite::Settings);
+    return command.Run(view, dialogs);
 }
 
 std::vector<PopupItem> CellContextMenuItems(const PlannerView& view)

@@ -36,6 +36,15 @@ enum CommandMenuBar : unsigned
     BothBars = 3
 };
 
+/// What a command of the view writes into the document, which says how its undo step is recorded.
+enum class DocumentWrite
+{
+    None,     ///< nothing stored in the file: the view, the clipboard, dialogs that only show
+    Content,  ///< days and ToDo items: one undo step keeps the days and items it wrote
+    Settings, ///< settings too: the step also keeps the settings as they were and became
+    History,  ///< undo and redo themselves, which move steps between the two lists
+};
+
 /// What running a command of the view changed; the caller redraws the view, and every view of a changed
 /// document.
 enum class CommandOutcome
@@ -79,6 +88,10 @@ struct CommandInfo
     std::string (*CurrentText)(const PlannerView& view) = nullptr;
     /// Runs the command on the view, with the dialogs it needs.
     CommandOutcome (*Run)(PlannerView& view, ViewServices& dialogs) = nullptr;
+    /// What it writes into the document: a run of a Content or Settings row is one undo step.
+    DocumentWrite Writes = DocumentWrite::None;
+    /// The name of that step on the undo and redo menu items; empty: the menu text (UndoStepName).
+    std::string_view StepName = {};
 };
 
 /// A top-level menu of the menu bar (in the order shown) and the menu bars it belongs to.
@@ -107,6 +120,10 @@ struct PopupItem
 
 /// Every command, in menu order.
 std::span<const CommandInfo> Commands();
+
+/// The name an undo step of the command carries: its StepName, else its menu text without accelerator
+/// and dots.
+std::string UndoStepName(const CommandInfo& command);
 
 /// The command with the identifier, or nullptr.
 const CommandInfo* FindCommand(int id);

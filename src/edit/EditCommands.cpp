@@ -116,6 +116,11 @@ bool CanUndoNow(const PlannerView& view)
     return CanUndo(view.Document());
 }
 
+bool CanRedoNow(const PlannerView& view)
+{
+    return CanRedo(view.Document());
+}
+
 // ---- The commands -------------------------------------------------------------------------
 
 namespace {
@@ -130,7 +135,7 @@ CommandOutcome InsertPeriodRow(PlannerView& view, ViewServices& dialogs)
     values.EditMode = EditPeriodRow;
     if (!dialogs.EditEntry(values))
         return CommandOutcome::ViewChanged;
-    view.Document().UpdateDayWithUndo(day, [&](CDayData& work) {
+    view.Document().UpdateDay(day, [&](CDayData& work) {
         ShiftPeriodRowsDown(work, row);
         WritePeriodRow(values, work, row);
     });
@@ -166,7 +171,7 @@ CommandOutcome Move(PlannerView& view, int direction)
         const int other = row + direction;
         if (row < 0 || other < 0 || other > LastPeriodRow)
             return CommandOutcome::ViewChanged;
-        document.UpdateDayWithUndo(day, [&](CDayData& work) { SwapPeriodRows(work, row, other); });
+        document.UpdateDay(day, [&](CDayData& work) { SwapPeriodRows(work, row, other); });
         state.SelectedCell += direction;
         return CommandOutcome::DocumentChanged;
     }
@@ -184,7 +189,7 @@ template <typename Fill> CommandOutcome FillDay(PlannerView& view, Fill fill)
 {
     ViewState& state = view.State;
     const int column = view.Mode() == ViewMode::Week ? state.SelectedCell / DayRow::Count : 0;
-    view.Document().UpdateDayWithUndo(state.FirstShownDate.AddDays(column), fill);
+    view.Document().UpdateDay(state.FirstShownDate.AddDays(column), fill);
     state.SelectedCell = -1;
     return CommandOutcome::DocumentChanged;
 }
@@ -220,13 +225,12 @@ CommandOutcome RunDelete(PlannerView& view, ViewServices&)
         const int row = SelectedPeriodRow(view);
         if (row < 0)
             return CommandOutcome::ViewChanged;
-        document.UpdateDayWithUndo(day, [&](CDayData& work) { RemovePeriodRow(work, row); });
+        document.UpdateDay(day, [&](CDayData& work) { RemovePeriodRow(work, row); });
         return CommandOutcome::DocumentChanged;
     }
     const int n = SelectedItem(state);
     if (n < 0 || n >= document.ToDoCount())
         return CommandOutcome::ViewChanged;
-    document.RecordUndo(UndoEntry::ToDoBefore(document.ToDo(n)));
     document.RemoveToDo(n);
     return CommandOutcome::DocumentChanged;
 }
@@ -263,6 +267,21 @@ CommandOutcome RunFirstWeekday(PlannerView& view, ViewServices&)
 CommandOutcome RunUndo(PlannerView& view, ViewServices&)
 {
     return Changed(UndoLast(view.Document()));
+}
+
+CommandOutcome RunRedo(PlannerView& view, ViewServices&)
+{
+    return Changed(RedoLast(view.Document()));
+}
+
+std::string UndoText(const PlannerView& view)
+{
+    return UndoMenuText(view.Document());
+}
+
+std::string RedoText(const PlannerView& view)
+{
+    return RedoMenuText(view.Document());
 }
 
 std::string FirstWeekdayText(const PlannerView& view)

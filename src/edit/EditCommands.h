@@ -27,8 +27,9 @@ bool CanMoveDown(const PlannerView& view);
 bool CanDelete(const PlannerView& view);
 /// The day fills: the day view, or the week view with a cell selected.
 bool CanFillDay(const PlannerView& view);
-/// "元に戻す": the undo history holds an entry.
+/// "元に戻す" / "やり直し": the history holds a step to undo / to redo.
 bool CanUndoNow(const PlannerView& view);
+bool CanRedoNow(const PlannerView& view);
 
 /// "編集": OpenEntry.
 CommandOutcome RunEdit(PlannerView& view, ViewServices& dialogs);
@@ -44,8 +45,12 @@ CommandOutcome RunClockHourRows(PlannerView& view, ViewServices& dialogs);
 CommandOutcome RunClearDay(PlannerView& view, ViewServices& dialogs);
 /// "表示始めの曜日の変更": Sunday ↔ Monday; the selection is cleared.
 CommandOutcome RunFirstWeekday(PlannerView& view, ViewServices& dialogs);
-/// "元に戻す": UndoLast.
+/// "元に戻す": UndoLast; "やり直し": RedoLast.
 CommandOutcome RunUndo(PlannerView& view, ViewServices& dialogs);
+CommandOutcome RunRedo(PlannerView& view, ViewServices& dialogs);
+/// The menu texts of "元に戻す" and "やり直し", naming the step they take back or bring again.
+std::string UndoText(const PlannerView& view);
+std::string RedoText(const PlannerView& view);
 
 /// The menu text of "表示始めの曜日の変更": the weekday the views would start on after it.
 std::string FirstWeekdayText(const PlannerView& view);

@@ -1,6 +1,7 @@
 #include "edit/FindCommands.h"
 
 #include "dialogs/ViewServices.h"
+#include "model/CPlanovaDoc.h"
 #include "view/PlannerView.h"
 
 namespace planova {
@@ -16,11 +17,13 @@ bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart)
 
 bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement)
 {
+    const CPlanovaDoc::UndoStepScope step(view.Document(), "置換");
     return ReplaceHit(view.Document(), view.State.FindHit, search, replacement);
 }
 
 ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement)
 {
+    const CPlanovaDoc::UndoStepScope step(view.Document(), "全て置換");
     return ReplaceAll(view.Document(), view.State.FindHit, search, replacement);
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/ViewServices.h"
 #include "view/PlannerView.h"
 #include "edit/Selection.h"
+#include "model/CPlanovaDoc.h"
 
 namespace planova {
 
@@ -44,6 +45,7 @@ bool OpenToDoRow(PlannerView& view, ViewServices& dialogs)
 
 bool OpenEntry(PlannerView& view, ViewServices& dialogs)
 {
+    const CPlanovaDoc::UndoStepScope step(view.Document(), std::string(CellEditStep));
     ViewState& state = view.State;
     bool changed = false;
     if (state.SelectedCell >= 0)

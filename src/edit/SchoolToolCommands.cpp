@@ -3,10 +3,27 @@
 #include "calendar/ContentShift.h"
 #include "calendar/SchoolYear.h"
 #include "dialogs/ViewServices.h"
+#include "edit/TypedTextsOverwritten.h"
+#include "model/CPlanovaDoc.h"
 #include "model/Clock.h"
 #include "view/PlannerView.h"
 
 namespace planova {
+namespace {
+
+/**
+ * Runs the tool on a copy of the document first: when it would change days with typed texts, the
+ * user is asked, naming how many. True when the tool may run on the document itself.
+ */
+template <typename Tool> bool MayOverwrite(CPlanovaDoc& document, ViewServices& dialogs, Tool tool)
+{
+    CPlanovaDoc trial = document.ContentCopy();
+    tool(trial);
+    const TypedTextsOverwritten counts = CountTypedTextsOverwritten(document, trial);
+    return !counts.Any() || dialogs.ConfirmOverwrite(OverwriteQuestion(counts));
+}
+
+} // namespace
 
 CommandOutcome RunMakeYear(PlannerView& view, ViewServices& dialogs)
 {
@@ -15,6 +32,9 @@ CommandOutcome RunMakeYear(PlannerView& view, ViewServices& dialogs)
         return CommandOutcome::ViewChanged;
     view.State.JUwagaki = values.Overwrite;
     const SchoolYearParameters parameters = SchoolYearDialogParameters(values);
+    if (!MayOverwrite(view.Document(), dialogs,
+                      [&](CPlanovaDoc& trial) { MakeSchoolYear(trial, parameters); }))
+        return CommandOutcome::ViewChanged;
     SchoolYearRun run;
     dialogs.RunWithProgress("データの自動作成", [&](const ViewServices::StepReport& report) {
         run = MakeSchoolYearStepwise(view.Document(), parameters, report);
@@ -45,8 +65,12 @@ CommandOutcome RunContentShift(PlannerView& view, ViewServices& dialogs)
     ContentShiftValues values = ContentShiftDefaults(view.State.CurrentDate);
     if (!dialogs.EditContentShift(values))
         return CommandOutcome::ViewChanged;
-    const Outcome shifted =
-        ShiftContents(view.Document(), values.Direction, values.Start, values.End, values.ClassName);
+    const auto shift = [&](CPlanovaDoc& document) {
+        return ShiftContents(document, values.Direction, values.Start, values.End, values.ClassName);
+    };
+    if (!MayOverwrite(view.Document(), dialogs, shift))
+        return CommandOutcome::ViewChanged;
+    const Outcome shifted = shift(view.Document());
     if (!shifted.Ok) {
         dialogs.ShowMessage(shifted.Error);
         return CommandOutcome::ViewChanged;

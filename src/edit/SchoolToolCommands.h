@@ -7,8 +7,8 @@ namespace planova {
 class PlannerView;
 class ViewServices;
 
-// The school tools of the menu "予定表": they walk a date range through the document and record no
-// undo (their dialogs say so).
+// The school tools of the menu "予定表": they walk a date range through the document, each run one
+// undo step. Before a run changes days with typed texts, the user is asked (ConfirmOverwrite).
 
 /**
  * "データの自動作成...": the dialog opens with this year's defaults and the view's JUwagaki; on OK the

@@ -2,21 +2,13 @@
 
 #include "model/CPlanovaDoc.h"
 
-#include <variant>
-
 namespace planova {
 
 namespace {
 
-void RemoveAddedToDo(CPlanovaDoc& document, const CToDo& added)
+std::string MenuText(std::string_view verb, bool possible, const std::string& name)
 {
-    const auto& items = document.ToDoList();
-    for (int n = static_cast<int>(items.size()) - 1; n >= 0; --n) {
-        if (items[static_cast<std::size_t>(n)] == added) {
-            document.RemoveToDo(n);
-            return;
-        }
-    }
+    return possible && !name.empty() ? std::string(verb) + ": " + name : std::string(verb);
 }
 
 } // namespace
@@ -26,22 +18,29 @@ bool CanUndo(const CPlanovaDoc& document)
     return document.CanUndo();
 }
 
+bool CanRedo(const CPlanovaDoc& document)
+{
+    return document.CanRedo();
+}
+
 bool UndoLast(CPlanovaDoc& document)
 {
-    if (!CanUndo(document))
-        return false;
-    const UndoEntry entry = document.TakeUndo();
-    // A kind whose snapshot is not of its type restores nothing, like an empty entry.
-    const auto* day = std::get_if<CDayData>(&entry.Snapshot);
-    const auto* item = std::get_if<CToDo>(&entry.Snapshot);
-    if (entry.Kind == UndoDay && day)
-        document.PutDay(*day);
-    else if (entry.Kind == UndoToDo && item)
-        document.AppendToDo(*item);
-    else if (entry.Kind == UndoAddedToDo && item)
-        RemoveAddedToDo(document, *item);
-    document.SetModified();
-    return true;
+    return document.Undo();
+}
+
+bool RedoLast(CPlanovaDoc& document)
+{
+    return document.Redo();
+}
+
+std::string UndoMenuText(const CPlanovaDoc& document)
+{
+    return MenuText("元に戻す", CanUndo(document), CanUndo(document) ? document.Undos().NextUndo().Name : "");
+}
+
+std::string RedoMenuText(const CPlanovaDoc& document)
+{
+    return MenuText("やり直し", CanRedo(document), CanRedo(document) ? document.Undos().NextRedo().Name : "");
 }
 
 } // namespace planova

@@ -1,22 +1,27 @@
 #pragma once
 
+#include <string>
+
 namespace planova {
 
 class CPlanovaDoc;
 
-/// True when the document's undo history holds an entry ("元に戻す" is enabled).
+/// True when the document holds a step to undo ("元に戻す" is enabled) or to redo ("やり直し").
 bool CanUndo(const CPlanovaDoc& document);
+bool CanRedo(const CPlanovaDoc& document);
 
 /**
- * Applies the newest undo entry and removes it from the history:
- * - a day snapshot is stored, replacing the day of its date (or adding it);
- * - a ToDo snapshot is appended at the end of the ToDo list (not put back at its former place);
- * - an added-item entry removes the newest item that still equals the item as it was entered;
- *   when no item equals it any more (changed or gone since), nothing is removed;
- * - an empty entry restores nothing.
- * The document is then marked modified, even when the restored state equals the current one.
- * Returns false, changing nothing, when the history is empty.
+ * Takes back the newest step whole: every day it touched gets the record it had before (a day
+ * that had none is removed again), the ToDo list its former items in their former order, the
+ * settings their former values. The step moves to the redo list. Returns false, changing
+ * nothing, when there is no step.
  */
 bool UndoLast(CPlanovaDoc& document);
+/// Brings back the newest undone step; false, changing nothing, when there is none.
+bool RedoLast(CPlanovaDoc& document);
+
+/// The menu texts that say what will be undone or redone ("元に戻す: 全て置換").
+std::string UndoMenuText(const CPlanovaDoc& document);
+std::string RedoMenuText(const CPlanovaDoc& document);
 
 } // namespace planova

@@ -4,6 +4,7 @@
 #include "gui/CMainFrame.h"
 #include "gui/DocumentManager.h"
 #include "gui/RecoveryStore.h"
+#include "gui/RecoveryWriter.h"
 #include "gui/SingleInstance.h"
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
@@ -45,14 +46,17 @@ CPlanovaApp::CPlanovaApp(StartOptions options)
     : Options(std::move(options)), UserSettings(std::make_unique<AppSettings>(Options.SettingsFile)),
       Store(std::make_unique<RecoveryStore>(Options.RecoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder()
                                                                              : Options.RecoveryFolder)),
-      AutosaveTimer(new QTimer(this))
+      Writer(std::make_unique<RecoveryWriter>(*Store)), AutosaveTimer(new QTimer(this)),
+      RecoveryTimer(new QTimer(this))
 {
 }
 
 CPlanovaApp::~CPlanovaApp()
 {
-    // The manager takes the document windows with it before the main window goes.
+    // The manager takes the document windows with it before the main window goes; the writer ends
+    // before the store it writes into.
     Manager.reset();
+    Writer.reset();
     Frame.reset();
 }
 
@@ -66,9 +70,11 @@ bool CPlanovaApp::Start(const QStringList& files)
     Frame->AttachDocuments(*Manager);
     connect(Frame.get(), &CMainFrame::FilesDropped, this, &CPlanovaApp::OpenFiles);
     connect(Manager.get(), &DocumentManager::DocumentSaved, this,
-            [this](int serial) { Store->Remove(serial); });
-    connect(Manager.get(), &DocumentManager::DocumentClosed, this,
-            [this](int serial) { Store->Remove(serial); });
+            [this](int serial) { Writer->Remove(serial); });
+    connect(Manager.get(), &DocumentManager::DocumentClosed, this, [this](int serial) {
+        Writer->Remove(serial);
+        PostedRevisions.erase(serial);
+    });
 
     // The main window is shown before any document window is added: a window added to the hidden
     // tabbed area is never activated nor maximised in its tab when the area is shown later.
@@ -95,6 +101,9 @@ bool CPlanovaApp::Start(const QStringList& files)
     AutosaveTimer->setInterval(Options.AutosaveIntervalMs);
     connect(AutosaveTimer, &QTimer::timeout, this, &CPlanovaApp::Autosave);
     AutosaveTimer->start();
+    RecoveryTimer->setInterval(Options.RecoveryCheckMs);
+    connect(RecoveryTimer, &QTimer::timeout, this, &CPlanovaApp::KeepRecoveryCopies);
+    RecoveryTimer->start();
 
     Starting = false;
     if (!PendingFiles.isEmpty())
@@ -138,10 +147,40 @@ void CPlanovaApp::OfferRecovery()
         if (!damage.isEmpty())
             Manager->ShowDamage(damage);
         // The recovered state is safe in this instance's folder before the old copy goes.
-        if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name, recovered.DiskStamp,
-                        recovered.Damage, error))
+        PostedRevisions[recovered.Serial] = recovered.Doc->Revision();
+        if (Writer->WriteNow(RecoveryJobFor(recovered), error))
             Store->Discard(file);
     }
+}
+
+RecoveryJob CPlanovaApp::RecoveryJobFor(OpenDocument& document)
+{
+    return {.Serial = document.Serial,
+            .Revision = document.Doc->Revision(),
+            .Document = std::make_shared<const CPlanovaDoc>(document.Doc->ContentCopy()),
+            .OriginalPath = document.Path,
+            .Name = document.Name,
+            .DiskStamp = document.DiskStamp,
+            .Damage = document.Damage};
+}
+
+void CPlanovaApp::KeepRecoveryCopies()
+{
+    for (const auto& document : Manager->Documents()) {
+        const std::uint64_t revision = document->Doc->Revision();
+        if (!document->Doc->IsModified() || PostedRevisions[document->Serial] == revision)
+            continue;
+        PostedRevisions[document->Serial] = revision;
+        Writer->Post(RecoveryJobFor(*document));
+    }
+    // A failed write is told here; success is told by the backstop, which tries every document again.
+    if (const QString failure = Writer->Failure(); !failure.isEmpty())
+        ReportAutosave(failure);
+}
+
+void CPlanovaApp::WaitForRecoveryCopies()
+{
+    Writer->WaitUntilWritten();
 }
 
 void CPlanovaApp::Autosave()
@@ -149,16 +188,22 @@ void CPlanovaApp::Autosave()
     QString failure;
     for (const auto& document : Manager->Documents()) {
         if (!document->Doc->IsModified()) {
-            Store->Remove(document->Serial);
+            Writer->Remove(document->Serial);
             continue;
         }
+        if (Writer->WrittenRevision(document->Serial) == document->Doc->Revision())
+            continue;
         QString error;
-        if (!Store->Save(document->Serial, *document->Doc, document->Path, document->Name,
-                         document->DiskStamp, document->Damage, error) &&
-            failure.isEmpty())
+        PostedRevisions[document->Serial] = document->Doc->Revision();
+        if (!Writer->WriteNow(RecoveryJobFor(*document), error) && failure.isEmpty())
             failure = error;
     }
-    // Told once, not every few minutes; a later success makes a new failure worth telling again.
+    ReportAutosave(failure);
+}
+
+void CPlanovaApp::ReportAutosave(const QString& failure)
+{
+    // Told once, not at every try; a later success makes a new failure worth telling again.
     if (!failure.isEmpty() && !AutosaveFailureShown)
         Frame->statusBar()->showMessage(QStringLiteral("自動保存できませんでした。%1").arg(failure));
     AutosaveFailureShown = !failure.isEmpty();

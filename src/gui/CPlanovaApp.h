@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <cstdint>
+#include <map>
 #include <memory>
 
 class QTimer;
@@ -13,6 +15,9 @@ class AppSettings;
 class CMainFrame;
 class DocumentManager;
 class RecoveryStore;
+class RecoveryWriter;
+struct OpenDocument;
+struct RecoveryJob;
 class SingleInstance;
 
 /// What a start of the application may differ in (tests choose their own places).
@@ -22,8 +27,11 @@ struct StartOptions
     QString SettingsFile;
     /// Where recovery files go; empty: "recovery" in the user's data folder.
     QString RecoveryFolder;
-    /// How often modified documents are autosaved.
+    /// How often modified documents are autosaved whatever else happened (the backstop).
     int AutosaveIntervalMs = 5 * 60 * 1000;
+    /// How often documents are looked at for changes since their recovery copy: each change is on the
+    /// disk within this time plus one write.
+    int RecoveryCheckMs = 200;
     /// Show the main window (maximised) at the end of the start.
     bool ShowWindow = true;
 
@@ -51,9 +59,14 @@ public:
     AppSettings& Settings() const { return *UserSettings; }
     RecoveryStore& Recovery() const { return *Store; }
 
-    /// Autosaves every modified document now (the timer's work). A failure is shown once in the
-    /// status bar.
+    /// Autosaves every modified document whose recovery copy is not up to date, now and on this
+    /// thread (the backstop timer's work). A failure is shown once in the status bar.
     void Autosave();
+    /// Hands the state of every document changed since its last recovery copy to the writing thread
+    /// (the frequent timer's work): the window goes on at once, the copy is on the disk after one write.
+    void KeepRecoveryCopies();
+    /// Returns once the states handed over are written.
+    void WaitForRecoveryCopies();
     /// Opens files handed over by a later start, or dropped on the window; during the start they
     /// wait until the start's own documents are open.
     void OpenFiles(const QStringList& files);
@@ -62,16 +75,24 @@ public:
 
 private:
     void OfferRecovery();
+    /// A copy of the document's state now, for its recovery file.
+    static RecoveryJob RecoveryJobFor(OpenDocument& document);
+    /// Shows a failure of writing recovery files in the status bar, once until a write succeeds again.
+    void ReportAutosave(const QString& failure);
 
     StartOptions Options;
     std::unique_ptr<AppSettings> UserSettings;
     std::unique_ptr<CMainFrame> Frame;
     std::unique_ptr<DocumentManager> Manager;
     std::unique_ptr<RecoveryStore> Store;
+    std::unique_ptr<RecoveryWriter> Writer;
+    /// The revision of each document last handed to the writer.
+    std::map<int, std::uint64_t> PostedRevisions;
     /// Files handed over while the start was still running.
     QStringList PendingFiles;
     bool Starting = false;
     QTimer* AutosaveTimer;
+    QTimer* RecoveryTimer;
     /// The last autosave failed and the status bar said so.
     bool AutosaveFailureShown = false;
 };

@@ -148,4 +148,13 @@ void QtViewServices::ShowMessage(const std::string& text)
         Parent, {QMessageBox::Information, Utf8Text(text), {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok});
 }
 
+bool QtViewServices::ConfirmOverwrite(const std::string& question)
+{
+    return UserDialogs::Current().Ask(Parent, {QMessageBox::Question,
+                                               Utf8Text(question),
+                                               {{QMessageBox::Ok, QStringLiteral("OK")},
+                                                {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
+                                               QMessageBox::Cancel}) == QMessageBox::Ok;
+}
+
 } // namespace planova

@@ -36,6 +36,7 @@ public:
     void RunWithProgress(const std::string& title,
                          const std::function<void(const StepReport&)>& work) override;
     void ShowMessage(const std::string& text) override;
+    bool ConfirmOverwrite(const std::string& question) override;
     void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
     bool PrintOptions(PrintDialogModel& model) override;
     bool PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output) override;

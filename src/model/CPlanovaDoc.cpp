@@ -4,6 +4,7 @@
 #include "model/InvalidArgument.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace planova {
 
@@ -82,6 +83,8 @@ CDayData CPlanovaDoc::Day(const DateTime& date) const
 
 void CPlanovaDoc::PutDay(CDayData day)
 {
+    const UndoStepScope step(*this, "変更");
+    NoteDay(day.GetDate());
     // Looked up by the calendar date alone: a day that carries a time of day must still replace the
     // stored record of its date rather than add a second record for it.
     const DayPosition position = FindDayPosition(day.GetDate().DateOnly());
@@ -98,16 +101,18 @@ void CPlanovaDoc::PutDay(CDayData day)
         AppendDayUnsorted(std::move(day));
         break;
     }
-    Modified = true;
+    Touch();
 }
 
 bool CPlanovaDoc::RemoveDay(const DateTime& date)
 {
+    const UndoStepScope step(*this, "変更");
+    NoteDay(date);
     const DayPosition position = FindDayPosition(date.DateOnly());
     if (position.Outcome != DayPositionOutcome::Found)
         return false;
     Days.erase(Days.begin() + static_cast<std::ptrdiff_t>(position.Position));
-    Modified = true;
+    Touch();
     return true;
 }
 
@@ -136,39 +141,180 @@ const CToDo& CPlanovaDoc::ToDo(int index) const
 
 void CPlanovaDoc::AppendToDo(CToDo item)
 {
+    const UndoStepScope step(*this, "変更");
+    NoteToDos();
     ToDos.push_back(std::move(item));
-    Modified = true;
+    Touch();
 }
 
 void CPlanovaDoc::ReplaceToDo(int index, CToDo item)
 {
+    const UndoStepScope step(*this, "変更");
+    NoteToDos();
     CheckItemIndex(index, ToDos.size());
     ToDos[static_cast<std::size_t>(index)] = std::move(item);
-    Modified = true;
+    Touch();
 }
 
 void CPlanovaDoc::InsertToDo(int index, CToDo item)
 {
+    const UndoStepScope step(*this, "変更");
+    NoteToDos();
     CheckItemIndex(index, ToDos.size() + 1);
     ToDos.insert(ToDos.begin() + index, std::move(item));
-    Modified = true;
+    Touch();
 }
 
 void CPlanovaDoc::RemoveToDo(int index)
 {
+    const UndoStepScope step(*this, "変更");
+    NoteToDos();
     CheckItemIndex(index, ToDos.size());
     ToDos.erase(ToDos.begin() + index);
-    Modified = true;
+    Touch();
 }
 
-void CPlanovaDoc::InitUndoHistory(int capacity)
+void CPlanovaDoc::InitUndoHistory()
 {
-    History.Reset(capacity);
+    // A second window of the document keeps the history the first one started.
+    if (Recording)
+        return;
+    History.Clear();
+    Recording = true;
 }
 
-void CPlanovaDoc::RecordUndo(UndoEntry entry)
+void CPlanovaDoc::BeginUndoStep(std::string name, bool settings)
 {
-    History.Record(std::move(entry));
+    if (!Recording || StepDepth++ > 0)
+        return;
+    OpenStep = UndoStep{};
+    OpenStep.Name = std::move(name);
+    if (settings)
+        OpenStep.Settings.emplace(SettingsCopy(), nullptr);
+}
+
+void CPlanovaDoc::EndUndoStep()
+{
+    if (!Recording || StepDepth == 0 || --StepDepth > 0)
+        return;
+    UndoStep step = std::exchange(OpenStep, UndoStep{});
+    for (DayChange& change : step.Days) {
+        if (const CDayData* stored = FindStoredDay(change.Date))
+            change.After = *stored;
+    }
+    std::erase_if(step.Days, [](const DayChange& change) { return change.Before == change.After; });
+    if (step.ToDos) {
+        step.ToDos->After = ToDos;
+        if (step.ToDos->After == step.ToDos->Before)
+            step.ToDos.reset();
+    }
+    if (step.Settings)
+        step.Settings->After = SettingsCopy();
+    History.Record(std::move(step));
+}
+
+void CPlanovaDoc::NoteDay(const DateTime& date)
+{
+    if (StepDepth == 0)
+        return;
+    const DateTime key = date.DateOnly();
+    const auto noted = [&](const DayChange& change) { return change.Date == key; };
+    if (std::ranges::any_of(OpenStep.Days, noted))
+        return;
+    DayChange& change = OpenStep.Days.emplace_back();
+    change.Date = key;
+    if (const CDayData* stored = FindStoredDay(key))
+        change.Before = *stored;
+}
+
+void CPlanovaDoc::NoteToDos()
+{
+    if (StepDepth > 0 && !OpenStep.ToDos)
+        OpenStep.ToDos.emplace(ToDos, std::vector<CToDo>{});
+}
+
+CPlanovaDoc CPlanovaDoc::ContentCopy()
+{
+    CPlanovaDoc copy = *SettingsCopy();
+    copy.Days = Days;
+    copy.DaysOrdered = DaysOrdered;
+    copy.ToDos = ToDos;
+    copy.Recording = false;
+    return copy;
+}
+
+std::shared_ptr<const CPlanovaDoc> CPlanovaDoc::SettingsCopy()
+{
+    // The days, items and history move out while the rest is copied, and back after.
+    auto days = std::exchange(Days, {});
+    auto items = std::exchange(ToDos, {});
+    auto history = std::exchange(History, {});
+    auto open = std::exchange(OpenStep, {});
+    auto copy = std::make_shared<CPlanovaDoc>(*this);
+    Days = std::move(days);
+    ToDos = std::move(items);
+    History = std::move(history);
+    OpenStep = std::move(open);
+    return copy;
+}
+
+void CPlanovaDoc::RestoreSettings(const CPlanovaDoc& settings)
+{
+    auto days = std::exchange(Days, {});
+    const bool ordered = DaysOrdered;
+    auto items = std::exchange(ToDos, {});
+    auto history = std::exchange(History, {});
+    const bool recording = Recording;
+    const std::uint64_t changes = Changes; // the count only grows, whatever the copy had
+    *this = settings;
+    Changes = changes;
+    Days = std::move(days);
+    DaysOrdered = ordered;
+    ToDos = std::move(items);
+    History = std::move(history);
+    Recording = recording;
+    StepDepth = 0;
+}
+
+void CPlanovaDoc::Apply(const UndoStep& step, bool after)
+{
+    const bool recording = std::exchange(Recording, false);
+    for (const DayChange& change : step.Days) {
+        const std::optional<CDayData>& day = after ? change.After : change.Before;
+        if (day)
+            PutDay(*day);
+        else
+            RemoveDay(change.Date);
+    }
+    if (step.ToDos)
+        ToDos = after ? step.ToDos->After : step.ToDos->Before;
+    if (step.Settings) {
+        const auto& settings = after ? step.Settings->After : step.Settings->Before;
+        if (settings)
+            RestoreSettings(*settings);
+    }
+    Recording = recording;
+    Touch();
+}
+
+bool CPlanovaDoc::Undo()
+{
+    std::optional<UndoStep> step = History.TakeUndo();
+    if (!step)
+        return false;
+    Apply(*step, false);
+    History.PushRedo(std::move(*step));
+    return true;
+}
+
+bool CPlanovaDoc::Redo()
+{
+    std::optional<UndoStep> step = History.TakeRedo();
+    if (!step)
+        return false;
+    Apply(*step, true);
+    History.PushUndo(std::move(*step));
+    return true;
 }
 
 } // namespace planova

@@ -7,6 +7,8 @@
 #include "model/UndoHistory.h"
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,7 +46,6 @@ public:
     static constexpr int ClassCount = 10;
     static constexpr int FontPointCount = 24;
     static constexpr int JikannwariCount = 36;
-    static constexpr int DefaultUndoCapacity = 10;
 
     CPlanovaDoc();
 
@@ -57,14 +58,6 @@ public:
     template <typename Change> void UpdateDay(const DateTime& date, Change change)
     {
         CDayData day = Day(date);
-        change(day);
-        PutDay(std::move(day));
-    }
-    /// UpdateDay with the day as it was recorded for undo first.
-    template <typename Change> void UpdateDayWithUndo(const DateTime& date, Change change)
-    {
-        CDayData day = Day(date);
-        RecordUndo(UndoEntry::DayBefore(day));
         change(day);
         PutDay(std::move(day));
     }
@@ -93,20 +86,55 @@ public:
     void RemoveToDo(int index);
 
     // ---- Undo history -----------------------------------------------------------------------
-    /// Sizes the history to the capacity with every slot empty (what a view does when it starts).
-    void InitUndoHistory(int capacity = DefaultUndoCapacity);
-    /// Appends the entry, dropping the oldest when the history is full; records nothing before a view has
-    /// sized the history.
-    void RecordUndo(UndoEntry entry);
-    /// True when the history holds an entry.
-    bool CanUndo() const { return History.Count() > 0; }
-    /// Removes the newest entry and returns it (an empty entry when there is none).
-    UndoEntry TakeUndo() { return History.TakeNewest(); }
-    const UndoHistory& Undo() const { return History; }
+    /// Starts recording undo steps with an empty history (what the first view of the document does);
+    /// a document no view has opened (a tool run from the command line) records nothing.
+    void InitUndoHistory();
+    /**
+     * Opens a step named for the command that makes it: every day and item written until the
+     * matching EndUndoStep is one step; with settings, the settings are kept before and after too.
+     * Steps nest: only the outermost one is recorded. A write outside any step is a step of its own.
+     */
+    void BeginUndoStep(std::string name, bool settings = false);
+    void EndUndoStep();
+    bool CanUndo() const { return History.UndoCount() > 0; }
+    bool CanRedo() const { return History.RedoCount() > 0; }
+    /// Takes back the newest step (redo brings it again); false, changing nothing, when there is none.
+    bool Undo();
+    bool Redo();
+    const UndoHistory& Undos() const { return History; }
+
+    /// One undo step for the lifetime of the scope.
+    class UndoStepScope
+    {
+    public:
+        UndoStepScope(CPlanovaDoc& document, std::string name, bool settings = false) : Document(document)
+        {
+            Document.BeginUndoStep(std::move(name), settings);
+        }
+        ~UndoStepScope() { Document.EndUndoStep(); }
+        UndoStepScope(const UndoStepScope&) = delete;
+        UndoStepScope& operator=(const UndoStepScope&) = delete;
+
+    private:
+        CPlanovaDoc& Document;
+    };
 
     // ---- Modified flag ----------------------------------------------------------------------
     bool IsModified() const { return Modified; }
-    void SetModified(bool modified = true) { Modified = modified; }
+    /// Setting the flag counts as a change (settings are plain members that tell no one else).
+    void SetModified(bool modified = true)
+    {
+        Modified = modified;
+        if (modified)
+            ++Changes;
+    }
+    /// Grows with every write of a day, an item or a setting, and with every undo and redo: a reader
+    /// that kept the number knows whether the document changed since.
+    std::uint64_t Revision() const { return Changes; }
+
+    /// The days, items and settings without the undo history, recording nothing: what a recovery copy or
+    /// a trial run needs. Not const only because the history steps aside while the rest is copied.
+    CPlanovaDoc ContentCopy();
 
     // ---- Print settings ---------------------------------------------------------------------
     PrintSettings Print;
@@ -147,6 +175,17 @@ public:
     bool Keisannsuru = false;
 
 private:
+    /// The record of the date and the ToDo list as they were, kept on their first write in the open step.
+    void NoteDay(const DateTime& date);
+    void NoteToDos();
+    /// The document without its days, items and history: the settings an undo step keeps.
+    std::shared_ptr<const CPlanovaDoc> SettingsCopy();
+    void RestoreSettings(const CPlanovaDoc& settings);
+    /// Stores each part of the step as it was (before) or is again (after), recording nothing.
+    void Apply(const UndoStep& step, bool after);
+    /// Sets the modified flag and counts the change.
+    void Touch() { SetModified(); }
+
     /// Binary search is exact only while the valid dates are strictly ascending and no invalid
     /// record is in the list; a file read in another order falls back to the linear walk.
     bool DayListOrdered() const { return DaysOrdered; }
@@ -155,7 +194,11 @@ private:
     bool DaysOrdered = true;
     std::vector<CToDo> ToDos;
     UndoHistory History;
+    bool Recording = false;
+    int StepDepth = 0;
+    UndoStep OpenStep;
     bool Modified = false;
+    std::uint64_t Changes = 0;
 };
 
 /// The default print font sizes: print type × 4 + paper (A4, Bible, Mini, A5).

@@ -2,58 +2,89 @@
 
 #include "model/CDayData.h"
 #include "model/CToDo.h"
+#include "model/DateTime.h"
 
-#include <cstdint>
-#include <variant>
+#include <cstddef>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace planova {
 
-/// Kinds of undo entries.
-enum UndoKind : std::uint16_t
+class CPlanovaDoc;
+
+/// One day a step changed: the record of its date before and after (none: no record was stored).
+struct DayChange
 {
-    UndoEmpty = 0,
-    UndoDay = 1,       ///< a day as it was before a change
-    UndoToDo = 2,      ///< a ToDo item as it was before a change or a deletion
-    UndoAddedToDo = 3, ///< a ToDo item as it was entered new; undoing it removes the item
+    DateTime Date;
+    std::optional<CDayData> Before;
+    std::optional<CDayData> After;
 };
 
-/// One entry of the undo history: its kind and the record it keeps.
-struct UndoEntry
+/// Something of the document that one step replaced whole, as it was before and after.
+template <typename Value> struct WholeChange
 {
-    UndoKind Kind = UndoEmpty;
-    std::variant<std::monostate, CDayData, CToDo> Snapshot;
-
-    /// The day as it was before a change.
-    static UndoEntry DayBefore(CDayData day) { return {UndoDay, std::move(day)}; }
-    /// The item as it was before a change or a deletion.
-    static UndoEntry ToDoBefore(CToDo item) { return {UndoToDo, std::move(item)}; }
-    /// The item as it was entered new.
-    static UndoEntry AddedToDo(CToDo item) { return {UndoAddedToDo, std::move(item)}; }
+    Value Before;
+    Value After;
 };
 
 /**
- * The last changes, newest last, in a fixed number of slots: a full history drops its oldest
- * entry. A history of capacity 0 (no view has sized it yet) records nothing.
+ * One change the user made (a command, a dialog's OK), undone and redone as a whole. It keeps only
+ * what it changed: the days it touched, the ToDo list when it touched an item, and the settings
+ * when the command writes them (a copy of the document without its days and items).
+ */
+struct UndoStep
+{
+    std::string Name;
+    std::vector<DayChange> Days;
+    std::optional<WholeChange<std::vector<CToDo>>> ToDos;
+    std::optional<WholeChange<std::shared_ptr<const CPlanovaDoc>>> Settings;
+
+    bool Empty() const { return Days.empty() && !ToDos && !Settings; }
+    /// About how many bytes the step holds (its texts and records), what the history's budget counts.
+    std::size_t Bytes() const;
+};
+
+/**
+ * The steps that can be undone (newest last) and those that can be redone after an undo. A new
+ * step clears the redo list. The history keeps at most MaxSteps steps and about MaxBytes bytes:
+ * past either, the oldest steps are dropped (the newest one is always kept).
  */
 class UndoHistory
 {
 public:
-    /// Capacity slots, every one empty.
-    void Reset(int capacity);
-    void Record(UndoEntry entry);
-    /// Removes the newest entry and returns it; an empty entry when the history holds none.
-    UndoEntry TakeNewest();
+    static constexpr std::size_t MaxSteps = 1000;
+    static constexpr std::size_t MaxBytes = std::size_t{64} * 1024 * 1024;
 
-    int Capacity() const { return static_cast<int>(Slots.size()); }
-    /// Entries recorded and not taken (at most the capacity).
-    int Count() const { return Used; }
-    /// Entry i, 0 the oldest; an empty entry for a slot not in use.
-    const UndoEntry& Entry(int i) const { return Slots[static_cast<std::size_t>(i)]; }
+    /// Drops every step.
+    void Clear();
+    /// Adds a new step (an empty one is not kept) and clears the redo list.
+    void Record(UndoStep step);
+    /// Removes the newest step to undo and returns it; nullopt when there is none.
+    std::optional<UndoStep> TakeUndo();
+    /// Removes the newest step to redo and returns it; nullopt when there is none.
+    std::optional<UndoStep> TakeRedo();
+    /// Puts an undone step on the redo list.
+    void PushRedo(UndoStep step);
+    /// Puts a redone step back on the undo list, keeping the rest of the redo list.
+    void PushUndo(UndoStep step);
+
+    int UndoCount() const { return static_cast<int>(Undos.size()); }
+    int RedoCount() const { return static_cast<int>(Redos.size()); }
+    /// The step the next undo (redo) takes back; only while UndoCount (RedoCount) is not 0.
+    const UndoStep& NextUndo() const { return Undos.back(); }
+    const UndoStep& NextRedo() const { return Redos.back(); }
+    /// About how many bytes every kept step holds.
+    std::size_t Bytes() const { return Held; }
 
 private:
-    std::vector<UndoEntry> Slots;
-    int Used = 0;
+    void Trim();
+
+    std::deque<UndoStep> Undos;
+    std::deque<UndoStep> Redos;
+    std::size_t Held = 0;
 };
 
 } // namespace planova

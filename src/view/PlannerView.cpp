@@ -31,7 +31,7 @@ void PlannerView::InitialUpdate(const DateTime& today)
     Print.WakunaiNuritubushi = true;
 
     State.ToDoScrollTop = 0;
-    Doc.InitUndoHistory(CPlanovaDoc::DefaultUndoCapacity);
+    Doc.InitUndoHistory();
 }
 
 void PlannerView::ShowView(ViewMode mode)

@@ -112,7 +112,6 @@ TEST_F(ClipboardCommandsTest, CopyOfARowPastedOnAnotherDayKeepsTheTargetsLabel)
     EXPECT_TRUE(Document.IsModified());
     EXPECT_EQ(View.State.CurrentDate, Thursday);
     EXPECT_EQ(View.State.CalendarDate, Thursday);
-    EXPECT_EQ(Document.Undo().Count(), 0); // no undo entry
 }
 
 TEST_F(ClipboardCommandsTest, AKindMismatchStillStoresTheDay)
@@ -141,7 +140,6 @@ TEST_F(ClipboardCommandsTest, CutAMemoAndPasteItOnAnotherDay)
     SelectCell(WeekCell(ThursdayColumn, DayRow::Memo));
     Run(CommandId::EditPaste);
     EXPECT_EQ(StoredDay(Thursday).GetMemo(), "friday memo");
-    EXPECT_EQ(Document.Undo().Count(), 0);
     EXPECT_EQ(View.State.CurrentDate, Thursday);
 }
 

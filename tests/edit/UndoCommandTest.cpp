@@ -50,114 +50,92 @@ protected:
 
 } // namespace
 
-TEST_F(UndoCommandTest, AnEmptyHistoryUndoesNothing)
+TEST_F(UndoCommandTest, AnEmptyHistoryUndoesAndRedoesNothing)
 {
-    EXPECT_FALSE(CanUndo(Document));
     EXPECT_FALSE(UndoLast(Document));
+    EXPECT_FALSE(RedoLast(Document));
     EXPECT_FALSE(Document.IsModified());
-    EXPECT_EQ(Document.Undo().Count(), 0);
+    EXPECT_EQ(UndoMenuText(Document), "元に戻す");
+    EXPECT_EQ(RedoMenuText(Document), "やり直し");
 
-    CPlanovaDoc noView; // the history is not set up before a view starts
+    CPlanovaDoc noView; // the history is not started before a view starts
+    noView.UpdateDay(April1, [](CDayData& day) { day.SetMemo("typed"); });
     EXPECT_FALSE(UndoLast(noView));
 }
 
-TEST_F(UndoCommandTest, ElevenEditsThenTenUndosRestoreTheTenNewestStates)
+TEST_F(UndoCommandTest, EditsUndoAndRedoInOrderAndANewChangeClearsTheRedoList)
 {
     for (int edit = 1; edit <= 11; ++edit)
         EditMemo(April1, test::Numbered("v", edit));
     for (int undo = 10; undo >= 1; --undo) {
-        ASSERT_TRUE(CanUndo(Document));
         ASSERT_TRUE(UndoLast(Document));
         EXPECT_EQ(StoredMemo(April1), test::Numbered("v", undo));
     }
-    EXPECT_FALSE(CanUndo(Document));
+    ASSERT_TRUE(UndoLast(Document));
+    EXPECT_EQ(Document.DayList().size(), 0U); // the day had no record before the first edit
     EXPECT_FALSE(UndoLast(Document));
-    EXPECT_EQ(StoredMemo(April1), "v1"); // the state before the first edit was dropped
-    for (int slot = 0; slot < Document.Undo().Capacity(); ++slot)
-        EXPECT_EQ(Document.Undo().Entry(slot).Kind, UndoEmpty);
-}
-
-TEST_F(UndoCommandTest, ADaySnapshotRestoresTheWholeDayWhereverItIs)
-{
-    Document.UpdateDay(April1, [&](CDayData& day) {
-        day.SetStandardDay();
-        day.SetMemo("memo");
-        day.SetIro(4, 5);
-    });
-    const CDayData before = Document.Day(April1);
-    EditMemo(DateTime::FromDate(2012, 4, 2), "other day");
-    ASSERT_TRUE(UndoLast(Document)); // drops the other day's edit
-
-    // "この日の全データ消去" records the day and stores it cleared.
-    Document.UpdateDayWithUndo(April1, [&](CDayData& day) { day.ClearDay(April1); });
-    Document.SetModified(false);
-
+    for (int redo = 1; redo <= 3; ++redo) {
+        ASSERT_TRUE(RedoLast(Document));
+        EXPECT_EQ(StoredMemo(April1), test::Numbered("v", redo));
+    }
+    EditMemo(April1, "new");
+    EXPECT_FALSE(RedoLast(Document));
     ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(Document.DayList().front(), before);
-    EXPECT_EQ(Document.Day(April1), before);
-    EXPECT_TRUE(Document.IsModified());
+    EXPECT_EQ(StoredMemo(April1), "v3");
 }
 
-TEST_F(UndoCommandTest, UndoMarksModifiedEvenWhenNothingChanges)
+TEST_F(UndoCommandTest, ItemsComeBackInTheirPlace)
+{
+    struct Case
+    {
+        const char* Name;
+        void (*Change)(CPlanovaDoc& document);
+    };
+    const Case cases[] = {
+        {"deleted", [](CPlanovaDoc& document) { document.RemoveToDo(1); }},
+        {"edited",
+         [](CPlanovaDoc& document) {
+             ScriptedViewServices dialog =
+                 Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
+             EditToDoItem(document, 1, dialog);
+         }},
+        {"inserted",
+         [](CPlanovaDoc& document) {
+             CToDo item;
+             item.SetKennmei("inserted");
+             document.InsertToDo(1, item);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Document = CPlanovaDoc();
+        Document.InitUndoHistory();
+        AddItems(4);
+        const std::vector<std::string> before = Subjects();
+        c.Change(Document);
+        const std::vector<std::string> after = Subjects();
+        ASSERT_TRUE(UndoLast(Document));
+        EXPECT_EQ(Subjects(), before);
+        ASSERT_TRUE(RedoLast(Document));
+        EXPECT_EQ(Subjects(), after);
+    }
+}
+
+TEST_F(UndoCommandTest, TheMenuTextsNameTheStep)
+{
+    {
+        const CPlanovaDoc::UndoStepScope step(Document, "セルの編集");
+        EditMemo(April1, "typed"); // the dialog's own write is part of the command's step
+    }
+    EXPECT_EQ(UndoMenuText(Document), "元に戻す: セルの編集");
+    ASSERT_TRUE(UndoLast(Document));
+    EXPECT_EQ(UndoMenuText(Document), "元に戻す");
+    EXPECT_EQ(RedoMenuText(Document), "やり直し: セルの編集");
+}
+
+TEST_F(UndoCommandTest, AStepThatChangedNothingIsNotKept)
 {
     EditMemo(April1, "same");
     EditMemo(April1, "same");
-    Document.SetModified(false);
-    const auto days = Document.DayList();
-    ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(Document.DayList(), days);
-    EXPECT_TRUE(Document.IsModified());
-}
-
-TEST_F(UndoCommandTest, ADeletedItemComesBackAtTheEnd)
-{
-    AddItems(5);
-    Document.RecordUndo(UndoEntry::ToDoBefore(Document.ToDo(1)));
-    Document.RemoveToDo(1);
-
-    ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 2", "item 3", "item 4", "item 1"}));
-    EXPECT_EQ(Document.ToDoCount(), 5);
-}
-
-TEST_F(UndoCommandTest, UndoAfterEditingAnItemKeepsTheEditAndAppendsTheFormerVersion)
-{
-    AddItems(2);
-    ScriptedViewServices dialog = Confirming([](EntryDialogValues& values) { values.Text1 = "edited"; });
-    ASSERT_EQ(EditToDoItem(Document, 0, dialog), 0);
-    ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(Subjects(), (std::vector<std::string>{"edited", "item 1", "item 0"}));
-}
-
-TEST_F(UndoCommandTest, DaysAndItemsUndoNewestFirst)
-{
-    AddItems(3);
-    EditMemo(April1, "day edit");
-    ScriptedViewServices add = Confirming([](EntryDialogValues& values) { values.Text1 = "added"; });
-    EditToDoItem(Document, 3, add);
-    Document.RecordUndo(UndoEntry::ToDoBefore(Document.ToDo(2)));
-    Document.RemoveToDo(2);
-
-    ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "added", "item 2"}));
-    ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "item 2"}));
-    ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(StoredMemo(April1), "");
-    EXPECT_FALSE(CanUndo(Document));
-}
-
-TEST_F(UndoCommandTest, AnEntryWithoutItsSnapshotRestoresNothingButIsUsedUp)
-{
-    AddItems(1);
-    EditMemo(April1, "kept");
-    Document.RecordUndo(UndoEntry{});
-    Document.RecordUndo(UndoEntry{UndoDay, std::monostate{}});
-    const auto days = Document.DayList();
-
-    ASSERT_TRUE(UndoLast(Document));
-    ASSERT_TRUE(UndoLast(Document));
-    EXPECT_EQ(Document.DayList(), days);
-    EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0"}));
-    EXPECT_EQ(Document.Undo().Count(), 1);
+    EXPECT_EQ(Document.Undos().UndoCount(), 1);
 }

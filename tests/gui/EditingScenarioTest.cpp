@@ -1,7 +1,7 @@
 // A teacher's editing session end to end: open a data file in the application, select a period
-// row with the mouse and the arrow keys, type a plan into the real edit dialog, undo it with Ctrl+Z,
-// type it again, save with Ctrl+S, and read the saved file back with `planova-cli dump`: exactly
-// that plan has changed, nothing else.
+// row with the mouse and the arrow keys, type a plan into the real edit dialog, undo it with Ctrl+Z, redo
+// it with Ctrl+Y and undo it again, type a new one, save with Ctrl+S, and read the saved file back with
+// `planova-cli dump`: exactly that plan has changed, nothing else.
 
 #include "ShellTestSupport.h"
 
@@ -147,12 +147,21 @@ private slots:
         QTest::keyClick(frame.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(document.Day(DateTime::FromDate(2024, 4, 9)).GetYotei(1), Sj("国語"));
         QTRY_VERIFY(!undo->isEnabled());
-        QVERIFY(!frame.Actions().Action(CommandId::EditRedo)->isEnabled());
+        // Ctrl+Y brings the plan back, Ctrl+Z takes it away again.
+        QAction* redo = frame.Actions().Action(CommandId::EditRedo);
+        QTRY_VERIFY(redo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("やり直し: セルの編集"));
+        QTest::keyClick(frame.windowHandle(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(document.Day(DateTime::FromDate(2024, 4, 9)).GetYotei(1), Sj("算数"));
+        QTRY_VERIFY(!redo->isEnabled());
+        QTest::keyClick(frame.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(document.Day(DateTime::FromDate(2024, 4, 9)).GetYotei(1), Sj("国語"));
 
         TypePlanWhenAsked(QStringLiteral("数学 小テスト"), title);
         QTest::keyClick(frame.windowHandle(), Qt::Key_Return);
         ReturnTo(frame);
         QCOMPARE(document.Day(DateTime::FromDate(2024, 4, 9)).GetYotei(1), Sj("数学 小テスト"));
+        QTRY_VERIFY(!redo->isEnabled()); // a new change clears what could be redone
 
         QTest::keyClick(frame.windowHandle(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!document.IsModified());

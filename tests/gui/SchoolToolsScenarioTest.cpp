@@ -298,6 +298,8 @@ private slots:
     void ContentShiftMovesTheContents()
     {
         FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
+        // The move overwrites typed lesson contents: the question comes first, "キャンセル" its default.
+        Dialogs->Answers = {QMessageBox::Ok};
         const QJsonObject after = RunAndSave<QtContentShiftDialog>(
             File, CommandId::ContentShift, [](QtContentShiftDialog& dialog, int) {
                 QCOMPARE(At<QDateEdit>(dialog, 1183).date(), QDate(2024, 4, 8));
@@ -318,6 +320,11 @@ private slots:
                                      .Ok);
                      })));
         QVERIFY(after != Before);
+        QCOMPARE(Dialogs->Asked.size(), std::size_t{1});
+        QVERIFY2(Dialogs->Asked.front().Text.startsWith(QStringLiteral("入力済みの内容が ")) &&
+                     Dialogs->Asked.front().Text.endsWith(QStringLiteral("日あります。上書きしますか？")),
+                 qPrintable(Dialogs->Asked.front().Text));
+        QCOMPARE(Dialogs->Asked.front().Default, QMessageBox::Cancel);
     }
 
 private:

@@ -234,7 +234,7 @@ void ShellCommandsTest::EnableRulesComeFromHandlers()
                    CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::LookVisualStudio2008})
         QVERIFY2(actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));
     // The planner view's own view commands are always available; with nothing selected and no
-    // edit made the editing commands are not; nobody handles redo; the recent list is empty.
+    // edit made the editing commands, undo and redo are not; the recent list is empty.
     QVERIFY(actions.Action(CommandId::DayView)->isEnabled());
     for (int id : {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FileExportPdf})
         QVERIFY2(actions.Action(id)->isEnabled(), qPrintable(QString::number(id)));

@@ -251,7 +251,11 @@ private slots:
         QCOMPARE(Edits, 2);
         QVERIFY(!View->IsCommandEnabled(CommandId::EditUndo));
         QVERIFY(!View->ExecuteCommand(CommandId::EditUndo));
-        QVERIFY(!View->IsCommandEnabled(CommandId::EditRedo)); // "やり直し"
+        // "やり直し" brings the plan back.
+        QVERIFY(View->IsCommandEnabled(CommandId::EditRedo));
+        QVERIFY(View->ExecuteCommand(CommandId::EditRedo));
+        QCOMPARE(Document->Day(Date(2024, 6, 10)).GetYotei(1), std::string("plan"));
+        QVERIFY(!View->IsCommandEnabled(CommandId::EditRedo));
     }
 
     void ARepaintWhileTheDialogIsOpenLeavesTheOpenedDayInPlace()

@@ -1,4 +1,6 @@
 #include "model/CPlanovaDoc.h"
+
+#include "model/DataFile.h"
 #include "model/Clock.h"
 #include "model/FindHit.h"
 #include "model/InvalidArgument.h"
@@ -124,31 +126,50 @@ TEST(CPlanovaDocTest, StoringAnInvalidDateAppendsEachTime)
     EXPECT_EQ(Days(doc), (std::vector<int>{1, 1, -1, -1}));
 }
 
-TEST(CPlanovaDocTest, UndoHistoryKeepsTheTenNewestSnapshots)
+TEST(CPlanovaDocTest, UndoHistoryIsBoundedByStepsNotByTen)
 {
     CPlanovaDoc doc;
-    CDayData day;
-    doc.RecordUndo(
-        UndoEntry::DayBefore(day)); // before a view initialised the history: nothing recorded, no crash
-    EXPECT_EQ(doc.Undo().Count(), 0);
+    StoreDate(doc, 2012, 4, 1); // before a view started the history: nothing recorded
+    EXPECT_FALSE(doc.CanUndo());
     doc.InitUndoHistory();
-    ASSERT_EQ(doc.Undo().Capacity(), 10);
-    for (int call = 1; call <= 11; ++call) {
-        day.SetMemo("snapshot " + std::to_string(call));
-        doc.RecordUndo(UndoEntry::DayBefore(day));
+    const auto memo = [&](int call) {
+        doc.UpdateDay(DateTime::FromDate(2012, 4, 1),
+                      [&](CDayData& day) { day.SetMemo(std::to_string(call)); });
+    };
+    const int calls = static_cast<int>(UndoHistory::MaxSteps) + 5;
+    for (int call = 1; call <= calls; ++call)
+        memo(call);
+    EXPECT_EQ(doc.Undos().UndoCount(), static_cast<int>(UndoHistory::MaxSteps));
+    while (doc.Undo()) {
     }
-    EXPECT_EQ(doc.Undo().Count(), 10);
-    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(0).Snapshot).GetMemo(), "snapshot 2");
-    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(9).Snapshot).GetMemo(), "snapshot 11");
-    CToDo item;
-    item.SetKennmei("task");
-    doc.RecordUndo(UndoEntry::ToDoBefore(item));
-    EXPECT_EQ(doc.Undo().Entry(9).Kind, UndoToDo);
-    EXPECT_EQ(std::get<CToDo>(doc.Undo().Entry(9).Snapshot).GetKennmei(), "task");
-    EXPECT_EQ(std::get<CDayData>(doc.Undo().Entry(0).Snapshot).GetMemo(), "snapshot 3");
+    // The oldest five steps were dropped: the memo is the one the sixth write replaced.
+    EXPECT_EQ(doc.Day(DateTime::FromDate(2012, 4, 1)).GetMemo(), "5");
+    EXPECT_EQ(doc.Undos().RedoCount(), static_cast<int>(UndoHistory::MaxSteps));
+    memo(0); // a new change clears the redo list
+    EXPECT_FALSE(doc.CanRedo());
+}
+
+TEST(CPlanovaDocTest, AStepKeepsOnlyTheDaysItWroteAndIsUndoneWhole)
+{
+    CPlanovaDoc doc;
+    StoreDate(doc, 2012, 4, 1);
     doc.InitUndoHistory();
-    EXPECT_EQ(doc.Undo().Count(), 0);
-    EXPECT_EQ(doc.Undo().Entry(0).Kind, UndoEmpty);
+    const std::string before = WriteDataFile(doc);
+    {
+        const CPlanovaDoc::UndoStepScope step(doc, "tool");
+        for (int d = 1; d <= 30; ++d)
+            doc.UpdateDay(DateTime::FromDate(2012, 4, d), [](CDayData& day) { day.SetGyouji("x"); });
+        CToDo item;
+        item.SetKennmei("new");
+        doc.InsertToDo(0, item);
+    }
+    ASSERT_EQ(doc.Undos().UndoCount(), 1);
+    EXPECT_EQ(doc.Undos().NextUndo().Days.size(), 30U);
+    const std::string after = WriteDataFile(doc);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(WriteDataFile(doc), before); // the 29 days added are gone again, the item too
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(WriteDataFile(doc), after);
 }
 
 TEST(CPlanovaDocTest, DefaultsDependOnTheCreationDate)

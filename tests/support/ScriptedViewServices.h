@@ -72,12 +72,22 @@ public:
         });
     }
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    /// Records the question and answers OverwriteAnswer.
+    bool ConfirmOverwrite(const std::string& question) override
+    {
+        Questions.push_back(question);
+        return OverwriteAnswer;
+    }
 
     ScriptedDialog<PropertySheetValues> Properties;
     ScriptedDialog<SchoolYearDialogValues> SchoolYear;
     ScriptedDialog<ClassHourValues> ClassHours;
     ScriptedDialog<ContentShiftValues> ContentShift;
     int CancelAfter = -1; ///< −1: never
+    /// The overwrite questions asked, and the answer (unlike a dialog, "OK" unless told otherwise: most
+    /// tests run the tools over typed days on purpose).
+    std::vector<std::string> Questions;
+    bool OverwriteAnswer = true;
     std::vector<std::string> ProgressTitles;
     std::vector<std::pair<int, int>> Progress;
 
