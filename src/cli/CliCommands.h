@@ -27,5 +27,6 @@ int RunFind(const CommandArgs& args);
 int RunReplace(const CommandArgs& args);
 int RunExport(const CommandArgs& args);
 int RunPrint(const CommandArgs& args);
+int RunPublish(const CommandArgs& args);
 
 } // namespace planova::cli

@@ -66,6 +66,13 @@ constexpr Command Commands[] = {
      "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
      "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n"
      "  --impose a4 places the Bible, A5 or Mini refills on A4 sheets, front and back, with cut marks.\n"},
+    {"publish", RunPublish,
+     "publish FILE.dat --caldav URL [--user NAME --password-file FILE] [--from YYYY-MM-DD] [--to "
+     "YYYY-MM-DD]\n"
+     "  Publishes the entries of the iCalendar export to a CalDAV calendar collection, one resource per\n"
+     "  entry named by its UID: new entries are created, changed ones replaced, and entries published\n"
+     "  earlier that are gone from the range are deleted. Resources of other programs stay untouched;\n"
+     "  a publish with nothing changed writes nothing. The password is the first line of FILE.\n"},
 };
 
 /// Every command's synopsis.

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace planova {
 namespace {
@@ -104,14 +105,7 @@ Component TokyoTimeZone()
 class CalendarBuilder
 {
 public:
-    explicit CalendarBuilder(const DateTime& stampUtc)
-        : Calendar(icalcomponent_new_vcalendar()), Stamp(UtcStamp(stampUtc))
-    {
-        icalcomponent_add_property(Calendar.get(), icalproperty_new_version("2.0"));
-        icalcomponent_add_property(Calendar.get(), icalproperty_new_prodid("-//KORVANE//Planova//JA"));
-        icalcomponent_add_property(Calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-        icalcomponent_add_component(Calendar.get(), TokyoTimeZone().release());
-    }
+    explicit CalendarBuilder(const DateTime& stampUtc) : Stamp(UtcStamp(stampUtc)) {}
 
     void AddDay(const CDayData& day)
     {
@@ -124,7 +118,7 @@ public:
             icalcomponent_add_property(event.get(), icalproperty_new_dtend(end));
             AddText(event.get(), icalproperty_new_categories, day.GetJitei(), FieldName::OfDay(date, "時程"));
             AddText(event.get(), icalproperty_new_description, day.GetMemo(), FieldName::OfDay(date, "メモ"));
-            icalcomponent_add_component(Calendar.get(), event.release());
+            Entries.push_back(std::move(event));
         }
         for (int row = 0; row < CDayData::RowCount; ++row) {
             const std::optional<int> hour = ClockHourOfLabel(day.GetJigenn(row));
@@ -139,7 +133,7 @@ public:
             icalcomponent_add_property(event.get(), WithTimeZone(icalproperty_new_dtend(end)));
             AddText(event.get(), icalproperty_new_description, day.GetNaiyou(row),
                     FieldName::OfRow(date, row, "内容"));
-            icalcomponent_add_component(Calendar.get(), event.release());
+            Entries.push_back(std::move(event));
         }
     }
 
@@ -155,15 +149,34 @@ public:
         AddText(todo.get(), icalproperty_new_categories, item.GetJyuuyoudo(),
                 FieldName::OfToDo(index, "重要度"));
         AddText(todo.get(), icalproperty_new_description, item.GetMemo(), FieldName::OfToDo(index, "メモ"));
-        icalcomponent_add_component(Calendar.get(), todo.release());
+        Entries.push_back(std::move(todo));
     }
 
-    std::string Text() const
+    /// One calendar holding every entry.
+    std::string Text() &&
     {
-        char* text = icalcomponent_as_ical_string_r(Calendar.get());
-        std::string result(text);
-        std::free(text);
-        return result;
+        Component calendar = EmptyCalendar();
+        for (Component& entry : Entries)
+            icalcomponent_add_component(calendar.get(), entry.release());
+        return ComponentText(calendar.get());
+    }
+
+    /// A calendar of its own for each entry, marked with the fingerprint of its content.
+    std::vector<CalendarEntry> Separate() &&
+    {
+        std::vector<CalendarEntry> separate;
+        separate.reserve(Entries.size());
+        for (Component& entry : Entries) {
+            const std::string uid = icalcomponent_get_uid(entry.get());
+            const std::string fingerprint = UnstampedFingerprint(entry.get());
+            icalproperty* mark = icalproperty_new_x(fingerprint.c_str());
+            icalproperty_set_x_name(mark, PublishedContentProperty);
+            icalcomponent_add_property(entry.get(), mark);
+            Component calendar = EmptyCalendar();
+            icalcomponent_add_component(calendar.get(), entry.release());
+            separate.push_back({uid, fingerprint, ComponentText(calendar.get())});
+        }
+        return separate;
     }
 
 private:
@@ -202,15 +215,41 @@ private:
             icalcomponent_add_property(component, make(CalendarText(cp932, where).c_str()));
     }
 
-    Component Calendar;
+    static Component EmptyCalendar()
+    {
+        Component calendar(icalcomponent_new_vcalendar());
+        icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+        icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(ICalendarProductId));
+        icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+        icalcomponent_add_component(calendar.get(), TokyoTimeZone().release());
+        return calendar;
+    }
+
+    static std::string ComponentText(icalcomponent* component)
+    {
+        char* text = icalcomponent_as_ical_string_r(component);
+        std::string result(text);
+        std::free(text);
+        return result;
+    }
+
+    /// The fingerprint of an entry's text without its DTSTAMP, the one part that changes every time.
+    static std::string UnstampedFingerprint(icalcomponent* entry)
+    {
+        Component unstamped(icalcomponent_new_clone(entry));
+        icalproperty* stamp = icalcomponent_get_first_property(unstamped.get(), ICAL_DTSTAMP_PROPERTY);
+        icalcomponent_remove_property(unstamped.get(), stamp);
+        icalproperty_free(stamp);
+        return TextFingerprint(ComponentText(unstamped.get()));
+    }
+
     icaltimetype Stamp;
+    std::vector<Component> Entries;
     std::map<std::string, int> UidRepeats;
 };
 
-} // namespace
-
-std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
-                          const ExportProgress& progress)
+CalendarBuilder BuildCalendar(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
+                              const ExportProgress& progress)
 {
     const std::vector<const CDayData*> days = StoredDaysInRange(document, range);
     const std::vector<CToDo>& todos = document.ToDoList();
@@ -225,7 +264,21 @@ std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range,
         builder.AddToDo(todos[index], index);
         ReportProgress(progress, ++done, total);
     }
-    return builder.Text();
+    return builder;
+}
+
+} // namespace
+
+std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
+                          const ExportProgress& progress)
+{
+    return BuildCalendar(document, range, stampUtc, progress).Text();
+}
+
+std::vector<CalendarEntry> ICalendarEntries(const CPlanovaDoc& document, const ExportRange& range,
+                                            const DateTime& stampUtc)
+{
+    return BuildCalendar(document, range, stampUtc, {}).Separate();
 }
 
 } // namespace planova
