@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-noto-cjk
   qt6-translations-l10n
   xvfb xauth shared-mime-info desktop-file-utils dpkg-dev file
-  python3 python3-openpyxl lintian appstream man-db bash-completion xdg-utils libglib2.0-bin
+  python3 python3-openpyxl radicale python3-icalendar lintian appstream man-db bash-completion xdg-utils libglib2.0-bin
 )
 
 missing=()
