@@ -28,5 +28,6 @@ int RunReplace(const CommandArgs& args);
 int RunExport(const CommandArgs& args);
 int RunPrint(const CommandArgs& args);
 int RunPublish(const CommandArgs& args);
+int RunImportEvents(const CommandArgs& args);
 
 } // namespace planova::cli

@@ -73,6 +73,13 @@ constexpr Command Commands[] = {
      "  entry named by its UID: new entries are created, changed ones replaced, and entries published\n"
      "  earlier that are gone from the range are deleted. Resources of other programs stay untouched;\n"
      "  a publish with nothing changed writes nothing. The password is the first line of FILE.\n"},
+    {"import-events", RunImportEvents,
+     "import-events FILE.dat (--ics FILE | --caldav URL [--user NAME --password-file FILE])\n"
+     "         [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.dat\n"
+     "  Brings the events of an iCalendar file or a CalDAV calendar into the days' 行事: each event of\n"
+     "  the range not yet a line of its day's 行事 is appended on a line of its own (a timed one after\n"
+     "  its \"HH:MM\" in Japan time); what was typed stays. Importing again adds nothing. Prints each\n"
+     "  line added.\n"},
 };
 
 /// Every command's synopsis.
