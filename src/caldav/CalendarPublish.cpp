@@ -1,6 +1,7 @@
 #include "caldav/CalendarPublish.h"
 
 #include "caldav/CalDavError.h"
+#include "export/ICalendarValues.h"
 
 #include <libical/ical.h>
 
@@ -17,11 +18,6 @@ struct PublishedResource
     QUrl Url;
     QByteArray ETag;
     std::string Fingerprint;
-};
-
-struct ComponentFree
-{
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
 };
 
 /// The first event or to-do of a calendar text.
@@ -53,8 +49,7 @@ std::map<std::string, PublishedResource> PublishedResources(const std::vector<Ca
 {
     std::map<std::string, PublishedResource> published;
     for (const CalDavResource& resource : listing) {
-        const std::unique_ptr<icalcomponent, ComponentFree> calendar(
-            icalparser_parse_string(resource.Data.c_str()));
+        const ICalendarComponent calendar(icalparser_parse_string(resource.Data.c_str()));
         icalcomponent* entry = calendar ? FirstEntry(calendar.get()) : nullptr;
         if (!entry)
             continue;

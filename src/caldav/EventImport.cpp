@@ -1,6 +1,7 @@
 #include "caldav/EventImport.h"
 
 #include "caldav/CalDavError.h"
+#include "export/ICalendarValues.h"
 #include "model/Cp932Codec.h"
 
 #include <libical/ical.h>
@@ -18,12 +19,6 @@ namespace {
 
 using namespace std::chrono;
 
-struct ComponentFree
-{
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
 constexpr long long JapanOffsetSeconds = 9 * 3600;
 constexpr long long SecondsPerDay = 86400;
 constexpr std::string_view LineBreak = "\r\n";
@@ -40,15 +35,6 @@ struct Placed
 DateTime DayOfSeconds(long long seconds)
 {
     return DateTime::FromSysDays(floor<days>(sys_seconds(std::chrono::seconds(seconds))));
-}
-
-icaltimetype CalendarDate(const DateTime& date)
-{
-    icaltimetype time = icaltime_null_date();
-    time.year = date.Year();
-    time.month = date.Month();
-    time.day = date.Day();
-    return time;
 }
 
 /// Collects the instances of one event that fall into the range.
@@ -73,8 +59,9 @@ public:
         // A time with a zone (or in UTC) is a moment, shown in Japan time; a floating time is the
         // wall-clock time as written.
         Shift = !AllDay && (icaltime_is_utc(start) || start.zone != nullptr) ? JapanOffsetSeconds : 0;
-        const icaltimetype first = Range.First.IsValid() ? CalendarDate(Range.First) : CalendarDate(Earliest);
-        icaltimetype last = CalendarDate(Range.Last.IsValid() ? Range.Last : Latest);
+        const icaltimetype first =
+            Range.First.IsValid() ? ICalendarDate(Range.First) : ICalendarDate(Earliest);
+        icaltimetype last = ICalendarDate(Range.Last.IsValid() ? Range.Last : Latest);
         icaltime_adjust(&last, 1, 0, 0, 0);
         icalcomponent_foreach_recurrence(event, first, last, &EventCollector::Instance, this);
     }
@@ -147,7 +134,7 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<std::string>& calend
     std::vector<Placed> placed;
     EventCollector collector(range, placed);
     for (const std::string& text : calendars) {
-        const Component calendar(icalparser_parse_string(text.c_str()));
+        const ICalendarComponent calendar(icalparser_parse_string(text.c_str()));
         if (!calendar || (icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT &&
                           icalcomponent_isa(calendar.get()) != ICAL_VEVENT_COMPONENT))
             throw CalDavError(source + ": iCalendar の予定として読めませんでした。");

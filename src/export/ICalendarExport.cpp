@@ -1,5 +1,6 @@
 #include "export/ICalendarExport.h"
 
+#include "export/ICalendarValues.h"
 #include "export/ICalendarFields.h"
 #include "model/FixedTexts.h"
 #include "model/InvalidArgument.h"
@@ -15,12 +16,6 @@
 
 namespace planova {
 namespace {
-
-struct ComponentFree
-{
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 constexpr int TokyoOffsetSeconds = 9 * 3600;
 
@@ -51,18 +46,9 @@ std::string CalendarText(std::string_view cp932, const FieldName& where)
     return text;
 }
 
-icaltimetype CalendarDate(const DateTime& date)
-{
-    icaltimetype time = icaltime_null_date();
-    time.year = date.Year();
-    time.month = date.Month();
-    time.day = date.Day();
-    return time;
-}
-
 icaltimetype CalendarDateTime(const DateTime& date, int hour, int minute = 0, int second = 0)
 {
-    icaltimetype time = CalendarDate(date);
+    icaltimetype time = ICalendarDate(date);
     time.is_date = 0;
     time.hour = hour;
     time.minute = minute;
@@ -87,9 +73,9 @@ icalproperty* WithTimeZone(icalproperty* property)
 }
 
 /// Japan keeps +9 hours all year; one STANDARD rule says so to any reader.
-Component TokyoTimeZone()
+ICalendarComponent TokyoTimeZone()
 {
-    Component zone(icalcomponent_new_vtimezone());
+    ICalendarComponent zone(icalcomponent_new_vtimezone());
     icalcomponent_add_property(zone.get(), icalproperty_new_tzid(ICalendarTimeZone));
     icalcomponent* standard = icalcomponent_new_xstandard();
     icalcomponent_add_property(standard,
@@ -111,10 +97,10 @@ public:
     {
         const DateTime& date = day.GetDate();
         if (const std::optional<std::string> title = AllDayTitle(day)) {
-            Component event = Entry(icalcomponent_new_vevent(), date, "day", *title);
-            icaltimetype end = CalendarDate(date);
+            ICalendarComponent event = Entry(icalcomponent_new_vevent(), date, "day", *title);
+            icaltimetype end = ICalendarDate(date);
             icaltime_adjust(&end, 1, 0, 0, 0);
-            icalcomponent_add_property(event.get(), icalproperty_new_dtstart(CalendarDate(date)));
+            icalcomponent_add_property(event.get(), icalproperty_new_dtstart(ICalendarDate(date)));
             icalcomponent_add_property(event.get(), icalproperty_new_dtend(end));
             AddText(event.get(), icalproperty_new_categories, day.GetJitei(), FieldName::OfDay(date, "時程"));
             AddText(event.get(), icalproperty_new_description, day.GetMemo(), FieldName::OfDay(date, "メモ"));
@@ -125,7 +111,8 @@ public:
             if (!hour || day.GetYotei(row).empty())
                 continue;
             const std::string plan = CalendarText(day.GetYotei(row), FieldName::OfRow(date, row, "予定"));
-            Component event = Entry(icalcomponent_new_vevent(), date, "row" + std::to_string(row), plan);
+            ICalendarComponent event =
+                Entry(icalcomponent_new_vevent(), date, "row" + std::to_string(row), plan);
             icaltimetype start = CalendarDateTime(date, *hour);
             icaltimetype end = start;
             icaltime_adjust(&end, 0, 1, 0, 0);
@@ -141,9 +128,9 @@ public:
     {
         const DateTime& deadline = item.GetKigenn();
         const std::string subject = CalendarText(item.GetKennmei(), FieldName::OfToDo(index, "件名"));
-        Component todo = Entry(icalcomponent_new_vtodo(), deadline, "todo", subject);
+        ICalendarComponent todo = Entry(icalcomponent_new_vtodo(), deadline, "todo", subject);
         if (deadline.IsValid())
-            icalcomponent_add_property(todo.get(), icalproperty_new_due(CalendarDate(deadline)));
+            icalcomponent_add_property(todo.get(), icalproperty_new_due(ICalendarDate(deadline)));
         if (const int priority = ICalendarPriority(item.GetJyuuyoudo()); priority != 0)
             icalcomponent_add_property(todo.get(), icalproperty_new_priority(priority));
         AddText(todo.get(), icalproperty_new_categories, item.GetJyuuyoudo(),
@@ -155,8 +142,8 @@ public:
     /// One calendar holding every entry.
     std::string Text() &&
     {
-        Component calendar = EmptyCalendar();
-        for (Component& entry : Entries)
+        ICalendarComponent calendar = EmptyCalendar();
+        for (ICalendarComponent& entry : Entries)
             icalcomponent_add_component(calendar.get(), entry.release());
         return ComponentText(calendar.get());
     }
@@ -166,13 +153,13 @@ public:
     {
         std::vector<CalendarEntry> separate;
         separate.reserve(Entries.size());
-        for (Component& entry : Entries) {
+        for (ICalendarComponent& entry : Entries) {
             const std::string uid = icalcomponent_get_uid(entry.get());
             const std::string fingerprint = UnstampedFingerprint(entry.get());
             icalproperty* mark = icalproperty_new_x(fingerprint.c_str());
             icalproperty_set_x_name(mark, PublishedContentProperty);
             icalcomponent_add_property(entry.get(), mark);
-            Component calendar = EmptyCalendar();
+            ICalendarComponent calendar = EmptyCalendar();
             icalcomponent_add_component(calendar.get(), entry.release());
             separate.push_back({uid, fingerprint, ComponentText(calendar.get())});
         }
@@ -194,10 +181,10 @@ private:
     }
 
     /// The component with its UID, DTSTAMP and SUMMARY.
-    Component Entry(icalcomponent* component, const DateTime& date, const std::string& part,
-                    const std::string& summary)
+    ICalendarComponent Entry(icalcomponent* component, const DateTime& date, const std::string& part,
+                             const std::string& summary)
     {
-        Component entry(component);
+        ICalendarComponent entry(component);
         const std::string base = ICalendarUid(date, part, summary);
         const int repeat = ++UidRepeats[base];
         icalcomponent_add_property(entry.get(),
@@ -215,9 +202,9 @@ private:
             icalcomponent_add_property(component, make(CalendarText(cp932, where).c_str()));
     }
 
-    static Component EmptyCalendar()
+    static ICalendarComponent EmptyCalendar()
     {
-        Component calendar(icalcomponent_new_vcalendar());
+        ICalendarComponent calendar(icalcomponent_new_vcalendar());
         icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
         icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(ICalendarProductId));
         icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
@@ -236,7 +223,7 @@ private:
     /// The fingerprint of an entry's text without its DTSTAMP, the one part that changes every time.
     static std::string UnstampedFingerprint(icalcomponent* entry)
     {
-        Component unstamped(icalcomponent_new_clone(entry));
+        ICalendarComponent unstamped(icalcomponent_new_clone(entry));
         icalproperty* stamp = icalcomponent_get_first_property(unstamped.get(), ICAL_DTSTAMP_PROPERTY);
         icalcomponent_remove_property(unstamped.get(), stamp);
         icalproperty_free(stamp);
@@ -244,7 +231,7 @@ private:
     }
 
     icaltimetype Stamp;
-    std::vector<Component> Entries;
+    std::vector<ICalendarComponent> Entries;
     std::map<std::string, int> UidRepeats;
 };
 
