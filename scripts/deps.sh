@@ -11,7 +11,7 @@ packages=(
   qt6-translations-l10n
   xvfb xauth shared-mime-info desktop-file-utils dpkg-dev file
   cups cups-client printer-driver-cups-pdf
-  python3 python3-openpyxl lintian appstream man-db bash-completion xdg-utils libglib2.0-bin
+  python3 python3-openpyxl radicale python3-icalendar lintian appstream man-db bash-completion xdg-utils libglib2.0-bin
 )
 
 missing=()

@@ -27,5 +27,7 @@ int RunFind(const CommandArgs& args);
 int RunReplace(const CommandArgs& args);
 int RunExport(const CommandArgs& args);
 int RunPrint(const CommandArgs& args);
+int RunPublish(const CommandArgs& args);
+int RunImportEvents(const CommandArgs& args);
 
 } // namespace planova::cli

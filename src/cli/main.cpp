@@ -66,6 +66,20 @@ constexpr Command Commands[] = {
      "  tag (for example --set PFontSize=12 --set PKirokuCenterline1by3=1), as the print dialog would:\n"
      "  an option the dialog disables for the print type and paper is refused. The dates default to today.\n"
      "  --impose a4 places the Bible, A5 or Mini refills on A4 sheets, front and back, with cut marks.\n"},
+    {"publish", RunPublish,
+     "publish FILE.dat --caldav URL [--user NAME --password-file FILE] [--from YYYY-MM-DD] [--to "
+     "YYYY-MM-DD]\n"
+     "  Publishes the entries of the iCalendar export to a CalDAV calendar collection, one resource per\n"
+     "  entry named by its UID: new entries are created, changed ones replaced, and entries published\n"
+     "  earlier that are gone from the range are deleted. Resources of other programs stay untouched;\n"
+     "  a publish with nothing changed writes nothing. The password is the first line of FILE.\n"},
+    {"import-events", RunImportEvents,
+     "import-events FILE.dat (--ics FILE | --caldav URL [--user NAME --password-file FILE])\n"
+     "         [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT.dat\n"
+     "  Brings the events of an iCalendar file or a CalDAV calendar into the days' 行事: each event of\n"
+     "  the range not yet a line of its day's 行事 is appended on a line of its own (a timed one after\n"
+     "  its \"HH:MM\" in Japan time); what was typed stays. Importing again adds nothing. Prints each\n"
+     "  line added.\n"},
 };
 
 /// Every command's synopsis.

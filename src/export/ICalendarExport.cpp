@@ -1,5 +1,6 @@
 #include "export/ICalendarExport.h"
 
+#include "export/ICalendarValues.h"
 #include "export/ICalendarFields.h"
 #include "model/FixedTexts.h"
 #include "model/InvalidArgument.h"
@@ -11,15 +12,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace planova {
 namespace {
-
-struct ComponentFree
-{
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 constexpr int TokyoOffsetSeconds = 9 * 3600;
 
@@ -50,18 +46,9 @@ std::string CalendarText(std::string_view cp932, const FieldName& where)
     return text;
 }
 
-icaltimetype CalendarDate(const DateTime& date)
-{
-    icaltimetype time = icaltime_null_date();
-    time.year = date.Year();
-    time.month = date.Month();
-    time.day = date.Day();
-    return time;
-}
-
 icaltimetype CalendarDateTime(const DateTime& date, int hour, int minute = 0, int second = 0)
 {
-    icaltimetype time = CalendarDate(date);
+    icaltimetype time = ICalendarDate(date);
     time.is_date = 0;
     time.hour = hour;
     time.minute = minute;
@@ -86,9 +73,9 @@ icalproperty* WithTimeZone(icalproperty* property)
 }
 
 /// Japan keeps +9 hours all year; one STANDARD rule says so to any reader.
-Component TokyoTimeZone()
+ICalendarComponent TokyoTimeZone()
 {
-    Component zone(icalcomponent_new_vtimezone());
+    ICalendarComponent zone(icalcomponent_new_vtimezone());
     icalcomponent_add_property(zone.get(), icalproperty_new_tzid(ICalendarTimeZone));
     icalcomponent* standard = icalcomponent_new_xstandard();
     icalcomponent_add_property(standard,
@@ -104,34 +91,28 @@ Component TokyoTimeZone()
 class CalendarBuilder
 {
 public:
-    explicit CalendarBuilder(const DateTime& stampUtc)
-        : Calendar(icalcomponent_new_vcalendar()), Stamp(UtcStamp(stampUtc))
-    {
-        icalcomponent_add_property(Calendar.get(), icalproperty_new_version("2.0"));
-        icalcomponent_add_property(Calendar.get(), icalproperty_new_prodid("-//KORVANE//Planova//JA"));
-        icalcomponent_add_property(Calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-        icalcomponent_add_component(Calendar.get(), TokyoTimeZone().release());
-    }
+    explicit CalendarBuilder(const DateTime& stampUtc) : Stamp(UtcStamp(stampUtc)) {}
 
     void AddDay(const CDayData& day)
     {
         const DateTime& date = day.GetDate();
         if (const std::optional<std::string> title = AllDayTitle(day)) {
-            Component event = Entry(icalcomponent_new_vevent(), date, "day", *title);
-            icaltimetype end = CalendarDate(date);
+            ICalendarComponent event = Entry(icalcomponent_new_vevent(), date, "day", *title);
+            icaltimetype end = ICalendarDate(date);
             icaltime_adjust(&end, 1, 0, 0, 0);
-            icalcomponent_add_property(event.get(), icalproperty_new_dtstart(CalendarDate(date)));
+            icalcomponent_add_property(event.get(), icalproperty_new_dtstart(ICalendarDate(date)));
             icalcomponent_add_property(event.get(), icalproperty_new_dtend(end));
             AddText(event.get(), icalproperty_new_categories, day.GetJitei(), FieldName::OfDay(date, "時程"));
             AddText(event.get(), icalproperty_new_description, day.GetMemo(), FieldName::OfDay(date, "メモ"));
-            icalcomponent_add_component(Calendar.get(), event.release());
+            Entries.push_back(std::move(event));
         }
         for (int row = 0; row < CDayData::RowCount; ++row) {
             const std::optional<int> hour = ClockHourOfLabel(day.GetJigenn(row));
             if (!hour || day.GetYotei(row).empty())
                 continue;
             const std::string plan = CalendarText(day.GetYotei(row), FieldName::OfRow(date, row, "予定"));
-            Component event = Entry(icalcomponent_new_vevent(), date, "row" + std::to_string(row), plan);
+            ICalendarComponent event =
+                Entry(icalcomponent_new_vevent(), date, "row" + std::to_string(row), plan);
             icaltimetype start = CalendarDateTime(date, *hour);
             icaltimetype end = start;
             icaltime_adjust(&end, 0, 1, 0, 0);
@@ -139,7 +120,7 @@ public:
             icalcomponent_add_property(event.get(), WithTimeZone(icalproperty_new_dtend(end)));
             AddText(event.get(), icalproperty_new_description, day.GetNaiyou(row),
                     FieldName::OfRow(date, row, "内容"));
-            icalcomponent_add_component(Calendar.get(), event.release());
+            Entries.push_back(std::move(event));
         }
     }
 
@@ -147,23 +128,42 @@ public:
     {
         const DateTime& deadline = item.GetKigenn();
         const std::string subject = CalendarText(item.GetKennmei(), FieldName::OfToDo(index, "件名"));
-        Component todo = Entry(icalcomponent_new_vtodo(), deadline, "todo", subject);
+        ICalendarComponent todo = Entry(icalcomponent_new_vtodo(), deadline, "todo", subject);
         if (deadline.IsValid())
-            icalcomponent_add_property(todo.get(), icalproperty_new_due(CalendarDate(deadline)));
+            icalcomponent_add_property(todo.get(), icalproperty_new_due(ICalendarDate(deadline)));
         if (const int priority = ICalendarPriority(item.GetJyuuyoudo()); priority != 0)
             icalcomponent_add_property(todo.get(), icalproperty_new_priority(priority));
         AddText(todo.get(), icalproperty_new_categories, item.GetJyuuyoudo(),
                 FieldName::OfToDo(index, "重要度"));
         AddText(todo.get(), icalproperty_new_description, item.GetMemo(), FieldName::OfToDo(index, "メモ"));
-        icalcomponent_add_component(Calendar.get(), todo.release());
+        Entries.push_back(std::move(todo));
     }
 
-    std::string Text() const
+    /// One calendar holding every entry.
+    std::string Text() &&
     {
-        char* text = icalcomponent_as_ical_string_r(Calendar.get());
-        std::string result(text);
-        std::free(text);
-        return result;
+        ICalendarComponent calendar = EmptyCalendar();
+        for (ICalendarComponent& entry : Entries)
+            icalcomponent_add_component(calendar.get(), entry.release());
+        return ComponentText(calendar.get());
+    }
+
+    /// A calendar of its own for each entry, marked with the fingerprint of its content.
+    std::vector<CalendarEntry> Separate() &&
+    {
+        std::vector<CalendarEntry> separate;
+        separate.reserve(Entries.size());
+        for (ICalendarComponent& entry : Entries) {
+            const std::string uid = icalcomponent_get_uid(entry.get());
+            const std::string fingerprint = UnstampedFingerprint(entry.get());
+            icalproperty* mark = icalproperty_new_x(fingerprint.c_str());
+            icalproperty_set_x_name(mark, PublishedContentProperty);
+            icalcomponent_add_property(entry.get(), mark);
+            ICalendarComponent calendar = EmptyCalendar();
+            icalcomponent_add_component(calendar.get(), entry.release());
+            separate.push_back({uid, fingerprint, ComponentText(calendar.get())});
+        }
+        return separate;
     }
 
 private:
@@ -181,10 +181,10 @@ private:
     }
 
     /// The component with its UID, DTSTAMP and SUMMARY.
-    Component Entry(icalcomponent* component, const DateTime& date, const std::string& part,
-                    const std::string& summary)
+    ICalendarComponent Entry(icalcomponent* component, const DateTime& date, const std::string& part,
+                             const std::string& summary)
     {
-        Component entry(component);
+        ICalendarComponent entry(component);
         const std::string base = ICalendarUid(date, part, summary);
         const int repeat = ++UidRepeats[base];
         icalcomponent_add_property(entry.get(),
@@ -202,15 +202,41 @@ private:
             icalcomponent_add_property(component, make(CalendarText(cp932, where).c_str()));
     }
 
-    Component Calendar;
+    static ICalendarComponent EmptyCalendar()
+    {
+        ICalendarComponent calendar(icalcomponent_new_vcalendar());
+        icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+        icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(ICalendarProductId));
+        icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+        icalcomponent_add_component(calendar.get(), TokyoTimeZone().release());
+        return calendar;
+    }
+
+    static std::string ComponentText(icalcomponent* component)
+    {
+        char* text = icalcomponent_as_ical_string_r(component);
+        std::string result(text);
+        std::free(text);
+        return result;
+    }
+
+    /// The fingerprint of an entry's text without its DTSTAMP, the one part that changes every time.
+    static std::string UnstampedFingerprint(icalcomponent* entry)
+    {
+        ICalendarComponent unstamped(icalcomponent_new_clone(entry));
+        icalproperty* stamp = icalcomponent_get_first_property(unstamped.get(), ICAL_DTSTAMP_PROPERTY);
+        icalcomponent_remove_property(unstamped.get(), stamp);
+        icalproperty_free(stamp);
+        return TextFingerprint(ComponentText(unstamped.get()));
+    }
+
     icaltimetype Stamp;
+    std::vector<ICalendarComponent> Entries;
     std::map<std::string, int> UidRepeats;
 };
 
-} // namespace
-
-std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
-                          const ExportProgress& progress)
+CalendarBuilder BuildCalendar(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
+                              const ExportProgress& progress)
 {
     const std::vector<const CDayData*> days = StoredDaysInRange(document, range);
     const std::vector<CToDo>& todos = document.ToDoList();
@@ -225,7 +251,21 @@ std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range,
         builder.AddToDo(todos[index], index);
         ReportProgress(progress, ++done, total);
     }
-    return builder.Text();
+    return builder;
+}
+
+} // namespace
+
+std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
+                          const ExportProgress& progress)
+{
+    return BuildCalendar(document, range, stampUtc, progress).Text();
+}
+
+std::vector<CalendarEntry> ICalendarEntries(const CPlanovaDoc& document, const ExportRange& range,
+                                            const DateTime& stampUtc)
+{
+    return BuildCalendar(document, range, stampUtc, {}).Separate();
 }
 
 } // namespace planova

@@ -4,11 +4,30 @@
 #include "model/CPlanovaDoc.h"
 
 #include <string>
+#include <vector>
 
 namespace planova {
 
 /// The time zone of every timed entry: the program's local time, Japan (+9 hours, no daylight saving).
 inline constexpr const char* ICalendarTimeZone = "Asia/Tokyo";
+
+/// The PRODID of every calendar this program writes.
+inline constexpr const char* ICalendarProductId = "-//KORVANE//Planova//JA";
+
+/**
+ * The property each entry of ICalendarEntries carries: the fingerprint (TextFingerprint) of the
+ * entry's own text without its DTSTAMP. It tells a resource this program published from any other,
+ * and whether the published text still is what the document gives.
+ */
+inline constexpr const char* PublishedContentProperty = "X-PLANOVA-CONTENT";
+
+/// One entry of the document as a calendar of its own.
+struct CalendarEntry
+{
+    std::string Uid;
+    std::string Fingerprint; ///< the value of its PublishedContentProperty
+    std::string Text;        ///< the whole iCalendar text
+};
 
 /**
  * The iCalendar text (RFC 5545, UTF-8, CR LF lines, written by libical) of the document: for
@@ -21,5 +40,13 @@ inline constexpr const char* ICalendarTimeZone = "Asia/Tokyo";
  */
 std::string ICalendarText(const CPlanovaDoc& document, const ExportRange& range, const DateTime& stampUtc,
                           const ExportProgress& progress = {});
+
+/**
+ * The entries ICalendarText writes, each as a calendar of its own (its VTIMEZONE, one VEVENT or
+ * VTODO marked with PublishedContentProperty), in the same order: what a calendar server stores
+ * as one resource each. Throws as ICalendarText does.
+ */
+std::vector<CalendarEntry> ICalendarEntries(const CPlanovaDoc& document, const ExportRange& range,
+                                            const DateTime& stampUtc);
 
 } // namespace planova

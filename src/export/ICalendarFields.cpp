@@ -58,13 +58,18 @@ std::optional<int> ClockHourOfLabel(std::string_view label)
     return hour;
 }
 
-std::string ICalendarUid(const DateTime& date, std::string_view part, std::string_view text, int repeat)
+std::string TextFingerprint(std::string_view text)
 {
     std::array<char, 17> hash{};
     std::snprintf(hash.data(), hash.size(), "%016llx", static_cast<unsigned long long>(Fnv1a64(text)));
+    return hash.data();
+}
+
+std::string ICalendarUid(const DateTime& date, std::string_view part, std::string_view text, int repeat)
+{
     std::string uid = date.IsValid() ? FormatDate(date, static_cast<int>(DateForm::Digits)) : "nodate";
     // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about "-" + std::string.
-    uid.append("-").append(part).append("-").append(hash.data());
+    uid.append("-").append(part).append("-").append(TextFingerprint(text));
     if (repeat > 1)
         uid.append("-").append(std::to_string(repeat));
     return uid + "@planova";

@@ -27,4 +27,7 @@ std::optional<int> ClockHourOfLabel(std::string_view label);
  */
 std::string ICalendarUid(const DateTime& date, std::string_view part, std::string_view text, int repeat = 1);
 
+/// The 64-bit FNV-1a hash of a text as 16 lower-case hex digits.
+std::string TextFingerprint(std::string_view text);
+
 } // namespace planova

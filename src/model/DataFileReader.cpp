@@ -210,19 +210,9 @@ void RequireDocumentElement(std::string_view text)
 
 std::string ReplacementWarning(const std::vector<char32_t>& replaced)
 {
-    constexpr std::size_t Named = 10;
-    std::vector<char32_t> distinct;
-    for (const char32_t c : replaced) {
-        if (std::find(distinct.begin(), distinct.end(), c) == distinct.end())
-            distinct.push_back(c);
-    }
-    std::string names;
-    for (std::size_t i = 0; i < distinct.size() && i < Named; ++i)
-        names += (i == 0 ? "" : "、") + DescribeCharacter(distinct[i]);
-    if (distinct.size() > Named)
-        names += " ほか " + std::to_string(distinct.size() - Named) + " 種類";
     return "このファイルには Shift_JIS (コードページ932) で保存できない文字が " +
-           std::to_string(replaced.size()) + " 個あったため、「〓」に置き換えました: " + names +
+           std::to_string(replaced.size()) +
+           " 個あったため、「〓」に置き換えました: " + DescribeCharacters(replaced) +
            "。内容を確かめてから保存してください。";
 }
 

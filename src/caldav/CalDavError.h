@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace planova {
+
+/// Why a talk with a calendar server failed; the message is Japanese and names the server's answer.
+class CalDavError : public std::runtime_error
+{
+public:
+    explicit CalDavError(const std::string& message) : std::runtime_error(message) {}
+};
+
+} // namespace planova
