@@ -175,24 +175,6 @@ void RequireDocumentElement(std::string_view text)
                         "のどの要素もありません)。");
 }
 
-std::string ReplacementWarning(const std::vector<char32_t>& replaced)
-{
-    constexpr std::size_t Named = 10;
-    std::vector<char32_t> distinct;
-    for (const char32_t c : replaced) {
-        if (std::find(distinct.begin(), distinct.end(), c) == distinct.end())
-            distinct.push_back(c);
-    }
-    std::string names;
-    for (std::size_t i = 0; i < distinct.size() && i < Named; ++i)
-        names += (i == 0 ? "" : "、") + DescribeCharacter(distinct[i]);
-    if (distinct.size() > Named)
-        names += " ほか " + std::to_string(distinct.size() - Named) + " 種類";
-    return "このファイルには Shift_JIS (コードページ932) で保存できない文字が " +
-           std::to_string(replaced.size()) + " 個あったため、「〓」に置き換えました: " + names +
-           "。内容を確かめてから保存してください。";
-}
-
 } // namespace
 
 CPlanovaDoc ReadDataText(std::string_view text)
@@ -212,16 +194,9 @@ CPlanovaDoc ReadDataText(std::string_view text)
 
 CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning)
 {
-    const ArchiveText archive = ReadArchive(fileBytes);
-    CPlanovaDoc document = ReadDataText(archive.Text);
+    CPlanovaDoc document = ReadDataText(ReadArchiveString(fileBytes));
     if (warning != nullptr)
         warning->clear();
-    if (!archive.Replaced.empty()) {
-        // The teacher decides whether the replaced text is saved.
-        document.SetModified(true);
-        if (warning != nullptr)
-            *warning = ReplacementWarning(archive.Replaced);
-    }
     return document;
 }
 
