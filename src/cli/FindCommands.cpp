@@ -22,7 +22,34 @@ struct FindRequest
     std::optional<DateTime> From;
     bool FromStart = false;
     std::string Output;
+    MatchOptions Options;
 };
+
+/// The options of matching both commands take, each a flag.
+struct MatchFlag
+{
+    const char* Name;
+    bool MatchOptions::*Member;
+};
+
+constexpr MatchFlag MatchFlags[] = {
+    {"--ignore-width", &MatchOptions::IgnoreWidth},
+    {"--ignore-kana", &MatchOptions::IgnoreKana},
+    {"--ignore-case", &MatchOptions::IgnoreCase},
+};
+
+/// Sets the matching option the argument names; false when it names none.
+bool TakeMatchFlag(ArgumentReader& reader, const std::string& arg, MatchOptions& options)
+{
+    for (const MatchFlag& flag : MatchFlags) {
+        if (arg == flag.Name) {
+            reader.Once(arg, arg);
+            options.*flag.Member = true;
+            return true;
+        }
+    }
+    return false;
+}
 
 /// Reads the arguments; `replacing` allows --with and -o, otherwise --from and --from-start.
 FindRequest ParseArguments(const CommandArgs& args, bool replacing)
@@ -46,6 +73,7 @@ FindRequest ParseArguments(const CommandArgs& args, bool replacing)
         } else if (!replacing && arg == "--from-start") {
             reader.Once("start", arg);
             request.FromStart = true;
+        } else if (TakeMatchFlag(reader, arg, request.Options)) {
         } else if (!ArgumentReader::IsOption(arg) && request.File.empty()) {
             request.File = arg;
         } else {
@@ -72,7 +100,7 @@ int RunFind(const CommandArgs& args)
         bool fromStart = request.FromStart;
         nlohmann::ordered_json hits = nlohmann::ordered_json::array();
         FindHitState hit;
-        while (FindNext(document, hit, start, *request.Text, fromStart)) {
+        while (FindNext(document, hit, start, *request.Text, fromStart, request.Options)) {
             hits.push_back({{"date", DateJson(hit.Date)},
                             {"field", hit.Field},
                             {"line", hit.Line},
@@ -91,7 +119,8 @@ int RunReplace(const CommandArgs& args)
         const FindRequest request = ParseArguments(args, true);
         CPlanovaDoc document = DataFileArgument(request.File);
         FindHitState hit;
-        if (const ReplaceAllResult replaced = ReplaceAll(document, hit, *request.Text, *request.With);
+        if (const ReplaceAllResult replaced =
+                ReplaceAll(document, hit, *request.Text, *request.With, request.Options);
             !replaced.Result.Ok)
             throw CommandError::BadInput(replaced.Result.Error);
         if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)

@@ -42,8 +42,12 @@ constexpr Command Commands[] = {
      "shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down -o OUT.dat\n"
      "  Moves the contents of the class's lessons (rows whose plan is exactly NAME) by one lesson\n"
      "  through the range: up = 繰り上げ（前倒し）, down = 繰り下げ（先送り）.\n"},
-    {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]\n"},
-    {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat\n"},
+    {"find", RunFind,
+     "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start] [--ignore-width] [--ignore-kana]\n"
+     "     [--ignore-case]\n"},
+    {"replace", RunReplace,
+     "replace FILE.dat --text TEXT --with TEXT -o OUT.dat [--ignore-width] [--ignore-kana] "
+     "[--ignore-case]\n"},
     {"export", RunExport,
      "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT\n"
      "  --ics writes an iCalendar file, --csv the stored days, ten lines a day; --csv --todos writes\n"

@@ -35,8 +35,9 @@ void ResetFindHit(FindHitState& hit)
 }
 
 bool FindNext(const CPlanovaDoc& document, FindHitState& hit, const DateTime& start, std::string_view search,
-              bool fromStart)
+              bool fromStart, const MatchOptions& options)
 {
+    const TextFinder finder(search, options);
     if (hit.Found && !(hit.Date == start))
         ResetFindHit(hit);
     if (!hit.Found)
@@ -49,7 +50,7 @@ bool FindNext(const CPlanovaDoc& document, FindHitState& hit, const DateTime& st
         if (!(day.GetDate() == start))
             ResetFindHit(hit);
         for (int field = hit.Field + 1; field <= LastDayField; ++field) {
-            const TextMatch match = MatchText(DayFieldText(day, field), search);
+            const TextMatch match = finder.Match(DayFieldText(day, field));
             if (!match.Found)
                 continue;
             hit.Found = true;
@@ -65,19 +66,20 @@ bool FindNext(const CPlanovaDoc& document, FindHitState& hit, const DateTime& st
 }
 
 bool ReplaceHit(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
-                std::string_view replacement)
+                std::string_view replacement, const MatchOptions& options)
 {
     if (!hit.Found)
         return false;
     document.UpdateDay(hit.Date, [&](CDayData& day) {
-        SetDayFieldText(day, hit.Field, ReplaceFirst(DayFieldText(day, hit.Field), search, replacement));
+        SetDayFieldText(day, hit.Field,
+                        ReplaceFirst(DayFieldText(day, hit.Field), search, replacement, options));
     });
     ResetFindHit(hit);
     return true;
 }
 
 ReplaceAllResult ReplaceAll(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
-                            std::string_view replacement)
+                            std::string_view replacement, const MatchOptions& options)
 {
     ReplaceAllResult result;
     if (search.empty()) {
@@ -85,6 +87,7 @@ ReplaceAllResult ReplaceAll(CPlanovaDoc& document, FindHitState& hit, std::strin
                                          "「検索文字列」に入力してください。");
         return result;
     }
+    const TextFinder finder(search, options);
     const std::vector<CDayData>& days = document.DayList();
     // Storing a day replaces its record in place, so the list can be walked while days are stored.
     for (std::size_t i = 0; i < days.size(); ++i) {
@@ -95,9 +98,9 @@ ReplaceAllResult ReplaceAll(CPlanovaDoc& document, FindHitState& hit, std::strin
         int changed = 0;
         for (int field = 1; field <= LastDayField; ++field) {
             const std::string& text = DayFieldText(day, field);
-            if (!MatchText(text, search).Found)
+            if (!finder.Match(text).Found)
                 continue;
-            SetDayFieldText(day, field, ReplaceFirst(text, search, replacement));
+            SetDayFieldText(day, field, finder.ReplaceFirst(text, replacement));
             ++changed;
         }
         if (changed > 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/DayFields.h"
+#include "edit/TextFolding.h"
 #include "model/CPlanovaDoc.h"
 #include "model/FindHit.h"
 #include "model/Outcome.h"
@@ -11,8 +12,9 @@
 namespace planova {
 
 // Find and replace over the document's stored days, field by field in the order of the field
-// numbers (DayFields.h). The caller keeps the current hit (each view its own), which the drawing
-// marks in yellow; the ToDo list is not searched. Nothing here records undo.
+// numbers (DayFields.h), matching as MatchText does under the given options. The caller keeps the current hit
+// (each view its own), which the drawing marks in yellow; the ToDo list is not searched. Nothing here records
+// undo.
 
 /// No hit: the found flag off, field 0, column and line −1, no text; the date stays.
 void ResetFindHit(FindHitState& hit);
@@ -29,14 +31,14 @@ void ResetFindHit(FindHitState& hit);
  * without a valid date are not searched. Returns true and sets the hit on a find.
  */
 bool FindNext(const CPlanovaDoc& document, FindHitState& hit, const DateTime& start, std::string_view search,
-              bool fromStart);
+              bool fromStart, const MatchOptions& options = {});
 
 /**
  * "置換": on the day of the current hit, replaces the first occurrence of `search` in the hit's
  * field, stores the day and resets the hit. Without a current hit nothing happens (false).
  */
 bool ReplaceHit(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
-                std::string_view replacement);
+                std::string_view replacement, const MatchOptions& options = {});
 
 /// What "全て置換" did.
 struct ReplaceAllResult
@@ -52,6 +54,6 @@ struct ReplaceAllResult
  * search text is refused: it would put the replacement in front of every field of every day.
  */
 ReplaceAllResult ReplaceAll(CPlanovaDoc& document, FindHitState& hit, std::string_view search,
-                            std::string_view replacement);
+                            std::string_view replacement, const MatchOptions& options = {});
 
 } // namespace planova
