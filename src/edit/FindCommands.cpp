@@ -5,23 +5,25 @@
 
 namespace planova {
 
-bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart)
+bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart, const MatchOptions& options)
 {
     FindHitState& hit = view.State.FindHit;
-    const bool found = FindNext(view.Document(), hit, view.State.CalendarDate, search, fromStart);
+    const bool found = FindNext(view.Document(), hit, view.State.CalendarDate, search, fromStart, options);
     if (found)
         view.SelectCalendarDate(hit.Date);
     return found;
 }
 
-bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement)
+bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement,
+                    const MatchOptions& options)
 {
-    return ReplaceHit(view.Document(), view.State.FindHit, search, replacement);
+    return ReplaceHit(view.Document(), view.State.FindHit, search, replacement, options);
 }
 
-ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement)
+ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement,
+                                   const MatchOptions& options)
 {
-    return ReplaceAll(view.Document(), view.State.FindHit, search, replacement);
+    return ReplaceAll(view.Document(), view.State.FindHit, search, replacement, options);
 }
 
 void EndFind(PlannerView& view)

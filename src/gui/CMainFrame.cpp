@@ -107,17 +107,17 @@ void CMainFrame::ConnectFindDialog()
     // replace once per window of the same document and "次を検索" would skip hits.
     connect(Find, &QtFindDialog::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
         if (auto* view = ActivePlannerView())
-            view->OnFindNext(search, fromStart);
+            view->OnFindNext(search, fromStart, Find->Options());
     });
     connect(Find, &QtFindDialog::ReplaceRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
-                    view->OnReplace(search, replacement);
+                    view->OnReplace(search, replacement, Find->Options());
             });
     connect(Find, &QtFindDialog::ReplaceAllRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
-                    view->OnReplaceAll(search, replacement);
+                    view->OnReplaceAll(search, replacement, Find->Options());
             });
     connect(Find, &QtFindDialog::Ended, this, [this] {
         for (const auto& document : Documents->Documents())

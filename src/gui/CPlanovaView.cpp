@@ -144,9 +144,9 @@ bool CPlanovaView::ExecuteCommand(int commandId)
     return true;
 }
 
-void CPlanovaView::OnFindNext(const std::string& search, bool fromStart)
+void CPlanovaView::OnFindNext(const std::string& search, bool fromStart, const MatchOptions& options)
 {
-    if (!FindNextRequest(*View, search, fromStart))
+    if (!FindNextRequest(*View, search, fromStart, options))
         UserDialogs::Current().Ask(this, {QMessageBox::Information,
                                           QStringLiteral("最後まで検索しました。"),
                                           {{QMessageBox::Ok, QStringLiteral("OK")}},
@@ -156,14 +156,16 @@ void CPlanovaView::OnFindNext(const std::string& search, bool fromStart)
     Finish(true);
 }
 
-void CPlanovaView::OnReplace(const std::string& search, const std::string& replacement)
+void CPlanovaView::OnReplace(const std::string& search, const std::string& replacement,
+                             const MatchOptions& options)
 {
-    Finish(ReplaceRequest(*View, search, replacement));
+    Finish(ReplaceRequest(*View, search, replacement, options));
 }
 
-void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& replacement)
+void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& replacement,
+                                const MatchOptions& options)
 {
-    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement);
+    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement, options);
     if (!result.Result.Ok)
         ShowError(this, Utf8Text(result.Result.Error));
     Finish(result.Result.Ok);

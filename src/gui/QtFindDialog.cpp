@@ -16,6 +16,9 @@ namespace planova {
 QtFindDialog::QtFindDialog(QWidget* parent)
     : QDialog(parent), Search(new QLineEdit(this)), Replacement(new QLineEdit(this)),
       FromStart(new QCheckBox(QStringLiteral("データの最初から検索する"), this)),
+      IgnoreWidth(new QCheckBox(QStringLiteral("全角／半角を区別しない"), this)),
+      IgnoreKana(new QCheckBox(QStringLiteral("ひらがな／カタカナを区別しない"), this)),
+      IgnoreCase(new QCheckBox(QStringLiteral("大文字／小文字を区別しない"), this)),
       FindNext(new QPushButton(QStringLiteral("次を検索"), this)),
       ReplaceOne(new QPushButton(QStringLiteral("置換"), this)),
       ReplaceAll(new QPushButton(QStringLiteral("全て置換"), this)),
@@ -39,6 +42,9 @@ QtFindDialog::QtFindDialog(QWidget* parent)
     fields->addWidget(replaceLabel, 1, 0);
     fields->addWidget(Replacement, 1, 1);
     fields->addWidget(FromStart, 2, 1);
+    fields->addWidget(IgnoreWidth, 3, 1);
+    fields->addWidget(IgnoreKana, 4, 1);
+    fields->addWidget(IgnoreCase, 5, 1);
     fields->setColumnMinimumWidth(1, 240);
 
     auto* buttons = new QVBoxLayout;
@@ -62,7 +68,8 @@ void QtFindDialog::Open(FindDialogMode mode)
     CurrentMode = mode;
     Search->clear();
     Replacement->clear();
-    FromStart->setChecked(false);
+    for (QCheckBox* box : {FromStart, IgnoreWidth, IgnoreKana, IgnoreCase})
+        box->setChecked(false);
     const bool replacing = CanReplaceIn(mode);
     Replacement->setEnabled(replacing);
     ReplaceOne->setEnabled(replacing);
@@ -71,6 +78,11 @@ void QtFindDialog::Open(FindDialogMode mode)
     raise();
     activateWindow();
     Search->setFocus();
+}
+
+MatchOptions QtFindDialog::Options() const
+{
+    return {IgnoreWidth->isChecked(), IgnoreKana->isChecked(), IgnoreCase->isChecked()};
 }
 
 std::optional<std::string> QtFindDialog::Cp932Of(QLineEdit& field)

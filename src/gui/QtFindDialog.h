@@ -3,6 +3,7 @@
 // moc needs nothing from the dialog model's header.
 #ifndef Q_MOC_RUN
 #include "dialogs/FindDialog.h"
+#include "edit/TextFolding.h"
 #endif
 
 #include <QDialog>
@@ -19,8 +20,10 @@ namespace planova {
 /**
  * The modeless find dialog "検索・置換": the search text (control 1197), the replacement text
  * (1198), "データの最初から検索する" (1201) and the buttons "次を検索" (default), "置換" (1199),
- * "全て置換" (1200) and "終了". It stays open beside the planner and only asks: each button sends
- * a request with the texts as code page 932 bytes, which the main window hands to the active view.
+ * "全て置換" (1200) and "終了", and the check boxes "全角／半角を区別しない",
+ * "ひらがな／カタカナを区別しない" and "大文字／小文字を区別しない", which hold for every request until the
+ * dialog is opened anew. It stays open beside the planner and only asks: each button sends a request with the
+ * texts as code page 932 bytes, which the main window hands to the active view.
  *
  * A text that code page 932 cannot hold is refused before any request, with a message naming the
  * character, which is then selected in its field. The check box applies to one request: it is
@@ -43,6 +46,12 @@ public:
     QLineEdit& SearchEdit() const { return *Search; }
     QLineEdit& ReplaceEdit() const { return *Replacement; }
     QCheckBox& FromStartBox() const { return *FromStart; }
+    QCheckBox& IgnoreWidthBox() const { return *IgnoreWidth; }
+    QCheckBox& IgnoreKanaBox() const { return *IgnoreKana; }
+    QCheckBox& IgnoreCaseBox() const { return *IgnoreCase; }
+
+    /// What the three check boxes "…を区別しない" ask every request to ignore.
+    MatchOptions Options() const;
     QPushButton& FindNextButton() const { return *FindNext; }
     QPushButton& ReplaceButton() const { return *ReplaceOne; }
     QPushButton& ReplaceAllButton() const { return *ReplaceAll; }
@@ -75,6 +84,9 @@ private:
     QLineEdit* Search;
     QLineEdit* Replacement;
     QCheckBox* FromStart;
+    QCheckBox* IgnoreWidth;
+    QCheckBox* IgnoreKana;
+    QCheckBox* IgnoreCase;
     QPushButton* FindNext;
     QPushButton* ReplaceOne;
     QPushButton* ReplaceAll;

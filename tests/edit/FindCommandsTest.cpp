@@ -66,6 +66,18 @@ TEST_F(FindCommandsTest, ReplaceRequestsLeaveTheShownDayInTheWorkingDay)
     EXPECT_EQ(Document.Undo().Count(), 0);
 }
 
+TEST_F(FindCommandsTest, RequestsMatchUnderTheDialogsOptions)
+{
+    constexpr MatchOptions IgnoreCase{false, false, true};
+    EXPECT_FALSE(FindNextRequest(View, "p4", false));
+    ASSERT_TRUE(FindNextRequest(View, "p4", false, IgnoreCase));
+    EXPECT_EQ(View.State.FindHit.Field, FindField::Yotei(4));
+    EXPECT_TRUE(ReplaceRequest(View, "p4", "x", IgnoreCase));
+    EXPECT_EQ(StoredDay(Friday).GetYotei(4), "x");
+    EXPECT_EQ(ReplaceAllRequest(View, "p4", "y", IgnoreCase).ChangedFields, 1);
+    EXPECT_EQ(StoredDay(NextMonday).GetYotei(4), "y");
+}
+
 TEST_F(FindCommandsTest, TheCommandsOpenTheDialogInTheirMode)
 {
     test::ScriptedViewServices dialogs;

@@ -97,6 +97,25 @@ private slots:
         QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/find-dialog.png")));
     }
 
+    void TheFoldingCheckBoxesHoldUntilTheDialogOpensAnew()
+    {
+        Dialog->Open(FindDialogFind);
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        QTest::mouseClick(&Dialog->IgnoreWidthBox(), Qt::LeftButton);
+        QTest::mouseClick(&Dialog->IgnoreCaseBox(), Qt::LeftButton);
+        Commit(Dialog->SearchEdit(), QStringLiteral("ａｂｃ"));
+        Click(Dialog->FindNextButton());
+        Click(Dialog->FindNextButton());
+        const MatchOptions options = Dialog->Options();
+        QVERIFY(options.IgnoreWidth && !options.IgnoreKana && options.IgnoreCase);
+        QCOMPARE(Finds.size(), std::size_t{2});
+
+        QTest::mouseClick(&Dialog->IgnoreKanaBox(), Qt::LeftButton);
+        QVERIFY(Dialog->Options().IgnoreKana);
+        Dialog->Open(FindDialogReplace);
+        QVERIFY(!Dialog->Options().Folds());
+    }
+
     void EachButtonSendsItsRequestAndTheCheckBoxCountsOnce()
     {
         Dialog->Open(FindDialogReplace);
