@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6 libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev nlohmann-json3-dev libical-dev poppler-utils
+  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev nlohmann-json3-dev libical-dev libxlsxwriter-dev poppler-utils
   fonts-ipafont-gothic fonts-noto-cjk
   qt6-translations-l10n
   xvfb xauth shared-mime-info desktop-file-utils dpkg-dev file
+  python3 python3-openpyxl lintian appstream man-db bash-completion xdg-utils libglib2.0-bin
 )
 
 missing=()

@@ -25,4 +25,13 @@ std::vector<int> CountClassHours(const CPlanovaDoc& document, std::span<const st
     return counts;
 }
 
+ClassHourPeriod CountingPeriod(const CPlanovaDoc& document, const DateTime& first, const DateTime& last)
+{
+    return {first.IsValid()
+                ? first
+                : DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay),
+            last.IsValid() ? last
+                           : DateTime::FromDate(document.OwariYear, document.OwariMonth, document.OwariDay)};
+}
+
 } // namespace planova

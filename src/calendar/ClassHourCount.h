@@ -19,4 +19,13 @@ namespace planova {
 std::vector<int> CountClassHours(const CPlanovaDoc& document, std::span<const std::string> classNames,
                                  const DateTime& first, const DateTime& last);
 
+/// The period of a count: the given dates, an invalid one replaced by the document's stored start or end.
+struct ClassHourPeriod
+{
+    DateTime First;
+    DateTime Last;
+};
+ClassHourPeriod CountingPeriod(const CPlanovaDoc& document, const DateTime& first = {},
+                               const DateTime& last = {});
+
 } // namespace planova

@@ -4,6 +4,8 @@
 #include "calendar/Holidays.h"
 #include "model/FixedTexts.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace planova {
@@ -21,8 +23,7 @@ struct DatedName
 constexpr DatedName FixedDateTable[] = {
     {1, 1, "元日"},           {2, 11, "建国記念の日"}, {3, 20, "春分の日"},     {4, 29, "昭和の日"},
     {5, 3, "憲法記念日"},     {5, 4, "みどりの日"},    {5, 5, "こどもの日"},    {8, 11, "山の日"},
-    {9, 23, "秋分の日"},      {10, 1, "都民の日"},     {11, 3, "文化の日"},     {11, 23, "勤労感謝の日"},
-    {12, 23, "天皇誕生日"},
+    {9, 23, "秋分の日"},      {11, 3, "文化の日"},     {11, 23, "勤労感謝の日"}, {12, 23, "天皇誕生日"},
 };
 // clang-format on
 
@@ -58,10 +59,26 @@ const std::string* Find(const std::vector<ConvertedName>& table, int month, int 
     return nullptr;
 }
 
-/// Events whose Sunday gives no substitute holiday.
-bool GivesNoSubstitute(const std::string& event)
+/// Events whose Sunday gives no substitute holiday: "都民の日", "開校記念日" and the local holidays of the
+/// run.
+bool GivesNoSubstitute(const std::string& event, std::span<const LocalHoliday> localHolidays)
 {
-    return event == Text(FixedText::TominNoHi) || event == Text(FixedText::FoundationDay);
+    return event == Text(FixedText::TominNoHi) || event == Text(FixedText::FoundationDay) ||
+           std::ranges::find(localHolidays, event, &LocalHoliday::Name) != localHolidays.end();
+}
+
+/// The name the classic rules give the date, a local holiday noted after a national one; nothing on
+/// an ordinary day.
+std::optional<std::string> ClassicHolidayName(const DateTime& date,
+                                              std::span<const LocalHoliday> localHolidays)
+{
+    const std::string* national = ClassicFixedDateHoliday(date.Month(), date.Day());
+    if (national == nullptr && date.DayOfWeek() == 1)
+        national = ClassicMondayHoliday(date.Month(), MondayOrdinal(date.Day()));
+    const std::optional<std::string> local = LocalHolidayOn(localHolidays, 0, MonthDay::Of(date));
+    if (national != nullptr)
+        return local ? WithLocalHoliday(*national, *local) : *national;
+    return local;
 }
 
 /**
@@ -84,13 +101,10 @@ void StoreSubstituteAfter(CPlanovaDoc& document, const DateTime& sunday)
 
 } // namespace
 
-const std::string* ClassicFixedDateHoliday(int month, int day, bool tominNoHi)
+const std::string* ClassicFixedDateHoliday(int month, int day)
 {
     static const std::vector<ConvertedName> table = Convert(FixedDateTable);
-    const std::string* name = Find(table, month, day);
-    if (name != nullptr && !tominNoHi && *name == Text(FixedText::TominNoHi))
-        return nullptr;
-    return name;
+    return Find(table, month, day);
 }
 
 const std::string* ClassicMondayHoliday(int month, int ordinal)
@@ -104,25 +118,17 @@ int MondayOrdinal(int dayOfMonth)
     return (dayOfMonth - 1) / 7 + 1;
 }
 
-void MarkClassicHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last, bool tominNoHi)
+void MarkClassicHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
+                         std::span<const LocalHoliday> localHolidays)
 {
     ForEachDate(first, last, [&](const DateTime& date) {
-        if (const std::string* name = ClassicFixedDateHoliday(date.Month(), date.Day(), tominNoHi))
+        if (const std::optional<std::string> name = ClassicHolidayName(date, localHolidays))
             MarkHoliday(document, date, *name);
-        switch (date.DayOfWeek()) {
-        case 0: {
-            // What the Sunday holds now counts, whoever marked it "休日".
+        // What the Sunday holds now counts, whoever marked it "休日".
+        if (date.DayOfWeek() == 0) {
             const CDayData sunday = document.Day(date);
-            if (IsHoliday(sunday) && !GivesNoSubstitute(sunday.GetGyouji()))
+            if (IsHoliday(sunday) && !GivesNoSubstitute(sunday.GetGyouji(), localHolidays))
                 StoreSubstituteAfter(document, date);
-            break;
-        }
-        case 1:
-            if (const std::string* name = ClassicMondayHoliday(date.Month(), MondayOrdinal(date.Day())))
-                MarkHoliday(document, date, *name);
-            break;
-        default:
-            break;
         }
     });
 }

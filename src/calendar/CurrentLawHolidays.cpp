@@ -303,19 +303,31 @@ void Mark(CPlanovaDoc& document, sys_days date, const std::string& name)
     MarkHoliday(document, value, name);
 }
 
-/// The law's holidays of the year with "都民の日" added on 1 October when wanted, in date order.
-std::vector<std::pair<sys_days, const std::string*>> DaysToMark(int y, bool tominNoHi)
+/// The law holiday's name, with the local holiday of its date noted after it.
+std::string NameWithLocalHoliday(const LawHoliday& holiday, std::span<const LocalHoliday> locals)
 {
-    std::vector<std::pair<sys_days, const std::string*>> marks;
-    for (const LawHoliday& holiday : CurrentLawHolidays(y))
-        marks.emplace_back(holiday.Date, holiday.Name);
-    const sys_days tomin{year{y} / October / 1};
-    const bool tominFree =
-        std::none_of(marks.begin(), marks.end(), [&](const auto& mark) { return mark.first == tomin; });
-    if (tominNoHi && y >= FirstTominNoHiYear && tominFree) {
-        marks.emplace_back(tomin, &Text(FixedText::TominNoHi));
-        std::sort(marks.begin(), marks.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const year_month_day date{holiday.Date};
+    const MonthDay monthDay{static_cast<int>(static_cast<unsigned>(date.month())),
+                            static_cast<int>(static_cast<unsigned>(date.day()))};
+    const std::optional<std::string> local = LocalHolidayOn(locals, static_cast<int>(date.year()), monthDay);
+    return local ? WithLocalHoliday(*holiday.Name, *local) : *holiday.Name;
+}
+
+using DayToMark = std::pair<sys_days, std::string>;
+
+/// The law's holidays of the year and the local holidays in force in it, in date order.
+std::vector<DayToMark> DaysToMark(int y, std::span<const LocalHoliday> locals)
+{
+    const std::vector<LawHoliday> lawHolidays = CurrentLawHolidays(y);
+    std::vector<DayToMark> marks;
+    for (const LawHoliday& holiday : lawHolidays)
+        marks.emplace_back(holiday.Date, NameWithLocalHoliday(holiday, locals));
+    for (const LocalHoliday& local : locals) {
+        const DateTime date = local.Date.InYear(y);
+        if (y >= local.FirstYear && date.IsValid() && !Contains(lawHolidays, date.ToSysDays()))
+            marks.emplace_back(date.ToSysDays(), local.Name);
     }
+    std::ranges::stable_sort(marks, {}, &DayToMark::first);
     return marks;
 }
 
@@ -373,7 +385,7 @@ std::vector<LawHoliday> CurrentLawHolidays(int y)
 }
 
 void MarkCurrentLawHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
-                            bool tominNoHi)
+                            std::span<const LocalHoliday> localHolidays)
 {
     if (!first.IsValid() || !last.IsValid())
         return;
@@ -383,13 +395,13 @@ void MarkCurrentLawHolidays(CPlanovaDoc& document, const DateTime& first, const 
         return;
     const int lastYear = static_cast<int>(year_month_day{to}.year());
     for (int y = static_cast<int>(year_month_day{from}.year()); y <= lastYear; ++y) {
-        for (const auto& [date, name] : DaysToMark(y, tominNoHi)) {
+        for (const auto& [date, name] : DaysToMark(y, localHolidays)) {
             if (date >= from && date <= to)
-                Mark(document, date, *name);
+                Mark(document, date, name);
         }
     }
     for (const LawHoliday& holiday : OwedAfter(to))
-        Mark(document, holiday.Date, *holiday.Name);
+        Mark(document, holiday.Date, NameWithLocalHoliday(holiday, localHolidays));
 }
 
 } // namespace planova

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calendar/LocalHolidays.h"
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 
 #include <chrono>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,16 +56,14 @@ int EquinoxDay(Equinox which, int year);
 inline constexpr int FirstEquinoxYear = 1900;
 inline constexpr int LastEquinoxYear = 2150;
 
-/// "都民の日" is kept on 1 October from the year Tokyo instituted it.
-inline constexpr int FirstTominNoHiYear = 1952;
-
 /**
- * Marks the law's holidays of the range (and, when `tominNoHi` is on, 1 October "都民の日"
- * from 1952) with kind "休日" and the holiday's name; other days are not touched. When a Sunday
+ * Marks the law's holidays of the range and the local holidays from their first years with kind
+ * "休日" and the holiday's name (a local holiday on a national holiday's date noted after the
+ * national name, see WithLocalHoliday); other days are not touched. When a Sunday
  * holiday in the range owes a substitute holiday after `last`, that substitute and the holidays
  * between are marked as well. The result depends on the dates only, never on what the days held.
  */
 void MarkCurrentLawHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
-                            bool tominNoHi);
+                            std::span<const LocalHoliday> localHolidays);
 
 } // namespace planova

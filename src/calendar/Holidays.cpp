@@ -11,10 +11,10 @@ void MarkHolidays(CPlanovaDoc& document, const DateTime& first, const DateTime& 
 {
     switch (options.RuleSet) {
     case HolidayRuleSet::CurrentLaw:
-        MarkCurrentLawHolidays(document, first, last, options.TominNoHi);
+        MarkCurrentLawHolidays(document, first, last, options.LocalHolidays);
         break;
     case HolidayRuleSet::Classic:
-        MarkClassicHolidays(document, first, last, options.TominNoHi);
+        MarkClassicHolidays(document, first, last, options.LocalHolidays);
         break;
     }
 }

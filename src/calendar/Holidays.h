@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calendar/LocalHolidays.h"
 #include "model/CDayData.h"
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
 
 #include <string>
+#include <vector>
 
 namespace planova {
 
@@ -20,14 +22,16 @@ enum class HolidayRuleSet
 struct HolidayOptions
 {
     HolidayRuleSet RuleSet = HolidayRuleSet::CurrentLaw;
-    /// 1 October "都民の日", a school holiday in Tokyo; never gives a substitute holiday.
-    bool TominNoHi = true;
+    /// The school holidays of the place (Tokyo's "都民の日" unless told otherwise) or the teacher's own
+    /// dates; none gives a substitute holiday.
+    std::vector<LocalHoliday> LocalHolidays = DefaultLocalHolidays();
 };
 
 /**
  * Marks the holidays of every date from `first` to `last` (both included) in the document:
  * time-table kind "休日" and the holiday's name as event, each changed day stored through the
- * document (which sets its modified flag). A substitute holiday owed by a holiday of the range
+ * document (which sets its modified flag). A local holiday on the date of a national one is noted
+ * after the national name ("文化の日・開校記念日"). A substitute holiday owed by a holiday of the range
  * may be written on a day after `last`. Nothing happens when either date is invalid or `last`
  * is before `first`.
  */

@@ -115,7 +115,7 @@ std::string SchoolYearRefusal(const SchoolYearParameters& parameters)
     }
     if (days.FoundationDayOn && !days.FoundationDay.Exists())
         return MonthDayRefusal("開校記念日", "", days.FoundationDay);
-    return {};
+    return LocalHolidayRefusal(parameters.Holidays.LocalHolidays);
 }
 
 void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end,

@@ -54,7 +54,8 @@ struct SchoolYearParameters
  * The Japanese reason why the generator refuses the parameters, or empty when it accepts them:
  * an invalid date or a start after the end of the range; a spring, summer or autumn vacation
  * whose first day is after its last day (it could never apply); a month and day that exist in
- * no year (30 February) for a vacation or foundation day that is switched on.
+ * no year (30 February) for a vacation or foundation day that is switched on; local holidays that
+ * LocalHolidayRefusal refuses.
  */
 std::string SchoolYearRefusal(const SchoolYearParameters& parameters);
 

@@ -2,6 +2,7 @@
 
 #include "canvas/QtCanvas.h"
 #include "canvas/QtText.h"
+#include "model/OutOfMemory.h"
 #include "model/SafeSave.h"
 #include "print/PrintJob.h"
 
@@ -58,14 +59,17 @@ QPageLayout PrintPageLayout(const PrintSettings& settings)
                        QMarginsF(0, 0, 0, 0));
 }
 
-PrintEnvironment PrintEnvironmentAt(const QDateTime& now, const QString& programFolder)
+PrintEnvironment PrintEnvironmentAt(const DateTime& now, const QString& programFolder)
 {
-    const QLocale locale = QLocale::system();
+    // Japanese whatever the environment's locale: "2026/12/11" and "9:05", never "11 Dec 2026".
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    const QDate date(now.Year(), now.Month(), now.Day());
+    const QTime time(now.Hour(), now.Minute());
     PrintEnvironment environment;
-    environment.FooterDate = LocaleText(locale.toString(now.date(), QLocale::ShortFormat),
-                                        now.date().toString(QStringLiteral("yyyy/MM/dd")));
-    environment.FooterTime = LocaleText(locale.toString(now.time(), QLocale::ShortFormat),
-                                        now.time().toString(QStringLiteral("H:mm")));
+    environment.FooterDate = LocaleText(japanese.toString(date, QLocale::ShortFormat),
+                                        date.toString(QStringLiteral("yyyy/MM/dd")));
+    environment.FooterTime =
+        LocaleText(japanese.toString(time, QLocale::ShortFormat), time.toString(QStringLiteral("H:mm")));
     environment.RoutineWorkFile =
         QDir(programFolder).filePath(QStringLiteral("ルーチンワーク.bmp")).toStdString();
     return environment;
@@ -183,12 +187,16 @@ Outcome ExportPdf(const std::string& path, const CPlanovaDoc& document, const Vi
         return Outcome::Refused("この印刷タイプは書き出せません。");
     if (PrintPageCount(print) == 0)
         return Outcome::Refused("印刷の終了日が開始日より前です。");
+    if (std::string refusal = PageLimitRefusal(print); !refusal.empty())
+        return Outcome::Refused(std::move(refusal));
     if (sheets == PdfSheets::ImposedA4 && !PlanImposition(print))
         return Outcome::Refused(CannotImposeMessage);
-    const QByteArray pdf = PrintPdf(document, print, environment, title, sheets);
-    if (pdf.isEmpty())
-        return Outcome::Refused("PDFを作れませんでした。");
-    return SafeSave(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    return GuardMemory("PDFを作成", [&] {
+        const QByteArray pdf = PrintPdf(document, print, environment, title, sheets);
+        if (pdf.isEmpty())
+            return Outcome::Refused("PDFを作れませんでした。");
+        return SafeSave(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    });
 }
 
 } // namespace planova

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CPlanovaDoc.h"
+#include "model/DateTime.h"
 #include "model/Outcome.h"
 #include "print/Imposition.h"
 #include "print/PrintedPage.h"
@@ -30,10 +31,10 @@ QPageSize PageSizeOf(PrinterPaper paper);
 QPageLayout PrintPageLayout(const PrintSettings& settings);
 
 /**
- * What the printed pages take from the moment and the program: the footer's date and time in the
- * user's locale, and the routine-work picture "ルーチンワーク.bmp" in the program's folder.
+ * What the printed pages take from the moment and the program: the footer's date and time in
+ * Japanese ("2026/12/11", "9:05"), and the routine-work picture "ルーチンワーク.bmp" in the program's folder.
  */
-PrintEnvironment PrintEnvironmentAt(const QDateTime& now, const QString& programFolder);
+PrintEnvironment PrintEnvironmentAt(const DateTime& now, const QString& programFolder);
 
 /**
  * Paints the pages of the job onto a paged device (a printer or a PDF writer) with an active painter,
@@ -79,7 +80,11 @@ QByteArray PrintPdf(const CPlanovaDoc& document, const ViewPrintState& print,
                     const PrintEnvironment& environment, const QString& title,
                     PdfSheets sheets = PdfSheets::PrinterPaper);
 
-/// Writes the job as a PDF file with the safe save: a failed export leaves no file behind.
+/**
+ * Writes the job as a PDF file with the safe save: a failed export leaves no file behind. A job of
+ * more than MaxPrintPages pages is refused before a page is drawn, and running out of memory while
+ * the PDF is made is a refusal too.
+ */
 Outcome ExportPdf(const std::string& path, const CPlanovaDoc& document, const ViewPrintState& print,
                   const PrintEnvironment& environment, const QString& title,
                   PdfSheets sheets = PdfSheets::PrinterPaper);

@@ -4,17 +4,36 @@
 #include "model/Cp932Codec.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
+#include "model/OutOfMemory.h"
+#include "model/OutputOverInput.h"
 
 #include <iostream>
+#include <new>
 #include <optional>
 
 namespace planova::cli {
+namespace {
+
+/// Set by "--strict": a damaged data file is refused. One command runs per process.
+bool RefuseDamagedFiles = false;
+
+} // namespace
+
+void ArgumentReader::TakeStrictOption()
+{
+    while (Command == ReadsDataFile && Next < Args.size() && Args[Next] == "--strict") {
+        Once("--strict", "--strict");
+        RefuseDamagedFiles = true;
+        ++Next;
+    }
+}
 
 const std::string& ArgumentReader::Value(const std::string& option)
 {
-    if (AtEnd())
+    // Taken as it is: "--strict" after "--text" is the text searched for.
+    if (Next >= Args.size())
         throw CommandError::Usage(option + " には値が必要です。");
-    return Take();
+    return Args[Next++];
 }
 
 void ArgumentReader::Once(const std::string& key, const std::string& option)
@@ -75,7 +94,18 @@ CPlanovaDoc DataFileArgument(const std::string& path)
         throw CommandError::BadInput(path + ": " + OpenFailureMessage(loaded.Result.Error));
     if (!loaded.Warning.empty())
         std::cerr << "planova-cli: " << path << ": " << loaded.Warning << "\n";
+    if (const std::string damage = DamageMessage(loaded.Damage); !damage.empty()) {
+        if (RefuseDamagedFiles)
+            throw CommandError::BadInput(path + ": " + damage + " (--strict のため中止しました)");
+        std::cerr << "planova-cli: " << path << ": " << damage << "\n";
+    }
     return std::move(*loaded.Document);
+}
+
+void RefuseOutputOverInput(const std::string& input, const std::string& output)
+{
+    if (const Outcome checked = CheckOutputIsNotInput(input, output); !checked.Ok)
+        throw CommandError::BadInput(output + ": " + checked.Error);
 }
 
 int RunCommand(const std::function<int()>& body)
@@ -85,6 +115,9 @@ int RunCommand(const std::function<int()>& body)
     } catch (const CommandError& error) {
         std::cerr << "planova-cli: " << error.what() << "\n";
         return error.Status;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "planova-cli: " << OutOfMemoryMessage("コマンドを実行") << "何も書き込んでいません。\n";
+        return ExitBadInput;
     }
 }
 

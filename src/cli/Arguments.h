@@ -34,15 +34,33 @@ public:
  * Reads a command's arguments in order: options, their values and plain operands. Every command
  * of planova-cli reads its arguments through it, so a missing value, a repeated option and an
  * unknown option are reported alike.
+ *
+ * For a command that reads a data file, the reader itself takes the option "--strict" wherever an
+ * option may stand (not as the value of another option): a damaged data file is then refused
+ * rather than read with a warning (DataFileArgument).
  */
 class ArgumentReader
 {
 public:
-    explicit ArgumentReader(const CommandArgs& args) : Args(args) {}
+    enum Kind
+    {
+        ReadsDataFile,
+        ReadsNoDataFile
+    };
 
-    bool AtEnd() const { return Next >= Args.size(); }
+    explicit ArgumentReader(const CommandArgs& args, Kind kind = ReadsDataFile) : Args(args), Command(kind) {}
+
+    bool AtEnd()
+    {
+        TakeStrictOption();
+        return Next >= Args.size();
+    }
     /// The next argument; call only when not AtEnd.
-    const std::string& Take() { return Args[Next++]; }
+    const std::string& Take()
+    {
+        TakeStrictOption();
+        return Args[Next++];
+    }
 
     /// The value after an option; a usage error when none follows.
     const std::string& Value(const std::string& option);
@@ -66,7 +84,10 @@ public:
     static bool IsOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
 
 private:
+    void TakeStrictOption();
+
     const CommandArgs& Args;
+    Kind Command;
     std::size_t Next = 0;
     std::map<std::string, std::string> Given;
 };
@@ -83,14 +104,23 @@ std::string Cp932Argument(const std::string& option, const std::string& utf8);
 
 /**
  * The document of a data file given on the command line; bad input naming the file and the reason
- * ("ファイルを開けませんでした。" …) when it cannot be read or is damaged. A warning of the load goes to
- * standard error.
+ * ("ファイルを開けませんでした。" …) when it cannot be read. A warning of the load and what a damaged
+ * file lost ("このファイルは一部が壊れています。…") go to standard error; after "--strict" a damaged
+ * file is bad input instead.
  */
 CPlanovaDoc DataFileArgument(const std::string& path);
 
 /**
- * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error and
- * its exit status (after ExitUsage main prints the command's usage text).
+ * Refuses (bad input, naming the output) an output that is the command's input file, seen through
+ * links and "..": a PDF, an image or an export written there would replace the data file.
+ */
+void RefuseOutputOverInput(const std::string& input, const std::string& output);
+
+/**
+ * Runs the body of a command: a CommandError becomes "planova-cli: message" on standard error,
+ * and its exit status (after ExitUsage main prints the command's usage text). Memory that runs
+ * out anywhere in the body is bad input too ("メモリが足りないため…"); every command writes its
+ * output only once it is complete, so nothing has been written then.
  */
 int RunCommand(const std::function<int()>& body);
 

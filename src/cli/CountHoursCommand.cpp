@@ -84,10 +84,8 @@ int RunCountHours(const CommandArgs& args)
     return RunCommand([&] {
         Request request = ParseArguments(args);
         CPlanovaDoc document = DataFileArgument(request.Input);
-        const DateTime from = request.From.value_or(
-            DateTime::FromDate(document.HajimeYear, document.HajimeMonth, document.HajimeDay));
-        const DateTime to = request.To.value_or(
-            DateTime::FromDate(document.OwariYear, document.OwariMonth, document.OwariDay));
+        const auto [from, to] =
+            CountingPeriod(document, request.From.value_or(DateTime()), request.To.value_or(DateTime()));
         if (!from.IsValid() || !to.IsValid())
             throw CommandError::BadInput(request.Input +
                                          ": 保存されている計算期間が正しい日付ではありません。"

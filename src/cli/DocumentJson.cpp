@@ -42,6 +42,16 @@ constexpr const char* DateParts[] = {"Year", "Month", "Day"};
     throw DocumentJsonError(where.empty() ? problem : where + ": " + problem);
 }
 
+/// A value's JSON text as a message shows it: a long one (a number of 100,000 digits) by its start
+/// and its length.
+std::string ShownValue(const std::string& text)
+{
+    constexpr std::size_t Shown = 32;
+    if (text.size() <= Shown + 8)
+        return text;
+    return text.substr(0, Shown) + "… (" + std::to_string(text.size()) + " 文字)";
+}
+
 std::string Member(const std::string& where, std::string_view key)
 {
     return where.empty() ? std::string(key) : where + "." + std::string(key);
@@ -153,6 +163,9 @@ std::string Cp932(const json& value, const std::string& where)
 {
     if (!value.is_string())
         Fail(where, "文字列ではありません。");
+    // A data file never holds a NUL byte: the reader takes one for damage and drops it.
+    if (value.get_ref<const std::string&>().find('\0') != std::string::npos)
+        Fail(where, "NUL 文字 (U+0000) はデータファイルに保存できません。");
     try {
         return Utf8ToCp932(value.get_ref<const std::string&>());
     } catch (const EncodingError& error) {
@@ -163,15 +176,15 @@ std::string Cp932(const json& value, const std::string& where)
 long long Integer(const json& value, const std::string& where, long long low, long long high)
 {
     if (!value.is_number_integer())
-        Fail(where, "整数ではありません。");
+        Fail(where, "整数ではありません: " + ShownValue(value.dump()));
     const bool isUnsigned = value.is_number_unsigned();
     const bool tooLarge =
         isUnsigned && value.get<unsigned long long>() > static_cast<unsigned long long>(high);
     const long long number =
         isUnsigned ? static_cast<long long>(value.get<unsigned long long>()) : value.get<long long>();
     if (tooLarge || number < low || number > high)
-        Fail(where, "値 " + value.dump() + " が範囲 " + std::to_string(low) + "〜" + std::to_string(high) +
-                        " の外です (データファイルに保存できません)。");
+        Fail(where, "値 " + ShownValue(value.dump()) + " が範囲 " + std::to_string(low) + "〜" +
+                        std::to_string(high) + " の外です (データファイルに保存できません)。");
     return number;
 }
 
@@ -384,34 +397,45 @@ void SettingsFromJson(CPlanovaDoc& document, const json& value, const std::strin
     });
 }
 
-/// Where the parser is, for the refusal of a key given twice: one entry per open object or array.
-class JsonPlaces
+/**
+ * A first reading of the JSON text that checks what the document reader cannot: a key given twice in
+ * one object, malformed text and numbers beyond the double range (1e999, 100,000 digits), each
+ * refused with its place. It follows the parser's events and keeps one entry per open object or
+ * array, so it takes time in proportion to the text.
+ */
+class JsonChecker : public nlohmann::json_sax<json>
 {
 public:
-    /// Follows one parser event; throws at the second appearance of a key in an object.
-    void Follow(json::parse_event_t event, const json& parsed)
+    bool null() override { return ElementDone(); }
+    bool boolean(bool) override { return ElementDone(); }
+    bool number_integer(number_integer_t) override { return ElementDone(); }
+    bool number_unsigned(number_unsigned_t) override { return ElementDone(); }
+    bool number_float(number_float_t, const string_t&) override { return ElementDone(); }
+    bool string(string_t&) override { return ElementDone(); }
+    bool binary(binary_t&) override { return ElementDone(); }
+    bool start_object(std::size_t) override { return Start(true); }
+    bool start_array(std::size_t) override { return Start(false); }
+    bool end_object() override { return End(); }
+    bool end_array() override { return End(); }
+
+    bool key(string_t& name) override
     {
-        switch (event) {
-        case json::parse_event_t::object_start:
-        case json::parse_event_t::array_start:
-            Open.push_back({event == json::parse_event_t::object_start, {}, 0, {}});
-            break;
-        case json::parse_event_t::key: {
-            Level& object = Open.back();
-            object.Key = parsed.get<std::string>();
-            if (!object.Keys.insert(object.Key).second)
-                Fail(Where(), "同じ項目がひとつのオブジェクトに 2 回あります。");
-            break;
-        }
-        case json::parse_event_t::object_end:
-        case json::parse_event_t::array_end:
-            Open.pop_back();
-            ElementDone();
-            break;
-        case json::parse_event_t::value:
-            ElementDone();
-            break;
-        }
+        Level& object = Open.back();
+        object.Key = name;
+        if (!object.Keys.insert(object.Key).second)
+            Fail(Where(), "同じ項目がひとつのオブジェクトに 2 回あります。");
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string& lastToken,
+                     const nlohmann::detail::exception& error) override
+    {
+        // The parser reports a number beyond the double range as out of range, with its text as the
+        // last token; the open levels know whose value it was.
+        if (dynamic_cast<const json::out_of_range*>(&error) != nullptr)
+            Fail(Where(), "数値 " + ShownValue(lastToken) + " は大きすぎて扱えません。");
+        throw DocumentJsonError("JSON の形式が正しくありません (" + std::to_string(position) +
+                                " バイト目): " + error.what());
     }
 
 private:
@@ -423,12 +447,26 @@ private:
         std::set<std::string> Keys;
     };
 
-    void ElementDone()
+    bool Start(bool isObject)
+    {
+        Open.push_back({isObject, {}, 0, {}});
+        return true;
+    }
+
+    bool End()
+    {
+        Open.pop_back();
+        return ElementDone();
+    }
+
+    bool ElementDone()
     {
         if (!Open.empty() && !Open.back().IsObject)
             ++Open.back().Index;
+        return true;
     }
 
+    /// The place of the value being read, e.g. "settings.PFontSize" or "days[3].rows[2].iro".
     std::string Where() const
     {
         std::string where;
@@ -444,16 +482,11 @@ private:
 
 json ParseDocumentJson(std::string_view text)
 {
-    JsonPlaces places;
-    try {
-        return json::parse(text, [&places](int, json::parse_event_t event, json& parsed) {
-            places.Follow(event, parsed);
-            return true;
-        });
-    } catch (const json::parse_error& error) {
-        throw DocumentJsonError("JSON の形式が正しくありません (" + std::to_string(error.byte) +
-                                " バイト目): " + error.what());
-    }
+    // Checked first and then parsed without a callback: the parser's callback form walks every
+    // finished array again, which takes minutes for some hundred thousand days.
+    JsonChecker checker;
+    json::sax_parse(text, &checker);
+    return json::parse(text);
 }
 
 ordered_json DocumentToJson(const CPlanovaDoc& document)

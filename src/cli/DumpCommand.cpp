@@ -10,9 +10,12 @@ namespace planova::cli {
 int RunDump(const CommandArgs& args)
 {
     return RunCommand([&] {
-        if (args.size() != 1 || ArgumentReader::IsOption(args[0]))
+        ArgumentReader reader(args);
+        std::string path;
+        if (const std::string* option = reader.NextOption(path))
+            throw UnknownOption(*option);
+        if (path.empty())
             throw CommandError::Usage("データファイルを1つ指定してください。");
-        const std::string& path = args[0];
         const CPlanovaDoc document = DataFileArgument(path);
         try {
             std::cout << DocumentToJson(document).dump(2) << "\n";

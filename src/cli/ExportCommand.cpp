@@ -17,6 +17,7 @@ struct Request
     std::string Output;
     std::optional<ExportFormat> Format;
     bool ToDos = false;
+    bool Raw = false;
     ExportRange Range;
 };
 
@@ -26,11 +27,15 @@ Request ParseArguments(const CommandArgs& args)
     ArgumentReader reader(args);
     while (const std::string* option = reader.NextOption(request.Input)) {
         const std::string& arg = *option;
-        reader.Once(arg == "--ics" || arg == "--csv" ? "format" : arg, arg);
+        reader.Once(arg == "--ics" || arg == "--csv" || arg == "--xlsx" ? "format" : arg, arg);
         if (arg == "--ics")
             request.Format = ExportFormat::ICalendar;
         else if (arg == "--csv")
             request.Format = ExportFormat::DayCsv;
+        else if (arg == "--xlsx")
+            request.Format = ExportFormat::Workbook;
+        else if (arg == "--raw")
+            request.Raw = true;
         else if (arg == "--todos")
             request.ToDos = true;
         else if (arg == "--from")
@@ -43,7 +48,9 @@ Request ParseArguments(const CommandArgs& args)
             throw UnknownOption(arg);
     }
     if (request.Input.empty() || request.Output.empty() || !request.Format)
-        throw CommandError::Usage("FILE.dat、--ics か --csv、-o OUT は必ず指定してください。");
+        throw CommandError::Usage("FILE.dat、--ics か --csv か --xlsx、-o OUT は必ず指定してください。");
+    if (request.Raw && request.Format != ExportFormat::DayCsv)
+        throw CommandError::Usage("--raw は --csv と一緒に指定してください。");
     if (request.ToDos) {
         if (request.Format != ExportFormat::DayCsv)
             throw CommandError::Usage("--todos は --csv と一緒に指定してください。");
@@ -66,9 +73,11 @@ int RunExport(const CommandArgs& args)
 {
     return RunCommand([&] {
         const Request request = ParseArguments(args);
+        RefuseOutputOverInput(request.Input, request.Output);
         const CPlanovaDoc document = DataFileArgument(request.Input);
         const ExportRequest what{*request.Format, request.Range,
-                                 UtcDateTime(std::chrono::system_clock::now())};
+                                 UtcDateTime(std::chrono::system_clock::now()),
+                                 request.Raw ? CsvFormulas::Raw : CsvFormulas::Neutralised};
         if (const Outcome written = ExportToFile(document, what, request.Output); !written.Ok)
             throw CommandError::BadInput(request.Output + ": " + written.Error);
         return static_cast<int>(ExitOk);

@@ -5,7 +5,7 @@
 #include "edit/FindReplace.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
-#include "model/SafeSave.h"
+#include "model/DataFileSave.h"
 
 #include <iostream>
 #include <optional>
@@ -123,7 +123,7 @@ int RunReplace(const CommandArgs& args)
                 ReplaceAll(document, hit, *request.Text, *request.With, request.Options);
             !replaced.Result.Ok)
             throw CommandError::BadInput(replaced.Result.Error);
-        if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
+        if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);
         return static_cast<int>(ExitOk);
     });

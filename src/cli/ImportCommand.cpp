@@ -3,6 +3,7 @@
 #include "cli/Arguments.h"
 #include "cli/DocumentJson.h"
 #include "model/DataFile.h"
+#include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 
 #include <iostream>
@@ -20,7 +21,7 @@ struct ImportRequest
 ImportRequest ParseArguments(const CommandArgs& args)
 {
     ImportRequest request;
-    ArgumentReader reader(args);
+    ArgumentReader reader(args, ArgumentReader::ReadsNoDataFile);
     while (!reader.AtEnd()) {
         const std::string& arg = reader.Take();
         if (arg == "-o") {
@@ -54,13 +55,13 @@ int RunImport(const CommandArgs& args)
     return RunCommand([&] {
         const ImportRequest request = ParseArguments(args);
         const std::string text = ReadJsonText(request.Input);
-        std::string bytes;
+        CPlanovaDoc document;
         try {
-            bytes = WriteDataFile(DocumentFromJson(ParseDocumentJson(text)));
+            document = DocumentFromJson(ParseDocumentJson(text));
         } catch (const DocumentJsonError& error) {
             throw CommandError::BadInput(request.Input + ": " + error.what());
         }
-        if (const Outcome saved = SafeSave(request.Output, bytes); !saved.Ok)
+        if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);
         return static_cast<int>(ExitOk);
     });

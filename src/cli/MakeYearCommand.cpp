@@ -5,11 +5,12 @@
 #include "calendar/SchoolYear.h"
 #include "model/Clock.h"
 #include "model/DataFile.h"
-#include "model/SafeSave.h"
+#include "model/DataFileSave.h"
 
 #include <iostream>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace planova::cli {
 namespace {
@@ -32,7 +33,8 @@ struct Request
     std::string Input;
     std::string Output;
     SchoolYearParameters Parameters;
-    std::optional<bool> OverwritePlans; ///< unset: the document's own setting
+    std::optional<bool> OverwritePlans;    ///< unset: the document's own setting
+    std::vector<LocalHoliday> OwnHolidays; ///< --local-holiday, in the order given
 };
 
 /// The number written with digits only, or -1.
@@ -89,11 +91,39 @@ HolidayRuleSet ParseRuleSet(const std::string& option, const std::string& text)
     throw CommandError::BadInput(option + " には current か classic を指定してください (\"" + text + "\")。");
 }
 
+/// The place's holiday, or none for "none".
+std::vector<LocalHoliday> ParseLocalPlace(const std::string& option, const std::string& text)
+{
+    if (text == "none")
+        return {};
+    if (const LocalHolidayPlace* place = FindLocalHolidayPlace(text))
+        return {HolidayOf(*place)};
+    std::string keys = "none";
+    for (const LocalHolidayPlace& place : LocalHolidayPlaces())
+        keys += std::string(", ") + place.Key;
+    throw CommandError::BadInput(option + " には " + keys + " のどれかを指定してください (\"" + text +
+                                 "\")。");
+}
+
+/// "MM-DD:NAME"; whether the month and day exist is the generator's check.
+LocalHoliday ParseOwnHoliday(const std::string& option, const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    if (colon != std::string::npos && colon + 1 < text.size()) {
+        if (const std::optional<MonthDay> date = ParseMonthDay(std::string_view(text).substr(0, colon)))
+            return {*date, Cp932Argument(option, text.substr(colon + 1))};
+    }
+    throw CommandError::BadInput(option + " の値 \"" + text + "\" が正しくありません (MM-DD:名前)。");
+}
+
 /// Options that set the same thing share a key, so giving both (or one twice) is noticed.
 std::string OptionKey(const std::string& option)
 {
     if (option == "--overwrite" || option == "--append")
         return "timetable";
+    // --no-tomin is "--local-holidays none"; own dates stand instead of a place.
+    if (option == "--no-tomin" || option == "--local-holiday")
+        return "local-holidays";
     if (option.rfind("--no-", 0) == 0)
         return option.substr(5);
     const std::size_t name = option.find_first_not_of('-');
@@ -130,7 +160,9 @@ Request ParseArguments(const CommandArgs& args)
             request.Input = arg;
             continue;
         }
-        reader.Once(OptionKey(arg), arg);
+        // --local-holiday may be repeated; the first one conflicts with the other local options.
+        if (arg != "--local-holiday" || request.OwnHolidays.empty())
+            reader.Once(OptionKey(arg), arg);
 
         SchoolYearParameters& parameters = request.Parameters;
         if (ApplyVacationOption(arg, reader, parameters.Days))
@@ -148,8 +180,12 @@ Request ParseArguments(const CommandArgs& args)
             request.OverwritePlans = arg == "--overwrite";
         else if (arg == "--holidays")
             parameters.Holidays.RuleSet = ParseRuleSet(arg, reader.Value(arg));
+        else if (arg == "--local-holidays")
+            parameters.Holidays.LocalHolidays = ParseLocalPlace(arg, reader.Value(arg));
+        else if (arg == "--local-holiday")
+            request.OwnHolidays.push_back(ParseOwnHoliday(arg, reader.Value(arg)));
         else if (arg == "--no-tomin")
-            parameters.Holidays.TominNoHi = false;
+            parameters.Holidays.LocalHolidays.clear();
         else
             throw UnknownOption(arg);
     }
@@ -157,6 +193,8 @@ Request ParseArguments(const CommandArgs& args)
         throw CommandError::Usage("IN.dat (または -)、-o OUT.dat、--from と --to は必ず指定してください。");
     request.Parameters.Start = *from;
     request.Parameters.End = *to;
+    if (!request.OwnHolidays.empty())
+        request.Parameters.Holidays.LocalHolidays = request.OwnHolidays;
     return request;
 }
 
@@ -178,7 +216,7 @@ int RunMakeYear(const CommandArgs& args)
 
         if (const Outcome made = MakeSchoolYear(document, parameters); !made.Ok)
             throw CommandError::BadInput(made.Error);
-        if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
+        if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);
 
         std::cout << JapaneseDate(parameters.Start) << "〜" << JapaneseDate(parameters.End) << " の "

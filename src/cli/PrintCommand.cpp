@@ -266,12 +266,13 @@ int RunPrint(const CommandArgs& args)
 {
     return RunCommand([&] {
         const Request request = ParseRequest(args);
+        RefuseOutputOverInput(request.Input, request.Output);
         CPlanovaDoc document = DataFileArgument(request.Input);
         const ViewPrintState print = JobSettings(document, request);
         // Fonts and painting need Qt Gui, no widgets.
         const std::unique_ptr<QGuiApplication> application = StartQt<QGuiApplication>();
         const PrintEnvironment environment =
-            PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
+            PrintEnvironmentAt(Now(), QCoreApplication::applicationDirPath());
         const QString title = QFileInfo(QString::fromStdString(request.Input)).fileName();
         const Outcome written =
             ExportPdf(request.Output, document, print, environment, title, request.Sheets);

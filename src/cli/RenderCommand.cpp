@@ -125,6 +125,8 @@ QImage RenderView(CPlanovaDoc& document, const RenderOptions& options)
 /// Draws the view of the options and writes the PNG with the safe save.
 int Render(const RenderOptions& options)
 {
+    if (options.File)
+        RefuseOutputOverInput(*options.File, options.Output);
     CPlanovaDoc document = options.File ? DataFileArgument(*options.File) : CPlanovaDoc();
     if (options.StartWeekday)
         document.StartWeekday = *options.StartWeekday;

@@ -5,7 +5,7 @@
 #include "calendar/ClassHourCount.h"
 #include "calendar/ContentShift.h"
 #include "model/DataFile.h"
-#include "model/SafeSave.h"
+#include "model/DataFileSave.h"
 
 #include <array>
 #include <iostream>
@@ -73,7 +73,7 @@ int RunShift(const CommandArgs& args)
                 ShiftContents(document, *request.Direction, *request.From, *request.To, *request.ClassName);
             !shifted.Ok)
             throw CommandError::BadInput(shifted.Error);
-        if (const Outcome saved = SafeSave(request.Output, WriteDataFile(document)); !saved.Ok)
+        if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);
 
         const char* done =

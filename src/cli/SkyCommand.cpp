@@ -42,7 +42,7 @@ int RunSky(const CommandArgs& args)
 {
     return RunCommand([&] {
         DateTime at = Now();
-        ArgumentReader reader(args);
+        ArgumentReader reader(args, ArgumentReader::ReadsNoDataFile);
         while (!reader.AtEnd()) {
             const std::string& arg = reader.Take();
             if (arg != "--at")

@@ -18,17 +18,21 @@ struct Command
 };
 
 constexpr Command Commands[] = {
-    {"dump", RunDump, "dump FILE.dat\n"},
+    {"dump", RunDump, "dump FILE.dat [--strict]\n"},
     {"import", RunImport, "import FILE.json|- -o OUT.dat\n"},
     {"sky", RunSky, "sky [--at \"YYYY-MM-DD HH:MM:SS\"]\n"},
     {"make-year", RunMakeYear,
      "make-year IN.dat|- -o OUT.dat --from YYYY-MM-DD --to YYYY-MM-DD [options]\n"
      "  options: [--spring MM-DD:MM-DD | --no-spring] [--summer MM-DD:MM-DD | --no-summer]\n"
      "         [--autumn MM-DD:MM-DD | --no-autumn] [--winter MM-DD:MM-DD | --no-winter]\n"
-     "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic] [--no-tomin]\n"
+     "         [--foundation MM-DD] [--overwrite | --append] [--holidays current|classic]\n"
+     "         [--local-holidays none|ibaraki|gunma|saitama|chiba|tokyo|yokohama|kawasaki|yamanashi\n"
+     "          | --local-holiday MM-DD:NAME ... | --no-tomin]\n"
      "  IN.dat \"-\" starts from a new document. The vacations default to 03-26:04-05, 07-21:08-31,\n"
      "  10-01:10-01 and 12-26:01-07 (a winter vacation whose first day comes later in the year than\n"
-     "  its last runs across the year end); the timetable mode defaults to the document's setting.\n"},
+     "  its last runs across the year end); the timetable mode defaults to the document's setting.\n"
+     "  The local holidays default to tokyo (都民の日); --local-holiday gives your own dates instead,\n"
+     "  --no-tomin is --local-holidays none.\n"},
     {"render", RunRender,
      "render [FILE.dat] --view day|week|month --date YYYY-MM-DD --size WIDTHxHEIGHT -o OUT.png\n"
      "         [--todo|--no-todo] [--start-weekday 0|1] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"},
@@ -49,10 +53,13 @@ constexpr Command Commands[] = {
      "replace FILE.dat --text TEXT --with TEXT -o OUT.dat [--ignore-width] [--ignore-kana] "
      "[--ignore-case]\n"},
     {"export", RunExport,
-     "export FILE.dat --ics|--csv [--todos] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT\n"
-     "  --ics writes an iCalendar file, --csv the stored days, ten lines a day; --csv --todos writes\n"
+     "export FILE.dat --ics|--csv|--xlsx [--todos] [--raw] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT\n"
+     "  --ics writes an iCalendar file, --csv the stored days, ten lines a day; with --todos it writes\n"
      "  the ToDo list instead. --from and --to limit the days (either end may stay open); ToDo items\n"
-     "  are always taken whole.\n"},
+     "  are always taken whole. A CSV field starting with =, +, -, @, a tab or CR gets a leading\n"
+     "  apostrophe so that a spreadsheet does not run it as a formula; --raw writes every field as it\n"
+     "  is. --xlsx writes an Excel workbook: the days, the ToDo list and the class hours counted over\n"
+     "  --from/--to (an open end: the document's stored period).\n"},
     {"print", RunPrint,
      "print FILE.dat --type day|week|month|year|memo|todo [options] -o OUT.pdf\n"
      "  options: [--from YYYY-MM-DD --to YYYY-MM-DD] [--paper a4|a5|bible|mini]\n"
@@ -68,9 +75,12 @@ constexpr Command Commands[] = {
 /// Every command's synopsis.
 void PrintOverview(std::ostream& out)
 {
-    out << "usage: planova-cli COMMAND ...\n";
+    out << "usage: planova-cli COMMAND ...\n"
+        << "       planova-cli --help | --version\n";
     for (const Command& command : Commands)
         out << "  planova-cli " << command.Usage.substr(0, command.Usage.find('\n') + 1);
+    out << "FILE.dat を読むコマンドは、一部が壊れたファイルを読むと標準エラー出力に警告します。\n"
+           "--strict を付けると、そのファイルを読まずに終了します (終了コード 1)。\n";
 }
 
 } // namespace
@@ -79,6 +89,10 @@ int main(int argc, char* argv[])
 {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         PrintOverview(std::cout);
+        return ExitOk;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "planova-cli " << PLANOVA_VERSION << "\n";
         return ExitOk;
     }
     if (argc >= 2) {

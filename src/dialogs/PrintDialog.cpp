@@ -313,7 +313,12 @@ std::optional<FieldError> PrintDialogModel::Confirm(const PrintDialogReading& re
 {
     if (reading.End.IsEarlierThan(reading.Start))
         return FieldError{C::EndDate, "印刷の終了日が開始日より前です。"};
-    return ReadBack(reading);
+    if (std::optional<FieldError> error = ReadBack(reading))
+        return error;
+    // Counted before a page is drawn: a range of centuries would otherwise print for hours.
+    if (std::string refusal = PageLimitRefusal(Current); !refusal.empty())
+        return FieldError{C::EndDate, std::move(refusal)};
+    return std::nullopt;
 }
 
 int PrintDialogModel::SpinStep(int spinControl, int value, int steps)

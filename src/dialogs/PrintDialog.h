@@ -195,7 +195,7 @@ public:
     std::optional<FieldError> OnControl(int control, const PrintDialogReading& reading);
 
     /// "印刷": the controls are read back; an error keeps the dialog open. The end date must not lie before
-    /// the start.
+    /// the start, and the job must not have more than MaxPrintPages pages.
     std::optional<FieldError> Confirm(const PrintDialogReading& reading);
 
     /// The value a spin control gives after `steps` clicks (up positive) from a value, kept in its range.

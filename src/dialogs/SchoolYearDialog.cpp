@@ -13,6 +13,11 @@ constexpr std::array<SchoolYearRowControls, SchoolYearRowCount> RowControls{{
     {1127, "開校記念日", 1128, 0},
 }};
 
+constexpr HolidayRuleSetItem RuleSets[] = {
+    {HolidayRuleSet::CurrentLaw, "現行の祝日法"},
+    {HolidayRuleSet::Classic, "固定の祝日表（旧方式）"},
+};
+
 /// The vacation of the generator that a row stands for.
 VacationPeriod SchoolDayRules::*const VacationOfRow[] = {
     &SchoolDayRules::Spring,
@@ -26,6 +31,11 @@ VacationPeriod SchoolDayRules::*const VacationOfRow[] = {
 std::span<const SchoolYearRowControls> SchoolYearRowControlTable()
 {
     return RowControls;
+}
+
+std::span<const HolidayRuleSetItem> HolidayRuleSetItems()
+{
+    return RuleSets;
 }
 
 SchoolYearDialogValues SchoolYearDialogDefaults(const DateTime& now, bool overwrite)
@@ -60,11 +70,14 @@ SchoolYearParameters SchoolYearDialogParameters(const SchoolYearDialogValues& va
     parameters.Days.FoundationDayOn = foundation.On;
     parameters.Days.FoundationDay = MonthDay::Of(foundation.First);
     parameters.Days.OverwritePlans = values.Overwrite;
+    parameters.Holidays = {values.RuleSet, ChosenLocalHolidays(values.LocalHolidays)};
     return parameters;
 }
 
 std::string SchoolYearDialogRefusal(const SchoolYearDialogValues& values)
 {
+    if (std::string refusal = LocalHolidayChoiceRefusal(values.LocalHolidays); !refusal.empty())
+        return refusal;
     return SchoolYearRefusal(SchoolYearDialogParameters(values));
 }
 

@@ -22,6 +22,7 @@ enum class ExportKind
 {
     ICalendar, ///< "iCalendar形式で書き出し...": events, clock-hour rows and ToDo items
     Csv, ///< "CSV形式で書き出し...": the stored days (or, as the file dialog chooses, the ToDo list)
+    Workbook, ///< "Excel形式で書き出し...": days, ToDo list and class hours in one workbook
 };
 
 /**

@@ -21,6 +21,7 @@ constexpr int FileExportImposedPdf = 33004;
 constexpr int FileExportPdf = 33003;   ///< "PDFに書き出し..."
 constexpr int ExportICalendar = 33001; ///< "iCalendar形式で書き出し..."
 constexpr int ExportCsv = 33002;       ///< "CSV形式で書き出し..."
+constexpr int ExportWorkbook = 33005;  ///< "Excel形式で書き出し..."
 constexpr int RecentFile1 = 57616;     ///< the recent-file entries are RecentFile1 … RecentFile1 + 3
 constexpr int RecentFileCount = 4;
 constexpr int AppExit = 57665;

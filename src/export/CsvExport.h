@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/CsvText.h"
 #include "export/ExportSource.h"
 #include "model/CPlanovaDoc.h"
 
@@ -15,12 +16,13 @@ namespace planova {
  * Throws ExportError for bytes that are not code page 932 or when the progress asks to stop.
  */
 std::string DayCsvText(const CPlanovaDoc& document, const ExportRange& range,
-                       const ExportProgress& progress = {});
+                       CsvFormulas formulas = CsvFormulas::Neutralised, const ExportProgress& progress = {});
 
 /**
  * The ToDo list in its own order as CSV: "件名,期限,重要度,メモ", one line per item (an invalid
  * deadline is an empty field). Throws like DayCsvText.
  */
-std::string ToDoCsvText(const CPlanovaDoc& document, const ExportProgress& progress = {});
+std::string ToDoCsvText(const CPlanovaDoc& document, CsvFormulas formulas = CsvFormulas::Neutralised,
+                        const ExportProgress& progress = {});
 
 } // namespace planova

@@ -1,30 +1,79 @@
 #include "export/CsvText.h"
 
+#include <algorithm>
+
 namespace planova {
 
-CsvText::CsvText() : Bytes("\xEF\xBB\xBF") {}
+CsvText::CsvText(CsvFormulas formulas) : Bytes("\xEF\xBB\xBF"), Formulas(formulas) {}
 
 void CsvText::AddRecord(const std::vector<std::string>& fields)
 {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            Bytes += ',';
-        Bytes += Field(fields[i]);
-    }
-    Bytes += "\r\n";
+    for (const std::string& field : fields)
+        AddField(field);
+    EndRecord();
 }
 
-std::string CsvText::Field(std::string_view text)
+void CsvText::AddField(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
+    if (RecordStarted)
+        Bytes += ',';
+    RecordStarted = true;
+    AppendField(Bytes, text, Formulas);
+}
+
+void CsvText::EndRecord()
+{
+    Bytes += "\r\n";
+    RecordStarted = false;
+}
+
+std::string CsvText::Field(std::string_view text, CsvFormulas formulas)
+{
+    std::string field;
+    AppendField(field, text, formulas);
+    return field;
+}
+
+bool CsvText::StartsLikeFormula(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    switch (text.front()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return true;
+    default:
+        return false;
     }
-    return quoted + "\"";
+}
+
+void CsvText::AppendField(std::string& out, std::string_view text, CsvFormulas formulas)
+{
+    const bool apostrophe = formulas == CsvFormulas::Neutralised && StartsLikeFormula(text);
+    const bool quoted = std::any_of(text.begin(), text.end(),
+                                    [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    if (!quoted) {
+        if (apostrophe)
+            out += '\'';
+        out += text;
+        return;
+    }
+    out += '"';
+    if (apostrophe)
+        out += '\'';
+    for (std::size_t start = 0;;) {
+        const std::size_t quote = text.find('"', start);
+        out += text.substr(start, quote == std::string_view::npos ? quote : quote + 1 - start);
+        if (quote == std::string_view::npos)
+            break;
+        out += '"';
+        start = quote + 1;
+    }
+    out += '"';
 }
 
 } // namespace planova

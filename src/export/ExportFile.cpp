@@ -2,6 +2,8 @@
 
 #include "export/CsvExport.h"
 #include "export/ICalendarExport.h"
+#include "export/WorkbookExport.h"
+#include "model/OutOfMemory.h"
 #include "model/SafeSave.h"
 
 namespace planova {
@@ -13,9 +15,11 @@ std::string ExportText(const CPlanovaDoc& document, const ExportRequest& request
     case ExportFormat::ICalendar:
         return ICalendarText(document, request.Range, request.StampUtc, progress);
     case ExportFormat::DayCsv:
-        return DayCsvText(document, request.Range, progress);
+        return DayCsvText(document, request.Range, request.Formulas, progress);
     case ExportFormat::ToDoCsv:
-        return ToDoCsvText(document, progress);
+        return ToDoCsvText(document, request.Formulas, progress);
+    case ExportFormat::Workbook:
+        return WorkbookBytes(document, request.Range, progress);
     }
     throw ExportError("書き出しの形式が正しくありません。");
 }
@@ -23,13 +27,15 @@ std::string ExportText(const CPlanovaDoc& document, const ExportRequest& request
 Outcome ExportToFile(const CPlanovaDoc& document, const ExportRequest& request, const std::string& path,
                      const ExportProgress& progress)
 {
-    std::string text;
-    try {
-        text = ExportText(document, request, progress);
-    } catch (const ExportError& error) {
-        return Outcome::Refused(error.what());
-    }
-    return SafeSave(path, text);
+    return GuardMemory("書き出し", [&] {
+        std::string text;
+        try {
+            text = ExportText(document, request, progress);
+        } catch (const ExportError& error) {
+            return Outcome::Refused(error.what());
+        }
+        return SafeSave(path, text);
+    });
 }
 
 DateTime UtcDateTime(std::chrono::system_clock::time_point moment)

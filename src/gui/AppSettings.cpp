@@ -10,6 +10,8 @@ namespace {
 const QString RecentSection = QStringLiteral("Recent File List");
 const QString LookKey = QStringLiteral("ApplicationLook");
 const QString ToolbarKey = QStringLiteral("Toolbar/Commands");
+const QString LocalHolidaysKey = QStringLiteral("SchoolYear/LocalHolidays");
+const QString OwnHolidaysKey = QStringLiteral("SchoolYear/OwnHolidays");
 /// The start-up rule reads ten values, more than the list ever writes.
 constexpr int LastDataFileValues = 10;
 
@@ -105,6 +107,29 @@ void AppSettings::SetBarVisible(const QString& bar, bool visible)
 {
     Store->setValue(QStringLiteral("Bars/") + bar, visible);
     Store->sync();
+}
+
+LocalHolidayChoice AppSettings::SchoolYearLocalHolidays() const
+{
+    return StoredLocalHolidayChoice(Store->value(LocalHolidaysKey).toString().toStdString(),
+                                    Store->value(OwnHolidaysKey).toString().toStdString());
+}
+
+void AppSettings::SetSchoolYearLocalHolidays(const LocalHolidayChoice& choice)
+{
+    Store->setValue(LocalHolidaysKey, QString::fromStdString(StoredName(choice)));
+    Store->setValue(OwnHolidaysKey, QString::fromStdString(choice.OwnDates));
+    Store->sync();
+}
+
+QByteArray AppSettings::MainWindowGeometry() const
+{
+    return Store->value(QStringLiteral("MainWindow/Geometry")).toByteArray();
+}
+
+void AppSettings::SetMainWindowGeometry(const QByteArray& geometry)
+{
+    Store->setValue(QStringLiteral("MainWindow/Geometry"), geometry);
 }
 
 void AppSettings::Sync()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "dialogs/LocalHolidayChoice.h"
 #include "gui/RecentFileList.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -14,8 +16,8 @@ namespace planova {
 
 /**
  * The per-user settings of the application: organisation "KORVANE", application "Planova".
- * Only the recent-file list, the look and the bar layout live here; everything else travels
- * with the data file.
+ * Only the recent-file list, the look, the bar layout and the school holidays of the teacher's
+ * place live here; everything else travels with the data file.
  */
 class AppSettings
 {
@@ -44,6 +46,15 @@ public:
     /// Visibility of the toolbar and the status bar.
     bool BarVisible(const QString& bar) const;
     void SetBarVisible(const QString& bar, bool visible);
+
+    /// The last choice of "地域の休日" in "データの自動作成": Tokyo's "都民の日" for a user who never
+    /// chose, or when what is stored names no choice this program knows.
+    LocalHolidayChoice SchoolYearLocalHolidays() const;
+    void SetSchoolYearLocalHolidays(const LocalHolidayChoice& choice);
+    /// "MainWindow/Geometry": the main window's place, size and maximised state when it last closed;
+    /// empty before the first close.
+    QByteArray MainWindowGeometry() const;
+    void SetMainWindowGeometry(const QByteArray& geometry);
 
     /// Writes pending changes to the store.
     void Sync();

@@ -279,6 +279,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    Settings.SetMainWindowGeometry(saveGeometry());
     Settings.Sync();
     event->accept();
 }

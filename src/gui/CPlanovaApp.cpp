@@ -72,8 +72,13 @@ bool CPlanovaApp::Start(const QStringList& files)
 
     // The main window is shown before any document window is added: a window added to the hidden
     // tabbed area is never activated nor maximised in its tab when the area is shown later.
-    if (Options.ShowWindow)
-        Frame->showMaximized();
+    // The first start fills the screen; later starts restore the window as it was last closed.
+    if (Options.ShowWindow) {
+        if (Frame->restoreGeometry(UserSettings->MainWindowGeometry()))
+            Frame->show();
+        else
+            Frame->showMaximized();
+    }
 
     Store->Start();
     OfferRecovery();
@@ -122,11 +127,19 @@ void CPlanovaApp::OfferRecovery()
         }
         if (!loaded.Warning.empty())
             ShowError(Frame.get(), QString::fromStdString(loaded.Warning));
+        // A damaged autosave, or the autosave of a document read from a damaged file: either way
+        // the user's file is not to be overwritten with what was left.
+        const QString damage = QStringList{file.Damage, QString::fromStdString(DamageMessage(loaded.Damage))}
+                                   .join(QLatin1Char('\n'))
+                                   .trimmed();
         QString error;
-        auto& recovered = Manager->Adopt(std::move(*loaded.Document), file.OriginalPath, file.DiskStamp);
+        auto& recovered =
+            Manager->Adopt(std::move(*loaded.Document), file.OriginalPath, file.DiskStamp, damage);
+        if (!damage.isEmpty())
+            Manager->ShowDamage(damage);
         // The recovered state is safe in this instance's folder before the old copy goes.
         if (Store->Save(recovered.Serial, *recovered.Doc, recovered.Path, recovered.Name, recovered.DiskStamp,
-                        error))
+                        recovered.Damage, error))
             Store->Discard(file);
     }
 }
@@ -141,7 +154,7 @@ void CPlanovaApp::Autosave()
         }
         QString error;
         if (!Store->Save(document->Serial, *document->Doc, document->Path, document->Name,
-                         document->DiskStamp, error) &&
+                         document->DiskStamp, document->Damage, error) &&
             failure.isEmpty())
             failure = error;
     }

@@ -194,6 +194,7 @@ ViewServices& CPlanovaView::Dialogs()
     if (!OwnDialogs) {
         OwnDialogs = std::make_unique<QtViewServices>(*this);
         OwnDialogs->DocumentPath = [this] { return DocumentPath ? DocumentPath() : QString(); };
+        OwnDialogs->UserSettings = UserSettings;
     }
     return *OwnDialogs;
 }

@@ -1,6 +1,7 @@
 #include "gui/DateField.h"
 
 #include "dialogs/TypedDate.h"
+#include "gui/InfoPane.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -75,6 +76,7 @@ QCalendarWidget& DateField::Calendar()
         DropDown->setObjectName(QStringLiteral("DateFieldCalendar"));
         DropDown->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
         DropDown->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        ColourWeekend(*DropDown);
         connect(DropDown, &QCalendarWidget::clicked, this, &DateField::Pick);
         connect(DropDown, &QCalendarWidget::activated, this, &DateField::Pick);
     }

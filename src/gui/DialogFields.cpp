@@ -1,5 +1,7 @@
 #include "gui/DialogFields.h"
 
+#include "gui/InfoPane.h"
+
 #include "gui/UserDialogs.h"
 #include "canvas/QtText.h"
 #include "dialogs/IntegerField.h"
@@ -35,6 +37,7 @@ QDateEdit* NewDatePicker(QWidget* parent, int controlId)
     picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     picker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     picker->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    ColourWeekend(*picker->calendarWidget());
     return picker;
 }
 

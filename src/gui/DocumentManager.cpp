@@ -6,6 +6,7 @@
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
 #include "model/DataFileLoad.h"
+#include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 #include "edit/CommandTable.h"
 
@@ -80,20 +81,32 @@ OpenDocument* DocumentManager::Open(const QString& path)
     // The stamp is the file's as it was opened: a change made since is noticed at the next save.
     auto& document = AddDocument(std::move(*loaded.Document), absolute);
     document.DiskStamp = loaded.Stamp;
+    document.Damage = QString::fromStdString(DamageMessage(loaded.Damage));
     AddFrame(document);
     AddRecent(absolute);
     if (!loaded.Warning.empty())
         ShowError(DialogParent, QString::fromStdString(loaded.Warning));
+    if (!document.Damage.isEmpty())
+        ShowDamage(document.Damage);
     return &document;
 }
 
-OpenDocument& DocumentManager::Adopt(CPlanovaDoc document, const QString& path, const FileStamp& diskStamp)
+OpenDocument& DocumentManager::Adopt(CPlanovaDoc document, const QString& path, const FileStamp& diskStamp,
+                                     const QString& damage)
 {
     auto& adopted = AddDocument(std::move(document), path);
     adopted.DiskStamp = diskStamp;
+    adopted.Damage = damage;
     adopted.Doc->SetModified(true);
     AddFrame(adopted);
     return adopted;
+}
+
+void DocumentManager::ShowDamage(const QString& damage)
+{
+    ShowError(DialogParent,
+              damage + QStringLiteral("\n\n読み込めた内容を開きました。元のファイルはそのまま残し、"
+                                      "上書き保存するときは別の名前を尋ねます。"));
 }
 
 OpenDocument& DocumentManager::AddDocument(CPlanovaDoc document, const QString& path)
@@ -117,6 +130,7 @@ CChildFrame& DocumentManager::AddFrame(OpenDocument& document)
         view->OnDocumentEdited = [this, &document] { DocumentEdited(document); };
         view->OnViewChanged = [this, &document] { RedrawViews(document); };
         view->DocumentPath = [&document] { return document.Path; };
+        view->UserSettings = &Settings;
     }
     document.Frames.push_back(frame);
     Area.addSubWindow(frame);
@@ -198,7 +212,8 @@ bool DocumentManager::CloseAll()
 
 bool DocumentManager::Save(OpenDocument& document)
 {
-    if (document.Path.isEmpty())
+    // The damaged file stays as it was: what could not be read of it may still be recovered.
+    if (document.Path.isEmpty() || !document.Damage.isEmpty())
         return SaveAs(document);
     return SaveTo(document, document.Path);
 }
@@ -233,12 +248,17 @@ bool DocumentManager::ConfirmOverwriteChanged(OpenDocument& document)
 bool DocumentManager::SaveTo(OpenDocument& document, const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (absolute == document.Path && !document.Damage.isEmpty()) {
+        ShowError(DialogParent,
+                  QStringLiteral("%1 は一部が壊れているため、上書きしません。別の名前で保存してください。")
+                      .arg(QDir::toNativeSeparators(absolute)));
+        return false;
+    }
     // Saving over the document's own file: someone else may have written it since it was read.
     if (absolute == document.Path && !ConfirmOverwriteChanged(document))
         return false;
 
-    const std::string bytes = WriteDataFile(*document.Doc);
-    const auto saved = SafeSave(LocalPath(absolute), bytes);
+    const auto saved = SaveDataFile(LocalPath(absolute), *document.Doc);
     if (!saved.Ok) {
         const auto answer = UserDialogs::Current().Ask(
             DialogParent, {QMessageBox::Warning,
@@ -251,6 +271,7 @@ bool DocumentManager::SaveTo(OpenDocument& document, const QString& path)
     }
 
     document.Path = absolute;
+    document.Damage.clear();
     document.Name = QFileInfo(absolute).fileName();
     document.DiskStamp = StampOf(LocalPath(absolute));
     document.Doc->SetModified(false);
@@ -303,7 +324,8 @@ void DocumentManager::UpdateTitles(OpenDocument& document)
     for (std::size_t i = 0; i < document.Frames.size(); ++i) {
         auto* frame = document.Frames[i];
         const QString number = several ? QStringLiteral(":%1").arg(i + 1) : QString();
-        frame->setWindowTitle(document.Name + number + QStringLiteral("[*]"));
+        const QString damaged = document.Damage.isEmpty() ? QString() : QStringLiteral(" (一部破損)");
+        frame->setWindowTitle(document.Name + number + damaged + QStringLiteral("[*]"));
         frame->setWindowModified(document.Doc->IsModified());
     }
     emit TitlesChanged();

@@ -38,14 +38,21 @@ public:
      * A file that cannot be read gets a message with the reason and nothing changes (nullptr).
      */
     OpenDocument* Open(const QString& path);
-    /// Takes over a document read from elsewhere (a recovery file) as a modified document.
-    OpenDocument& Adopt(CPlanovaDoc document, const QString& path, const FileStamp& diskStamp);
+    /// Takes over a document read from elsewhere (a recovery file) as a modified document; `damage`
+    /// is what could not be read of it (OpenDocument::Damage).
+    OpenDocument& Adopt(CPlanovaDoc document, const QString& path, const FileStamp& diskStamp,
+                        const QString& damage = {});
 
-    /// Saves to the document's file, or asks for a name when it has none. False when not saved.
+    /// Tells the user what could not be read of a damaged file, and that it is kept as it is.
+    void ShowDamage(const QString& damage);
+
+    /// Saves to the document's file, or asks for a name when it has none or its file is damaged.
+    /// False when not saved.
     bool Save(OpenDocument& document);
     /// Asks for a name and saves there. False when not saved.
     bool SaveAs(OpenDocument& document);
-    /// Saves to the path; a failure gets a message with the reason and changes nothing.
+    /// Saves to the path; a failure gets a message with the reason and changes nothing. The damaged
+    /// file a document was read from is refused.
     bool SaveTo(OpenDocument& document, const QString& path);
 
     /// Asks to save a modified document; false when the user cancels or saving fails.

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace planova {
 
+class AppSettings;
 class CPlanovaDoc;
 
 /**
@@ -57,6 +58,9 @@ public:
 
     /// Set by the document manager: the path of the document's file (empty while never saved).
     std::function<QString()> DocumentPath;
+    /// Set by the document manager: the per-user settings, where dialogs remember choices (none: nothing
+    /// is remembered).
+    AppSettings* UserSettings = nullptr;
 };
 
 /// Creates the view widget of a document window (the widget derives from DocumentView).

@@ -3,6 +3,7 @@
 #include "canvas/QtText.h"
 #include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
+#include "model/OutputOverInput.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +23,14 @@ struct FormatFilter
     ExportFormat Format;
     const char* Filter;
     const char* Suffix;
+    const char* Command; ///< the menu text of the command that writes the format
 };
 
-constexpr std::array<FormatFilter, 3> Filters{{
-    {ExportFormat::ICalendar, "iCalendar (*.ics)", "ics"},
-    {ExportFormat::DayCsv, "予定表 CSV (*.csv)", "csv"},
-    {ExportFormat::ToDoCsv, "ToDo CSV (*.csv)", "csv"},
+constexpr std::array<FormatFilter, 4> Filters{{
+    {ExportFormat::ICalendar, "iCalendar (*.ics)", "ics", ICalendarExportCommandText},
+    {ExportFormat::DayCsv, "予定表 CSV (*.csv)", "csv", CsvExportCommandText},
+    {ExportFormat::ToDoCsv, "ToDo CSV (*.csv)", "csv", CsvExportCommandText},
+    {ExportFormat::Workbook, "Excel ブック (*.xlsx)", "xlsx", WorkbookExportCommandText},
 }};
 
 /// The filters offered with a format: those of the same suffix.
@@ -49,8 +52,11 @@ std::vector<FormatFilter> FiltersLike(ExportFormat format)
 /// The menu text without its "...": the title of the dialogs of the command.
 QString CommandTitle(ExportFormat format)
 {
-    QString text =
-        Utf8Text(format == ExportFormat::ICalendar ? ICalendarExportCommandText : CsvExportCommandText);
+    QString text;
+    for (const FormatFilter& filter : Filters) {
+        if (filter.Format == format)
+            text = Utf8Text(filter.Command);
+    }
     text.chop(3);
     return text;
 }
@@ -109,7 +115,9 @@ bool ExportDocument(QWidget* parent, const CPlanovaDoc& document, ExportFormat f
     const std::optional<ExportTarget> target = AskExportTarget(parent, format, documentPath);
     if (!target)
         return false;
-    const Outcome written = ExportWithProgress(parent, document, *target, showProgressAfter);
+    Outcome written = CheckOutputIsNotInput(LocalPath(documentPath), LocalPath(target->Path));
+    if (written.Ok)
+        written = ExportWithProgress(parent, document, *target, showProgressAfter);
     if (!written.Ok && written.Error != ExportStoppedReason)
         ShowError(parent, Utf8Text("書き出せませんでした: ") + target->Path + "\n" + Utf8Text(written.Error));
     return written.Ok;

@@ -16,6 +16,7 @@ namespace planova {
 /// Menu texts of the two export commands of the file menu.
 inline constexpr const char* ICalendarExportCommandText = "iCalendar形式で書き出し...";
 inline constexpr const char* CsvExportCommandText = "CSV形式で書き出し...";
+inline constexpr const char* WorkbookExportCommandText = "Excel形式で書き出し...";
 
 /// Where an export goes and what it writes.
 struct ExportTarget
@@ -45,7 +46,8 @@ Outcome ExportWithProgress(QWidget* parent, const CPlanovaDoc& document, const E
                            std::chrono::milliseconds showAfter = ExportProgressDelay);
 
 /**
- * The menu commands "iCalendar形式で書き出し..." (`ICalendar`) and "CSV形式で書き出し..." (`DayCsv`):
+ * The menu commands "iCalendar形式で書き出し..." (`ICalendar`), "CSV形式で書き出し..." (`DayCsv`) and
+ * "Excel形式で書き出し..." (`Workbook`):
  * asks for the file, writes it with progress and shows a refusal in a message box (a stop the user
  * asked for is not an error). True when a file was written.
  */

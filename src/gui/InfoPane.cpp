@@ -1,6 +1,7 @@
 #include "gui/InfoPane.h"
 
 #include "canvas/QtCanvas.h"
+#include "model/Clock.h"
 #include "model/DateTime.h"
 #include "sky/SkyReadout.h"
 #include "view/InfoPaneIcons.h"
@@ -94,6 +95,24 @@ QDate ToQDate(const DateTime& date)
     return date.IsValid() ? QDate(date.Year(), date.Month(), date.Day()) : QDate();
 }
 
+void ColourWeekend(QCalendarWidget& calendar)
+{
+    // Saturdays blue and Sundays red as the planner writes them, made darker or lighter as far as
+    // the look's calendar background needs for them to stay readable.
+    const QPalette colours = calendar.palette();
+    const Rgb days = ToRgb(colours.color(QPalette::Base));
+    const Rgb header = ToRgb(colours.color(QPalette::AlternateBase));
+    const std::array<std::pair<Qt::DayOfWeek, Rgb>, 2> weekend{{
+        {Qt::Saturday, ReadableOn({0, 0, 255}, {days, header})},
+        {Qt::Sunday, ReadableOn({255, 0, 0}, {days, header})},
+    }};
+    for (const auto& [day, colour] : weekend) {
+        QTextCharFormat format = calendar.weekdayTextFormat(day);
+        format.setForeground(QColor(colour.Red, colour.Green, colour.Blue));
+        calendar.setWeekdayTextFormat(day, format);
+    }
+}
+
 InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
 {
     InstallFontSubstitutions();
@@ -104,8 +123,11 @@ InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
 
     MonthCalendar = new QCalendarWidget(this);
     MonthCalendar->setObjectName(QStringLiteral("MonthCalendar1000"));
-    MonthCalendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    // The first day before the locale: a locale change moves the columns but not the marked cell, so
+    // under a locale whose weeks start on Monday the mark would sit on the day before the selected one.
     MonthCalendar->setFirstDayOfWeek(Qt::Sunday);
+    MonthCalendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    MonthCalendar->setSelectedDate(ToQDate(Now()));
     MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthCalendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     FollowLook();
@@ -172,20 +194,7 @@ void InfoPane::changeEvent(QEvent* event)
 
 void InfoPane::FollowLook()
 {
-    // Saturdays blue and Sundays red as the planner writes them, made darker or lighter as far as
-    // the look's calendar background needs for them to stay readable.
-    const QPalette colours = MonthCalendar->palette();
-    const Rgb days = ToRgb(colours.color(QPalette::Base));
-    const Rgb header = ToRgb(colours.color(QPalette::AlternateBase));
-    const std::array<std::pair<Qt::DayOfWeek, Rgb>, 2> weekend{{
-        {Qt::Saturday, ReadableOn({0, 0, 255}, {days, header})},
-        {Qt::Sunday, ReadableOn({255, 0, 0}, {days, header})},
-    }};
-    for (const auto& [day, colour] : weekend) {
-        QTextCharFormat format = MonthCalendar->weekdayTextFormat(day);
-        format.setForeground(QColor(colour.Red, colour.Green, colour.Blue));
-        MonthCalendar->setWeekdayTextFormat(day, format);
-    }
+    ColourWeekend(*MonthCalendar);
     // A style whose navigation bar or rows are taller than the designed size gets the room it
     // needs, so the last week row is never cut.
     const QSize needed = MonthCalendar->minimumSizeHint();

@@ -84,4 +84,8 @@ private:
 DateTime FromQDate(const QDate& date);
 QDate ToQDate(const DateTime& date);
 
+/// Colours Saturdays blue and Sundays red in a month calendar (the pane's, or a date field's drop-down),
+/// as readable as the calendar's look allows.
+void ColourWeekend(QCalendarWidget& calendar);
+
 } // namespace planova

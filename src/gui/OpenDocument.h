@@ -22,6 +22,9 @@ struct OpenDocument
     QString Name;
     /// The file as it was when last read or written here, to notice other writers.
     FileStamp DiskStamp;
+    /// What could not be read of the damaged file at Path (the message the user saw), else empty.
+    /// While it is set, that file is never written: saving asks for another name.
+    QString Damage;
     /// Unique within the process; names the document's recovery file.
     int Serial = 0;
     /// Windows on the document, in the order they were opened.

@@ -2,7 +2,11 @@
 
 #include "canvas/PrintOutput.h"
 #include "canvas/QtText.h"
+#include "gui/LocalPath.h"
 #include "gui/UserDialogs.h"
+#include "model/OutOfMemory.h"
+#include "model/OutputOverInput.h"
+#include "model/Clock.h"
 #include "print/PrintJob.h"
 
 #include <QCoreApplication>
@@ -20,7 +24,7 @@ namespace {
 
 PrintEnvironment EnvironmentNow()
 {
-    return PrintEnvironmentAt(QDateTime::currentDateTime(), QCoreApplication::applicationDirPath());
+    return PrintEnvironmentAt(Now(), QCoreApplication::applicationDirPath());
 }
 
 /// The page size the printer is asked for: the named size when the printer lists it, else the same size as a
@@ -40,9 +44,10 @@ QPageSize PrinterPageSize(const QPrinter& printer, const QPageSize& wanted)
 
 } // namespace
 
-PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title)
+PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title, const QString& documentPath)
 {
-    return PrintOutputContext{parent, title, [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
+    return PrintOutputContext{parent, title, documentPath,
+                              [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
                               [](QPrintPreviewDialog& preview) { preview.exec(); }};
 }
 
@@ -78,7 +83,17 @@ bool PrintOnPrinter(const PrintOutputContext& context, const CPlanovaDoc& docume
                   QStringLiteral("印刷を始められませんでした。プリンターの状態を確かめてください。"));
         return false;
     }
-    PaintPrintJob(painter, printer, document, job, EnvironmentNow(), printer.fromPage(), printer.toPage());
+    const Outcome painted = GuardMemory("印刷", [&] {
+        PaintPrintJob(painter, printer, document, job, EnvironmentNow(), printer.fromPage(),
+                      printer.toPage());
+        return Outcome::Done();
+    });
+    if (!painted.Ok) {
+        printer.abort();
+        painter.end();
+        ShowError(context.Parent, Utf8Text(painted.Error));
+        return false;
+    }
     return painter.end();
 }
 
@@ -89,6 +104,8 @@ bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& docu
     SetUpPrinter(printer, job, context.Title);
     QPrintPreviewDialog preview(&printer, context.Parent);
     preview.setWindowTitle(QStringLiteral("プレビュー - ") + context.Title);
+    // A page is read best on the whole screen; Qt's own preview opens at about 700×500.
+    preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     const PrintEnvironment environment = EnvironmentNow();
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         QPainter painter(target);
@@ -110,8 +127,9 @@ bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& docume
         suggested, {QStringLiteral("PDF (*.pdf)")}, filter);
     if (path.isEmpty())
         return false;
-    const Outcome written =
-        ExportPdf(path.toStdString(), document, job, EnvironmentNow(), context.Title, sheets);
+    Outcome written = CheckOutputIsNotInput(LocalPath(context.DocumentPath), LocalPath(path));
+    if (written.Ok)
+        written = ExportPdf(LocalPath(path), document, job, EnvironmentNow(), context.Title, sheets);
     if (!written.Ok) {
         ShowError(context.Parent, QStringLiteral("PDFに書き出せませんでした。\n") + path +
                                       QStringLiteral("\n") + Utf8Text(written.Error));

@@ -22,6 +22,8 @@ struct PrintOutputContext
 {
     QWidget* Parent = nullptr;
     QString Title; ///< the document's title: the PDF's title and the print job's name
+    /// The document's file, which a PDF must never replace; empty for a document never saved.
+    QString DocumentPath;
     /// Whether a printer is there (CUPS).
     std::function<bool()> PrinterAvailable;
     /// Shows the print preview modally.
@@ -29,7 +31,8 @@ struct PrintOutputContext
 };
 
 /// A context with the real printer list and a modal preview.
-PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title);
+PrintOutputContext MakePrintOutputContext(QWidget* parent, const QString& title,
+                                          const QString& documentPath = {});
 
 /// Asks the printer for the job's paper (as a custom size when it does not list it) and orientation.
 void SetUpPrinter(QPrinter& printer, const ViewPrintState& job, const QString& title);
@@ -48,8 +51,8 @@ bool ShowPrintPreview(const PrintOutputContext& context, const CPlanovaDoc& docu
 
 /**
  * Asks for a file name and writes the job as a PDF with the safe save (on the printer paper, or
- * imposed on A4 sheets): a failed export leaves no file and is reported. Returns whether the file
- * was written.
+ * imposed on A4 sheets): a failed export leaves no file and is reported, and so is a file name that
+ * is the document's own file. Returns whether the file was written.
  */
 bool ExportPrintPdf(const PrintOutputContext& context, const CPlanovaDoc& document, const ViewPrintState& job,
                     PdfSheets sheets = PdfSheets::PrinterPaper);

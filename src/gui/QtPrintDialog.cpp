@@ -1,6 +1,7 @@
 #include "gui/QtPrintDialog.h"
 
 #include "canvas/QtText.h"
+#include "gui/DialogFields.h"
 #include "gui/InfoPane.h"
 #include "gui/UserDialogs.h"
 #include "print/PrintedPage.h"
@@ -92,10 +93,8 @@ QtPrintDialog::QtPrintDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("印刷"));
     setObjectName(QStringLiteral("QtPrintDialog"));
 
-    auto* columns = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildPrintType());
-    left->addStretch();
+    // Four columns (the print types take two) over one row of choices and buttons, so the whole dialog
+    // fits a 1024×600 screen with a task bar.
     auto* middle = new QVBoxLayout;
     middle->addWidget(BuildPaper());
     middle->addWidget(BuildPageOptions());
@@ -104,21 +103,20 @@ QtPrintDialog::QtPrintDialog(QWidget* parent) : QDialog(parent)
     right->addWidget(BuildAdjustment());
     right->addWidget(BuildDates());
     right->addStretch();
-    columns->addLayout(left);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(BuildPrintType(), 0, Qt::AlignTop);
     columns->addLayout(middle);
     columns->addLayout(right);
 
     auto* bottom = new QHBoxLayout;
-    auto* choices = new QVBoxLayout;
     for (const int control : {C::CountHours, C::SaveSettings, C::PrinterDialog})
-        choices->addWidget(AddButton(control));
-    bottom->addLayout(choices);
+        bottom->addWidget(AddButton(control));
     bottom->addStretch();
     Ok = new QPushButton(QStringLiteral("印刷"), this);
     Ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    bottom->addWidget(Ok, 0, Qt::AlignBottom);
-    bottom->addWidget(cancel, 0, Qt::AlignBottom);
+    bottom->addWidget(Ok);
+    bottom->addWidget(cancel);
     connect(Ok, &QPushButton::clicked, this, &QtPrintDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QtPrintDialog::reject);
 
@@ -156,38 +154,45 @@ NumberField* QtPrintDialog::AddNumber(int control)
 QGroupBox* QtPrintDialog::BuildPrintType()
 {
     auto* group = new QGroupBox(QStringLiteral("印刷タイプ"), this);
-    auto* layout = new QVBoxLayout(group);
-    const auto indented = [&](std::initializer_list<int> controls) {
+    // The day and ToDo pages with their options on the left; the week, month, year and memo pages on the
+    // right.
+    auto* columns = new QHBoxLayout(group);
+    auto* days = new QVBoxLayout;
+    auto* others = new QVBoxLayout;
+    columns->addLayout(days);
+    columns->addLayout(others);
+    const auto indented = [&](QVBoxLayout* column, std::initializer_list<int> controls) {
         auto* box = new QVBoxLayout;
         box->setContentsMargins(20, 0, 0, 0);
         for (const int control : controls)
             box->addWidget(AddButton(control));
-        layout->addLayout(box);
+        column->addLayout(box);
     };
-    layout->addWidget(AddButton(C::DayType));
-    indented({C::DayToDo, C::RecordSheet, C::RecordDate, C::RecordTomorrow, C::RecordToDo, C::CentreLine,
-              C::CentreThird, C::RoutineWork, C::Classification});
-    layout->addWidget(AddButton(C::WeekType));
-    layout->addWidget(AddButton(C::MonthType));
-    auto* weekGroup = new QGroupBox(QStringLiteral("週予定・月予定オプション"), group);
-    auto* week = new QHBoxLayout(weekGroup);
-    week->addWidget(AddButton(C::Vertical));
-    week->addWidget(AddButton(C::List));
-    layout->addWidget(weekGroup);
-    auto* startGroup = new QGroupBox(QStringLiteral("開始曜日オプション"), group);
-    auto* start = new QHBoxLayout(startGroup);
-    start->addWidget(AddButton(C::SundayStart));
-    start->addWidget(AddButton(C::MondayStart));
-    layout->addWidget(startGroup);
-    layout->addWidget(AddButton(C::YearType));
-    auto* yearGroup = new QGroupBox(QStringLiteral("年間予定表オプション"), group);
-    auto* year = new QHBoxLayout(yearGroup);
-    for (const int control : {C::OneMonth, C::TwoMonths, C::ThreeMonths, C::FourMonths, C::SixMonths})
-        year->addWidget(AddButton(control));
-    layout->addWidget(yearGroup);
-    layout->addWidget(AddButton(C::MemoType));
-    layout->addWidget(AddButton(C::ToDoType));
-    indented({C::ToDoEvents, C::ToDoOverdue, C::ToDoLater});
+    const auto options = [&](const char* title, std::initializer_list<int> controls, int perRow) {
+        auto* box = new QGroupBox(Utf8Text(title), group);
+        auto* grid = new QGridLayout(box);
+        int index = 0;
+        for (const int control : controls) {
+            grid->addWidget(AddButton(control), index / perRow, index % perRow);
+            ++index;
+        }
+        return box;
+    };
+    days->addWidget(AddButton(C::DayType));
+    indented(days, {C::DayToDo, C::RecordSheet, C::RecordDate, C::RecordTomorrow, C::RecordToDo,
+                    C::CentreLine, C::CentreThird, C::RoutineWork, C::Classification});
+    days->addWidget(AddButton(C::ToDoType));
+    indented(days, {C::ToDoEvents, C::ToDoOverdue, C::ToDoLater});
+    days->addStretch();
+    others->addWidget(AddButton(C::WeekType));
+    others->addWidget(AddButton(C::MonthType));
+    others->addWidget(options("週予定・月予定オプション", {C::Vertical, C::List}, 2));
+    others->addWidget(options("開始曜日オプション", {C::SundayStart, C::MondayStart}, 2));
+    others->addWidget(AddButton(C::YearType));
+    others->addWidget(options("年間予定表オプション",
+                              {C::OneMonth, C::TwoMonths, C::ThreeMonths, C::FourMonths, C::SixMonths}, 3));
+    others->addWidget(AddButton(C::MemoType));
+    others->addStretch();
     return group;
 }
 
@@ -247,10 +252,7 @@ QGroupBox* QtPrintDialog::BuildDates()
     auto* range = new QFormLayout;
     for (const auto& [control, label] :
          {std::pair{C::StartDate, "印刷の開始"}, std::pair{C::EndDate, "印刷の終了"}}) {
-        auto* date = new QDateEdit(this);
-        date->setCalendarPopup(true);
-        date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-        date->setObjectName(QString::number(control));
+        QDateEdit* date = NewDatePicker(this, control);
         connect(date, &QDateEdit::dateChanged, this, [this, id = control] {
             if (!Writing)
                 Changed(id);

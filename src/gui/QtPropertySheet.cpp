@@ -16,8 +16,7 @@ QtPropertySheet::QtPropertySheet(QWidget* parent)
       Timetable(new QtTimetablePage), Ok(new QPushButton(QStringLiteral("OK"), this)),
       Cancel(new QPushButton(QStringLiteral("キャンセル"), this))
 {
-    // The sheet has no title of its own.
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("プロパティ"));
     Tabs->addTab(Display, QStringLiteral("表示"));
     Tabs->addTab(Print, QStringLiteral("印刷"));
     Tabs->addTab(Timetable, QStringLiteral("時間割"));

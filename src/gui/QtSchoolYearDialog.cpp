@@ -6,14 +6,19 @@
 #include "canvas/QtText.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace planova {
 namespace {
@@ -21,6 +26,11 @@ namespace {
 constexpr int StartId = 1113;
 constexpr int EndId = 1114;
 constexpr int OverwriteId = 1186;
+constexpr int RuleSetsId = 1210;
+constexpr int LocalHolidaysId = 1211;
+constexpr int OwnDatesId = 1212;
+/// Lines of own dates the field shows without scrolling.
+constexpr int OwnDatesLines = 3;
 
 } // namespace
 
@@ -62,6 +72,7 @@ QtSchoolYearDialog::QtSchoolYearDialog(QWidget* parent)
     rows->setColumnStretch(4, 1);
     layout->addLayout(rows);
     layout->addWidget(Overwrite);
+    layout->addWidget(NewHolidayGroup());
     layout->addSpacing(8);
     layout->addWidget(new QLabel(Utf8Text(SchoolYearWarning), this));
 
@@ -72,6 +83,40 @@ QtSchoolYearDialog::QtSchoolYearDialog(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QtSchoolYearDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QtSchoolYearDialog::reject);
     layout->addWidget(buttons);
+}
+
+QWidget* QtSchoolYearDialog::NewHolidayGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("休日"), this);
+    auto* form = new QFormLayout(group);
+    RuleSets = new QComboBox(group);
+    SetControlId(*RuleSets, RuleSetsId);
+    for (const HolidayRuleSetItem& item : HolidayRuleSetItems())
+        RuleSets->addItem(Utf8Text(item.Label));
+    form->addRow(QStringLiteral("祝日の規則"), RuleSets);
+
+    LocalHolidays = new QComboBox(group);
+    SetControlId(*LocalHolidays, LocalHolidaysId);
+    LocalHolidays->setMaxVisibleItems(static_cast<int>(LocalHolidayItems().size()));
+    auto* items = qobject_cast<QStandardItemModel*>(LocalHolidays->model());
+    for (const LocalHolidayItem& item : LocalHolidayItems()) {
+        LocalHolidays->addItem(Utf8Text(item.Text));
+        // A prefecture heading is shown over its cities and cannot be chosen.
+        if (item.Heading)
+            items->item(LocalHolidays->count() - 1)->setFlags(Qt::NoItemFlags);
+    }
+    form->addRow(QStringLiteral("地域の休日"), LocalHolidays);
+
+    OwnDates = new QPlainTextEdit(group);
+    SetControlId(*OwnDates, OwnDatesId);
+    OwnDates->setPlaceholderText(Utf8Text(OwnHolidaysHint));
+    OwnDates->setTabChangesFocus(true);
+    OwnDates->setFixedHeight(
+        OwnDates->fontMetrics().lineSpacing() * OwnDatesLines +
+        2 * (OwnDates->frameWidth() + static_cast<int>(OwnDates->document()->documentMargin())));
+    form->addRow(QString(), OwnDates);
+    connect(LocalHolidays, &QComboBox::currentIndexChanged, this, &QtSchoolYearDialog::EnableOwnDates);
+    return group;
 }
 
 void QtSchoolYearDialog::Start(const SchoolYearDialogValues& values)
@@ -87,7 +132,13 @@ void QtSchoolYearDialog::Start(const SchoolYearDialogValues& values)
             LastPickers[row]->setDate(ToQDate(dates.Last));
     }
     Overwrite->setChecked(values.Overwrite);
+    const auto ruleSets = HolidayRuleSetItems();
+    RuleSets->setCurrentIndex(static_cast<int>(
+        std::ranges::find(ruleSets, values.RuleSet, &HolidayRuleSetItem::RuleSet) - ruleSets.begin()));
+    LocalHolidays->setCurrentIndex(LocalHolidayItemIndex(values.LocalHolidays));
+    OwnDates->setPlainText(QString::fromStdString(values.LocalHolidays.OwnDates));
     EnablePickers();
+    EnableOwnDates();
     StartPicker->setFocus(Qt::OtherFocusReason);
 }
 
@@ -106,6 +157,13 @@ SchoolYearDialogValues QtSchoolYearDialog::ReadControls() const
             dates.Last = FromQDate(LastPickers[row]->date());
     }
     read.Overwrite = Overwrite->isChecked();
+    read.RuleSet = HolidayRuleSetItems()[static_cast<std::size_t>(RuleSets->currentIndex())].RuleSet;
+    const LocalHolidayItem chosen =
+        LocalHolidayItems()[static_cast<std::size_t>(LocalHolidays->currentIndex())];
+    read.LocalHolidays.Source = chosen.Source;
+    if (chosen.Source == LocalHolidaySource::Place)
+        read.LocalHolidays.Place = chosen.Place;
+    read.LocalHolidays.OwnDates = OwnDates->toPlainText().toStdString();
     return read;
 }
 
@@ -120,9 +178,18 @@ void QtSchoolYearDialog::EnablePickers()
     }
 }
 
+void QtSchoolYearDialog::EnableOwnDates()
+{
+    OwnDates->setEnabled(ReadControls().LocalHolidays.Source == LocalHolidaySource::OwnDates);
+}
+
 void QtSchoolYearDialog::accept()
 {
     const SchoolYearDialogValues read = ReadControls();
+    if (const std::string refusal = LocalHolidayChoiceRefusal(read.LocalHolidays); !refusal.empty()) {
+        ShowFieldProblem(*OwnDates, Utf8Text(refusal));
+        return;
+    }
     if (const std::string refusal = SchoolYearDialogRefusal(read); !refusal.empty()) {
         ShowFieldProblem(*StartPicker, Utf8Text(refusal));
         return;

@@ -9,16 +9,19 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace planova {
 
 /**
  * The dialog "データの自動作成": the range to create, the four vacations and the foundation day
- * (each with its check box enabling its date pickers) and the overwrite switch. OK refuses a range
- * whose start is after its end, or a date that exists in no year, with a message; the dialog then
- * stays open.
+ * (each with its check box enabling its date pickers), the overwrite switch, the holiday rules and
+ * "地域の休日" (none, a place, or the own dates typed into the field under it, which takes input only
+ * while chosen). OK refuses a range whose start is after its end, a date that exists in no year, or
+ * own dates that cannot be taken, with a message; the dialog then stays open.
  *
  * (Formerly CMakeAuto.)
  */
@@ -41,6 +44,9 @@ private:
     SchoolYearDialogValues ReadControls() const;
     /// Each row's pickers take input exactly when its check box is on.
     void EnablePickers();
+    /// The own-dates field takes input exactly while "自分で指定する" is chosen.
+    void EnableOwnDates();
+    QWidget* NewHolidayGroup();
 
     QDateEdit* StartPicker;
     QDateEdit* EndPicker;
@@ -48,6 +54,9 @@ private:
     std::array<QDateEdit*, SchoolYearRowCount> FirstPickers{};
     std::array<QDateEdit*, SchoolYearRowCount> LastPickers{};
     QCheckBox* Overwrite;
+    QComboBox* RuleSets = nullptr;
+    QComboBox* LocalHolidays = nullptr;
+    QPlainTextEdit* OwnDates = nullptr;
     QPushButton* Ok;
     QPushButton* Cancel;
     SchoolYearDialogValues Values;

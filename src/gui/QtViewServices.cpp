@@ -1,6 +1,7 @@
 #include "gui/QtViewServices.h"
 
 #include "canvas/QtText.h"
+#include "gui/AppSettings.h"
 #include "gui/QtEntryDialog.h"
 #include "gui/QtFindDialog.h"
 #include "gui/QtClassHourDialog.h"
@@ -40,8 +41,17 @@ void QtViewServices::SetSystemClipboardText(const std::string& cp932)
 
 void QtViewServices::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
 {
-    const ExportFormat format =
-        kind == ExportKind::ICalendar ? ExportFormat::ICalendar : ExportFormat::DayCsv;
+    ExportFormat format = ExportFormat::ICalendar;
+    switch (kind) {
+    case ExportKind::ICalendar:
+        break;
+    case ExportKind::Csv:
+        format = ExportFormat::DayCsv;
+        break;
+    case ExportKind::Workbook:
+        format = ExportFormat::Workbook;
+        break;
+    }
     planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
 }
 
@@ -68,7 +78,8 @@ QString QtViewServices::DocumentTitle() const
 
 bool QtViewServices::PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output)
 {
-    const PrintOutputContext context = MakePrintOutputContext(Parent, DocumentTitle());
+    const PrintOutputContext context =
+        MakePrintOutputContext(Parent, DocumentTitle(), DocumentPath ? DocumentPath() : QString());
     switch (output) {
     case PrintOutput::Printer:
         return PrintOnPrinter(context, document, job);
@@ -104,7 +115,14 @@ bool QtViewServices::EditProperties(PropertySheetValues& values)
 
 bool QtViewServices::EditSchoolYear(SchoolYearDialogValues& values)
 {
-    return RunOnce<QtSchoolYearDialog>(Parent, values);
+    // "地域の休日" starts on the user's last choice and is remembered on OK.
+    if (UserSettings != nullptr)
+        values.LocalHolidays = UserSettings->SchoolYearLocalHolidays();
+    if (!RunOnce<QtSchoolYearDialog>(Parent, values))
+        return false;
+    if (UserSettings != nullptr)
+        UserSettings->SetSchoolYearLocalHolidays(values.LocalHolidays);
+    return true;
 }
 
 bool QtViewServices::CountClassHours(ClassHourValues& values)

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace planova {
 
+class AppSettings;
 class QtEntryDialog;
 
 /**
@@ -41,6 +42,8 @@ public:
 
     /// The path of the document's file (empty while it has never been saved), for file name suggestions.
     std::function<QString()> DocumentPath;
+    /// Where "データの自動作成" finds and remembers the user's "地域の休日" (none: always Tokyo's day).
+    AppSettings* UserSettings = nullptr;
 
 private:
     /// The title of the document window the parent is in ("Planova" when there is none).

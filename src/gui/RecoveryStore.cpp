@@ -2,6 +2,7 @@
 
 #include "gui/LocalPath.h"
 #include "model/DataFile.h"
+#include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 namespace planova {
@@ -75,7 +77,10 @@ bool Abandoned(const QString& folder)
     if (lock.getLockInfo(&pid, &host, &application))
         return false;
     const QFileInfo info(lockPath);
-    return info.exists() && info.lastModified().secsTo(QDateTime::currentDateTime()) > UnreadableLockSeconds;
+    // A lock dated in the future (a clock set back, another machine's clock) counts by its distance
+    // from now, so that it cannot hide its folder's autosaves until that date.
+    return info.exists() &&
+           std::abs(info.lastModified().secsTo(QDateTime::currentDateTime())) > UnreadableLockSeconds;
 }
 
 /// The serial in "document-<serial>.dat" or ".ini", or -1 for any other name.
@@ -100,6 +105,7 @@ bool ReadInfo(const QString& infoFile, RecoverableFile& file)
     file.Name = name;
     file.OriginalPath = original;
     file.DiskStamp = ReadStamp(values);
+    file.Damage = values.value(QStringLiteral("Damage")).toString();
     return true;
 }
 
@@ -203,7 +209,8 @@ void RecoveryStore::Discard(const RecoverableFile& file) const
 }
 
 bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString& originalPath,
-                         const QString& name, const FileStamp& diskStamp, QString& error)
+                         const QString& name, const FileStamp& diskStamp, const QString& damage,
+                         QString& error)
 {
     // A folder that could not be made at start (say a file stood in its way) is tried again.
     if (Folder.isEmpty() && !Start()) {
@@ -212,7 +219,7 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
         return false;
     }
     const QDir dir(Folder);
-    const auto saved = SafeSave(LocalPath(dir.filePath(DataName(serial))), WriteDataFile(document));
+    const auto saved = SaveDataFile(LocalPath(dir.filePath(DataName(serial))), document);
     if (!saved.Ok) {
         error = QString::fromStdString(saved.Error);
         return false;
@@ -220,6 +227,10 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
     QSettings values(dir.filePath(InfoName(serial)), QSettings::IniFormat);
     values.setValue(QStringLiteral("OriginalPath"), originalPath);
     values.setValue(QStringLiteral("Name"), name);
+    if (damage.isEmpty())
+        values.remove(QStringLiteral("Damage"));
+    else
+        values.setValue(QStringLiteral("Damage"), damage);
     WriteStamp(values, diskStamp);
     values.sync();
     if (values.status() != QSettings::NoError) {

@@ -22,6 +22,7 @@ struct RecoverableFile
     QString OriginalPath; ///< the user's file; empty for a document never saved
     QString Name;         ///< the title the document had
     FileStamp DiskStamp;  ///< the user's file as the document last read or wrote it
+    QString Damage;       ///< what could not be read of the user's damaged file (OpenDocument::Damage)
     QDateTime SavedAt;
 };
 
@@ -57,9 +58,10 @@ public:
     void Discard(const RecoverableFile& file) const;
 
     /// Writes the document's recovery file (never the user's file); makes this instance's folder
-    /// first when that failed before. False with the reason.
+    /// first when that failed before. `damage` travels with it, so that a recovered document still
+    /// never overwrites the damaged file it was read from. False with the reason.
     bool Save(int serial, const CPlanovaDoc& document, const QString& originalPath, const QString& name,
-              const FileStamp& diskStamp, QString& error);
+              const FileStamp& diskStamp, const QString& damage, QString& error);
     /// Removes the document's recovery file.
     void Remove(int serial) const;
     /// Whether the document has a recovery file now.

@@ -4,12 +4,20 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[])
 {
+    // Answered before the application object exists, so that it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("planova %s\n", PLANOVA_VERSION);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("KORVANE"));
     QApplication::setApplicationName(QStringLiteral("Planova"));
-    QApplication::setApplicationVersion(QStringLiteral("9.7.0.1"));
+    QApplication::setApplicationVersion(QStringLiteral(PLANOVA_VERSION));
     // The desktop entry planova.desktop identifies the application to the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("planova"));
     planova::InstallQtTranslations(application);

@@ -15,7 +15,7 @@ LoadedDataFile LoadDataFile(const std::string& path)
         loaded.Result = ReadRegularFile(path, MaxDataFileBytes, bytes, loaded.Stamp);
         if (!loaded.Result.Ok)
             return loaded;
-        loaded.Document.emplace(ReadDataFile(bytes, &loaded.Warning));
+        loaded.Document.emplace(ReadDataFile(bytes, &loaded.Warning, &loaded.Damage));
     } catch (const DataFileError& error) {
         loaded.Result = Outcome::Refused(error.what());
     } catch (const std::bad_alloc&) {
@@ -27,6 +27,7 @@ LoadedDataFile LoadDataFile(const std::string& path)
     if (!loaded.Result.Ok) {
         loaded.Document.reset();
         loaded.Warning.clear();
+        loaded.Damage = {};
     }
     return loaded;
 }

@@ -3,6 +3,7 @@
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
 #include "model/DataFileArchive.h"
+#include "model/DataFileDamage.h"
 #include "model/DataFileDayReader.h"
 #include "model/DataFileTags.h"
 #include "model/DataFileToDoReader.h"
@@ -24,13 +25,18 @@ namespace Tags = DataFileTags;
 constexpr std::size_t ShortestDayElement = 20;
 constexpr std::size_t ShortestTaskElement = 13;
 
+std::size_t AnnouncedCount(std::string_view part)
+{
+    return static_cast<std::size_t>(ReadNumberValue(FindElement(part, Tags::Count), ValueForm::Number));
+}
+
 std::size_t CountIn(std::string_view part, std::size_t shortestElement, const char* what)
 {
-    const int count = ReadNumberValue(FindElement(part, Tags::Count), ValueForm::Number);
-    if (static_cast<std::size_t>(count) > part.size() / shortestElement)
+    const std::size_t count = AnnouncedCount(part);
+    if (count > part.size() / shortestElement)
         throw DataFileError(std::string(what) + "の数 (datasuu) " + std::to_string(count) +
                             " が、ファイルに収まる数を超えています。");
-    return static_cast<std::size_t>(count);
+    return count;
 }
 
 /// The values of the day elements in one pass: after each opening tag the closing tag is looked
@@ -58,13 +64,28 @@ std::vector<std::string_view> SplitDays(std::string_view daysText, std::size_t a
     return days;
 }
 
-void ReadDays(std::string_view text, CPlanovaDoc& document)
+/// Notes what a counted part announced and how many of its elements were read.
+void CountRead(CountedPartReading& reading, const FoundPart& part, std::size_t announced, std::size_t read)
 {
-    const std::string_view daysText = FindElement(text, Tags::Days);
-    const std::size_t announced = CountIn(daysText, ShortestDayElement, "日データ");
+    reading.Missing = part.Missing;
+    reading.CutOff = part.CutOff;
+    reading.Announced = announced;
+    reading.Read = read;
+}
+
+void ReadDays(const TextWithoutNul& source, CPlanovaDoc& document, DataFileDamage& damage)
+{
+    const FoundPart part = FindPart(source.Text(), Tags::Days);
+    const std::size_t announced = CountIn(part.Value, ShortestDayElement, "日データ");
     const CDayData blank;
-    for (const std::string_view dayText : SplitDays(daysText, announced))
-        document.AppendDayUnsorted(ReadDayText(dayText, blank));
+    const std::vector<std::string_view> days = SplitDays(part.Value, announced);
+    for (const std::string_view dayText : days) {
+        CDayData day = ReadDayText(dayText, blank);
+        if (source.RemovedWithin(dayText))
+            damage.DaysPartlyRead.push_back(day.GetDate());
+        document.AppendDayUnsorted(std::move(day));
+    }
+    CountRead(damage.Days, part, announced, days.size());
 }
 
 void ReadGroup(CPlanovaDoc& document, SettingGroup group, std::string_view source)
@@ -75,9 +96,8 @@ void ReadGroup(CPlanovaDoc& document, SettingGroup group, std::string_view sourc
     }
 }
 
-void ReadToDo(std::string_view text, CPlanovaDoc& document)
+void ReadToDo(std::string_view toDoText, CPlanovaDoc& document)
 {
-    const std::string_view toDoText = FindElement(text, Tags::ToDo);
     const std::size_t count = CountIn(toDoText, ShortestTaskElement, "ToDo");
     const CToDo blank;
     for (CToDo& item : ReadToDoItems(toDoText, count, blank))
@@ -141,9 +161,8 @@ void ReadClassHourCount(std::string_view settings, CPlanovaDoc& document)
     ReadGroup(document, SettingGroup::JisuuKeisan, classHours);
 }
 
-void ReadSettings(std::string_view text, CPlanovaDoc& document)
+void ReadSettings(std::string_view settings, CPlanovaDoc& document)
 {
-    const std::string_view settings = FindElement(text, Tags::Setting);
     ReadBirthday(settings, document);
     for (const SettingGroup group : {SettingGroup::Property, SettingGroup::Print})
         ReadGroup(document, group, FindElement(settings, GroupTag(group)));
@@ -161,12 +180,26 @@ bool HoldsElement(std::string_view text, std::string_view name)
            FindBytes(text, ClosingTag(name), at + open.size()) != std::string_view::npos;
 }
 
+/// How much of the settings there was to read: every group of them whole, or less.
+SettingsReading ReadingOfSettings(const TextWithoutNul& source, const FoundPart& part)
+{
+    if (part.Missing)
+        return SettingsReading::Missing;
+    if (part.CutOff || source.RemovedWithin(part.Value))
+        return SettingsReading::Partly;
+    for (const std::string_view group :
+         {GroupTag(SettingGroup::Birthday), GroupTag(SettingGroup::Property), GroupTag(SettingGroup::Print),
+          Tags::FontPoint, Tags::Jikannwari, Tags::JisuuKeisan}) {
+        if (!HoldsElement(part.Value, group))
+            return SettingsReading::Partly;
+    }
+    return SettingsReading::Whole;
+}
+
 /// A text with none of the document's elements is not a planner: opening it as an empty one would
 /// let the next save overwrite another program's file.
 void RequireDocumentElement(std::string_view text)
 {
-    if (text.empty())
-        return;
     for (const std::string_view name : {Tags::Root, Tags::Days, Tags::ToDo, Tags::Setting}) {
         if (HoldsElement(text, name))
             return;
@@ -177,24 +210,39 @@ void RequireDocumentElement(std::string_view text)
 
 } // namespace
 
-CPlanovaDoc ReadDataText(std::string_view text)
+CPlanovaDoc ReadDataText(std::string_view text, DataFileDamage* damage)
 {
+    DataFileDamage found;
+    if (damage != nullptr)
+        *damage = found;
+    // The empty text is a new document.
+    if (text.empty())
+        return CPlanovaDoc();
     try {
-        RequireDocumentElement(text);
+        const TextWithoutNul source(text);
+        RequireDocumentElement(source.Text());
+        found.UnreadableBytes = source.Removed();
         CPlanovaDoc document;
-        ReadDays(text, document);
-        ReadToDo(text, document);
-        ReadSettings(text, document);
+        ReadDays(source, document, found);
+        const FoundPart toDo = FindPart(source.Text(), Tags::ToDo);
+        ReadToDo(toDo.Value, document);
+        CountRead(found.ToDo, toDo, AnnouncedCount(toDo.Value), document.ToDoList().size());
+        found.ToDoPartlyRead = source.RemovedWithin(toDo.Value);
+        const FoundPart settings = FindPart(source.Text(), Tags::Setting);
+        ReadSettings(settings.Value, document);
+        found.Settings = ReadingOfSettings(source, settings);
         document.SetModified(false);
+        if (damage != nullptr)
+            *damage = std::move(found);
         return document;
     } catch (const InvalidArgument& error) {
         throw DataFileError(error.what());
     }
 }
 
-CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning)
+CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning, DataFileDamage* damage)
 {
-    CPlanovaDoc document = ReadDataText(ReadArchiveString(fileBytes));
+    CPlanovaDoc document = ReadDataText(ReadArchiveString(fileBytes), damage);
     if (warning != nullptr)
         warning->clear();
     return document;

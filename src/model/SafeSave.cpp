@@ -51,6 +51,13 @@ std::string Reason(int errorNumber)
     return std::string("システムエラー: ") + std::strerror(errorNumber);
 }
 
+/// The reason a file could not be opened for reading: the shared reasons, but a missing read
+/// permission is named as such.
+std::string ReadingReason(int errorNumber)
+{
+    return errorNumber == EACCES ? "このファイルを読み込む権限がありません。" : Reason(errorNumber);
+}
+
 Outcome Failure(const std::string& reason)
 {
     return Outcome::Refused(reason);
@@ -288,12 +295,12 @@ FileStamp StampOfInfo(const struct stat& info)
             static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
 }
 
+} // namespace
+
 std::string Megabytes(unsigned long long bytes)
 {
     return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
 }
-
-} // namespace
 
 /// A save whose bytes reached the target but whose writing to the disk could not be confirmed.
 constexpr const char* UnconfirmedSave = "保存しましたが、ディスクへの書き込みを確認できませんでした。";
@@ -354,7 +361,7 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes)
     bytes.clear();
     const Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0)
-        return Failure(Reason(errno));
+        return Failure(ReadingReason(errno));
     struct stat info
     {
     };
@@ -373,7 +380,7 @@ Outcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::stri
     // Non-blocking: opening a named pipe must not wait for a writer before it can be refused.
     const Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.Get() < 0)
-        return Failure(Reason(errno));
+        return Failure(ReadingReason(errno));
     struct stat info
     {
     };

@@ -19,6 +19,9 @@ namespace planova {
  */
 Outcome SafeSave(const std::string& path, std::string_view bytes);
 
+/// A size in whole megabytes, rounded up ("257 MB").
+std::string Megabytes(unsigned long long bytes);
+
 /// What tells one version of a file on disk from another: taken when a file is opened and
 /// compared before saving over it, to notice a change made by someone else in between.
 struct FileStamp

@@ -45,6 +45,15 @@ int PrintPageCount(const ViewPrintState& print)
     return layout ? PageCount(layout->Step, print.PrintStartDate, print.PrintEndDate) : 0;
 }
 
+std::string PageLimitRefusal(const ViewPrintState& print)
+{
+    const int pages = PrintPageCount(print);
+    if (pages <= MaxPrintPages)
+        return {};
+    return "印刷するページが多すぎます (" + std::to_string(pages) + " ページ。一度に印刷できるのは " +
+           std::to_string(MaxPrintPages) + " ページまでです)。期間を短くしてください。";
+}
+
 DateTime PrintPageDate(const ViewPrintState& print, int page)
 {
     const PageLayout* layout = PageLayoutOf(print.PrintType);

@@ -5,6 +5,7 @@
 #include "view/Canvas.h"
 #include "view/ViewState.h"
 
+#include <string>
 #include <vector>
 
 namespace planova {
@@ -17,6 +18,17 @@ bool CanPrint(const ViewPrintState& print);
 
 /// The pages of the job from PrintStartDate to PrintEndDate (0: nothing to print).
 int PrintPageCount(const ViewPrintState& print);
+
+/**
+ * The most pages one job prints: far above any school year (a year of day planners with their
+ * record sheets is some 730 pages), low enough that a mistyped range of centuries is refused
+ * instead of drawing for hours.
+ */
+inline constexpr int MaxPrintPages = 5000;
+
+/// Why the job cannot be printed because it has more than MaxPrintPages pages (the count named,
+/// UTF-8); empty when it can.
+std::string PageLimitRefusal(const ViewPrintState& print);
 
 /// The first date of page n (1-based), whatever the order the pages are drawn in.
 DateTime PrintPageDate(const ViewPrintState& print, int page);

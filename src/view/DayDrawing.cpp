@@ -92,16 +92,28 @@ void DayPainter::DrawKind(const CDayData& day, const Rect& rect)
 void DayPainter::DrawField(const Rect& rect, const std::string& text, int field)
 {
     Surface.DrawText(rect, text, TextWordBreak);
-    MarkFindHit(rect, field);
+    MarkFindHit(rect, text, 0, field);
 }
 
-void DayPainter::MarkFindHit(const Rect& textRect, int field)
+void DayPainter::MarkFindHit(const Rect& textRect, std::string_view drawn, std::size_t fieldStart, int field)
 {
     if (!HitDay || Hit.Field != field)
         return;
-    const int left = textRect.Left + H * Hit.Column;
+    // Where the hit starts in the drawn text: its line of the field ("\r\n" cannot occur inside a
+    // double-byte character), then its column on that line; a hit the text no longer holds is placed
+    // at the text's end.
+    std::size_t at = fieldStart;
+    for (int line = 0; line < Hit.Line && at < drawn.size(); ++line) {
+        const std::size_t end = drawn.find("\r\n", at);
+        at = end == std::string_view::npos ? drawn.size() : end + 2;
+    }
+    at = std::min(at + static_cast<std::size_t>(std::max(Hit.Column, 0)), drawn.size());
+    const std::size_t lineBreak = at < 2 ? std::string_view::npos : drawn.rfind("\r\n", at - 2);
+    const std::size_t lineStart = lineBreak == std::string_view::npos ? 0 : lineBreak + 2;
+    // Measured with the font that drew the line, so a proportional font puts the mark on the hit.
+    const int left = textRect.Left + Surface.TextExtent(drawn.substr(lineStart, at - lineStart)).Width;
     const int top = textRect.Top + L * Hit.Line;
-    Rect mark{left, top, left + H * static_cast<int>(Hit.Text.size()), top + L};
+    Rect mark{left, top, left + Surface.TextExtent(Hit.Text).Width, top + L};
     if (FindMarkBounds) {
         // A month cell keeps the marking inside: a line below it or a column right of it is not marked,
         // a text running past its right edge is cut there.
@@ -224,8 +236,10 @@ void DayPainter::DrawMonthCell(const CDayData& day, const RhythmMarkers* markers
     for (int m = 0; m < CDayData::RowCount && MonthLine::FirstPeriod + m < shownLines; ++m) {
         const Rect rowLine = line(MonthLine::FirstPeriod + m, inset.Left);
         BeginPeriodRow(day.GetIro(m), Rect{inset.Left, rowLine.Top, inset.Right, rowLine.Bottom});
-        Surface.DrawText(rowLine, day.GetJigenn(m) + day.GetYotei(m) + day.GetNaiyou(m), TextWordBreak);
-        MarkFindHit(rowLine, FindField::Naiyou(m));
+        const std::string prefix = day.GetJigenn(m) + day.GetYotei(m);
+        const std::string drawn = prefix + day.GetNaiyou(m);
+        Surface.DrawText(rowLine, drawn, TextWordBreak);
+        MarkFindHit(rowLine, drawn, prefix.size(), FindField::Naiyou(m));
         EndPeriodRow();
     }
 

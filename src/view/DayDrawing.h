@@ -7,7 +7,9 @@
 
 #include <array>
 #include <optional>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace planova {
 
@@ -80,7 +82,9 @@ private:
     void DrawKind(const CDayData& day, const Rect& rect);
     /// Draws a text word-wrapped in its rectangle, then the find marking when the hit is in that field.
     void DrawField(const Rect& rect, const std::string& text, int field);
-    void MarkFindHit(const Rect& textRect, int field);
+    /// Marks the find hit when it is in the field, which starts fieldStart bytes into the text drawn in
+    /// the rectangle; the mark's place and width are measured on the drawn line with the current font.
+    void MarkFindHit(const Rect& textRect, std::string_view drawn, std::size_t fieldStart, int field);
     /// Sets the background to the row colour and fills the area when the colour is not white.
     void BeginPeriodRow(int colourIndex, const Rect& fillArea);
     void EndPeriodRow();

@@ -28,9 +28,10 @@ std::string NameOrNone(const std::string* name)
     return name != nullptr ? Cp932ToUtf8(*name) : "";
 }
 
-void MarkClassic(CPlanovaDoc& document, const DateTime& first, const DateTime& last, bool tominNoHi = true)
+void MarkClassic(CPlanovaDoc& document, const DateTime& first, const DateTime& last,
+                 std::vector<LocalHoliday> localHolidays = DefaultLocalHolidays())
 {
-    MarkHolidays(document, first, last, HolidayOptions{HolidayRuleSet::Classic, tominNoHi});
+    MarkHolidays(document, first, last, HolidayOptions{HolidayRuleSet::Classic, std::move(localHolidays)});
 }
 
 } // namespace
@@ -45,11 +46,9 @@ TEST(ClassicHolidaysTest, TablesAndMondayOrdinals)
     };
     for (const Case c :
          {Case{1, 1, "元日"}, Case{2, 11, "建国記念の日"}, Case{3, 20, "春分の日"}, Case{4, 29, "昭和の日"},
-          Case{5, 4, "みどりの日"}, Case{8, 11, "山の日"}, Case{9, 23, "秋分の日"}, Case{10, 1, "都民の日"},
+          Case{5, 4, "みどりの日"}, Case{8, 11, "山の日"}, Case{9, 23, "秋分の日"}, Case{10, 1, ""},
           Case{12, 23, "天皇誕生日"}, Case{3, 21, ""}, Case{2, 23, ""}, Case{12, 24, ""}})
-        EXPECT_EQ(NameOrNone(ClassicFixedDateHoliday(c.Month, c.Day, true)), c.Name)
-            << c.Month << "/" << c.Day;
-    EXPECT_EQ(ClassicFixedDateHoliday(10, 1, false), nullptr);
+        EXPECT_EQ(NameOrNone(ClassicFixedDateHoliday(c.Month, c.Day)), c.Name) << c.Month << "/" << c.Day;
 
     for (const Case c :
          {Case{1, 2, "成人の日"}, Case{7, 3, "海の日"}, Case{9, 3, "敬老の日"}, Case{10, 2, "体育の日"},
@@ -195,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ClassicHolidaysTest, TominNoHiCanBeLeftOut)
 {
     CPlanovaDoc document;
-    MarkClassic(document, Date(2012, 10, 1), Date(2012, 10, 1), false);
+    MarkClassic(document, Date(2012, 10, 1), Date(2012, 10, 1), {});
     EXPECT_EQ(KindAndEvent(document, Date(2012, 10, 1)), NotMarked);
 }
 

@@ -178,7 +178,8 @@ TEST(CurrentLawHolidaysTest, TominNoHiIsAnOptionFrom1952AndNeverGivesASubstitute
                           Case{2017, true, Holiday("都民の日")}, Case{2017, false, {}}}) {
         CPlanovaDoc document;
         MarkHolidays(document, Date(c.Year, 9, 30), Date(c.Year, 10, 3),
-                     HolidayOptions{HolidayRuleSet::CurrentLaw, c.Tomin});
+                     HolidayOptions{HolidayRuleSet::CurrentLaw,
+                                    c.Tomin ? DefaultLocalHolidays() : std::vector<LocalHoliday>{}});
         EXPECT_EQ(KindAndEvent(document, Date(c.Year, 10, 1)), c.Expected) << c.Year << " " << c.Tomin;
         EXPECT_EQ(KindAndEvent(document, Date(c.Year, 10, 2)), KindEvent{})
             << c.Year; // 2017-10-01 is a Sunday
@@ -236,7 +237,7 @@ TEST(CurrentLawHolidaysTest, RuleSetsDifferWhereTheClassicTableIsOutdated)
     for (const Case& c : cases) {
         CPlanovaDoc classic;
         CPlanovaDoc current;
-        MarkHolidays(classic, c.Day, c.Day, HolidayOptions{HolidayRuleSet::Classic, true});
+        MarkHolidays(classic, c.Day, c.Day, HolidayOptions{HolidayRuleSet::Classic});
         MarkHolidays(current, c.Day, c.Day);
         EXPECT_EQ(KindAndEvent(classic, c.Day), c.Classic) << JapaneseDate(c.Day);
         EXPECT_EQ(KindAndEvent(current, c.Day), c.Current) << JapaneseDate(c.Day);

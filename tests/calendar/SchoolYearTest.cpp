@@ -120,7 +120,7 @@ TEST_F(SchoolYearTest, DefaultsOfTheDialog)
     EXPECT_EQ(defaults.Days.FoundationDay, (MonthDay{2, 15}));
     EXPECT_TRUE(defaults.Days.OverwritePlans);
     EXPECT_EQ(defaults.Holidays.RuleSet, HolidayRuleSet::CurrentLaw);
-    EXPECT_TRUE(defaults.Holidays.TominNoHi);
+    EXPECT_EQ(defaults.Holidays.LocalHolidays, DefaultLocalHolidays());
 }
 
 TEST_F(SchoolYearTest, WhatEachKindOfDayBecomes)

@@ -1,6 +1,10 @@
 #include "canvas/QtCanvas.h"
 #include "model/Cp932Codec.h"
+#include "view/DayDrawing.h"
 #include "view/InfoPaneIcons.h"
+#include "view/ScreenLayout.h"
+#include "canvas/FontSubstitution.h"
+#include "model/CellColours.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -155,6 +159,47 @@ private slots:
         QVERIFY(CountNonWhite(image, QRect(0, 0, 32, 32)) > 500);
         QVERIFY(CountNonWhite(image, QRect(40, 0, 32, 32)) > 100);
         QCOMPARE(CountNonWhite(image, QRect(80, 0, 32, 32)), 0);
+    }
+
+    // The find mark sits on the found text in the proportional planner font, after single-byte and
+    // double-byte characters: "1ab音読" (number and plan) and "・" come before the hit "感想" of the content.
+    void TheFindMarkCoversTheHitInAProportionalFont()
+    {
+        InstallFontSubstitutions();
+        QImage image = BlankImage(400, 120);
+        QPainter painter(&image);
+        QtCanvas canvas(painter, White);
+        canvas.SetFont(PlannerFace, 9);
+        canvas.SetBackgroundColour(White);
+        canvas.SetOpaqueBackground(true);
+        CDayData day;
+        day.SetDate(DateTime::FromDate(2026, 4, 13));
+        day.SetJigenn(0, "1");
+        day.SetYotei(0, Utf8ToCp932("ab音読"));
+        day.SetNaiyou(0, Utf8ToCp932("・感想"));
+        FindHitState hit{true, day.GetDate(), FindField::Naiyou(0), 2, 0, Utf8ToCp932("感想")};
+        const int lineHeight = canvas.GetLineMetrics().Height;
+        DayPainter(canvas, lineHeight, hit).DrawMonthCell(day, nullptr, Rect{0, 0, 400, 120});
+        painter.end();
+
+        const Rgb yellow = TextColours::FindHitBackground;
+        QRect marked;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == QColor(yellow.Red, yellow.Green, yellow.Blue))
+                    marked |= QRect(x, y, 1, 1);
+        QVERIFY(!marked.isEmpty());
+        QPainter measure(&image);
+        QtCanvas measuring(measure, White);
+        measuring.SetFont(PlannerFace, 9);
+        const int before = measuring.TextExtent(Utf8ToCp932("1ab音読・")).Width;
+        const int width = measuring.TextExtent(Utf8ToCp932("感想")).Width;
+        // The month cell's text starts at its inset; the mark starts where "感" is drawn.
+        const int textLeft = marked.left() - before;
+        QVERIFY2(textLeft >= 0 && textLeft <= lineHeight, qPrintable(QString::number(marked.left())));
+        QCOMPARE(marked.width(), width);
+        if (!qEnvironmentVariableIsEmpty("PLANOVA_FIND_PICTURE"))
+            image.save(qEnvironmentVariable("PLANOVA_FIND_PICTURE"));
     }
 };
 

@@ -91,6 +91,8 @@ TEST(DumpImportTest, BadInputIsRefusedWithThePlaceNamedAndNothingWritten)
     };
     const Case cases[] = {
         {"malformed", R"({"days": [)", "JSON の形式が正しくありません"},
+        // Written, it would read back as a damaged file.
+        {"NUL in a memo", R"({"days": [{"date": null, "memo": "a\u0000b"}]})", "days[0].memo: NUL 文字"},
         {"unknown key", R"({"days": [{"date": null, "plan": "x"}]})", "days[0].plan"},
         {"impossible date", R"({"todos": [{"kigenn": "2014-02-30"}]})", "todos[0].kigenn"},
         {"colour out of range", R"({"days": [{"date": null, "rows": [{"iro": 8}]}]})", "days[0].rows[0].iro"},

@@ -66,6 +66,8 @@ TEST(ExportCommandTest, WritesWhatTheExportModuleMakes)
         {{"--to", "2024-06-30", "--csv", "--from", "2024-06-01"}, DayCsvText(document, june)},
         {{"--csv", "--from", "2025-03-01"}, DayCsvText(document, {Date(2025, 3, 1), {}})},
         {{"--csv", "--todos"}, ToDoCsvText(document)},
+        {{"--csv", "--raw"}, DayCsvText(document, {}, CsvFormulas::Raw)},
+        {{"--raw", "--todos", "--csv"}, ToDoCsvText(document, CsvFormulas::Raw)},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args{file, "-o", out};
@@ -92,11 +94,14 @@ TEST(ExportCommandTest, UsageAndBadInputLeaveTheOutputAlone)
         const char* Expected;
     };
     const Case cases[] = {
-        {{file, "-o", out}, 2, "--ics か --csv"},
+        {{file, "-o", out}, 2, "--ics か --csv か --xlsx"},
         {{file, "--csv"}, 2, "-o OUT"},
         {{"--csv", "-o", out}, 2, "FILE.dat"},
         {{file, "--ics", "--csv", "-o", out}, 2, "--csv は --ics と同時に指定できません。"},
         {{file, "--ics", "--todos", "-o", out}, 2, "--todos は --csv と一緒に"},
+        {{file, "--xlsx", "--todos", "-o", out}, 2, "--todos は --csv と一緒に"},
+        {{file, "--xlsx", "--raw", "-o", out}, 2, "--raw は --csv と一緒に"},
+        {{file, "--csv", "--xlsx", "-o", out}, 2, "--xlsx は --csv と同時に指定できません。"},
         {{file, "--csv", "--todos", "--from", "2024-04-01", "-o", out}, 2, "--from と --to は指定できません"},
         {{file, "--csv", "--from", "2024-04-01", "--from", "2024-05-01", "-o", out}, 2, "--from が2回"},
         {{file, "--csv", "--after", "2024-04-01", "-o", out}, 2, "不明なオプションです: --after"},
@@ -132,6 +137,9 @@ TEST(ExportCommandTest, HelpListsEveryCommandAndSucceeds)
             EXPECT_NE(help.Out.find(std::string("planova-cli ") + command + " "), std::string::npos)
                 << command;
     }
+    const CliResult version = RunProgram(PLANOVA_CLI, {"--version"});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out, "planova-cli " PLANOVA_VERSION "\n");
     const CliResult none = RunProgram(PLANOVA_CLI, {});
     EXPECT_EQ(none.Status, 2);
     EXPECT_NE(none.Err.find("usage:"), std::string::npos);

@@ -228,6 +228,45 @@ TEST(PrintDialogTest, DateLabelsAndTheDates)
     EXPECT_TRUE(dialog.IsEnabled(C::Ok)); // equal dates
 }
 
+TEST(PrintDialogTest, AJobOfMoreThanTheMostPagesIsRefusedBeforePrinting)
+{
+    struct Case
+    {
+        const char* Name;
+        int TypeControl;
+        DateTime End;        ///< from Today (12 June 2024)
+        const char* Message; ///< empty: accepted
+    };
+    const Case cases[] = {
+        // A page a day: Today and 4,999 days after it are 5,000 pages.
+        {"5,000 day pages", C::DayType, Today.AddDays(4999), ""},
+        {"5,001 day pages", C::DayType, Today.AddDays(5000),
+         "印刷するページが多すぎます (5001 ページ。一度に印刷できるのは 5000 "
+         "ページまでです)。期間を短くしてください。"},
+        // A page a week: 34,999 days after Today are 34,999 / 7 + 1 = 5,000 pages.
+        {"5,000 week pages", C::WeekType, Today.AddDays(34999), ""},
+        {"5,001 week pages", C::WeekType, Today.AddDays(35000), "(5001 ページ"},
+        // A page a month: June 2024 to January 2441 are 7 + 416 × 12 + 1 = 5,000 pages.
+        {"5,000 month pages", C::MonthType, DateTime::FromDate(2441, 1, 1), ""},
+        {"5,001 month pages", C::MonthType, DateTime::FromDate(2441, 2, 1), "(5001 ページ"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        PrintDialogModel dialog(DefaultView(), Today, false);
+        ASSERT_FALSE(Click(dialog, c.TypeControl));
+        PrintDialogReading reading = dialog.Shown();
+        reading.End = c.End;
+        const std::optional<FieldError> error = dialog.Confirm(reading);
+        if (std::string(c.Message).empty()) {
+            EXPECT_FALSE(error);
+            continue;
+        }
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->Control, C::EndDate);
+        EXPECT_NE(error->Message.find(c.Message), std::string::npos) << error->Message;
+    }
+}
+
 TEST(PrintDialogTest, NumberFieldsAreValidated)
 {
     struct Case

@@ -66,7 +66,7 @@ TEST(SchoolYearDialogTest, OnlyMonthAndDayOfTheSwitchedDatesCount)
     EXPECT_TRUE(parameters.Days.FoundationDayOn);
     EXPECT_EQ(parameters.Days.FoundationDay, (MonthDay{2, 29}));
     EXPECT_EQ(parameters.Holidays.RuleSet, HolidayRuleSet::CurrentLaw);
-    EXPECT_TRUE(parameters.Holidays.TominNoHi);
+    EXPECT_EQ(parameters.Holidays.LocalHolidays, DefaultLocalHolidays());
 }
 
 TEST(SchoolYearDialogTest, ReversedRangeIsRefusedWithItsDates)

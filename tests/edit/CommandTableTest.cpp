@@ -120,11 +120,12 @@ TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
 {
     Start(ViewMode::Week, Date(2024, 6, 12));
     Document.SetModified(false);
-    for (const int id : {CommandId::ExportICalendar, CommandId::ExportCsv}) {
+    for (const int id : {CommandId::ExportICalendar, CommandId::ExportCsv, CommandId::ExportWorkbook}) {
         EXPECT_TRUE(IsViewCommandEnabled(View, id)) << id;
         EXPECT_EQ(RunViewCommand(View, id, Dialogs), CommandOutcome::ViewChanged) << id;
     }
-    EXPECT_EQ(Dialogs.Exports, (std::vector<ExportKind>{ExportKind::ICalendar, ExportKind::Csv}));
+    EXPECT_EQ(Dialogs.Exports,
+              (std::vector<ExportKind>{ExportKind::ICalendar, ExportKind::Csv, ExportKind::Workbook}));
     EXPECT_FALSE(Document.IsModified());
 }
 

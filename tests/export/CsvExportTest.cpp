@@ -173,6 +173,36 @@ TEST(CsvExportTest, FieldsAreQuotedOnlyWhenTheyMustBe)
         EXPECT_EQ(CsvText::Field(text), field) << text;
 }
 
+TEST(CsvExportTest, FieldsThatSpreadsheetsRunGetAnApostropheUnlessRaw)
+{
+    struct Case
+    {
+        const char* Text;
+        const char* Neutralised;
+        const char* Raw;
+    };
+    const Case cases[] = {
+        {"=1+1", "'=1+1", "=1+1"},
+        {"+1", "'+1", "+1"},
+        {"-2+3", "'-2+3", "-2+3"},
+        {"@SUM(1;2)", "'@SUM(1;2)", "@SUM(1;2)"},
+        {"\tA", "'\tA", "\tA"},
+        // A field that must be quoted gets the apostrophe inside the quotes.
+        {"\rA", "\"'\rA\"", "\"\rA\""},
+        {"=HYPERLINK(\"x\",\"y\")", "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"",
+         "\"=HYPERLINK(\"\"x\"\",\"\"y\"\")\""},
+        // Only the first character counts; the date and row columns never start with one.
+        {"1-2 国語", "1-2 国語", "1-2 国語"},
+        {"a=b", "a=b", "a=b"},
+        {"'=already", "'=already", "'=already"},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CsvText::Field(c.Text, CsvFormulas::Neutralised), c.Neutralised) << c.Text;
+        EXPECT_EQ(CsvText::Field(c.Text, CsvFormulas::Raw), c.Raw) << c.Text;
+    }
+}
+
 TEST(CsvExportTest, BytesThatAreNotCodePage932AreRefusedNamingTheField)
 {
     CPlanovaDoc document;

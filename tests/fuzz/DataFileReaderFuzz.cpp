@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the data file reader. Beyond not crashing, hanging, leaking or
 // allocating without bound:
 // - the one-pass reader and the plain lookups agree (both fail, or both give the same document);
-// - whatever the reader accepted is written and read back to the same document and the same bytes.
+// - whatever the reader accepted is written and read back to the same document and the same bytes,
+//   and a written file is never reported damaged.
 
 #include "model/Clock.h"
 #include "model/DataFile.h"
@@ -25,11 +26,11 @@ namespace {
 
 /// The document read, with its modified flag cleared: the reader sets it exactly when it replaced
 /// characters of a UTF-16 file and warns about them, which is checked here.
-std::optional<CPlanovaDoc> TryRead(std::string_view bytes)
+std::optional<CPlanovaDoc> TryRead(std::string_view bytes, DataFileDamage* damage = nullptr)
 {
     try {
         std::string warning;
-        CPlanovaDoc document = ReadDataFile(bytes, &warning);
+        CPlanovaDoc document = ReadDataFile(bytes, &warning, damage);
         if (document.IsModified() != !warning.empty())
             Fail("the modified flag and the warning disagree", warning);
         document.SetModified(false);
@@ -65,9 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Fail("the readers disagree", difference);
 
     const std::string written = WriteDataFile(*document);
-    const std::optional<CPlanovaDoc> again = TryRead(written);
+    DataFileDamage damage;
+    const std::optional<CPlanovaDoc> again = TryRead(written, &damage);
     if (!again)
         Fail("a written file does not read", "");
+    if (damage.Any())
+        Fail("a written file reads as damaged", DamageMessage(damage));
     if (const std::string difference = test::DocumentDifference(*document, *again); !difference.empty())
         Fail("a written file reads back different", difference);
     if (WriteDataFile(*again) != written)

@@ -75,6 +75,10 @@ void ExportDialogsTest::FileDialogOffersTheFormats_data()
     QTest::newRow("ToDo filter chosen") << int(ExportFormat::DayCsv) << ""
                                         << "/tmp/todo.csv" << 1 << U("CSV形式で書き出し") << "planova.csv"
                                         << csv << "/tmp/todo.csv" << int(ExportFormat::ToDoCsv);
+    QTest::newRow("workbook, suffix added")
+        << int(ExportFormat::Workbook) << "/school/2024.dat"
+        << "/tmp/year" << -1 << U("Excel形式で書き出し") << "/school/2024.xlsx"
+        << QStringList{U("Excel ブック (*.xlsx)")} << "/tmp/year.xlsx" << int(ExportFormat::Workbook);
     QTest::newRow("cancelled") << int(ExportFormat::ICalendar) << ""
                                << "" << -1 << U("iCalendar形式で書き出し") << "planova.ics"
                                << QStringList{"iCalendar (*.ics)"} << "" << -1;
@@ -120,6 +124,9 @@ void ExportDialogsTest::CommandWritesTheChosenFile()
     dialogs->ExportName = dir.filePath(QStringLiteral("year.ics"));
     QVERIFY(ExportDocument(nullptr, document, ExportFormat::ICalendar, QString()));
     QVERIFY(FileBytes(dialogs->ExportName).startsWith("BEGIN:VCALENDAR\r\n"));
+    dialogs->ExportName = dir.filePath(QStringLiteral("year.xlsx"));
+    QVERIFY(ExportDocument(nullptr, document, ExportFormat::Workbook, QString()));
+    QVERIFY(FileBytes(dialogs->ExportName).startsWith("PK\x03\x04")); // a zip container
     QVERIFY(dialogs->Asked.empty());
 }
 

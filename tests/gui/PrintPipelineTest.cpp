@@ -104,6 +104,7 @@ private slots:
         context.ShowPreview = [&](QPrintPreviewDialog& preview) {
             preview.show();
             QVERIFY(QTest::qWaitForWindowExposed(&preview));
+            QVERIFY(preview.isMaximized());
             auto* widget = preview.findChild<QPrintPreviewWidget*>();
             QVERIFY(widget != nullptr);
             widget->updatePreview();

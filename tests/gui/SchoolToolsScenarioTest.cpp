@@ -9,6 +9,7 @@
 #include "calendar/ContentShift.h"
 #include "calendar/SchoolYear.h"
 #include "edit/CommandIds.h"
+#include "gui/AppSettings.h"
 #include "gui/CChildFrame.h"
 #include "gui/QtClassHourDialog.h"
 #include "gui/QtContentShiftDialog.h"
@@ -25,12 +26,14 @@
 #include "support/Dates.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QInputMethodEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -213,6 +216,46 @@ private slots:
                          QVERIFY(MakeSchoolYear(document, parameters).Ok);
                      })));
         QVERIFY(after != Before);
+    }
+
+    // "地域の休日" opens on Tokyo for a user who never chose, remembers the choice of an OK, and the file the
+    // dialog writes is the one `planova-cli make-year` writes with the same options, byte for byte.
+    void MakeYearRemembersTheLocalHolidaysAndMatchesTheCommandLine()
+    {
+        FixedNowScope clock(DateTime::FromDateTime(2024, 4, 8, 10, 0, 0));
+        const QString cliInput = Sandbox.WriteDocument(QStringLiteral("cli-in.dat"), LessonWeek());
+        RunAndSave<QtSchoolYearDialog>(File, CommandId::MakeYear, [](QtSchoolYearDialog& dialog, int) {
+            QComboBox& places = At<QComboBox>(dialog, 1211);
+            QCOMPARE(places.currentText(), QStringLiteral("東京都　都民の日（10月1日）"));
+            places.setCurrentIndex(places.findText(QStringLiteral("埼玉県　県民の日（11月14日）")));
+            At<QComboBox>(dialog, 1210).setCurrentIndex(1); // 固定の祝日表
+            At<QDateEdit>(dialog, 1113).setDate(QDate(2024, 9, 1));
+            At<QDateEdit>(dialog, 1114).setDate(QDate(2024, 11, 30));
+            QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+        });
+        QProcess cli;
+        cli.start(QStringLiteral(PLANOVA_BINARY_DIR "/planova-cli"),
+                  {QStringLiteral("make-year"), cliInput, QStringLiteral("-o"),
+                   Sandbox.Path(QStringLiteral("cli.dat")), QStringLiteral("--from"),
+                   QStringLiteral("2024-09-01"), QStringLiteral("--to"), QStringLiteral("2024-11-30"),
+                   QStringLiteral("--holidays"), QStringLiteral("classic"),
+                   QStringLiteral("--local-holidays"), QStringLiteral("saitama")});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        const QByteArray written = ReadAll(File);
+        QCOMPARE(written, ReadAll(Sandbox.Path(QStringLiteral("cli.dat"))));
+        QVERIFY(written != ReadAll(cliInput));
+
+        // The next run starts on Saitama; cancelling remembers nothing and changes nothing.
+        RunAndSave<QtSchoolYearDialog>(File, CommandId::MakeYear, [](QtSchoolYearDialog& dialog, int) {
+            QCOMPARE(At<QComboBox>(dialog, 1211).currentText(),
+                     QStringLiteral("埼玉県　県民の日（11月14日）"));
+            QCOMPARE(At<QComboBox>(dialog, 1210).currentIndex(), 0); // the rules are not remembered
+            At<QComboBox>(dialog, 1211).setCurrentIndex(0);
+            QTest::mouseClick(&dialog.CancelButton(), Qt::LeftButton);
+        });
+        QCOMPARE(ReadAll(File), written);
+        QCOMPARE(AppSettings(Sandbox.SettingsFile()).SchoolYearLocalHolidays().Place, std::string("saitama"));
     }
 
     void ClassHoursCountedAndSaved()

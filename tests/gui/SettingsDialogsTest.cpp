@@ -15,10 +15,12 @@
 #include "view/PlannerView.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -100,6 +102,7 @@ void SettingsDialogsTest::PropertySheetShowsAndTakesTheSettings()
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
 
+    QCOMPARE(sheet.windowTitle(), QStringLiteral("プロパティ"));
     QTabWidget& tabs = sheet.Pages();
     QCOMPARE(tabs.count(), 3);
     QCOMPARE(tabs.tabText(0), QStringLiteral("表示"));
@@ -233,7 +236,38 @@ void SettingsDialogsTest::SchoolYearDialog()
     QVERIFY(At<QDateEdit>(dialog, 1119).isEnabled());
     QVERIFY(!At<QDateEdit>(dialog, 1128).isEnabled());
     QVERIFY(!At<QCheckBox>(dialog, 1186).isChecked());
+    QComboBox& rules = At<QComboBox>(dialog, 1210);
+    QComboBox& places = At<QComboBox>(dialog, 1211);
+    QPlainTextEdit& ownDates = At<QPlainTextEdit>(dialog, 1212);
+    QCOMPARE(rules.currentText(), QStringLiteral("現行の祝日法"));
+    QCOMPARE(places.currentText(), QStringLiteral("東京都　都民の日（10月1日）"));
+    QCOMPARE(places.count(), 11);
+    QVERIFY(!ownDates.isEnabled());
+    // The whole dialog fits a 1024 × 600 screen with room for its title bar.
+    QVERIFY(dialog.sizeHint().width() <= 1024 && dialog.sizeHint().height() <= 560);
     SavePicture(dialog, QStringLiteral("make-auto-dialog.png"));
+
+    // The heading 神奈川県 cannot be chosen: the arrow key passes on to 横浜市.
+    places.setFocus();
+    QTest::keyClick(&places, Qt::Key_Down);
+    QCOMPARE(places.currentText(), QStringLiteral("　　横浜市　開港記念日（6月2日）"));
+    // Own dates: the field takes input while they are chosen; a line that cannot be read keeps the dialog
+    // open with the field in focus.
+    places.setCurrentIndex(places.count() - 1);
+    QVERIFY(ownDates.isEnabled());
+    ownDates.setFocus();
+    Commit(ownDates, QStringLiteral("06-02 開港記念日"));
+    QTest::keyClick(&ownDates, Qt::Key_Return);
+    Commit(ownDates, QStringLiteral("0701 市制記念日"));
+    QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialogs->WasAsked(QStringLiteral("自分で指定する休日の2行目「0701 市制記念日」は読めません。")));
+    QVERIFY(ownDates.hasFocus());
+    QTest::keyClick(&ownDates, Qt::Key_Home);
+    QTest::keyClick(&ownDates, Qt::Key_Right);
+    QTest::keyClick(&ownDates, Qt::Key_Right);
+    QTest::keyClicks(&ownDates, QStringLiteral("-"));
+    QTest::keyClick(&rules, Qt::Key_Down);
 
     // Each check box enables its own pickers.
     Click(At<QCheckBox>(dialog, 1116));
@@ -256,6 +290,10 @@ void SettingsDialogsTest::SchoolYearDialog()
     QVERIFY(parameters.Days.FoundationDayOn);
     QCOMPARE(parameters.Days.FoundationDay, (MonthDay{6, 5}));
     QCOMPARE(parameters.End, DateTime::FromDate(2025, 3, 31));
+    QCOMPARE(parameters.Holidays.RuleSet, HolidayRuleSet::Classic);
+    QVERIFY((parameters.Holidays.LocalHolidays ==
+             std::vector<LocalHoliday>{{{6, 2}, Sj("開港記念日")}, {{7, 1}, Sj("市制記念日")}}));
+    QCOMPARE(dialog.Confirmed().LocalHolidays.OwnDates, std::string("06-02 開港記念日\n07-01 市制記念日"));
 }
 
 void SettingsDialogsTest::ClassHourDialog()

@@ -9,6 +9,7 @@
 #include "gui/DocumentManager.h"
 #include "gui/CPlanovaView.h"
 #include "model/Cp932Codec.h"
+#include "model/DataFileArchive.h"
 #include "model/FixedTexts.h"
 
 #include <QAction>
@@ -39,6 +40,8 @@ private slots:
     void ChangedOnDiskIsNoticedBeforeSaving();
     void FailedSaveChangesNothing();
     void Utf16CharactersBeyondCodePage932OpenUnchanged();
+    void DocumentTooLargeToReadBackStaysOpenAndUnsaved();
+    void ADamagedFileIsOpenedWithAMessageAndNeverOverwritten();
 
 private:
     static void Edit(OpenDocument& document, DocumentManager& manager)
@@ -316,15 +319,44 @@ void ShellDocumentsTest::FailedSaveChangesNothing()
     QVERIFY(!document.Doc->IsModified());
 }
 
+void ShellDocumentsTest::DocumentTooLargeToReadBackStaysOpenAndUnsaved()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& manager = app.Documents();
+    auto& document = *manager.ActiveDocument();
+    // A memo of 257 MB: its file would be larger than the 256 MB any reader opens.
+    CDayData day;
+    day.SetDate(2024, 5, 1);
+    day.SetMemo(std::string(std::size_t{257} << 20, 'a'));
+    document.Doc->AppendDayUnsorted(std::move(day));
+    document.Doc->SetModified();
+    manager.DocumentEdited(document);
+
+    const QString file = sandbox.Path(QStringLiteral("large.dat"));
+    dialogs->Answers = {QMessageBox::Cancel};
+    QVERIFY(!manager.SaveTo(document, file));
+    QVERIFY(dialogs->WasAsked(QStringLiteral("データファイルが大きすぎるため保存できませんでした (258 MB。"
+                                             "開けるのは 256 MB までです)")));
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(document.Path.isEmpty());
+    QVERIFY(document.Doc->IsModified());
+    QCOMPARE(document.Doc->DayList().size(), std::size_t{1});
+}
+
 void ShellDocumentsTest::Utf16CharactersBeyondCodePage932OpenUnchanged()
 {
     ShellUnderTest shell;
     auto& [sandbox, dialogs, app] = shell;
     QVERIFY(app.Start({}));
-    const QString text = QStringLiteral("<Planova><Setting><Property><Shiyousya>山田\U0001F600</Shiyousya>"
-                                        "</Property></Setting></Planova>");
+    // A whole file in the UTF-16 form whose user name holds an emoji.
+    CPlanovaDoc named;
+    named.Shiyousya = Cp932Literal("山田");
+    const QString text = QString::fromStdString(Cp932ToUtf8(ReadArchiveString(WriteDataFile(named))))
+                             .replace(QStringLiteral("山田"), QStringLiteral("山田\U0001F600"));
     QByteArray bytes("\xFF\xFE\xFF", 3);
-    bytes += char(text.size());
+    bytes += QByteArray::fromStdString(LengthPrefix(static_cast<std::size_t>(text.size())));
     bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     const QString file = sandbox.WriteBytes(QStringLiteral("utf16.dat"), bytes);
     dialogs->Asked.clear();
@@ -336,6 +368,49 @@ void ShellDocumentsTest::Utf16CharactersBeyondCodePage932OpenUnchanged()
     QVERIFY(!opened->Frames.front()->isWindowModified());
     QVERIFY(dialogs->Asked.empty());
     QCOMPARE(ReadAll(file), bytes);
+}
+
+void ShellDocumentsTest::ADamagedFileIsOpenedWithAMessageAndNeverOverwritten()
+{
+    ShellUnderTest shell;
+    auto& [sandbox, dialogs, app] = shell;
+    QVERIFY(app.Start({}));
+    auto& frame = app.MainFrame();
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    const QByteArray bytes = DamagedSchoolWeek();
+    const QString file = sandbox.WriteBytes(QStringLiteral("week.dat"), bytes);
+    dialogs->Asked.clear();
+
+    OpenDocument* opened = app.Documents().Open(file);
+    QVERIFY(opened != nullptr);
+    QCOMPARE(opened->Doc->DayList().size(), std::size_t{5});
+    QCOMPARE(dialogs->Asked.size(), std::size_t{1});
+    QVERIFY(dialogs->Asked.front().Text.startsWith(DamagedSchoolWeekMessage));
+    QVERIFY(dialogs->Asked.front().Text.contains(QStringLiteral("元のファイルはそのまま残し")));
+    QCOMPARE(opened->Frames.front()->windowTitle(), QStringLiteral("week.dat (一部破損)[*]"));
+
+    // Ctrl+S asks for a new name, even for the unchanged document; cancelled, nothing is written.
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs->SaveAsked, 1);
+    QCOMPARE(ReadAll(file), bytes);
+    // The damaged file's own name is refused.
+    dialogs->SaveName = file;
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs->SaveAsked, 2);
+    QVERIFY(dialogs->Asked.back().Text.contains(QStringLiteral("上書きしません")));
+    QCOMPARE(ReadAll(file), bytes);
+    // Saved under another name, the document belongs to the new, whole file.
+    dialogs->SaveName = sandbox.Path(QStringLiteral("week-saved.dat"));
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(opened->Path, dialogs->SaveName);
+    QCOMPARE(opened->Frames.front()->windowTitle(), QStringLiteral("week-saved.dat[*]"));
+    QCOMPARE(ReadAll(file), bytes);
+    QCOMPARE(ReadAll(opened->Path).toStdString(), WriteDataFile(*opened->Doc));
+    // From now on Ctrl+S saves in place.
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs->SaveAsked, 3);
 }
 
 QTEST_MAIN(ShellDocumentsTest)

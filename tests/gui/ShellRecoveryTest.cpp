@@ -115,6 +115,7 @@ private slots:
     void AutosavesWithoutAUsableDescriptionAreOffered();
     void UnreadableLocksHideNothingAndLiveOnesHideTheirFolder();
     void ADamagedAutosaveIsRefusedAndKept();
+    void APartlyDamagedAutosaveIsRecoveredWithoutOverwritingTheFile();
     void AFailingAutosaveIsReportedOnce();
 
 private:
@@ -293,28 +294,32 @@ void ShellRecoveryTest::UnreadableLocksHideNothingAndLiveOnesHideTheirFolder()
                                       "[General]\nName=empty.dat\n");
     const QString live = WriteOrphan(sandbox, QStringLiteral("live-lock"), 1, AutosaveWithEvent("live"),
                                      "[General]\nName=live.dat\n");
-    for (const auto& [folder, bytes] : {std::pair{random, QByteArray("\x8f\x12 no lock at all\n\xff", 20)},
-                                        std::pair{empty, QByteArray()}}) {
+    const QString future = WriteOrphan(sandbox, QStringLiteral("future-lock"), 1, AutosaveWithEvent("future"),
+                                       "[General]\nName=future.dat\n");
+    // Left by a crash an hour ago, and one dated a year ahead by a wrong clock.
+    for (const auto& [folder, bytes, age] :
+         {std::tuple{random, QByteArray("\x8f\x12 no lock at all\n\xff", 20), -3600},
+          std::tuple{empty, QByteArray(), -3600}, std::tuple{future, QByteArray("garbage"), 365 * 86400}}) {
         QFile lock(QDir(folder).filePath(QStringLiteral("instance.lock")));
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(bytes);
         lock.flush();
-        // Left by a crash an hour ago.
         QVERIFY(
-            lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+            lock.setFileTime(QDateTime::currentDateTime().addSecs(age), QFileDevice::FileModificationTime));
     }
     // An instance that still runs (this process holds its lock).
     QLockFile held(QDir(live).filePath(QStringLiteral("instance.lock")));
     QVERIFY(held.tryLock(0));
 
     DialogScript dialogs;
-    dialogs->Answers = {QMessageBox::No, QMessageBox::No};
+    dialogs->Answers = {QMessageBox::No, QMessageBox::No, QMessageBox::No};
     CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
     QVERIFY(app.Start({}));
     const QStringList questions = Questions(*dialogs);
-    QCOMPARE(questions.size(), 2);
+    QCOMPARE(questions.size(), 3);
     QCOMPARE(questions.filter(QStringLiteral("random.dat")).size(), 1);
     QCOMPARE(questions.filter(QStringLiteral("empty.dat")).size(), 1);
+    QCOMPARE(questions.filter(QStringLiteral("future.dat")).size(), 1);
     QVERIFY(QFileInfo::exists(QDir(live).filePath(QStringLiteral("document-1.dat"))));
 }
 
@@ -336,6 +341,37 @@ void ShellRecoveryTest::ADamagedAutosaveIsRefusedAndKept()
         QCOMPARE(app.Documents().ActiveDocument()->Name, QStringLiteral("Planova1"));
         QCOMPARE(ReadAll(QDir(folder).filePath(QStringLiteral("document-1.dat"))), QByteArray(4096, '\0'));
     }
+}
+
+void ShellRecoveryTest::APartlyDamagedAutosaveIsRecoveredWithoutOverwritingTheFile()
+{
+    ShellSandbox sandbox;
+    const QString file = sandbox.WriteDocument(QStringLiteral("week.dat"), SchoolWeek());
+    const QByteArray original = ReadAll(file);
+    WriteOrphan(sandbox, QStringLiteral("damaged"), 1, DamagedSchoolWeek(),
+                QStringLiteral("[General]\nName=week.dat\nOriginalPath=%1\n").arg(file).toUtf8());
+
+    DialogScript dialogs;
+    dialogs->Answers = {QMessageBox::Yes};
+    CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
+    QVERIFY(app.Start({}));
+    // Asked, then told what could not be read.
+    QCOMPARE(dialogs->Asked.size(), std::size_t{2});
+    QVERIFY(dialogs->Asked[1].Text.startsWith(DamagedSchoolWeekMessage));
+    auto& recovered = *app.Documents().ActiveDocument();
+    QCOMPARE(recovered.Path, file);
+    QCOMPARE(recovered.Doc->DayList().size(), std::size_t{5});
+    QVERIFY(recovered.Frames.front()->windowTitle().contains(QStringLiteral("(一部破損)")));
+
+    // The mark travels with the new autosave, so a second crash does not lose it.
+    const QSettings info(QDir(app.Recovery().InstanceFolder())
+                             .filePath(QStringLiteral("document-%1.ini").arg(recovered.Serial)),
+                         QSettings::IniFormat);
+    QVERIFY(info.value(QStringLiteral("Damage")).toString().startsWith(DamagedSchoolWeekMessage));
+    // Saving asks for a name; the user's file stays as it was.
+    QVERIFY(!app.Documents().Save(recovered));
+    QCOMPARE(dialogs->SaveAsked, 1);
+    QCOMPARE(ReadAll(file), original);
 }
 
 void ShellRecoveryTest::AFailingAutosaveIsReportedOnce()

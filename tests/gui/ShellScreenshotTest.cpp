@@ -7,12 +7,14 @@
 #include "gui/CMainFrame.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
+#include "gui/QtPrintDialog.h"
 #include "edit/CommandIds.h"
 #include "model/FixedTexts.h"
 
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 
 #include <memory>
 #include <set>
@@ -59,6 +61,8 @@ class ShellScreenshotTest : public QObject
 private slots:
     void MainWindowWithTwoDocuments();
     void MainWindowInTheBlackLookOnASmallScreen();
+    void PrintDialogOverTheMainWindow_data();
+    void PrintDialogOverTheMainWindow();
 };
 
 void ShellScreenshotTest::MainWindowWithTwoDocuments()
@@ -87,6 +91,36 @@ void ShellScreenshotTest::MainWindowInTheBlackLookOnASmallScreen()
     ApplyLook(CommandId::LookDefault);
     QCOMPARE(shot.size(), QSize(1024, 600));
     QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/main-window-black.png")));
+}
+
+void ShellScreenshotTest::PrintDialogOverTheMainWindow_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1920") << QSize(1920, 1080);
+    QTest::newRow("1024") << QSize(1024, 600);
+}
+
+// The print options dialog where the window manager puts it, centred over a main window that fills the
+// screen: on the small screen all of it, "印刷" and "キャンセル" included, is on the screen.
+void ShellScreenshotTest::PrintDialogOverTheMainWindow()
+{
+    QFETCH(QSize, screen);
+    ShellWithADocument shell;
+    QImage shot = shell.Shot(screen);
+    PrintDialogModel model(CopyPrintSettings(*shell.App->Documents().ActiveDocument()->Doc),
+                           DateTime::FromDate(2024, 4, 8), false);
+    QtPrintDialog dialog(&shell.App->MainFrame());
+    dialog.Start(model);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QImage picture = dialog.grab().toImage();
+    const QRect placed(
+        QPoint((screen.width() - picture.width()) / 2, (screen.height() - picture.height()) / 2),
+        picture.size());
+    QVERIFY(QRect(QPoint(0, 0), screen).contains(placed));
+    QPainter(&shot).drawImage(placed.topLeft(), picture);
+    QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/print-dialog-") + QTest::currentDataTag() +
+                      QStringLiteral(".png")));
 }
 
 QTEST_MAIN(ShellScreenshotTest)

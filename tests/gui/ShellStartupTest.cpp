@@ -32,6 +32,7 @@ private slots:
     void CommandLineFileOpensAfterLastDataFile();
     void UnreadableLastDataFileStillStarts();
     void LookSurvivesRestart();
+    void WindowSizeSurvivesRestart();
     void EveryLookIsDistinct();
     void RecentListKeepsFourMostRecentFirst();
 };
@@ -134,6 +135,27 @@ void ShellStartupTest::UnreadableLastDataFileStillStarts()
     QCOMPARE(app.Documents().ActiveDocument()->Name, QStringLiteral("Planova1"));
     // The file that failed leaves the list, so the next start does not stumble over it again.
     QCOMPARE(sandbox.RecentValue(1), QString());
+}
+
+// The first start fills the screen; the next start opens the window at the size it was closed at.
+void ShellStartupTest::WindowSizeSurvivesRestart()
+{
+    ShellSandbox sandbox;
+    DialogScript dialogs;
+    const QSize chosen(900, 560);
+    {
+        CPlanovaApp app(sandbox.Options());
+        QVERIFY(app.Start({}));
+        QVERIFY(app.MainFrame().isMaximized());
+        app.MainFrame().showNormal();
+        app.MainFrame().resize(chosen);
+        QVERIFY(QTest::qWaitForWindowExposed(&app.MainFrame()));
+        QVERIFY(app.MainFrame().close());
+    }
+    CPlanovaApp app(sandbox.Options());
+    QVERIFY(app.Start({}));
+    QVERIFY(!app.MainFrame().isMaximized());
+    QCOMPARE(app.MainFrame().size(), chosen);
 }
 
 void ShellStartupTest::LookSurvivesRestart()

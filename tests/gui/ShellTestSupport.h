@@ -33,6 +33,8 @@ public:
     std::deque<QMessageBox::StandardButton> Answers;
     QString SaveName;
     QString OpenName;
+    /// How often the save dialog asked for a name.
+    int SaveAsked = 0;
 
     QMessageBox::StandardButton Ask(QWidget*, const MessageRequest& request) override
     {
@@ -44,7 +46,11 @@ public:
         return answer;
     }
     QString OpenFileName(QWidget*) override { return OpenName; }
-    QString SaveFileName(QWidget*, const QString&) override { return SaveName; }
+    QString SaveFileName(QWidget*, const QString&) override
+    {
+        ++SaveAsked;
+        return SaveName;
+    }
 
     /// The export file dialog: what it offered, and the answer (ExportName, ExportFilter; -1 keeps the
     /// proposed one).
@@ -205,6 +211,22 @@ inline CPlanovaDoc SchoolWeek()
     document.ToDoView = false;
     return document;
 }
+
+/**
+ * The file of SchoolWeek partly damaged: its day count says 7 for the 5 days it holds (two lost) and
+ * its last 64 bytes, the end of the settings, are zeroed as a crash leaves a block of a file.
+ */
+inline QByteArray DamagedSchoolWeek()
+{
+    QByteArray bytes = QByteArray::fromStdString(WriteDataFile(SchoolWeek()));
+    bytes.replace("<datasuu>5</datasuu>", "<datasuu>7</datasuu>");
+    bytes.replace(bytes.size() - 64, 64, QByteArray(64, '\0'));
+    return bytes;
+}
+
+/// What the user is told about DamagedSchoolWeek.
+inline const QString DamagedSchoolWeekMessage =
+    QStringLiteral("このファイルは一部が壊れています。7 日のうち 2 日と設定の一部を読み込めませんでした。");
 
 /// A document with one stored day whose event is the text (code page 932 bytes).
 inline CPlanovaDoc DocumentWithEvent(int year, int month, int day, const std::string& event)

@@ -52,12 +52,13 @@ public:
         return text;
     }
 
-    /// One edit somewhere in the text: insert a piece, delete, duplicate or move a range, change a byte.
+    /// One edit somewhere in the text: insert a piece, delete, duplicate, move or zero a range (as a
+    /// crash leaves a block), change a byte.
     void Mutate(std::string& text)
     {
         const std::size_t at = Below(text.size() + 1);
         const std::size_t length = std::min<std::size_t>(Below(200), text.size() - at);
-        switch (Below(5)) {
+        switch (Below(6)) {
         case 0:
             text.insert(at, Piece());
             break;
@@ -73,6 +74,9 @@ public:
             text.insert(Below(text.size() + 1), range);
             break;
         }
+        case 4:
+            text.replace(at, length, length, '\0');
+            break;
         default:
             if (at < text.size())
                 text[at] = static_cast<char>(Below(256));

@@ -2,6 +2,8 @@
 #include "print/PrintTypes.h"
 #include "print/PrintedDates.h"
 #include "print/ToDoTablePage.h"
+
+#include "model/DataFile.h"
 #include "support/CalendarTestDays.h"
 #include "support/Cp932Literals.h"
 #include "support/PrintedPageFixture.h"
@@ -168,10 +170,12 @@ TEST_F(ToDoTablePageTest, StartWeekdayOutsideTheWeekFromADamagedFile)
         const char* FirstHeader;
         DateTime First;
     };
-    // Taken as a weekday 0–6: the header and the days agree, and nothing is read past the letters.
-    for (const Case& c : {Case{-1, "土", Date(2024, 6, 8)}, Case{9, "火", Date(2024, 6, 11)},
-                          Case{-14, "日", Date(2024, 6, 9)}}) {
-        Print.PStartWeekday = c.StartWeekday;
+    // Read from the file as a weekday 0–6: the header and the days agree, and nothing is read past the
+    // letters.
+    for (const Case& c : {Case{13, "土", Date(2024, 6, 8)}, Case{9, "火", Date(2024, 6, 11)},
+                          Case{14, "日", Date(2024, 6, 9)}}) {
+        Doc.Print.PStartWeekday = c.StartWeekday;
+        Print.PStartWeekday = ReadDataFile(WriteDataFile(Doc)).Print.PStartWeekday;
         const std::vector<Rect> cells = Draw();
         EXPECT_EQ(Canvas.TextOp(Sj(c.FirstHeader)).Area, cells[0]) << c.StartWeekday;
         EXPECT_EQ(Canvas.TextOp(PrintedMonthDay(c.First, 0, false)).Area.Left, cells[1].Left + Hl)

@@ -52,9 +52,21 @@ std::size_t OpeningCount(std::string_view source, std::string_view name)
     return count;
 }
 
+/// A part of the document: its first element, or everything after its opening tag when no closing
+/// tag follows (a damaged file).
+std::string_view Part(std::string_view text, const std::string& name)
+{
+    const std::size_t open = text.find("<" + name + ">");
+    if (open == std::string_view::npos)
+        return {};
+    const std::size_t start = open + name.size() + 2;
+    const std::size_t close = text.find("</" + name + ">", start);
+    return text.substr(start, close == std::string_view::npos ? std::string_view::npos : close - start);
+}
+
 void Days(std::string_view text, CPlanovaDoc& document)
 {
-    const std::string_view y = FindElement(text, "YoteiData");
+    const std::string_view y = Part(text, "YoteiData");
     const int n = Number(y, "datasuu");
     if (static_cast<std::size_t>(n) > y.size() / 20)
         throw DataFileError("datasuu");
@@ -95,7 +107,7 @@ void Days(std::string_view text, CPlanovaDoc& document)
 
 void ToDo(std::string_view text, CPlanovaDoc& document)
 {
-    const std::string_view t = FindElement(text, "ToDo");
+    const std::string_view t = Part(text, "ToDo");
     const int count = Number(t, "datasuu");
     if (static_cast<std::size_t>(count) > t.size() / 13)
         throw DataFileError("datasuu");
@@ -123,7 +135,7 @@ void ToDo(std::string_view text, CPlanovaDoc& document)
 
 void Settings(std::string_view text, CPlanovaDoc& document)
 {
-    const std::string_view g = FindElement(text, "Setting");
+    const std::string_view g = Part(text, "Setting");
     Group(document, SettingGroup::Birthday, FindElement(g, "Birthday"));
     if (!DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay).IsValid()) {
         document.BirthdayYear = Now().Year();
@@ -169,9 +181,15 @@ void Compare(std::ostringstream& out, const std::string& what, const T& expected
 
 } // namespace
 
-CPlanovaDoc ReadDataTextByLookup(std::string_view text)
+CPlanovaDoc ReadDataTextByLookup(std::string_view damagedText)
 {
-    if (!text.empty() && !HasElement(text, "Planova", 0) && !HasElement(text, "YoteiData", 0) &&
+    // NUL bytes are no part of any text; the empty text is a new document.
+    if (damagedText.empty())
+        return CPlanovaDoc();
+    std::string withoutNul(damagedText);
+    std::erase(withoutNul, '\0');
+    const std::string_view text = withoutNul;
+    if (!HasElement(text, "Planova", 0) && !HasElement(text, "YoteiData", 0) &&
         !HasElement(text, "ToDo", 0) && !HasElement(text, "Setting", 0))
         throw DataFileError("no element");
     CPlanovaDoc document;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <iterator>
 #include <stdexcept>
 
@@ -25,8 +26,11 @@ TempDir::~TempDir()
 
 std::string ReadBytes(const std::filesystem::path& path)
 {
+    // Read in one piece: files of a few hundred megabytes are compared too.
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return std::move(bytes).str();
 }
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes)

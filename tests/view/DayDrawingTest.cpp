@@ -425,7 +425,9 @@ TEST_F(MonthCellTest, FindHitsAreMarkedInKindEventContentAndMemoOnly)
     Canvas.Ops.clear();
     DayPainter painter(Canvas, M, Hit);
     painter.DrawMonthCell(day, nullptr, cell);
-    EXPECT_EQ(Canvas.TextOp(Sj("料")).Area.Left, inset.Left + 2 * (M / 2));
+    // The content follows number and plan on the joined line: "朝会議" and "資" (8 bytes) come before the
+    // hit.
+    EXPECT_EQ(Canvas.TextOp(Sj("料")).Area.Left, inset.Left + Canvas.TextExtent(Sj("朝会議資")).Width);
 }
 
 TEST_F(MonthCellTest, FindMarksStayInsideTheCell)
@@ -433,27 +435,32 @@ TEST_F(MonthCellTest, FindMarksStayInsideTheCell)
     const Rect cell{160, 25, 160 + 20 * M, 25 + 15 * M}; // 14 whole lines: two lines of memo
     const Rect inset = cell.Shrunk(M / 2);
     CDayData day = DayOf(2014, 1, 8);
-    day.SetMemo(Sj("一\r\n二\r\n三\r\n四"));
     Hit.Found = true;
     Hit.Date = day.GetDate();
     Hit.Field = FindField::Memo;
     Hit.Text = Sj("四");
+    const std::string lines = Sj("一\r\n二\r\n三\r\n四");
+    const std::string wide = Sj("ああああああああああああああああああああ四"); // 20 × "あ"
     struct Case
     {
         const char* Name;
+        const std::string& Memo;
         int Line;
         int Column;
         bool Marked;
         int Right;
     };
     const Case cases[] = {
-        {"a line shown", 1, 0, true, inset.Left + 2 * (M / 2)},
-        {"a line below the cell", 3, 0, false, 0},
-        {"a text past the right edge is cut there", 0, 42, true, inset.Right},
-        {"a column right of the cell", 0, 50, false, 0},
+        {"a line shown", lines, 1, 0, true, inset.Left + Canvas.TextExtent(Sj("四")).Width},
+        {"a line below the cell", lines, 3, 0, false, 0},
+        // 38 bytes before the hit, 4.5 px each: 171 px from the inset's left (164), 1 px short of its right
+        // (336); 40 bytes: 180 px, past it.
+        {"a text past the right edge is cut there", wide, 0, 38, true, inset.Right},
+        {"a column right of the cell", wide, 0, 40, false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
+        day.SetMemo(c.Memo);
         Hit.Line = c.Line;
         Hit.Column = c.Column;
         Canvas.Ops.clear();
