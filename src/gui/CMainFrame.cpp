@@ -105,10 +105,11 @@ void CMainFrame::ConnectFindDialog()
 {
     // The requests act on the active document window only: sent to every view, "全て置換" would
     // replace once per window of the same document and "次を検索" would skip hits.
-    connect(Find, &QtFindDialog::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
-        if (auto* view = ActivePlannerView())
-            view->OnFindNext(search, fromStart, Find->Options());
-    });
+    connect(Find, &QtFindDialog::FindNextRequested, this,
+            [this](const std::string& search, bool fromStart, bool backward) {
+                if (auto* view = ActivePlannerView())
+                    view->OnFindNext(search, fromStart, Find->Options(), {backward, Find->SearchesToDos()});
+            });
     connect(Find, &QtFindDialog::ReplaceRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
@@ -117,7 +118,7 @@ void CMainFrame::ConnectFindDialog()
     connect(Find, &QtFindDialog::ReplaceAllRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
-                    view->OnReplaceAll(search, replacement, Find->Options());
+                    view->OnReplaceAll(search, replacement, Find->Options(), Find->SearchesToDos());
             });
     connect(Find, &QtFindDialog::Ended, this, [this] {
         for (const auto& document : Documents->Documents())

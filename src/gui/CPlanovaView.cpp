@@ -144,11 +144,13 @@ bool CPlanovaView::ExecuteCommand(int commandId)
     return true;
 }
 
-void CPlanovaView::OnFindNext(const std::string& search, bool fromStart, const MatchOptions& options)
+void CPlanovaView::OnFindNext(const std::string& search, bool fromStart, const MatchOptions& options,
+                              const FindOrder& order)
 {
-    if (!FindNextRequest(*View, search, fromStart, options))
+    if (!FindNextRequest(*View, search, fromStart, options, order))
         UserDialogs::Current().Ask(this, {QMessageBox::Information,
-                                          QStringLiteral("最後まで検索しました。"),
+                                          order.Backward ? QStringLiteral("先頭まで検索しました。")
+                                                         : QStringLiteral("最後まで検索しました。"),
                                           {{QMessageBox::Ok, QStringLiteral("OK")}},
                                           QMessageBox::Ok,
                                           QStringLiteral("検索終了")});
@@ -163,9 +165,9 @@ void CPlanovaView::OnReplace(const std::string& search, const std::string& repla
 }
 
 void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& replacement,
-                                const MatchOptions& options)
+                                const MatchOptions& options, bool toDos)
 {
-    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement, options);
+    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement, options, toDos);
     if (!result.Result.Ok)
         ShowError(this, Utf8Text(result.Result.Error));
     Finish(result.Result.Ok);

@@ -40,6 +40,10 @@ protected:
             day.SetNaiyou(0, Sj("ガッコウ"));
             day.SetMemo("SCHOOL");
         });
+        CToDo item;
+        item.SetKennmei(Sj("国語の採点"));
+        item.SetMemo(Sj("２組\r\n国語"));
+        document.AppendToDo(item);
         WriteBytes(File, WriteDataFile(document));
     }
 
@@ -71,6 +75,34 @@ TEST_F(FindReplaceCommandTest, FindPrintsEveryHitInTheOrderOfRepeatedSearches)
         {"date": "2014-04-10", "field": 33, "line": 1, "column": 0}])"));
     EXPECT_EQ(Find({"--text", "国語", "--from", "2014-04-11"}), nlohmann::json::array());
     EXPECT_EQ(Find({"--text", "ｺｸｺﾞ", "--from-start"}), nlohmann::json::array());
+}
+
+TEST_F(FindReplaceCommandTest, FindWalksBackwardAndIntoTheToDoItemsOnRequest)
+{
+    const nlohmann::json forward = Find({"--text", "国語", "--from", "2014-04-09", "--todos"});
+    EXPECT_EQ(forward, nlohmann::json::parse(R"([
+        {"date": "2014-04-10", "field": 33, "line": 1, "column": 0},
+        {"todo": 0, "field": 1, "line": 0, "column": 0},
+        {"todo": 0, "field": 2, "line": 1, "column": 0}])"));
+    // Backward from a day leaves the items (which follow the days) alone; from the start it begins with them.
+    EXPECT_EQ(Find({"--text", "国語", "--from", "2014-04-09", "--backward", "--todos"}),
+              nlohmann::json::parse(R"([
+        {"date": "2014-04-08", "field": 14, "line": 0, "column": 4},
+        {"date": "2014-04-08", "field": 4, "line": 0, "column": 0}])"));
+    EXPECT_EQ(Find({"--text", "国語", "--from-start", "--backward", "--todos"}), nlohmann::json::parse(R"([
+        {"todo": 0, "field": 2, "line": 1, "column": 0},
+        {"todo": 0, "field": 1, "line": 0, "column": 0},
+        {"date": "2014-04-10", "field": 33, "line": 1, "column": 0},
+        {"date": "2014-04-08", "field": 14, "line": 0, "column": 4},
+        {"date": "2014-04-08", "field": 4, "line": 0, "column": 0}])"));
+
+    const std::string out = Dir.File("out.dat");
+    const CliResult replaced =
+        Cli({"replace", File, "--text", "国語", "--with", "現代文", "--todos", "-o", out});
+    ASSERT_EQ(replaced.Status, 0) << replaced.Err;
+    const CPlanovaDoc document = ReadDataFile(ReadBytes(out));
+    EXPECT_EQ(document.ToDo(0).GetKennmei(), Sj("現代文の採点"));
+    EXPECT_EQ(document.ToDo(0).GetMemo(), Sj("２組\r\n現代文"));
 }
 
 TEST_F(FindReplaceCommandTest, FindFoldsWidthKanaAndCaseAsAsked)
@@ -152,6 +184,10 @@ TEST_F(FindReplaceCommandTest, BadInputAndUsageAreRefusedWithoutWriting)
         {"no text", {"find", File}, 2, "--text"},
         {"replace without -o", {"replace", File, "--text", "a", "--with", "b"}, 2, "-o"},
         {"find takes no -o", {"find", File, "--text", "a", "-o", out}, 2, "-o"},
+        {"replace does not walk backward",
+         {"replace", File, "--text", "a", "--with", "b", "--backward", "-o", out},
+         2,
+         "--backward"},
         {"a folding option twice",
          {"find", File, "--text", "a", "--ignore-case", "--ignore-case"},
          2,

@@ -26,6 +26,7 @@ struct Request
     QString Search;
     QString Replacement;
     bool FromStart = false;
+    bool Backward = false;
 };
 
 } // namespace
@@ -53,8 +54,8 @@ private slots:
         Ends = 0;
         const auto utf8 = [](const std::string& cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); };
         connect(Dialog.get(), &QtFindDialog::FindNextRequested, this,
-                [=, this](const std::string& s, bool fromStart) {
-                    Finds.push_back({utf8(s), {}, fromStart});
+                [=, this](const std::string& s, bool fromStart, bool backward) {
+                    Finds.push_back({utf8(s), {}, fromStart, backward});
                 });
         connect(Dialog.get(), &QtFindDialog::ReplaceRequested, this,
                 [=, this](const std::string& s, const std::string& r) {
@@ -112,8 +113,12 @@ private slots:
 
         QTest::mouseClick(&Dialog->IgnoreKanaBox(), Qt::LeftButton);
         QVERIFY(Dialog->Options().IgnoreKana);
+        // On its indicator: the box is wider than its short label, which alone takes clicks.
+        QTest::mouseClick(&Dialog->ToDosBox(), Qt::LeftButton, {}, QPoint(6, Dialog->ToDosBox().height() / 2));
+        QVERIFY(Dialog->SearchesToDos());
         Dialog->Open(FindDialogReplace);
         QVERIFY(!Dialog->Options().Folds());
+        QVERIFY(!Dialog->SearchesToDos());
     }
 
     void EachButtonSendsItsRequestAndTheCheckBoxCountsOnce()
@@ -132,6 +137,13 @@ private slots:
         QVERIFY(!Dialog->FromStartBox().isChecked());
         Click(Dialog->FindNextButton());
         QVERIFY(!Finds.at(1).FromStart);
+        QVERIFY(!Finds.at(1).Backward);
+        // "前を検索" takes the check box too: from the end, backward.
+        QTest::mouseClick(&Dialog->FromStartBox(), Qt::LeftButton);
+        Click(Dialog->FindPreviousButton());
+        QVERIFY(Finds.at(2).Backward);
+        QVERIFY(Finds.at(2).FromStart);
+        QVERIFY(!Dialog->FromStartBox().isChecked());
 
         Click(Dialog->ReplaceButton());
         Click(Dialog->ReplaceAllButton());
