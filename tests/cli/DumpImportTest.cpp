@@ -1,4 +1,5 @@
 #include "model/DataFile.h"
+#include "model/DataFileArchive.h"
 #include "support/DataFileExamples.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
@@ -173,10 +174,14 @@ TEST(DumpImportTest, AFileSizeLimitIsAnErrorWithAMessage)
 TEST(DumpImportTest, DumpShowsTheCharactersOfAUtf16FileBeyondCodePage932)
 {
     TempDir dir;
-    const std::u16string text =
-        u"<Planova><Setting><Property><Shiyousya>山田\U0001F600</Shiyousya></Property></Setting></Planova>";
-    std::string bytes = "\xFF\xFE\xFF";
-    bytes += static_cast<char>(text.size());
+    // A whole file in the UTF-16 form whose user name holds an emoji.
+    CPlanovaDoc named;
+    named.Shiyousya = "Yamada";
+    std::u16string text;
+    for (const char byte : ReadArchiveString(WriteDataFile(named)))
+        text += static_cast<char16_t>(static_cast<unsigned char>(byte)); // all ASCII
+    text.replace(text.find(u"Yamada"), 6, u"山田\U0001F600");
+    std::string bytes = "\xFF\xFE\xFF" + LengthPrefix(text.size());
     for (const char16_t unit : text) {
         bytes += static_cast<char>(unit & 0xFF);
         bytes += static_cast<char>(unit >> 8);
