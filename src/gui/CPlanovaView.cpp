@@ -6,6 +6,7 @@
 #include "canvas/QtText.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
+#include "edit/ClipboardCommands.h"
 #include "edit/CommandTable.h"
 #include "edit/FindCommands.h"
 #include "gui/UserDialogs.h"
@@ -15,6 +16,7 @@
 #include "edit/Selection.h"
 
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -104,6 +106,12 @@ CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent)
     ScrollBar->setObjectName(QStringLiteral("ToDoScrollBar1067"));
     ScrollBar->setTracking(false);
     ScrollBar->hide();
+    // "貼り付け" also takes text other programs put on the system clipboard after this view's copy.
+    const auto noteClipboard = [this] {
+        View->State.OutsideClipboardText = IsOutsideText(View->State.Clipboard, SystemClipboardCp932());
+    };
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, noteClipboard);
+    noteClipboard();
 
     View->InitialUpdate(Now());
     WriteFormData();
