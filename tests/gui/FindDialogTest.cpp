@@ -114,7 +114,8 @@ private slots:
         QTest::mouseClick(&Dialog->IgnoreKanaBox(), Qt::LeftButton);
         QVERIFY(Dialog->Options().IgnoreKana);
         // On its indicator: the box is wider than its short label, which alone takes clicks.
-        QTest::mouseClick(&Dialog->ToDosBox(), Qt::LeftButton, {}, QPoint(6, Dialog->ToDosBox().height() / 2));
+        QTest::mouseClick(&Dialog->ToDosBox(), Qt::LeftButton, {},
+                          QPoint(6, Dialog->ToDosBox().height() / 2));
         QVERIFY(Dialog->SearchesToDos());
         Dialog->Open(FindDialogReplace);
         QVERIFY(!Dialog->Options().Folds());
