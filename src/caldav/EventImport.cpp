@@ -167,8 +167,7 @@ EventImportPlan PlanEventImport(const CPlanovaDoc& document, const std::vector<C
             plan.Changes.push_back({event.Date, stored, stored, {}});
         }
         EventTextChange& change = plan.Changes.back();
-        std::vector<char32_t> replaced;
-        const std::string cp932 = Utf8ToCp932Replacing(OneLine(event.Text), replaced);
+        const std::string cp932 = Utf8ToCp932(OneLine(event.Text));
         const std::vector<std::string_view> lines = Lines(change.After);
         if (std::find(lines.begin(), lines.end(), cp932) != lines.end())
             continue;
@@ -176,7 +175,6 @@ EventImportPlan PlanEventImport(const CPlanovaDoc& document, const std::vector<C
             change.After += LineBreak;
         change.After += cp932;
         change.AddedLines.push_back(Cp932ToUtf8(cp932));
-        plan.Replaced.insert(plan.Replaced.end(), replaced.begin(), replaced.end());
     }
     std::erase_if(plan.Changes, [](const EventTextChange& change) { return change.AddedLines.empty(); });
     return plan;

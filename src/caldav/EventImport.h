@@ -39,7 +39,6 @@ struct EventTextChange
 struct EventImportPlan
 {
     std::vector<EventTextChange> Changes;
-    std::vector<char32_t> Replaced; ///< each became "〓"
 };
 
 /**

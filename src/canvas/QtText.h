@@ -29,17 +29,17 @@ struct Cp932Text
     bool Ok = true;
     /// The bytes, with line breaks as CR LF (when Ok).
     std::string Bytes;
-    /// The Japanese message naming the first character code page 932 cannot hold (when not Ok).
+    /// The Japanese message naming where the text is not UTF-8 (when not Ok).
     QString Error;
-    /// Where that character is in the typed text, in QString units, and how many units it takes.
+    /// Where that place is in the typed text, in QString units, and how many units it takes.
     int Position = 0;
     int Length = 0;
 };
 
 /**
- * Converts a typed text (line breaks as LF) to code page 932 bytes with CR LF line breaks. A text
- * holding a character code page 932 cannot hold is refused, never replaced: the result names the
- * first such character and where it is, so the field can select it.
+ * Converts a typed text (line breaks as LF) to code page 932 bytes with CR LF line breaks. A
+ * character code page 932 cannot hold becomes its escape (Utf8ToCp932), so nothing typed is lost;
+ * only a text that is not UTF-8 is refused, naming where, so the field can select it.
  */
 Cp932Text ToCp932(const QString& typed);
 

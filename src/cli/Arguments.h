@@ -98,15 +98,15 @@ CommandError UnknownOption(const std::string& option);
 /// "YYYY-MM-DD" as a date; bad input naming the option when it is not a real date of 100 to 9999.
 DateTime DateArgument(const std::string& option, const std::string& text);
 
-/// A text given in UTF-8 as model bytes (code page 932); bad input naming the option and the character
-/// that code page 932 cannot hold.
+/// A text given in UTF-8 as model bytes (code page 932, characters it cannot hold as escapes); bad
+/// input naming the option when the text is not UTF-8.
 std::string Cp932Argument(const std::string& option, const std::string& utf8);
 
 /**
  * The document of a data file given on the command line; bad input naming the file and the reason
- * ("ファイルを開けませんでした。" …) when it cannot be read. A warning of the load (characters that
- * became "〓") and what a damaged file lost ("このファイルは一部が壊れています。…") go to standard
- * error; after "--strict" a damaged file is bad input instead.
+ * ("ファイルを開けませんでした。" …) when it cannot be read. A warning of the load and what a damaged
+ * file lost ("このファイルは一部が壊れています。…") go to standard error; after "--strict" a damaged
+ * file is bad input instead.
  */
 CPlanovaDoc DataFileArgument(const std::string& path);
 

@@ -22,9 +22,37 @@ struct FindRequest
     std::optional<DateTime> From;
     bool FromStart = false;
     std::string Output;
+    MatchOptions Options;
+    FindOrder Order;
 };
 
-/// Reads the arguments; `replacing` allows --with and -o, otherwise --from and --from-start.
+/// The options of matching both commands take, each a flag.
+struct MatchFlag
+{
+    const char* Name;
+    bool MatchOptions::*Member;
+};
+
+constexpr MatchFlag MatchFlags[] = {
+    {"--ignore-width", &MatchOptions::IgnoreWidth},
+    {"--ignore-kana", &MatchOptions::IgnoreKana},
+    {"--ignore-case", &MatchOptions::IgnoreCase},
+};
+
+/// Sets the matching option the argument names; false when it names none.
+bool TakeMatchFlag(ArgumentReader& reader, const std::string& arg, MatchOptions& options)
+{
+    for (const MatchFlag& flag : MatchFlags) {
+        if (arg == flag.Name) {
+            reader.Once(arg, arg);
+            options.*flag.Member = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+/// Reads the arguments; `replacing` allows --with and -o, otherwise --from, --from-start and --backward.
 FindRequest ParseArguments(const CommandArgs& args, bool replacing)
 {
     FindRequest request;
@@ -46,6 +74,13 @@ FindRequest ParseArguments(const CommandArgs& args, bool replacing)
         } else if (!replacing && arg == "--from-start") {
             reader.Once("start", arg);
             request.FromStart = true;
+        } else if (!replacing && arg == "--backward") {
+            reader.Once(arg, arg);
+            request.Order.Backward = true;
+        } else if (arg == "--todos") {
+            reader.Once(arg, arg);
+            request.Order.ToDos = true;
+        } else if (TakeMatchFlag(reader, arg, request.Options)) {
         } else if (!ArgumentReader::IsOption(arg) && request.File.empty()) {
             request.File = arg;
         } else {
@@ -72,12 +107,18 @@ int RunFind(const CommandArgs& args)
         bool fromStart = request.FromStart;
         nlohmann::ordered_json hits = nlohmann::ordered_json::array();
         FindHitState hit;
-        while (FindNext(document, hit, start, *request.Text, fromStart)) {
-            hits.push_back({{"date", DateJson(hit.Date)},
-                            {"field", hit.Field},
-                            {"line", hit.Line},
-                            {"column", hit.Column}});
-            start = hit.Date;
+        while (FindNext(document, hit, start, *request.Text, fromStart, request.Options, request.Order)) {
+            nlohmann::ordered_json found;
+            if (hit.ToDoItem >= 0) {
+                found["todo"] = hit.ToDoItem;
+            } else {
+                found["date"] = DateJson(hit.Date);
+                start = hit.Date;
+            }
+            found["field"] = hit.Field;
+            found["line"] = hit.Line;
+            found["column"] = hit.Column;
+            hits.push_back(std::move(found));
             fromStart = false;
         }
         std::cout << hits.dump(2) << "\n";
@@ -91,7 +132,8 @@ int RunReplace(const CommandArgs& args)
         const FindRequest request = ParseArguments(args, true);
         CPlanovaDoc document = DataFileArgument(request.File);
         FindHitState hit;
-        if (const ReplaceAllResult replaced = ReplaceAll(document, hit, *request.Text, *request.With);
+        if (const ReplaceAllResult replaced =
+                ReplaceAll(document, hit, *request.Text, *request.With, request.Options, request.Order.ToDos);
             !replaced.Result.Ok)
             throw CommandError::BadInput(replaced.Result.Error);
         if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)

@@ -93,11 +93,6 @@ int RunImportEvents(const CommandArgs& args)
         } catch (const CalDavError& error) {
             throw CommandError::BadInput(error.what());
         }
-        if (!plan.Replaced.empty())
-            std::cerr << "planova-cli: 警告: 予定に Shift_JIS (コードページ932) で保存できない文字が "
-                      << plan.Replaced.size()
-                      << " 個あったため、「〓」に置き換えました: " << DescribeCharacters(plan.Replaced)
-                      << "\n";
         ApplyEventImport(document, plan);
         if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);

@@ -46,8 +46,13 @@ constexpr Command Commands[] = {
      "shift FILE.dat --class NAME --from YYYY-MM-DD --to YYYY-MM-DD --direction up|down -o OUT.dat\n"
      "  Moves the contents of the class's lessons (rows whose plan is exactly NAME) by one lesson\n"
      "  through the range: up = 繰り上げ（前倒し）, down = 繰り下げ（先送り）.\n"},
-    {"find", RunFind, "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start]\n"},
-    {"replace", RunReplace, "replace FILE.dat --text TEXT --with TEXT -o OUT.dat\n"},
+    {"find", RunFind,
+     "find FILE.dat --text TEXT [--from YYYY-MM-DD | --from-start] [--ignore-width] [--ignore-kana]\n"
+     "     [--ignore-case] [--backward] [--todos]\n"
+     "  --backward walks as 前を検索; --todos searches the ToDo items (subject, memo) after the days.\n"},
+    {"replace", RunReplace,
+     "replace FILE.dat --text TEXT --with TEXT -o OUT.dat [--ignore-width] [--ignore-kana] "
+     "[--ignore-case] [--todos]\n"},
     {"export", RunExport,
      "export FILE.dat --ics|--csv|--xlsx [--todos] [--raw] [--from YYYY-MM-DD] [--to YYYY-MM-DD] -o OUT\n"
      "  --ics writes an iCalendar file, --csv the stored days, ten lines a day; with --todos it writes\n"

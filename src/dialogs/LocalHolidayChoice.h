@@ -76,7 +76,8 @@ struct OwnHolidaysRead
 /**
  * Reads the own dates, one "MM-DD 名前" a line: month and day of one or two digits (full-width digits
  * too) joined by "-" or "/", a space (or a full-width one) and the name. Blank lines are skipped. A line
- * that does not read so, or a name code page 932 cannot hold, is an error naming the line.
+ * that does not read so is an error naming the line; a character code page 932 cannot hold stays, as
+ * its escape.
  */
 OwnHolidaysRead ReadOwnHolidays(std::string_view utf8);
 

@@ -50,9 +50,12 @@ public:
      */
     virtual void OpenFindDialog(FindDialogMode mode) = 0;
 
-    /// Not a dialog, the one platform service a command uses: plain text (code page 932, CR LF line
-    /// breaks) put on the system clipboard for other programs. Nothing is ever read back from it.
+    /// Not a dialog, the one platform service commands use: plain text (code page 932, CR LF line
+    /// breaks) put on the system clipboard for other programs.
     virtual void SetSystemClipboardText(const std::string& cp932) = 0;
+    /// The plain text on the system clipboard as code page 932 with CR LF line breaks (characters
+    /// beyond the code page as their escapes); empty when it holds none.
+    virtual std::string SystemClipboardText() = 0;
 
     /**
      * The export of the whole document: asks for the file, writes it (with progress on a long

@@ -2,6 +2,7 @@
 
 #include "dialogs/ViewServices.h"
 #include "edit/Selection.h"
+#include "edit/TextPaste.h"
 #include "model/Clock.h"
 
 namespace planova {
@@ -30,6 +31,35 @@ int ShowSelectedCell(PlannerView& view)
     return SplitCell(view.Mode(), view.State.SelectedCell).Row;
 }
 
+bool SelectsPaneRow(const PlannerView& view)
+{
+    return view.State.SelectedCell <= 0 && view.State.SelectedToDoRow >= 1;
+}
+
+/// Another program's text: into the selected cell, or as ToDo items after the list.
+CommandOutcome PasteOutsideText(PlannerView& view, ViewServices& dialogs, std::string_view text)
+{
+    ViewState& state = view.State;
+    CPlanovaDoc& document = view.Document();
+    PasteLoss loss;
+    if (SelectsPaneRow(view)) {
+        const std::vector<CToDo> items = PastedToDos(text, Now().DateOnly(), loss);
+        if (items.empty())
+            return CommandOutcome::ViewChanged;
+        for (const CToDo& item : items)
+            document.AppendToDo(item);
+        SelectPaneRow(state, document.ToDoCount() - state.ToDoScrollTop);
+    } else if (SelectsCellRow(view)) {
+        const int row = ShowSelectedCell(view);
+        document.UpdateDay(state.CurrentDate, [&](CDayData& day) { PasteTextIntoDay(day, row, text, loss); });
+    } else {
+        return CommandOutcome::ViewChanged;
+    }
+    if (loss.Any())
+        dialogs.ShowMessage(loss.Message());
+    return CommandOutcome::DocumentChanged;
+}
+
 /// Ends a copy or cut: what it took goes to the system clipboard too.
 void ShareTakenTexts(const PlannerView& view, ViewServices& dialogs)
 {
@@ -49,10 +79,16 @@ bool CanCut(const PlannerView& view)
     return SelectsCellRow(view);
 }
 
+bool IsOutsideText(const ClipboardRecord& clip, std::string_view systemText)
+{
+    return !systemText.empty() && systemText != clip.PlainText;
+}
+
 bool CanPaste(const PlannerView& view)
 {
     const int kind = view.State.Clipboard.ClipKind;
-    return (kind != ClipEmpty && SelectsCellRow(view)) || kind == ClipToDo;
+    return (kind != ClipEmpty && SelectsCellRow(view)) || kind == ClipToDo ||
+           (view.State.OutsideClipboardText && (SelectsCellRow(view) || SelectsPaneRow(view)));
 }
 
 CommandOutcome RunCopy(PlannerView& view, ViewServices& dialogs)
@@ -82,8 +118,11 @@ CommandOutcome RunCut(PlannerView& view, ViewServices& dialogs)
     return CommandOutcome::DocumentChanged;
 }
 
-CommandOutcome RunPaste(PlannerView& view, ViewServices&)
+CommandOutcome RunPaste(PlannerView& view, ViewServices& dialogs)
 {
+    if (const std::string outside = dialogs.SystemClipboardText();
+        IsOutsideText(view.State.Clipboard, outside))
+        return PasteOutsideText(view, dialogs, outside);
     ViewState& state = view.State;
     CPlanovaDoc& document = view.Document();
     if (state.Clipboard.ClipKind == ClipToDo) {

@@ -1,30 +1,52 @@
 #include "edit/FindCommands.h"
 
 #include "dialogs/ViewServices.h"
+#include "edit/Selection.h"
 #include "model/CPlanovaDoc.h"
 #include "view/PlannerView.h"
 
 namespace planova {
 
-bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart)
+namespace {
+
+/// Selects the pane row of the item, scrolling the pane up or down so that the row is shown.
+void ShowToDoHit(ViewState& state, int item)
+{
+    state.SelectedCell = -1;
+    if (item < state.ToDoScrollTop) {
+        state.ToDoScrollTop = item;
+        state.ToDoScrollPos = item;
+    }
+    SelectPaneRow(state, item + 1 - state.ToDoScrollTop);
+}
+
+} // namespace
+
+bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart, const MatchOptions& options,
+                     const FindOrder& order)
 {
     FindHitState& hit = view.State.FindHit;
-    const bool found = FindNext(view.Document(), hit, view.State.CalendarDate, search, fromStart);
-    if (found)
+    const bool found =
+        FindNext(view.Document(), hit, view.State.CalendarDate, search, fromStart, options, order);
+    if (found && hit.ToDoItem >= 0)
+        ShowToDoHit(view.State, hit.ToDoItem);
+    else if (found)
         view.SelectCalendarDate(hit.Date);
     return found;
 }
 
-bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement)
+bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement,
+                    const MatchOptions& options)
 {
     const CPlanovaDoc::UndoStepScope step(view.Document(), "置換");
-    return ReplaceHit(view.Document(), view.State.FindHit, search, replacement);
+    return ReplaceHit(view.Document(), view.State.FindHit, search, replacement, options);
 }
 
-ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement)
+ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement,
+                                   const MatchOptions& options, bool toDos)
 {
     const CPlanovaDoc::UndoStepScope step(view.Document(), "全て置換");
-    return ReplaceAll(view.Document(), view.State.FindHit, search, replacement);
+    return ReplaceAll(view.Document(), view.State.FindHit, search, replacement, options, toDos);
 }
 
 void EndFind(PlannerView& view)

@@ -13,20 +13,27 @@ class ViewServices;
 
 // What the view does for the commands "検索" and "置換" and for the requests of the modeless find
 // dialog. The dialog stays open while the user works; each request acts on the view's document
-// and keeps its hit in the view. No request records undo.
+// and keeps its hit in the view, matching under the dialog's options (MatchOptions). No request
+// records undo.
 
 /**
- * "次を検索" from the month calendar's date (CalendarDate): on a hit the view moves to the hit's day
- * (as when that date is chosen in the calendar, the cell selection cleared) and true is returned;
- * without one the view stays and the caller tells the user that the search reached the end.
+ * "次を検索" (or "前を検索", `order`) from the month calendar's date (CalendarDate): on a hit in a day
+ * the view moves to the hit's day (as when that date is chosen in the calendar, the cell selection
+ * cleared); on a hit in a ToDo item the item's pane row is selected and scrolled into the pane. True
+ * is returned on a hit; without one the view stays and the caller tells the user that the search
+ * reached the end.
  */
-bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart);
+bool FindNextRequest(PlannerView& view, std::string_view search, bool fromStart,
+                     const MatchOptions& options = {}, const FindOrder& order = {});
 
 /// "置換": the current hit's field gets its first occurrence of `search` replaced; false without a hit.
-bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement);
+bool ReplaceRequest(PlannerView& view, std::string_view search, std::string_view replacement,
+                    const MatchOptions& options = {});
 
-/// "全て置換" over every stored day; refused, changing nothing, for an empty search text.
-ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement);
+/// "全て置換" over every stored day (and with `toDos` every ToDo item); refused, changing nothing, for
+/// an empty search text.
+ReplaceAllResult ReplaceAllRequest(PlannerView& view, std::string_view search, std::string_view replacement,
+                                   const MatchOptions& options = {}, bool toDos = false);
 
 /// "終了" or the dialog closed: no dialog is open from the view any more and the hit is reset.
 void EndFind(PlannerView& view);

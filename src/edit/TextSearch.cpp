@@ -1,5 +1,7 @@
 #include "edit/TextSearch.h"
 
+#include "edit/TextFolding.h"
+#include "model/Cp932Codec.h"
 #include "model/TextFunctions.h"
 
 #include <cstring>
@@ -34,6 +36,8 @@ private:
             Position += 2;
             ++Line;
             LineStart = Position;
+        } else if (const std::size_t escape = byte == '&' ? EscapeLengthAt(Text, Position) : 0; escape != 0) {
+            Position += escape;
         } else if (IsCp932LeadByte(byte) && rest >= 2) {
             Position += 2;
         } else {
@@ -44,12 +48,17 @@ private:
     std::string_view Text;
 };
 
-} // namespace
-
-TextMatch MatchText(std::string_view text, std::string_view search)
+/// Whether a match that starts where the walk stands ends on a character boundary too (not inside
+/// an escape, nor between the CR and the LF of a line break).
+bool EndsOnBoundary(CharacterWalk walk, std::size_t end)
 {
-    if (search.empty())
-        return {true, 0, 0, 0};
+    walk.AdvanceTo(end);
+    return walk.Position == end;
+}
+
+/// The first match of the exact bytes of `search` on character boundaries.
+TextMatch MatchBytes(std::string_view text, std::string_view search)
+{
     // memmem finds the byte matches; only those that start on a character boundary count. No byte
     // match at all, the common case, costs no more than memmem.
     CharacterWalk walk(text);
@@ -60,24 +69,93 @@ TextMatch MatchText(std::string_view text, std::string_view search)
             break;
         const auto offset = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
         walk.AdvanceTo(offset);
+        if (walk.Position == offset && EndsOnBoundary(walk, offset + search.size()))
+            return {true, offset, walk.Line, static_cast<int>(offset - walk.LineStart), search.size()};
         if (walk.Position == offset)
-            return {true, offset, walk.Line, static_cast<int>(offset - walk.LineStart)};
-        // The match began inside a character; the next try starts at the boundary after it.
+            walk.AdvanceTo(offset + 1);
+        // The match began or ended inside a character; the next try starts at the boundary after
+        // where it began.
     }
     return {};
 }
 
-std::string ReplaceFirst(std::string_view text, std::string_view search, std::string_view replacement)
+/**
+ * The first match of the folded search text in the folded text whose two ends fall on character
+ * boundaries of the text itself.
+ */
+TextMatch MatchFolded(std::string_view text, std::string_view foldedSearch, const MatchOptions& options)
 {
-    const TextMatch match = MatchText(text, search);
+    thread_local std::string folded;
+    folded.clear();
+    AppendFoldedText(text, options, folded);
+    for (std::size_t from = 0; from + foldedSearch.size() <= folded.size();) {
+        const void* found =
+            memmem(folded.data() + from, folded.size() - from, foldedSearch.data(), foldedSearch.size());
+        if (found == nullptr)
+            break;
+        const auto foldedOffset = static_cast<std::size_t>(static_cast<const char*>(found) - folded.data());
+        const std::size_t begin = FoldedToTextOffset(text, options, foldedOffset);
+        const std::size_t end = FoldedToTextOffset(text, options, foldedOffset + foldedSearch.size());
+        if (begin != std::string_view::npos && end != std::string_view::npos) {
+            CharacterWalk walk(text);
+            walk.AdvanceTo(begin);
+            if (walk.Position == begin && EndsOnBoundary(walk, end))
+                return {true, begin, walk.Line, static_cast<int>(begin - walk.LineStart), end - begin};
+        }
+        from = foldedOffset + 1;
+    }
+    return {};
+}
+
+} // namespace
+
+TextFinder::TextFinder(std::string_view search, const MatchOptions& options)
+    : Search(options.Folds() ? FoldText(search, options) : std::string(search)), Options(options),
+      FirstForms(options.Folds() ? FirstCharacterForms(Search, options) : std::vector<std::string>{})
+{
+}
+
+bool TextFinder::MayHold(std::string_view text) const
+{
+    for (const std::string& form : FirstForms) {
+        if (memmem(text.data(), text.size(), form.data(), form.size()) != nullptr)
+            return true;
+    }
+    return false;
+}
+
+TextMatch TextFinder::Match(std::string_view text) const
+{
+    if (Search.empty())
+        return {true, 0, 0, 0, 0};
+    if (!Options.Folds())
+        return MatchBytes(text, Search);
+    // Most texts hold no form of the first character at all: a few byte searches pass over them.
+    return MayHold(text) ? MatchFolded(text, Search, Options) : TextMatch{};
+}
+
+std::string TextFinder::ReplaceFirst(std::string_view text, std::string_view replacement) const
+{
+    const TextMatch match = Match(text);
     if (!match.Found)
         return std::string(text);
     std::string result;
-    result.reserve(text.size() - search.size() + replacement.size());
+    result.reserve(text.size() - match.Length + replacement.size());
     result.append(text.substr(0, match.Offset));
     result.append(replacement);
-    result.append(text.substr(match.Offset + search.size()));
+    result.append(text.substr(match.Offset + match.Length));
     return result;
+}
+
+TextMatch MatchText(std::string_view text, std::string_view search, const MatchOptions& options)
+{
+    return TextFinder(search, options).Match(text);
+}
+
+std::string ReplaceFirst(std::string_view text, std::string_view search, std::string_view replacement,
+                         const MatchOptions& options)
+{
+    return TextFinder(search, options).ReplaceFirst(text, replacement);
 }
 
 } // namespace planova

@@ -105,23 +105,24 @@ void CMainFrame::ConnectFindDialog()
 {
     // The requests act on the active document window only: sent to every view, "全て置換" would
     // replace once per window of the same document and "次を検索" would skip hits.
-    connect(Find, &QtFindDialog::FindNextRequested, this, [this](const std::string& search, bool fromStart) {
-        auto* view = ActivePlannerView();
-        if (view == nullptr)
-            return;
-        view->OnFindNext(search, fromStart);
-        if (const std::optional<QRect> hit = view->FindMarkOnScreen())
-            Find->MoveClearOf(*hit);
-    });
+    connect(Find, &QtFindDialog::FindNextRequested, this,
+            [this](const std::string& search, bool fromStart, bool backward) {
+                auto* view = ActivePlannerView();
+                if (view == nullptr)
+                    return;
+                view->OnFindNext(search, fromStart, Find->Options(), {backward, Find->SearchesToDos()});
+                if (const std::optional<QRect> hit = view->FindMarkOnScreen())
+                    Find->MoveClearOf(*hit);
+            });
     connect(Find, &QtFindDialog::ReplaceRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
-                    view->OnReplace(search, replacement);
+                    view->OnReplace(search, replacement, Find->Options());
             });
     connect(Find, &QtFindDialog::ReplaceAllRequested, this,
             [this](const std::string& search, const std::string& replacement) {
                 if (auto* view = ActivePlannerView())
-                    view->OnReplaceAll(search, replacement);
+                    view->OnReplaceAll(search, replacement, Find->Options(), Find->SearchesToDos());
             });
     connect(Find, &QtFindDialog::Ended, this, [this] {
         for (const auto& document : Documents->Documents())

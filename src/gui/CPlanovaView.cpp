@@ -6,6 +6,7 @@
 #include "canvas/QtText.h"
 #include "model/Clock.h"
 #include "sky/SkyReadout.h"
+#include "edit/ClipboardCommands.h"
 #include "edit/CommandTable.h"
 #include "edit/FindCommands.h"
 #include "gui/UserDialogs.h"
@@ -15,6 +16,7 @@
 #include "edit/Selection.h"
 
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -104,6 +106,12 @@ CPlanovaView::CPlanovaView(CPlanovaDoc& document, QWidget* parent)
     ScrollBar->setObjectName(QStringLiteral("ToDoScrollBar1067"));
     ScrollBar->setTracking(false);
     ScrollBar->hide();
+    // "貼り付け" also takes text other programs put on the system clipboard after this view's copy.
+    const auto noteClipboard = [this] {
+        View->State.OutsideClipboardText = IsOutsideText(View->State.Clipboard, SystemClipboardCp932());
+    };
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, noteClipboard);
+    noteClipboard();
 
     View->InitialUpdate(Now());
     WriteFormData();
@@ -144,11 +152,13 @@ bool CPlanovaView::ExecuteCommand(int commandId)
     return true;
 }
 
-void CPlanovaView::OnFindNext(const std::string& search, bool fromStart)
+void CPlanovaView::OnFindNext(const std::string& search, bool fromStart, const MatchOptions& options,
+                              const FindOrder& order)
 {
-    if (!FindNextRequest(*View, search, fromStart))
+    if (!FindNextRequest(*View, search, fromStart, options, order))
         UserDialogs::Current().Ask(this, {QMessageBox::Information,
-                                          QStringLiteral("最後まで検索しました。"),
+                                          order.Backward ? QStringLiteral("先頭まで検索しました。")
+                                                         : QStringLiteral("最後まで検索しました。"),
                                           {{QMessageBox::Ok, QStringLiteral("OK")}},
                                           QMessageBox::Ok,
                                           QStringLiteral("検索終了")});
@@ -156,14 +166,16 @@ void CPlanovaView::OnFindNext(const std::string& search, bool fromStart)
     Finish(true);
 }
 
-void CPlanovaView::OnReplace(const std::string& search, const std::string& replacement)
+void CPlanovaView::OnReplace(const std::string& search, const std::string& replacement,
+                             const MatchOptions& options)
 {
-    Finish(ReplaceRequest(*View, search, replacement));
+    Finish(ReplaceRequest(*View, search, replacement, options));
 }
 
-void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& replacement)
+void CPlanovaView::OnReplaceAll(const std::string& search, const std::string& replacement,
+                                const MatchOptions& options, bool toDos)
 {
-    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement);
+    const ReplaceAllResult result = ReplaceAllRequest(*View, search, replacement, options, toDos);
     if (!result.Result.Ok)
         ShowError(this, Utf8Text(result.Result.Error));
     Finish(result.Result.Ok);

@@ -23,6 +23,8 @@ class InfoPane;
 class PlannerView;
 class QtViewServices;
 class ViewServices;
+struct FindOrder;
+struct MatchOptions;
 struct ScreenDrawResult;
 struct ScreenGeometry;
 
@@ -57,12 +59,16 @@ public:
     void ShowDate(const DateTime& date);
 
     // Requests of the find dialog "検索・置換", which the main window sends to its active view.
-    /// "次を検索": the view moves to the next hit, or tells the user "最後まで検索しました。".
-    void OnFindNext(const std::string& search, bool fromStart);
+    /// "次を検索" ("前を検索"): the view moves to the next hit, or tells the user "最後まで検索しました。"
+    /// ("先頭まで検索しました。").
+    void OnFindNext(const std::string& search, bool fromStart, const MatchOptions& options,
+                    const FindOrder& order);
     /// "置換" of the current hit.
-    void OnReplace(const std::string& search, const std::string& replacement);
-    /// "全て置換"; a refusal (an empty search text) is shown and changes nothing.
-    void OnReplaceAll(const std::string& search, const std::string& replacement);
+    void OnReplace(const std::string& search, const std::string& replacement, const MatchOptions& options);
+    /// "全て置換" (with `toDos` over the ToDo items too); a refusal (an empty search text) is shown and
+    /// changes nothing.
+    void OnReplaceAll(const std::string& search, const std::string& replacement, const MatchOptions& options,
+                      bool toDos);
     /// The dialog ended: the view has no dialog open and the document no hit.
     void OnFindEnded();
     /// Paints the view now and returns where the find hit's mark is on the screen (global

@@ -19,7 +19,12 @@ namespace planova {
 QtFindDialog::QtFindDialog(QWidget* parent)
     : QDialog(parent), Search(new QLineEdit(this)), Replacement(new QLineEdit(this)),
       FromStart(new QCheckBox(QStringLiteral("データの最初から検索する"), this)),
+      IgnoreWidth(new QCheckBox(QStringLiteral("全角／半角を区別しない"), this)),
+      IgnoreKana(new QCheckBox(QStringLiteral("ひらがな／カタカナを区別しない"), this)),
+      IgnoreCase(new QCheckBox(QStringLiteral("大文字／小文字を区別しない"), this)),
+      ToDos(new QCheckBox(QStringLiteral("ToDoも検索"), this)),
       FindNext(new QPushButton(QStringLiteral("次を検索"), this)),
+      FindPrevious(new QPushButton(QStringLiteral("前を検索"), this)),
       ReplaceOne(new QPushButton(QStringLiteral("置換"), this)),
       ReplaceAll(new QPushButton(QStringLiteral("全て置換"), this)),
       End(new QPushButton(QStringLiteral("終了"), this))
@@ -42,10 +47,14 @@ QtFindDialog::QtFindDialog(QWidget* parent)
     fields->addWidget(replaceLabel, 1, 0);
     fields->addWidget(Replacement, 1, 1);
     fields->addWidget(FromStart, 2, 1);
+    fields->addWidget(IgnoreWidth, 3, 1);
+    fields->addWidget(IgnoreKana, 4, 1);
+    fields->addWidget(IgnoreCase, 5, 1);
+    fields->addWidget(ToDos, 6, 1);
     fields->setColumnMinimumWidth(1, 240);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {FindNext, ReplaceOne, ReplaceAll, End})
+    for (QPushButton* button : {FindNext, FindPrevious, ReplaceOne, ReplaceAll, End})
         buttons->addWidget(button);
     buttons->addStretch();
 
@@ -54,7 +63,8 @@ QtFindDialog::QtFindDialog(QWidget* parent)
     layout->addLayout(buttons);
 
     FindNext->setDefault(true);
-    connect(FindNext, &QPushButton::clicked, this, &QtFindDialog::RequestFindNext);
+    connect(FindNext, &QPushButton::clicked, this, [this] { RequestFindNext(false); });
+    connect(FindPrevious, &QPushButton::clicked, this, [this] { RequestFindNext(true); });
     connect(ReplaceOne, &QPushButton::clicked, this, [this] { RequestReplace(false); });
     connect(ReplaceAll, &QPushButton::clicked, this, [this] { RequestReplace(true); });
     connect(End, &QPushButton::clicked, this, &QtFindDialog::EndDialog);
@@ -65,7 +75,8 @@ void QtFindDialog::Open(FindDialogMode mode)
     CurrentMode = mode;
     Search->clear();
     Replacement->clear();
-    FromStart->setChecked(false);
+    for (QCheckBox* box : {FromStart, IgnoreWidth, IgnoreKana, IgnoreCase, ToDos})
+        box->setChecked(false);
     const bool replacing = CanReplaceIn(mode);
     Replacement->setEnabled(replacing);
     ReplaceOne->setEnabled(replacing);
@@ -86,6 +97,16 @@ void QtFindDialog::MoveClearOf(const QRect& hit)
     move(PlaceClearOf(frameGeometry(), hit, screen->availableGeometry()));
 }
 
+MatchOptions QtFindDialog::Options() const
+{
+    return {IgnoreWidth->isChecked(), IgnoreKana->isChecked(), IgnoreCase->isChecked()};
+}
+
+bool QtFindDialog::SearchesToDos() const
+{
+    return ToDos->isChecked();
+}
+
 std::optional<std::string> QtFindDialog::Cp932Of(QLineEdit& field)
 {
     Cp932Text converted = ToCp932(field.text());
@@ -97,14 +118,14 @@ std::optional<std::string> QtFindDialog::Cp932Of(QLineEdit& field)
     return std::nullopt;
 }
 
-void QtFindDialog::RequestFindNext()
+void QtFindDialog::RequestFindNext(bool backward)
 {
     const std::optional<std::string> search = Cp932Of(*Search);
     if (!search)
         return;
     const bool fromStart = FromStart->isChecked();
     FromStart->setChecked(false);
-    emit FindNextRequested(*search, fromStart);
+    emit FindNextRequested(*search, fromStart, backward);
 }
 
 void QtFindDialog::RequestReplace(bool all)

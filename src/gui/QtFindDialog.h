@@ -3,6 +3,7 @@
 // moc needs nothing from the dialog model's header.
 #ifndef Q_MOC_RUN
 #include "dialogs/FindDialog.h"
+#include "edit/FindReplace.h"
 #endif
 
 #include <QDialog>
@@ -19,14 +20,16 @@ namespace planova {
 
 /**
  * The modeless find dialog "検索・置換": the search text (control 1197), the replacement text
- * (1198), "データの最初から検索する" (1201) and the buttons "次を検索" (default), "置換" (1199),
- * "全て置換" (1200) and "終了". It stays open beside the planner and only asks: each button sends
- * a request with the texts as code page 932 bytes, which the main window hands to the active view.
+ * (1198), "データの最初から検索する" (1201) and the buttons "次を検索" (default), "前を検索", "置換"
+ * (1199), "全て置換" (1200) and "終了", and the check boxes "全角／半角を区別しない",
+ * "ひらがな／カタカナを区別しない", "大文字／小文字を区別しない" and "ToDoも検索", which hold for every
+ * request until the dialog is opened anew. It stays open beside the planner and only asks: each button
+ * sends a request with the texts as code page 932 bytes (characters beyond the code page as their
+ * escapes), which the main window hands to the active view.
  *
- * A text that code page 932 cannot hold is refused before any request, with a message naming the
- * character, which is then selected in its field. The check box applies to one request: it is
- * cleared once its value has been taken. In find mode the replacement and both replace buttons
- * are disabled.
+ * "データの最初から検索する" applies to one request: it is cleared once its value has been taken
+ * ("前を検索" then starts at the end). In find mode the replacement and both replace buttons are
+ * disabled.
  *
  * (Formerly CFindDlg.)
  */
@@ -46,14 +49,24 @@ public:
     QLineEdit& SearchEdit() const { return *Search; }
     QLineEdit& ReplaceEdit() const { return *Replacement; }
     QCheckBox& FromStartBox() const { return *FromStart; }
+    QCheckBox& IgnoreWidthBox() const { return *IgnoreWidth; }
+    QCheckBox& IgnoreKanaBox() const { return *IgnoreKana; }
+    QCheckBox& IgnoreCaseBox() const { return *IgnoreCase; }
+    QCheckBox& ToDosBox() const { return *ToDos; }
+
+    /// What the three check boxes "…を区別しない" ask every request to ignore.
+    MatchOptions Options() const;
+    /// Whether "ToDoも検索" is checked.
+    bool SearchesToDos() const;
     QPushButton& FindNextButton() const { return *FindNext; }
+    QPushButton& FindPreviousButton() const { return *FindPrevious; }
     QPushButton& ReplaceButton() const { return *ReplaceOne; }
     QPushButton& ReplaceAllButton() const { return *ReplaceAll; }
     QPushButton& EndButton() const { return *End; }
 
 signals:
-    /// "次を検索" with the search text and "データの最初から検索する".
-    void FindNextRequested(const std::string& search, bool fromStart);
+    /// "次を検索" (or "前を検索", backward) with the search text and "データの最初から検索する".
+    void FindNextRequested(const std::string& search, bool fromStart, bool backward);
     /// "置換" with the search and the replacement text.
     void ReplaceRequested(const std::string& search, const std::string& replacement);
     /// "全て置換" with the search and the replacement text.
@@ -71,14 +84,19 @@ protected:
 private:
     /// The field's text as code page 932, or nothing after telling the user which character it cannot hold.
     std::optional<std::string> Cp932Of(QLineEdit& field);
-    void RequestFindNext();
+    void RequestFindNext(bool backward);
     void RequestReplace(bool all);
     void EndDialog();
 
     QLineEdit* Search;
     QLineEdit* Replacement;
     QCheckBox* FromStart;
+    QCheckBox* IgnoreWidth;
+    QCheckBox* IgnoreKana;
+    QCheckBox* IgnoreCase;
+    QCheckBox* ToDos;
     QPushButton* FindNext;
+    QPushButton* FindPrevious;
     QPushButton* ReplaceOne;
     QPushButton* ReplaceAll;
     QPushButton* End;

@@ -39,6 +39,19 @@ void QtViewServices::SetSystemClipboardText(const std::string& cp932)
     QGuiApplication::clipboard()->setText(DisplayText(cp932));
 }
 
+std::string SystemClipboardCp932()
+{
+    // Other programs end lines with CR LF, LF or CR; the model's line break is CR LF.
+    QString text = QGuiApplication::clipboard()->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return ToCp932(text).Bytes;
+}
+
+std::string QtViewServices::SystemClipboardText()
+{
+    return SystemClipboardCp932();
+}
+
 void QtViewServices::ExportDocument(ExportKind kind, const CPlanovaDoc& document)
 {
     ExportFormat format = ExportFormat::ICalendar;

@@ -13,6 +13,9 @@ namespace planova {
 class AppSettings;
 class QtEntryDialog;
 
+/// The system clipboard's plain text as code page 932 (see ViewServices::SystemClipboardText).
+std::string SystemClipboardCp932();
+
 /**
  * The view's dialogs as the application shows them: each method runs the real Qt dialog modally
  * over the parent widget. A dialog is made on first use and kept, owned by the parent.
@@ -28,6 +31,7 @@ public:
     /// Shows the find dialog of the main window the view sits in (none outside a main window).
     void OpenFindDialog(FindDialogMode mode) override;
     void SetSystemClipboardText(const std::string& cp932) override;
+    std::string SystemClipboardText() override;
 
     bool EditProperties(PropertySheetValues& values) override;
     bool EditSchoolYear(SchoolYearDialogValues& values) override;

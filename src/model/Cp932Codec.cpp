@@ -126,13 +126,6 @@ std::string CodePointName(char32_t c)
     return name;
 }
 
-[[noreturn]] void ThrowUnencodable(char32_t c, std::size_t offset)
-{
-    throw EncodingError("文字" + DescribeCharacter(c) +
-                            "はこのファイルに保存できない文字です。別の文字に置き換えてください。",
-                        c, offset);
-}
-
 /// Encodes one character; empty result when code page 932 cannot hold it exactly.
 std::string EncodeCharacter(std::string_view utf8Character)
 {
@@ -146,13 +139,13 @@ std::string EncodeCharacter(std::string_view utf8Character)
     return bytes;
 }
 
-/// The whole text converted at once (twins mapped, checked by decoding it again); false when some
-/// character cannot be held. Throws EncodingError for input that is not UTF-8.
-bool EncodeWhole(std::string_view utf8, std::string& bytes)
+/// The characters from `begin` to `end` converted at once (twins mapped, checked by decoding them
+/// again); false when some character cannot be held. Throws EncodingError for input that is not UTF-8.
+bool EncodeWhole(std::string_view utf8, std::size_t begin, std::size_t end, std::string& bytes)
 {
     std::string mapped;
-    mapped.reserve(utf8.size());
-    for (std::size_t offset = 0; offset < utf8.size();) {
+    mapped.reserve(end - begin);
+    for (std::size_t offset = begin; offset < end;) {
         const auto [codePoint, length] = NextCodePoint(utf8, offset);
         if (length == 0)
             throw EncodingError("文字コードが正しくありません (UTF-8 ではないバイト列)。", 0, offset);
@@ -167,23 +160,112 @@ bool EncodeWhole(std::string_view utf8, std::string& bytes)
     return Encoder().Convert(mapped, bytes, bad) && Decoder().Convert(bytes, back, bad) && back == mapped;
 }
 
+/// What CharacterEscape writes in front of the code point, and after it.
+constexpr std::string_view EscapeOpen = "&#x";
+constexpr char EscapeClose = ';';
+/// The largest code point has six hexadecimal digits.
+constexpr std::size_t MaxEscapeDigits = 6;
+
+/// Whether code page 932 holds the code point, directly or as its twin.
+bool HoldsCodePoint(char32_t codePoint)
+{
+    std::string twin;
+    AppendUtf8(twin, MapToCp932Twin(codePoint));
+    return !EncodeCharacter(twin).empty();
+}
+
 /**
- * Converts character by character (the input is known to be UTF-8); a character that cannot be held
- * is handed to `unencodable` with its code point and offset, and whatever it returns
- * stands in its place.
+ * The code point of the escape that starts at `offset`, and the escape's length; length 0 when the
+ * text there is no escape. Only the form CharacterEscape writes counts (upper-case digits without
+ * leading zeros) and only for a character code page 932 cannot hold or for "&" itself, so that
+ * "&#x41;" or "&#x03042;" typed in a file of an earlier version stay the text they were.
  */
-template <typename Unencodable> std::string EncodeEach(std::string_view utf8, Unencodable unencodable)
+std::pair<char32_t, std::size_t> EscapeAt(std::string_view text, std::size_t offset)
+{
+    if (text.substr(offset, EscapeOpen.size()) != EscapeOpen)
+        return {0, 0};
+    const std::size_t first = offset + EscapeOpen.size();
+    std::size_t end = first;
+    char32_t codePoint = 0;
+    while (end < text.size() && end - first < MaxEscapeDigits) {
+        const char c = text[end];
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        if (digit < 0)
+            break;
+        codePoint = codePoint * 16 + static_cast<char32_t>(digit);
+        ++end;
+    }
+    if (end == first || end >= text.size() || text[end] != EscapeClose || text[first] == '0')
+        return {0, 0};
+    const bool character = codePoint <= 0x10FFFF && (codePoint < 0xD800 || codePoint > 0xDFFF);
+    if (!character || (codePoint != U'&' && HoldsCodePoint(codePoint)))
+        return {0, 0};
+    return {codePoint, end + 1 - offset};
+}
+
+/// Whether some "&" from `begin` to `end` would be read back as the start of an escape.
+bool HoldsEscapeLikeText(std::string_view text, std::size_t begin, std::size_t end)
+{
+    for (std::size_t at = text.find('&', begin); at < end; at = text.find('&', at + 1)) {
+        if (EscapeAt(text, at).second != 0)
+            return true;
+    }
+    return false;
+}
+
+/**
+ * Converts the characters from `begin` to `end` one by one (the input is known to be UTF-8). A
+ * character code page 932 cannot hold becomes its escape, and so does an "&" that would otherwise
+ * be read back as the start of one.
+ */
+std::string EncodeEach(std::string_view utf8, std::size_t begin, std::size_t end)
 {
     std::string bytes;
-    for (std::size_t offset = 0; offset < utf8.size();) {
+    for (std::size_t offset = begin; offset < end;) {
         const auto [codePoint, length] = NextCodePoint(utf8, offset);
-        std::string twin;
-        AppendUtf8(twin, MapToCp932Twin(codePoint));
-        const std::string encoded = EncodeCharacter(twin);
-        bytes += encoded.empty() ? unencodable(codePoint, offset) : encoded;
+        if (codePoint == U'&' && EscapeAt(utf8, offset).second != 0) {
+            bytes += CharacterEscape(U'&');
+        } else {
+            std::string twin;
+            AppendUtf8(twin, MapToCp932Twin(codePoint));
+            const std::string encoded = EncodeCharacter(twin);
+            bytes += encoded.empty() ? CharacterEscape(codePoint) : encoded;
+        }
         offset += length;
     }
     return bytes;
+}
+
+/// Texts are converted in pieces of about this many bytes, so that one character code page 932
+/// cannot hold sends only its piece through the character-by-character conversion.
+constexpr std::size_t PieceBytes = 4096;
+
+/// The end of the piece that starts at `offset`: about PieceBytes on, on a character boundary.
+std::size_t PieceEnd(std::string_view utf8, std::size_t offset)
+{
+    std::size_t end = std::min(utf8.size(), offset + PieceBytes);
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+        ++end;
+    return end;
+}
+
+/// The UTF-8 text with every escape replaced by its character.
+std::string DecodeEscapes(std::string utf8)
+{
+    if (utf8.find(EscapeOpen) == std::string::npos)
+        return utf8;
+    std::string decoded;
+    decoded.reserve(utf8.size());
+    for (std::size_t offset = 0; offset < utf8.size();) {
+        const auto [codePoint, length] = EscapeAt(utf8, offset);
+        if (length == 0) {
+            decoded += utf8[offset++];
+        } else {
+            AppendUtf8(decoded, codePoint);
+            offset += length;
+        }
+    }
+    return decoded;
 }
 
 } // namespace
@@ -220,26 +302,32 @@ char32_t MapToCp932Twin(char32_t codePoint)
     return codePoint;
 }
 
+std::string CharacterEscape(char32_t codePoint)
+{
+    char escape[16];
+    std::snprintf(escape, sizeof escape, "&#x%X;", static_cast<unsigned>(codePoint));
+    return escape;
+}
+
+std::size_t EscapeLengthAt(std::string_view text, std::size_t offset)
+{
+    return text[offset] == '&' ? EscapeAt(text, offset).second : 0;
+}
+
 std::string Utf8ToCp932(std::string_view utf8)
 {
     std::string bytes;
-    if (EncodeWhole(utf8, bytes))
-        return bytes;
-    // Find the first character that cannot be held, to name it.
-    return EncodeEach(utf8, [](char32_t codePoint, std::size_t offset) -> std::string {
-        ThrowUnencodable(codePoint, offset);
-    });
-}
-
-std::string Utf8ToCp932Replacing(std::string_view utf8, std::vector<char32_t>& replaced)
-{
-    std::string bytes;
-    if (EncodeWhole(utf8, bytes))
-        return bytes;
-    return EncodeEach(utf8, [&replaced](char32_t codePoint, std::size_t) {
-        replaced.push_back(codePoint);
-        return std::string(Cp932Geta);
-    });
+    bytes.reserve(utf8.size());
+    for (std::size_t offset = 0; offset < utf8.size();) {
+        const std::size_t end = PieceEnd(utf8, offset);
+        std::string encoded;
+        if (EncodeWhole(utf8, offset, end, encoded) && !HoldsEscapeLikeText(utf8, offset, end))
+            bytes += encoded;
+        else
+            bytes += EncodeEach(utf8, offset, end);
+        offset = end;
+    }
+    return bytes;
 }
 
 std::string Cp932ToUtf8(std::string_view cp932)
@@ -253,7 +341,7 @@ std::string Cp932ToUtf8(std::string_view cp932)
                                 " があります (" + std::to_string(bad) + " バイト目)。",
                             0, bad);
     }
-    return result;
+    return DecodeEscapes(std::move(result));
 }
 
 std::string Cp932ToUtf8Lenient(std::string_view cp932)
@@ -276,7 +364,7 @@ std::string Cp932ToUtf8Lenient(std::string_view cp932)
         result += "\xEF\xBF\xBD";
         offset += bad + 1;
     }
-    return result;
+    return DecodeEscapes(std::move(result));
 }
 
 } // namespace planova

@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace planova {
 
@@ -23,25 +22,26 @@ public:
 };
 
 /**
- * Converts UTF-8 text to code page 932 bytes.
+ * Converts UTF-8 text to code page 932 bytes, losing nothing.
  *
  * JIS-style code points that Linux input methods produce (〜 − — ‖ ¢ £ ¬ ¥) are first mapped
  * to their code page 932 twins, and every encoding is decoded again and compared, so a
- * character is never replaced silently. Throws EncodingError, whose Japanese message names
- * the character, when a character cannot be held (𠮷, emoji, ...) or the input is not UTF-8.
+ * character is never replaced silently. A character code page 932 cannot hold (𠮷, 🎉, ...) is
+ * written as its escape "&#x20BB7;", and an "&" that would otherwise be read back as the start of
+ * an escape as "&#x26;" (see docs/data-file.md). Throws EncodingError only when the input is not
+ * UTF-8.
  */
 std::string Utf8ToCp932(std::string_view utf8);
 
-/// The code page 932 bytes of "〓", which stands for a character that cannot be held.
-inline constexpr std::string_view Cp932Geta = "\x81\xAC";
+/// The escape that stands for a character in code page 932 text: "&#x20BB7;".
+std::string CharacterEscape(char32_t codePoint);
 
-/**
- * Like Utf8ToCp932, but each character code page 932 cannot hold becomes "〓" and is appended to
- * `replaced`. Throws EncodingError only for input that is not UTF-8.
- */
-std::string Utf8ToCp932Replacing(std::string_view utf8, std::vector<char32_t>& replaced);
+/// The length of the escape that starts at `offset` of a code page 932 (or UTF-8) text, 0 when
+/// none does there. An escape is one character: searches neither start nor end inside it.
+std::size_t EscapeLengthAt(std::string_view text, std::size_t offset);
 
-/// Converts code page 932 bytes to UTF-8; throws EncodingError at a byte sequence that is not code page 932.
+/// Converts code page 932 bytes to UTF-8, escapes to their characters; throws EncodingError at a byte
+/// sequence that is not code page 932.
 std::string Cp932ToUtf8(std::string_view cp932);
 
 /// Like Cp932ToUtf8, but each undecodable byte becomes U+FFFD (for display of damaged texts only).

@@ -22,10 +22,10 @@ inline constexpr std::size_t MaxDataFileBytes = std::size_t{256} << 20;
 
 /**
  * Reads a whole data file (length prefix and tagged text) into a freshly constructed document.
- * Throws DataFileError with the reason when nothing can be made of it. When a UTF-16 file held
- * characters code page 932 cannot hold, they stand as "〓", the document is marked modified and
- * `warning` (when given) receives the message naming them; otherwise it is emptied. `damage` (when
- * given) receives what a damaged file lost (see ReadDataText).
+ * Throws DataFileError with the reason when nothing can be made of it. A UTF-16 file is converted
+ * to code page 932 without loss (characters it cannot hold become escapes). `warning` (when given)
+ * receives what the teacher should know about a file that was read; it is emptied when there is
+ * nothing. `damage` (when given) receives what a damaged file lost (see ReadDataText).
  */
 CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning = nullptr,
                          DataFileDamage* damage = nullptr);

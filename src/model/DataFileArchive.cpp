@@ -90,15 +90,13 @@ std::string Utf16ToUtf8(std::string_view units)
     return utf8;
 }
 
-ArchiveText Utf16ToCp932(std::string_view units)
+std::string Utf16ToCp932(std::string_view units)
 {
-    ArchiveText converted;
     try {
-        converted.Text = Utf8ToCp932Replacing(Utf16ToUtf8(units), converted.Replaced);
+        return Utf8ToCp932(Utf16ToUtf8(units));
     } catch (const EncodingError& error) {
         throw DataFileError(error.what());
     }
-    return converted;
 }
 
 /// Nothing follows the text of a data file.
@@ -132,24 +130,19 @@ std::string LengthPrefix(std::size_t length)
     return prefix;
 }
 
-ArchiveText ReadArchive(std::string_view bytes)
+std::string ReadArchiveString(std::string_view bytes)
 {
     ByteReader reader(bytes);
     const std::uint64_t length = ReadLength(reader, true);
     if (length != Utf16Mark) {
         const std::string_view text = reader.Take(length);
         RequireEnd(reader);
-        return {std::string(text), {}};
+        return std::string(text);
     }
     const std::uint64_t characters = ReadLength(reader, false);
     const std::string_view units = reader.Take(characters * 2);
     RequireEnd(reader);
     return Utf16ToCp932(units);
-}
-
-std::string ReadArchiveString(std::string_view bytes)
-{
-    return ReadArchive(bytes).Text;
 }
 
 } // namespace planova

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace planova {
 
@@ -12,26 +11,14 @@ namespace planova {
  */
 std::string LengthPrefix(std::size_t length);
 
-/// The text of a container, and what its conversion from UTF-16 had to replace.
-struct ArchiveText
-{
-    std::string Text;
-    /// The characters of a UTF-16 text that code page 932 cannot hold, in order, repeats included;
-    /// each stands as "〓" in the text.
-    std::vector<char32_t> Replaced;
-};
-
 /**
  * The text of a container. Also accepts the UTF-16 form (0xFF 0xFE 0xFF, then a length prefix
  * counting 16-bit characters), converted to code page 932; a character code page 932 cannot hold
- * becomes "〓" and is listed. Throws DataFileError when the bytes end before the announced length,
- * when bytes follow the text (nothing follows it in a data file: a file that goes on is another
- * program's file or a damaged one), when the length needs the 64-bit form, or when a UTF-16 text
- * is malformed.
+ * becomes its escape (Utf8ToCp932), so nothing is lost. Throws DataFileError when the bytes end before the
+ * announced length, when bytes follow the text (nothing follows it in a data file: a file that goes on is
+ * another program's file or a damaged one), when the length needs the 64-bit form, or when a UTF-16 text is
+ * malformed.
  */
-ArchiveText ReadArchive(std::string_view bytes);
-
-/// The text of ReadArchive alone.
 std::string ReadArchiveString(std::string_view bytes);
 
 } // namespace planova

@@ -23,7 +23,7 @@ struct LoadedDataFile
     Outcome Result;
     std::optional<CPlanovaDoc> Document;
     /// What the user must be told about a document that was read (UTF-8), else empty: characters a
-    /// UTF-16 file held that code page 932 cannot hold, now "〓" (the document is then modified).
+    /// What the teacher should know about the file that was read (empty when there is nothing).
     std::string Warning;
     /// What a damaged file lost (DamageMessage tells the user); the document holds what was left.
     DataFileDamage Damage;

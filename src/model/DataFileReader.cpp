@@ -208,14 +208,6 @@ void RequireDocumentElement(std::string_view text)
                         "のどの要素もありません)。");
 }
 
-std::string ReplacementWarning(const std::vector<char32_t>& replaced)
-{
-    return "このファイルには Shift_JIS (コードページ932) で保存できない文字が " +
-           std::to_string(replaced.size()) +
-           " 個あったため、「〓」に置き換えました: " + DescribeCharacters(replaced) +
-           "。内容を確かめてから保存してください。";
-}
-
 } // namespace
 
 CPlanovaDoc ReadDataText(std::string_view text, DataFileDamage* damage)
@@ -250,16 +242,9 @@ CPlanovaDoc ReadDataText(std::string_view text, DataFileDamage* damage)
 
 CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning, DataFileDamage* damage)
 {
-    const ArchiveText archive = ReadArchive(fileBytes);
-    CPlanovaDoc document = ReadDataText(archive.Text, damage);
+    CPlanovaDoc document = ReadDataText(ReadArchiveString(fileBytes), damage);
     if (warning != nullptr)
         warning->clear();
-    if (!archive.Replaced.empty()) {
-        // The teacher decides whether the replaced text is saved.
-        document.SetModified(true);
-        if (warning != nullptr)
-            *warning = ReplacementWarning(archive.Replaced);
-    }
     return document;
 }
 

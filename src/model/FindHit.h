@@ -6,7 +6,17 @@
 
 namespace planova {
 
-/// Where the last search found its text: the day, the field (DayFields.h), the line and column.
+/// The fields of a ToDo item that find searches, numbered after the day's.
+enum ToDoFindField : int
+{
+    ToDoSubjectField = 1, ///< "件名"
+    ToDoMemoField = 2,    ///< "メモ"
+};
+
+/**
+ * Where the last search found its text: the day (or the ToDo item), the field (DayFields.h, or
+ * ToDoFindField for an item), the line and column.
+ */
 struct FindHitState
 {
     bool Found = false;
@@ -15,6 +25,8 @@ struct FindHitState
     int Column = -1;
     int Line = -1;
     std::string Text;
+    /// The index of the ToDo item hit; −1 for a hit in a day.
+    int ToDoItem = -1;
 };
 
 } // namespace planova

@@ -46,7 +46,7 @@ DayPainter::DayPainter(Canvas& canvas, int lineHeight, const FindHitState& findH
 
 bool DayPainter::IsHitDay(const CDayData& day) const
 {
-    if (!Hit.Found)
+    if (!Hit.Found || Hit.ToDoItem >= 0)
         return false;
     const DateTime& date = day.GetDate();
     return date == Hit.Date || (!date.IsValid() && !Hit.Date.IsValid());

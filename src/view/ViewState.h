@@ -46,9 +46,11 @@ struct ViewState
     /// The last two left presses on cells, oldest first: a double-click opens the day its first click chose.
     std::array<CellPress, 2> RecentCellPresses{};
     ClipboardRecord Clipboard; ///< the view's own clipboard
-    CopyOptions Copy;          ///< the copy options; not saved
-    int FindDialogMode = 0;    ///< 0 no find dialog open from this view, 1 find, 2 replace
-    FindHitState FindHit;      ///< the last hit of this view's find dialog, marked in yellow
+    /// The system clipboard holds text that this view did not put there (kept by the window).
+    bool OutsideClipboardText = false;
+    CopyOptions Copy;       ///< the copy options; not saved
+    int FindDialogMode = 0; ///< 0 no find dialog open from this view, 1 find, 2 replace
+    FindHitState FindHit;   ///< the last hit of this view's find dialog, marked in yellow
 };
 
 /// The view's working copies of the print settings (what the print options dialog edits).

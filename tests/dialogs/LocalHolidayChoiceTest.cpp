@@ -75,10 +75,11 @@ TEST(LocalHolidayChoiceTest, OwnDatesAreRead)
                           Case{"123-1 創立記念日", "自分で指定する休日の1行目「123-1 創立記念日"},
                           Case{"開港記念日 06-02", "自分で指定する休日の1行目「開港記念日 06-02"}})
         EXPECT_EQ(ReadOwnHolidays(c.Text).Error, std::string(c.Error) + format);
-    // A name code page 932 cannot hold is refused, naming the character; never replaced.
-    const std::string emoji = ReadOwnHolidays("\n07-07 七夕🎋").Error;
-    EXPECT_EQ(emoji.rfind("自分で指定する休日の2行目: ", 0), 0u) << emoji;
-    EXPECT_NE(emoji.find("U+1F38B"), std::string::npos) << emoji;
+    // A name with a character code page 932 cannot hold keeps it, as its escape; never replaced.
+    const auto emoji = ReadOwnHolidays("\n07-07 七夕🎋");
+    EXPECT_EQ(emoji.Error, "");
+    ASSERT_EQ(emoji.Holidays.size(), std::size_t{1});
+    EXPECT_EQ(emoji.Holidays[0].Name, Utf8ToCp932("七夕") + "&#x1F38B;");
 }
 
 TEST(LocalHolidayChoiceTest, ChoiceGivesTheGeneratorsHolidays)

@@ -4,7 +4,12 @@
 #include "support/EditingViewFixture.h"
 #include "support/ScriptedViewServices.h"
 
+#include "edit/TextPaste.h"
+#include "model/Clock.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace planova {
 namespace {
@@ -45,6 +50,13 @@ protected:
 
     CommandOutcome Run(int id) { return RunViewCommand(View, id, Dialogs); }
 
+    /// Another program puts text on the system clipboard; the window notes it for the enable rule.
+    void OutsideCopy(const std::string& text)
+    {
+        Dialogs.SystemClipboard = text;
+        View.State.OutsideClipboardText = IsOutsideText(View.State.Clipboard, text);
+    }
+
     test::ScriptedViewServices Dialogs;
 };
 
@@ -57,7 +69,8 @@ TEST_F(ClipboardCommandsTest, EnableRulesFollowTheSelectionTheModeAndTheClipboar
         int Cell;
         int PaneRow;
         int ClipKind;
-        const char* Enabled; // C copy, X cut, V paste
+        const char* Enabled;      // C copy, X cut, V paste
+        bool OutsideText = false; ///< another program's text on the system clipboard
     };
     const Case cases[] = {
         {"week date header", ViewMode::Week, WeekCell(2, 0), -1, ClipPeriodRow, ""},
@@ -73,6 +86,12 @@ TEST_F(ClipboardCommandsTest, EnableRulesFollowTheSelectionTheModeAndTheClipboar
         {"an empty pane row", ViewMode::Week, -1, 4, ClipEmpty, ""},
         {"the ToDo header", ViewMode::Week, -1, 0, ClipEmpty, ""},
         {"an item in the month view", ViewMode::Month, -1, 1, ClipToDo, "CV"},
+        {"kind and event, another program's text", ViewMode::Week, WeekCell(2, 1), -1, ClipEmpty, "CXV",
+         true},
+        {"an item, another program's text", ViewMode::Week, -1, 2, ClipEmpty, "CV", true},
+        {"an empty pane row, another program's text", ViewMode::Week, -1, 4, ClipEmpty, "V", true},
+        {"month cell, another program's text", ViewMode::Month, 15, -1, ClipEmpty, "", true},
+        {"the ToDo header, another program's text", ViewMode::Week, -1, 0, ClipEmpty, "", true},
     };
     WindowSize = TenToDoRows;
     AddItems(3);
@@ -82,6 +101,7 @@ TEST_F(ClipboardCommandsTest, EnableRulesFollowTheSelectionTheModeAndTheClipboar
         SelectCell(c.Cell);
         View.State.SelectedToDoRow = c.PaneRow;
         View.State.Clipboard.ClipKind = c.ClipKind;
+        View.State.OutsideClipboardText = c.OutsideText;
         const std::string_view enabled(c.Enabled);
         EXPECT_EQ(IsViewCommandEnabled(View, CommandId::EditCopy),
                   enabled.find('C') != std::string_view::npos);
@@ -177,6 +197,99 @@ TEST_F(ClipboardCommandsTest, ThePaneScrolledByFiveCopiesItemFiveFromItsFirstRow
     EXPECT_EQ(Document.ToDoList().back().GetKennmei(), "item 5");
     EXPECT_EQ(SelectedItem(View.State), 20);
     EXPECT_EQ(View.State.SelectedToDoRow, View.State.ToDoRowCount - 1);
+}
+
+TEST_F(ClipboardCommandsTest, AnotherProgramsTextGoesIntoTheSelectedCell)
+{
+    struct Case
+    {
+        const char* Name;
+        int Row;
+        std::string Text;
+        std::function<std::string(const CDayData&)> Field;
+        std::string Expected;
+    };
+    const auto plan = [](int row) { return [row](const CDayData& day) { return day.GetYotei(row); }; };
+    const Case cases[] = {
+        {"one line into a period row's plan", DayRow::FirstPeriod + 2, "Lesson", plan(2), "Lesson"},
+        {"the event", DayRow::KindAndEvent, "Sports day", &CDayData::GetGyouji, "Sports day"},
+        {"several lines into the memo, whole", DayRow::Memo, "a\r\nb\r\n", &CDayData::GetMemo, "a\r\nb\r\n"},
+        {"several lines, one per row from the selected one", DayRow::FirstPeriod + 7, "x\r\n\r\nz",
+         [](const CDayData& day) {
+             return day.GetYotei(6) + "|" + day.GetYotei(7) + "|" + day.GetYotei(8) + "|" + day.GetYotei(9);
+         },
+         "P6|x||z"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        StartWeek();
+        OutsideCopy(c.Text);
+        SelectCell(WeekCell(FridayColumn, c.Row));
+        EXPECT_EQ(Run(CommandId::EditPaste), CommandOutcome::DocumentChanged);
+        const CDayData friday = StoredDay(Friday);
+        EXPECT_EQ(c.Field(friday), c.Expected);
+        EXPECT_EQ(friday.GetJigenn(7), "L7"); // labels and contents stay
+        EXPECT_EQ(friday.GetNaiyou(7), "C7");
+        EXPECT_TRUE(Dialogs.Messages.empty());
+        // One undo step gives the day back as it was.
+        EXPECT_EQ(Document.Undo().Count(), 1);
+        Run(CommandId::EditUndo);
+        EXPECT_EQ(StoredDay(Friday).GetYotei(7), "P7");
+        EXPECT_EQ(StoredDay(Friday).GetMemo(), "friday memo");
+        EXPECT_EQ(StoredDay(Friday).GetGyouji(), "event");
+        Dialogs.Messages.clear();
+    }
+}
+
+TEST_F(ClipboardCommandsTest, WhatDoesNotFitIsCutAndToldInAMessage)
+{
+    StartWeek();
+    // Twelve lines from period row 9 on: rows 9 and 10 take two, ten are left over; the first is too long.
+    std::string text = std::string(MaxPastedFieldBytes + 5, 'a');
+    for (int n = 1; n < 12; ++n)
+        text += "\r\nline" + std::to_string(n);
+    OutsideCopy(text);
+    SelectCell(WeekCell(FridayColumn, DayRow::FirstPeriod + 8));
+    Run(CommandId::EditPaste);
+    EXPECT_EQ(StoredDay(Friday).GetYotei(8), std::string(MaxPastedFieldBytes, 'a'));
+    EXPECT_EQ(StoredDay(Friday).GetYotei(9), "line1");
+    ASSERT_EQ(Dialogs.Messages.size(), std::size_t{1});
+    EXPECT_EQ(Dialogs.Messages[0], "貼り付ける文字列が長すぎるため、1 か所を 30000 バイトまでで切りました。"
+                                   "最後の時限の行より下にあたる 10 行は貼り付けませんでした。");
+}
+
+TEST_F(ClipboardCommandsTest, AnotherProgramsLinesBecomeToDoItems)
+{
+    WindowSize = TenToDoRows;
+    AddItems(2);
+    Start(ViewMode::Week, Shown, true);
+    OutsideCopy("call parents\r\n\r\nbuy chalk\r\n");
+    SelectPaneRow(1);
+    EXPECT_EQ(Run(CommandId::EditPaste), CommandOutcome::DocumentChanged);
+    EXPECT_EQ(Subjects(), (std::vector<std::string>{"item 0", "item 1", "call parents", "buy chalk"}));
+    EXPECT_EQ(Document.ToDoList().back().GetKigenn(), Now().DateOnly());
+    EXPECT_EQ(View.State.SelectedToDoRow, 4); // the item pasted last
+}
+
+TEST_F(ClipboardCommandsTest, TheNewestClipboardWins)
+{
+    StartWeek();
+    // Another program's text, then the planner's own copy: the copy is newer and pastes whole.
+    OutsideCopy("outside");
+    SelectCell(WeekCell(FridayColumn, DayRow::FirstPeriod + 3));
+    Run(CommandId::EditCopy);
+    ASSERT_EQ(Dialogs.SystemClipboard, "P3\tC3");
+    SelectCell(WeekCell(ThursdayColumn, DayRow::FirstPeriod + 1));
+    Run(CommandId::EditPaste);
+    EXPECT_EQ(StoredDay(Thursday).GetYotei(1), "P3");
+    EXPECT_EQ(StoredDay(Thursday).GetNaiyou(1), "C3");
+
+    // Then another program copies: its text is newer than the planner's record.
+    OutsideCopy("outside");
+    SelectCell(WeekCell(ThursdayColumn, DayRow::FirstPeriod + 2));
+    Run(CommandId::EditPaste);
+    EXPECT_EQ(StoredDay(Thursday).GetYotei(2), "outside");
+    EXPECT_EQ(StoredDay(Thursday).GetNaiyou(2), "");
 }
 
 TEST_F(ClipboardCommandsTest, CopyOptionsToggleWithTheirCheckMarks)

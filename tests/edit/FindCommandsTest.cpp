@@ -65,6 +65,51 @@ TEST_F(FindCommandsTest, ReplaceRequestsLeaveTheShownDayInTheWorkingDay)
     EXPECT_EQ(View.State.CurrentDate, Shown);
 }
 
+TEST_F(FindCommandsTest, RequestsMatchUnderTheDialogsOptions)
+{
+    constexpr MatchOptions IgnoreCase{false, false, true};
+    EXPECT_FALSE(FindNextRequest(View, "p4", false));
+    ASSERT_TRUE(FindNextRequest(View, "p4", false, IgnoreCase));
+    EXPECT_EQ(View.State.FindHit.Field, FindField::Yotei(4));
+    EXPECT_TRUE(ReplaceRequest(View, "p4", "x", IgnoreCase));
+    EXPECT_EQ(StoredDay(Friday).GetYotei(4), "x");
+    EXPECT_EQ(ReplaceAllRequest(View, "p4", "y", IgnoreCase).ChangedFields, 1);
+    EXPECT_EQ(StoredDay(NextMonday).GetYotei(4), "y");
+}
+
+TEST_F(FindCommandsTest, AHitInAToDoItemIsSelectedAndScrolledIntoThePane)
+{
+    WindowSize = TenToDoRows;
+    AddItems(30);
+    Start(ViewMode::Week, Shown, true);
+    ASSERT_EQ(View.State.ToDoRowCount, 10);
+    const int lastRow = View.State.ToDoRowCount - 1;
+    const FindOrder toDos{false, true};
+    const FindOrder backwardToDos{true, true};
+    View.State.SelectedCell = 20;
+
+    // The last item lies below the pane: the pane scrolls so that its row is the last one shown.
+    ASSERT_TRUE(FindNextRequest(View, "item 29", false, {}, toDos));
+    EXPECT_EQ(View.State.FindHit.ToDoItem, 29);
+    EXPECT_EQ(View.State.FindHit.Field, ToDoSubjectField);
+    EXPECT_EQ(View.State.SelectedCell, -1);
+    EXPECT_EQ(View.State.SelectedToDoRow, lastRow);
+    EXPECT_EQ(View.State.ToDoScrollTop, 30 - lastRow);
+    EXPECT_EQ(View.State.CalendarDate, Shown); // the planner stays where it was
+
+    // Backward to item 0, above the pane: the pane scrolls up to it.
+    ASSERT_TRUE(FindNextRequest(View, "item 0", false, {}, backwardToDos));
+    EXPECT_EQ(View.State.FindHit.ToDoItem, 0);
+    EXPECT_EQ(View.State.ToDoScrollTop, 0);
+    EXPECT_EQ(View.State.SelectedToDoRow, 1);
+
+    // On backward, the days come after the items: Friday and the next Monday hold "P4" at their plans.
+    ASSERT_TRUE(FindNextRequest(View, "P4", false, {}, backwardToDos));
+    EXPECT_EQ(View.State.FindHit.ToDoItem, -1);
+    EXPECT_EQ(View.State.CalendarDate, NextMonday);
+    EXPECT_FALSE(Document.IsModified());
+}
+
 TEST_F(FindCommandsTest, TheCommandsOpenTheDialogInTheirMode)
 {
     test::ScriptedViewServices dialogs;

@@ -19,20 +19,30 @@ const DateTime Monday = Date(2014, 4, 7);
 const DateTime Tuesday = Date(2014, 4, 8);
 const DateTime Friday = Date(2014, 4, 11);
 
-/// A hit as the tests compare it.
+/// A hit as the tests compare it; a hit in a ToDo item has no date and names the item.
 struct Hit
 {
     DateTime Date;
     int Field;
     int Line;
     int Column;
+    int ToDoItem = -1;
     bool operator==(const Hit&) const = default;
 };
 
+/// A hit in the ToDo item at index `item`.
+Hit ToDoHit(int item, int field, int line = 0, int column = 0)
+{
+    return {DateTime::FromDayNumber(0.0), field, line, column, item};
+}
+
 std::ostream& operator<<(std::ostream& out, const Hit& hit)
 {
-    return out << hit.Date.Year() << "-" << hit.Date.Month() << "-" << hit.Date.Day() << " field "
-               << hit.Field << " line " << hit.Line << " column " << hit.Column;
+    if (hit.ToDoItem >= 0)
+        out << "ToDo " << hit.ToDoItem;
+    else
+        out << hit.Date.Year() << "-" << hit.Date.Month() << "-" << hit.Date.Day();
+    return out << " field " << hit.Field << " line " << hit.Line << " column " << hit.Column;
 }
 
 class FindReplaceTest : public ::testing::Test
@@ -49,17 +59,32 @@ protected:
     }
 
     /// The hits "次を検索" reports one after the other, the view following each hit to its day.
-    std::vector<Hit> Walk(const DateTime& from, const std::string& search, bool fromStart = false)
+    std::vector<Hit> Walk(const DateTime& from, const std::string& search, bool fromStart = false,
+                          const FindOrder& order = {})
     {
         std::vector<Hit> hits;
         DateTime start = from;
-        while (FindNext(Document, CurrentHit, start, search, fromStart)) {
+        while (FindNext(Document, CurrentHit, start, search, fromStart, {}, order)) {
             const FindHitState& hit = CurrentHit;
-            hits.push_back({hit.Date, hit.Field, hit.Line, hit.Column});
-            start = hit.Date;
+            if (hit.ToDoItem >= 0) {
+                hits.push_back(ToDoHit(hit.ToDoItem, hit.Field, hit.Line, hit.Column));
+            } else {
+                hits.push_back({hit.Date, hit.Field, hit.Line, hit.Column});
+                start = hit.Date;
+            }
             fromStart = false;
         }
         return hits;
+    }
+
+    /// Appends a ToDo item with the subject and memo.
+    void AppendToDo(const std::string& subject, const std::string& memo)
+    {
+        CToDo item;
+        item.SetKennmei(subject);
+        item.SetMemo(memo);
+        Document.AppendToDo(std::move(item));
+        Document.SetModified(false);
     }
 
     std::string Field(const DateTime& date, int field)
@@ -141,6 +166,116 @@ TEST_F(FindReplaceTest, WhereTheSearchBeginsAndEnds)
         }
         EXPECT_EQ(Walk(c.Start, "x", c.FromStart), c.Expected);
     }
+}
+
+TEST_F(FindReplaceTest, TheWalkBothWaysWithAndWithoutTheToDoItems)
+{
+    const FindOrder backward{true, false};
+    const FindOrder toDos{false, true};
+    const FindOrder backwardToDos{true, true};
+    struct Case
+    {
+        const char* Name;
+        DateTime Start;
+        bool FromStart;
+        FindOrder Order;
+        std::vector<Hit> Expected;
+    };
+    // Monday: kind and memo hold x; Friday: the plan of period 1; items 0 (memo) and 2 (subject and memo).
+    const Case cases[] = {
+        {"forward stops after the last day",
+         Monday,
+         false,
+         {},
+         {{Monday, 1, 0, 0}, {Monday, 33, 0, 1}, {Friday, 4, 0, 0}}},
+        {"forward goes on into the items, subject before memo",
+         Friday,
+         false,
+         toDos,
+         {{Friday, 4, 0, 0},
+          ToDoHit(0, ToDoMemoField),
+          ToDoHit(2, ToDoSubjectField, 0, 2),
+          ToDoHit(2, ToDoMemoField)}},
+        {"backward from a day searches that day from its last field",
+         Friday,
+         false,
+         backward,
+         {{Friday, 4, 0, 0}, {Monday, 33, 0, 1}, {Monday, 1, 0, 0}}},
+        {"backward from a day without record starts at the day before",
+         Tuesday,
+         false,
+         backward,
+         {{Monday, 33, 0, 1}, {Monday, 1, 0, 0}}},
+        {"backward before the first day finds nothing", Date(2014, 1, 1), false, backwardToDos, {}},
+        {"backward from the start begins at the last item",
+         Monday,
+         true,
+         backwardToDos,
+         {ToDoHit(2, ToDoMemoField),
+          ToDoHit(2, ToDoSubjectField, 0, 2),
+          ToDoHit(0, ToDoMemoField),
+          {Friday, 4, 0, 0},
+          {Monday, 33, 0, 1},
+          {Monday, 1, 0, 0}}},
+        {"backward from the start without items begins at the last day",
+         Monday,
+         true,
+         backward,
+         {{Friday, 4, 0, 0}, {Monday, 33, 0, 1}, {Monday, 1, 0, 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Document = CPlanovaDoc();
+        CurrentHit = FindHitState();
+        StoreDay(Monday, {{FindField::Jitei, "x"}, {FindField::Memo, "-x"}});
+        StoreDay(Friday, {{FindField::Yotei(0), "x"}});
+        AppendToDo("a", "x");
+        AppendToDo("b", "c");
+        AppendToDo("dex", "x");
+        EXPECT_EQ(Walk(c.Start, "x", c.FromStart, c.Order), c.Expected);
+    }
+}
+
+TEST_F(FindReplaceTest, FromAHitInAnItemTheWalkTurnsBackIntoTheDays)
+{
+    StoreDay(Monday, {{FindField::Memo, "x"}});
+    AppendToDo("x", "");
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "x", false, {}, {false, true}));
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "x", false, {}, {false, true}));
+    ASSERT_EQ(CurrentHit.ToDoItem, 0);
+    // The calendar still shows Monday; the item's hit is where the backward walk starts.
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "x", false, {}, {true, true}));
+    EXPECT_EQ(CurrentHit.ToDoItem, -1);
+    EXPECT_EQ(CurrentHit.Date, Monday);
+    EXPECT_EQ(CurrentHit.Field, FindField::Memo);
+    // An item's hit is forgotten when the items are no longer searched: the walk starts at Monday.
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "x", false, {}, {false, true}));
+    ASSERT_EQ(CurrentHit.ToDoItem, 0);
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Monday, "x", false));
+    EXPECT_EQ(CurrentHit.ToDoItem, -1);
+    EXPECT_EQ(CurrentHit.Field, FindField::Memo);
+}
+
+TEST_F(FindReplaceTest, ReplacingInToDoItems)
+{
+    StoreDay(Monday, {{FindField::Memo, "aa"}});
+    AppendToDo("aa", "b");
+    AppendToDo("c", "a");
+    ASSERT_TRUE(FindNext(Document, CurrentHit, Friday, "a", false, {}, {false, true}));
+    ASSERT_TRUE(ReplaceHit(Document, CurrentHit, "a", "z"));
+    EXPECT_EQ(Document.ToDo(0).GetKennmei(), "za");
+    EXPECT_FALSE(CurrentHit.Found);
+
+    // "全て置換" leaves the items alone unless they are searched.
+    EXPECT_EQ(ReplaceAll(Document, CurrentHit, "a", "y").ChangedToDos, 0);
+    EXPECT_EQ(Document.ToDo(1).GetMemo(), "a");
+    const ReplaceAllResult all = ReplaceAll(Document, CurrentHit, "a", "y", {}, true);
+    EXPECT_EQ(all.ChangedFields, 3); // Monday's memo, the subject of item 0, the memo of item 1
+    EXPECT_EQ(all.ChangedDays, 1);
+    EXPECT_EQ(all.ChangedToDos, 2);
+    EXPECT_EQ(Document.ToDo(0).GetKennmei(), "zy");
+    EXPECT_EQ(Document.ToDo(1).GetMemo(), "y");
+    EXPECT_EQ(Field(Monday, FindField::Memo), "yy");
 }
 
 TEST_F(FindReplaceTest, AHitOnAnotherDayDoesNotSkipFieldsOfTheStartDay)

@@ -188,6 +188,72 @@ private slots:
         EndSession();
     }
 
+    void TextOfAnotherProgramPastesThroughTheSystemClipboard()
+    {
+        StartSession();
+        constexpr int Period = DayRow::FirstPeriod;
+        QClipboard& system = *QGuiApplication::clipboard();
+
+        // One line from a word processor into Wednesday's empty period row 3.
+        system.setText(QStringLiteral("理科 𠮷野川の観察"));
+        ClickCell(2, Period + 3);
+        Keys(Qt::Key_V, Qt::ControlModifier);
+        // Three lines (a mail's line breaks) into Thursday's rows 4, 5 and 6.
+        system.setText(QStringLiteral("算数\r\n社会\n体育"));
+        ClickCell(3, Period + 4);
+        Keys(Qt::Key_V, Qt::ControlModifier);
+        // A paste that is taken back: one undo step restores Friday's event.
+        system.setText(QStringLiteral("間違い"));
+        ClickCell(4, DayRow::KindAndEvent);
+        Keys(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Document().Day(DateTime::FromDate(2024, 4, 12)).GetGyouji(), Utf8ToCp932("間違い"));
+        Keys(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Document().Day(DateTime::FromDate(2024, 4, 12)).GetGyouji(), std::string());
+
+        // The planner's own copy is newer than the outside text: its row pastes whole.
+        ClickCell(1, Period + 1); // Tuesday's 国語
+        Keys(Qt::Key_C, Qt::ControlModifier);
+        ClickCell(4, Period + 3);
+        Keys(Qt::Key_V, Qt::ControlModifier);
+
+        // Two lines into the ToDo pane: two items after the list.
+        View->ExecuteCommand(CommandId::ToDoView);
+        system.setText(QStringLiteral("保護者会の案内\n教材の注文\n"));
+        const Rect& row = State().ToDoRowRects.at(1);
+        QTest::mouseClick(Frame->windowHandle(), Qt::LeftButton, {},
+                          View->mapTo(Frame, QPoint((row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2)));
+        QCOMPARE(State().SelectedToDoRow, 1);
+        Keys(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(State().SelectedToDoRow, 3);
+        View->ExecuteCommand(CommandId::ToDoView); // hidden again: the settings stay as they were
+
+        QJsonObject expected = Before;
+        expected = WithDay(expected, QStringLiteral("2024-04-10"), [](QJsonObject& day) {
+            SetRow(day, 3, QStringLiteral("yotei"), QStringLiteral("理科 𠮷野川の観察"));
+        });
+        expected = WithDay(expected, QStringLiteral("2024-04-11"), [](QJsonObject& day) {
+            SetRow(day, 4, QStringLiteral("yotei"), QStringLiteral("算数"));
+            SetRow(day, 5, QStringLiteral("yotei"), QStringLiteral("社会"));
+            SetRow(day, 6, QStringLiteral("yotei"), QStringLiteral("体育"));
+        });
+        expected = WithDay(expected, QStringLiteral("2024-04-12"), [](QJsonObject& day) {
+            SetRow(day, 3, QStringLiteral("yotei"), QStringLiteral("国語"));
+            SetRow(day, 3, QStringLiteral("naiyou"), QStringLiteral("漢字の書き取り"));
+            SetRow(day, 3, QStringLiteral("iro"), 2);
+        });
+        QJsonArray todos = expected[QStringLiteral("todos")].toArray();
+        for (const QString& subject : {QStringLiteral("保護者会の案内"), QStringLiteral("教材の注文")}) {
+            QJsonObject item = todos[0].toObject();
+            item[QStringLiteral("kennmei")] = subject;
+            item[QStringLiteral("kigenn")] = QStringLiteral("2024-04-08");
+            todos.append(item);
+        }
+        expected[QStringLiteral("todos")] = todos;
+        SaveAndCompare(expected);
+        QVERIFY((*Dialogs)->Asked.empty());
+        EndSession();
+    }
+
     void FindAndReplaceThroughTheDialog()
     {
         StartSession();

@@ -26,6 +26,7 @@ struct Request
     QString Search;
     QString Replacement;
     bool FromStart = false;
+    bool Backward = false;
 };
 
 } // namespace
@@ -53,8 +54,8 @@ private slots:
         Ends = 0;
         const auto utf8 = [](const std::string& cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); };
         connect(Dialog.get(), &QtFindDialog::FindNextRequested, this,
-                [=, this](const std::string& s, bool fromStart) {
-                    Finds.push_back({utf8(s), {}, fromStart});
+                [=, this](const std::string& s, bool fromStart, bool backward) {
+                    Finds.push_back({utf8(s), {}, fromStart, backward});
                 });
         connect(Dialog.get(), &QtFindDialog::ReplaceRequested, this,
                 [=, this](const std::string& s, const std::string& r) {
@@ -97,6 +98,30 @@ private slots:
         QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/find-dialog.png")));
     }
 
+    void TheFoldingCheckBoxesHoldUntilTheDialogOpensAnew()
+    {
+        Dialog->Open(FindDialogFind);
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        QTest::mouseClick(&Dialog->IgnoreWidthBox(), Qt::LeftButton);
+        QTest::mouseClick(&Dialog->IgnoreCaseBox(), Qt::LeftButton);
+        Commit(Dialog->SearchEdit(), QStringLiteral("ａｂｃ"));
+        Click(Dialog->FindNextButton());
+        Click(Dialog->FindNextButton());
+        const MatchOptions options = Dialog->Options();
+        QVERIFY(options.IgnoreWidth && !options.IgnoreKana && options.IgnoreCase);
+        QCOMPARE(Finds.size(), std::size_t{2});
+
+        QTest::mouseClick(&Dialog->IgnoreKanaBox(), Qt::LeftButton);
+        QVERIFY(Dialog->Options().IgnoreKana);
+        // On its indicator: the box is wider than its short label, which alone takes clicks.
+        QTest::mouseClick(&Dialog->ToDosBox(), Qt::LeftButton, {},
+                          QPoint(6, Dialog->ToDosBox().height() / 2));
+        QVERIFY(Dialog->SearchesToDos());
+        Dialog->Open(FindDialogReplace);
+        QVERIFY(!Dialog->Options().Folds());
+        QVERIFY(!Dialog->SearchesToDos());
+    }
+
     void EachButtonSendsItsRequestAndTheCheckBoxCountsOnce()
     {
         Dialog->Open(FindDialogReplace);
@@ -113,6 +138,13 @@ private slots:
         QVERIFY(!Dialog->FromStartBox().isChecked());
         Click(Dialog->FindNextButton());
         QVERIFY(!Finds.at(1).FromStart);
+        QVERIFY(!Finds.at(1).Backward);
+        // "前を検索" takes the check box too: from the end, backward.
+        QTest::mouseClick(&Dialog->FromStartBox(), Qt::LeftButton);
+        Click(Dialog->FindPreviousButton());
+        QVERIFY(Finds.at(2).Backward);
+        QVERIFY(Finds.at(2).FromStart);
+        QVERIFY(!Dialog->FromStartBox().isChecked());
 
         Click(Dialog->ReplaceButton());
         Click(Dialog->ReplaceAllButton());
@@ -123,27 +155,20 @@ private slots:
         QCOMPARE(Ends, 0);
     }
 
-    void TextsCodePage932CannotHoldAreRefusedBeforeAnySearch()
+    void TextsBeyondCodePage932AreSearchedAndReplaced()
     {
         DialogScript dialogs;
         Dialog->Open(FindDialogReplace);
         QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
         Commit(Dialog->SearchEdit(), QStringLiteral("𠮷野家"));
-        Commit(Dialog->ReplaceEdit(), QStringLiteral("吉野家"));
+        Commit(Dialog->ReplaceEdit(), QStringLiteral("😀"));
         Click(Dialog->FindNextButton());
         Click(Dialog->ReplaceAllButton());
-        QVERIFY(Finds.empty());
-        QVERIFY(ReplaceAlls.empty());
-        QCOMPARE(dialogs->Asked.size(), std::size_t{2});
-        QVERIFY(dialogs->WasAsked(QStringLiteral("𠮷")));
-        QCOMPARE(Dialog->SearchEdit().selectedText(), QStringLiteral("𠮷"));
-        QCOMPARE(Dialog->SearchEdit().text(), QStringLiteral("𠮷野家")); // nothing typed is lost
-
-        Dialog->SearchEdit().setText(QStringLiteral("吉野家"));
-        Dialog->ReplaceEdit().setText(QStringLiteral("😀"));
-        Click(Dialog->ReplaceButton());
-        QVERIFY(Replaces.empty());
-        QCOMPARE(Dialog->ReplaceEdit().selectedText(), QStringLiteral("😀"));
+        QVERIFY(dialogs->Asked.empty());
+        QCOMPARE(Finds.size(), std::size_t{1});
+        QCOMPARE(Finds[0].Search, QStringLiteral("𠮷野家"));
+        QCOMPARE(ReplaceAlls.size(), std::size_t{1});
+        QCOMPARE(ReplaceAlls[0].Replacement, QStringLiteral("😀"));
     }
 
     void EndEscAndClosingEndTheDialogOnce()

@@ -1,6 +1,7 @@
 #include "model/DataFile.h"
 
 #include "model/Clock.h"
+#include "model/Cp932Codec.h"
 #include "model/DataFileArchive.h"
 #include "model/TextFunctions.h"
 #include "support/Cp932Literals.h"
@@ -382,21 +383,46 @@ TEST_F(DataFileTest, Utf16FormIsReadAsCodePage932)
     EXPECT_THROW(ReadArchiveString(utf16(u"予定").substr(0, 6)), DataFileError);
 }
 
-TEST_F(DataFileTest, Utf16CharactersCodePage932CannotHoldBecomeGetaWithAWarning)
+// Texts beyond code page 932, and the text that looks like their escape.
+struct LosslessText
 {
-    const std::u16string text = u"<Planova><Setting><Property><Shiyousya>山田\U0001F600と\U00020BB7\U0001F600"
-                                u"</Shiyousya></Property></Setting></Planova>";
-    std::string warning;
-    const CPlanovaDoc read = ReadDataFile(Utf16File(text), &warning);
-    EXPECT_EQ(read.Shiyousya, Sj("山田〓と〓〓"));
-    EXPECT_TRUE(read.IsModified()); // the teacher decides whether the replacement is saved
-    EXPECT_NE(warning.find("3 個"), std::string::npos) << warning;
-    EXPECT_NE(warning.find("「\U0001F600」(U+1F600)"), std::string::npos) << warning;
-    EXPECT_NE(warning.find("「\U00020BB7」(U+20BB7)"), std::string::npos) << warning;
-    EXPECT_NE(warning.find("〓"), std::string::npos) << warning;
+    const char* Utf8;
+    const char16_t* Utf16;
+};
 
-    // A file without such characters opens unmodified and without a warning.
-    const CPlanovaDoc plain = ReadDataFile(Utf16File(u"<Planova></Planova>"), &warning);
-    EXPECT_FALSE(plain.IsModified());
-    EXPECT_EQ(warning, "");
+const LosslessText LosslessTexts[] = {
+    {"𠮷田", u"𠮷田"},                     // beyond the BMP: a surrogate pair in UTF-16
+    {"髙橋", u"髙橋"},                     // the code page's own 髙
+    {"髙\U000E0100橋", u"髙\U000E0100橋"}, // 髙 with a variation selector the code page lacks
+    {"文化祭🎉", u"文化祭🎉"},               // emoji
+    {"か\u0301", u"か\u0301"},             // combining mark
+    {"&#x20BB7;", u"&#x20BB7;"},           // the escape of 𠮷 typed literally
+    {"A&B", u"A&B"},                       // a plain "&"
+    {"国語 ①", u"国語 ①"},                 // plain Japanese
+};
+
+TEST_F(DataFileTest, Utf16CharactersBeyondCodePage932AreKeptThroughSaveAndReopen)
+{
+    for (const auto& [utf8, name] : LosslessTexts) {
+        SCOPED_TRACE(utf8);
+        std::string warning = "old";
+        const CPlanovaDoc read = ReadDataFile(Utf16File(u"<Planova><Setting><Property><Shiyousya>"s + name +
+                                                        u"</Shiyousya></Property></Setting></Planova>"),
+                                              &warning);
+        EXPECT_EQ(Cp932ToUtf8(read.Shiyousya), utf8);
+        EXPECT_FALSE(read.IsModified());
+        EXPECT_EQ(warning, "");
+
+        // The saved file is code page 932 throughout, ...
+        const std::string saved = WriteDataFile(read);
+        const std::string text = ReadArchiveString(saved);
+        EXPECT_NO_THROW(Cp932ToUtf8(text));
+        // ... the lookup rules of the format read the escape as plain text, ...
+        EXPECT_EQ(ReadDataTextByLookup(text).Shiyousya, read.Shiyousya);
+        // ... and reopening gives the text back.
+        EXPECT_EQ(Cp932ToUtf8(ReadDataFile(saved).Shiyousya), utf8);
+    }
+    const std::string emoji = WriteDataFile(ReadDataFile(
+        Utf16File(u"<Planova><Setting><Property><Shiyousya>🎉</Shiyousya></Property></Setting></Planova>")));
+    EXPECT_NE(emoji.find("<Shiyousya>&#x1F389;</Shiyousya>"), std::string::npos);
 }

@@ -42,6 +42,7 @@ public:
     void OpenFindDialog(FindDialogMode mode) override { FindDialogsOpened.push_back(mode); }
 
     void SetSystemClipboardText(const std::string& cp932) override { SystemClipboard = cp932; }
+    std::string SystemClipboardText() override { return SystemClipboard; }
 
     void ExportDocument(ExportKind kind, const CPlanovaDoc&) override { Exports.push_back(kind); }
 
