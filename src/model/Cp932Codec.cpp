@@ -270,22 +270,6 @@ std::string DecodeEscapes(std::string utf8)
 
 } // namespace
 
-std::string DescribeCharacters(const std::vector<char32_t>& characters)
-{
-    constexpr std::size_t Named = 10;
-    std::vector<char32_t> distinct;
-    for (const char32_t c : characters) {
-        if (std::find(distinct.begin(), distinct.end(), c) == distinct.end())
-            distinct.push_back(c);
-    }
-    std::string names;
-    for (std::size_t i = 0; i < distinct.size() && i < Named; ++i)
-        names += (i == 0 ? "" : "、") + DescribeCharacter(distinct[i]);
-    if (distinct.size() > Named)
-        names += " ほか " + std::to_string(distinct.size() - Named) + " 種類";
-    return names;
-}
-
 std::string DescribeCharacter(char32_t codePoint)
 {
     std::string text = "「";

@@ -50,12 +50,6 @@ std::string Cp932ToUtf8Lenient(std::string_view cp932);
 /// The character and its code point for messages: "「😀」(U+1F600)" (UTF-8).
 std::string DescribeCharacter(char32_t codePoint);
 
-/**
- * The distinct characters of a list (those replaced by "〓"), each described as DescribeCharacter
- * does, joined with "、": the first ten, then " ほか N 種類".
- */
-std::string DescribeCharacters(const std::vector<char32_t>& characters);
-
 /// The JIS-style code point mapped to its code page 932 twin, or the code point unchanged.
 char32_t MapToCp932Twin(char32_t codePoint);
 

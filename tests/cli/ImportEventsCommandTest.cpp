@@ -65,7 +65,8 @@ TEST(ImportEventsCommandTest, AppendsEachEventOnceAndKeepsWhatWasTyped)
         {Date(2024, 7, 24), "夏季休業日\r\n林間学校", "DTEND 25 July is the first day after it"},
         {Date(2024, 9, 2), "始業式\r\n全校朝会", "a weekly event on its first day"},
         {Date(2024, 9, 16), "敬老の日\r\n全校朝会", "… and on its third (the second is excluded)"},
-        {Date(2024, 12, 20), "クリスマス会🎉", "a character code page 932 lacks is kept (stored as its escape)"},
+        {Date(2024, 12, 20), "クリスマス会🎉",
+         "a character code page 932 lacks is kept (stored as its escape)"},
     };
     for (const Case& c : cases)
         expected[c.Date.DayNumber()] = c.Event;
