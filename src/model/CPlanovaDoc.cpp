@@ -190,7 +190,7 @@ void CPlanovaDoc::BeginUndoStep(std::string name, bool settings)
     OpenStep = UndoStep{};
     OpenStep.Name = std::move(name);
     if (settings)
-        OpenStep.Settings.emplace(SettingsCopy(), nullptr);
+        OpenStep.Settings = WholeChange<std::shared_ptr<const CPlanovaDoc>>{SettingsCopy(), nullptr};
 }
 
 void CPlanovaDoc::EndUndoStep()
@@ -230,7 +230,7 @@ void CPlanovaDoc::NoteDay(const DateTime& date)
 void CPlanovaDoc::NoteToDos()
 {
     if (StepDepth > 0 && !OpenStep.ToDos)
-        OpenStep.ToDos.emplace(ToDos, std::vector<CToDo>{});
+        OpenStep.ToDos = WholeChange<std::vector<CToDo>>{ToDos, {}};
 }
 
 CPlanovaDoc CPlanovaDoc::ContentCopy()
