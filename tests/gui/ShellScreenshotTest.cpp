@@ -145,6 +145,22 @@ void ShellScreenshotTest::MainWindowInTheBlackLookOnASmallScreen()
     QVERIFY(shot.save(QStringLiteral(PLANOVA_BINARY_DIR "/main-window-black.png")));
 }
 
+/// The print options dialog for 8 April 2024 of the shell's document, shown over its main window.
+struct PrintDialogOverShell
+{
+    explicit PrintDialogOverShell(ShellWithADocument& shell)
+        : Model(CopyPrintSettings(*shell.App->Documents().ActiveDocument()->Doc),
+                DateTime::FromDate(2024, 4, 8), false),
+          Dialog(&shell.App->MainFrame())
+    {
+        Dialog.Start(Model);
+        Dialog.show();
+    }
+
+    PrintDialogModel Model;
+    QtPrintDialog Dialog;
+};
+
 void ShellScreenshotTest::PrintDialogOverTheMainWindow_data()
 {
     AddScreens();
@@ -157,11 +173,8 @@ void ShellScreenshotTest::PrintDialogOverTheMainWindow()
     QFETCH(QSize, screen);
     ShellWithADocument shell;
     QImage shot = shell.Shot(screen);
-    PrintDialogModel model(CopyPrintSettings(*shell.App->Documents().ActiveDocument()->Doc),
-                           DateTime::FromDate(2024, 4, 8), false);
-    QtPrintDialog dialog(&shell.App->MainFrame());
-    dialog.Start(model);
-    dialog.show();
+    PrintDialogOverShell print(shell);
+    QtPrintDialog& dialog = print.Dialog;
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QVERIFY(PutDialog(shot, dialog, Centred(dialog, screen)));
     QVERIFY(shot.save(PictureName("print-dialog")));
@@ -212,11 +225,8 @@ void ShellScreenshotTest::BlackLookWithADialog()
     ShellWithADocument shell;
     ApplyLook(CommandId::LookOffice2007Black);
     QImage shot = shell.Shot(screen);
-    PrintDialogModel model(CopyPrintSettings(*shell.App->Documents().ActiveDocument()->Doc),
-                           DateTime::FromDate(2024, 4, 8), false);
-    QtPrintDialog dialog(&shell.App->MainFrame());
-    dialog.Start(model);
-    dialog.show();
+    PrintDialogOverShell print(shell);
+    QtPrintDialog& dialog = print.Dialog;
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const bool put = PutDialog(shot, dialog, Centred(dialog, screen));
     ApplyLook(CommandId::LookDefault);
