@@ -37,9 +37,9 @@ std::optional<CalendarServerValues> AskServer(QWidget* parent, CalendarServerTas
         values.User = account.User.toStdString();
         values.PublishAfterSave = account.PublishAfterSave;
     }
+    // Asked even without an account: the answer tells whether a keyring is there, which the dialog says.
     CalendarPasswords& passwords = CalendarPasswords::Instance();
-    if (!values.Url.empty())
-        values.Password = passwords.Read(Utf8Text(values.Url), Utf8Text(values.User)).toStdString();
+    values.Password = passwords.Read(Utf8Text(values.Url), Utf8Text(values.User)).toStdString();
 
     QtCalendarServerDialog dialog(parent);
     dialog.Start(values, passwords.KeyringAvailable());

@@ -58,7 +58,8 @@ QtEventImportPreview::QtEventImportPreview(const EventImportPlan& plan, QWidget*
     header.setSectionResizeMode(0, QHeaderView::ResizeToContents);
     header.setSectionResizeMode(1, QHeaderView::Stretch);
     header.setSectionResizeMode(2, QHeaderView::Stretch);
-    Days->resizeRowsToContents();
+    // Rows follow the wrapped texts as the columns take the dialog's width.
+    Days->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Heading);

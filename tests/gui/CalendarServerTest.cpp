@@ -3,6 +3,8 @@
 // server of the test's own (tests/support/RadicaleServer) takes the publish and serves the events.
 // What the server holds is read back by the independent client tests/caldav/caldav_tool.py.
 //
+// A save publishes too when the settings ask for it.
+//
 // No desktop keyring answers here (the session bus is pointed nowhere), so the password is kept
 // for the session only: the dialog says so and the settings file never holds it.
 
@@ -12,6 +14,7 @@
 #include "edit/CommandIds.h"
 #include "export/ICalendarExport.h"
 #include "gui/CMainFrame.h"
+#include "gui/CalendarPasswords.h"
 #include "gui/CommandActions.h"
 #include "gui/DocumentManager.h"
 #include "gui/QtCalendarServerDialog.h"
@@ -24,6 +27,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -80,6 +84,18 @@ private:
     std::vector<std::function<bool(QWidget&)>> Answers;
 };
 
+/// With PLANOVA_SCREENSHOTS set, the screen showing the dialog goes into that folder as
+/// NAME-WIDTH.png (the width of the screen the test runs on).
+void Picture(QWidget& dialog, const QString& name)
+{
+    const QString pictures = qEnvironmentVariable("PLANOVA_SCREENSHOTS");
+    if (pictures.isEmpty())
+        return;
+    QCoreApplication::processEvents();
+    const QPixmap screen = dialog.screen()->grabWindow(0);
+    screen.save(QStringLiteral("%1/%2-%3.png").arg(pictures, name).arg(screen.width()));
+}
+
 /// Fills the server's fields as the user types them.
 void FillServer(QtCalendarServerDialog& dialog, const std::string& url, const char* password)
 {
@@ -124,6 +140,7 @@ private:
     void Run(const QString& file, const std::vector<int>& commands,
              const std::function<void(CPlanovaApp&)>& after)
     {
+        OpenedFile = file;
         CPlanovaApp app(Sandbox.Options());
         if (!app.Start({file}))
             qFatal("the application did not start");
@@ -135,7 +152,16 @@ private:
         after(app);
     }
 
-    static CPlanovaDoc& Document(CPlanovaApp& app) { return *app.Documents().Documents().front()->Doc; }
+    /// The document of the file Run opened (the application also reopens the file it had open last).
+    OpenDocument& Opened(CPlanovaApp& app) const
+    {
+        for (const auto& document : app.Documents().Documents()) {
+            if (QFileInfo(document->Path) == QFileInfo(OpenedFile))
+                return *document;
+        }
+        qFatal("%s is not open", qPrintable(OpenedFile));
+    }
+    CPlanovaDoc& Document(CPlanovaApp& app) const { return *Opened(app).Doc; }
     static QString Status(CPlanovaApp& app) { return app.MainFrame().statusBar()->currentMessage(); }
 
     /// The collection's entries by UID as the independent client reads them.
@@ -159,6 +185,7 @@ private:
     int Writes() const { return Server->Requests("PUT") + Server->Requests("DELETE"); }
 
     std::unique_ptr<RadicaleServer> Server;
+    QString OpenedFile;
     TempDir Dir;
     ShellSandbox Sandbox;
     DialogScript Dialogs;
@@ -209,12 +236,14 @@ private slots:
                          QStringLiteral("カレンダーサーバーの URL を入力してください。"));
                 QVERIFY(!dialog.FileChoice().isVisibleTo(&dialog));
                 QVERIFY(!dialog.AfterSaveBox().isChecked());
+                QCOMPARE(dialog.KeyringNote().text(), KeyringNoteText(false));
                 // A URL that is no web address keeps the dialog open with the reason.
                 FillServer(dialog, "cal.example/teacher", RadicaleServer::Password);
                 QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
                 QVERIFY(dialog.isVisible());
                 QVERIFY(Dialogs->WasAsked(QStringLiteral("http:// か https:// で始まる URL")));
                 FillServer(dialog, Server->Collection(), RadicaleServer::Password);
+                Picture(dialog, QStringLiteral("calendar-publish-dialog"));
                 QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
             },
             [&](CPlanovaApp& app) {
@@ -323,6 +352,7 @@ private slots:
                 dialog.FileField().setText(U(Dir.File("school.ics")));
             } else {
                 QVERIFY(dialog.ServerChoice().isChecked());
+                Picture(dialog, QStringLiteral("calendar-import-dialog"));
             }
             QVERIFY(dialog.OkButton().isEnabled());
             QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
@@ -342,6 +372,7 @@ private slots:
             }
             QCOMPARE(shown, expected);
             QVERIFY(preview.Summary().text().startsWith(QStringLiteral("2 日の行事が")));
+            Picture(preview, QStringLiteral("calendar-import-preview"));
         };
 
         // キャンセル in the preview changes nothing.
@@ -400,6 +431,56 @@ private slots:
             QCOMPARE(Document(app).Undos().UndoCount(), 0);
             QVERIFY(!Document(app).IsModified());
         });
+    }
+
+    void SaveAlsoPublishesWhenAskedAndAFailureKeepsTheSave_data()
+    {
+        QTest::addColumn<QString>("collection");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("公開できる") << U(Server->Collection()) << QStringLiteral("自動で公開しました: 新規 ");
+        QTest::newRow("カレンダーがない")
+            << U(Server->Root() + "/teacher/nothing-here/")
+            << QStringLiteral("自動公開できませんでした: カレンダーサーバーの答え: 404");
+    }
+
+    void SaveAlsoPublishesWhenAskedAndAFailureKeepsTheSave()
+    {
+        QFETCH(QString, collection);
+        QFETCH(QString, outcome);
+        {
+            QSettings settings(Sandbox.SettingsFile(), QSettings::IniFormat);
+            settings.setValue(QStringLiteral("CalendarServer/Url"), collection);
+            settings.setValue(QStringLiteral("CalendarServer/User"),
+                              QString::fromLatin1(RadicaleServer::User));
+            settings.setValue(QStringLiteral("CalendarServer/PublishAfterSave"), true);
+        }
+        CalendarPasswords::Instance().Store(collection, RadicaleServer::User, RadicaleServer::Password);
+        const QString file = Sandbox.WriteDocument(QStringLiteral("june.dat"), JuneWithTypedEvent());
+        CPlanovaDoc saved = JuneWithTypedEvent();
+        const auto change = [](CPlanovaDoc& document) {
+            document.UpdateDay(DateTime::FromDate(2024, 6, 20),
+                               [](CDayData& day) { day.SetGyouji(Utf8ToCp932("授業参観")); });
+        };
+        change(saved);
+
+        Run(file, {}, [&](CPlanovaApp& app) {
+            change(Document(app));
+            Document(app).SetModified();
+            QVERIFY(app.Documents().Save(Opened(app)));
+            // Saved at once, whatever the server will answer.
+            QCOMPARE(ReadAll(file), QByteArray::fromStdString(WriteDataFile(saved)));
+            QTRY_VERIFY_WITH_TIMEOUT(Status(app).startsWith(outcome), 20000);
+        });
+        if (collection != U(Server->Collection()))
+            return;
+        // The whole document is what the server holds besides the school's events: what an earlier
+        // publish left of other days is gone.
+        QJsonObject held = ServerEntries();
+        held.remove(QStringLiteral("sports@school.example"));
+        held.remove(QStringLiteral("staff@school.example"));
+        QCOMPARE(held, ExportedEntries(saved, {}));
+        QSettings(Sandbox.SettingsFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("CalendarServer/PublishAfterSave"), false);
     }
 
     void CancelStopsAServerThatDoesNotAnswer()
