@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-dev lld
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6 libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev nlohmann-json3-dev libical-dev libxlsxwriter-dev poppler-utils
+  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev nlohmann-json3-dev libical-dev libxlsxwriter-dev qtkeychain-qt6-dev poppler-utils
   fonts-ipafont-gothic fonts-noto-cjk
   qt6-translations-l10n
   xvfb xauth shared-mime-info desktop-file-utils dpkg-dev file

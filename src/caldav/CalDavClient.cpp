@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <memory>
@@ -14,6 +15,8 @@ namespace {
 
 constexpr int TransferTimeoutMs = 30000;
 constexpr int MultiStatus = 207;
+/// How often a request under way looks whether it was stopped.
+constexpr int StopCheckMs = 100;
 
 constexpr const char* DavNamespace = "DAV:";
 constexpr const char* CalDavNamespace = "urn:ietf:params:xml:ns:caldav";
@@ -150,6 +153,8 @@ void CalDavClient::Remove(const QUrl& url, const QByteArray& etag)
 CalDavClient::Reply CalDavClient::Send(const QByteArray& verb, const QUrl& url, const Headers& headers,
                                        const QByteArray& body)
 {
+    if (Stopped())
+        throw CalDavStopped();
     QNetworkRequest request(url);
     request.setTransferTimeout(TransferTimeoutMs);
     request.setHeader(QNetworkRequest::UserAgentHeader, "Planova");
@@ -162,8 +167,18 @@ CalDavClient::Reply CalDavClient::Send(const QByteArray& verb, const QUrl& url, 
     const std::unique_ptr<QNetworkReply> reply(Network.sendCustomRequest(request, verb, body));
     QEventLoop wait;
     QObject::connect(reply.get(), &QNetworkReply::finished, &wait, &QEventLoop::quit);
+    QTimer stopCheck;
+    if (Stop != nullptr) {
+        QObject::connect(&stopCheck, &QTimer::timeout, reply.get(), [this, &reply] {
+            if (Stopped())
+                reply->abort();
+        });
+        stopCheck.start(StopCheckMs);
+    }
     if (!reply->isFinished())
         wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (Stopped())
+        throw CalDavStopped();
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())

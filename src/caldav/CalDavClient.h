@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,12 @@ public:
     /// The URL of a resource of the collection named after a UID: "collection/UID.ics".
     QUrl ResourceUrl(const std::string& uid) const;
 
+    /**
+     * Lets another thread stop the work: once the flag is set, the request under way is aborted
+     * and this and every later request throw CalDavStopped. The flag must outlive the client.
+     */
+    void StopWhen(const std::atomic<bool>& stop) { Stop = &stop; }
+
 private:
     struct Reply
     {
@@ -67,8 +74,11 @@ private:
     Reply Send(const QByteArray& verb, const QUrl& url, const Headers& headers, const QByteArray& body);
     void Expect(const Reply& reply, std::initializer_list<int> accepted, const QUrl& url) const;
 
+    bool Stopped() const { return Stop != nullptr && Stop->load(); }
+
     CalDavAccount Account;
     QNetworkAccessManager Network;
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 /**

@@ -12,4 +12,11 @@ public:
     explicit CalDavError(const std::string& message) : std::runtime_error(message) {}
 };
 
+/// The user stopped the talk before it ended.
+class CalDavStopped : public CalDavError
+{
+public:
+    CalDavStopped() : CalDavError("カレンダーサーバーとのやり取りを中止しました。") {}
+};
+
 } // namespace planova

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/CalendarServerDialog.h"
 #include "dialogs/ClassHourDialog.h"
 #include "dialogs/ContentShiftDialog.h"
 #include "dialogs/EntryDialog.h"
@@ -62,6 +63,19 @@ public:
      * export) and reports a refusal. The document is only read.
      */
     virtual void ExportDocument(ExportKind kind, const CPlanovaDoc& document) = 0;
+
+    /**
+     * "カレンダーサーバーに公開...": asks for the server and the range, then publishes the document's
+     * events, clock-hour rows and ToDo items without holding up the windows; the outcome goes to
+     * the status bar, a failure also to a message box. The document is only read.
+     */
+    virtual void PublishToCalendarServer(const CPlanovaDoc& document) = 0;
+    /**
+     * "行事予定を取り込む...": asks for the source (an iCalendar file or the server) and the range,
+     * reads the events and lists the days whose 行事 would change; only on "OK" are those texts
+     * stored. True when something was stored. The command runs it as one undo step.
+     */
+    virtual bool ImportCalendarEvents(CPlanovaDoc& document) = 0;
 
     /// The property sheet of "プロパティ...": the pages "表示", "印刷" and "時間割".
     virtual bool EditProperties(PropertySheetValues& values) = 0;

@@ -120,6 +120,20 @@ template <ExportKind Kind> CommandOutcome ExportAs(PlannerView& view, ViewServic
     return CommandOutcome::ViewChanged;
 }
 
+// ---- The calendar server commands of the "ファイル" menu -------------------------------------
+
+CommandOutcome PublishToServer(PlannerView& view, ViewServices& dialogs)
+{
+    dialogs.PublishToCalendarServer(view.Document());
+    return CommandOutcome::ViewChanged;
+}
+
+CommandOutcome ImportEventsFromCalendar(PlannerView& view, ViewServices& dialogs)
+{
+    return dialogs.ImportCalendarEvents(view.Document()) ? CommandOutcome::DocumentChanged
+                                                         : CommandOutcome::ViewChanged;
+}
+
 // ---- The print commands of the "ファイル" menu -----------------------------------------------
 
 template <PrintOutput Output> CommandOutcome PrintTo(PlannerView& view, ViewServices& dialogs)
@@ -211,6 +225,20 @@ constexpr std::array CommandRows{
                 .Handler = View,
                 .Prompt = "予定表、ToDo と授業時数を Excel ブックに書き出します",
                 .Run = ExportAs<ExportKind::Workbook>},
+    CommandInfo{.Id = CommandId::PublishCalendar,
+                .Text = "カレンダーサーバーに公開...",
+                .MenuPath = FileMenu,
+                .Handler = View,
+                .Prompt = "行事、時刻の予定と ToDo をカレンダーサーバー (CalDAV) に公開します",
+                .SeparatorBefore = true,
+                .Run = PublishToServer},
+    CommandInfo{.Id = CommandId::ImportEvents,
+                .Text = "行事予定を取り込む...",
+                .MenuPath = FileMenu,
+                .Handler = View,
+                .Prompt = "iCalendar ファイルかカレンダーサーバーの予定を日々の行事に取り込みます",
+                .Run = ImportEventsFromCalendar,
+                .Writes = DocumentWrite::Content},
     RecentFile(0, "最近使ったファイル"),
     RecentFile(1, ""),
     RecentFile(2, ""),

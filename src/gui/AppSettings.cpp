@@ -132,6 +132,21 @@ void AppSettings::SetMainWindowGeometry(const QByteArray& geometry)
     Store->setValue(QStringLiteral("MainWindow/Geometry"), geometry);
 }
 
+CalendarServerAccount AppSettings::CalendarServer() const
+{
+    return {Store->value(QStringLiteral("CalendarServer/Url")).toString(),
+            Store->value(QStringLiteral("CalendarServer/User")).toString(),
+            Store->value(QStringLiteral("CalendarServer/PublishAfterSave"), false).toBool()};
+}
+
+void AppSettings::SetCalendarServer(const CalendarServerAccount& account)
+{
+    Store->setValue(QStringLiteral("CalendarServer/Url"), account.Url);
+    Store->setValue(QStringLiteral("CalendarServer/User"), account.User);
+    Store->setValue(QStringLiteral("CalendarServer/PublishAfterSave"), account.PublishAfterSave);
+    Store->sync();
+}
+
 void AppSettings::Sync()
 {
     Store->sync();

@@ -14,10 +14,19 @@ class QSettings;
 
 namespace planova {
 
+/// The calendar server the user last used, as the settings keep it.
+struct CalendarServerAccount
+{
+    QString Url;
+    QString User;
+    bool PublishAfterSave = false;
+};
+
 /**
  * The per-user settings of the application: organisation "KORVANE", application "Planova".
- * Only the recent-file list, the look, the bar layout and the school holidays of the teacher's
- * place live here; everything else travels with the data file.
+ * Only the recent-file list, the look, the bar layout, the school holidays of the teacher's place
+ * and the calendar server account (never its password) live here; everything else travels with
+ * the data file.
  */
 class AppSettings
 {
@@ -55,6 +64,12 @@ public:
     /// empty before the first close.
     QByteArray MainWindowGeometry() const;
     void SetMainWindowGeometry(const QByteArray& geometry);
+
+    /// "CalendarServer/Url", "CalendarServer/User" and "CalendarServer/PublishAfterSave" (off when
+    /// absent): the calendar server of "カレンダーサーバーに公開..." and "行事予定を取り込む...".
+    /// The password is kept by the keyring (CalendarPasswords), never here.
+    CalendarServerAccount CalendarServer() const;
+    void SetCalendarServer(const CalendarServerAccount& account);
 
     /// Writes pending changes to the store.
     void Sync();

@@ -1,6 +1,7 @@
 #include "gui/CPlanovaApp.h"
 
 #include "gui/AppSettings.h"
+#include "gui/CalendarAutoPublish.h"
 #include "gui/CMainFrame.h"
 #include "gui/DocumentManager.h"
 #include "gui/RecoveryStore.h"
@@ -53,8 +54,9 @@ CPlanovaApp::CPlanovaApp(StartOptions options)
 
 CPlanovaApp::~CPlanovaApp()
 {
-    // The manager takes the document windows with it before the main window goes; the writer ends
-    // before the store it writes into.
+    // A publish under way ends first; the manager takes the document windows with it before the
+    // main window goes; the writer ends before the store it writes into.
+    AutoPublish.reset();
     Manager.reset();
     Writer.reset();
     Frame.reset();
@@ -69,8 +71,14 @@ bool CPlanovaApp::Start(const QStringList& files)
     Manager = std::make_unique<DocumentManager>(Frame->MdiArea(), *UserSettings, Frame.get());
     Frame->AttachDocuments(*Manager);
     connect(Frame.get(), &CMainFrame::FilesDropped, this, &CPlanovaApp::OpenFiles);
-    connect(Manager.get(), &DocumentManager::DocumentSaved, this,
-            [this](int serial) { Writer->Remove(serial); });
+    AutoPublish = std::make_unique<CalendarAutoPublish>(*UserSettings, Frame.get());
+    connect(Manager.get(), &DocumentManager::DocumentSaved, this, [this](int serial) {
+        Writer->Remove(serial);
+        for (const auto& document : Manager->Documents()) {
+            if (document->Serial == serial)
+                AutoPublish->Saved(*document->Doc);
+        }
+    });
     connect(Manager.get(), &DocumentManager::DocumentClosed, this, [this](int serial) {
         Writer->Remove(serial);
         PostedRevisions.erase(serial);

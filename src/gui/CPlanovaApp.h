@@ -12,6 +12,7 @@ class QTimer;
 namespace planova {
 
 class AppSettings;
+class CalendarAutoPublish;
 class CMainFrame;
 class DocumentManager;
 class RecoveryStore;
@@ -86,6 +87,8 @@ private:
     std::unique_ptr<DocumentManager> Manager;
     std::unique_ptr<RecoveryStore> Store;
     std::unique_ptr<RecoveryWriter> Writer;
+    /// Publishes each save when the user asked for it (declared last: it ends its thread first).
+    std::unique_ptr<CalendarAutoPublish> AutoPublish;
     /// The revision of each document last handed to the writer.
     std::map<int, std::uint64_t> PostedRevisions;
     /// Files handed over while the start was still running.

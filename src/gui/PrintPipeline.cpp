@@ -15,13 +15,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QMainWindow>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStatusBar>
 #include <QTemporaryDir>
 
 namespace planova {
@@ -48,9 +46,6 @@ QPageSize PrinterPageSize(const QPrinter& printer, const QPageSize& wanted)
                      QPageSize::ExactMatch);
 }
 
-/// How long a status-bar message about a job stays.
-constexpr int StatusMilliseconds = 10000;
-
 /// The number of pages the printer's range leaves of the job (fromPage 0: all of them).
 int PagesInRange(const QPrinter& printer, int jobPages)
 {
@@ -68,13 +63,6 @@ bool ConfirmPrinting(QWidget* parent, const QString& text)
                                                 {QMessageBox::Cancel, QStringLiteral("キャンセル")}},
                                                QMessageBox::Ok,
                                                QStringLiteral("印刷")}) == QMessageBox::Ok;
-}
-
-void ShowInStatusBar(QWidget* parent, const QString& text)
-{
-    auto* window = parent ? qobject_cast<QMainWindow*>(parent->window()) : nullptr;
-    if (window != nullptr)
-        window->statusBar()->showMessage(text, StatusMilliseconds);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "canvas/QtText.h"
 #include "gui/AppSettings.h"
+#include "gui/CalendarServerActions.h"
 #include "gui/QtEntryDialog.h"
 #include "gui/QtFindDialog.h"
 #include "gui/QtClassHourDialog.h"
@@ -66,6 +67,16 @@ void QtViewServices::ExportDocument(ExportKind kind, const CPlanovaDoc& document
         break;
     }
     planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
+}
+
+void QtViewServices::PublishToCalendarServer(const CPlanovaDoc& document)
+{
+    PublishWithDialog(Parent, document, UserSettings);
+}
+
+bool QtViewServices::ImportCalendarEvents(CPlanovaDoc& document)
+{
+    return ImportEventsWithDialog(Parent, document, UserSettings);
 }
 
 bool QtViewServices::PrintOptions(PrintDialogModel& model)

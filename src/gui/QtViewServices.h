@@ -42,6 +42,8 @@ public:
     void ShowMessage(const std::string& text) override;
     bool ConfirmOverwrite(const std::string& question) override;
     void ExportDocument(ExportKind kind, const CPlanovaDoc& document) override;
+    void PublishToCalendarServer(const CPlanovaDoc& document) override;
+    bool ImportCalendarEvents(CPlanovaDoc& document) override;
     bool PrintOptions(PrintDialogModel& model) override;
     bool PrintPages(const CPlanovaDoc& document, const ViewPrintState& job, PrintOutput output) override;
 

@@ -2,8 +2,10 @@
 
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTreeView>
 
 #include <algorithm>
@@ -100,6 +102,15 @@ std::unique_ptr<UserDialogs> UserDialogs::Install(std::unique_ptr<UserDialogs> d
     auto previous = std::move(Installed());
     Installed() = dialogs ? std::move(dialogs) : std::make_unique<UserDialogs>();
     return previous;
+}
+
+void ShowInStatusBar(QWidget* parent, const QString& text)
+{
+    // Long enough to be read after a job that ran while the user looked elsewhere.
+    constexpr int StatusMilliseconds = 10000;
+    auto* window = parent ? qobject_cast<QMainWindow*>(parent->window()) : nullptr;
+    if (window != nullptr)
+        window->statusBar()->showMessage(text, StatusMilliseconds);
 }
 
 void ShowError(QWidget* parent, const QString& text)

@@ -57,6 +57,9 @@ public:
 /// Shows an error with an OK button.
 void ShowError(QWidget* parent, const QString& text);
 
+/// Shows the text for a while in the status bar of the main window the widget is in (none: nowhere).
+void ShowInStatusBar(QWidget* parent, const QString& text);
+
 /// Asks a yes / no / cancel question with Japanese button texts.
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
 

@@ -1,6 +1,7 @@
 // The values of the three school-tool dialogs: "データの自動作成", "時数計算" and
-// "「内容」の繰り上げ・繰り下げ".
+// "「内容」の繰り上げ・繰り下げ"; and of the calendar server dialog of publish and import.
 
+#include "dialogs/CalendarServerDialog.h"
 #include "dialogs/ClassHourDialog.h"
 #include "dialogs/ContentShiftDialog.h"
 #include "dialogs/SchoolYearDialog.h"
@@ -282,4 +283,70 @@ TEST(ContentShiftDialogTest, OkNeedsAClassAndARange)
         values.End = c.End;
         EXPECT_EQ(ContentShiftRefusal(values), c.Refusal) << c.ClassName;
     }
+}
+
+// ---- カレンダーサーバーに公開 / 行事予定を取り込む -------------------------------------------------
+
+TEST(CalendarServerDialogTest, RangeIsTheStoredDaysOrToday)
+{
+    const DateTime today = DateTime::FromDateTime(2026, 12, 11, 8, 30, 0);
+    CPlanovaDoc empty;
+    const CalendarServerValues fresh = CalendarServerDefaults(CalendarServerTask::Import, empty, today);
+    EXPECT_EQ(fresh.Task, CalendarServerTask::Import);
+    EXPECT_EQ(fresh.From, Date(2026, 12, 11));
+    EXPECT_EQ(fresh.To, Date(2026, 12, 11));
+
+    // Stored out of order: the range runs from the earliest to the latest stored day.
+    CPlanovaDoc stored;
+    for (const DateTime& day : {Date(2024, 9, 2), Date(2024, 4, 8), Date(2025, 3, 24)})
+        stored.UpdateDay(day, [](CDayData& data) { data.SetGyouji("x"); });
+    const CalendarServerValues year = CalendarServerDefaults(CalendarServerTask::Publish, stored, today);
+    EXPECT_EQ(year.From, Date(2024, 4, 8));
+    EXPECT_EQ(year.To, Date(2025, 3, 24));
+    EXPECT_FALSE(year.PublishAfterSave);
+}
+
+TEST(CalendarServerDialogTest, OkNeedsASourceAndARange)
+{
+    const auto values = [](CalendarServerTask task, std::string url, bool fromFile, std::string file,
+                           DateTime from, DateTime to) {
+        CalendarServerValues v;
+        v.Task = task;
+        v.Url = std::move(url);
+        v.FromFile = fromFile;
+        v.IcsFile = std::move(file);
+        v.From = from;
+        v.To = to;
+        return v;
+    };
+    const DateTime june = Date(2024, 6, 1);
+    const DateTime july = Date(2024, 7, 1);
+    constexpr auto Publish = CalendarServerTask::Publish;
+    constexpr auto Import = CalendarServerTask::Import;
+    struct Row
+    {
+        const char* Case;
+        CalendarServerValues Values;
+        const char* Refusal;
+    };
+    const Row rows[] = {
+        {"publish to a server", values(Publish, "https://cal.example/t/", false, "", june, july), ""},
+        {"a day long range", values(Publish, "https://cal.example/t/", false, "", june, june), ""},
+        {"no URL", values(Publish, "", false, "", june, july),
+         "カレンダーサーバーの URL を入力してください。"},
+        // A publish has no file to read, whatever the values say.
+        {"publish ignores the file", values(Publish, "", true, "a.ics", june, july),
+         "カレンダーサーバーの URL を入力してください。"},
+        {"import from a file needs no URL", values(Import, "", true, "school.ics", june, july), ""},
+        {"import from no file", values(Import, "https://cal.example/t/", true, "", june, july),
+         "取り込む iCalendar ファイルを選んでください。"},
+        {"import from the server", values(Import, "", false, "school.ics", june, july),
+         "カレンダーサーバーの URL を入力してください。"},
+        {"start after the end", values(Import, "", true, "school.ics", july, june),
+         "期間の開始日が終了日より後になっています。"},
+        {"no date", values(Publish, "https://cal.example/t/", false, "", DateTime(), july),
+         "期間の日付を入力してください。"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(CalendarServerRefusal(row.Values), row.Refusal) << row.Case;
 }

@@ -129,6 +129,20 @@ TEST_F(CommandTableTest, TheExportCommandsHandTheDocumentToTheExportDialog)
     EXPECT_FALSE(Document.IsModified());
 }
 
+TEST_F(CommandTableTest, PublishOnlyReadsAndACancelledImportLeavesNoStep)
+{
+    Start(ViewMode::Week, Date(2024, 6, 12));
+    Document.SetModified(false);
+    EXPECT_EQ(RunViewCommand(View, CommandId::PublishCalendar, Dialogs), CommandOutcome::ViewChanged);
+    EXPECT_EQ(Dialogs.Publishes, 1);
+    // No import script: its dialog is cancelled.
+    EXPECT_EQ(RunViewCommand(View, CommandId::ImportEvents, Dialogs), CommandOutcome::ViewChanged);
+    EXPECT_FALSE(Document.IsModified());
+    EXPECT_EQ(Document.Undos().UndoCount(), 0);
+    for (const int id : {CommandId::PublishCalendar, CommandId::ImportEvents})
+        EXPECT_EQ(FindCommand(id)->MenuPath, "ファイル(&F)") << id;
+}
+
 TEST_F(CommandTableTest, CommandsWithoutAnActionAreDisabledAndDoNothing)
 {
     Start(ViewMode::Day, Date(2024, 6, 12));

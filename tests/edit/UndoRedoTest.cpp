@@ -53,6 +53,13 @@ test::ScriptedViewServices Writing()
         values.ClassName = "P3";
         return true;
     };
+    // An import appends to the event texts of several days, one of them stored, one new.
+    dialogs.ImportScript = [](CPlanovaDoc& document) {
+        for (const DateTime& day : {Date(2024, 6, 13), Date(2024, 6, 20)})
+            document.UpdateDay(day,
+                               [](CDayData& data) { data.SetGyouji(data.GetGyouji() + "\r\nimported"); });
+        return true;
+    };
     return dialogs;
 }
 

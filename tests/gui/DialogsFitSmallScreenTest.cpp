@@ -4,6 +4,8 @@
 #include "ShellTestSupport.h"
 
 #include "gui/CAboutDlg.h"
+#include "gui/QtCalendarServerDialog.h"
+#include "gui/QtEventImportPreview.h"
 #include "gui/QtClassHourDialog.h"
 #include "gui/QtContentShiftDialog.h"
 #include "gui/QtEntryDialog.h"
@@ -39,6 +41,31 @@ template <typename Dialog, typename Values> std::unique_ptr<QDialog> Started(con
     auto dialog = std::make_unique<Dialog>();
     dialog->Start(values);
     return dialog;
+}
+
+std::unique_ptr<QDialog> CalendarServerDialog(CalendarServerTask task)
+{
+    auto dialog = std::make_unique<QtCalendarServerDialog>();
+    CalendarServerValues values;
+    values.Task = task;
+    values.Url = "https://calendar.example.ed.jp/remote.php/dav/calendars/teacher/plan/";
+    values.From = DateTime::FromDate(2026, 4, 1);
+    values.To = DateTime::FromDate(2027, 3, 31);
+    dialog->Start(values, false);
+    return dialog;
+}
+
+/// A preview of a month of imported events, each day with a long typed event.
+std::unique_ptr<QDialog> ImportPreview()
+{
+    EventImportPlan plan;
+    for (int day = 1; day <= 30; ++day) {
+        plan.Changes.push_back({DateTime::FromDate(2026, 6, day),
+                                Utf8ToCp932("授業参観・学年懇談会"),
+                                Utf8ToCp932("授業参観・学年懇談会\r\n15:30 職員会議"),
+                                {"15:30 職員会議"}});
+    }
+    return std::make_unique<QtEventImportPreview>(plan);
 }
 
 std::unique_ptr<QDialog> EntryDialog(int mode)
@@ -90,6 +117,11 @@ void DialogsFitSmallScreenTest::EveryDialogFitsANetbookScreen_data()
     });
     QTest::newRow("授業時数") << Make([] { return Started<QtClassHourDialog>(ClassHourValues{}); });
     QTest::newRow("内容の移動") << Make([] { return Started<QtContentShiftDialog>(ContentShiftValues{}); });
+    QTest::newRow("カレンダーサーバーに公開")
+        << Make([] { return CalendarServerDialog(CalendarServerTask::Publish); });
+    QTest::newRow("行事予定を取り込む")
+        << Make([] { return CalendarServerDialog(CalendarServerTask::Import); });
+    QTest::newRow("行事予定の取り込み: 確認") << Make(ImportPreview);
     QTest::newRow("バージョン情報") << Make([] { return std::unique_ptr<QDialog>(new CAboutDlg); });
     QTest::newRow("ツールバーのカスタマイズ") << Make([] {
         return std::unique_ptr<QDialog>(new ToolbarCustomiseDlg({57600, 57601, 57603}, nullptr));

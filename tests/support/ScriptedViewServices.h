@@ -57,6 +57,15 @@ public:
     /// The exports asked for, in order.
     std::vector<ExportKind> Exports;
 
+    void PublishToCalendarServer(const CPlanovaDoc&) override { ++Publishes; }
+    bool ImportCalendarEvents(CPlanovaDoc& document) override
+    {
+        return ImportScript ? ImportScript(document) : false;
+    }
+    /// How often a publish was asked for; what the import does to the document (none: cancelled).
+    int Publishes = 0;
+    std::function<bool(CPlanovaDoc&)> ImportScript;
+
     bool EditProperties(PropertySheetValues& values) override { return Properties.Run(values); }
     bool EditSchoolYear(SchoolYearDialogValues& values) override { return SchoolYear.Run(values); }
     bool CountClassHours(ClassHourValues& values) override { return ClassHours.Run(values); }
