@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QTextCharFormat>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <array>
@@ -41,8 +43,10 @@ constexpr int PaneFontPixels = 10;
 constexpr int FieldHeight = 12;
 constexpr int NameColumn = 13;     // body names and time labels
 constexpr int QuantityColumn = 31; // quantity labels
-constexpr int TimeFieldLeft = 42;
-constexpr int TimeFieldWidth = 42;
+// The clock times and the Julian day start right after their labels, so that a Julian day with four
+// decimals fits.
+constexpr int TimeFieldLeft = 36;
+constexpr int TimeFieldWidth = 48;
 constexpr int ValueFieldLeft = 56;
 constexpr int ValueFieldWidth = 28;
 
@@ -73,6 +77,24 @@ constexpr std::array<ReadoutRow, 9> FixedRows{{
 constexpr std::array<const char*, 5> PlanetNames{"水星", "金星", "火星", "木星", "土星"};
 constexpr int FirstPlanetTop = 290;
 constexpr int PlanetRowStep = 13;
+
+/// The width a read-only line edit shows its text in without scrolling: the frame's contents less the
+/// edit's own margin of 2 pixels on each side and the text cursor's width.
+int TextRoom(const QLineEdit& field)
+{
+    constexpr int EditMargin = 2;
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.rect = field.rect();
+    option.lineWidth =
+        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    const QRect contents = field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+    const QMargins margins = field.textMargins();
+    const int cursor = field.style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, &field);
+    return contents.width() - margins.left() - margins.right() - 2 * EditMargin - 1 - cursor;
+}
 
 QLabel* AddLabel(QWidget* parent, const char* text, int x, int y, int height)
 {
@@ -133,7 +155,7 @@ InfoPane::InfoPane(QWidget* parent) : QWidget(parent)
     FollowLook();
 
     AddLabel(this, "指定日21時の月齢", 7, 143, 8);
-    AddField(InfoField::MoonAgeAt21, 64, 143, 23);
+    AddField(InfoField::MoonAgeAt21, ValueFieldLeft, 143, ValueFieldWidth); // wide enough for three decimals
 
     auto* group = new QGroupBox(QStringLiteral("現在の状況"), this);
     group->setGeometry(X(9), Y(158), X(79), Y(267));
@@ -232,9 +254,17 @@ void InfoPane::SetText(int controlId, const std::string& text, const std::string
 void InfoPane::SetNumber(int controlId, double value)
 {
     // The Julian day's fraction is the time of day: four decimals are about nine seconds. Angles and
-    // the moon age are read to a thousandth, which is what the narrow fields hold.
-    const int decimals = controlId == InfoField::JulianDay ? 4 : 3;
-    SetText(controlId, sky::FormatRoundedReadout(value, decimals), sky::FormatReadoutNumber(value));
+    // the moon age are read to a thousandth. A value wider than its field loses decimals until it fits,
+    // so the field never shows a cut number; the tooltip keeps the whole value.
+    const QLineEdit& field = *Field(controlId);
+    const int room = TextRoom(field);
+    std::string shown;
+    for (int decimals = controlId == InfoField::JulianDay ? 4 : 3; decimals >= 0; --decimals) {
+        shown = sky::FormatRoundedReadout(value, decimals);
+        if (field.fontMetrics().horizontalAdvance(QString::fromStdString(shown)) <= room)
+            break;
+    }
+    SetText(controlId, shown, sky::FormatReadoutNumber(value));
 }
 
 void InfoPane::ShowReadout(const sky::SkyReadout& readout)

@@ -18,13 +18,13 @@ constexpr int PeriodLabelUnits = 2;
 int CalendarGrid::RowTop(int row) const
 {
     if (HeaderLines == 0)
-        return row * RowLines;
-    return row == 0 ? 0 : HeaderLines + (row - 1) * RowLines;
+        return TopLine + row * RowLines;
+    return TopLine + (row == 0 ? 0 : HeaderLines + (row - 1) * RowLines);
 }
 
 Rect CalendarGrid::Cell(const PageGeometry& geometry, PageSide side, int column, int row) const
 {
-    const int bottom = HeaderLines > 0 && row == 0 ? HeaderLines : RowTop(row) + RowLines;
+    const int bottom = HeaderLines > 0 && row == 0 ? TopLine + HeaderLines : RowTop(row) + RowLines;
     return geometry.UnitRect(side, column * ColumnUnits, RowTop(row), (column + 1) * ColumnUnits, bottom);
 }
 

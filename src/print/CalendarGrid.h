@@ -19,8 +19,10 @@ struct CalendarGrid
     int ColumnUnits = 0; ///< C
     int HeaderLines = 0; ///< height of row 0 when it is a header; 0: every row is a body row
     int RowLines = 0;    ///< R
+    int TopLine = 0;     ///< the line row 0 starts on: lines above it are left for the page's titles
 
-    /// The top line of row r: the header is lines 0 to HeaderLines, body row r follows the rows above.
+    /// The top line of row r: the header is HeaderLines high from TopLine, body row r follows the rows
+    /// above.
     int RowTop(int row) const;
     /// Column k (counted on this page) of row r.
     Rect Cell(const PageGeometry& geometry, PageSide side, int column, int row) const;

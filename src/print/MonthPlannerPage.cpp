@@ -58,8 +58,10 @@ int DrawVerticalSide(const PrintedPage& page, PageSide side, const DateTime& fir
     namespace Cell = SixWeekCell;
     const PageGeometry& g = page.Geometry;
     const SixWeekColumns columns = SixWeekColumnsOn(side);
+    const int titleLines = TitleRoomLines(g);
     const CalendarGrid grid{ColumnUnitsFor(g, columns.Across), Cell::HeaderLines,
-                            RowLinesFor(g.LinesDown - Cell::HeaderLines, Cell::Weeks)};
+                            RowLinesFor(g.LinesDown - titleLines - Cell::HeaderLines, Cell::Weeks),
+                            titleLines};
     const int startWeekday = page.Print.PStartWeekday;
     DrawSixWeekFrame(page, side, grid, startWeekday);
 
@@ -145,7 +147,8 @@ int DrawListSide(const PrintedPage& page, PageSide side, const DateTime& first)
     const PageGeometry& g = page.Geometry;
     const int rows = side == PageSide::Whole ? Cell::RowsOnOnePage : Cell::RowsPerSpreadPage;
     const int firstRow = side == PageSide::Right ? Cell::RowsPerSpreadPage : 0;
-    const CalendarGrid grid{ColumnUnitsFor(g, 1), 0, RowLinesFor(g.LinesDown, rows)};
+    const int titleLines = TitleRoomLines(g);
+    const CalendarGrid grid{ColumnUnitsFor(g, 1), 0, RowLinesFor(g.LinesDown - titleLines, rows), titleLines};
     DrawCalendarGrid(page, side, grid, 1, rows);
 
     const int days = DaysInMonth(first);

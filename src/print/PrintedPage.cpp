@@ -8,6 +8,9 @@
 #include "view/ScreenLayout.h"
 #include "view/ViewSky.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace planova {
 
 Rgb RgbOfColourValue(std::uint32_t value)
@@ -71,11 +74,37 @@ std::vector<std::string> ClassHourLines(const PrintedPage& page, const DateTime&
     return lines;
 }
 
+int SelectFontWithin(Canvas& canvas, double pointSize, int room)
+{
+    constexpr double Step = 0.5;
+    canvas.SetFont(PlannerFace, pointSize);
+    int height = canvas.GetLineMetrics().Height;
+    if (height <= room || room <= 0)
+        return height;
+    // Line heights grow with the size: start from the proportional size and step down to a fit.
+    double size = std::max(Step, std::floor(pointSize * room / height / Step) * Step);
+    for (;;) {
+        canvas.SetFont(PlannerFace, size);
+        height = canvas.GetLineMetrics().Height;
+        if (height <= room || size <= Step)
+            return height;
+        size -= Step;
+    }
+}
+
+int TitleRoomLines(const PageGeometry& geometry)
+{
+    const int lh = std::max(1, geometry.LH);
+    const int room = geometry.Area(PageSide::Left).Top - geometry.Y0 - geometry.MmDown(TitleEdgeMm);
+    return room >= lh ? 0 : (lh - room + lh - 1) / lh;
+}
+
 void DrawPageTitle(const PrintedPage& page, const Rect& column, const std::string& text, bool rightAligned)
 {
     Canvas& canvas = page.Surface;
-    canvas.SetFont(PlannerFace, HeaderPointSize(page.Print.PPaperType));
-    const int height = canvas.GetLineMetrics().Height;
+    const PageGeometry& g = page.Geometry;
+    const int height = SelectFontWithin(canvas, HeaderPointSize(page.Print.PPaperType),
+                                        column.Top - g.Y0 - g.MmDown(TitleEdgeMm));
     canvas.SetTextColour(TextColours::Black);
     canvas.DrawText(Rect{column.Left, column.Top - height, column.Right, column.Top}, text,
                     TextSingleLine | TextNoClip | (rightAligned ? TextRight : 0u));

@@ -67,9 +67,25 @@ CDayData PrintedDay(const CPlanovaDoc& document, const DateTime& date);
 std::vector<std::string> ClassHourLines(const PrintedPage& page, const DateTime& until);
 
 /**
+ * Selects the planner's face at the point size, or at the largest size below it in half points whose
+ * line fits the room (down to half a point); returns the line height selected.
+ */
+int SelectFontWithin(Canvas& canvas, double pointSize, int room);
+
+/// The least distance of a page title from the paper's top edge: printers leave the edge blank.
+constexpr double TitleEdgeMm = 3.0;
+
+/**
+ * The lines a layout leaves free above its first row so that a page title between that row and
+ * TitleEdgeMm below the paper's top edge is at least a body line high; 0 when the top margin holds it.
+ */
+int TitleRoomLines(const PageGeometry& geometry);
+
+/**
  * A page title in the header font (HeaderPointSize), on one line whose bottom is the top of the column
- * rectangle given (the first row of the page), left-aligned or right-aligned over the column. The body
- * font is selected again afterwards.
+ * rectangle given (the first row of the page), left-aligned or right-aligned over the column. Where
+ * the room above the column is lower than the header font, the title is set smaller, so that it keeps
+ * TitleEdgeMm from the paper's top edge. The body font is selected again afterwards.
  */
 void DrawPageTitle(const PrintedPage& page, const Rect& column, const std::string& text, bool rightAligned);
 

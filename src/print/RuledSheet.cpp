@@ -19,6 +19,8 @@ constexpr int RecordSheetFontRow = PrintType::Memo;
 constexpr int ClassificationMarks = 8;
 constexpr double ClassificationSpacingMm = 17;
 constexpr double ClassificationDepthMm = 5;
+/// A text written on a ruled line keeps an eighth of the line clear of the rule above and below it.
+constexpr int RuleClearanceDivisor = 8;
 
 int CeilDiv(int value, int divisor)
 {
@@ -99,6 +101,19 @@ int DrawRoutineWork(const PrintedPage& page, PageSide side, int firstLine, int e
     canvas.DrawBitmap(image, Rect{0, 0, size.Width, size.Height},
                       Rect{at.X, at.Y, at.X + width, at.Y + height});
     return CeilDiv(height, g.LH);
+}
+
+/**
+ * Texts one per ruled line, as DrawTextLines writes them, in a font small enough to keep the glyphs
+ * clear of the rules above and below; the body font is selected again afterwards.
+ */
+void DrawRuledTextLines(const PrintedPage& page, PageSide side, int u0, int u1, int first, int end,
+                        const std::vector<std::string>& texts)
+{
+    const int lh = page.Geometry.LH;
+    SelectFontWithin(page.Surface, page.Print.PFontSize, lh - 2 * std::max(1, lh / RuleClearanceDivisor));
+    DrawTextLines(page, side, u0, u1, first, end, texts);
+    SelectBodyFont(page.Surface, page.Print.PFontSize);
 }
 
 std::string NextDayMemoText(const PrintedPage& page)
@@ -185,11 +200,11 @@ int DrawRecordSheet(const PrintedPage& page, PageSide side)
     if (print.PKirokuTodo && !print.PDayTodo) {
         const std::vector<std::string> lines = PrintedToDoLines(page.Document, print.PRoutineWork);
         if (plan.CentreUnitsX > 0)
-            DrawTextLines(page, side, CeilDiv(plan.CentreUnitsX, g.LH), g.UnitsAcross, plan.HeaderLines,
-                          plan.LowerTop, lines);
+            DrawRuledTextLines(page, side, CeilDiv(plan.CentreUnitsX, g.LH), g.UnitsAcross, plan.HeaderLines,
+                               plan.LowerTop, lines);
         else
-            DrawTextLines(page, side, 0, g.UnitsAcross, plan.HeaderLines + pictureLines, plan.LowerTop,
-                          lines);
+            DrawRuledTextLines(page, side, 0, g.UnitsAcross, plan.HeaderLines + pictureLines, plan.LowerTop,
+                               lines);
     }
 
     const int countUnits = plan.NextDayMemo ? g.UnitsAcross / 2 : 0;
@@ -202,8 +217,8 @@ int DrawRecordSheet(const PrintedPage& page, PageSide side)
         canvas.DrawText(memo, NextDayMemoText(page), TextWordBreak);
     }
     if (plan.ClassHourCount)
-        DrawTextLines(page, side, countUnits, g.UnitsAcross, plan.LowerTop, g.LinesDown,
-                      ClassHourLines(page, page.Date));
+        DrawRuledTextLines(page, side, countUnits, g.UnitsAcross, plan.LowerTop, g.LinesDown,
+                           ClassHourLines(page, page.Date));
     return g.LineY(side, g.LinesDown);
 }
 

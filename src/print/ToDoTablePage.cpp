@@ -159,11 +159,12 @@ std::vector<const CToDo*> ToDoItemsDueOn(const CPlanovaDoc& document, const Date
 
 ToDoTableGrid ToDoTableGridOf(const PageGeometry& geometry, PageSide side, int listLinesWanted)
 {
-    const int underHeader = std::max(0, geometry.LinesDown - HeaderLines);
+    const int titleLines = TitleRoomLines(geometry);
+    const int underHeader = std::max(0, geometry.LinesDown - titleLines - HeaderLines);
     const int listLines = std::clamp(listLinesWanted, 0, underHeader / ListShareDivisor);
     ToDoTableGrid grid;
     grid.Calendar = CalendarGrid{ColumnUnitsFor(geometry, SixWeekColumnsOn(side).Across), HeaderLines,
-                                 (underHeader - listLines) / Weeks};
+                                 (underHeader - listLines) / Weeks, titleLines};
     grid.ListTop = grid.Calendar.RowTop(SixWeekCell::Rows);
     grid.ListLines = listLines > 0 ? geometry.LinesDown - grid.ListTop : 0;
     return grid;

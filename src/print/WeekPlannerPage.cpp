@@ -75,14 +75,16 @@ void FillPeriod(const PrintedPage& page, const CDayData& day, int m, const Rect&
 }
 
 /**
- * Texts one per line, `step` lines apart, from the top of the area down; when a column is full they go on
- * at the top of the next column `columnWidth` wide. What finds no room is left out.
+ * Texts one per line, `step` lines apart, from half a line below the top of the area down, as a cell's
+ * texts keep half a line from its rules; when a column is full they go on at the top of the next column
+ * `columnWidth` wide. What finds no room is left out.
  */
-void DrawCountLines(const PrintedPage& page, const Rect& area, int step, int columnWidth,
+void DrawCountLines(const PrintedPage& page, const Rect& cell, int step, int columnWidth,
                     const std::vector<std::string>& texts)
 {
     const int lh = page.Geometry.LH;
     const int inset = page.Geometry.HL;
+    const Rect area{cell.Left, cell.Top + inset, cell.Right, cell.Bottom - inset};
     int x = area.Left;
     int y = area.Top;
     for (const std::string& text : texts) {

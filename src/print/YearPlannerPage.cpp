@@ -51,8 +51,11 @@ int DrawYearPlannerSide(const PrintedPage& page, PageSide side)
     const PageGeometry& g = page.Geometry;
     const int months = YearPlannerMonths(page.Print);
     // The title lines are not taken off the height: the last day rows may reach below the usable area.
-    const CalendarGrid grid{ColumnUnitsFor(g, months), Cell::TitleLines,
-                            RowLinesFor(g.LinesDown, Cell::Rows)};
+    // Lines left above the grid for the page titles come off the rows, but a day keeps at least a line.
+    const int titleLines = TitleRoomLines(g);
+    const int rowLines =
+        std::max(RowLinesFor(g.LinesDown - titleLines, Cell::Rows), g.LinesDown >= Cell::Rows ? 1 : 0);
+    const CalendarGrid grid{ColumnUnitsFor(g, months), Cell::TitleLines, rowLines, titleLines};
     for (int column = 0; column < months; ++column) {
         for (int row = 0; row < Cell::Rows; ++row)
             page.Cells[Cell::Index(column, row)] = grid.Cell(g, side, column, row);

@@ -95,37 +95,51 @@ void DayPainter::DrawField(const Rect& rect, const std::string& text, int field)
     MarkFindHit(rect, text, 0, field);
 }
 
+Rect FindMarkRect(const Canvas& canvas, int lineHeight, const Rect& textRect, std::string_view drawn,
+                  std::size_t fieldStart, const FindHitState& hit)
+{
+    // Where the hit starts in the drawn text: its line of the field ("\r\n" cannot occur inside a
+    // double-byte character), then its column on that line.
+    std::size_t at = fieldStart;
+    for (int line = 0; line < hit.Line && at < drawn.size(); ++line) {
+        const std::size_t end = drawn.find("\r\n", at);
+        at = end == std::string_view::npos ? drawn.size() : end + 2;
+    }
+    at = std::min(at + static_cast<std::size_t>(std::max(hit.Column, 0)), drawn.size());
+    const std::size_t lineBreak = at < 2 ? std::string_view::npos : drawn.rfind("\r\n", at - 2);
+    const std::size_t lineStart = lineBreak == std::string_view::npos ? 0 : lineBreak + 2;
+    const int left = textRect.Left + canvas.TextExtent(drawn.substr(lineStart, at - lineStart)).Width;
+    const int top = textRect.Top + lineHeight * std::max(hit.Line, 0);
+    return Rect{left, top, left + canvas.TextExtent(hit.Text).Width, top + lineHeight};
+}
+
+std::optional<Rect> FindMarkWithin(Rect mark, const Rect& bounds)
+{
+    if (mark.Bottom > bounds.Bottom || mark.Left >= bounds.Right)
+        return std::nullopt;
+    mark.Right = std::min(mark.Right, bounds.Right);
+    return mark;
+}
+
+void DrawFindMark(Canvas& canvas, const Rect& mark, const std::string& hitText, Rgb background)
+{
+    canvas.SetBackgroundColour(TextColours::FindHitBackground);
+    canvas.DrawText(mark, hitText, TextWordBreak);
+    // Back to the colour being drawn on, so the texts after the hit keep it.
+    canvas.SetBackgroundColour(background);
+}
+
 void DayPainter::MarkFindHit(const Rect& textRect, std::string_view drawn, std::size_t fieldStart, int field)
 {
     if (!HitDay || Hit.Field != field)
         return;
-    // Where the hit starts in the drawn text: its line of the field ("\r\n" cannot occur inside a
-    // double-byte character), then its column on that line; a hit the text no longer holds is placed
-    // at the text's end.
-    std::size_t at = fieldStart;
-    for (int line = 0; line < Hit.Line && at < drawn.size(); ++line) {
-        const std::size_t end = drawn.find("\r\n", at);
-        at = end == std::string_view::npos ? drawn.size() : end + 2;
-    }
-    at = std::min(at + static_cast<std::size_t>(std::max(Hit.Column, 0)), drawn.size());
-    const std::size_t lineBreak = at < 2 ? std::string_view::npos : drawn.rfind("\r\n", at - 2);
-    const std::size_t lineStart = lineBreak == std::string_view::npos ? 0 : lineBreak + 2;
-    // Measured with the font that drew the line, so a proportional font puts the mark on the hit.
-    const int left = textRect.Left + Surface.TextExtent(drawn.substr(lineStart, at - lineStart)).Width;
-    const int top = textRect.Top + L * Hit.Line;
-    Rect mark{left, top, left + Surface.TextExtent(Hit.Text).Width, top + L};
-    if (FindMarkBounds) {
-        // A month cell keeps the marking inside: a line below it or a column right of it is not marked,
-        // a text running past its right edge is cut there.
-        if (mark.Bottom > FindMarkBounds->Bottom || mark.Left >= FindMarkBounds->Right)
-            return;
-        mark.Right = std::min(mark.Right, FindMarkBounds->Right);
-    }
-    Surface.SetBackgroundColour(TextColours::FindHitBackground);
-    Surface.DrawText(mark, Hit.Text, TextWordBreak);
-    DrawnFindMark = mark;
-    // Back to the colour of the row being drawn, so the texts after the hit keep the row's colour.
-    Surface.SetBackgroundColour(Background);
+    const Rect mark = FindMarkRect(Surface, L, textRect, drawn, fieldStart, Hit);
+    // A month cell keeps the marking inside.
+    const std::optional<Rect> shown = FindMarkBounds ? FindMarkWithin(mark, *FindMarkBounds) : mark;
+    if (!shown)
+        return;
+    DrawFindMark(Surface, *shown, Hit.Text, Background);
+    DrawnFindMark = shown;
 }
 
 void DayPainter::BeginPeriodRow(int colourIndex, const Rect& fillArea)

@@ -29,6 +29,24 @@ struct RhythmMarkers
 Rect DrawDateWithMarkers(Canvas& canvas, int lineHeight, const Rect& inset, const std::string& dateText,
                          Rgb colour, const RhythmMarkers* markers);
 
+/**
+ * Where the find mark of a hit goes in a field drawn from the top left of textRect: the hit's line of
+ * the field (which starts fieldStart bytes into the drawn text), then its column, measured on the drawn
+ * line with the canvas's current font so that a proportional font puts the mark on the hit; a hit the
+ * text no longer holds is placed at the text's end. Lines are lineHeight apart.
+ */
+Rect FindMarkRect(const Canvas& canvas, int lineHeight, const Rect& textRect, std::string_view drawn,
+                  std::size_t fieldStart, const FindHitState& hit);
+
+/**
+ * The find mark kept inside an area (a month cell, a column of the ToDo pane): none when it lies on a
+ * line below the area or right of it; a mark running past the area's right edge is cut there.
+ */
+std::optional<Rect> FindMarkWithin(Rect mark, const Rect& bounds);
+
+/// Draws the hit's text on the find mark's yellow, then sets the background back to `background`.
+void DrawFindMark(Canvas& canvas, const Rect& mark, const std::string& hitText, Rgb background);
+
 /// Field numbers of a find hit: the time-table kind, the event, the texts of period row m, the memo.
 namespace FindField {
 constexpr int Jitei = 1;

@@ -113,9 +113,12 @@ std::optional<Rect> PaintScreen(Canvas& canvas, const CPlanovaDoc& document, con
     if (layout.Mode == ViewMode::Month)
         DrawMonthHeader(canvas, layout, state.StartWeekday);
     const std::optional<Rect> findMark = DrawDays(canvas, document, layout, state, print.Biorhythm);
-    if (drawn.ToDoPaneShown)
-        DrawToDoPane(canvas, document, drawn.ToDoPane, layout.L, state.SelectedToDoRow, now);
-    return findMark;
+    if (!drawn.ToDoPaneShown)
+        return findMark;
+    // A hit in a ToDo item is marked in the pane; a day's hit has been marked above.
+    const std::optional<Rect> toDoMark =
+        DrawToDoPane(canvas, document, drawn.ToDoPane, layout.L, state.SelectedToDoRow, now, state.FindHit);
+    return toDoMark ? toDoMark : findMark;
 }
 
 } // namespace planova

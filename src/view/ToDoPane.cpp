@@ -2,6 +2,7 @@
 
 #include "model/CellColours.h"
 #include "model/FixedTexts.h"
+#include "view/DayDrawing.h"
 #include "view/DayTexts.h"
 #include "view/ScreenLayout.h"
 
@@ -44,7 +45,24 @@ void DrawGrid(Canvas& canvas, const ToDoPaneLayout& pane, int l)
     }
 }
 
-void DrawItem(Canvas& canvas, const CToDo& item, const Rect& row, int l, const DateTime& now)
+/// Marks the hit in the subject or the memo column of its item; returns where the mark was drawn.
+std::optional<Rect> MarkToDoHit(Canvas& canvas, const CToDo& item, const Rect& subject, const Rect& memo,
+                                int l, const FindHitState& hit)
+{
+    const bool inSubject = hit.Field == ToDoSubjectField;
+    if (!inSubject && hit.Field != ToDoMemoField)
+        return std::nullopt;
+    const Rect& column = inSubject ? subject : memo;
+    const std::string& text = inSubject ? item.GetKennmei() : item.GetMemo();
+    const std::optional<Rect> mark = FindMarkWithin(FindMarkRect(canvas, l, column, text, 0, hit), column);
+    if (mark)
+        DrawFindMark(canvas, *mark, hit.Text, White);
+    return mark;
+}
+
+/// Draws an item's row; marks the find hit when it is in this item.
+std::optional<Rect> DrawItem(Canvas& canvas, const CToDo& item, const Rect& row, int l, const DateTime& now,
+                             const FindHitState* hit)
 {
     const int h = l / 2;
     const bool routine = IsRoutineImportance(item.GetJyuuyoudo());
@@ -55,13 +73,17 @@ void DrawItem(Canvas& canvas, const CToDo& item, const Rect& row, int l, const D
     const auto column = [&](int leftUnits, int right) {
         return Rect{row.Left + leftUnits * l + h, top, right - h, bottom};
     };
-    canvas.DrawText(column(0, row.Left + DeadlineLeftUnits * l), item.GetKennmei(), TextWordBreak);
+    const Rect subject = column(0, row.Left + DeadlineLeftUnits * l);
+    const Rect memo = column(MemoLeftUnits, row.Right);
+    canvas.DrawText(subject, item.GetKennmei(), TextWordBreak);
     canvas.DrawText(column(DeadlineLeftUnits, row.Left + ImportanceLeftUnits * l),
                     routine ? std::string() : SlashDateText(item.GetKigenn()), TextWordBreak | TextFitWidth);
     canvas.DrawText(column(ImportanceLeftUnits, row.Left + MemoLeftUnits * l), item.GetJyuuyoudo(),
                     TextWordBreak);
-    canvas.DrawText(column(MemoLeftUnits, row.Right), item.GetMemo(), TextWordBreak);
+    canvas.DrawText(memo, item.GetMemo(), TextWordBreak);
+    const std::optional<Rect> mark = hit ? MarkToDoHit(canvas, item, subject, memo, l, *hit) : std::nullopt;
     canvas.SetTextColour(TextColours::Black);
+    return mark;
 }
 
 } // namespace
@@ -110,8 +132,9 @@ ShownToDoItems ShownItemsOf(const ToDoPaneLayout& pane, int toDoCount)
     return {first, std::max(first, std::min(first + pane.VisibleRows - 1, toDoCount))};
 }
 
-void DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLayout& pane, int lineHeight,
-                  int selectedRow, const DateTime& now)
+std::optional<Rect> DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLayout& pane,
+                                 int lineHeight, int selectedRow, const DateTime& now,
+                                 const FindHitState& findHit)
 {
     const int l = lineHeight;
     const int h = l / 2;
@@ -130,9 +153,16 @@ void DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLay
                           HeaderTexts()[column]);
 
     const ShownToDoItems shown = ShownItemsOf(pane, document.ToDoCount());
-    for (int item = shown.First; item < shown.End; ++item)
-        DrawItem(canvas, document.ToDoList()[static_cast<std::size_t>(item)],
-                 pane.Rows[static_cast<std::size_t>(item - shown.First + 1)], l, now);
+    std::optional<Rect> mark;
+    for (int item = shown.First; item < shown.End; ++item) {
+        const bool hit = findHit.Found && findHit.ToDoItem == item;
+        const std::optional<Rect> drawn = DrawItem(
+            canvas, document.ToDoList()[static_cast<std::size_t>(item)],
+            pane.Rows[static_cast<std::size_t>(item - shown.First + 1)], l, now, hit ? &findHit : nullptr);
+        if (drawn)
+            mark = drawn;
+    }
+    return mark;
 }
 
 } // namespace planova

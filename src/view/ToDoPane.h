@@ -2,8 +2,10 @@
 
 #include "model/CPlanovaDoc.h"
 #include "model/DateTime.h"
+#include "model/FindHit.h"
 #include "view/Canvas.h"
 
+#include <optional>
 #include <vector>
 
 namespace planova {
@@ -54,10 +56,13 @@ ShownToDoItems ShownItemsOf(const ToDoPaneLayout& pane, int toDoCount);
 
 /**
  * Draws the pane: outline, grid, selected row, header and one row per shown item, read from the
- * document's list. Items whose deadline is before `now` are red.
+ * document's list. Items whose deadline is before `now` are red. A find hit in a shown item's subject
+ * or memo is marked in yellow as a day's hit is, kept inside its column; returns where the mark was
+ * drawn, if it was.
  * The canvas must hold the planner font and opaque black-on-white text; it is left so.
  */
-void DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLayout& pane, int lineHeight,
-                  int selectedRow, const DateTime& now);
+std::optional<Rect> DrawToDoPane(Canvas& canvas, const CPlanovaDoc& document, const ToDoPaneLayout& pane,
+                                 int lineHeight, int selectedRow, const DateTime& now,
+                                 const FindHitState& findHit = FindHitState{});
 
 } // namespace planova

@@ -9,6 +9,7 @@
 namespace planova {
 namespace {
 
+using test::CanvasOp;
 using test::Date;
 
 const DateTime Shown = Date(2024, 6, 12);
@@ -96,6 +97,16 @@ TEST_F(FindCommandsTest, AHitInAToDoItemIsSelectedAndScrolledIntoThePane)
     EXPECT_EQ(View.State.SelectedToDoRow, lastRow);
     EXPECT_EQ(View.State.ToDoScrollTop, 30 - lastRow);
     EXPECT_EQ(View.State.CalendarDate, Shown); // the planner stays where it was
+    // Redrawn, the pane marks the found text in yellow over the item's subject, as a day's hit is marked.
+    Draw();
+    std::vector<CanvasOp> marked;
+    for (const CanvasOp& op : Canvas.TextOps("item 29"))
+        if (op.Background == TextColours::FindHitBackground)
+            marked.push_back(op);
+    ASSERT_EQ(marked.size(), 1u);
+    const Rect subject = Canvas.TextOps("item 29").front().Area; // drawn before its mark
+    EXPECT_EQ(marked[0].Area.Left, subject.Left);
+    EXPECT_EQ(marked[0].Area.Top, subject.Top);
 
     // Backward to item 0, above the pane: the pane scrolls up to it.
     ASSERT_TRUE(FindNextRequest(View, "item 0", false, {}, backwardToDos));

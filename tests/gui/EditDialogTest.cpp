@@ -8,6 +8,8 @@
 #include "gui/QtViewServices.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
+#include "model/DataFileLoad.h"
+#include "model/DataFileSave.h"
 #include "support/Cp932Literals.h"
 #include "edit/UndoCommand.h"
 
@@ -20,8 +22,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace planova;
@@ -283,6 +287,8 @@ void EditDialogTest::charactersBeyondTheCodePageAreKept_data()
     QTest::newRow("emoji") << QStringLiteral("文化祭🎉");
     QTest::newRow("combining mark") << QStringLiteral("か\u0301");
     QTest::newRow("the escape typed literally") << QStringLiteral("&#x20BB7;");
+    QTest::newRow("an escape of a plain letter typed literally") << QStringLiteral("&#x41;");
+    QTest::newRow("a name and an emoji") << QStringLiteral("𠮷田さん🎉");
     QTest::newRow("plain Japanese on two lines") << QStringLiteral("国語\n①");
 }
 
@@ -303,11 +309,38 @@ void EditDialogTest::charactersBeyondTheCodePageAreKept()
         QString::fromStdString(Cp932ToUtf8(stored)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
         typed);
 
-    // Opened again on the stored text, the dialog shows the characters, not their escapes.
+    // Saved in a data file and opened again, the dialog shows the characters, not their escapes.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const std::string path = folder.filePath(QStringLiteral("typed.dat")).toStdString();
+    const DateTime date = DateTime::FromDate(2024, 6, 12);
+    CPlanovaDoc document;
+    CDayData day;
+    day.ClearDay(date);
+    day.SetYotei(0, stored);
+    document.PutDay(day);
+    const Outcome saved = SaveDataFile(path, document);
+    QVERIFY2(saved.Ok, saved.Error.c_str());
+    const LoadedDataFile loaded = LoadDataFile(path);
+    QVERIFY2(loaded.Result.Ok, loaded.Result.Error.c_str());
     EntryDialogValues again = ValuesOf(EditPeriodRow);
-    again.Text2 = stored;
+    again.Text2 = loaded.Document->Day(date).GetYotei(0);
+    QCOMPARE(again.Text2, stored);
     Show(again);
     QCOMPARE(Dialog->Edit(2).toPlainText(), typed);
+
+    // A strict reader of the code page (Python's cp932 codec, no error handler) decodes every byte of
+    // the file after its length prefix (1 byte, or 0xFF and 2 bytes, or 0xFF 0xFFFF and 4 bytes).
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sys\n"
+                                 "d = open(sys.argv[1], 'rb').read()\n"
+                                 "n = 1 if d[0] < 255 else 3 if d[1:3] != b'\\xff\\xff' else 7\n"
+                                 "d[n:].decode('cp932')\n"),
+                  QString::fromStdString(path)});
+    QVERIFY(python.waitForFinished(30000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
 }
 
 void EditDialogTest::pastedEmojiIsKept()

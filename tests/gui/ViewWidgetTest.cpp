@@ -3,12 +3,14 @@
 #include "gui/InfoPane.h"
 #include "model/Clock.h"
 #include "model/Cp932Codec.h"
+#include "sky/SkyReadout.h"
 #include "support/Dates.h"
 #include "view/PlannerView.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,6 +18,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace planova;
@@ -273,6 +276,74 @@ private slots:
         QTest::keyClick(longitude, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), longitude->text());
         QVERIFY(longitude->text().startsWith(QStringLiteral("341.39")));
+    }
+
+    void EveryReadoutFitsItsFieldAtBothScreenSizes()
+    {
+        // The widest values each field meets: a Julian day with its fraction, three-digit azimuths,
+        // negative altitudes, a late clock time.
+        sky::SkyReadout wide;
+        wide.SolarTimeText = "23:59:59";
+        wide.SiderealTimeText = "23:59:58";
+        wide.JulianDayNow = 2461385.98765432;
+        wide.SunLongitudeNow = 359.87654321;
+        wide.SunAzimuthNow = 301.23456789;
+        wide.SunAltitudeNow = -48.7654321;
+        wide.MoonAzimuthNow = 128.7654321;
+        wide.MoonAltitudeNow = -71.2345678;
+        wide.MoonAgeNow = 29.4567891;
+        for (sky::PlanetReadout& planet : wide.Planets) {
+            planet.Azimuth = 248.9876543;
+            planet.Altitude = -63.4567891;
+        }
+        std::vector<int> fields{InfoField::JulianDay,    InfoField::SiderealTime, InfoField::SolarTime,
+                                InfoField::SunLongitude, InfoField::MoonAge,      InfoField::MoonAgeAt21,
+                                InfoField::SunAzimuth,   InfoField::SunAltitude,  InfoField::MoonAzimuth,
+                                InfoField::MoonAltitude};
+        for (int id = InfoField::FirstPlanet; id < InfoField::FirstPlanet + 10; ++id)
+            fields.push_back(id);
+        // A full-HD window, and what a 1024 × 600 screen leaves for the view.
+        for (const QSize size : {QSize(1920, 1000), QSize(1024, 440)}) {
+            Open(size.width(), size.height());
+            InfoPane& pane = *View->Information();
+            pane.ShowReadout(wide);
+            pane.ShowMoonAgeAt21(wide.MoonAgeNow);
+            for (const int id : fields) {
+                QLineEdit* field = pane.Field(id);
+                const QString text = field->text();
+                QVERIFY(!text.isEmpty());
+                // A text wider than its field scrolls when the cursor goes to its end: its start moves.
+                field->setCursorPosition(0);
+                const int start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+                field->setCursorPosition(static_cast<int>(text.size()));
+                const int end = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+                QVERIFY2(end - start >= field->fontMetrics().horizontalAdvance(text),
+                         qPrintable(QStringLiteral("field %1 cuts \"%2\" at %3×%4")
+                                        .arg(id)
+                                        .arg(text)
+                                        .arg(size.width())
+                                        .arg(size.height())));
+                field->setCursorPosition(0);
+                // Rounded, never cut to other digits: the tooltip's whole value rounds to what is shown.
+                const int decimals =
+                    text.contains(u'.') ? static_cast<int>(text.size() - text.indexOf(u'.') - 1) : 0;
+                if (id != InfoField::SolarTime && id != InfoField::SiderealTime)
+                    QVERIFY(qAbs(field->toolTip().toDouble() - text.toDouble()) <=
+                            0.5 * std::pow(10.0, -decimals));
+            }
+            // No field covers a label.
+            for (const QLabel* label : pane.findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty())
+                    continue;
+                const QRect text(label->pos(), QSize(label->fontMetrics().horizontalAdvance(label->text()),
+                                                     label->height()));
+                for (const int id : fields)
+                    QVERIFY2(!text.intersects(pane.Field(id)->geometry()),
+                             qPrintable(QStringLiteral("field %1 covers \"%2\"").arg(id).arg(label->text())));
+            }
+            // The Julian day keeps the time of day to four decimals (about nine seconds).
+            QCOMPARE(pane.FieldText(InfoField::JulianDay), QStringLiteral("2461385.9877"));
+        }
     }
 
     void ALowWindowScrollsThePane()

@@ -93,8 +93,12 @@ TEST_F(MonthPlannerPageTest, CellSpansFollowTheGridOnEveryPaperAndPageType)
                 Print.PYoushiType = orientation;
                 const std::vector<Rect> cells = Draw();
                 const PageGeometry g = Geometry();
+                // Where the top margin cannot hold the titles 3 mm below the paper's edge (the small margin
+                // of Bible and Mini: 4 mm), the grid starts that many lines lower.
+                const int t = TitleRoomLines(g);
+                EXPECT_EQ(t, paper == PaperType::Bible || paper == PaperType::Mini ? 1 : 0);
                 const auto cellAt = [&](PageSide side, int u0, int n0, int u1, int n1) {
-                    return g.UnitRect(side, u0, n0, u1, n1);
+                    return g.UnitRect(side, u0, t + n0, u1, t + n1);
                 };
                 const bool one = c.PageType == PageType::One;
                 const std::string name = std::string(c.Name) + " paper " + std::to_string(paper) +
@@ -103,7 +107,7 @@ TEST_F(MonthPlannerPageTest, CellSpansFollowTheGridOnEveryPaperAndPageType)
                     ASSERT_EQ(cells.size(), 56u);
                     const int perPage = one ? 7 : 4;
                     const int cu = g.UnitsAcross / perPage;
-                    const int r = (g.LinesDown - 2) / 6;
+                    const int r = (g.LinesDown - t - 2) / 6;
                     for (int column = 0; column < 7; ++column) {
                         const bool right = !one && column >= 4;
                         if ((c.PageType == PageType::Left && right) ||
@@ -122,7 +126,7 @@ TEST_F(MonthPlannerPageTest, CellSpansFollowTheGridOnEveryPaperAndPageType)
                 } else {
                     ASSERT_EQ(cells.size(), 99u);
                     const int perPage = one ? 31 : 16;
-                    const int r = g.LinesDown / perPage;
+                    const int r = (g.LinesDown - t) / perPage;
                     for (int row = 0; row < 32; ++row) {
                         const bool right = !one && row >= 16;
                         if ((one && row == 31) || (c.PageType == PageType::Left && right) ||
@@ -310,8 +314,10 @@ TEST_F(MonthPlannerPageTest, TitlesOfTheMonth)
             const std::vector<Rect> cells = Draw();
             const std::vector<CanvasOp> titles = [&] {
                 std::vector<CanvasOp> found;
+                // The 7 mm top margin leaves 47 pixels above the grid for titles 3 mm (35 pixels) below
+                // the paper's edge: 11 points (an em of 45 pixels).
                 for (const CanvasOp& op : Canvas.Texts())
-                    if (op.PointSize == 22.5)
+                    if (op.PointSize == 11)
                         found.push_back(op);
                 return found;
             }();

@@ -153,22 +153,45 @@ TEST_F(PrintedPagesTest, DateTextsTrimmedPerPrintType)
     EXPECT_EQ(WithWeekdayLetter(Sj("08"), date), Sj("08月"));
 }
 
-TEST_F(PrintedPagesTest, PageTitleSitsOnTheFirstRowInTheHeaderFont)
+TEST_F(PrintedPagesTest, PageTitleSitsOnTheFirstRowAtLeast3MmBelowThePaperEdge)
 {
-    std::vector<Rect> cells;
-    const PageGeometry geometry = ComputePageGeometry(Print, PrintDevice{300, 300, Lh});
-    const PrintedPage page{Doc, Print, geometry, Environment, Date(2024, 4, 8), Canvas, cells};
-    const Rect column{X(0), Y(1), X(10), Y(7)};
-    DrawPageTitle(page, column, "left", false);
-    DrawPageTitle(page, column, "right", true);
-    // 22.5 points at 300 dpi: an em of 93 pixels, the line height of the recording canvas.
-    const int header = static_cast<int>(22.5 * 300 / 72);
-    const CanvasOp left = Canvas.TextOp("left");
-    EXPECT_EQ(left.PointSize, 22.5);
-    EXPECT_EQ(left.Area, (Rect{X(0), Y(1) - header, X(10), Y(1)}));
-    EXPECT_EQ(left.Flags & TextRight, 0u);
-    EXPECT_NE(Canvas.TextOp("right").Flags & TextRight, 0u);
-    EXPECT_EQ(Canvas.PointSize, Print.PFontSize); // the body font again
+    struct Case
+    {
+        const char* Name;
+        int NudgeDownMm; // PIdouSita: moves the layout and its paper edge down
+        int Line;        // the first row's top line
+        double PointSize;
+        int Em; // trunc(points × 300 ÷ 72): the title's height on the recording canvas
+    };
+    // The layout's top edge is at y = 59 with a nudge of 5 mm (5 × 11.81), else 0; 3 mm is 35 pixels.
+    const Case cases[] = {
+        // Y(3) = 193: 158 pixels above the row hold the header font (22.5 points, 93 pixels).
+        {"room for the header font", 0, 3, 22.5, 93},
+        // Y(1) = 119: 84 pixels; 22.5 × 84 ÷ 93 = 20.3, in half points 20 (83 pixels).
+        {"a line below the margin", 0, 1, 20, 83},
+        // Y(0) = 82, the 7 mm top margin: 47 pixels; 22.5 × 47 ÷ 93 = 11.4 → 11 (45 pixels).
+        {"on the top margin", 0, 0, 11, 45},
+        // Y(0) = 59 + 82 = 141: the same 47 pixels below the nudged edge.
+        {"nudged down", 5, 0, 11, 45},
+    };
+    for (const Case& c : cases) {
+        Print.PIdouSita = c.NudgeDownMm;
+        std::vector<Rect> cells;
+        const PageGeometry geometry = ComputePageGeometry(Print, PrintDevice{300, 300, Lh});
+        const PrintedPage page{Doc, Print, geometry, Environment, Date(2024, 4, 8), Canvas, cells};
+        const int top = geometry.LineY(PageSide::Left, c.Line);
+        const Rect column{X(0), top, X(10), top + 6 * Lh};
+        Canvas.Ops.clear();
+        DrawPageTitle(page, column, "left", false);
+        DrawPageTitle(page, column, "right", true);
+        const CanvasOp left = Canvas.TextOp("left");
+        EXPECT_EQ(left.PointSize, c.PointSize) << c.Name;
+        EXPECT_EQ(left.Area, (Rect{X(0), top - c.Em, X(10), top})) << c.Name;
+        EXPECT_GE(left.Area.Top, geometry.Y0 + 35) << c.Name;
+        EXPECT_EQ(left.Flags & TextRight, 0u);
+        EXPECT_NE(Canvas.TextOp("right").Flags & TextRight, 0u);
+        EXPECT_EQ(Canvas.PointSize, Print.PFontSize); // the body font again
+    }
 }
 
 TEST_F(PrintedPagesTest, DateColoursOnThePlannerPage)
@@ -345,6 +368,10 @@ TEST_F(PrintedPagesTest, ToDoListWithAndWithoutRoutineWork)
     Draw();
     const int listLeft = RightX + 20 * Lh + Hl;
     EXPECT_EQ(Canvas.TextOp(Sj("A1　会議資料")).Area, (Rect{listLeft, Y(2), RightX + Units * Lh - Hl, Y(3)}));
+    // Between two rules and clear of both: 37 − 2 × (37 ÷ 8) = 29 pixels hold 7 points (an em of 29),
+    // centred in the line with 4 pixels above and below; cut at the sheet's edge less half a line.
+    EXPECT_EQ(Canvas.TextOp(Sj("A1　会議資料")).PointSize, 7);
+    EXPECT_EQ(Canvas.TextOp(Sj("A1　会議資料")).Flags, unsigned(TextSingleLine | TextVCenter));
     EXPECT_EQ(Canvas.TextOp(Sj("R1　週案提出")).Area.Top, Y(3));
     EXPECT_EQ(Canvas.TextOp(Sj("□　掃除")).Area.Top, Y(4));
     EXPECT_TRUE(Canvas.OfKind(CanvasOp::Bitmap).empty());
@@ -424,6 +451,8 @@ TEST_F(PrintedPagesTest, NextDayMemoAndClassHourCount)
     EXPECT_EQ(Canvas.TextOp(Sj("授業時数のカウント")).Area.Top, Y(56));
     EXPECT_EQ(Canvas.TextOp(Sj("1組 = 2")).Area.Top, Y(57));
     EXPECT_EQ(Canvas.TextOp(Sj("2組 = 2")).Area.Top, Y(58));
+    EXPECT_EQ(Canvas.TextOp(Sj("2組 = 2")).PointSize, 7); // clear of the rules as the ToDo list
+    EXPECT_EQ(Canvas.PointSize, Print.PFontSize);
     EXPECT_EQ(Canvas.TextOp(Sj("20240409(火)\r\n保護者会")).Area.Right, RightX + 20 * Lh - Hl);
 }
 

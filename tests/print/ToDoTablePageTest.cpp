@@ -109,13 +109,18 @@ TEST_F(ToDoTablePageTest, CellsFollowTheFormulasOnEveryPaperAndPageType)
                 c.PageType == PageType::One ? PageSide::Whole : (right ? PageSide::Right : PageSide::Left);
             const int perPage = c.PageType == PageType::One ? 7 : 4;
             const int columnUnits = g.UnitsAcross / perPage;
-            const int rowLines = (g.LinesDown - 2) / 6;
+            // A line is left above the grid where the top margin cannot hold the titles 3 mm below
+            // the paper's edge (Bible and Mini: 4 mm).
+            const int t = TitleRoomLines(g);
+            EXPECT_EQ(t, c.Paper == PaperType::Bible || c.Paper == PaperType::Mini ? 1 : 0) << name;
+            const int rowLines = (g.LinesDown - t - 2) / 6;
             const int k = right ? column - 4 : column;
-            EXPECT_EQ(cells[column * 7], g.UnitRect(side, k * columnUnits, 0, (k + 1) * columnUnits, 2))
+            EXPECT_EQ(cells[column * 7], g.UnitRect(side, k * columnUnits, t, (k + 1) * columnUnits, t + 2))
                 << name;
             for (int row = 1; row <= 6; ++row)
-                EXPECT_EQ(cells[column * 7 + row], g.UnitRect(side, k * columnUnits, 2 + (row - 1) * rowLines,
-                                                              (k + 1) * columnUnits, 2 + row * rowLines))
+                EXPECT_EQ(cells[column * 7 + row],
+                          g.UnitRect(side, k * columnUnits, t + 2 + (row - 1) * rowLines,
+                                     (k + 1) * columnUnits, t + 2 + row * rowLines))
                     << name << ", column " << column << ", row " << row;
         }
     }
@@ -152,7 +157,7 @@ TEST_F(ToDoTablePageTest, SixWeeksFromTheStartWeekdayWithTitles)
         EXPECT_EQ(last.Area.Top, cells[6 * 7 + 6].Top + Hl);
 
         const CanvasOp left = Canvas.TextOp(c.LeftTitle);
-        EXPECT_EQ(left.PointSize, 22.5);
+        EXPECT_EQ(left.PointSize, 11); // what the 7 mm top margin holds 3 mm below the paper's edge
         EXPECT_EQ(left.Area.Left, cells[0].Left);
         EXPECT_EQ(left.Area.Bottom, cells[0].Top);
         EXPECT_EQ(left.Flags & TextRight, 0u);

@@ -397,7 +397,9 @@ TEST_F(WeekPlannerPageTest, TitlesAboveTheFirstAndLastColumns)
         bool Right;     // the right title is drawn
         Rect RightArea; // above the last column of the right page
     };
-    const int header = static_cast<int>(22.5 * 300 / 72);
+    // The titles' bottom is line 1 (y = 119), 84 pixels below the edge's 3 mm (35 pixels): 20 points,
+    // an em of 83 pixels, where the header font (22.5 points, 93 pixels) would come closer to the edge.
+    const int header = static_cast<int>(20 * 300 / 72);
     const int t = Y(1);
     const Case cases[] = {
         {"vertical spread", 0, PageType::Spread, false, true, Rect{LeftX, t - header, LeftX + 10 * Lh, t},
@@ -427,7 +429,7 @@ TEST_F(WeekPlannerPageTest, TitlesAboveTheFirstAndLastColumns)
         EXPECT_EQ(Canvas.HasText(last), c.Right) << c.Name;
         if (c.Left) {
             EXPECT_EQ(Canvas.TextOp(first).Area, c.LeftArea) << c.Name;
-            EXPECT_EQ(Canvas.TextOp(first).PointSize, 22.5);
+            EXPECT_EQ(Canvas.TextOp(first).PointSize, 20);
             EXPECT_EQ(Canvas.TextOp(first).Flags & TextRight, 0u) << c.Name;
         }
         if (c.Right) {
@@ -484,7 +486,7 @@ TEST_F(WeekPlannerPageTest, ClassHourCountInTheExtraSlot)
         int PageType;
         DateTime PageDate;
         const char* Lines[4];
-        Rect FirstLine; // where the title goes
+        Rect FirstLine; // where the title goes: half a line below the cell's top rule
         int Step;       // lines between two classes
     };
     // 5 April (Friday) is a school day before the first week; "2-1 国語" is taught four times a week,
@@ -495,14 +497,14 @@ TEST_F(WeekPlannerPageTest, ClassHourCountInTheExtraSlot)
          PageType::Spread,
          Date(2024, 4, 8),
          {"授業時数のカウント", "2-1 国語 = 5", "1-2 書写 = 1", "2-1 道徳 = 1"},
-         Rect{RightX + 30 * Lh + Hl, Y(1), RightX + 40 * Lh - Hl, Y(2)},
+         Rect{RightX + 30 * Lh + Hl, Y(1) + Hl, RightX + 40 * Lh - Hl, Y(2) + Hl},
          2},
         {"vertical one page, second week",
          0,
          PageType::One,
          Date(2024, 4, 17),
          {"授業時数のカウント", "2-1 国語 = 9", "1-2 書写 = 2", "2-1 道徳 = 2"},
-         Rect{LeftX + 77 * Lh + Hl, Y(1), LeftX + 88 * Lh - Hl, Y(2)},
+         Rect{LeftX + 77 * Lh + Hl, Y(1) + Hl, LeftX + 88 * Lh - Hl, Y(2) + Hl},
          2},
         // One page with the count: rows of 7 lines, the eighth from line 50.
         {"list one page",
@@ -510,7 +512,7 @@ TEST_F(WeekPlannerPageTest, ClassHourCountInTheExtraSlot)
          PageType::One,
          Date(2024, 4, 8),
          {"授業時数のカウント", "2-1 国語 = 5", "1-2 書写 = 1", "2-1 道徳 = 1"},
-         Rect{LeftX + Hl, Y(50), LeftX + 12 * Lh - Hl, Y(51)},
+         Rect{LeftX + Hl, Y(50) + Hl, LeftX + 12 * Lh - Hl, Y(51) + Hl},
          1},
     };
     Print.Keisannsuru = true;
@@ -534,16 +536,18 @@ TEST_F(WeekPlannerPageTest, ClassHourCountInTheExtraSlot)
 
 TEST_F(WeekPlannerPageTest, ListCountFlowsIntoColumns)
 {
-    // Ten classes and the title in a row of 7 lines (6 after the title's line): columns of 12 units.
+    // Ten classes and the title in a row of 7 lines from line 50: inset by half a line at its top and
+    // bottom, 7 × 37 − 2 × 18 = 223 pixels hold 6 lines (the title and five classes); columns of 12 units.
     Print.P_VL_Type = 1;
     Print.PPageType = PageType::One;
     Print.Keisannsuru = true;
     for (int i = 0; i < 10; ++i)
         Print.ClassNames[static_cast<std::size_t>(i)] = "C" + std::to_string(i);
     Draw();
-    EXPECT_EQ(Canvas.TextOp("C5 = 0").Area.Top, Y(56));
-    EXPECT_EQ(Canvas.TextOp("C6 = 0").Area, (Rect{LeftX + 12 * Lh + Hl, Y(50), LeftX + 24 * Lh - Hl, Y(51)}));
-    EXPECT_EQ(Canvas.TextOp("C9 = 0").Area.Top, Y(53));
+    EXPECT_EQ(Canvas.TextOp("C4 = 0").Area.Top, Y(55) + Hl);
+    EXPECT_EQ(Canvas.TextOp("C5 = 0").Area,
+              (Rect{LeftX + 12 * Lh + Hl, Y(50) + Hl, LeftX + 24 * Lh - Hl, Y(51) + Hl}));
+    EXPECT_EQ(Canvas.TextOp("C9 = 0").Area.Top, Y(54) + Hl);
 }
 
 TEST_F(WeekPlannerPageTest, GridAndFooters)

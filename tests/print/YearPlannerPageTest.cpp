@@ -72,12 +72,18 @@ TEST_F(YearPlannerPageTest, CellSpansFollowTheGridForEveryMonthCountAndPaper)
                 ASSERT_EQ(cells.size(), static_cast<std::size_t>(32 * months));
                 const PageGeometry g = Geometry();
                 const int c = g.UnitsAcross / months;
-                const int r = g.LinesDown / 32; // the title lines are not taken off
+                // Bible and Mini's small top margin (4 mm) leaves no line for the titles 3 mm below the
+                // paper's edge: the grid starts a line lower.
+                const int t = TitleRoomLines(g);
+                EXPECT_EQ(t, paper == PaperType::Bible || paper == PaperType::Mini ? 1 : 0);
+                // The month's title row is not taken off; a day keeps at least a line.
+                const int r = std::max((g.LinesDown - t) / 32, g.LinesDown >= 32 ? 1 : 0);
                 for (int k = 0; k < months; ++k) {
-                    EXPECT_EQ(cells[k * 32], g.UnitRect(PageSide::Whole, k * c, 0, (k + 1) * c, 2));
+                    EXPECT_EQ(cells[k * 32], g.UnitRect(PageSide::Whole, k * c, t, (k + 1) * c, t + 2));
                     for (int day = 1; day < 32; ++day)
-                        EXPECT_EQ(cells[k * 32 + day], g.UnitRect(PageSide::Whole, k * c, 2 + (day - 1) * r,
-                                                                  (k + 1) * c, 2 + day * r))
+                        EXPECT_EQ(cells[k * 32 + day],
+                                  g.UnitRect(PageSide::Whole, k * c, t + 2 + (day - 1) * r, (k + 1) * c,
+                                             t + 2 + day * r))
                             << type << " " << paper << " " << orientation << " " << k << " " << day;
                 }
             }
@@ -89,15 +95,18 @@ TEST_F(YearPlannerPageTest, CellSpansFollowTheGridForEveryMonthCountAndPaper)
 
 TEST_F(YearPlannerPageTest, LastDayRowsMayReachBelowTheUsableArea)
 {
-    // Mini landscape at 6 points: 32 lines, R = 1; the 31st ends on line 33, a line below the area.
+    // Mini landscape at 6 points: 32 lines, R = 1, and a line left above the grid for the titles (the
+    // 4 mm top margin is too low for them 3 mm below the edge); the 31st ends on line 1 + 33, two lines
+    // below the area.
     Print.PPaperType = PaperType::Mini;
     Print.PYearType = 0;
     const PageGeometry g = Geometry();
     ASSERT_EQ(g.LinesDown, 32);
+    ASSERT_EQ(TitleRoomLines(g), 1);
     const std::vector<Rect> cells = Draw();
-    EXPECT_EQ(cells[31].Bottom, g.LineY(PageSide::Whole, 33));
+    EXPECT_EQ(cells[31].Bottom, g.LineY(PageSide::Whole, 34));
     EXPECT_GT(cells[31].Bottom, g.LeftArea.Bottom);
-    EXPECT_LT(cells[31].Bottom, g.H); // still on the paper
+    EXPECT_LE(cells[31].Bottom, g.H); // still on the paper
     // The footer follows the last row.
     EXPECT_EQ(Canvas.TextOp("2024/04/01  9:05").Area.Top, cells[31].Bottom);
     // One line per day: the date is still printed.
@@ -119,7 +128,7 @@ TEST_F(YearPlannerPageTest, MonthsRunPastDecemberWithTheirTitles)
     // The page titles: the first and the last day of the page, above the first and the last column.
     const CanvasOp left = Canvas.TextOp("20241101");
     const CanvasOp right = Canvas.TextOp("20250430");
-    EXPECT_EQ(left.PointSize, 22.5);
+    EXPECT_EQ(left.PointSize, 11); // what the 7 mm top margin holds 3 mm below the paper's edge
     EXPECT_EQ(left.Area.Left, cells[0].Left);
     EXPECT_EQ(left.Area.Bottom, cells[0].Top);
     EXPECT_EQ(right.Area.Right, cells[5 * 32].Right);

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace planova {
 namespace {
@@ -182,6 +184,72 @@ TEST_F(ToDoPaneDrawingTest, OverdueItemsAreRedUnlessRoutine)
         emptyDeadlines += op.Area.Left == Pane.Pane.Left + 16 * L + H ? 1 : 0;
     EXPECT_EQ(emptyDeadlines, 2);
     EXPECT_EQ(Canvas.Ops.back().TextColour, TextColours::Black);
+}
+
+TEST_F(ToDoPaneDrawingTest, AFindHitInAnItemIsMarkedLikeADaysHit)
+{
+    AddItem("学年会議の資料", DateTime::FromDate(2024, 7, 1), "A1", "3組の資料も");
+    AddItem("通知表", DateTime::FromDate(2024, 7, 12), "B1", "所見\r\n資料の確認");
+    struct Case
+    {
+        const char* Name;
+        int Item;
+        int Field;
+        int Line;
+        int Column; // bytes before the hit on its line
+        int Rows;   // rows of the pane
+        bool Marked;
+        int Row;       // the pane row of the item
+        int LeftUnits; // the column's left edge
+    };
+    // The text is drawn from half a line inside its column, a byte is 6 pixels wide: "資料" (4 bytes) is
+    // 24 pixels. "学年会議の" is 10 bytes, "3組の" 5, "所見\r\n" puts the memo hit on the second line.
+    const Case cases[] = {
+        {"subject", 0, ToDoSubjectField, 0, 10, 10, true, 1, 0},
+        {"memo", 0, ToDoMemoField, 0, 5, 10, true, 1, 25},
+        // A row shows one line of text: a hit on the memo's second line is not drawn below the row.
+        {"second line of the memo", 1, ToDoMemoField, 1, 0, 10, false, 2, 25},
+        {"an item scrolled out of the pane", 1, ToDoSubjectField, 0, 0, 2, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        FindHitState hit;
+        hit.Found = true;
+        hit.ToDoItem = c.Item;
+        hit.Field = c.Field;
+        hit.Line = c.Line;
+        hit.Column = c.Column;
+        hit.Text = Sj("資料");
+        Canvas.Ops.clear();
+        Pane = ComputeToDoPane(PaneInput(c.Rows, Document.ToDoCount()));
+        const std::optional<Rect> mark = DrawToDoPane(Canvas, std::as_const(Document), Pane, L, -1, Now, hit);
+        std::vector<CanvasOp> marks;
+        for (const CanvasOp& op : Canvas.TextOps(Sj("資料")))
+            if (op.Background == TextColours::FindHitBackground)
+                marks.push_back(op);
+        ASSERT_EQ(marks.size(), c.Marked ? 1u : 0u) << c.Name;
+        EXPECT_EQ(mark.has_value(), c.Marked) << c.Name;
+        if (!c.Marked)
+            continue;
+        const Rect& row = Pane.Rows[static_cast<std::size_t>(c.Row)];
+        const int left = row.Left + c.LeftUnits * L + H + c.Column * 6;
+        const int top = row.Top + H + c.Line * L;
+        EXPECT_EQ(marks[0].Area, (Rect{left, top, left + 24, top + L})) << c.Name;
+        EXPECT_EQ(*mark, marks[0].Area) << c.Name;
+        EXPECT_EQ(Canvas.Ops.back().Background, (Rgb{255, 255, 255})) << c.Name; // white again afterwards
+    }
+
+    // A day's hit, or none, marks nothing in the pane.
+    for (const int item : {-1, 0}) {
+        FindHitState hit;
+        hit.Found = item >= 0 ? false : true;
+        hit.ToDoItem = item;
+        hit.Field = ToDoSubjectField;
+        hit.Text = Sj("資料");
+        Canvas.Ops.clear();
+        Pane = ComputeToDoPane(PaneInput(10, Document.ToDoCount()));
+        EXPECT_FALSE(DrawToDoPane(Canvas, std::as_const(Document), Pane, L, -1, Now, hit).has_value())
+            << item;
+    }
 }
 
 TEST_F(ToDoPaneDrawingTest, ScrolledRowsShowTheItemsFromTheTop)
