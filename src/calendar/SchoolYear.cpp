@@ -66,13 +66,46 @@ std::string MonthDayRefusal(const char* name, const char* which, const MonthDay&
     return std::string(name) + which + "（" + monthDay.JapaneseText() + "）は存在しない日付です。";
 }
 
-/// A document with copies of the stored days dated on or after `start`, and the timetable.
-CPlanovaDoc DaysFrom(const CPlanovaDoc& document, const DateTime& start)
+/**
+ * The last date the generator may read or write after the end of the range. The current law's
+ * holidays owed after the end are a run of consecutive law holidays (a week at most); the
+ * classic rules walk from each holiday Sunday of the range to the first following day that is not
+ * "休日", marking it. Every walk passes the days earlier walks marked, so together they reach at
+ * most one day that was not a stored "休日" per Sunday of the range, plus the one they stop on.
+ */
+DateTime LastDateRead(const CPlanovaDoc& document, const DateTime& start, const DateTime& end)
 {
+    constexpr int LawRunDays = 31; // far beyond the longest run of law holidays
+    int stopsLeft = 1;
+    ForEachDate(start, end, [&](const DateTime& date) {
+        if (date.DayOfWeek() == 0)
+            ++stopsLeft;
+    });
+    DateTime date = end;
+    for (int after = 1;; ++after) {
+        const DateTime next = date.AddDays(1);
+        if (!next.IsValid())
+            return date;
+        date = next;
+        const CDayData* stored = document.FindStoredDay(date);
+        if (stored == nullptr || !IsHoliday(*stored))
+            --stopsLeft;
+        if (after >= LawRunDays && stopsLeft <= 0)
+            return date;
+    }
+}
+
+/**
+ * A document with copies of the stored days the generator reads for the range (from its start
+ * to LastDateRead). Copying only those keeps a run inside a long document as cheap as the range
+ * itself.
+ */
+CPlanovaDoc DaysRead(const CPlanovaDoc& document, const DateTime& start, const DateTime& end)
+{
+    const DateTime last = LastDateRead(document, start, end);
     CPlanovaDoc copy;
-    copy.Jikannwari = document.Jikannwari;
     for (const CDayData& day : document.DayList()) {
-        if (NotAfter(start, day.GetDate()))
+        if (NotAfter(start, day.GetDate()) && NotAfter(day.GetDate(), last))
             copy.AppendDayUnsorted(day);
     }
     return copy;
@@ -118,19 +151,29 @@ std::string SchoolYearRefusal(const SchoolYearParameters& parameters)
     return LocalHolidayRefusal(parameters.Holidays.LocalHolidays);
 }
 
+namespace {
+
+/// One day of FillSchoolDays, as the holidays left it.
+void FillSchoolDay(CDayData& day, const DateTime& date, const SchoolDayRules& rules,
+                   const std::array<std::string, CPlanovaDoc::JikannwariCount>& timetable)
+{
+    if (!IsHoliday(day))
+        SetOrdinaryDayKind(day, date, rules);
+    if (day.GetJitei() == Text(FixedText::SchoolDay50))
+        day.SetSchoolDayRows();
+    else
+        day.SetClockHourRows();
+    InsertTimetable(day, timetable, rules.OverwritePlans);
+}
+
+} // namespace
+
 void FillSchoolDays(CPlanovaDoc& document, const DateTime& start, const DateTime& end,
                     const SchoolDayRules& rules)
 {
     ForEachDate(start, end, [&](const DateTime& date) {
-        document.UpdateDay(date, [&](CDayData& day) {
-            if (!IsHoliday(day))
-                SetOrdinaryDayKind(day, date, rules);
-            if (day.GetJitei() == Text(FixedText::SchoolDay50))
-                day.SetSchoolDayRows();
-            else
-                day.SetClockHourRows();
-            InsertTimetable(day, document.Jikannwari, rules.OverwritePlans);
-        });
+        document.UpdateDay(date,
+                           [&](CDayData& day) { FillSchoolDay(day, date, rules, document.Jikannwari); });
     });
 }
 
@@ -152,7 +195,7 @@ SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearPara
         return run;
     }
     // Nothing before the start of the range is read by the holidays or the school days.
-    CPlanovaDoc work = DaysFrom(document, parameters.Start);
+    CPlanovaDoc work = DaysRead(document, parameters.Start, parameters.End);
     MarkHolidays(work, parameters.Start, parameters.End, parameters.Holidays);
     run.DaysInRange =
         static_cast<int>((parameters.End.ToSysDays() - parameters.Start.ToSysDays()).count()) + 1;
@@ -160,8 +203,9 @@ SchoolYearRun MakeSchoolYearStepwise(CPlanovaDoc& document, const SchoolYearPara
     ForEachDate(parameters.Start, parameters.End, [&](const DateTime& date) {
         if (stopped)
             return;
-        FillSchoolDays(work, date, date, parameters.Days);
-        document.PutDay(work.Day(date));
+        CDayData day = work.Day(date);
+        FillSchoolDay(day, date, parameters.Days, document.Jikannwari);
+        document.PutDay(std::move(day));
         ++run.DaysWritten;
         if (progress && !progress(run.DaysWritten, run.DaysInRange) && run.DaysWritten < run.DaysInRange)
             stopped = true;

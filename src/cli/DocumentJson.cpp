@@ -4,6 +4,8 @@
 #include "model/SettingsTable.h"
 
 #include <cstdio>
+#include <functional>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <set>
@@ -397,22 +399,46 @@ void SettingsFromJson(CPlanovaDoc& document, const json& value, const std::strin
     });
 }
 
+/// Applies a member of the top-level object other than the elements of "days" and "todos".
+void MemberFromJson(CPlanovaDoc& document, const std::string& key, const json& field)
+{
+    const std::string& at = key;
+    if (key == DaysKey || key == ToDosKey) {
+        Array(field, at, 0); // refuses what is no array: an array's elements come one by one
+    } else if (key == SettingsKey) {
+        SettingsFromJson(document, field, at);
+        // A birthday that is no date would be replaced by the current date on reading.
+        if (!DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay)
+                 .IsValid())
+            Fail(Member(at, GroupTag(SettingGroup::Birthday)),
+                 "生年月日 " + std::to_string(document.BirthdayYear) + "-" +
+                     std::to_string(document.BirthdayMonth) + "-" + std::to_string(document.BirthdayDay) +
+                     " は存在しない日付です。");
+    } else {
+        Fail(at, "知らない項目です。");
+    }
+}
+
 /**
- * A first reading of the JSON text that checks what the document reader cannot: a key given twice in
- * one object, malformed text and numbers beyond the double range (1e999, 100,000 digits), each
- * refused with its place. It follows the parser's events and keeps one entry per open object or
- * array, so it takes time in proportion to the text.
+ * Reads the document from the parser's events as they come. Each element of "days" and "todos"
+ * is built as JSON alone and stored in the document as soon as it is complete, so the whole text
+ * is never held, only one element of it. The reader keeps one entry per open object or array,
+ * which names the place of a problem and refuses a key given twice in one object (which of the
+ * two values was meant cannot be known); malformed text and numbers beyond the double range
+ * (1e999, 100,000 digits) are refused with their place.
  */
-class JsonChecker : public nlohmann::json_sax<json>
+class DocumentReader : public nlohmann::json_sax<json>
 {
 public:
-    bool null() override { return ElementDone(); }
-    bool boolean(bool) override { return ElementDone(); }
-    bool number_integer(number_integer_t) override { return ElementDone(); }
-    bool number_unsigned(number_unsigned_t) override { return ElementDone(); }
-    bool number_float(number_float_t, const string_t&) override { return ElementDone(); }
-    bool string(string_t&) override { return ElementDone(); }
-    bool binary(binary_t&) override { return ElementDone(); }
+    explicit DocumentReader(CPlanovaDoc& document) : Document(document) {}
+
+    bool null() override { return Value(nullptr); }
+    bool boolean(bool value) override { return Value(value); }
+    bool number_integer(number_integer_t value) override { return Value(value); }
+    bool number_unsigned(number_unsigned_t value) override { return Value(value); }
+    bool number_float(number_float_t value, const string_t&) override { return Value(value); }
+    bool string(string_t& value) override { return Value(std::move(value)); }
+    bool binary(binary_t&) override { return Value(nullptr); } // JSON text holds no binary values
     bool start_object(std::size_t) override { return Start(true); }
     bool start_array(std::size_t) override { return Start(false); }
     bool end_object() override { return End(); }
@@ -442,21 +468,88 @@ private:
     struct Level
     {
         bool IsObject;
+        bool ElementByElement; ///< the array of "days" or "todos"
         std::string Key;
         std::size_t Index;
         std::set<std::string> Keys;
     };
 
+    /// A value that is not part of a larger one being built: the top-level object's members and
+    /// the elements of "days" and "todos".
+    bool StartsAPiece() const
+    {
+        return Building.empty() && (Open.size() == 1 || (Open.size() == 2 && Open.back().ElementByElement));
+    }
+
+    /// Where a new value goes in the value being built.
+    json& Slot(json value)
+    {
+        json& parent = *Building.back();
+        if (parent.is_array()) {
+            parent.push_back(std::move(value));
+            return parent.back();
+        }
+        return parent[Open.back().Key] = std::move(value);
+    }
+
+    bool Value(json value)
+    {
+        if (Open.empty())
+            Fail("", "オブジェクトではありません。");
+        if (StartsAPiece())
+            PieceDone(value);
+        else
+            Slot(std::move(value));
+        return ElementDone();
+    }
+
     bool Start(bool isObject)
     {
-        Open.push_back({isObject, {}, 0, {}});
+        if (Open.empty() && !isObject)
+            Fail("", "オブジェクトではありません。");
+        const bool elementByElement = !isObject && Building.empty() && Open.size() == 1 &&
+                                      (Open.back().Key == DaysKey || Open.back().Key == ToDosKey);
+        if (!Open.empty() && !elementByElement) {
+            json container = isObject ? json::object() : json::array();
+            if (StartsAPiece()) {
+                Piece = std::move(container);
+                Building.push_back(&Piece);
+            } else {
+                Building.push_back(&Slot(std::move(container)));
+            }
+        }
+        Open.push_back({isObject, elementByElement, {}, 0, {}});
         return true;
     }
 
     bool End()
     {
         Open.pop_back();
+        if (!Building.empty()) {
+            Building.pop_back();
+            if (Building.empty())
+                PieceDone(Piece);
+        }
         return ElementDone();
+    }
+
+    /// Stores a complete member of the top-level object or element of "days" or "todos".
+    void PieceDone(const json& value)
+    {
+        const std::string& key = Open.front().Key;
+        if (Open.size() == 1) {
+            MemberFromJson(Document, key, value);
+            return;
+        }
+        const std::size_t i = Open.back().Index;
+        if (key == DaysKey) {
+            Document.AppendDayUnsorted(DayFromJson(value, Index(key, i)));
+        } else {
+            if (i >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
+                Fail(key,
+                     "要素が多すぎます (最大 " + std::to_string(std::numeric_limits<int>::max()) + ")。");
+            Document.AppendToDo(ToDoFromJson(value, Index(key, i)));
+        }
     }
 
     bool ElementDone()
@@ -475,57 +568,112 @@ private:
         return where;
     }
 
+    CPlanovaDoc& Document;
     std::vector<Level> Open;
+    json Piece;
+    std::vector<json*> Building;
 };
+
+/// The bytes of a PieceReader as the JSON parser reads them: one character at a time.
+class InputBytes
+{
+public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+
+    InputBytes() = default;
+    explicit InputBytes(PieceReader& input) : Input(&input) { Refill(); }
+
+    reference operator*() const { return Piece[At]; }
+    InputBytes& operator++()
+    {
+        if (++At == Piece.size())
+            Refill();
+        return *this;
+    }
+    InputBytes operator++(int)
+    {
+        InputBytes before = *this;
+        ++*this;
+        return before;
+    }
+    bool operator==(const InputBytes& other) const { return Input == other.Input; }
+
+private:
+    void Refill()
+    {
+        Piece = Input->Next();
+        At = 0;
+        if (Piece.empty())
+            Input = nullptr; // the end
+    }
+
+    PieceReader* Input = nullptr;
+    std::string_view Piece;
+    std::size_t At = 0;
+};
+
+/// Appends a value's text as it stands inside the whole document's text: its lines after the
+/// first moved right by the depth of its place.
+void AppendIndented(std::string& out, const std::string& text, std::size_t indent)
+{
+    for (const char c : text) {
+        out += c;
+        if (c == '\n') // a text's own line breaks are written "\n", so this is a line of the layout
+            out.append(indent, ' ');
+    }
+}
+
+/**
+ * Writes the elements of a top-level array as the whole document's two-space layout has them,
+ * handing the text on in pieces of about a megabyte.
+ */
+template <typename Element, typename Convert>
+void WriteArrayJson(std::string& out, const std::vector<Element>& elements, const char* key, Convert convert,
+                    const std::function<void(std::string_view)>& write)
+{
+    constexpr std::size_t PieceBytes = 1 << 20;
+    out += std::string("  \"") + key + "\": ";
+    if (elements.empty()) {
+        out += "[]";
+        return;
+    }
+    out += "[\n";
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        out.append(4, ' ');
+        AppendIndented(out, convert(elements[i], Index(key, i)).dump(2), 4);
+        out += i + 1 < elements.size() ? ",\n" : "\n";
+        if (out.size() >= PieceBytes) {
+            write(out);
+            out.clear();
+        }
+    }
+    out += "  ]";
+}
 
 } // namespace
 
-json ParseDocumentJson(std::string_view text)
+void WriteDocumentJson(const CPlanovaDoc& document, const std::function<void(std::string_view)>& write)
 {
-    // Checked first and then parsed without a callback: the parser's callback form walks every
-    // finished array again, which takes minutes for some hundred thousand days.
-    JsonChecker checker;
-    json::sax_parse(text, &checker);
-    return json::parse(text);
+    // The same text as the whole document's dump(2), made one day or item at a time.
+    std::string out = "{\n";
+    WriteArrayJson(out, document.DayList(), DaysKey, DayJson, write);
+    out += ",\n";
+    WriteArrayJson(out, document.ToDoList(), ToDosKey, ToDoJson, write);
+    out += ",\n  \"" + std::string(SettingsKey) + "\": ";
+    AppendIndented(out, SettingsJson(document).dump(2), 2);
+    out += "\n}";
+    write(out);
 }
 
-ordered_json DocumentToJson(const CPlanovaDoc& document)
-{
-    ordered_json days = ordered_json::array();
-    for (std::size_t i = 0; i < document.DayList().size(); ++i)
-        days.push_back(DayJson(document.DayList()[i], Index(DaysKey, i)));
-    ordered_json todos = ordered_json::array();
-    for (std::size_t i = 0; i < document.ToDoList().size(); ++i)
-        todos.push_back(ToDoJson(document.ToDoList()[i], Index(ToDosKey, i)));
-    return {{DaysKey, std::move(days)}, {ToDosKey, std::move(todos)}, {SettingsKey, SettingsJson(document)}};
-}
-
-CPlanovaDoc DocumentFromJson(const json& value)
+CPlanovaDoc ReadDocumentJson(PieceReader& input)
 {
     CPlanovaDoc document;
-    ForEachKey(value, "", [&](const std::string& key, const json& field, const std::string& at) {
-        if (key == DaysKey) {
-            const json& days = Array(field, at, std::numeric_limits<std::size_t>::max());
-            for (std::size_t i = 0; i < days.size(); ++i)
-                document.AppendDayUnsorted(DayFromJson(days[i], Index(at, i)));
-        } else if (key == ToDosKey) {
-            const json& todos = Array(field, at, std::numeric_limits<int>::max());
-            for (std::size_t i = 0; i < todos.size(); ++i)
-                document.AppendToDo(ToDoFromJson(todos[i], Index(at, i)));
-        } else if (key == SettingsKey) {
-            SettingsFromJson(document, field, at);
-            // A birthday that is no date would be replaced by the current date on reading.
-            if (!DateTime::FromDate(document.BirthdayYear, document.BirthdayMonth, document.BirthdayDay)
-                     .IsValid())
-                Fail(Member(at, GroupTag(SettingGroup::Birthday)),
-                     "生年月日 " + std::to_string(document.BirthdayYear) + "-" +
-                         std::to_string(document.BirthdayMonth) + "-" + std::to_string(document.BirthdayDay) +
-                         " は存在しない日付です。");
-        } else {
-            return false;
-        }
-        return true;
-    });
+    DocumentReader reader(document);
+    json::sax_parse(InputBytes(input), InputBytes(), &reader);
     document.SetModified(false);
     return document;
 }

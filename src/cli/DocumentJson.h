@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/CPlanovaDoc.h"
+#include "model/SafeSave.h"
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,25 +24,22 @@ public:
 nlohmann::ordered_json DateJson(const DateTime& date);
 
 /**
- * The whole document as JSON: "days" (date "YYYY-MM-DD" or null, jitei, gyouji, ten rows of jigenn,
- * yotei, naiyou, iro, and memo), "todos" (kennmei, kigenn, jyuuyoudo, memo) and "settings" keyed by
- * the data file's tag names. Texts are UTF-8; a text that is not code page 932 throws.
+ * Hands the whole document as JSON to `write`, in pieces: "days" (date "YYYY-MM-DD" or null,
+ * jitei, gyouji, ten rows of jigenn, yotei, naiyou, iro, and memo), "todos" (kennmei, kigenn,
+ * jyuuyoudo, memo) and "settings" keyed by the data file's tag names, laid out with two spaces per
+ * level. Texts are UTF-8; a text that is not code page 932 throws, with nothing of the day or item
+ * handed on.
  */
-nlohmann::ordered_json DocumentToJson(const CPlanovaDoc& document);
+void WriteDocumentJson(const CPlanovaDoc& document, const std::function<void(std::string_view)>& write);
 
 /**
- * The JSON value of a text. Malformed JSON (the byte named) and a key given twice in one object
- * (the object and the key named: which of the two values was meant cannot be known) throw
- * DocumentJsonError.
+ * A new document with the construction defaults, overwritten by what the JSON text read from
+ * `input` gives; days and items keep the JSON order. The text is read as it comes and never held
+ * whole. Malformed JSON (the byte named), a key given twice in one object (the object and the key
+ * named), unknown keys, wrong types, numbers the data file cannot hold, an impossible birthday,
+ * dates not written "YYYY-MM-DD" and texts that code page 932 cannot hold throw DocumentJsonError
+ * with the place and the value named. A failing read ends the text early (see input.Result()).
  */
-nlohmann::json ParseDocumentJson(std::string_view text);
-
-/**
- * A new document with the construction defaults, overwritten by what the JSON gives; days and items
- * keep the JSON order. Unknown keys, wrong types, numbers the data file cannot hold, an impossible
- * birthday, dates not written "YYYY-MM-DD" and texts that code page 932 cannot hold are refused with
- * the place and the value named.
- */
-CPlanovaDoc DocumentFromJson(const nlohmann::json& json);
+CPlanovaDoc ReadDocumentJson(PieceReader& input);
 
 } // namespace planova::cli

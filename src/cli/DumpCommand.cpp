@@ -18,7 +18,8 @@ int RunDump(const CommandArgs& args)
             throw CommandError::Usage("データファイルを1つ指定してください。");
         const CPlanovaDoc document = DataFileArgument(path);
         try {
-            std::cout << DocumentToJson(document).dump(2) << "\n";
+            WriteDocumentJson(document, [](std::string_view piece) { std::cout << piece; });
+            std::cout << "\n";
         } catch (const DocumentJsonError& error) {
             throw CommandError::BadInput(path + ": " + error.what());
         }

@@ -6,9 +6,6 @@
 #include "model/DataFileSave.h"
 #include "model/SafeSave.h"
 
-#include <iostream>
-#include <iterator>
-
 namespace planova::cli {
 namespace {
 
@@ -38,29 +35,23 @@ ImportRequest ParseArguments(const CommandArgs& args)
     return request;
 }
 
-std::string ReadJsonText(const std::string& input)
-{
-    std::string text;
-    if (input == "-")
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    else if (const Outcome read = ReadWholeFile(input, text); !read.Ok)
-        throw CommandError::BadInput(input + ": " + read.Error);
-    return text;
-}
-
 } // namespace
 
 int RunImport(const CommandArgs& args)
 {
     return RunCommand([&] {
         const ImportRequest request = ParseArguments(args);
-        const std::string text = ReadJsonText(request.Input);
+        PieceReader input(request.Input);
         CPlanovaDoc document;
         try {
-            document = DocumentFromJson(ParseDocumentJson(text));
+            document = ReadDocumentJson(input);
         } catch (const DocumentJsonError& error) {
-            throw CommandError::BadInput(request.Input + ": " + error.what());
+            // A text cut short by a failing read is malformed too; the read's reason is the real one.
+            const std::string reason = input.Result().Ok ? error.what() : input.Result().Error;
+            throw CommandError::BadInput(request.Input + ": " + reason);
         }
+        if (!input.Result().Ok)
+            throw CommandError::BadInput(request.Input + ": " + input.Result().Error);
         if (const Outcome saved = SaveDataFile(request.Output, document); !saved.Ok)
             throw CommandError::BadInput(request.Output + ": " + saved.Error);
         return static_cast<int>(ExitOk);

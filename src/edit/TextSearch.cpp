@@ -111,12 +111,16 @@ TextMatch MatchFolded(std::string_view text, std::string_view foldedSearch, cons
 
 TextFinder::TextFinder(std::string_view search, const MatchOptions& options)
     : Search(options.Folds() ? FoldText(search, options) : std::string(search)), Options(options),
-      FirstForms(options.Folds() ? FirstCharacterForms(Search, options) : std::vector<std::string>{})
+      FirstForms(options.Folds()     ? FirstCharacterForms(Search, options)
+                 : Search.size() > 2 ? std::vector<std::string>{Search.substr(0, 2)}
+                                     : std::vector<std::string>{})
 {
 }
 
 bool TextFinder::MayHold(std::string_view text) const
 {
+    if (FirstForms.empty())
+        return true;
     for (const std::string& form : FirstForms) {
         if (memmem(text.data(), text.size(), form.data(), form.size()) != nullptr)
             return true;
@@ -128,10 +132,10 @@ TextMatch TextFinder::Match(std::string_view text) const
 {
     if (Search.empty())
         return {true, 0, 0, 0, 0};
-    if (!Options.Folds())
-        return MatchBytes(text, Search);
-    // Most texts hold no form of the first character at all: a few byte searches pass over them.
-    return MayHold(text) ? MatchFolded(text, Search, Options) : TextMatch{};
+    // Most texts hold no form of the first character at all: a few short byte searches pass over them.
+    if (!MayHold(text))
+        return {};
+    return Options.Folds() ? MatchFolded(text, Search, Options) : MatchBytes(text, Search);
 }
 
 std::string TextFinder::ReplaceFirst(std::string_view text, std::string_view replacement) const

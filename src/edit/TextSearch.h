@@ -46,12 +46,17 @@ public:
     std::string ReplaceFirst(std::string_view text, std::string_view replacement) const;
 
 private:
-    /// Whether the text holds some form of the search text's first character (when folding).
+    /// Whether the text holds one of FirstForms (true when there are none to look for).
     bool MayHold(std::string_view text) const;
 
     std::string Search; ///< folded under the options
     MatchOptions Options;
-    /// When folding: the texts of one character that fold to the search text's first one.
+    /**
+     * What every text holding a match holds: when folding, the texts of one character that fold to
+     * the search text's first one; otherwise the first two bytes of a longer search text. A search
+     * for two bytes passes over a short text much faster than one for the whole search text, and
+     * most texts hold not even those.
+     */
     std::vector<std::string> FirstForms;
 };
 

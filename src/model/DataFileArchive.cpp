@@ -130,19 +130,27 @@ std::string LengthPrefix(std::size_t length)
     return prefix;
 }
 
-std::string ReadArchiveString(std::string_view bytes)
+std::string_view ReadArchiveText(std::string_view bytes, std::string& converted)
 {
     ByteReader reader(bytes);
     const std::uint64_t length = ReadLength(reader, true);
     if (length != Utf16Mark) {
         const std::string_view text = reader.Take(length);
         RequireEnd(reader);
-        return std::string(text);
+        return text;
     }
     const std::uint64_t characters = ReadLength(reader, false);
     const std::string_view units = reader.Take(characters * 2);
     RequireEnd(reader);
-    return Utf16ToCp932(units);
+    converted = Utf16ToCp932(units);
+    return converted;
+}
+
+std::string ReadArchiveString(std::string_view bytes)
+{
+    std::string converted;
+    const std::string_view text = ReadArchiveText(bytes, converted);
+    return text.data() == converted.data() ? std::move(converted) : std::string(text);
 }
 
 } // namespace planova

@@ -21,4 +21,10 @@ std::string LengthPrefix(std::size_t length);
  */
 std::string ReadArchiveString(std::string_view bytes);
 
+/**
+ * The same text without a copy where none is needed: a view into `bytes` for a code page 932
+ * text, or a view of `converted`, which receives the conversion of a UTF-16 text.
+ */
+std::string_view ReadArchiveText(std::string_view bytes, std::string& converted);
+
 } // namespace planova

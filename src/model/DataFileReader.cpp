@@ -242,7 +242,8 @@ CPlanovaDoc ReadDataText(std::string_view text, DataFileDamage* damage)
 
 CPlanovaDoc ReadDataFile(std::string_view fileBytes, std::string* warning, DataFileDamage* damage)
 {
-    CPlanovaDoc document = ReadDataText(ReadArchiveString(fileBytes), damage);
+    std::string converted;
+    CPlanovaDoc document = ReadDataText(ReadArchiveText(fileBytes, converted), damage);
     if (warning != nullptr)
         warning->clear();
     return document;

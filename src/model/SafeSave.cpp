@@ -373,6 +373,47 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes)
     return read;
 }
 
+PieceReader::PieceReader(const std::string& path)
+{
+    if (path == "-") {
+        Fd = STDIN_FILENO;
+        return;
+    }
+    Fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    OwnsFd = Fd >= 0;
+    struct stat info
+    {
+    };
+    if (Fd < 0)
+        Status = Failure(ReadingReason(errno));
+    else if (fstat(Fd, &info) == 0 && S_ISDIR(info.st_mode))
+        Status = Failure(Reason(EISDIR));
+}
+
+PieceReader::~PieceReader()
+{
+    if (OwnsFd)
+        close(Fd);
+}
+
+std::string_view PieceReader::Next()
+{
+    constexpr std::size_t PieceBytes = 1 << 20;
+    if (!Status.Ok)
+        return {};
+    Buffer.resize(PieceBytes);
+    for (;;) {
+        const ssize_t count = read(Fd, Buffer.data(), Buffer.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            Status = Failure(Reason(errno));
+            return {};
+        }
+        return {Buffer.data(), static_cast<std::size_t>(count)};
+    }
+}
+
 Outcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes, FileStamp& stamp)
 {
     bytes.clear();

@@ -41,6 +41,30 @@ FileStamp StampOf(const std::string& path);
 Outcome ReadWholeFile(const std::string& path, std::string& bytes);
 
 /**
+ * Reads a file of any kind (a pipe too) piece by piece, for a reader that need not hold all of
+ * it at once; "-" reads standard input. Failures carry ReadWholeFile's reasons.
+ */
+class PieceReader
+{
+public:
+    explicit PieceReader(const std::string& path);
+    ~PieceReader();
+    PieceReader(const PieceReader&) = delete;
+    PieceReader& operator=(const PieceReader&) = delete;
+
+    /// The next bytes of the file; empty at its end or after a failure (see Result).
+    std::string_view Next();
+    /// Whether opening and every read so far worked, and if not, why.
+    const Outcome& Result() const { return Status; }
+
+private:
+    int Fd = -1;
+    bool OwnsFd = false;
+    Outcome Status;
+    std::string Buffer;
+};
+
+/**
  * Reads a whole regular file of at most maxBytes. Anything else (a folder, a named pipe, a device)
  * is refused before a byte is read, and a larger file before anything is allocated, so neither a
  * pipe nor /dev/zero can stall or exhaust the program. A failing allocation is reported as a

@@ -1,4 +1,5 @@
 #include "calendar/SchoolYear.h"
+#include "calendar/DateWalk.h"
 #include "calendar/Timetable.h"
 #include "model/Cp932Codec.h"
 #include "support/CalendarTestDays.h"
@@ -442,6 +443,30 @@ TEST_F(SchoolYearTest, StepwiseRunMakesWhatTheWholeRunMakes)
     EXPECT_EQ(DayOutcomeOf(document, Date(2012, 12, 24)),
               (DayOutcome{"休日", "振替休日", SchoolLabels, "後", ""}));
     EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(SchoolYearTest, StepwiseRunReachesAsFarPastTheEndAsTheWholeRun)
+{
+    // Classic rules: each "休日" Sunday owes a substitute on the first later day that is not "休日".
+    // The range 2012-12-02 to 12-22 holds three Sundays (2, 9, 16) and, like the 40 days after it,
+    // is all "休日"; so the three substitutes land on the first three school days after those 40
+    // days (2013-02-01, 02, 03), each walk passing the one the walk before marked.
+    const DateTime end = Date(2012, 12, 22);
+    ForEachDate(Date(2012, 12, 2), end.AddDays(40),
+                [&](const DateTime& date) { StorePlan(date, "休日", "冬休み", ""); });
+    for (int n = 41; n <= 44; ++n)
+        StorePlan(end.AddDays(n), "50分時程", "後の日", "後");
+    SchoolYearParameters parameters = Parameters(Date(2012, 12, 2), end);
+    parameters.Holidays.RuleSet = HolidayRuleSet::Classic;
+    CPlanovaDoc whole = document;
+    ASSERT_TRUE(MakeSchoolYear(whole, parameters).Ok);
+
+    const SchoolYearRun run = MakeSchoolYearStepwise(document, parameters, [](int, int) { return true; });
+    ASSERT_TRUE(run.Result.Ok);
+    EXPECT_EQ(document.DayList(), whole.DayList());
+    for (int n = 41; n <= 43; ++n)
+        EXPECT_EQ(DayOutcomeOf(document, end.AddDays(n)).Event, "振替休日") << n;
+    EXPECT_EQ(DayOutcomeOf(document, end.AddDays(44)).Event, "後の日");
 }
 
 TEST_F(SchoolYearTest, StoppedRunLeavesEveryDayWholeOrUntouched)

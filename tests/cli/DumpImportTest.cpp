@@ -64,6 +64,14 @@ TEST(DumpImportTest, DumpShowsTheDocumentAsJson)
     EXPECT_EQ(json["settings"]["Offset"][0], -10);
     EXPECT_EQ(json["settings"]["FontPoint"].size(), 24u);
     EXPECT_EQ(json["settings"]["Jikannwari"][1], "1-2 数学");
+    // Written a day at a time, the text keeps the layout of the whole document dumped with two spaces.
+    EXPECT_EQ(dump.Out, nlohmann::ordered_json::parse(dump.Out).dump(2) + "\n");
+    // Empty lists too.
+    WriteBytes(dir.File("empty.json"), "{}");
+    ASSERT_EQ(Cli(dir, {"import", dir.File("empty.json"), "-o", dir.File("empty.dat")}).Status, 0);
+    const RunResult empty = Cli(dir, {"dump", dir.File("empty.dat")});
+    EXPECT_EQ(empty.Out, nlohmann::ordered_json::parse(empty.Out).dump(2) + "\n");
+    EXPECT_NE(empty.Out.find("\"days\": [],\n  \"todos\": [],"), std::string::npos) << empty.Out;
 }
 
 TEST(DumpImportTest, InvalidDatesAreNull)
