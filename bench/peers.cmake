@@ -13,3 +13,10 @@ target_include_directories(ExportBench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 # PrintBench prints a school year made by the same fixture.
 target_sources(PrintBench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/ViewSchoolYear.cpp)
 target_include_directories(PrintBench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+
+# The start-up measure's yardstick: a bare Qt Widgets window, linked to nothing of the application.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+add_executable(BareWindow startup/BareWindow.cpp)
+target_link_libraries(BareWindow PRIVATE Qt6::Widgets)
+add_executable(WriteLargeFile startup/WriteLargeFile.cpp)
+target_link_libraries(WriteLargeFile PRIVATE planova_core)

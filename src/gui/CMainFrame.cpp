@@ -46,8 +46,7 @@ QStringList DroppedFiles(const QMimeData& data)
 
 CMainFrame::CMainFrame(AppSettings& settings)
     : Settings(settings), Area(new QMdiArea(this)), Commands(new CommandActions(*this)),
-      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), Find(new QtFindDialog(this)),
-      CurrentLook(settings.Look())
+      Toolbar(new QToolBar(QStringLiteral("標準"), this)), Keys(nullptr), CurrentLook(settings.Look())
 {
     ApplyLook(CurrentLook);
     setWindowTitle(ApplicationName);
@@ -92,13 +91,21 @@ void CMainFrame::AttachDocuments(DocumentManager& documents)
             [this] { Commands->ShowMenuBarFor(!Documents->Documents().empty()); });
     connect(&documents, &DocumentManager::RecentFilesChanged, Commands, &CommandActions::UpdateStates);
     connect(&documents, &DocumentManager::TitlesChanged, Commands, &CommandActions::UpdateStatesSoon);
-    ConnectFindDialog();
 }
 
 CPlanovaView* CMainFrame::ActivePlannerView() const
 {
     auto* frame = Documents ? Documents->ActiveFrame() : nullptr;
     return frame ? dynamic_cast<CPlanovaView*>(frame->View()) : nullptr;
+}
+
+QtFindDialog& CMainFrame::FindDialog()
+{
+    if (Find == nullptr) {
+        Find = new QtFindDialog(this);
+        ConnectFindDialog();
+    }
+    return *Find;
 }
 
 void CMainFrame::ConnectFindDialog()
@@ -125,6 +132,8 @@ void CMainFrame::ConnectFindDialog()
                     view->OnReplaceAll(search, replacement, Find->Options(), Find->SearchesToDos());
             });
     connect(Find, &QtFindDialog::Ended, this, [this] {
+        if (Documents == nullptr)
+            return;
         for (const auto& document : Documents->Documents())
             for (auto* frame : document->Frames)
                 if (auto* view = dynamic_cast<CPlanovaView*>(frame->View()))

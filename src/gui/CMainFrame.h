@@ -40,8 +40,9 @@ public:
     CommandActions& Actions() const { return *Commands; }
     QToolBar& StandardToolbar() const { return *Toolbar; }
     KeyIndicators& Indicators() const { return *Keys; }
-    /// The one find dialog "検索・置換" of the window; its requests go to the active document window.
-    QtFindDialog& FindDialog() const { return *Find; }
+    /// The one find dialog "検索・置換" of the window, made when first asked for (not during the
+    /// start); its requests go to the active document window.
+    QtFindDialog& FindDialog();
 
     /// The current look (a command 205–219, or the stored value as it was).
     int Look() const { return CurrentLook; }
@@ -83,7 +84,7 @@ private:
     CommandActions* Commands;
     QToolBar* Toolbar;
     KeyIndicators* Keys;
-    QtFindDialog* Find;
+    QtFindDialog* Find = nullptr;
     int CurrentLook;
 };
 

@@ -7,6 +7,7 @@
 #include "gui/RecoveryStore.h"
 #include "gui/RecoveryWriter.h"
 #include "gui/SingleInstance.h"
+#include "gui/StartupProbe.h"
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
 
@@ -68,6 +69,7 @@ bool CPlanovaApp::Start(const QStringList& files)
     const QString lastDataFile = UserSettings->LastDataFile();
 
     Frame = std::make_unique<CMainFrame>(*UserSettings);
+    StartupProbe::Mark("main window built");
     Manager = std::make_unique<DocumentManager>(Frame->MdiArea(), *UserSettings, Frame.get());
     Frame->AttachDocuments(*Manager);
     connect(Frame.get(), &CMainFrame::FilesDropped, this, &CPlanovaApp::OpenFiles);
@@ -94,8 +96,10 @@ bool CPlanovaApp::Start(const QStringList& files)
             Frame->showMaximized();
     }
 
+    StartupProbe::Mark("main window shown");
     Store->Start();
     OfferRecovery();
+    StartupProbe::Mark("recovery offered");
 
     // The last data file comes first; files named on the command line open after it, so the
     // one the user asked for is the active window.
@@ -105,6 +109,7 @@ bool CPlanovaApp::Start(const QStringList& files)
         Manager->Open(file);
     if (Manager->Documents().empty())
         Manager->NewDocument();
+    StartupProbe::Mark("documents open");
 
     AutosaveTimer->setInterval(Options.AutosaveIntervalMs);
     connect(AutosaveTimer, &QTimer::timeout, this, &CPlanovaApp::Autosave);

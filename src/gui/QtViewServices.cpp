@@ -1,5 +1,7 @@
 #include "gui/QtViewServices.h"
 
+#include "gui/CMainFrame.h"
+
 #include "canvas/QtText.h"
 #include "gui/AppSettings.h"
 #include "gui/CalendarServerActions.h"
@@ -31,8 +33,8 @@ bool QtViewServices::EditEntry(EntryDialogValues& values)
 void QtViewServices::OpenFindDialog(FindDialogMode mode)
 {
     // The main window keeps one find dialog for all its document windows.
-    if (auto* dialog = Parent ? Parent->window()->findChild<QtFindDialog*>() : nullptr)
-        dialog->Open(mode);
+    if (auto* frame = Parent ? qobject_cast<CMainFrame*>(Parent->window()) : nullptr)
+        frame->FindDialog().Open(mode);
 }
 
 void QtViewServices::SetSystemClipboardText(const std::string& cp932)

@@ -64,7 +64,12 @@ EarthToPlanet Sum(double sunLongitude, double sunLatitude, double sunDistance,
 CAstronomy::CAstronomy(const DateTime& referenceInstant) : Reference(referenceInstant)
 {
     Obliquity = 23.439291 - 0.000130042 * JulianYears(Reference);
-    SiderealAngle = 360.0 * DayFraction(LocalSiderealTime(Reference));
+    ReferenceSidereal = LocalSiderealTime(Reference);
+    SiderealAngle = 360.0 * DayFraction(ReferenceSidereal);
+    SinObliquity = Sin(Obliquity);
+    CosObliquity = Cos(Obliquity);
+    SinLatitude = Sin(ObserverLatitude);
+    CosLatitude = Cos(ObserverLatitude);
 }
 
 double CAstronomy::Normalize360(double x)
@@ -157,10 +162,23 @@ double CAstronomy::MoonAge(const DateTime& instant) const
 {
     if (!instant.IsValid())
         return 0.0;
+    return MoonAge(instant, MoonLongitude(instant), SunLongitude(instant));
+}
+
+double CAstronomy::MoonAge(const DateTime& instant, double moonLongitude, double sunLongitude) const
+{
+    if (!instant.IsValid())
+        return 0.0;
     DateTime newMoon = instant;
     double delta = 100.0;
     for (int step = 0; std::fabs(delta) > NewMoonTolerance && step < MaxNewMoonSteps; ++step) {
-        delta = MoonLongitude(newMoon) - SunLongitude(newMoon);
+        if (step == 0) {
+            delta = moonLongitude - sunLongitude;
+        } else {
+            // MoonLongitude(newMoon) - SunLongitude(newMoon), with the time argument worked out once.
+            const double T = JulianYears(newMoon);
+            delta = Normalize360(sky::MoonLongitudeSeries(T)) - Normalize360(sky::SunLongitudeSeries(T));
+        }
         // The first step goes back to the new moon before the instant (a moon still behind the sun
         // belongs to the cycle that is ending). Later steps take the shorter way round, so that a
         // new moon near longitude 0, where one longitude wraps before the other, is not missed.
@@ -170,16 +188,39 @@ double CAstronomy::MoonAge(const DateTime& instant) const
     return RoundToWholeSeconds(instant.DayNumber() - newMoon.DayNumber());
 }
 
+CAstronomy::Equatorial CAstronomy::ToEquatorial(double lambda, double beta) const
+{
+    const double sinLambda = Sin(lambda);
+    const double cosLambda = Cos(lambda);
+    const double sinBeta = Sin(beta);
+    const double cosBeta = Cos(beta);
+    const double numerator = CosObliquity * sinLambda * cosBeta - SinObliquity * sinBeta;
+    const double denominator = cosLambda * cosBeta;
+    return {Normalize360(sky::QuadrantAngle(numerator, denominator)),
+            sky::ArcSineDegrees(sinBeta * CosObliquity + cosBeta * SinObliquity * sinLambda)};
+}
+
+CAstronomy::Horizontal CAstronomy::ToHorizontal(double alpha, double delta) const
+{
+    const double h = HourAngle(alpha);
+    const double sinH = Sin(h);
+    const double cosH = Cos(h);
+    const double sinDelta = Sin(delta);
+    const double cosDelta = Cos(delta);
+    const double denominator = CosLatitude * sinDelta - SinLatitude * cosDelta * cosH;
+    const double azimuth = sky::QuadrantAngle(-cosDelta * sinH, denominator);
+    return {azimuth < 0.0 ? azimuth + 360.0 : azimuth,
+            sky::ArcSineDegrees(sinDelta * SinLatitude + cosDelta * CosLatitude * cosH)};
+}
+
 double CAstronomy::RightAscension(double lambda, double beta) const
 {
-    const double numerator = Cos(Obliquity) * Sin(lambda) * Cos(beta) - Sin(Obliquity) * Sin(beta);
-    const double denominator = Cos(lambda) * Cos(beta);
-    return Normalize360(sky::QuadrantAngle(numerator, denominator));
+    return ToEquatorial(lambda, beta).Alpha;
 }
 
 double CAstronomy::Declination(double lambda, double beta) const
 {
-    return sky::ArcSineDegrees(Sin(beta) * Cos(Obliquity) + Cos(beta) * Sin(Obliquity) * Sin(lambda));
+    return ToEquatorial(lambda, beta).Delta;
 }
 
 double CAstronomy::HourAngle(double alpha) const
@@ -189,18 +230,12 @@ double CAstronomy::HourAngle(double alpha) const
 
 double CAstronomy::Azimuth(double alpha, double delta) const
 {
-    const double h = HourAngle(alpha);
-    const double phi = ObserverLatitude;
-    const double denominator = Cos(phi) * Sin(delta) - Sin(phi) * Cos(delta) * Cos(h);
-    const double azimuth = sky::QuadrantAngle(-Cos(delta) * Sin(h), denominator);
-    return azimuth < 0.0 ? azimuth + 360.0 : azimuth;
+    return ToHorizontal(alpha, delta).Azimuth;
 }
 
 double CAstronomy::Altitude(double alpha, double delta) const
 {
-    const double h = HourAngle(alpha);
-    const double phi = ObserverLatitude;
-    return sky::ArcSineDegrees(Sin(delta) * Sin(phi) + Cos(delta) * Cos(phi) * Cos(h));
+    return ToHorizontal(alpha, delta).Altitude;
 }
 
 std::array<sky::HeliocentricPosition, sky::PlanetCount>
@@ -215,18 +250,23 @@ CAstronomy::PlanetSeries(const DateTime& instant) const
     return positions;
 }
 
+std::array<double, 2> CAstronomy::Geocentric(double sunLongitude, double sunLatitude, double sunDistance,
+                                             const sky::HeliocentricPosition& planet)
+{
+    const EarthToPlanet v = Sum(sunLongitude, sunLatitude, sunDistance, planet);
+    return {sky::QuadrantAngle(v.Y, v.X), sky::QuadrantAngle(v.Z, std::sqrt(v.X * v.X + v.Y * v.Y))};
+}
+
 double CAstronomy::GeocentricLongitude(double sunLongitude, double sunLatitude, double sunDistance,
                                        const sky::HeliocentricPosition& planet)
 {
-    const EarthToPlanet v = Sum(sunLongitude, sunLatitude, sunDistance, planet);
-    return sky::QuadrantAngle(v.Y, v.X);
+    return Geocentric(sunLongitude, sunLatitude, sunDistance, planet)[0];
 }
 
 double CAstronomy::GeocentricLatitude(double sunLongitude, double sunLatitude, double sunDistance,
                                       const sky::HeliocentricPosition& planet)
 {
-    const EarthToPlanet v = Sum(sunLongitude, sunLatitude, sunDistance, planet);
-    return sky::QuadrantAngle(v.Z, std::sqrt(v.X * v.X + v.Y * v.Y));
+    return Geocentric(sunLongitude, sunLatitude, sunDistance, planet)[1];
 }
 
 } // namespace planova

@@ -46,6 +46,8 @@ public:
      * the reference instant's date (invalid when the reference instant is invalid).
      */
     DateTime LocalSiderealTime(const DateTime& instant) const;
+    /// LocalSiderealTime(ReferenceInstant()), worked out once with the calculator.
+    const DateTime& ReferenceSiderealTime() const { return ReferenceSidereal; }
 
     /// (hour + minute/60 + second/3600) / 24 of the instant's clock time.
     static double DayFraction(const DateTime& instant);
@@ -65,6 +67,26 @@ public:
      * longitudes agree to within 0.05°), rounded to whole seconds; 0 ... about 29.5.
      */
     double MoonAge(const DateTime& instant) const;
+    /// The same, when the caller already has the moon's and the sun's longitudes at the instant
+    /// (the search's first step needs exactly those).
+    double MoonAge(const DateTime& instant, double moonLongitude, double sunLongitude) const;
+
+    /// Right ascension and declination of an ecliptic position (what the two functions below give).
+    struct Equatorial
+    {
+        double Alpha;
+        double Delta;
+    };
+    /// Azimuth and altitude of an equatorial position (what Azimuth and Altitude give).
+    struct Horizontal
+    {
+        double Azimuth;
+        double Altitude;
+    };
+    /// Both equatorial coordinates at once: the sines and cosines they share are taken once.
+    Equatorial ToEquatorial(double lambda, double beta) const;
+    /// Both horizontal coordinates at once, likewise.
+    Horizontal ToHorizontal(double alpha, double delta) const;
 
     /// Right ascension, 0 ... 360, of an ecliptic position, with the obliquity of the reference instant.
     double RightAscension(double lambda, double beta) const;
@@ -88,6 +110,9 @@ public:
     /// The planet's geocentric ecliptic latitude, -90 ... 90.
     static double GeocentricLatitude(double sunLongitude, double sunLatitude, double sunDistance,
                                      const sky::HeliocentricPosition& planet);
+    /// Both geocentric coordinates of the planet at once (longitude, latitude).
+    static std::array<double, 2> Geocentric(double sunLongitude, double sunLatitude, double sunDistance,
+                                            const sky::HeliocentricPosition& planet);
 
 private:
     double HourAngle(double alpha) const;
@@ -98,7 +123,13 @@ private:
     DateTime Reference;
     /// Obliquity of the ecliptic and local sidereal angle (whole seconds) at the reference instant.
     double Obliquity = 0.0;
+    DateTime ReferenceSidereal;
     double SiderealAngle = 0.0;
+    /// Sine and cosine of the obliquity and of the observer's latitude, used by every conversion.
+    double SinObliquity = 0.0;
+    double CosObliquity = 1.0;
+    double SinLatitude = 0.0;
+    double CosLatitude = 1.0;
 };
 
 } // namespace planova

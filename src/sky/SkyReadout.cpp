@@ -7,18 +7,11 @@
 namespace planova::sky {
 namespace {
 
-struct Horizontal
-{
-    double Azimuth;
-    double Altitude;
-};
-
 /// Ecliptic position to azimuth and altitude at the calculator's reference instant.
-Horizontal ToHorizontal(const CAstronomy& sky, double lambda, double beta)
+CAstronomy::Horizontal ToHorizontal(const CAstronomy& sky, double lambda, double beta)
 {
-    const double alpha = sky.RightAscension(lambda, beta);
-    const double delta = sky.Declination(lambda, beta);
-    return {sky.Azimuth(alpha, delta), sky.Altitude(alpha, delta)};
+    const CAstronomy::Equatorial equatorial = sky.ToEquatorial(lambda, beta);
+    return sky.ToHorizontal(equatorial.Alpha, equatorial.Delta);
 }
 
 } // namespace
@@ -38,30 +31,31 @@ SkyReadout ComputeSkyReadout(const DateTime& now)
     const CAstronomy sky(now);
     SkyReadout r;
     r.SolarTimeText = FormatTimeOfDay(now);
-    r.SiderealTimeText = FormatTimeOfDay(sky.LocalSiderealTime(now));
+    r.SiderealTimeText = FormatTimeOfDay(sky.ReferenceSiderealTime());
     r.JulianDayNow = CAstronomy::JulianDay(sky.ToUniversalTime(now));
 
     r.SunLongitudeNow = sky.SunLongitude(now);
     r.SunDistanceNow = sky.SunDistance(now);
-    const Horizontal sun = ToHorizontal(sky, r.SunLongitudeNow, 0.0);
+    const CAstronomy::Horizontal sun = ToHorizontal(sky, r.SunLongitudeNow, 0.0);
     r.SunAzimuthNow = sun.Azimuth;
     r.SunAltitudeNow = sun.Altitude;
 
     r.MoonLongitudeNow = sky.MoonLongitude(now);
     r.MoonLatitudeNow = sky.MoonLatitude(now);
-    const Horizontal moon = ToHorizontal(sky, r.MoonLongitudeNow, r.MoonLatitudeNow);
+    const CAstronomy::Horizontal moon = ToHorizontal(sky, r.MoonLongitudeNow, r.MoonLatitudeNow);
     r.MoonAzimuthNow = moon.Azimuth;
     r.MoonAltitudeNow = moon.Altitude;
-    r.MoonAgeNow = sky.MoonAge(now);
+    r.MoonAgeNow = sky.MoonAge(now, r.MoonLongitudeNow, r.SunLongitudeNow);
 
     const auto positions = sky.PlanetSeries(now);
     for (std::size_t k = 0; k < PlanetCount; ++k) {
         PlanetReadout& planet = r.Planets[k];
-        planet.GeocentricLongitude =
-            CAstronomy::GeocentricLongitude(r.SunLongitudeNow, 0.0, r.SunDistanceNow, positions[k]);
-        planet.GeocentricLatitude =
-            CAstronomy::GeocentricLatitude(r.SunLongitudeNow, 0.0, r.SunDistanceNow, positions[k]);
-        const Horizontal where = ToHorizontal(sky, planet.GeocentricLongitude, planet.GeocentricLatitude);
+        const auto [longitude, latitude] =
+            CAstronomy::Geocentric(r.SunLongitudeNow, 0.0, r.SunDistanceNow, positions[k]);
+        planet.GeocentricLongitude = longitude;
+        planet.GeocentricLatitude = latitude;
+        const CAstronomy::Horizontal where =
+            ToHorizontal(sky, planet.GeocentricLongitude, planet.GeocentricLatitude);
         planet.Azimuth = where.Azimuth;
         planet.Altitude = where.Altitude;
     }

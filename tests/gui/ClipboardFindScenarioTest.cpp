@@ -254,6 +254,22 @@ private slots:
         EndSession();
     }
 
+    void TheFindKeyMakesTheDialogTheStartLeftUnmade()
+    {
+        // The start does not build the find dialog; the first "検索" must still open it, and the
+        // window's own accessor must give that same dialog, not make a second one.
+        StartSession();
+        QVERIFY(Frame->findChild<QtFindDialog*>() == nullptr);
+        Keys(Qt::Key_F, Qt::ControlModifier);
+        auto* dialog = Frame->findChild<QtFindDialog*>();
+        QVERIFY(dialog != nullptr);
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(dialog, &Frame->FindDialog());
+        QCOMPARE(dialog->Mode(), FindDialogFind);
+        QCOMPARE(Frame->findChildren<QtFindDialog*>().size(), 1);
+        EndSession();
+    }
+
     void FindAndReplaceThroughTheDialog()
     {
         StartSession();

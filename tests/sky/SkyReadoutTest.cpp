@@ -50,6 +50,25 @@ TEST(SkyReadoutTest, SameInstantSameReadout)
     EXPECT_EQ(a.PlanetAzAlt(), b.PlanetAzAlt());
 }
 
+TEST(SkyReadoutTest, SharedWorkGivesTheSameValuesAsEachQuantityAlone)
+{
+    // The readout hands its longitudes to the new-moon search instead of computing them again; the
+    // moon's age must come out bit for bit as the search on its own gives it: near a new moon (a
+    // few hours either side, where the first step decides the cycle), at a full moon and across
+    // the turn of a year.
+    for (const DateTime& instant :
+         {WorkedInstant, DateTime::FromDateTime(2024, 3, 10, 14, 0, 0),
+          DateTime::FromDateTime(2024, 3, 10, 18, 0, 0), DateTime::FromDateTime(2024, 3, 10, 22, 0, 0),
+          DateTime::FromDateTime(2024, 3, 25, 16, 0, 0), DateTime::FromDateTime(2024, 12, 31, 23, 59, 59)}) {
+        const planova::CAstronomy sky(instant);
+        const SkyReadout r = ComputeSkyReadout(instant);
+        EXPECT_EQ(r.SunLongitudeNow, sky.SunLongitude(instant)) << FormatTimeOfDay(instant);
+        EXPECT_EQ(r.MoonLongitudeNow, sky.MoonLongitude(instant)) << FormatTimeOfDay(instant);
+        EXPECT_EQ(r.MoonAgeNow, sky.MoonAge(instant))
+            << instant.Month() << "/" << instant.Day() << " " << FormatTimeOfDay(instant);
+    }
+}
+
 TEST(SkyReadoutTest, MoonAgeAt21FollowsTheDayNotTheClock)
 {
     EXPECT_NEAR(MoonAgeAt21(DateTime::FromDate(2024, 3, 1)), 20.54, 0.005);
