@@ -14,8 +14,6 @@ option(PLANOVA_PCH "Precompile the library headers most sources include" ON)
 
 set(PLANOVA_PCH_STD <algorithm> <array> <cstdint> <filesystem> <functional> <map> <memory>
   <optional> <set> <string> <string_view> <utility> <vector>)
-set(PLANOVA_PCH_GTEST <gtest/gtest.h> <gmock/gmock.h>)
-set(PLANOVA_PCH_JSON <nlohmann/json.hpp>)
 # The widgets most sources use, not whole modules: a precompiled header of all of Qt Widgets is
 # several hundred megabytes, and reading it costs more than it saves.
 set(PLANOVA_PCH_QTWIDGETS <QString> <QStringList> <QFile> <QDir> <QFileInfo> <QPainter> <QApplication>
