@@ -48,7 +48,8 @@ QtCalendarServerDialog::QtCalendarServerDialog(QWidget* parent)
       From(NewDatePicker(this, FromId)), To(NewDatePicker(this, ToId)),
       AfterSave(new QCheckBox(QStringLiteral("上書き保存のたびに自動で公開する"), this)),
       Why(new QLabel(this)), Ok(new QPushButton(QStringLiteral("OK"), this)),
-      Cancel(new QPushButton(QStringLiteral("キャンセル"), this)), SourceRow(new QWidget(this))
+      Cancel(new QPushButton(QStringLiteral("キャンセル"), this)), SourceRow(new QWidget(this)),
+      Form(new QFormLayout)
 {
     Url->setPlaceholderText(QStringLiteral("https://example.jp/calendars/teacher/plan/"));
     Url->setMinimumWidth(Url->fontMetrics().horizontalAdvance(Url->placeholderText()) + 24);
@@ -67,22 +68,21 @@ QtCalendarServerDialog::QtCalendarServerDialog(QWidget* parent)
     file->addWidget(Browse);
     source->addLayout(file);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("取り込み元："), SourceRow);
-    form->addRow(QStringLiteral("URL："), Url);
-    form->addRow(QStringLiteral("ユーザー名："), User);
-    form->addRow(QStringLiteral("パスワード："), Password);
-    form->addRow(QString(), Note);
+    Form->addRow(QStringLiteral("取り込み元："), SourceRow);
+    Form->addRow(QStringLiteral("URL："), Url);
+    Form->addRow(QStringLiteral("ユーザー名："), User);
+    Form->addRow(QStringLiteral("パスワード："), Password);
+    Form->addRow(QString(), Note);
     auto* range = new QHBoxLayout;
     range->addWidget(From);
     range->addWidget(new QLabel(QStringLiteral("～"), this));
     range->addWidget(To);
     range->addStretch(1);
-    form->addRow(QStringLiteral("期間："), range);
-    form->addRow(QString(), AfterSave);
+    Form->addRow(QStringLiteral("期間："), range);
+    Form->addRow(QString(), AfterSave);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(Form);
     layout->addWidget(Why);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
@@ -108,9 +108,8 @@ void QtCalendarServerDialog::Start(const CalendarServerValues& values, std::opti
     setWindowTitle(imports ? QStringLiteral("行事予定を取り込む")
                            : QStringLiteral("カレンダーサーバーに公開"));
     // An import asks where the events come from; a publish always goes to the server.
-    auto* form = qobject_cast<QFormLayout*>(layout()->itemAt(0)->layout());
-    form->setRowVisible(SourceRow, imports);
-    form->setRowVisible(AfterSave, !imports);
+    Form->setRowVisible(SourceRow, imports);
+    Form->setRowVisible(AfterSave, !imports);
     (values.FromFile ? FromFile : FromServer)->setChecked(true);
     IcsFile->setText(Utf8Text(values.IcsFile));
     Url->setText(Utf8Text(values.Url));

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QDateEdit;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,6 +73,8 @@ private:
     QPushButton* Ok;
     QPushButton* Cancel;
     QWidget* SourceRow;
+    /// The rows; an import shows its source row, a publish its after-save row.
+    QFormLayout* Form;
     CalendarServerValues Values;
 };
 
