@@ -16,11 +16,8 @@ using namespace planova::test;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool Sanitized = true;
-#else
-constexpr bool Sanitized = false;
-#endif
+/// Whether planova-cli is built with AddressSanitizer (this test's own code is not instrumented).
+constexpr bool Sanitized = PLANOVA_CLI_SANITIZED;
 
 // The limit: room for the program and its libraries, not for a large document several times over.
 constexpr const char* AddressSpaceLimit = "--as=402653184"; // 384 MB
