@@ -116,20 +116,27 @@ void ShellDurabilityTest::AnEditReachesTheRecoveryFileWithoutTheBackstop()
     CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
     QVERIFY(app.Start({file}));
     auto& document = *app.Documents().ActiveDocument();
-    QString recoveryFile;
-    for (const char* text : {"first", "second"}) {
+    const RecoverableFile files = app.Recovery().Files(document.Serial);
+    const auto recovered = [&] {
+        const LoadedDataFile loaded = app.Recovery().Read(files);
+        return loaded.Result.Ok ? WriteDataFile(*loaded.Document) : std::string();
+    };
+    std::string first;
+    for (const char* text : {"first", "second", "third"}) {
         document.Doc->UpdateDay(EditDate(0), [&](CDayData& day) { day.SetGyouji(text); });
         app.Documents().DocumentEdited(document);
         const std::string expected = WriteDataFile(*document.Doc);
-        recoveryFile = QDir(app.Recovery().InstanceFolder())
-                           .filePath(QStringLiteral("document-%1.dat").arg(document.Serial));
-        QVERIFY2(QTest::qWaitFor([&] { return ReadAll(recoveryFile).toStdString() == expected; }, 10000),
-                 text);
+        QVERIFY2(QTest::qWaitFor([&] { return recovered() == expected; }, 10000), text);
+        if (first.empty())
+            first = expected;
     }
+    // The first change wrote the document whole; the later ones went to its journal.
+    QCOMPARE(ReadAll(files.DataFile).toStdString(), first);
     // The teacher's own file is only written by a save.
     QCOMPARE(ReadAll(file), original);
     QVERIFY(app.Documents().Save(document));
-    QVERIFY(!QFile::exists(recoveryFile));
+    QVERIFY(!QFile::exists(files.DataFile));
+    QVERIFY(!QFile::exists(files.JournalFile));
 }
 
 // Saving removes the recovery file while the writing thread may be writing an older state of it: the
