@@ -1,13 +1,15 @@
 // Keeping a document safe after each edit, on a twenty-year document: what the window pays after one
-// cell edit (the copy handed to the writing thread), what the writing thread pays (the recovery
-// file's safe save), against one save of the document by the user. And what the undo history holds
-// after 1,000 single-cell edits and after one "データの自動作成" of a school year.
+// cell edit and what the writing thread pays, against one save of the document by the user — by the
+// journal (the change taken, then appended with fsync) and by the whole copy (a copy, then the
+// recovery file's safe save), which still writes the journal's base. And what the undo history
+// holds after 1,000 single-cell edits and after one "データの自動作成" of a school year.
 
 #include "LargeDocument.h"
 
 #include "calendar/SchoolYear.h"
 #include "gui/RecoveryStore.h"
 #include "model/DataFileSave.h"
+#include "model/RecoveryJournal.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +37,48 @@ void EditOneCell(CPlanovaDoc& document, int n)
                        [&](CDayData& day) { day.SetYotei(3, "edit " + std::to_string(n)); });
 }
 
-/// The window's part: the edit and the copy of the document's state for the writing thread.
+/// The journal, the window's part: the edit and what it changed, taken for the writing thread.
+void BM_EditAndJournalEntry(benchmark::State& state)
+{
+    CPlanovaDoc& document = Large();
+    document.TakeChanges();
+    int n = 0;
+    for (auto _ : state) {
+        EditOneCell(document, ++n);
+        auto entry = TakeJournalEntry(document);
+        benchmark::DoNotOptimize(entry);
+    }
+}
+BENCHMARK(BM_EditAndJournalEntry)->Unit(benchmark::kMillisecond);
+
+/// The journal, both parts: one cell edit, its entry taken, encoded and appended with fsync to the
+/// journal of the recovery file (what the budget of one save is for).
+void BM_JournalAfterOneEdit(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    RecoveryStore store(folder.path());
+    store.Start();
+    CPlanovaDoc& document = Large();
+    QString error;
+    document.TakeChanges();
+    if (!store.Save(1, document.ContentCopy(), QString(), QStringLiteral("Planova1"), FileStamp(), QString(),
+                    error))
+        state.SkipWithError(error.toStdString().c_str());
+    int n = 0;
+    std::size_t entryBytes = 0;
+    for (auto _ : state) {
+        EditOneCell(document, ++n);
+        const auto entry = TakeJournalEntry(document);
+        const std::string framed = entry ? EncodeJournalEntry(*entry) : std::string();
+        entryBytes = framed.size();
+        if (!entry || !store.Append(1, framed, error))
+            state.SkipWithError("the journal was not appended");
+    }
+    state.counters["entry_bytes"] = static_cast<double>(entryBytes);
+}
+BENCHMARK(BM_JournalAfterOneEdit)->Unit(benchmark::kMillisecond);
+
+/// The whole copy, the window's part: the edit and the copy of the document's state for the writing thread.
 void BM_EditAndRecoveryCopy(benchmark::State& state)
 {
     CPlanovaDoc& document = Large();
@@ -48,7 +91,7 @@ void BM_EditAndRecoveryCopy(benchmark::State& state)
 }
 BENCHMARK(BM_EditAndRecoveryCopy)->Unit(benchmark::kMillisecond);
 
-/// The writing thread's part: the recovery file and its description, each by the safe save.
+/// The whole copy, the writing thread's part: the recovery file and its description, each by the safe save.
 void BM_RecoveryFileWrite(benchmark::State& state)
 {
     QTemporaryDir folder;

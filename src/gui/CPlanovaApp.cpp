@@ -10,6 +10,7 @@
 #include "gui/StartupProbe.h"
 #include "gui/UserDialogs.h"
 #include "model/DataFile.h"
+#include "model/RecoveryJournal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -166,15 +167,25 @@ void CPlanovaApp::OfferRecovery()
     }
 }
 
-RecoveryJob CPlanovaApp::RecoveryJobFor(OpenDocument& document)
+RecoveryJob CPlanovaApp::DescribeForRecovery(const OpenDocument& document)
 {
     return {.Serial = document.Serial,
             .Revision = document.Doc->Revision(),
-            .Document = std::make_shared<const CPlanovaDoc>(document.Doc->ContentCopy()),
+            .Document = nullptr,
+            .Entry = nullptr,
             .OriginalPath = document.Path,
             .Name = document.Name,
             .DiskStamp = document.DiskStamp,
             .Damage = document.Damage};
+}
+
+RecoveryJob CPlanovaApp::RecoveryJobFor(OpenDocument& document)
+{
+    RecoveryJob job = DescribeForRecovery(document);
+    // The whole copy holds every change so far: the next journal entry starts after it.
+    document.Doc->TakeChanges();
+    job.Document = std::make_shared<const CPlanovaDoc>(document.Doc->ContentCopy());
+    return job;
 }
 
 void CPlanovaApp::KeepRecoveryCopies()
@@ -184,6 +195,15 @@ void CPlanovaApp::KeepRecoveryCopies()
         if (!document->Doc->IsModified() || PostedRevisions[document->Serial] == revision)
             continue;
         PostedRevisions[document->Serial] = revision;
+        // Only what changed goes to the journal, unless the writer needs the whole document.
+        RecoveryJob job = DescribeForRecovery(*document);
+        if (!Writer->WantsWhole(job)) {
+            if (auto entry = TakeJournalEntry(*document->Doc)) {
+                job.Entry = std::make_shared<const JournalEntry>(std::move(*entry));
+                Writer->Post(std::move(job));
+                continue;
+            }
+        }
         Writer->Post(RecoveryJobFor(*document));
     }
     // A failed write is told here; success is told by the backstop, which tries every document again.
@@ -204,8 +224,12 @@ void CPlanovaApp::Autosave()
             Writer->Remove(document->Serial);
             continue;
         }
-        if (Writer->WrittenRevision(document->Serial) == document->Doc->Revision())
+        if (Writer->WrittenRevision(document->Serial) == document->Doc->Revision()) {
+            // Up to date: a journal is folded into a new recovery file on the writing thread.
+            if (Writer->HasJournal(document->Serial))
+                Writer->Post(RecoveryJobFor(*document));
             continue;
+        }
         QString error;
         PostedRevisions[document->Serial] = document->Doc->Revision();
         if (!Writer->WriteNow(RecoveryJobFor(*document), error) && failure.isEmpty())

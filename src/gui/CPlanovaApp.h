@@ -61,10 +61,11 @@ public:
     RecoveryStore& Recovery() const { return *Store; }
 
     /// Autosaves every modified document whose recovery copy is not up to date, now and on this
-    /// thread (the backstop timer's work). A failure is shown once in the status bar.
+    /// thread, and has the journal of every other one folded into a new copy on the writing thread
+    /// (the backstop timer's work). A failure is shown once in the status bar.
     void Autosave();
-    /// Hands the state of every document changed since its last recovery copy to the writing thread
-    /// (the frequent timer's work): the window goes on at once, the copy is on the disk after one write.
+    /// Hands what changed in every document since its last recovery copy to the writing thread (the
+    /// frequent timer's work): the window goes on at once, the change is on the disk after one append.
     void KeepRecoveryCopies();
     /// Returns once the states handed over are written.
     void WaitForRecoveryCopies();
@@ -76,7 +77,9 @@ public:
 
 private:
     void OfferRecovery();
-    /// A copy of the document's state now, for its recovery file.
+    /// What the document's recovery file says about it, without a state.
+    static RecoveryJob DescribeForRecovery(const OpenDocument& document);
+    /// A copy of the document's whole state now, for its recovery file.
     static RecoveryJob RecoveryJobFor(OpenDocument& document);
     /// Shows a failure of writing recovery files in the status bar, once until a write succeeds again.
     void ReportAutosave(const QString& failure);

@@ -3,6 +3,7 @@
 #include "gui/LocalPath.h"
 #include "model/DataFile.h"
 #include "model/DataFileSave.h"
+#include "model/RecoveryJournal.h"
 #include "model/SafeSave.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,51 @@ QString DataName(int serial)
 QString InfoName(int serial)
 {
     return QStringLiteral("document-%1.ini").arg(serial);
+}
+
+QString JournalName(int serial)
+{
+    return QStringLiteral("document-%1.journal").arg(serial);
+}
+
+/// The files of the document in the folder.
+RecoverableFile FilesIn(const QDir& dir, int serial)
+{
+    RecoverableFile file;
+    file.DataFile = dir.filePath(DataName(serial));
+    file.InfoFile = dir.filePath(InfoName(serial));
+    file.JournalFile = dir.filePath(JournalName(serial));
+    return file;
+}
+
+/// When the autosave last changed: its journal's last entry, or the autosave itself.
+QDateTime LastChange(const RecoverableFile& file)
+{
+    const QDateTime base = QFileInfo(file.DataFile).lastModified();
+    const QFileInfo journal(file.JournalFile);
+    return journal.isFile() ? std::max(base, journal.lastModified()) : base;
+}
+
+/// Replays the journal beside the autosave onto the document read from it. A journal that cannot
+/// be read, or whose entries break off before its end, is told in the warning: the changes from
+/// there on are lost, what came before is kept.
+void ReplayJournalOf(const RecoverableFile& file, LoadedDataFile& loaded)
+{
+    if (!QFileInfo(file.JournalFile).isFile())
+        return;
+    std::string journal;
+    FileStamp journalStamp;
+    const Outcome read =
+        ReadRegularFile(LocalPath(file.JournalFile), MaxDataFileBytes, journal, journalStamp);
+    const JournalReplay replay =
+        read.Ok ? ReplayJournal(journal, loaded.Stamp, *loaded.Document) : JournalReplay{};
+    if (read.Ok && !replay.Damaged)
+        return;
+    const std::string lost = "自動保存の変更記録 (" +
+                             QDir::toNativeSeparators(file.JournalFile).toStdString() +
+                             ") の一部が読めなかったため、それ以降の変更は回復できませんでした。" +
+                             (read.Ok ? std::string() : read.Error);
+    loaded.Warning = loaded.Warning.empty() ? lost : loaded.Warning + "\n" + lost;
 }
 
 void WriteStamp(QSettings& values, const FileStamp& stamp)
@@ -83,10 +129,10 @@ bool Abandoned(const QString& folder)
            std::abs(info.lastModified().secsTo(QDateTime::currentDateTime())) > UnreadableLockSeconds;
 }
 
-/// The serial in "document-<serial>.dat" or ".ini", or -1 for any other name.
+/// The serial in "document-<serial>.dat", ".ini" or ".journal", or -1 for any other name.
 int SerialOf(const QString& fileName)
 {
-    static const QRegularExpression pattern(QStringLiteral("^document-([0-9]{1,9})\\.(dat|ini)$"));
+    static const QRegularExpression pattern(QStringLiteral("^document-([0-9]{1,9})\\.(dat|ini|journal)$"));
     const auto match = pattern.match(fileName);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
@@ -163,11 +209,11 @@ std::vector<RecoverableFile> RecoveryStore::Orphans() const
             continue;
         }
         for (const int serial : serials) {
-            RecoverableFile file;
-            file.DataFile = dir.filePath(DataName(serial));
-            file.InfoFile = dir.filePath(InfoName(serial));
+            RecoverableFile file = FilesIn(dir, serial);
             if (!QFileInfo(file.DataFile).isFile()) {
-                QFile::remove(file.InfoFile); // describes an autosave that was never written
+                // Describe or continue an autosave that was never written.
+                QFile::remove(file.InfoFile);
+                QFile::remove(file.JournalFile);
                 continue;
             }
             // An autosave whose .ini is missing (a crash between the two writes) or unusable is
@@ -175,7 +221,7 @@ std::vector<RecoverableFile> RecoveryStore::Orphans() const
             if (!ReadInfo(file.InfoFile, file))
                 file.Name =
                     QStringLiteral("名前のわからない文書 (自動保存ファイル %1)").arg(DataName(serial));
-            file.SavedAt = QFileInfo(file.DataFile).lastModified();
+            file.SavedAt = LastChange(file);
             found.push_back(file);
         }
     }
@@ -193,13 +239,16 @@ bool RecoveryStore::Owns(const QString& path) const
 
 LoadedDataFile RecoveryStore::Read(const RecoverableFile& file) const
 {
-    return LoadDataFile(LocalPath(file.DataFile));
+    LoadedDataFile loaded = LoadDataFile(LocalPath(file.DataFile));
+    if (loaded.Result.Ok && Owns(file.JournalFile))
+        ReplayJournalOf(file, loaded);
+    return loaded;
 }
 
 void RecoveryStore::Discard(const RecoverableFile& file) const
 {
     // Only the store's own files, whatever the file description says.
-    for (const QString& path : {file.DataFile, file.InfoFile}) {
+    for (const QString& path : {file.DataFile, file.InfoFile, file.JournalFile}) {
         if (Owns(path))
             QFile::remove(path);
     }
@@ -219,7 +268,12 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
         return false;
     }
     const QDir dir(Folder);
-    const auto saved = SaveDataFile(LocalPath(dir.filePath(DataName(serial))), document);
+    const std::string base = LocalPath(dir.filePath(DataName(serial)));
+    // The journal starts anew naming the new autosave; until then the old journal names the old
+    // autosave, so a crash in between never replays old changes over the newer autosave.
+    Outcome saved = SaveDataFile(base, document);
+    if (saved.Ok)
+        saved = SafeSave(LocalPath(dir.filePath(JournalName(serial))), JournalHeader(StampOf(base)));
     if (!saved.Ok) {
         error = QString::fromStdString(saved.Error);
         return false;
@@ -240,18 +294,36 @@ bool RecoveryStore::Save(int serial, const CPlanovaDoc& document, const QString&
     return true;
 }
 
+bool RecoveryStore::Append(int serial, std::string_view entries, QString& error)
+{
+    const Outcome appended = AppendDurably(LocalPath(QDir(Folder).filePath(JournalName(serial))), entries);
+    error = QString::fromStdString(appended.Error);
+    return appended.Ok;
+}
+
 void RecoveryStore::Remove(int serial) const
 {
     if (Folder.isEmpty())
         return;
-    const QDir dir(Folder);
-    QFile::remove(dir.filePath(InfoName(serial)));
-    QFile::remove(dir.filePath(DataName(serial)));
+    const RecoverableFile file = Files(serial);
+    // The journal first: one left without its autosave is removed at the next start anyway.
+    for (const QString& path : {file.JournalFile, file.InfoFile, file.DataFile})
+        QFile::remove(path);
 }
 
 bool RecoveryStore::Has(int serial) const
 {
-    return !Folder.isEmpty() && QFileInfo::exists(QDir(Folder).filePath(DataName(serial)));
+    return !Folder.isEmpty() && QFileInfo::exists(Files(serial).DataFile);
+}
+
+RecoverableFile RecoveryStore::Files(int serial) const
+{
+    return FilesIn(QDir(Folder), serial);
+}
+
+qint64 RecoveryStore::BaseBytes(int serial) const
+{
+    return Folder.isEmpty() ? 0 : QFileInfo(Files(serial).DataFile).size();
 }
 
 } // namespace planova

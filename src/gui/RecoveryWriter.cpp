@@ -2,6 +2,7 @@
 
 #include "gui/RecoveryStore.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace planova {
@@ -19,12 +20,53 @@ RecoveryWriter::~RecoveryWriter()
     Thread.join();
 }
 
+namespace {
+
+/// The job without its state: what the recovery file says about the document.
+RecoveryJob DescriptionOf(const RecoveryJob& job)
+{
+    RecoveryJob description = job;
+    description.Document.reset();
+    description.Entry.reset();
+    return description;
+}
+
+} // namespace
+
+bool RecoveryWriter::WantsWhole(const RecoveryJob& job) const
+{
+    const std::lock_guard guard(Lock);
+    const auto found = Journals.find(job.Serial);
+    if (found == Journals.end())
+        return true;
+    const Journal& journal = found->second;
+    return !journal.HasBase || !journal.Description.SameDescription(job) ||
+           journal.Entries >= MaxJournalEntries ||
+           journal.Bytes > std::max(journal.BaseBytes / 4, MinJournalBytes);
+}
+
+bool RecoveryWriter::HasJournal(int serial) const
+{
+    const std::lock_guard guard(Lock);
+    const auto found = Journals.find(serial);
+    return found != Journals.end() && found->second.Entries > 0;
+}
+
 void RecoveryWriter::Post(RecoveryJob job)
 {
     {
         const std::lock_guard guard(Lock);
-        const int serial = job.Serial;
-        Pending.insert_or_assign(serial, std::move(job));
+        Journal& journal = Journals[job.Serial];
+        // Changes that follow a failed write have nothing to follow: the next state is whole.
+        if (!job.Document && !journal.HasBase)
+            return;
+        auto& pending = Pending[job.Serial];
+        if (job.Document) {
+            pending.clear();
+            journal.HasBase = true;
+            journal.Description = DescriptionOf(job);
+        }
+        pending.push_back(std::move(job));
     }
     Wake.notify_all();
 }
@@ -41,7 +83,13 @@ void RecoveryWriter::TakeOver(int serial)
 bool RecoveryWriter::WriteNow(const RecoveryJob& job, QString& error)
 {
     TakeOver(job.Serial);
-    return Write(job, error);
+    {
+        const std::lock_guard guard(Lock);
+        Journal& journal = Journals[job.Serial];
+        journal.HasBase = true;
+        journal.Description = DescriptionOf(job);
+    }
+    return Write({job}, error);
 }
 
 void RecoveryWriter::Remove(int serial)
@@ -51,6 +99,7 @@ void RecoveryWriter::Remove(int serial)
     Store.Remove(serial);
     const std::lock_guard guard(Lock);
     Revisions.erase(serial);
+    Journals.erase(serial);
 }
 
 std::uint64_t RecoveryWriter::WrittenRevision(int serial) const
@@ -72,15 +121,57 @@ void RecoveryWriter::WaitUntilWritten()
     Written.wait(guard, [this] { return Pending.empty() && WritingSerial == 0; });
 }
 
-bool RecoveryWriter::Write(const RecoveryJob& job, QString& error)
+bool RecoveryWriter::Write(const std::vector<RecoveryJob>& jobs, QString& error)
 {
+    if (jobs.empty())
+        return true;
+    const int serial = jobs.front().Serial;
     const std::lock_guard store(StoreLock);
-    const bool saved =
-        Store.Save(job.Serial, *job.Document, job.OriginalPath, job.Name, job.DiskStamp, job.Damage, error);
+    bool saved = true;
+    qint64 baseBytes = -1;
+    const RecoveryJob* last = nullptr;
+    std::string entries;
+    int entryCount = 0;
+    for (const RecoveryJob& job : jobs) {
+        if (job.Document) {
+            saved = Store.Save(serial, *job.Document, job.OriginalPath, job.Name, job.DiskStamp, job.Damage,
+                               error);
+            if (!saved)
+                break;
+            baseBytes = Store.BaseBytes(serial);
+        } else if (job.Entry) {
+            entries += EncodeJournalEntry(*job.Entry);
+            ++entryCount;
+        }
+        last = &job;
+    }
+    if (saved && entryCount > 0)
+        saved = Store.Append(serial, entries, error);
+
     const std::lock_guard guard(Lock);
-    if (saved)
-        Revisions[job.Serial] = job.Revision;
-    return saved;
+    Journal& journal = Journals[serial];
+    if (!saved) {
+        // The journal no longer follows the document: unless a whole state is on its way, the next
+        // state must be whole, and changes handed over meanwhile (they follow the ones that failed)
+        // are dropped.
+        const auto pending = Pending.find(serial);
+        if (pending == Pending.end() || pending->second.empty() || !pending->second.front().Document) {
+            journal.HasBase = false;
+            if (pending != Pending.end())
+                Pending.erase(pending);
+        }
+        return false;
+    }
+    if (baseBytes >= 0) {
+        journal.BaseBytes = baseBytes;
+        journal.Bytes = 0;
+        journal.Entries = 0;
+    }
+    journal.Bytes += static_cast<qint64>(entries.size());
+    journal.Entries += entryCount;
+    if (last)
+        Revisions[serial] = last->Revision;
+    return true;
 }
 
 void RecoveryWriter::Work()
@@ -90,12 +181,12 @@ void RecoveryWriter::Work()
         Wake.wait(guard, [this] { return Stopping || !Pending.empty(); });
         if (Stopping)
             return;
-        RecoveryJob job = std::move(Pending.begin()->second);
+        WritingSerial = Pending.begin()->first;
+        std::vector<RecoveryJob> jobs = std::move(Pending.begin()->second);
         Pending.erase(Pending.begin());
-        WritingSerial = job.Serial;
         guard.unlock();
         QString error;
-        const bool saved = Write(job, error);
+        const bool saved = Write(jobs, error);
         guard.lock();
         LastFailure = saved ? QString() : error;
         WritingSerial = 0;

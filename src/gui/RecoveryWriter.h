@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CPlanovaDoc.h"
+#include "model/RecoveryJournal.h"
 #include "model/SafeSave.h"
 
 #include <QString>
@@ -11,29 +12,40 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace planova {
 
 class RecoveryStore;
 
-/// A state of one open document to keep for recovery: a copy taken where the document lives, written
-/// elsewhere, with what the recovery file says about it.
+/// A state of one open document to keep for recovery: taken where the document lives, written
+/// elsewhere, with what the recovery file says about it. The state is either the whole document
+/// (Document) or what changed since the state handed over before (Entry).
 struct RecoveryJob
 {
     int Serial = 0;
-    /// CPlanovaDoc::Revision of the document the copy was taken from.
+    /// CPlanovaDoc::Revision of the document the state was taken from.
     std::uint64_t Revision = 0;
     std::shared_ptr<const CPlanovaDoc> Document;
+    std::shared_ptr<const JournalEntry> Entry;
     QString OriginalPath;
     QString Name;
     FileStamp DiskStamp;
     QString Damage;
+
+    /// Whether the recovery file says the same about its document.
+    bool SameDescription(const RecoveryJob& other) const
+    {
+        return OriginalPath == other.OriginalPath && Name == other.Name && DiskStamp == other.DiskStamp &&
+               Damage == other.Damage;
+    }
 };
 
 /**
- * Writes recovery files on a thread of its own, so that the window never waits for the disk: the
- * newest state handed over for a document replaces one not yet written, and each write is the safe
- * save of the store (a new file, flushed to the disk, renamed over the old one). Writing now on the
+ * Writes recovery files on a thread of its own, so that the window never waits for the disk. A whole
+ * state is written with the safe save of the store (a new file, flushed to the disk, renamed over
+ * the old one) and replaces every state of the document not yet written; the changes handed over
+ * after it are appended to its journal in order, each batch synced to the disk. Writing now on the
  * caller's thread, removing a document's file and the thread's writes never overlap.
  */
 class RecoveryWriter
@@ -45,10 +57,22 @@ public:
     RecoveryWriter(const RecoveryWriter&) = delete;
     RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
-    /// Hands a state to the thread.
+    /// A journal past this many entries, or past a quarter of its recovery file, is folded into a
+    /// new recovery file written whole. A small document's journal may grow to MinJournalBytes
+    /// first: each entry carries the settings, so a quarter of a small file would be passed at
+    /// almost every change.
+    static constexpr int MaxJournalEntries = 1000;
+    static constexpr qint64 MinJournalBytes = qint64{1} << 20;
+
+    /// Whether the next state of the document must be whole: no whole state is written or on its way
+    /// (or its writing failed), the journal is long enough to be folded in, or the description changed.
+    bool WantsWhole(const RecoveryJob& job) const;
+    /// Whether changes were appended to the document's journal since its whole state was written.
+    bool HasJournal(int serial) const;
+    /// Hands a state to the thread: a whole one replaces those not yet written, changes follow them.
     void Post(RecoveryJob job);
-    /// Writes the state on the calling thread (a state of the same document not yet written is dropped:
-    /// this one is newer). False with the reason.
+    /// Writes the whole state on the calling thread (states of the same document not yet written are
+    /// dropped: this one is newer). False with the reason.
     bool WriteNow(const RecoveryJob& job, QString& error);
     /// Drops the document's state not yet written and removes its recovery file.
     void Remove(int serial);
@@ -63,8 +87,20 @@ private:
     void Work();
     /// Drops the document's state not yet written and waits while the thread writes an older one.
     void TakeOver(int serial);
-    /// Writes with the store held; records the revision written or the failure.
-    bool Write(const RecoveryJob& job, QString& error);
+    /// Writes the states in order with the store held: a whole one first when there is one, then the
+    /// changes in one append. Records the revision written, or on failure that a whole state is needed.
+    bool Write(const std::vector<RecoveryJob>& jobs, QString& error);
+
+    /// What the thread knows of a document's recovery files.
+    struct Journal
+    {
+        /// A whole state is written or on its way; its description.
+        bool HasBase = false;
+        RecoveryJob Description;
+        qint64 BaseBytes = 0;
+        qint64 Bytes = 0;
+        int Entries = 0;
+    };
 
     RecoveryStore& Store;
     /// Held for every use of the store, so a removal never meets a write of the same file.
@@ -72,8 +108,10 @@ private:
     mutable std::mutex Lock;
     std::condition_variable Wake;
     std::condition_variable Written;
-    std::map<int, RecoveryJob> Pending;
+    /// The states of each document not yet written, a whole one first when there is one.
+    std::map<int, std::vector<RecoveryJob>> Pending;
     std::map<int, std::uint64_t> Revisions;
+    std::map<int, Journal> Journals;
     /// The document whose state the thread is writing now (0: none; serials start at 1).
     int WritingSerial = 0;
     bool Stopping = false;

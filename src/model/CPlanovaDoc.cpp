@@ -4,6 +4,7 @@
 #include "model/InvalidArgument.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace planova {
@@ -215,9 +216,12 @@ void CPlanovaDoc::EndUndoStep()
 
 void CPlanovaDoc::NoteDay(const DateTime& date)
 {
+    const DateTime key = date.DateOnly();
+    // A record without a valid date leaves the list out of date order, which TakeChanges reports.
+    if (key.IsValid())
+        ChangedDays.insert(std::llround(key.DayNumber()));
     if (StepDepth == 0)
         return;
-    const DateTime key = date.DateOnly();
     const auto noted = [&](const DayChange& change) { return change.Date == key; };
     if (std::ranges::any_of(OpenStep.Days, noted))
         return;
@@ -229,41 +233,53 @@ void CPlanovaDoc::NoteDay(const DateTime& date)
 
 void CPlanovaDoc::NoteToDos()
 {
+    ChangedToDos = true;
     if (StepDepth > 0 && !OpenStep.ToDos)
         OpenStep.ToDos = WholeChange<std::vector<CToDo>>{ToDos, {}};
 }
 
 CPlanovaDoc CPlanovaDoc::ContentCopy()
 {
-    CPlanovaDoc copy = *SettingsCopy();
+    CPlanovaDoc copy = SettingsOnlyCopy();
     copy.Days = Days;
     copy.DaysOrdered = DaysOrdered;
     copy.ToDos = ToDos;
+    return copy;
+}
+
+CPlanovaDoc CPlanovaDoc::SettingsOnlyCopy()
+{
+    // The days, items, history and changes move out while the rest is copied, and back after.
+    auto days = std::exchange(Days, {});
+    auto items = std::exchange(ToDos, {});
+    auto history = std::exchange(History, {});
+    auto open = std::exchange(OpenStep, {});
+    auto changed = std::exchange(ChangedDays, {});
+    CPlanovaDoc copy(*this);
+    Days = std::move(days);
+    ToDos = std::move(items);
+    History = std::move(history);
+    OpenStep = std::move(open);
+    ChangedDays = std::move(changed);
     copy.Recording = false;
+    copy.StepDepth = 0;
+    copy.ChangedToDos = false;
     return copy;
 }
 
 std::shared_ptr<const CPlanovaDoc> CPlanovaDoc::SettingsCopy()
 {
-    // The days, items and history move out while the rest is copied, and back after.
-    auto days = std::exchange(Days, {});
-    auto items = std::exchange(ToDos, {});
-    auto history = std::exchange(History, {});
-    auto open = std::exchange(OpenStep, {});
-    auto copy = std::make_shared<CPlanovaDoc>(*this);
-    Days = std::move(days);
-    ToDos = std::move(items);
-    History = std::move(history);
-    OpenStep = std::move(open);
-    return copy;
+    return std::make_shared<const CPlanovaDoc>(SettingsOnlyCopy());
 }
 
-void CPlanovaDoc::RestoreSettings(const CPlanovaDoc& settings)
+void CPlanovaDoc::TakeSettings(const CPlanovaDoc& settings)
 {
     auto days = std::exchange(Days, {});
     const bool ordered = DaysOrdered;
     auto items = std::exchange(ToDos, {});
     auto history = std::exchange(History, {});
+    auto changed = std::exchange(ChangedDays, {});
+    const bool changedItems = ChangedToDos;
     const bool recording = Recording;
     const std::uint64_t changes = Changes; // the count only grows, whatever the copy had
     *this = settings;
@@ -272,8 +288,23 @@ void CPlanovaDoc::RestoreSettings(const CPlanovaDoc& settings)
     DaysOrdered = ordered;
     ToDos = std::move(items);
     History = std::move(history);
+    ChangedDays = std::move(changed);
+    ChangedToDos = changedItems;
     Recording = recording;
     StepDepth = 0;
+}
+
+CPlanovaDoc::ContentChanges CPlanovaDoc::TakeChanges()
+{
+    ContentChanges changes;
+    changes.Days.reserve(ChangedDays.size());
+    for (const long long day : ChangedDays)
+        changes.Days.push_back(DateTime::FromDayNumber(static_cast<double>(day)));
+    changes.ToDos = ChangedToDos;
+    changes.Inexact = !DaysOrdered;
+    ChangedDays.clear();
+    ChangedToDos = false;
+    return changes;
 }
 
 void CPlanovaDoc::Apply(const UndoStep& step, bool after)
@@ -286,12 +317,14 @@ void CPlanovaDoc::Apply(const UndoStep& step, bool after)
         else
             RemoveDay(change.Date);
     }
-    if (step.ToDos)
+    if (step.ToDos) {
         ToDos = after ? step.ToDos->After : step.ToDos->Before;
+        ChangedToDos = true;
+    }
     if (step.Settings) {
         const auto& settings = after ? step.Settings->After : step.Settings->Before;
         if (settings)
-            RestoreSettings(*settings);
+            TakeSettings(*settings);
     }
     Recording = recording;
     Touch();

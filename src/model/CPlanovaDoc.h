@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,23 @@ public:
     /// The days, items and settings without the undo history, recording nothing: what a recovery copy or
     /// a trial run needs. Not const only because the history steps aside while the rest is copied.
     CPlanovaDoc ContentCopy();
+    /// The settings alone: the document without days, items and history, recording nothing.
+    CPlanovaDoc SettingsOnlyCopy();
+    /// Takes the settings of another document, keeping these days, items and history.
+    void TakeSettings(const CPlanovaDoc& settings);
+
+    /// What was written since the last TakeChanges: the dates of the days stored or removed (each
+    /// once, in date order) and whether the ToDo list was written. A recovery journal appends just
+    /// these. Inexact is set when the days cannot be told apart by date (the list is not in date
+    /// order, or a record has no valid date): only the whole document describes the change then.
+    struct ContentChanges
+    {
+        std::vector<DateTime> Days;
+        bool ToDos = false;
+        bool Inexact = false;
+    };
+    /// What changed since the previous call (or since the document was made), and starts anew.
+    ContentChanges TakeChanges();
 
     // ---- Print settings ---------------------------------------------------------------------
     PrintSettings Print;
@@ -180,7 +198,6 @@ private:
     void NoteToDos();
     /// The document without its days, items and history: the settings an undo step keeps.
     std::shared_ptr<const CPlanovaDoc> SettingsCopy();
-    void RestoreSettings(const CPlanovaDoc& settings);
     /// Stores each part of the step as it was (before) or is again (after), recording nothing.
     void Apply(const UndoStep& step, bool after);
     /// Sets the modified flag and counts the change.
@@ -197,6 +214,9 @@ private:
     bool Recording = false;
     int StepDepth = 0;
     UndoStep OpenStep;
+    /// The day numbers of the dates written since the last TakeChanges, and whether the list was.
+    std::set<long long> ChangedDays;
+    bool ChangedToDos = false;
     bool Modified = false;
     std::uint64_t Changes = 0;
 };

@@ -356,6 +356,18 @@ Outcome SafeSave(const std::string& path, std::string_view bytes)
     return {};
 }
 
+Outcome AppendDurably(const std::string& path, std::string_view bytes)
+{
+    IgnoreFileSizeSignal();
+    // No O_CREAT: a journal begins with its header, written by the safe save.
+    Descriptor fd(open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW));
+    if (fd.Get() < 0)
+        return Failure("追記できませんでした。" + Reason(errno));
+    if (!WriteAll(fd.Get(), bytes) || fsync(fd.Get()) != 0 || !fd.Close())
+        return Failure("追記できませんでした。" + Reason(errno));
+    return {};
+}
+
 Outcome ReadWholeFile(const std::string& path, std::string& bytes)
 {
     bytes.clear();

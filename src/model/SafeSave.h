@@ -19,6 +19,13 @@ namespace planova {
  */
 Outcome SafeSave(const std::string& path, std::string_view bytes);
 
+/**
+ * Appends the bytes to an existing regular file and fsyncs it before returning: what a journal
+ * needs after each entry. On failure the file may hold part of the bytes at its end (a reader of
+ * the file must notice an incomplete last piece); the reason is returned.
+ */
+Outcome AppendDurably(const std::string& path, std::string_view bytes);
+
 /// A size in whole megabytes, rounded up ("257 MB").
 std::string Megabytes(unsigned long long bytes);
 

@@ -104,6 +104,7 @@ class ShellDurabilityTest : public QObject
 private slots:
     void AnEditReachesTheRecoveryFileWithoutTheBackstop();
     void ARemovedRecoveryFileNeverComesBack();
+    void ChangesAreAppendedOnlyAfterAWholeStateWasWritten();
     void EveryEditConfirmedBeforeAKillIsRecovered();
 };
 
@@ -116,20 +117,27 @@ void ShellDurabilityTest::AnEditReachesTheRecoveryFileWithoutTheBackstop()
     CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
     QVERIFY(app.Start({file}));
     auto& document = *app.Documents().ActiveDocument();
-    QString recoveryFile;
-    for (const char* text : {"first", "second"}) {
+    const RecoverableFile files = app.Recovery().Files(document.Serial);
+    const auto recovered = [&] {
+        const LoadedDataFile loaded = app.Recovery().Read(files);
+        return loaded.Result.Ok ? WriteDataFile(*loaded.Document) : std::string();
+    };
+    std::string first;
+    for (const char* text : {"first", "second", "third"}) {
         document.Doc->UpdateDay(EditDate(0), [&](CDayData& day) { day.SetGyouji(text); });
         app.Documents().DocumentEdited(document);
         const std::string expected = WriteDataFile(*document.Doc);
-        recoveryFile = QDir(app.Recovery().InstanceFolder())
-                           .filePath(QStringLiteral("document-%1.dat").arg(document.Serial));
-        QVERIFY2(QTest::qWaitFor([&] { return ReadAll(recoveryFile).toStdString() == expected; }, 10000),
-                 text);
+        QVERIFY2(QTest::qWaitFor([&] { return recovered() == expected; }, 10000), text);
+        if (first.empty())
+            first = expected;
     }
+    // The first change wrote the document whole; the later ones went to its journal.
+    QCOMPARE(ReadAll(files.DataFile).toStdString(), first);
     // The teacher's own file is only written by a save.
     QCOMPARE(ReadAll(file), original);
     QVERIFY(app.Documents().Save(document));
-    QVERIFY(!QFile::exists(recoveryFile));
+    QVERIFY(!QFile::exists(files.DataFile));
+    QVERIFY(!QFile::exists(files.JournalFile));
 }
 
 // Saving removes the recovery file while the writing thread may be writing an older state of it: the
@@ -161,6 +169,64 @@ void ShellDurabilityTest::ARemovedRecoveryFileNeverComesBack()
     QVERIFY(store.Has(1));
     QCOMPARE(writer.WrittenRevision(1), std::uint64_t{21});
     QVERIFY(writer.Failure().isEmpty());
+}
+
+// A journal continues the recovery file written whole: changes handed over after that write failed
+// (the folder cannot be made) are never appended, and the writer asks for a whole state again.
+void ShellDurabilityTest::ChangesAreAppendedOnlyAfterAWholeStateWasWritten()
+{
+    ShellSandbox sandbox;
+    const QString blocker = sandbox.WriteBytes(QStringLiteral("recovery"), "a file where the folder belongs");
+    RecoveryStore store(sandbox.Path(QStringLiteral("recovery")));
+    QVERIFY(!store.Start());
+    RecoveryWriter writer(store);
+    CPlanovaDoc document = DocumentWithEvent(2024, 5, 1, "x");
+    const auto describe = [&] {
+        RecoveryJob job;
+        job.Serial = 1;
+        job.Revision = document.Revision();
+        job.Name = QStringLiteral("Planova1");
+        return job;
+    };
+    const auto whole = [&] {
+        RecoveryJob job = describe();
+        document.TakeChanges();
+        job.Document = std::make_shared<const CPlanovaDoc>(document.ContentCopy());
+        return job;
+    };
+    const auto change = [&](const char* text) {
+        document.UpdateDay(EditDate(0), [&](CDayData& day) { day.SetGyouji(text); });
+        RecoveryJob job = describe();
+        job.Entry = std::make_shared<const JournalEntry>(*TakeJournalEntry(document));
+        return job;
+    };
+
+    QVERIFY(writer.WantsWhole(describe()));
+    writer.Post(whole());
+    writer.Post(change("lost"));
+    writer.WaitUntilWritten();
+    QVERIFY(!writer.Failure().isEmpty());
+    QVERIFY(writer.WantsWhole(describe()));
+    writer.Post(change("dropped"));
+    writer.WaitUntilWritten();
+    QVERIFY(!store.Has(1));
+    QCOMPARE(writer.WrittenRevision(1), std::uint64_t{0});
+
+    QVERIFY(QFile::remove(blocker));
+    writer.Post(whole());
+    writer.Post(change("kept"));
+    writer.WaitUntilWritten();
+    QVERIFY(writer.Failure().isEmpty());
+    QVERIFY(!writer.WantsWhole(describe()));
+    QVERIFY(writer.HasJournal(1));
+    QCOMPARE(writer.WrittenRevision(1), document.Revision());
+    const LoadedDataFile recovered = store.Read(store.Files(1));
+    QVERIFY(recovered.Result.Ok);
+    QCOMPARE(recovered.Document->Day(EditDate(0)).GetGyouji(), std::string("kept"));
+    // Another description (a save under a new name) needs the whole state again.
+    RecoveryJob renamed = describe();
+    renamed.Name = QStringLiteral("term.dat");
+    QVERIFY(writer.WantsWhole(renamed));
 }
 
 void ShellDurabilityTest::EveryEditConfirmedBeforeAKillIsRecovered()

@@ -9,6 +9,7 @@
 #include "gui/DocumentManager.h"
 #include "gui/RecoveryStore.h"
 #include "model/FixedTexts.h"
+#include "model/RecoveryJournal.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <set>
 
 using namespace planova;
@@ -92,6 +94,133 @@ QByteArray AutosaveWithEvent(const char* event)
     return QByteArray::fromStdString(WriteDataFile(DocumentWithEvent(2024, 5, 1, Cp932Literal(event))));
 }
 
+/// SchoolWeek with two more ToDo items and the undo history on: what the journal cases change.
+CPlanovaDoc JournalFixture()
+{
+    CPlanovaDoc document = SchoolWeek();
+    for (const char* name : {"遠足の下見", "成績処理"}) {
+        CToDo item;
+        item.SetKennmei(Cp932Literal(name));
+        document.AppendToDo(item);
+    }
+    document.InitUndoHistory();
+    return document;
+}
+
+CToDo Item(const char* name)
+{
+    CToDo item;
+    item.SetKennmei(Cp932Literal(name));
+    return item;
+}
+
+using DocumentChange = std::function<void(CPlanovaDoc&)>;
+/// Spoils the journal's bytes; `ends` holds where each entry ends.
+using JournalDamage = std::function<void(std::string& journal, const std::vector<std::size_t>& ends)>;
+
+/// One case of the journal: the changes, each handed over as one entry; what happens to the journal
+/// afterwards; how many of the changes come back and whether the user is warned of lost ones.
+struct JournalCase
+{
+    const char* Name;
+    std::vector<DocumentChange> Changes;
+    JournalDamage Damage;
+    std::size_t Recovered;
+    bool Warned = false;
+};
+
+const DateTime Monday = DateTime::FromDate(2024, 4, 8);
+const DateTime Tuesday = DateTime::FromDate(2024, 4, 9);
+
+const DocumentChange EditMonday = [](CPlanovaDoc& document) {
+    document.UpdateDay(Monday, [](CDayData& day) { day.SetYotei(3, Cp932Literal("学年集会")); });
+};
+const DocumentChange RemoveTuesday = [](CPlanovaDoc& document) { document.RemoveDay(Tuesday); };
+const DocumentChange StoreNewDay = [](CPlanovaDoc& document) {
+    document.UpdateDay(DateTime::FromDate(2025, 3, 24),
+                       [](CDayData& day) { day.SetGyouji(Cp932Literal("修了式")); });
+};
+const DocumentChange InsertItem = [](CPlanovaDoc& document) {
+    document.InsertToDo(1, Item("保護者会の案内"));
+};
+const DocumentChange DeleteItem = [](CPlanovaDoc& document) { document.RemoveToDo(0); };
+const DocumentChange MoveItem = [](CPlanovaDoc& document) {
+    const CPlanovaDoc::UndoStepScope step(document, "移動");
+    const CToDo item = document.ToDo(2);
+    document.RemoveToDo(2);
+    document.InsertToDo(0, item);
+};
+const DocumentChange ChangeSettings = [](CPlanovaDoc& document) {
+    document.Shiyousya = Cp932Literal("山田");
+    document.Jikannwari[3] = Cp932Literal("理科");
+    document.SetModified();
+};
+const DocumentChange UndoChange = [](CPlanovaDoc& document) { document.Undo(); };
+const DocumentChange RedoChange = [](CPlanovaDoc& document) { document.Redo(); };
+
+const std::vector<JournalCase>& JournalCases()
+{
+    static const std::vector<JournalCase> cases{
+        {"day edited", {EditMonday}, nullptr, 1},
+        {"day removed", {RemoveTuesday}, nullptr, 1},
+        {"day stored where none was", {StoreNewDay}, nullptr, 1},
+        {"ToDo item inserted", {InsertItem}, nullptr, 1},
+        {"ToDo item deleted", {DeleteItem}, nullptr, 1},
+        {"ToDo item moved", {MoveItem}, nullptr, 1},
+        {"settings changed", {ChangeSettings}, nullptr, 1},
+        {"several entries",
+         {EditMonday, RemoveTuesday, InsertItem, ChangeSettings, StoreNewDay, DeleteItem},
+         nullptr,
+         6},
+        {"removed, then stored again",
+         {RemoveTuesday, EditMonday, UndoChange, UndoChange, RedoChange},
+         nullptr,
+         5},
+        {"ToDo delete undone goes back to its place", {DeleteItem, UndoChange}, nullptr, 2},
+        {"torn last entry",
+         {EditMonday, InsertItem},
+         [](std::string& journal, const std::vector<std::size_t>&) { journal.resize(journal.size() - 7); },
+         1},
+        {"torn frame of the last entry",
+         {EditMonday, InsertItem},
+         [](std::string& journal, const std::vector<std::size_t>& ends) { journal.resize(ends[0] + 5); },
+         1},
+        {"bad checksum of the last entry",
+         {EditMonday, InsertItem},
+         [](std::string& journal, const std::vector<std::size_t>& ends) { journal[ends[0] + 4] ^= 0x01; },
+         1},
+        {"bad checksum in the middle",
+         {EditMonday, InsertItem, ChangeSettings},
+         [](std::string& journal, const std::vector<std::size_t>& ends) { journal[ends[0] + 4] ^= 0x01; },
+         1,
+         true},
+        {"bad payload in the middle",
+         {EditMonday, InsertItem, ChangeSettings},
+         [](std::string& journal, const std::vector<std::size_t>& ends) {
+             // A payload whose checksum fits but whose first line is no entry's.
+             std::string payload = "2 0\n";
+             std::string frame;
+             for (const std::uint32_t value : {std::uint32_t(payload.size()), Crc32(payload)})
+                 for (int shift = 0; shift < 32; shift += 8)
+                     frame += static_cast<char>((value >> shift) & 0xFF);
+             journal.insert(ends[0], frame + payload);
+         },
+         1,
+         true},
+        {"journal of another base",
+         {EditMonday},
+         [](std::string& journal, const std::vector<std::size_t>&) {
+             journal.replace(0, journal.find('\n'), "PLANOVA-JOURNAL 1 1 2 3 4");
+         },
+         0},
+        {"journal that is no journal",
+         {EditMonday},
+         [](std::string& journal, const std::vector<std::size_t>&) { journal.replace(0, 8, "garbage!"); },
+         0},
+    };
+    return cases;
+}
+
 /// The texts of the questions that were asked.
 QStringList Questions(const ScriptedDialogs& dialogs)
 {
@@ -117,6 +246,8 @@ private slots:
     void ADamagedAutosaveIsRefusedAndKept();
     void APartlyDamagedAutosaveIsRecoveredWithoutOverwritingTheFile();
     void AFailingAutosaveIsReportedOnce();
+    void TheJournalIsReplayedUpToItsLastCompleteEntry();
+    void AJournalWithoutItsAutosaveIsRemoved();
 
 private:
     /// Runs the crashing child on the files until it autosaved, then kills it.
@@ -401,6 +532,61 @@ void ShellRecoveryTest::AFailingAutosaveIsReportedOnce()
     QFile::remove(sandbox.Path(QStringLiteral("recovery")));
     app.Autosave();
     QVERIFY(app.Recovery().Has(document.Serial));
+}
+
+void ShellRecoveryTest::TheJournalIsReplayedUpToItsLastCompleteEntry()
+{
+    for (const JournalCase& test : JournalCases()) {
+        ShellSandbox sandbox;
+        RecoveryStore store(sandbox.Path(QStringLiteral("recovery")));
+        QVERIFY(store.Start());
+        CPlanovaDoc document = JournalFixture();
+        document.TakeChanges();
+        QString error;
+        QVERIFY2(
+            store.Save(1, document, QString(), QStringLiteral("Planova1"), FileStamp(), QString(), error),
+            qPrintable(error));
+        const RecoverableFile files = store.Files(1);
+        // The file after each change; the first is the autosave's.
+        std::vector<std::string> states{WriteDataFile(document)};
+        std::vector<std::size_t> ends;
+        for (const DocumentChange& change : test.Changes) {
+            change(document);
+            const auto entry = TakeJournalEntry(document);
+            QVERIFY2(entry, test.Name);
+            QVERIFY2(store.Append(1, EncodeJournalEntry(*entry), error), qPrintable(error));
+            states.push_back(WriteDataFile(document));
+            ends.push_back(static_cast<std::size_t>(QFileInfo(files.JournalFile).size()));
+        }
+        if (test.Damage) {
+            std::string journal = ReadAll(files.JournalFile).toStdString();
+            test.Damage(journal, ends);
+            sandbox.WriteBytes(QStringLiteral("recovery/") + QFileInfo(files.JournalFile).dir().dirName() +
+                                   QStringLiteral("/") + QFileInfo(files.JournalFile).fileName(),
+                               QByteArray::fromStdString(journal));
+        }
+
+        const LoadedDataFile loaded = store.Read(files);
+        QVERIFY2(loaded.Result.Ok, test.Name);
+        QVERIFY2(WriteDataFile(*loaded.Document) == states[test.Recovered], test.Name);
+        QVERIFY2(loaded.Warning.empty() != test.Warned, test.Name);
+    }
+}
+
+void ShellRecoveryTest::AJournalWithoutItsAutosaveIsRemoved()
+{
+    ShellSandbox sandbox;
+    // A crash after the autosave was removed (a save) but before its journal was.
+    const QString folder = WriteOrphan(sandbox, QStringLiteral("no-base"), 1, AutosaveWithEvent("gone"),
+                                       "[General]\nName=gone.dat\n");
+    const QDir dir(folder);
+    QVERIFY(QFile::rename(dir.filePath(QStringLiteral("document-1.dat")),
+                          dir.filePath(QStringLiteral("document-1.journal"))));
+    DialogScript dialogs;
+    CPlanovaApp app(OptionsIn(sandbox.Path(QString())));
+    QVERIFY(app.Start({}));
+    QVERIFY(dialogs->Asked.empty());
+    QVERIFY(dir.entryList({QStringLiteral("document-*")}, QDir::Files).isEmpty());
 }
 
 int main(int argc, char* argv[])

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace planova;
 
 namespace {
@@ -281,4 +283,79 @@ TEST(CPlanovaDocTest, ItemsAreAppendedInsertedReplacedAndRemovedByIndex)
         EXPECT_THROW(doc.InsertToDo(bad, item("x")), InvalidArgument) << bad;
     EXPECT_EQ(subjects(doc), "aBc");
     EXPECT_FALSE(doc.IsModified());
+}
+
+// What a recovery journal appends: the dates written since the last take, each once and in date
+// order, whether the ToDo list was written, and whether only the whole document describes it.
+TEST(CPlanovaDocTest, TakeChangesNamesWhatWasWrittenSinceTheLastTake)
+{
+    struct Case
+    {
+        const char* Name;
+        std::function<void(CPlanovaDoc&)> Change;
+        std::vector<int> Days;
+        bool ToDos;
+        bool Inexact;
+    };
+    const std::vector<Case> cases{
+        {"nothing", [](CPlanovaDoc&) {}, {}, false, false},
+        {"days written twice and out of order",
+         [](CPlanovaDoc& doc) {
+             StoreDate(doc, 2024, 5, 9, "a");
+             StoreDate(doc, 2024, 5, 2, "b");
+             StoreDate(doc, 2024, 5, 9, "c");
+         },
+         {2, 9},
+         false,
+         false},
+        {"a day with a time of day",
+         [](CPlanovaDoc& doc) { doc.PutDay(doc.Day(DateTime::FromDateTime(2024, 5, 3, 13, 0, 0))); },
+         {3},
+         false,
+         false},
+        {"a day removed",
+         [](CPlanovaDoc& doc) { doc.RemoveDay(DateTime::FromDate(2024, 5, 1)); },
+         {1},
+         false,
+         false},
+        {"an item inserted", [](CPlanovaDoc& doc) { doc.InsertToDo(0, CToDo()); }, {}, true, false},
+        {"an edit undone and redone",
+         [](CPlanovaDoc& doc) {
+             doc.AppendToDo(CToDo());
+             StoreDate(doc, 2024, 5, 4, "x");
+             (void)doc.TakeChanges();
+             doc.Undo();
+             doc.Undo();
+             doc.Redo();
+         },
+         {4},
+         true,
+         false},
+        {"a day without a valid date",
+         [](CPlanovaDoc& doc) {
+             CDayData invalid;
+             invalid.SetDate(2012, 2, 30);
+             doc.PutDay(invalid);
+         },
+         {},
+         false,
+         true},
+    };
+    for (const Case& test : cases) {
+        CPlanovaDoc doc;
+        StoreDate(doc, 2024, 5, 1, "first");
+        doc.InitUndoHistory();
+        (void)doc.TakeChanges();
+        test.Change(doc);
+        const CPlanovaDoc::ContentChanges changes = doc.TakeChanges();
+        std::vector<int> days;
+        for (const DateTime& date : changes.Days)
+            days.push_back(date.Day());
+        EXPECT_EQ(days, test.Days) << test.Name;
+        EXPECT_EQ(changes.ToDos, test.ToDos) << test.Name;
+        EXPECT_EQ(changes.Inexact, test.Inexact) << test.Name;
+        // Taken: the next take starts anew.
+        const CPlanovaDoc::ContentChanges again = doc.TakeChanges();
+        EXPECT_TRUE(again.Days.empty() && !again.ToDos) << test.Name;
+    }
 }

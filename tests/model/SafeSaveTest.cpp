@@ -263,3 +263,18 @@ TEST(SafeSaveTest, ReadWholeFile)
     EXPECT_FALSE(ReadWholeFile(dir.Path().string(), bytes).Ok);
     EXPECT_FALSE(StampOf(dir.File("none.dat")).Exists);
 }
+
+TEST(SafeSaveTest, AppendDurablyAddsToAnExistingFileOnly)
+{
+    TempDir dir;
+    ASSERT_TRUE(SafeSave(dir.File("journal"), "head\n").Ok);
+    EXPECT_TRUE(AppendDurably(dir.File("journal"), "one").Ok);
+    EXPECT_TRUE(AppendDurably(dir.File("journal"), "two").Ok);
+    EXPECT_EQ(ReadBytes(dir.File("journal")), "head\nonetwo");
+
+    // A journal is begun by the safe save: appending never makes a file of its own.
+    const Outcome missing = AppendDurably(dir.File("gone"), "x");
+    EXPECT_FALSE(missing.Ok);
+    EXPECT_NE(missing.Error.find("見つかりません"), std::string::npos) << missing.Error;
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"journal"});
+}
