@@ -20,11 +20,21 @@
 namespace planova {
 namespace {
 
+/// The temporary folder ($TMPDIR, or /tmp); ExportError when there is none (TMPDIR naming no folder).
+std::string TemporaryFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error)
+        throw ExportError("一時ファイルを置くフォルダー (環境変数 TMPDIR) を使えません: " + error.message());
+    return folder.string();
+}
+
 /// A file of its own in the temporary folder, removed with the object: libxlsxwriter writes to a path.
 class TemporaryFile
 {
 public:
-    TemporaryFile() : Folder(std::filesystem::temp_directory_path().string())
+    TemporaryFile() : Folder(TemporaryFolder())
     {
         std::string pattern = (std::filesystem::path(Folder) / "planova-XXXXXX.xlsx").string();
         const int fd = mkstemps(pattern.data(), 5);
