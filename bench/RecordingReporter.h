@@ -11,7 +11,8 @@
 
 namespace planova::bench {
 
-/// Keeps each benchmark's time per iteration (the median with repetitions) for the summary.
+/// Keeps each benchmark's time per iteration (the median with repetitions) for the summary, by the
+/// benchmark's name with its arguments.
 class RecordingReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -21,8 +22,9 @@ public:
         for (const Run& run : runs) {
             if (!run.aggregate_name.empty() && run.aggregate_name != "median")
                 continue;
-            RealTimes[run.run_name.function_name] = run.GetAdjustedRealTime();
-            CpuTimes[run.run_name.function_name] = run.GetAdjustedCPUTime();
+            // The name with its arguments ("DayCsv/20"); a benchmark without any is named as it is.
+            RealTimes[run.run_name.str()] = run.GetAdjustedRealTime();
+            CpuTimes[run.run_name.str()] = run.GetAdjustedCPUTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }

@@ -6,9 +6,12 @@ target_link_libraries(DataFileBench PRIVATE pugixml::pugixml)
 target_sources(ViewBench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/ViewSchoolYear.cpp)
 target_include_directories(ViewBench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 
-# ExportBench exports school years made by the same fixture.
+# ExportBench exports school years made by the same fixture; zlib deflates the workbook's XML as
+# libxlsxwriter's zip writer does, the workbook's yardstick.
 target_sources(ExportBench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/ViewSchoolYear.cpp)
 target_include_directories(ExportBench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+find_package(ZLIB REQUIRED)
+target_link_libraries(ExportBench PRIVATE ZLIB::ZLIB)
 
 # PrintBench prints a school year made by the same fixture.
 target_sources(PrintBench PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/ViewSchoolYear.cpp)

@@ -6,6 +6,17 @@ set(PLANOVA_MAINTAINER "Planova developers <planova@korvane.invalid>"
 set(PLANOVA_HOMEPAGE "https://korvane.jp/planova/"
     CACHE STRING "The project's web page (AppStream metadata; screenshots are under docs/images/ there)")
 
+# The compiler's version note (section .comment) is of no use in an installed program; Debian's own
+# packages leave it out, and lintian notes it otherwise (binary-has-unneeded-section).
+install(CODE "
+  foreach(program planova planova-cli)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\" RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR \"objcopy failed on \${program}\")
+    endif()
+  endforeach()")
+
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/planova.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/planova-mime.xml

@@ -2,6 +2,8 @@
 
 #include "export/ExportTables.h"
 
+#include <algorithm>
+
 namespace planova {
 namespace {
 
@@ -22,12 +24,25 @@ std::string DayCsvText(const CPlanovaDoc& document, const ExportRange& range, Cs
     // About 80 bytes a line: reserved once rather than copied each time the text doubles.
     csv.Reserve(days.size() * CDayData::RowCount * 80);
     AddHeader(csv, DayColumns);
+    // The fields of the day itself (date, weekday, kind, event) lead each of its ten lines: they
+    // are made into CSV once a day and copied onto every line.
+    const auto lineColumns = std::find_if_not(DayColumns.begin(), DayColumns.end(),
+                                              [](const DayColumn& column) { return column.OfTheDay; });
+    std::string dayFields;
     DayTexts texts;
     for (std::size_t done = 0; done < days.size(); ++done) {
         texts.Read(*days[done]);
+        dayFields.clear();
+        for (auto column = DayColumns.begin(); column != lineColumns; ++column) {
+            if (column != DayColumns.begin())
+                dayFields += ',';
+            CsvText::AppendField(dayFields, column->Value(texts, 0), formulas);
+        }
         for (int row = 0; row < CDayData::RowCount; ++row) {
-            for (const DayColumn& column : DayColumns)
-                csv.AddField(column.Value(texts, row));
+            if (lineColumns != DayColumns.begin())
+                csv.AddFields(dayFields);
+            for (auto column = lineColumns; column != DayColumns.end(); ++column)
+                csv.AddField(column->Value(texts, row));
             csv.EndRecord();
         }
         ReportProgress(progress, done + 1, days.size());

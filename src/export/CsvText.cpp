@@ -1,8 +1,26 @@
 #include "export/CsvText.h"
 
 #include <algorithm>
+#include <array>
 
 namespace planova {
+namespace {
+
+/// The bytes that make a field quoted: a comma, a double quote, CR and LF.
+constexpr std::array<bool, 256> QuotedBytes = [] {
+    std::array<bool, 256> bytes{};
+    for (const unsigned char byte : {',', '"', '\r', '\n'})
+        bytes[byte] = true;
+    return bytes;
+}();
+
+bool MustBeQuoted(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return QuotedBytes[static_cast<unsigned char>(c)]; });
+}
+
+} // namespace
 
 CsvText::CsvText(CsvFormulas formulas) : Bytes("\xEF\xBB\xBF"), Formulas(formulas) {}
 
@@ -13,12 +31,12 @@ void CsvText::AddRecord(const std::vector<std::string>& fields)
     EndRecord();
 }
 
-void CsvText::AddField(std::string_view text)
+void CsvText::AddFields(std::string_view fields)
 {
     if (RecordStarted)
         Bytes += ',';
     RecordStarted = true;
-    AppendField(Bytes, text, Formulas);
+    Bytes += fields;
 }
 
 void CsvText::EndRecord()
@@ -53,10 +71,10 @@ bool CsvText::StartsLikeFormula(std::string_view text)
 
 void CsvText::AppendField(std::string& out, std::string_view text, CsvFormulas formulas)
 {
+    if (text.empty())
+        return;
     const bool apostrophe = formulas == CsvFormulas::Neutralised && StartsLikeFormula(text);
-    const bool quoted = std::any_of(text.begin(), text.end(),
-                                    [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
-    if (!quoted) {
+    if (!MustBeQuoted(text)) {
         if (apostrophe)
             out += '\'';
         out += text;

@@ -28,7 +28,16 @@ public:
 
     void AddRecord(const std::vector<std::string>& fields);
     /// Appends a field to the current record; EndRecord closes the record.
-    void AddField(std::string_view text);
+    void AddField(std::string_view text)
+    {
+        if (RecordStarted)
+            Bytes += ',';
+        RecordStarted = true;
+        if (!text.empty())
+            AppendField(Bytes, text, Formulas);
+    }
+    /// Appends fields already in their CSV form (AppendField's, separated by commas) to the current record.
+    void AddFields(std::string_view fields);
     void EndRecord();
     /// The text written so far, moved out (the object is empty afterwards).
     std::string Take() { return std::move(Bytes); }
@@ -37,13 +46,13 @@ public:
 
     /// The field as it stands in a record.
     static std::string Field(std::string_view text, CsvFormulas formulas = CsvFormulas::Neutralised);
+    /// Appends the field as it stands in a record to `out`.
+    static void AppendField(std::string& out, std::string_view text, CsvFormulas formulas);
 
     /// Whether a spreadsheet would read the text as a formula (or a signed number).
     static bool StartsLikeFormula(std::string_view text);
 
 private:
-    static void AppendField(std::string& out, std::string_view text, CsvFormulas formulas);
-
     std::string Bytes;
     CsvFormulas Formulas;
     bool RecordStarted = false;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace planova {
 
@@ -18,18 +19,23 @@ bool ExportRange::Contains(const DateTime& date) const
 
 std::vector<const CDayData*> StoredDaysInRange(const CPlanovaDoc& document, const ExportRange& range)
 {
-    std::vector<const CDayData*> days;
+    // Each date is worked out once, not at every comparison of the sort.
+    std::vector<std::pair<std::chrono::sys_days, const CDayData*>> dated;
     for (const CDayData& day : document.DayList()) {
         if (range.Contains(day.GetDate()))
-            days.push_back(&day);
+            dated.emplace_back(day.GetDate().ToSysDays(), &day);
     }
-    const auto dateOf = [](const CDayData* day) { return day->GetDate().ToSysDays(); };
-    // Stable, so that of a date held twice the first record in list order stays.
-    std::stable_sort(days.begin(), days.end(),
-                     [&](const CDayData* a, const CDayData* b) { return dateOf(a) < dateOf(b); });
-    days.erase(std::unique(days.begin(), days.end(),
-                           [&](const CDayData* a, const CDayData* b) { return dateOf(a) == dateOf(b); }),
-               days.end());
+    const auto earlier = [](const auto& a, const auto& b) { return a.first < b.first; };
+    // Stable, so that of a date held twice the first record in list order stays. A list read from
+    // a file is in date order already, which is checked in one pass.
+    if (!std::is_sorted(dated.begin(), dated.end(), earlier))
+        std::stable_sort(dated.begin(), dated.end(), earlier);
+    std::vector<const CDayData*> days;
+    days.reserve(dated.size());
+    for (std::size_t i = 0; i < dated.size(); ++i) {
+        if (i == 0 || dated[i].first != dated[i - 1].first)
+            days.push_back(dated[i].second);
+    }
     return days;
 }
 

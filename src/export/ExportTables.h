@@ -15,46 +15,90 @@ namespace planova {
 
 /**
  * Model texts converted to UTF-8 and remembered: the texts of a school year repeat from day to day
- * (labels, time-table kinds, class names), and a lookup is far cheaper than a conversion.
+ * (labels, time-table kinds, class names), and a lookup is far cheaper than a conversion. The
+ * views it gives point into the object's own copies and stay valid while it lives.
  */
 class Utf8Texts
 {
 public:
-    /// The text as UTF-8; ExportError naming the field when its bytes are not code page 932.
-    const std::string& Of(const std::string& cp932, const FieldName& where);
+    /**
+     * A field read record after record, with the text it held last: a field that holds the same
+     * text as on the record before (a row's label, the time-table kind of most days) is answered
+     * without a lookup.
+     */
+    struct Slot
+    {
+        const std::string* Source = nullptr; ///< the remembered code page 932 text, or none
+        std::string_view Utf8;
+    };
+
+    /// The text of the field as UTF-8; ExportError naming the field when its bytes are not code page 932.
+    std::string_view Of(Slot& field, const std::string& cp932, const FieldName& where)
+    {
+        if (cp932.empty())
+            return {}; // most rows have no content and most days no event or memo
+        if (field.Source != nullptr && *field.Source == cp932)
+            return field.Utf8;
+        return Remember(field, cp932, where);
+    }
 
 private:
+    std::string_view Remember(Slot& field, const std::string& cp932, const FieldName& where);
+
     std::unordered_map<std::string, std::string> Converted;
 };
 
 /**
  * The texts of a stored day as UTF-8, each converted once for every line of the day that shows it.
  * Read throws ExportError naming the field for bytes that are not code page 932. An object is
- * meant to be read into day after day, so that its strings keep their memory and its conversions
- * are remembered.
+ * meant to be read into day after day, so that its conversions are remembered; its texts are views
+ * of its own memory, so it is not copied.
  */
 struct DayTexts
 {
     struct Row
     {
-        std::string Label;
-        std::string Plan;
-        std::string Content;
+        std::string_view Label;
+        std::string_view Plan;
+        std::string_view Content;
         std::string_view Colour; ///< the colour's name ("白" … "茶")
     };
+
+    DayTexts() = default;
+    DayTexts(const DayTexts&) = delete;
+    DayTexts& operator=(const DayTexts&) = delete;
 
     void Read(const CDayData& day);
 
     DateTime Date;
-    std::string DateText; ///< "2024/06/12"
-    std::string Weekday;  ///< "水"
-    std::string Kind;
-    std::string Event;
-    std::string Memo;
+    std::string DateText;     ///< "2024/06/12"
+    std::string_view Weekday; ///< "水"
+    std::string_view Kind;
+    std::string_view Event;
+    std::string_view Memo;
     std::array<Row, CDayData::RowCount> Rows;
 
 private:
+    struct RowFields
+    {
+        Utf8Texts::Slot Label;
+        Utf8Texts::Slot Plan;
+        Utf8Texts::Slot Content;
+    };
+    /// The fields of the days of one weekday.
+    struct WeekdayFields
+    {
+        Utf8Texts::Slot Weekday;
+        Utf8Texts::Slot Kind;
+        Utf8Texts::Slot Event;
+        Utf8Texts::Slot Memo;
+        std::array<RowFields, CDayData::RowCount> Rows;
+    };
+
     Utf8Texts Texts;
+    // A school's week repeats (the timetable's plans, the labels, the weekday itself), so a field
+    // most often holds what it held on the same weekday before.
+    std::array<WeekdayFields, 7> FieldsOf;
 };
 
 /// A ToDo item's texts as UTF-8; Read throws like DayTexts::Read, naming the item by its number.
@@ -83,6 +127,8 @@ struct DayColumn
 {
     const char* Header;
     CellKind Kind;
+    /// Whether it is a field of the day itself (date, weekday, kind, event), the same on each of its lines.
+    bool OfTheDay;
     std::string_view (*Value)(const DayTexts& day, int row);
 };
 

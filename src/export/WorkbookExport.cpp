@@ -20,13 +20,23 @@
 namespace planova {
 namespace {
 
+/// The temporary folder ($TMPDIR, or /tmp); ExportError when there is none (TMPDIR naming no folder).
+std::string TemporaryFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error)
+        throw ExportError("一時ファイルを置くフォルダー (環境変数 TMPDIR) を使えません: " + error.message());
+    return folder.string();
+}
+
 /// A file of its own in the temporary folder, removed with the object: libxlsxwriter writes to a path.
 class TemporaryFile
 {
 public:
-    TemporaryFile()
+    TemporaryFile() : Folder(TemporaryFolder())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "planova-XXXXXX.xlsx").string();
+        std::string pattern = (std::filesystem::path(Folder) / "planova-XXXXXX.xlsx").string();
         const int fd = mkstemps(pattern.data(), 5);
         if (fd < 0)
             throw ExportError("一時ファイルを作れません。");
@@ -37,6 +47,7 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
+    std::string Folder; ///< the temporary folder ($TMPDIR, or /tmp)
     std::string Path;
 };
 
@@ -185,7 +196,12 @@ std::string WorkbookBytes(const CPlanovaDoc& document, const ExportRange& range,
     const std::vector<const CDayData*> days = StoredDaysInRange(document, range);
     const TemporaryFile file;
     {
-        WorkbookHandle workbook(workbook_new(file.Path.c_str()));
+        // libxlsxwriter keeps each sheet's XML in a file of its own until it zips them; by default
+        // in /tmp, whatever $TMPDIR says. They go where the workbook's own temporary file goes.
+        lxw_workbook_options options{};
+        std::string folder = file.Folder;
+        options.tmpdir = folder.data();
+        WorkbookHandle workbook(workbook_new_opt(file.Path.c_str(), &options));
         if (!workbook)
             throw ExportError("Excel ファイルを作れません。");
         const WorkbookFormats formats(workbook.get());

@@ -13,6 +13,20 @@ constexpr double DateWidth = 16;
 constexpr double WidestColumn = 60;
 constexpr double ColumnMargin = 2;
 
+/// The text with CR LF and a lone CR as the LF of a cell.
+std::string CellLineBreaks(std::string_view text)
+{
+    std::string cell;
+    cell.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            cell += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            cell += '\n';
+    }
+    return cell;
+}
+
 } // namespace
 
 WorkbookFormats::WorkbookFormats(lxw_workbook* workbook)
@@ -53,15 +67,13 @@ void WorkbookSheet::Text(lxw_row_t row, lxw_col_t column, std::string_view text)
 {
     if (text.empty())
         return;
-    Line.clear();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r')
-            Line += text[i];
-        else if (i + 1 == text.size() || text[i + 1] != '\n')
-            Line += '\n';
-    }
+    Line.assign(text);
+    if (Line.find('\r') != std::string::npos)
+        Line = CellLineBreaks(text);
     Check(worksheet_write_string(Sheet, row, column, Line.c_str(), Formats.Text), row, column);
-    Widen(column, DisplayWidth(Line));
+    // A text is never wider than its bytes, so most cells of a long column need no measuring.
+    if (static_cast<double>(Line.size()) > Widths[column])
+        Widen(column, DisplayWidth(Line));
 }
 
 void WorkbookSheet::Date(lxw_row_t row, lxw_col_t column, const DateTime& date, std::string_view shown)

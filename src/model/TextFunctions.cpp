@@ -2,7 +2,10 @@
 
 #include "model/FixedTexts.h"
 
+#include <charconv>
+#include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -73,6 +76,12 @@ std::string NumberText(double value)
     if (!(value >= 1.0) || !std::isfinite(value))
         return {};
     char digits[400];
+    // Below 2^53 every whole value is an exact integer: its digits without the floating-point
+    // formatting of printf, which dates (three numbers each) would otherwise pay for every time.
+    if (value < 0x1p53) {
+        const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(value)).ptr;
+        return std::string(digits, end);
+    }
     std::snprintf(digits, sizeof digits, "%.0f", std::floor(value));
     return digits;
 }
@@ -112,9 +121,16 @@ std::string PadLeft(std::size_t width, std::string_view text)
 std::string FormatDate(const DateTime& date, int form)
 {
     // An invalid date gives -1 for each part, whose number text is empty, so it zero-fills to zeros.
-    const std::string year = PadLeft(4, NumberText(date.Year()));
-    const std::string month = PadLeft(2, NumberText(date.Month()));
-    const std::string day = PadLeft(2, NumberText(date.Day()));
+    int parts[3] = {-1, -1, -1};
+    if (date.IsValid()) {
+        const std::chrono::year_month_day civil = date.ToYearMonthDay(); // worked out once for all three
+        parts[0] = static_cast<int>(civil.year());
+        parts[1] = static_cast<int>(static_cast<unsigned>(civil.month()));
+        parts[2] = static_cast<int>(static_cast<unsigned>(civil.day()));
+    }
+    const std::string year = PadLeft(4, NumberText(parts[0]));
+    const std::string month = PadLeft(2, NumberText(parts[1]));
+    const std::string day = PadLeft(2, NumberText(parts[2]));
     switch (static_cast<DateForm>(form)) {
     case DateForm::Digits:
         return year + month + day;

@@ -1,5 +1,7 @@
 #include "export/CsvExport.h"
 #include "export/CsvText.h"
+#include "model/CellColours.h"
+#include "model/TextFunctions.h"
 #include "support/CalendarTestDays.h"
 #include "support/Cp932Literals.h"
 #include "support/ViewSchoolYear.h"
@@ -77,6 +79,33 @@ std::vector<Record> ReadExport(const std::string& text)
 
 const Record DayHeader{"日付", "曜日", "時程", "行事", "行", "時限", "予定", "内容", "色", "メモ"};
 
+/**
+ * The day CSV the plain way, each field converted and quoted on its own, line after line: what
+ * DayCsvText, which converts each text once and makes a day's own fields once for its ten lines,
+ * must write byte for byte.
+ */
+std::string PlainDayCsv(const CPlanovaDoc& document, CsvFormulas formulas)
+{
+    std::string csv = Bom;
+    const auto line = [&](const std::vector<std::string>& fields) {
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            csv += (i == 0 ? "" : ",") + CsvText::Field(fields[i], formulas);
+        csv += "\r\n";
+    };
+    line(DayHeader);
+    for (const CDayData* day : StoredDaysInRange(document, {})) {
+        for (int row = 0; row < CDayData::RowCount; ++row) {
+            line({FormatDate(day->GetDate(), static_cast<int>(DateForm::Slashes)),
+                  Cp932ToUtf8(day->WeekdayLetter()), Cp932ToUtf8(day->GetJitei()),
+                  Cp932ToUtf8(day->GetGyouji()), std::to_string(row + 1), Cp932ToUtf8(day->GetJigenn(row)),
+                  Cp932ToUtf8(day->GetYotei(row)), Cp932ToUtf8(day->GetNaiyou(row)),
+                  CellColourAt(day->GetIro(row)).Name,
+                  row == 0 ? Cp932ToUtf8(day->GetMemo()) : std::string()});
+        }
+    }
+    return csv;
+}
+
 } // namespace
 
 TEST(CsvExportTest, SchoolYearReadsBackDayByDayAndRowByRow)
@@ -113,6 +142,45 @@ TEST(CsvExportTest, SchoolYearReadsBackDayByDayAndRowByRow)
     // Days come in date order.
     for (std::size_t i = 2; i < records.size(); ++i)
         EXPECT_LE(records[i - 1][0], records[i][0]) << i;
+}
+
+TEST(CsvExportTest, ThreeSchoolYearsAreWrittenByteForByteAsFieldByField)
+{
+    // Three school years, with texts that need quotes or an apostrophe in every kind of field, each
+    // the same on two days in a row and gone on the third.
+    CPlanovaDoc document = SchoolYearDocument(2022, 3);
+    const char* const odd[] = {"=1+1", "+1",       "-2+3",           "@SUM(1;2)", "\t字下げ",
+                               "a,b",  "\"引用\"", "1行目\r\n2行目", ""};
+    using Setter = void (*)(CDayData&, int, const std::string&);
+    const Setter fields[] = {
+        [](CDayData& day, int, const std::string& text) { day.SetJitei(text); },
+        [](CDayData& day, int, const std::string& text) { day.SetGyouji(text); },
+        [](CDayData& day, int row, const std::string& text) { day.SetJigenn(row, text); },
+        [](CDayData& day, int row, const std::string& text) { day.SetYotei(row, text); },
+        [](CDayData& day, int row, const std::string& text) { day.SetNaiyou(row, text); },
+        [](CDayData& day, int, const std::string& text) { day.SetMemo(text); },
+    };
+    const std::vector<CDayData> days = document.DayList();
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        if (i % 3 == 2)
+            continue;
+        const std::size_t k = i / 3;
+        const int row = static_cast<int>(k % CDayData::RowCount);
+        document.UpdateDay(days[i].GetDate(), [&](CDayData& day) {
+            fields[k % std::size(fields)](day, row, Sj(odd[k % std::size(odd)]));
+            day.SetIro(row, static_cast<int>(k % 9)); // 8 is no colour of the table: 白
+        });
+    }
+    for (const CsvFormulas formulas : {CsvFormulas::Neutralised, CsvFormulas::Raw}) {
+        const std::string written = DayCsvText(document, {}, formulas);
+        const std::string expected = PlainDayCsv(document, formulas);
+        // The first line that differs, rather than two texts of 600 kB.
+        const auto differs =
+            std::mismatch(written.begin(), written.end(), expected.begin(), expected.end()).first;
+        const std::size_t line = written.rfind('\n', static_cast<std::size_t>(differs - written.begin())) + 1;
+        EXPECT_EQ(written.substr(line, 300), expected.substr(line, 300));
+        EXPECT_EQ(written.size(), expected.size());
+    }
 }
 
 TEST(CsvExportTest, RangeTakesItsDaysOnly)

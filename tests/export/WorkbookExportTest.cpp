@@ -67,6 +67,21 @@ TEST(WorkbookExportTest, WrittenWithTheSafeSaveLeavingNoTemporaryFile)
     EXPECT_TRUE(IsEmpty(temporary.Path()));
 }
 
+TEST(WorkbookExportTest, ATemporaryFolderThatIsNoFolderRefusesTheExport)
+{
+    const CPlanovaDoc document = SchoolYearDocument(2024);
+    TempDir out;
+    const std::string path = out.File("year.xlsx");
+    WriteBytes(path, "before");
+    const TemporaryFolderScope scope(out.Path() / "no-such-folder");
+
+    const Outcome written = ExportToFile(document, {ExportFormat::Workbook, {}, {}}, path);
+    EXPECT_FALSE(written.Ok);
+    EXPECT_EQ(written.Error.rfind("一時ファイルを置くフォルダー (環境変数 TMPDIR) を使えません: ", 0), 0u)
+        << written.Error;
+    EXPECT_EQ(ReadBytes(path), "before");
+}
+
 TEST(WorkbookExportTest, ACountingPeriodThatIsNoPeriodIsRefused)
 {
     const CPlanovaDoc document = SchoolYearDocument(2024);

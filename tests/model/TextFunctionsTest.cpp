@@ -43,7 +43,17 @@ TEST(TextFunctionsTest, FindElementFollowsTheLiteralTags)
 TEST(TextFunctionsTest, NumberText)
 {
     const std::pair<double, const char*> cases[] = {
-        {0, ""}, {-5, ""}, {0.5, ""}, {1, "1"}, {12.9, "12"}, {2014, "2014"}, {4294967295.0, "4294967295"},
+        {0, ""},
+        {-5, ""},
+        {0.5, ""},
+        {1, "1"},
+        {12.9, "12"},
+        {2014, "2014"},
+        {4294967295.0, "4294967295"},
+        // Around 2^53, where whole values stop being every integer, and far beyond it.
+        {9007199254740991.0, "9007199254740991"},
+        {9007199254740992.0, "9007199254740992"},
+        {1e20, "100000000000000000000"},
     };
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(NumberText(value), expected) << value;
