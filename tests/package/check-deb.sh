@@ -21,6 +21,7 @@ echo "package: $(basename "$deb")"
 
 expected="./usr/bin/planova
 ./usr/bin/planova-cli
+./usr/lib/planova/planova-interchange.so
 ./usr/share/applications/planova.desktop
 ./usr/share/bash-completion/completions/planova-cli
 ./usr/share/doc/planova/changelog.gz
