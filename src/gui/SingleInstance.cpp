@@ -147,16 +147,32 @@ bool ReadAvailable(int fd, QByteArray& received)
     }
 }
 
-/// The value at the start of the bytes once they hold it whole.
-template <typename Value> std::optional<Value> Decoded(const QByteArray& bytes)
+/// The answer at the start of the bytes once they hold it whole.
+std::optional<QString> DecodedAnswer(const QByteArray& bytes)
 {
     QDataStream in(bytes);
     in.setVersion(StreamVersion);
-    Value value;
-    in >> value;
-    if (in.status() != QDataStream::Ok)
-        return std::nullopt;
-    return value;
+    QString answer;
+    in >> answer;
+    return in.status() == QDataStream::Ok ? std::optional<QString>(answer) : std::nullopt;
+}
+
+/// The file list at the start of the bytes once they hold it whole. The names are read one by one:
+/// QDataStream's own list reading makes room for the count it is sent first, so a count of four
+/// thousand million would ask for a hundred gigabytes.
+std::optional<QStringList> DecodedFileList(const QByteArray& bytes)
+{
+    QDataStream in(bytes);
+    in.setVersion(StreamVersion);
+    quint32 count = 0;
+    in >> count;
+    QStringList files;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString file;
+        in >> file;
+        files.append(file);
+    }
+    return in.status() == QDataStream::Ok ? std::optional<QStringList>(files) : std::nullopt;
 }
 
 template <typename Value> QByteArray Encoded(const Value& value)
@@ -220,7 +236,7 @@ bool SingleInstance::HandOver(const QString& serverPath, const QStringList& file
         if (!WaitUntilReady(socket.Get(), POLLIN, deadline))
             return false;
         const bool open = ReadAvailable(socket.Get(), received);
-        if (const std::optional<QString> answer = Decoded<QString>(received))
+        if (const std::optional<QString> answer = DecodedAnswer(received))
             return *answer == Accepted;
         if (!open)
             return false;
@@ -332,7 +348,7 @@ void SingleInstance::Receive(int fd)
         return;
     Connection& connection = **found;
     const bool open = ReadAvailable(fd, connection.Received);
-    const std::optional<QStringList> files = Decoded<QStringList>(connection.Received);
+    const std::optional<QStringList> files = DecodedFileList(connection.Received);
     if (!files) {
         if (!open || connection.Received.size() > MaxHandOverBytes)
             Drop(fd);
