@@ -17,7 +17,8 @@ QStringList ModulePlaces()
 {
     const QDir programs(QCoreApplication::applicationDirPath());
     return {programs.filePath(ModuleName),
-            QDir::cleanPath(programs.filePath(QStringLiteral(PLANOVA_INTERCHANGE_DIR) + QLatin1Char('/') + ModuleName))};
+            QDir::cleanPath(
+                programs.filePath(QStringLiteral(PLANOVA_INTERCHANGE_DIR) + QLatin1Char('/') + ModuleName))};
 }
 
 /// Loads the module and returns its interchange, or nullptr with the reason.
