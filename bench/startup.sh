@@ -3,7 +3,7 @@
 # window (bench/startup/BareWindow.cpp), both started with -platform offscreen and quitting after
 # their first frame (PLANOVA_EXIT_AFTER_FIRST_FRAME=1); once with no file and once with the
 # twenty-year planner of bench/LargeDocument.h. The two programs run in turn, and the figure is the
-# median CPU time (user + system, from /usr/bin/time) of RUNS starts of each.
+# median CPU time (user + system of the process, in microseconds from wait4) of RUNS starts of each.
 #
 #   bench/startup.sh [BUILD_DIR] [RUNS]     (defaults: build/bench 10)
 set -eu
@@ -21,8 +21,16 @@ export PLANOVA_EXIT_AFTER_FIRST_FRAME=1
 "$build/bench/WriteLargeFile" "$work/twenty-years.dat"
 
 cpu() { # prints the CPU seconds of one run of the command
-    /usr/bin/time -f '%U %S' -o "$work/time" "$@" -platform offscreen >/dev/null 2>&1
-    awk '{ printf "%.3f\n", $1 + $2 }' "$work/time"
+    python3 -c '
+import os, sys
+pid = os.fork()
+if pid == 0:
+    quiet = os.open(os.devnull, os.O_WRONLY)
+    os.dup2(quiet, 1)
+    os.dup2(quiet, 2)
+    os.execv(sys.argv[1], sys.argv[1:])
+usage = os.wait4(pid, 0)[2]
+print("%.4f" % (usage.ru_utime + usage.ru_stime))' "$@" -platform offscreen
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
@@ -41,7 +49,7 @@ measure() { # label, then the file (or nothing)
     done
     a=$(median <"$work/a")
     b=$(median <"$work/b")
-    awk -v l="$label" -v a="$a" -v b="$b" 'BEGIN { printf "%-16s planova %.3f s  bare window %.3f s  ratio %.2f\n", l, a, b, a / b }'
+    awk -v l="$label" -v a="$a" -v b="$b" 'BEGIN { printf "%-16s planova %.4f s  bare window %.4f s  ratio %.2f\n", l, a, b, a / b }'
 }
 
 echo "CPU time to the first frame, median of $runs runs"

@@ -1,9 +1,9 @@
 #include "gui/CPlanovaApp.h"
 
 #include "gui/AppSettings.h"
-#include "gui/CalendarAutoPublish.h"
 #include "gui/CMainFrame.h"
 #include "gui/DocumentManager.h"
+#include "gui/Interchange.h"
 #include "gui/RecoveryStore.h"
 #include "gui/RecoveryWriter.h"
 #include "gui/SingleInstance.h"
@@ -74,12 +74,11 @@ bool CPlanovaApp::Start(const QStringList& files)
     Manager = std::make_unique<DocumentManager>(Frame->MdiArea(), *UserSettings, Frame.get());
     Frame->AttachDocuments(*Manager);
     connect(Frame.get(), &CMainFrame::FilesDropped, this, &CPlanovaApp::OpenFiles);
-    AutoPublish = std::make_unique<CalendarAutoPublish>(*UserSettings, Frame.get());
     connect(Manager.get(), &DocumentManager::DocumentSaved, this, [this](int serial) {
         Writer->Remove(serial);
         for (const auto& document : Manager->Documents()) {
             if (document->Serial == serial)
-                AutoPublish->Saved(*document->Doc);
+                PublishSaved(*document->Doc);
         }
     });
     connect(Manager.get(), &DocumentManager::DocumentClosed, this, [this](int serial) {
@@ -123,6 +122,21 @@ bool CPlanovaApp::Start(const QStringList& files)
     if (!PendingFiles.isEmpty())
         OpenFiles(std::exchange(PendingFiles, {}));
     return true;
+}
+
+void CPlanovaApp::PublishSaved(const CPlanovaDoc& document)
+{
+    // The calendar server code is loaded only for a user who asked for the publish.
+    if (!AutoPublish) {
+        const CalendarServerAccount account = UserSettings->CalendarServer();
+        if (!account.PublishAfterSave || account.Url.isEmpty())
+            return;
+        Interchange* exchange = Interchange::Get(Frame.get());
+        if (exchange == nullptr)
+            return;
+        AutoPublish = exchange->NewSavePublisher(*UserSettings, Frame.get());
+    }
+    AutoPublish->Saved(document);
 }
 
 void CPlanovaApp::OfferRecovery()

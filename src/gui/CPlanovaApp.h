@@ -12,13 +12,14 @@ class QTimer;
 namespace planova {
 
 class AppSettings;
-class CalendarAutoPublish;
 class CMainFrame;
 class DocumentManager;
 class RecoveryStore;
 class RecoveryWriter;
 struct OpenDocument;
 struct RecoveryJob;
+class SavePublisher;
+class CPlanovaDoc;
 class SingleInstance;
 
 /// What a start of the application may differ in (tests choose their own places).
@@ -79,6 +80,8 @@ private:
     void OfferRecovery();
     /// What the document's recovery file says about it, without a state.
     static RecoveryJob DescribeForRecovery(const OpenDocument& document);
+    /// Publishes the saved document when the settings ask for a publish after each save.
+    void PublishSaved(const CPlanovaDoc& document);
     /// A copy of the document's whole state now, for its recovery file.
     static RecoveryJob RecoveryJobFor(OpenDocument& document);
     /// Shows a failure of writing recovery files in the status bar, once until a write succeeds again.
@@ -90,8 +93,9 @@ private:
     std::unique_ptr<DocumentManager> Manager;
     std::unique_ptr<RecoveryStore> Store;
     std::unique_ptr<RecoveryWriter> Writer;
-    /// Publishes each save when the user asked for it (declared last: it ends its thread first).
-    std::unique_ptr<CalendarAutoPublish> AutoPublish;
+    /// Publishes each save when the user asked for it, made at the first such save (declared last: it
+    /// ends its thread first).
+    std::unique_ptr<SavePublisher> AutoPublish;
     /// The revision of each document last handed to the writer.
     std::map<int, std::uint64_t> PostedRevisions;
     /// Files handed over while the start was still running.

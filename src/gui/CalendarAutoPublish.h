@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/Interchange.h"
+
 #ifndef Q_MOC_RUN
 #include "caldav/CalDavClient.h"
 #include "export/ICalendarExport.h"
@@ -30,7 +32,7 @@ class CPlanovaDoc;
  * One publish runs at a time: a save meanwhile publishes again once it ends, with what was saved
  * last.
  */
-class CalendarAutoPublish : public QObject
+class CalendarAutoPublish : public QObject, public SavePublisher
 {
     Q_OBJECT
 public:
@@ -40,7 +42,7 @@ public:
     ~CalendarAutoPublish() override;
 
     /// Told after the document was saved: publishes it when the settings ask for it.
-    void Saved(const CPlanovaDoc& document);
+    void Saved(const CPlanovaDoc& document) override;
 
 signals:
     /// A publish ended (the text the status bar shows).

@@ -36,22 +36,29 @@ QList<QKeySequence> ShortcutsOf(const CommandInfo& command)
     return keys;
 }
 
+/// The icon of the desktop's theme, else the style's own: the style's images are read only when the
+/// theme has none (reading them is a good part of building the main window).
+QIcon ThemeIcon(const QString& name, QStyle::StandardPixmap fallback)
+{
+    QIcon icon = QIcon::fromTheme(name);
+    // The condition QIcon::fromTheme(name, fallback) tests, without making the fallback first.
+    if (icon.isNull() || icon.availableSizes().isEmpty())
+        return QApplication::style()->standardIcon(fallback);
+    return icon;
+}
+
 /// The built-in image of a toolbar command (null when it has none).
 QIcon IconOf(int id)
 {
-    auto* style = QApplication::style();
     switch (id) {
     case CommandId::FileNew:
-        return QIcon::fromTheme(QStringLiteral("document-new"), style->standardIcon(QStyle::SP_FileIcon));
+        return ThemeIcon(QStringLiteral("document-new"), QStyle::SP_FileIcon);
     case CommandId::FileOpen:
-        return QIcon::fromTheme(QStringLiteral("document-open"),
-                                style->standardIcon(QStyle::SP_DialogOpenButton));
+        return ThemeIcon(QStringLiteral("document-open"), QStyle::SP_DialogOpenButton);
     case CommandId::FileSave:
-        return QIcon::fromTheme(QStringLiteral("document-save"),
-                                style->standardIcon(QStyle::SP_DialogSaveButton));
+        return ThemeIcon(QStringLiteral("document-save"), QStyle::SP_DialogSaveButton);
     case CommandId::AppAbout:
-        return QIcon::fromTheme(QStringLiteral("help-about"),
-                                style->standardIcon(QStyle::SP_MessageBoxInformation));
+        return ThemeIcon(QStringLiteral("help-about"), QStyle::SP_MessageBoxInformation);
     case CommandId::EditCut:
         return QIcon::fromTheme(QStringLiteral("edit-cut"));
     case CommandId::EditCopy:

@@ -4,7 +4,6 @@
 
 #include "canvas/QtText.h"
 #include "gui/AppSettings.h"
-#include "gui/CalendarServerActions.h"
 #include "gui/QtEntryDialog.h"
 #include "gui/QtFindDialog.h"
 #include "gui/QtClassHourDialog.h"
@@ -12,7 +11,7 @@
 #include "gui/QtSchoolYearDialog.h"
 #include "gui/QtPrintDialog.h"
 #include "gui/QtPropertySheet.h"
-#include "gui/ExportDialogs.h"
+#include "gui/Interchange.h"
 #include "gui/PrintPipeline.h"
 #include "gui/StepProgressDialog.h"
 #include "gui/UserDialogs.h"
@@ -68,17 +67,20 @@ void QtViewServices::ExportDocument(ExportKind kind, const CPlanovaDoc& document
         format = ExportFormat::Workbook;
         break;
     }
-    planova::ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
+    if (Interchange* exchange = Interchange::Get(Parent))
+        exchange->ExportDocument(Parent, document, format, DocumentPath ? DocumentPath() : QString());
 }
 
 void QtViewServices::PublishToCalendarServer(const CPlanovaDoc& document)
 {
-    PublishWithDialog(Parent, document, UserSettings);
+    if (Interchange* exchange = Interchange::Get(Parent))
+        exchange->PublishWithDialog(Parent, document, UserSettings);
 }
 
 bool QtViewServices::ImportCalendarEvents(CPlanovaDoc& document)
 {
-    return ImportEventsWithDialog(Parent, document, UserSettings);
+    Interchange* exchange = Interchange::Get(Parent);
+    return exchange != nullptr && exchange->ImportEventsWithDialog(Parent, document, UserSettings);
 }
 
 bool QtViewServices::PrintOptions(PrintDialogModel& model)

@@ -1,9 +1,16 @@
 #pragma once
 
+#include "model/Descriptor.h"
+
 #include <QObject>
 #include <QStringList>
 
-class QLocalServer;
+#include <sys/types.h>
+
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
 
 namespace planova {
 
@@ -11,7 +18,8 @@ namespace planova {
  * One running Planova per user: a later start hands its files to the running instance over a
  * local socket and ends. The socket lives in a folder only the user can enter, is used only when
  * it belongs to the user and is served by a process of the user, and a socket that answers is
- * never removed.
+ * never removed. The socket is a plain Unix stream socket carrying QDataStream values (the file
+ * list one way, "OK" the other), so the start needs no network library.
  */
 class SingleInstance : public QObject
 {
@@ -57,9 +65,22 @@ signals:
     void FilesReceived(const QStringList& files);
 
 private:
+    /// Binds and listens at the path; false with errno when it cannot.
+    bool BindAndListen(const QString& serverPath);
     void Accept();
+    /// Reads what a later start sent; answers and reports its files once the list is whole.
+    void Receive(int fd);
+    void Drop(int fd);
 
-    QLocalServer* Server;
+    Descriptor Server;
+    QSocketNotifier* Incoming = nullptr;
+    /// The socket file this process made (removed again when the instance ends, if still the same).
+    QString SocketPath;
+    dev_t SocketDevice = 0;
+    ino_t SocketInode = 0;
+    /// Connections of later starts and the bytes each has sent so far.
+    struct Connection;
+    std::vector<std::unique_ptr<Connection>> Connections;
 };
 
 } // namespace planova

@@ -71,6 +71,9 @@ public:
     const std::vector<CDayData>& DayList() const { return Days; }
     /// Appends a record as it stands, in file order (the data file reader's use; the list is not sorted).
     void AppendDayUnsorted(CDayData day);
+    /// Makes room for this many stored days, so that appending them moves no record (the data file
+    /// reader knows the count before it appends).
+    void ReserveDays(std::size_t count) { Days.reserve(count); }
 
     // ---- ToDo -------------------------------------------------------------------------------
     const std::vector<CToDo>& ToDoList() const { return ToDos; }

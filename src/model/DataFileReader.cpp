@@ -79,6 +79,7 @@ void ReadDays(const TextWithoutNul& source, CPlanovaDoc& document, DataFileDamag
     const std::size_t announced = CountIn(part.Value, ShortestDayElement, "日データ");
     const CDayData blank;
     const std::vector<std::string_view> days = SplitDays(part.Value, announced);
+    document.ReserveDays(days.size());
     for (const std::string_view dayText : days) {
         CDayData day = ReadDayText(dayText, blank);
         if (source.RemovedWithin(dayText))

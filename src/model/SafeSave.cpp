@@ -1,5 +1,7 @@
 #include "model/SafeSave.h"
 
+#include "model/Descriptor.h"
+
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -62,31 +64,6 @@ Outcome Failure(const std::string& reason)
 {
     return Outcome::Refused(reason);
 }
-
-/// Closes a descriptor when it goes out of scope.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : Fd(fd) {}
-    ~Descriptor()
-    {
-        if (Fd >= 0)
-            close(Fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return Fd; }
-    /// Closes now; false with errno when closing reported an error.
-    bool Close()
-    {
-        const int fd = Fd;
-        Fd = -1;
-        return close(fd) == 0;
-    }
-
-private:
-    int Fd;
-};
 
 std::string FolderOf(const std::string& path)
 {

@@ -3,12 +3,17 @@
 
 #include "ShellTestSupport.h"
 
+#include "gui/SingleInstance.h"
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <thread>
 
 using namespace planova;
 using namespace planova::test;
@@ -124,6 +129,8 @@ private slots:
     void TwoStartsHalfASecondApartGiveOneInstance();
     void AnImpostorSocketCapturesNothing_data();
     void AnImpostorSocketCapturesNothing();
+    void ABrokenHandOverIsDroppedAndTheNextOneArrives_data();
+    void ABrokenHandOverIsDroppedAndTheNextOneArrives();
 };
 
 void ShellInstanceTest::SecondStartHandsFileToRunningInstance()
@@ -220,6 +227,49 @@ void ShellInstanceTest::AnImpostorSocketCapturesNothing()
     };
     QCOMPARE(lstat(localPath.constData(), &info), 0);
     QVERIFY(S_ISSOCK(info.st_mode));
+}
+
+void ShellInstanceTest::ABrokenHandOverIsDroppedAndTheNextOneArrives_data()
+{
+    // What a client sends before it hangs up, instead of a whole file list.
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("nothing") << QByteArray();
+    QTest::newRow("a list cut short") << QByteArray::fromHex("000000020000000a0061");
+    // A list that claims four thousand million names, then zero bytes until the limit of what a
+    // hand-over may hold is passed.
+    QTest::newRow("more than a hand-over holds")
+        << QByteArray::fromHex("ffffffff") + QByteArray((1 << 20) + 8, '\0');
+}
+
+void ShellInstanceTest::ABrokenHandOverIsDroppedAndTheNextOneArrives()
+{
+    QFETCH(QByteArray, sent);
+    ShellSandbox sandbox;
+    const QString path = sandbox.Path(QStringLiteral("planova.socket"));
+    SingleInstance instance;
+    QVERIFY(instance.Listen(path));
+    QList<QStringList> received;
+    connect(&instance, &SingleInstance::FilesReceived, this,
+            [&](const QStringList& files) { received.append(files); });
+
+    QLocalSocket broken;
+    broken.connectToServer(path);
+    QVERIFY(broken.waitForConnected(5000));
+    broken.write(sent);
+    // The instance reads on this thread too: the bytes go while events are handled.
+    QTRY_VERIFY_WITH_TIMEOUT(broken.bytesToWrite() == 0 || broken.state() == QLocalSocket::UnconnectedState,
+                             20000);
+    broken.disconnectFromServer();
+
+    // A later start on another thread: the instance answers from this thread's event loop.
+    const QString file = sandbox.Path(QStringLiteral("year.dat"));
+    std::atomic<int> handedOver = -1;
+    std::thread later([&] { handedOver = SingleInstance::HandOver(path, {file}, 20000) ? 1 : 0; });
+    QTRY_VERIFY_WITH_TIMEOUT(handedOver != -1, 30000);
+    later.join();
+    QCOMPARE(handedOver.load(), 1);
+    QTRY_COMPARE(received.size(), 1);
+    QCOMPARE(received.front(), QStringList{file});
 }
 
 QTEST_MAIN(ShellInstanceTest)

@@ -19,8 +19,10 @@ debs=("$work"/out/*.deb)
 deb=${debs[0]}
 echo "package: $(basename "$deb")"
 
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 expected="./usr/bin/planova
 ./usr/bin/planova-cli
+./usr/lib/$multiarch/planova/planova-interchange.so
 ./usr/share/applications/planova.desktop
 ./usr/share/bash-completion/completions/planova-cli
 ./usr/share/doc/planova/changelog.gz
