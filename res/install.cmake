@@ -6,14 +6,15 @@ set(PLANOVA_MAINTAINER "Planova developers <planova@korvane.invalid>"
 set(PLANOVA_HOMEPAGE "https://korvane.jp/planova/"
     CACHE STRING "The project's web page (AppStream metadata; screenshots are under docs/images/ there)")
 
-# The compiler's version note (section .comment) is of no use in an installed program; Debian's own
-# packages leave it out, and lintian notes it otherwise (binary-has-unneeded-section).
+# The compiler's version note (section .comment) is of no use in an installed program or module;
+# Debian's own packages leave it out, and lintian notes it otherwise (binary-has-unneeded-section).
 install(CODE "
-  foreach(program planova planova-cli)
+  foreach(binary ${CMAKE_INSTALL_BINDIR}/planova ${CMAKE_INSTALL_BINDIR}/planova-cli
+                 ${PLANOVA_INTERCHANGE_DIR}/planova-interchange.so)
     execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
-      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\" RESULT_VARIABLE failed)
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${binary}\" RESULT_VARIABLE failed)
     if(failed)
-      message(FATAL_ERROR \"objcopy failed on \${program}\")
+      message(FATAL_ERROR \"objcopy failed on \${binary}\")
     endif()
   endforeach()")
 
