@@ -33,9 +33,7 @@ void CsvText::AddRecord(const std::vector<std::string>& fields)
 
 void CsvText::AddFields(std::string_view fields)
 {
-    if (RecordStarted)
-        Bytes += ',';
-    RecordStarted = true;
+    StartField();
     Bytes += fields;
 }
 

@@ -30,9 +30,7 @@ public:
     /// Appends a field to the current record; EndRecord closes the record.
     void AddField(std::string_view text)
     {
-        if (RecordStarted)
-            Bytes += ',';
-        RecordStarted = true;
+        StartField();
         if (!text.empty())
             AppendField(Bytes, text, Formulas);
     }
@@ -53,6 +51,14 @@ public:
     static bool StartsLikeFormula(std::string_view text);
 
 private:
+    /// The comma before every field of a record but its first.
+    void StartField()
+    {
+        if (RecordStarted)
+            Bytes += ',';
+        RecordStarted = true;
+    }
+
     std::string Bytes;
     CsvFormulas Formulas;
     bool RecordStarted = false;
